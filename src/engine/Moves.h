@@ -1,0 +1,25 @@
+// The player's moves: choosing a paint colour and colouring vertices.
+#pragma once
+
+namespace game {
+
+void NavyPainterClick();
+void MaroonPainterClick();
+void GreenPainterClick();
+void PurplePainterClick();
+// Selects the paint colour of colour index 1..4 (the four handlers above).
+void PainterClick(int colorIndex);
+
+// A click on board vertex k (1..16): colours it unless no game is in play.
+void VertexClick(int k);
+
+// The one move of the game: paints v, clears clashing neighbours and reveals their edges,
+// counts the click and ends the game when every vertex is coloured.
+void ColorVertex(int v);
+
+// Marks the board edge a-b as drawn and has the board draw it now.
+void RevealEdge(int a, int b);
+
+void EnablePainters(bool on);
+
+}  // namespace game

@@ -1,0 +1,235 @@
+#include "Puzzle.h"
+
+#include <algorithm>
+
+#include "Board.h"
+#include "Geometry.h"
+#include "Random.h"
+#include "State.h"
+#include "Text.h"
+
+namespace game {
+
+namespace {
+
+EdgeListener g_edgeListener = nullptr;
+void* g_edgeListenerContext = nullptr;
+
+void MarkDecided(int a, int b) {
+    Puzzle.PairDecided[a][b] = 1;
+    Puzzle.PairDecided[b][a] = 1;
+}
+
+void AddCliqueEdge(int a, int b) {
+    AddEdge(a, b);
+    MarkDecided(a, b);
+}
+
+// Walks forward round the circle of vertices from start until the hidden colour differs
+// from those of every vertex already chosen.
+int AdvanceToNewColor(int start, int n, std::initializer_list<int> chosen) {
+    int v = start;
+    auto clashes = [&](int candidate) {
+        return std::any_of(chosen.begin(), chosen.end(), [&](int other) {
+            return Puzzle.HiddenColoring[candidate] == Puzzle.HiddenColoring[other];
+        });
+    };
+    while (clashes(v)) v = (v % n) + 1;
+    return v;
+}
+
+void BuildHiddenColoring(int n, int c) {
+    ReseedFromClock();
+    do {
+        Puzzle.HiddenColorCount = 0;
+        unsigned used = 0;
+        for (int k = 1; k <= n; ++k) {
+            const int color = RandomBelow(c) + 1;
+            if ((used & (1u << color)) == 0) {
+                used |= 1u << color;
+                ++Puzzle.HiddenColorCount;
+            }
+            Puzzle.HiddenColoring[k] = color;
+        }
+    } while (Puzzle.HiddenColorCount != c);
+}
+
+void ForceClique(int n) {
+    if (Puzzle.HiddenColorCount == 3) {
+        ReseedFromClock();
+        const int a = RandomBelow(n) + 1;
+        ReseedFromClock();
+        const int b = AdvanceToNewColor(RandomBelow(n) + 1, n, {a});
+        ReseedFromClock();
+        const int c = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b});
+        AddCliqueEdge(a, b);
+        AddCliqueEdge(a, c);
+        AddCliqueEdge(b, c);
+    } else if (Puzzle.HiddenColorCount == 4) {
+        ReseedFromClock();
+        const int a = RandomBelow(n) + 1;
+        const int b = AdvanceToNewColor(RandomBelow(n) + 1, n, {a});
+        ReseedFromClock();
+        const int c = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b});
+        ReseedFromClock();
+        const int d = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b, c});
+        AddCliqueEdge(a, b);
+        AddCliqueEdge(a, c);
+        AddCliqueEdge(a, d);
+        AddCliqueEdge(b, c);
+        AddCliqueEdge(b, d);
+        AddCliqueEdge(c, d);
+    }
+}
+
+// Every undecided pair, the diagonal included, consumes one draw before it is tested.
+void AddRandomEdges(int n, int edgeProbability) {
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            if (Puzzle.PairDecided[i][j] != 0) continue;
+            const int r = RandomBelow(100) + 1;
+            if (i != j && r <= edgeProbability && Puzzle.HiddenColoring[i] != Puzzle.HiddenColoring[j]) {
+                AddEdge(i, j);
+            }
+            MarkDecided(i, j);
+        }
+    }
+}
+
+}  // namespace
+
+int DrawNumberOfColors() {
+    ReseedFromClock();
+    const int r = RandomBelow(100) + 1;
+    return r <= 4 ? 2 : r <= 52 ? 3 : 4;
+}
+
+int DrawNumberOfVertices() {
+    ReseedFromClock();
+    const int r = RandomBelow(100) + 1;
+    static constexpr int kUpperBounds[] = {12, 25, 38, 51, 64, 77, 83, 89, 94, 97, 100};
+    int n = kMinVertices;
+    for (int bound : kUpperBounds) {
+        if (r <= bound) break;
+        ++n;
+    }
+    return n;
+}
+
+int DrawEdgeProbability() {
+    ReseedFromClock();
+    return RandomBelow(45) + 40;
+}
+
+void AddEdge(int u, int v) {
+    VertexRecord& vu = BoardVertex[u];
+    VertexRecord& vv = BoardVertex[v];
+    vu.SetNeighbor(0, vu.GetNeighbor(0) + 1);
+    vu.SetNeighbor(v, 1);
+    vv.SetNeighbor(0, vv.GetNeighbor(0) + 1);
+    vv.SetNeighbor(u, 1);
+    ++Puzzle.EdgeCount;
+    if (g_edgeListener) g_edgeListener(u, v, g_edgeListenerContext);
+}
+
+void SetEdgeListener(EdgeListener listener, void* context) {
+    g_edgeListener = listener;
+    g_edgeListenerContext = context;
+}
+
+std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount) {
+    if (edgesShown) return n;
+    if (n == 12 && hiddenColorCount == 3) return 33;
+    const int base = std::max(edgeCount, 2 * n);
+    return (n >= 10 && n <= 14) ? base + n / 2 : base;
+}
+
+std::int32_t ComputePar() {
+    return ParFor(Puzzle.VertexCount, Puzzle.EdgesShown, Puzzle.HiddenColorCount, Puzzle.EdgeCount);
+}
+
+void ShowAllEdges() {
+    const int n = Puzzle.VertexCount;
+    for (int i = 1; i <= n; ++i) {
+        const VertexRecord& vertex = BoardVertex[i];
+        const int degree = vertex.GetNeighbor(0);
+        int found = 0;
+        for (int j = 1; j <= kMaxVertices && found < degree; ++j) {
+            if (vertex.GetNeighbor(j) != 1) continue;
+            ++found;
+            if (Puzzle.BoardEdgeDrawn[i][j] == 0 && Puzzle.BoardEdgeDrawn[j][i] == 0) {
+                Puzzle.BoardEdgeDrawn[i][j] = 1;
+                CurrentBoard().DrawBoardEdge(i, j);
+            }
+        }
+        CurrentBoard().RefreshBoardVertex(i);
+    }
+}
+
+void MirrorToSolutionView() {
+    for (int k = 1; k <= kMaxVertices; ++k) {
+        SolutionVertex[k].SetFillColor(BoardVertex[k].FillColor());
+        SolutionVertex[k].SetAllNeighbors(BoardVertex[k].AllNeighbors());
+    }
+    CurrentBoard().MirrorToSolutionView();
+}
+
+void NewPuzzle() {
+    Board& board = CurrentBoard();
+    GameSettings& s = Settings;
+    PuzzleState& p = Puzzle;
+
+    KeepSettingsInRange();
+    board.ShowSolvedPicture(false);
+    p.SelectedColor = PaintColor(1);
+
+    if (s.RandomNumberOfColors) s.NumberOfColors = DrawNumberOfColors();
+    if (s.RandomNumberOfVertices) s.NumberOfVertices = DrawNumberOfVertices();
+    if (s.RandomEdgeProbability) s.EdgeProbability = DrawEdgeProbability();
+    const int n = s.NumberOfVertices;
+    const int c = s.NumberOfColors;
+
+    p.ColoredCount = 0;
+    p.EdgeCount = 0;
+    p.HiddenColorCount = 0;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) p.PairDecided[i][j] = 0;
+    }
+    for (int k = 1; k <= kMaxVertices; ++k) {
+        p.HiddenColoring[k] = 0;
+        p.VertexColored[k] = 0;
+        BoardVertex[k].SetFillColor(clBlack);
+        // Slots above n keep what they held; nothing reads them for this puzzle.
+        for (int slot = 0; slot <= n; ++slot) BoardVertex[k].SetNeighbor(slot, 0);
+    }
+    // With EdgeCount 0 this repaint wipes every line of the previous puzzle.
+    board.RepaintWindow();
+    p.BoardEdgeDrawn = {};
+    p.SolutionEdgeDrawn = {};
+
+    BuildHiddenColoring(n, c);
+    ForceClique(n);
+    AddRandomEdges(n, s.EdgeProbability);
+
+    p.GameOver = false;
+    p.VertexCount = n;
+    p.EdgesShown = s.ShowEdges;
+    ++p.Serial;
+
+    board.ShowPlayControls();
+    Layout.BoardRadius = BoardRadiusFor(n);
+    board.LayOutBoard();
+    if (s.ShowEdges) ShowAllEdges();
+    MirrorToSolutionView();
+
+    NumberBuffer buffer;
+    board.SetCaption(Label::Par, DecimalText(ComputePar(), buffer));
+    board.SetCaption(Label::PlayerScore, "0");
+    p.ClickCount = 0;
+    char edges[24] = "Edges: ";
+    const std::string_view count = DecimalText(p.EdgeCount, buffer);
+    std::copy(count.begin(), count.end(), edges + 7);
+    board.SetCaption(Label::EdgesLabel, std::string_view(edges, 7 + count.size()));
+}
+
+}  // namespace game

@@ -1,0 +1,168 @@
+// The game's whole state: process-wide records that every window reads and writes
+// on the one user-interface thread. No Qt here.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace game {
+
+// Colours are 0x00BBGGRR values, compared for equality only.
+using TColor = std::uint32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clMaroon = 0x000080;
+inline constexpr TColor clGreen = 0x008000;
+inline constexpr TColor clNavy = 0x800000;
+inline constexpr TColor clPurple = 0x800080;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clLime = 0x00FF00;
+inline constexpr TColor clYellow = 0x00FFFF;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clFuchsia = 0xFF00FF;
+inline constexpr TColor clAqua = 0xFFFF00;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr TColor clBrown = 0x004080;
+
+inline constexpr int kMaxVertices = 16;
+inline constexpr int kMinVertices = 6;
+inline constexpr int kMinColors = 2;
+inline constexpr int kMaxColors = 4;
+
+// Paint colour of a ColorIndex 1..4 (blue, red, lime, fuchsia); black for anything else.
+constexpr TColor PaintColor(int colorIndex) {
+    switch (colorIndex) {
+        case 1: return clBlue;
+        case 2: return clRed;
+        case 3: return clLime;
+        case 4: return clFuchsia;
+        default: return clBlack;
+    }
+}
+
+// Whoever displays a vertex record (the vertex control) hears about fill changes here.
+class VertexObserver {
+public:
+    virtual void fillColorChanged() = 0;
+
+protected:
+    ~VertexObserver() = default;
+};
+
+// One vertex's share of the puzzle: its Neighbors slots -5..16 (slot 0 the degree,
+// slots 1..16 adjacency flags) and its fill colour (black = uncoloured).
+class VertexRecord {
+public:
+    static constexpr int kFirstSlot = -5;
+    static constexpr int kLastSlot = 16;
+    static constexpr int kSlotCount = kLastSlot - kFirstSlot + 1;
+    using Slots = std::array<std::int32_t, kSlotCount>;
+
+    std::int32_t GetNeighbor(int index) const { return m_slots[static_cast<std::size_t>(index - kFirstSlot)]; }
+    void SetNeighbor(int index, std::int32_t value) { m_slots[static_cast<std::size_t>(index - kFirstSlot)] = value; }
+    const Slots& AllNeighbors() const { return m_slots; }
+    void SetAllNeighbors(const Slots& values) { m_slots = values; }
+
+    TColor FillColor() const { return m_fill; }
+    // Stores the colour and tells the observer, only when the colour changed.
+    void SetFillColor(TColor color) {
+        if (color == m_fill) return;
+        m_fill = color;
+        if (m_observer) m_observer->fillColorChanged();
+    }
+
+    void SetObserver(VertexObserver* observer) { m_observer = observer; }
+    // Back to a fresh control's record: no neighbours, black fill (the observer stays).
+    void Reset() {
+        m_slots.fill(0);
+        SetFillColor(clBlack);
+    }
+
+private:
+    Slots m_slots{};
+    TColor m_fill = clBlack;
+    VertexObserver* m_observer = nullptr;
+};
+
+struct GameSettings {
+    bool RandomNumberOfVertices = false;
+    std::int32_t NumberOfVertices = 6;
+    bool ShowEdges = true;
+    bool RandomEdgeProbability = true;
+    std::int32_t EdgeProbability = 63;
+    bool RandomNumberOfColors = true;
+    std::int32_t NumberOfColors = 3;
+    bool ShowToolTips = true;
+    bool TeachingMode = true;
+    std::int32_t TeachingModePrimaryLevel = 0;
+    std::int32_t TeachingModeSecondaryLevel = 0;
+    bool TeachingModeLastGameGood = false;
+    std::int32_t TeachingModeConsecutiveGoodGames = 0;
+    bool TimerActive = false;
+    bool PlayComputer = false;
+
+    bool operator==(const GameSettings&) const = default;
+};
+
+template <typename T>
+using PerVertex = std::array<T, kMaxVertices + 1>;  // slots 1..16; slot 0 unused
+template <typename T>
+using PairMatrix = std::array<PerVertex<T>, kMaxVertices + 1>;
+
+struct PuzzleState {
+    bool GameOver = false;
+    PerVertex<std::int32_t> HiddenColoring{};
+    std::int32_t HiddenColorCount = 0;
+    std::int32_t EdgeCount = 0;
+    PairMatrix<std::uint8_t> PairDecided{};
+    TColor SelectedColor = clBlack;
+    std::int32_t ColoredCount = 0;
+    PerVertex<std::int32_t> VertexColored{};
+    std::int32_t ClickCount = 0;
+    PairMatrix<std::int32_t> BoardEdgeDrawn{};
+    PairMatrix<std::int32_t> SolutionEdgeDrawn{};
+
+    // The puzzle on display keeps its own vertex count and edge mode: a teaching advance
+    // changes the settings for the next puzzle, never the rules of the one being played.
+    std::int32_t VertexCount = 0;
+    bool EdgesShown = false;
+    // Counts puzzles made, so a decision asked about one game never acts on another.
+    std::uint32_t Serial = 0;
+};
+
+struct SessionState {
+    double SessionAverageFromPar = 0.0;
+    std::int32_t SessionGameCount = 0;
+    bool DrawGraphFirstUse = true;
+    // Which puzzle the open decision dialogs asked about (0: none asked yet).
+    std::uint32_t NewPuzzleDecisionSerial = 0;
+    std::uint32_t DrawGraphDecisionSerial = 0;
+};
+
+struct BoardLayout {
+    std::int32_t BoardCenterX = 160;
+    std::int32_t BoardCenterY = 200;
+    std::int32_t BoardRadius = 0;
+};
+
+// The process-wide records.
+inline GameSettings Settings;
+inline PuzzleState Puzzle;
+inline SessionState Session;
+inline BoardLayout Layout;
+inline PerVertex<VertexRecord> BoardVertex;
+inline PerVertex<VertexRecord> SolutionVertex;
+
+// Brings N and C back to their defaults when they lie outside 6..16 and 2..4, so that
+// no hand-edited settings file can push generation past its arrays.
+void KeepSettingsInRange();
+
+// The start values set after the settings are loaded and before any window exists.
+void SetStartValues();
+
+// Everything back to a fresh start with default settings (for tests): records,
+// vertex records (observers kept), pseudo-random seed and clock, board and hooks.
+void ResetAllState();
+
+}  // namespace game

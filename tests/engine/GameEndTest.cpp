@@ -1,0 +1,287 @@
+#include "EngineFixture.h"
+
+using namespace game;
+using gametest::EngineTest;
+
+namespace {
+
+using Edges = std::vector<std::pair<int, int>>;
+
+std::string Format(double value) {
+    char buffer[48];
+    return std::string(FormatAverage(value, buffer));
+}
+
+TEST(AverageText, ThreeSignificantDigitsWrittenWithThreeDecimals) {
+    EXPECT_EQ(Format(10.0 / 3), "3.330");
+    EXPECT_EQ(Format(2.0 / 3), "0.667");
+    EXPECT_EQ(Format(1.0 / 16), "0.063");
+    EXPECT_EQ(Format(12.5), "12.500");
+    EXPECT_EQ(Format(-1.5), "-1.500");
+    EXPECT_EQ(Format(0), "0.000");
+    EXPECT_EQ(Format(-0.0004), "0.000") << "no minus sign on a value that rounds to zero";
+    EXPECT_EQ(Format(0.0005), "0.001") << "halves go away from zero";
+    EXPECT_EQ(Format(-0.0625), "-0.063");
+    EXPECT_EQ(Format(99.95), "100.000");
+    EXPECT_EQ(Format(123.5), "124.000");
+    EXPECT_EQ(Format(-999.5), "-1000.000");
+    // From 1000 up, every whole digit stays and the value is rounded to a whole number.
+    EXPECT_EQ(Format(1234.5), "1235.000");
+    EXPECT_EQ(Format(-98765.4), "-98765.000");
+    EXPECT_EQ(Format(2147483657.0), "2147483657.000");
+}
+
+TEST_F(EngineTest, AGoodShownGameOpensPerfectAndCountsTheStreak) {
+    StartExample(true);
+    EXPECT_EQ(ComputePar(), 6);
+    Solve();
+    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::Perfect});
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
+    EXPECT_EQ(Session.SessionGameCount, 1);
+    // The solution view shows the hidden colouring and every edge once, from its lower end.
+    EXPECT_TRUE(board.solvedPicture);
+    EXPECT_FALSE(board.paintersOn);
+    EXPECT_FALSE(board.drawGraphEnabled);
+    EXPECT_EQ(board.shownTwins, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    const TColor expected[] = {clRed, clRed, clLime, clBlue, clRed, clLime};
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(SolutionVertex[k].FillColor(), expected[k - 1]);
+    EXPECT_EQ(board.solutionEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
+    // Showing it again draws nothing twice.
+    ShowSolution();
+    EXPECT_EQ(board.solutionEdges.size(), 8u);
+}
+
+TEST_F(EngineTest, OneClickOverParIsNotGood) {
+    StartExample(true);
+    Settings.TeachingModeConsecutiveGoodGames = 5;
+    Solve(1);
+    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::NotBad});
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(AverageLabel(), "Average From Par: 1.000");
+
+    Settings.TeachingMode = false;
+    board.dialogs.clear();
+    StartExample(true);
+    Solve(1);
+    EXPECT_TRUE(board.dialogs.empty()) << "outside teaching mode a game over par opens nothing";
+    EXPECT_EQ(Session.SessionGameCount, 2);
+}
+
+TEST_F(EngineTest, ScoreEqualToParIsGood) {
+    StartExample(false);  // par 12
+    Solve(6);
+    EXPECT_EQ(Puzzle.ClickCount, 12);
+    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::Excellent});
+    EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
+}
+
+TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
+    for (int game = 1; game <= 3; ++game) {
+        StartExample(false);
+        Solve();
+        EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, game);
+        const RatingText text = ExcellentDialogText(Settings.TeachingMode, Settings.TeachingModeConsecutiveGoodGames);
+        EXPECT_EQ(text.offer, game == 3);
+        if (game < 3) {
+            EXPECT_EQ(text.text, "You need 3 excellent games in a row to advance. You now have " +
+                                     std::to_string(game) + ".");
+        }
+    }
+    ExcellentNo();
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
+    StartExample(false);
+    Solve();
+    EXPECT_TRUE(ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer);
+    ExcellentOk();
+    EXPECT_EQ(Settings.NumberOfVertices, 7);
+    EXPECT_TRUE(Settings.ShowEdges);
+    EXPECT_EQ(Settings.TeachingModePrimaryLevel, 1);
+    EXPECT_EQ(Settings.TeachingModeSecondaryLevel, 0);
+    EXPECT_EQ(board.optionsShowEdges, 1);
+    EXPECT_EQ(board.optionsVertexCount, 7);
+}
+
+TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
+    Settings.TeachingMode = false;
+    Settings.TeachingModeConsecutiveGoodGames = 4;
+    const GameSettings before = Settings;
+    PerfectOk();
+    ExcellentOk();
+    NotBadOk();
+    EXPECT_EQ(Settings, before);
+    PerfectNo();
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(board.optionsShowEdges, -1);
+}
+
+TEST_F(EngineTest, AbandoningAGameCountsParPlusTen) {
+    StartExample(false);
+    Settings.TeachingModeConsecutiveGoodGames = 2;
+    NewGameClick();
+    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision});
+    EXPECT_FALSE(Puzzle.GameOver) << "the game goes on until the player decides";
+    DecisionNo();
+    EXPECT_FALSE(Puzzle.GameOver);
+    NewGameClick();
+    NewPuzzleDecisionYes();  // after 0 clicks all the same
+    EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_EQ(Puzzle.ClickCount, 0);
+
+    // Hidden edges, par 12: games of 6 and 8 clicks are 6 and 4 under par: (10 - 6 - 4) / 3.
+    Solve();
+    EXPECT_EQ(AverageLabel(), "Average From Par: 2.000");
+    StartExample(false);
+    Solve(2);
+    EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
+}
+
+TEST_F(EngineTest, ThreeGamesOfZeroOneAndTwoOverParAverageOne) {
+    for (int extra : {0, 1, 2}) {
+        StartExample(true);
+        Solve(extra);
+    }
+    EXPECT_EQ(AverageLabel(), "Average From Par: 1.000");
+}
+
+TEST_F(EngineTest, TheFirstDrawGraphIsFreeTheSecondAsks) {
+    StartExample(false);
+    Settings.TeachingModeConsecutiveGoodGames = 2;
+    DrawGraphClick();
+    EXPECT_TRUE(Puzzle.GameOver);
+    EXPECT_TRUE(board.dialogs.empty());
+    EXPECT_EQ(Session.SessionGameCount, 0) << "nothing is rated";
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(board.solutionEdges.size(), 8u);
+    EXPECT_FALSE(board.drawGraphEnabled);
+
+    StartExample(false);
+    DrawGraphClick();
+    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision2});
+    EXPECT_FALSE(Puzzle.GameOver);
+    DrawGraphDecisionYes();
+    EXPECT_TRUE(Puzzle.GameOver);
+    EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
+}
+
+TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
+    StartExample(true);
+    NewGameClick();  // New Puzzle path asks...
+    Solve();         // ...but the player finishes the game instead
+    ASSERT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
+    ASSERT_EQ(Session.SessionGameCount, 1);
+    const std::uint32_t solved = Puzzle.Serial;
+    NewPuzzleDecisionYes();
+    EXPECT_EQ(Session.SessionGameCount, 1) << "the solved game is not rated a second time";
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1) << "the streak the solve earned stays";
+    EXPECT_NE(Puzzle.Serial, solved) << "the new puzzle the player asked for still comes";
+    EXPECT_FALSE(Puzzle.GameOver);
+
+    // Draw Graph path: the first use is free, the second asks.
+    DrawGraphClick();
+    StartExample(true);
+    DrawGraphClick();
+    Solve();
+    ASSERT_EQ(Session.SessionGameCount, 2);
+    const std::size_t lines = board.solutionEdges.size();
+    DrawGraphDecisionYes();
+    EXPECT_EQ(Session.SessionGameCount, 2);
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(board.solutionEdges.size(), lines) << "the dialog only closes";
+
+    // A question about an earlier game never ends the next one.
+    StartExample(true);
+    DrawGraphDecisionYes();
+    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_EQ(Session.SessionGameCount, 2);
+}
+
+TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
+    EXPECT_TRUE(PerfectDialogText(true, 1).offer);
+    EXPECT_EQ(PerfectDialogText(true, 1).text,
+              "Way to go. You seem to know what you are doing at this level. Would you like to go on to the next "
+              "level?");
+    EXPECT_FALSE(PerfectDialogText(true, 0).offer);
+    EXPECT_EQ(PerfectDialogText(true, -3).text,
+              "You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.");
+    EXPECT_EQ(PerfectDialogText(false, 7).text, "Way to go!");
+    EXPECT_FALSE(PerfectDialogText(false, 7).offer);
+    EXPECT_EQ(ExcellentDialogText(false, 9).text,
+              "Do you have a method? Do you think it works for other graphs with a different number of vertices "
+              "and a different number of edges?");
+    EXPECT_EQ(ExcellentDialogText(true, -1).text,
+              "You need 3 excellent games in a row to advance. You now have -1.");
+    EXPECT_EQ(ExcellentDialogText(true, 3).text,
+              "You seem to know what you are doing at this level. You did three excellent games in a row. Would "
+              "you like to advance to the next level?");
+    EXPECT_NE(NotBadText().find("You need 1  Par game"), std::string_view::npos);
+}
+
+TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
+    StartExample(true);
+    Settings.TeachingModeConsecutiveGoodGames = INT32_MAX;
+    Solve();
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
+    Settings.TeachingModePrimaryLevel = INT32_MAX;
+    Settings.TeachingModeConsecutiveGoodGames = 3;
+    ExcellentOk();
+    EXPECT_EQ(Settings.TeachingModePrimaryLevel, INT32_MAX);
+}
+
+TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
+    // The Perfect dialog of one game stays open while the next (7-vertex) game starts.
+    StartExample(true);
+    Solve();
+    Settings.NumberOfVertices = 7;
+    NewGameClick();
+    const int n = Puzzle.VertexCount;
+    ASSERT_EQ(n, 7);
+    PerfectOk();  // edges hidden and the level changed for the NEXT puzzle
+    EXPECT_FALSE(Settings.ShowEdges);
+    EXPECT_EQ(ComputePar(), 7) << "this puzzle was started with its edges shown";
+    Solve();
+    EXPECT_TRUE(Puzzle.GameOver) << "the game ends when its own vertices are all coloured";
+    EXPECT_EQ(board.dialogs.back(), Dialog::Perfect);
+}
+
+// The teaching path, walked through the real operations from 6 vertices with edges
+// shown round to 6 vertices with edges shown again.
+TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
+    Settings.RandomNumberOfColors = Settings.RandomEdgeProbability = true;
+    Settings.RandomNumberOfVertices = false;
+    std::vector<std::pair<int, bool>> levels;
+    std::uint32_t tick = 0;
+    while (levels.size() < 23) {
+        PinClock(gametest::kNoon + static_cast<std::int32_t>(++tick) * 997);
+        levels.emplace_back(Settings.NumberOfVertices, Settings.ShowEdges);
+        const int needed = Settings.ShowEdges ? 1 : 3;
+        for (int game = 1; game <= needed; ++game) {
+            NewGameClick();
+            ASSERT_EQ(Puzzle.VertexCount, levels.back().first);
+            Solve();
+            const Dialog opened = board.dialogs.back();
+            ASSERT_EQ(opened, Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
+            const bool offer = opened == Dialog::Perfect
+                                   ? PerfectDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer
+                                   : ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer;
+            ASSERT_EQ(offer, game == needed);
+            if (opened == Dialog::Perfect) {
+                PerfectOk();
+            } else {
+                ExcellentOk();
+            }
+        }
+    }
+    std::vector<std::pair<int, bool>> expected;
+    for (int n = 6; n <= 16; ++n) {
+        expected.emplace_back(n, true);
+        expected.emplace_back(n, false);
+    }
+    expected.emplace_back(6, true);
+    EXPECT_EQ(levels, expected);
+    EXPECT_EQ(Settings.TeachingModePrimaryLevel, 11);
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "FakeBoard.h"
+#include "Puzzle.h"
+#include "Random.h"
+#include "State.h"
+
+using namespace game;
+using Edges = std::vector<std::pair<int, int>>;
+
+namespace {
+
+constexpr std::int32_t kNoon = 12 * 3600 * 1000;
+
+class PuzzleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetAllState();
+        AttachBoard(&board);
+        SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); }, &edges);
+    }
+    void TearDown() override {
+        SetEdgeListener(nullptr, nullptr);
+        ResetAllState();
+    }
+    void Make(std::int32_t timeMs, int n, int c, int p, bool showEdges = false) {
+        PinClock(timeMs);
+        Settings.NumberOfVertices = n;
+        Settings.NumberOfColors = c;
+        Settings.EdgeProbability = p;
+        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability = false;
+        Settings.ShowEdges = showEdges;
+        edges.clear();
+        NewPuzzle();
+    }
+    std::vector<int> Coloring() const {
+        return {Puzzle.HiddenColoring.begin() + 1, Puzzle.HiddenColoring.begin() + 1 + Settings.NumberOfVertices};
+    }
+    static bool Joined(int a, int b) { return BoardVertex[a].GetNeighbor(b) == 1; }
+
+    gametest::FakeBoard board;
+    Edges edges;
+};
+
+// The worked examples pin every draw, the diagonal pairs' included: skipping those
+// draws would join other pairs.
+TEST_F(PuzzleTest, WorkedExampleSixVerticesThreeColours) {
+    Make(kNoon, 6, 3, 63);
+    EXPECT_EQ(Coloring(), (std::vector<int>{2, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(edges, (Edges{{3, 4}, {3, 5}, {4, 5}, {1, 3}, {1, 4}, {1, 6}, {2, 3}, {5, 6}}));
+    EXPECT_EQ(Puzzle.EdgeCount, 8);
+    EXPECT_EQ(ComputePar(), 12);
+    EXPECT_EQ(board.captions[Label::Par], "12");
+    EXPECT_EQ(board.captions[Label::PlayerScore], "0");
+    EXPECT_EQ(board.captions[Label::EdgesLabel], "Edges: 8");
+
+    Make(kNoon, 6, 3, 63, true);
+    EXPECT_EQ(Puzzle.EdgeCount, 8);
+    EXPECT_EQ(board.captions[Label::Par], "6");
+}
+
+TEST_F(PuzzleTest, WorkedExampleEightVerticesFourColours) {
+    Make(kNoon, 8, 4, 63);
+    EXPECT_EQ(Coloring(), (std::vector<int>{2, 2, 4, 2, 2, 3, 3, 1}));
+    EXPECT_EQ(edges, (Edges{{4, 6}, {4, 8}, {4, 3}, {6, 8}, {6, 3}, {8, 3}, {1, 3}, {1, 6}, {1, 7}, {1, 8},
+                            {2, 3}, {2, 6}, {2, 7}, {3, 5}, {3, 7}, {4, 7}, {5, 7}, {5, 8}, {7, 8}}));
+    EXPECT_EQ(Puzzle.EdgeCount, 19);
+    EXPECT_EQ(ComputePar(), 19);
+}
+
+TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
+    // Thousands of clock readings across the day, every size and colour count.
+    for (std::int32_t t = 0; t < 86'400'000; t += 86'400'000 / 1500 + 7) {
+        const int n = 6 + t % 11;
+        const int c = 2 + (t / 11) % 3;
+        const int p = 1 + (t / 3) % 100;
+        Make(t, n, c, p);
+        SCOPED_TRACE(testing::Message() << "t=" << t << " n=" << n << " c=" << c << " p=" << p);
+
+        const std::vector<int> coloring = Coloring();
+        std::set<int> used(coloring.begin(), coloring.end());
+        ASSERT_EQ(used, (c == 2 ? std::set<int>{1, 2} : c == 3 ? std::set<int>{1, 2, 3} : std::set<int>{1, 2, 3, 4}));
+        ASSERT_EQ(Puzzle.HiddenColorCount, c);
+        ASSERT_EQ(static_cast<int>(edges.size()), Puzzle.EdgeCount);
+
+        // The first C(C-1)/2 edges are the forced clique, over C different colours.
+        if (c >= 3) {
+            std::set<int> clique;
+            for (int e = 0; e < c * (c - 1) / 2; ++e) {
+                clique.insert(edges[static_cast<std::size_t>(e)].first);
+                clique.insert(edges[static_cast<std::size_t>(e)].second);
+            }
+            ASSERT_EQ(static_cast<int>(clique.size()), c);
+            std::set<int> cliqueColors;
+            for (int v : clique) cliqueColors.insert(Puzzle.HiddenColoring[v]);
+            ASSERT_EQ(static_cast<int>(cliqueColors.size()), c);
+            for (int a : clique) {
+                for (int b : clique) {
+                    if (a != b) {
+                        ASSERT_TRUE(Joined(a, b));
+                    }
+                }
+            }
+        }
+        for (int a = 1; a <= n; ++a) {
+            int flags = 0;
+            ASSERT_EQ(BoardVertex[a].GetNeighbor(a), 0) << "no vertex is its own neighbour";
+            for (int b = 1; b <= n; ++b) {
+                flags += BoardVertex[a].GetNeighbor(b);
+                ASSERT_EQ(Joined(a, b), Joined(b, a));
+                if (Joined(a, b)) {
+                    ASSERT_NE(Puzzle.HiddenColoring[a], Puzzle.HiddenColoring[b]);
+                }
+            }
+            ASSERT_EQ(BoardVertex[a].GetNeighbor(0), flags);
+        }
+        std::set<std::pair<int, int>> distinct;
+        for (auto [u, v] : edges) distinct.insert({std::min(u, v), std::max(u, v)});
+        ASSERT_EQ(distinct.size(), edges.size()) << "every pair is joined at most once";
+    }
+}
+
+TEST_F(PuzzleTest, CertainEdgesMakeACompleteMultipartiteGraph) {
+    for (std::int32_t t : {0, 1234567, kNoon, 86'399'999}) {
+        Make(t, 16, 4, 100);
+        int expected = 0;
+        for (int a = 1; a <= 16; ++a) {
+            for (int b = 1; b <= 16; ++b) {
+                const bool differ = Puzzle.HiddenColoring[a] != Puzzle.HiddenColoring[b];
+                EXPECT_EQ(Joined(a, b), differ);
+                expected += (a < b && differ) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(Puzzle.EdgeCount, expected);
+    }
+}
+
+TEST_F(PuzzleTest, TwoColourPuzzlesForceNoEdgeAndMayHaveNone) {
+    int withoutEdges = 0;
+    for (std::int32_t t = 0; t < 200; ++t) {
+        Make(t * 4099, 6, 2, 1);
+        withoutEdges += Puzzle.EdgeCount == 0 ? 1 : 0;
+        EXPECT_EQ(ComputePar(), 12);
+    }
+    EXPECT_GT(withoutEdges, 100) << "with a 1 % edge chance most two-colour puzzles are edgeless";
+}
+
+TEST_F(PuzzleTest, ParTable) {
+    EXPECT_EQ(ParFor(9, true, 3, 40), 9);
+    EXPECT_EQ(ParFor(16, true, 4, 100), 16);
+    EXPECT_EQ(ParFor(12, false, 3, 80), 33) << "whatever the edge count";
+    EXPECT_EQ(ParFor(12, false, 4, 20), 30);
+    EXPECT_EQ(ParFor(12, false, 2, 40), 46);
+    EXPECT_EQ(ParFor(16, false, 3, 40), 40);
+    EXPECT_EQ(ParFor(9, false, 3, 10), 18);
+    EXPECT_EQ(ParFor(10, false, 3, 10), 25);
+    EXPECT_EQ(ParFor(14, false, 3, 30), 37);
+    EXPECT_EQ(ParFor(15, false, 3, 10), 30);
+    EXPECT_EQ(ParFor(13, false, 3, 27), 33);
+}
+
+TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
+    // One clock tick for all three draws: colours and vertices see the same r.
+    std::set<int> counts, colors, probabilities;
+    for (std::int32_t t = 0; t < 5000; t += 3) {
+        PinClock(t);
+        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability = true;
+        NewPuzzle();
+        RandSeed = static_cast<std::uint32_t>(t);
+        const int r = RandomBelow(100) + 1;
+        EXPECT_EQ(Settings.NumberOfColors, r <= 4 ? 2 : r <= 52 ? 3 : 4);
+        const int n = Settings.NumberOfVertices;
+        EXPECT_EQ(n, r <= 12 ? 6 : r <= 25 ? 7 : r <= 38 ? 8 : r <= 51 ? 9 : r <= 64 ? 10 : r <= 77 ? 11
+                     : r <= 83 ? 12 : r <= 89 ? 13 : r <= 94 ? 14 : r <= 97 ? 15 : 16);
+        RandSeed = static_cast<std::uint32_t>(t);
+        EXPECT_EQ(Settings.EdgeProbability, RandomBelow(45) + 40);
+        EXPECT_EQ(Puzzle.VertexCount, n);
+        counts.insert(n);
+        colors.insert(Settings.NumberOfColors);
+        probabilities.insert(Settings.EdgeProbability);
+    }
+    EXPECT_EQ(counts.size(), 11u);
+    EXPECT_EQ(colors.size(), 3u);
+    EXPECT_EQ(*probabilities.begin(), 40);
+    EXPECT_EQ(*probabilities.rbegin(), 84);
+}
+
+TEST_F(PuzzleTest, HandsThePuzzleToTheBoardInOrder) {
+    Make(kNoon, 6, 3, 63, true);
+    EXPECT_EQ(board.calls, (std::vector<std::string>{"ShowSolvedPicture(play)", "RepaintWindow", "ShowPlayControls",
+                                                     "EnablePainters(on)", "LayOutBoard", "MirrorToSolutionView"}));
+    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_EQ(Puzzle.SelectedColor, clBlue);
+    EXPECT_EQ(Layout.BoardRadius, 105);
+    // Every edge drawn once, from its lower-numbered end, and marked in that order only.
+    EXPECT_EQ(board.boardEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
+    for (auto [a, b] : board.boardEdges) {
+        EXPECT_EQ(Puzzle.BoardEdgeDrawn[a][b], 1);
+        EXPECT_EQ(Puzzle.BoardEdgeDrawn[b][a], 0);
+    }
+    // The solution view knows the same graph.
+    for (int k = 1; k <= 16; ++k) EXPECT_EQ(SolutionVertex[k].AllNeighbors(), BoardVertex[k].AllNeighbors());
+
+    Make(kNoon, 6, 3, 63, false);
+    EXPECT_TRUE(board.boardEdges.size() == 8u) << "hidden edges are not drawn";
+    for (int a = 1; a <= 16; ++a) {
+        for (int b = 1; b <= 16; ++b) EXPECT_EQ(Puzzle.BoardEdgeDrawn[a][b], 0);
+    }
+}
+
+TEST_F(PuzzleTest, ANewPuzzleDiscardsTheOldOne) {
+    Make(kNoon, 16, 4, 100, true);
+    BoardVertex[3].SetFillColor(clRed);
+    Puzzle.ClickCount = 9;
+    Puzzle.SolutionEdgeDrawn[1][2] = 1;
+    Make(kNoon + 5, 6, 2, 50);
+    EXPECT_EQ(Puzzle.ClickCount, 0);
+    EXPECT_EQ(Puzzle.ColoredCount, 0);
+    EXPECT_EQ(Puzzle.SolutionEdgeDrawn[1][2], 0);
+    EXPECT_EQ(Puzzle.BoardEdgeDrawn[1][2], 0);
+    for (int k = 1; k <= 16; ++k) EXPECT_EQ(BoardVertex[k].FillColor(), clBlack);
+    for (int k = 7; k <= 16; ++k) EXPECT_EQ(Puzzle.HiddenColoring[k], 0);
+    for (int a = 1; a <= 6; ++a) {
+        int flags = 0;
+        for (int b = 1; b <= 6; ++b) flags += BoardVertex[a].GetNeighbor(b);
+        EXPECT_EQ(BoardVertex[a].GetNeighbor(0), flags);
+    }
+}
+
+TEST_F(PuzzleTest, HandEditedCountsNeverReachBeyondTheArrays) {
+    for (auto [n, c] : std::vector<std::pair<int, int>>{{0, 3}, {17, 3}, {-1, 0}, {1000, 9}, {6, 5}, {3, 4}}) {
+        PinClock(kNoon);
+        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = false;
+        Settings.NumberOfVertices = n;
+        Settings.NumberOfColors = c;
+        NewPuzzle();
+        EXPECT_GE(Settings.NumberOfVertices, 6);
+        EXPECT_LE(Settings.NumberOfVertices, 16);
+        EXPECT_GE(Settings.NumberOfColors, 2);
+        EXPECT_LE(Settings.NumberOfColors, 4);
+        EXPECT_EQ(Puzzle.HiddenColorCount, Settings.NumberOfColors);
+    }
+    for (int p : {-50, 0, 101, 2147483647}) {
+        Make(kNoon, 8, 3, p);
+        EXPECT_EQ(Puzzle.HiddenColorCount, 3) << "any edge probability still builds a puzzle";
+    }
+}
+
+}  // namespace
