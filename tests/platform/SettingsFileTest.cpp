@@ -1,0 +1,320 @@
+// The game's settings file: what a starting game reads, what a closing game writes.
+#include "SettingsFile.h"
+
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "ScratchDir.h"
+#include "State.h"
+
+namespace {
+
+using game::GameSettings;
+using game::Settings;
+using gametest::ReadBytes;
+using gametest::ScratchDir;
+using gametest::WriteBytes;
+
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// Every field away from its default, a negative number among them.
+GameSettings Unusual() {
+    GameSettings s;
+    s.RandomNumberOfVertices = true;
+    s.NumberOfVertices = 14;
+    s.ShowEdges = false;
+    s.RandomEdgeProbability = false;
+    s.EdgeProbability = 17;
+    s.RandomNumberOfColors = false;
+    s.NumberOfColors = 2;
+    s.ShowToolTips = false;
+    s.TeachingMode = false;
+    s.TeachingModePrimaryLevel = -5;
+    s.TeachingModeSecondaryLevel = 1;
+    s.TeachingModeLastGameGood = true;
+    s.TeachingModeConsecutiveGoodGames = 2;
+    s.TimerActive = true;
+    s.PlayComputer = true;
+    return s;
+}
+
+constexpr const char* kDefaultFile =
+    "[Level 1]\n"
+    "NumOfVertices=6\n"
+    "ShowEdges=1\n"
+    "RandomNumberOfVertices=0\n"
+    "RandomNumberOfColors=1\n"
+    "RandomEdgeProbability=1\n"
+    "EdgeNumFactor=63\n"
+    "NumOfColors=3\n"
+    "ShowToolTips=1\n"
+    "TeachingModeOn=1\n"
+    "TeachingModePrimaryLevel=0\n"
+    "TeachingModeSecondaryLevel=0\n"
+    "TeachingModeLastGameGood=0\n"
+    "TeachingModeConsecutiveGoodGames=0\n"
+    "PlayComputer=0\n"
+    "TimerActive=0\n";
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    ScratchDir dir;
+    // The configuration directory does not exist yet, as on a fresh account.
+    ScopedEnv config{"XDG_CONFIG_HOME", (dir / "config").c_str()};
+    ScopedEnv home{"HOME", (dir / "home").c_str()};
+    std::string file = dir / "config/SpEcTrUmIx.ini";
+
+    void SetUp() override { Settings = GameSettings{}; }
+    void TearDown() override { Settings = GameSettings{}; }
+
+    // Loads from a file holding `text`, starting from values unlike the defaults so that
+    // every field the load leaves alone would show.
+    GameSettings LoadFrom(std::string_view text) {
+        std::filesystem::create_directories(dir / "config");
+        WriteBytes(file, text);
+        Settings = Unusual();
+        game::LoadSettings();
+        return Settings;
+    }
+};
+
+TEST(ReadIntegerText, FollowsTheFilesIntegerSyntax) {
+    struct Case {
+        const char* text;
+        std::int32_t expected;
+    };
+    constexpr std::int32_t d = -99;  // the default
+    // clang-format off
+    const Case cases[] = {
+        {"0x0C", 12}, {"0X0c", 12}, {"$0C", 12}, {"$0c", 12}, {"0x0", 0}, {"   42", 42}, {"+7", 7}, {"-7", -7},
+        {"-0", 0}, {"007", 7}, {"$0000000000000010", 16}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
+        {"$7FFFFFFF", INT_MAX}};
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(game::ReadIntegerText(c.text, d), c.expected) << '"' << c.text << '"';
+    }
+    // Not a number of the file's syntax, or beyond 32 bits in either notation: the default.
+    const char* unusable[] = {"",          "   ",        "12abc",       "42 ",
+                              "1 2",       "$",          "-",           "+",
+                              "+$10",      "-$10",       "0x",          "0X",
+                              "0x$10",     " 0x10",      "$G",          "1e3",
+                              "x",         "2147483648", "-2147483649", "99999999999999999999999",
+                              "$80000000", "$FFFFFFFF",  "0xFFFFFFFF",  "$100000000"};
+    for (const char* text : unusable) {
+        EXPECT_EQ(game::ReadIntegerText(text, d), d) << '"' << text << '"';
+    }
+}
+
+TEST_F(SettingsFileTest, LivesInTheConfigurationDirectory) {
+    EXPECT_EQ(game::SettingsFilePath(), dir / "config/SpEcTrUmIx.ini");
+    {
+        ScopedEnv empty{"XDG_CONFIG_HOME", ""};
+        EXPECT_EQ(game::SettingsFilePath(), dir / "home/.config/SpEcTrUmIx.ini");
+    }
+    {
+        ScopedEnv relative{"XDG_CONFIG_HOME", "relative/dir"};
+        EXPECT_EQ(game::SettingsFilePath(), dir / "home/.config/SpEcTrUmIx.ini");
+    }
+    {
+        ScopedEnv unset{"XDG_CONFIG_HOME", nullptr};
+        EXPECT_EQ(game::SettingsFilePath(), dir / "home/.config/SpEcTrUmIx.ini");
+    }
+}
+
+TEST_F(SettingsFileTest, AFirstRunTakesTheDefaultsAndItsCloseCreatesTheFile) {
+    Settings = Unusual();
+    game::LoadSettings();
+    EXPECT_EQ(Settings, GameSettings{});
+
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    EXPECT_EQ(ReadBytes(file), kDefaultFile)
+        << "section \"Level 1\", the fifteen keys in the order of writing";
+}
+
+TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
+    Settings = Unusual();
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    Settings = GameSettings{};
+    game::LoadSettings();
+    EXPECT_EQ(Settings, Unusual());
+    EXPECT_NE(ReadBytes(file).find("TeachingModePrimaryLevel=-5\n"), std::string::npos);
+
+    // A second close with the same values leaves the file as it was.
+    const std::string once = ReadBytes(file);
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    EXPECT_EQ(ReadBytes(file), once);
+}
+
+TEST_F(SettingsFileTest, HandWrittenValuesReadLikeTheOriginalGame) {
+    GameSettings s = LoadFrom("[Level 1]\nNumOfVertices=0x0C\nShowEdges=2\nRandomNumberOfVertices=x\n");
+    EXPECT_EQ(s.NumberOfVertices, 12);
+    EXPECT_TRUE(s.ShowEdges);
+    EXPECT_FALSE(s.RandomNumberOfVertices);
+    EXPECT_EQ(s.EdgeProbability, 63) << "a missing key takes its default";
+
+    s = LoadFrom("[Level 1]\nNumOfVertices=$0C\nShowEdges=x\nTeachingModeOn=0\nPlayComputer=-1\n");
+    EXPECT_EQ(s.NumberOfVertices, 12);
+    EXPECT_TRUE(s.ShowEdges) << "unusable text gives the default, which is true here";
+    EXPECT_FALSE(s.TeachingMode);
+    EXPECT_TRUE(s.PlayComputer);
+
+    EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=12abc\n").NumberOfVertices, 6);
+    EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=\n").NumberOfVertices, 6);
+    EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=2147483648\n").NumberOfVertices, 6);
+    EXPECT_EQ(LoadFrom("\xEF\xBB\xBF[level 1]\r\n  numofvertices = 9 \r\n").NumberOfVertices, 9);
+
+    // Only section "Level 1" counts.
+    s = LoadFrom("NumOfVertices=10\n[Level 2]\nNumOfVertices=11\nShowEdges=0\n");
+    EXPECT_EQ(s.NumberOfVertices, 6);
+    EXPECT_TRUE(s.ShowEdges);
+}
+
+TEST_F(SettingsFileTest, OnlyVertexAndColourCountsAreKeptInRange) {
+    GameSettings s = LoadFrom("[Level 1]\nNumOfVertices=5\nNumOfColors=1\nEdgeNumFactor=500\n");
+    EXPECT_EQ(s.NumberOfVertices, 6);
+    EXPECT_EQ(s.NumberOfColors, 3);
+    EXPECT_EQ(s.EdgeProbability, 500) << "no other value is range-checked";
+
+    s = LoadFrom("[Level 1]\nNumOfVertices=17\nNumOfColors=5\nTeachingModeSecondaryLevel=-3\n");
+    EXPECT_EQ(s.NumberOfVertices, 6);
+    EXPECT_EQ(s.NumberOfColors, 3);
+    EXPECT_EQ(s.TeachingModeSecondaryLevel, -3);
+
+    s = LoadFrom("[Level 1]\nNumOfVertices=16\nNumOfColors=4\n");
+    EXPECT_EQ(s.NumberOfVertices, 16);
+    EXPECT_EQ(s.NumberOfColors, 4);
+    EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=-1\nNumOfColors=2\n").NumberOfColors, 2);
+}
+
+TEST_F(SettingsFileTest, SavingKeepsEverythingElseInTheFileByteForByte) {
+    std::filesystem::create_directories(dir / "config");
+    WriteBytes(file,
+               "; Settings of SpEcTrUmIx\r\n"
+               "[Window]\r\n"
+               "NumOfVertices=99\r\n"
+               "\r\n"
+               "[LEVEL 1]\r\n"
+               "ShowEdges = 1\r\n"
+               "FavouriteColour=purple\r\n"
+               "numofvertices=8\r\n"
+               "NumOfVertices=15\r\n"
+               "\r\n"
+               "; the end\r\n");
+    Settings = Unusual();
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    EXPECT_EQ(ReadBytes(file),
+              "; Settings of SpEcTrUmIx\r\n"
+              "[Window]\r\n"
+              "NumOfVertices=99\r\n"
+              "\r\n"
+              "[LEVEL 1]\r\n"
+              "ShowEdges = 0\r\n"
+              "FavouriteColour=purple\r\n"
+              "numofvertices=14\r\n"
+              "NumOfVertices=15\r\n"
+              "RandomNumberOfVertices=1\r\n"
+              "RandomNumberOfColors=0\r\n"
+              "RandomEdgeProbability=0\r\n"
+              "EdgeNumFactor=17\r\n"
+              "NumOfColors=2\r\n"
+              "ShowToolTips=0\r\n"
+              "TeachingModeOn=0\r\n"
+              "TeachingModePrimaryLevel=-5\r\n"
+              "TeachingModeSecondaryLevel=1\r\n"
+              "TeachingModeLastGameGood=1\r\n"
+              "TeachingModeConsecutiveGoodGames=2\r\n"
+              "PlayComputer=1\r\n"
+              "TimerActive=1\r\n"
+              "\r\n"
+              "; the end\r\n");
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
+    // A directory where the file should be.
+    ASSERT_TRUE(std::filesystem::create_directories(file));
+    WriteBytes(file + "/keep", "precious");
+    Settings = Unusual();
+    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(ReadBytes(file + "/keep"), "precious");
+    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+
+    // A regular file where the configuration directory should be.
+    WriteBytes(dir / "plainfile", "x");
+    ScopedEnv underFile{"XDG_CONFIG_HOME", (dir / "plainfile/config").c_str()};
+    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(ReadBytes(dir / "plainfile"), "x");
+}
+
+// The file-size limit stands in for a full disk, and stops writes even for root.
+class FullDisk {
+  public:
+    explicit FullDisk(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+  private:
+    rlimit m_old{};
+    void (*m_handler)(int);
+};
+
+TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
+    std::filesystem::create_directories(dir / "config");
+    const std::string atStart = std::string(kDefaultFile) + "; " + std::string(400, '=') + "\n";
+    WriteBytes(file, atStart);
+    Settings = Unusual();
+    std::optional<std::string> error;
+    {
+        FullDisk full(100);
+        error = game::SaveSettings();
+    }
+    EXPECT_EQ(error, "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(ReadBytes(file), atStart);
+    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+}
+
+TEST_F(SettingsFileTest, TheFirstFailedUpdateStopsTheSaveAndEarlierOnesStay) {
+    const std::string firstThree = "[Level 1]\nNumOfVertices=14\nShowEdges=0\nRandomNumberOfVertices=1\n";
+    Settings = Unusual();
+    std::optional<std::string> error;
+    {
+        FullDisk full(firstThree.size());
+        error = game::SaveSettings();
+    }
+    EXPECT_EQ(error, "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(ReadBytes(file), firstThree);
+}
+
+}  // namespace
