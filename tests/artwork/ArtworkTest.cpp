@@ -1,0 +1,151 @@
+// The pictures must come out at the sizes the windows reserve for them, show something, keep
+// the board's title look, and be drawn only once.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <functional>
+#include <set>
+
+#include "Artwork.h"
+
+namespace {
+
+int CountPixels(const QImage& image, const std::function<bool(QColor)>& wanted) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += wanted(image.pixelColor(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int DistinctColours(const QImage& image) {
+    std::set<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            seen.insert(image.pixel(x, y));
+        }
+    }
+    return int(seen.size());
+}
+
+bool IsBlack(QColor c) {
+    return c.red() == 0 && c.green() == 0 && c.blue() == 0;
+}
+
+TEST(Artwork, PicturesHaveTheSizesTheirWindowsReserveAndAreNotBlank) {
+    struct Case {
+        const char* name;
+        QPixmap picture;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"ColorAllVertices", artwork::ColorAllVerticesPicture(), QSize(300, 37)},
+        {"PuzzleSolved", artwork::PuzzleSolvedPicture(), QSize(300, 44)},
+        {"PERFECT", artwork::BannerPicture("PERFECT"), QSize(392, 103)},
+        {"EXCELLENT", artwork::BannerPicture("EXCELLENT"), QSize(392, 103)},
+        {"NOT BAD", artwork::BannerPicture("NOT BAD"), QSize(392, 103)},
+        {"QuestionMarks", artwork::QuestionMarksPicture(), QSize(272, 88)},
+        {"TitleStar", artwork::TitleStarPicture(), QSize(120, 160)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.picture.size(), c.size);
+        EXPECT_EQ(c.picture.deviceIndependentSize().toSize(), c.size);
+        // A real picture has shading, not a handful of flat colours.
+        EXPECT_GT(DistinctColours(c.picture.toImage()), 40);
+    }
+    EXPECT_NE(artwork::BannerPicture("PERFECT").toImage(), artwork::BannerPicture("NOT BAD").toImage());
+    // No word at all still gives the swirl, not a broken picture.
+    EXPECT_EQ(artwork::BannerPicture("").size(), QSize(392, 103));
+}
+
+TEST(Artwork, TitleWordsAreRedToYellowLettersOnBlack) {
+    for (const QPixmap& title : {artwork::ColorAllVerticesPicture(), artwork::PuzzleSolvedPicture()}) {
+        const QImage image = title.toImage();
+        const int w = image.width() - 1;
+        const int h = image.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
+            EXPECT_TRUE(IsBlack(image.pixelColor(corner))) << corner.x() << "," << corner.y();
+        }
+        const int red =
+            CountPixels(image, [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; });
+        const int yellow =
+            CountPixels(image, [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 120; });
+        const int bluish = CountPixels(image, [](QColor c) { return c.blue() > c.red() + 30; });
+        EXPECT_GT(red, 100);
+        EXPECT_GT(yellow, 100);
+        EXPECT_EQ(bluish, 0);
+        // Large letters: a good share of the picture is lettering, not background.
+        EXPECT_GT(CountPixels(image, [](QColor c) { return !IsBlack(c); }),
+                  image.width() * image.height() / 5);
+    }
+}
+
+TEST(Artwork, TitleStarCarriesTheTitleLabelColoursAboveAStarOnBlack) {
+    const QImage image = artwork::TitleStarPicture().toImage();
+    EXPECT_TRUE(IsBlack(image.pixelColor(image.width() - 1, image.height() - 1)));
+    // Each letter pair sits on its label's own background colour.
+    const QColor backgrounds[] = {QColor(255, 0, 255), QColor(0, 255, 0), QColor(255, 0, 0),
+                                  QColor(255, 255, 0), QColor(128, 64, 0)};
+    const int boxWidth = image.width() / 5;
+    for (int i = 0; i < 5; ++i) {
+        const QImage box = image.copy(i * boxWidth, 0, boxWidth, 40);
+        EXPECT_GT(CountPixels(box, [&](QColor c) { return c == backgrounds[i]; }), 100) << i;
+    }
+    // The star below is many-coloured.
+    const QImage star = image.copy(0, 45, image.width(), image.height() - 45);
+    EXPECT_GT(DistinctColours(star), 200);
+}
+
+TEST(Artwork, IconsComeInTheirSizes) {
+    const QIcon perfect = artwork::PerfectDialogIcon();
+    const QImage star = perfect.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(star.size(), QSize(32, 32));
+    EXPECT_EQ(star.pixelColor(0, 0).alpha(), 0);  // a star, not a square
+    // The sixteen-colour look: every opaque pixel is a colour of the basic palette.
+    EXPECT_GT(CountPixels(star, [](QColor c) { return c == QColor(255, 255, 0); }), 50);
+    EXPECT_EQ(
+        CountPixels(star,
+                    [](QColor c) {
+                        const auto basic = [](int v) { return v == 0 || v == 128 || v == 192 || v == 255; };
+                        return c.alpha() == 255 && !(basic(c.red()) && basic(c.green()) && basic(c.blue()));
+                    }),
+        0);
+
+    const QIcon app = artwork::ApplicationIcon();
+    for (const int size : {16, 32, 48, 64}) {
+        SCOPED_TRACE(size);
+        EXPECT_TRUE(app.availableSizes().contains(QSize(size, size)));
+        const QImage image = app.pixmap(size, size).toImage();
+        EXPECT_EQ(image.size(), QSize(size, size));
+        for (const QColor paint :
+             {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 0, 255)}) {
+            EXPECT_GT(CountPixels(image, [&](QColor c) { return c == paint; }), 0)
+                << paint.name().toStdString();
+        }
+        EXPECT_GT(
+            CountPixels(image, [](QColor c) { return c.blue() > 150 && c.green() > 150 && c.red() < 90; }),
+            0);
+    }
+}
+
+TEST(Artwork, EachPictureIsDrawnOnce) {
+    EXPECT_EQ(artwork::ColorAllVerticesPicture().cacheKey(), artwork::ColorAllVerticesPicture().cacheKey());
+    EXPECT_EQ(artwork::BannerPicture("EXCELLENT").cacheKey(), artwork::BannerPicture("EXCELLENT").cacheKey());
+    EXPECT_NE(artwork::BannerPicture("EXCELLENT").cacheKey(), artwork::BannerPicture("PERFECT").cacheKey());
+    EXPECT_EQ(artwork::TitleStarPicture().cacheKey(), artwork::TitleStarPicture().cacheKey());
+    EXPECT_EQ(artwork::ApplicationIcon().cacheKey(), artwork::ApplicationIcon().cacheKey());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
