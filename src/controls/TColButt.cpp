@@ -1,0 +1,322 @@
+#include "TColButt.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+#include <utility>
+
+#include "Colors.h"
+
+namespace {
+
+// The button is drawn in the classic pixel model: a rectangle from (x1, y1) to (x2, y2)
+// leaves out its right column and bottom row, a line from p to q leaves out q. Keeping
+// to it pixel for pixel is what makes the bevels meet the frame the way they do.
+class PixelPainter {
+  public:
+    explicit PixelPainter(QPainter& painter) : m_painter(painter) {}
+
+    // One-pixel outline in `pen`, interior in `brush`.
+    void rectangle(int x1, int y1, int x2, int y2, game::TColor pen, game::TColor brush) {
+        if (x1 > x2)
+            std::swap(x1, x2);
+        if (y1 > y2)
+            std::swap(y1, y2);
+        if (x2 <= x1 || y2 <= y1)
+            return;
+        m_painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(pen));
+        if (x2 - x1 > 2 && y2 - y1 > 2)
+            m_painter.fillRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), toQColor(brush));
+    }
+
+    // An axis-parallel line from (x0, y0) towards (x1, y1), its end point left out.
+    void line(int x0, int y0, int x1, int y1, game::TColor pen) {
+        const QColor color = toQColor(pen);
+        if (y0 == y1 && x0 != x1) {
+            const int from = x0 < x1 ? x0 : x1 + 1;
+            const int to = x0 < x1 ? x1 - 1 : x0;
+            m_painter.fillRect(QRect(from, y0, to - from + 1, 1), color);
+        } else if (x0 == x1 && y0 != y1) {
+            const int from = y0 < y1 ? y0 : y1 + 1;
+            const int to = y0 < y1 ? y1 - 1 : y0;
+            m_painter.fillRect(QRect(x0, from, 1, to - from + 1), color);
+        }
+    }
+
+  private:
+    QPainter& m_painter;
+};
+
+}  // namespace
+
+TColorButton::TColorButton(QWidget* parent) : QWidget(parent) {
+    resize(128, 64);
+    // Out of the box the button wears the desktop's own button colours.
+    m_color = fromQColor(palette().color(QPalette::Button));
+    m_lightColor = fromQColor(palette().color(QPalette::Light));
+    m_shadowColor = fromQColor(palette().color(QPalette::Dark));
+    // It takes the focus when pressed, but nothing on the keyboard presses it.
+    setFocusPolicy(Qt::ClickFocus);
+    setAutoFillBackground(false);
+}
+
+void TColorButton::setValue(bool value) {
+    if (value == m_value)
+        return;
+    m_value = value;
+    update();
+}
+
+void TColorButton::setCaption(const QString& caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    if (m_lines.isEmpty())
+        m_lines.append(caption);
+    else
+        m_lines[0] = caption;
+    update();
+}
+
+void TColorButton::setColor(game::TColor color) {
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+void TColorButton::setLightColor(game::TColor color) {
+    if (color == m_lightColor)
+        return;
+    m_lightColor = color;
+    update();
+}
+
+void TColorButton::setShadowColor(game::TColor color) {
+    if (color == m_shadowColor)
+        return;
+    m_shadowColor = color;
+    update();
+}
+
+void TColorButton::setLightOn(bool on) {
+    if (on == m_lightOn)
+        return;
+    m_lightOn = on;
+    update();
+}
+
+void TColorButton::setLightOff(bool on) {
+    if (on == m_lightOff)
+        return;
+    m_lightOff = on;
+    update();
+}
+
+void TColorButton::setStyle(TToggleStyle style) {
+    if (style == m_style)
+        return;
+    m_style = style;
+    update();
+}
+
+void TColorButton::setLines(const QStringList& lines) {
+    m_lines = lines;
+    if (!m_lines.isEmpty())
+        m_caption = m_lines.first();
+    update();
+}
+
+void TColorButton::setALign(TAlignStyle align) {
+    if (align == m_align)
+        return;
+    m_align = align;
+    update();
+}
+
+void TColorButton::setThickness(int thickness) {
+    if (thickness == m_thickness)
+        return;
+    m_thickness = thickness;
+    update();
+}
+
+QString TColorButton::About() {
+    // Shown without blocking, like every other window of the game.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                                QStringLiteral("Please, read readme.txt about usage"), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+    box->raise();
+    box->activateWindow();
+    return QStringLiteral("Press click to get details");
+}
+
+void TColorButton::paintEvent(QPaintEvent*) {
+    const int w = width();
+    const int h = height();
+    const int t = m_thickness;
+    const game::TColor c = m_color;
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PixelPainter px(painter);
+
+    // A black frame around the face, then the face inside the bevel.
+    px.rectangle(0, 0, w - 1, h - 1, game::clBlack, c);
+    px.rectangle(t + 1, t + 1, w - t - 1, h - t - 1, c, c);
+
+    // Pressed, the light falls on the other sides and the caption sinks by the bevel width.
+    const game::TColor topLeft = m_value ? m_shadowColor : m_lightColor;
+    const game::TColor bottomRight = m_value ? m_lightColor : m_shadowColor;
+    const int d = m_value ? t : 0;
+    if (m_value && m_lightOn)
+        px.rectangle(w - 30, 8, w - 15, 12, game::clLime, game::clLime);
+    if (!m_value && m_lightOff)
+        px.rectangle(w - 30, 8, w - 15, 12, game::clRed, game::clRed);
+
+    for (int a = 1; a <= t; ++a) {
+        px.line(a, a, a, h - a, topLeft);
+        px.line(a, a, w - a, a, topLeft);
+    }
+    for (int a = 1; a <= t; ++a) {
+        px.line(w - a, h - a, a, h - a, bottomRight);
+        px.line(w - a, h - a, w - a, a, bottomRight);
+    }
+
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    const QFontMetrics metrics(font());
+    const int lineHeight = QFontInfo(font()).pixelSize() + 4;
+    const int n = static_cast<int>(m_lines.size());
+    const int block = std::min(n * lineHeight - 4, h - 2 * t - d);
+    int y = (h - block) / 2 + d - 4;
+    if (y + d < t)
+        y = t - d;
+
+    for (const QString& s : m_lines) {
+        const int avail = w - 2 * t - d;
+        int tw = metrics.horizontalAdvance(s);
+        tw = tw > avail ? avail : tw - d;
+        int x = 0;
+        switch (m_align) {
+            case TAlignStyle::Center:
+                x = (avail - tw) / 2;
+                break;
+            case TAlignStyle::AlignLeft:
+                x = 0;
+                break;
+            case TAlignStyle::AlignRight:
+                x = avail - tw;
+                break;
+        }
+        x += d;
+        int lh = lineHeight;
+        if (y + lh + d + t - 1 > h - t)
+            lh = h - 2 * t - y - d;
+        if (lh > 0) {
+            const int left = x + t + d;
+            const int top = y + t + d;
+            const QRect box(QPoint(left, top), QPoint(x + tw + t + d - 2, y + lh + t + d - 2));
+            if (box.isValid()) {
+                painter.fillRect(box, toQColor(c));
+                painter.save();
+                painter.setClipRect(box);
+                painter.drawText(QPoint(left, top + metrics.ascent()), s);
+                painter.restore();
+            }
+        }
+        y += lineHeight;
+    }
+}
+
+void TColorButton::pressed() {
+    m_held = true;
+    setFocus(Qt::MouseFocusReason);
+    if (m_style == TToggleStyle::Normal) {
+        m_value = true;
+    } else {
+        m_value = !m_value;
+        if (m_value && GroupIndex != 0)
+            releaseOthersInGroup();
+    }
+    update();
+}
+
+void TColorButton::releaseOthersInGroup() {
+    QWidget* parent = parentWidget();
+    if (!parent)
+        return;
+    // Style and group number of the others are not compared: on one parent the pressed
+    // toggle is the only pressed colour button.
+    const QObjectList siblings = parent->children();
+    for (QObject* child : siblings) {
+        auto* other = qobject_cast<TColorButton*>(child);
+        if (other && other != this && other->Value())
+            other->setValue(false);
+    }
+}
+
+void TColorButton::mousePressEvent(QMouseEvent* event) {
+    m_clickPending = event->button() == Qt::LeftButton;
+    event->accept();
+    pressed();
+}
+
+void TColorButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click still presses the button, but it is a double
+    // click and no start of a click.
+    m_clickPending = false;
+    event->accept();
+    QPointer<TColorButton> self(this);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    if (self && isVisible() && isEnabled())
+        pressed();
+}
+
+void TColorButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        const bool click = m_clickPending && rect().contains(event->position().toPoint());
+        m_clickPending = false;
+        if (click) {
+            QPointer<TColorButton> self(this);
+            emit clicked();
+            if (!self)
+                return;
+        }
+    }
+    m_held = false;
+    setFocus(Qt::MouseFocusReason);
+    if (m_style == TToggleStyle::Normal) {
+        m_value = false;
+        update();
+    }
+}
+
+void TColorButton::hideEvent(QHideEvent* event) {
+    // A normal button is down only while held: once it disappears no release will come.
+    if (m_held && m_style == TToggleStyle::Normal)
+        setValue(false);
+    m_held = false;
+    m_clickPending = false;
+    QWidget::hideEvent(event);
+}
+
+void TColorButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        if (m_held && m_style == TToggleStyle::Normal)
+            setValue(false);
+        m_held = false;
+        m_clickPending = false;
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,83 @@
+// TColorButton: a push button drawn entirely in colours of its own choosing (flat face,
+// a light/shadow bevel of selectable thickness, caption lines, an optional lamp). It works
+// as a normal push button or as a toggle; toggles on one parent form a group in which
+// pressing one releases the others. The game's painter buttons are four of them.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "State.h"
+
+enum class TToggleStyle { Normal = 0, Toggle = 1 };
+enum class TAlignStyle { Center = 0, AlignLeft = 1, AlignRight = 2 };
+
+class TColorButton : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TColorButton(QWidget* parent = nullptr);
+
+    // Every setter stores the new value and repaints at the next paint cycle, only when
+    // the value changed. Setting Value from code never touches the rest of the group.
+    bool Value() const { return m_value; }
+    void setValue(bool value);
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    game::TColor Color() const { return m_color; }
+    void setColor(game::TColor color);
+    game::TColor LightColor() const { return m_lightColor; }
+    void setLightColor(game::TColor color);
+    game::TColor ShadowColor() const { return m_shadowColor; }
+    void setShadowColor(game::TColor color);
+    bool LightOn() const { return m_lightOn; }
+    void setLightOn(bool on);
+    bool LightOff() const { return m_lightOff; }
+    void setLightOff(bool on);
+    TToggleStyle Style() const { return m_style; }
+    void setStyle(TToggleStyle style);
+    // Assigning the whole list always repaints; its first line becomes the caption.
+    const QStringList& Lines() const { return m_lines; }
+    void setLines(const QStringList& lines);
+    // 0: no group. Otherwise pressing this toggle releases every other pressed colour
+    // button on the same parent.
+    int GroupIndex = 0;
+    TAlignStyle ALign() const { return m_align; }
+    void setALign(TAlignStyle align);
+    int Thickness() const { return m_thickness; }
+    void setThickness(int thickness);
+
+    // Tells the curious where the usage notes are.
+    QString About();
+
+  signals:
+    void clicked();
+    void doubleClicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void pressed();
+    void releaseOthersInGroup();
+
+    bool m_value = false;
+    QString m_caption;
+    game::TColor m_color = 0;
+    game::TColor m_lightColor = 0;
+    game::TColor m_shadowColor = 0;
+    bool m_lightOn = false;
+    bool m_lightOff = false;
+    TToggleStyle m_style = TToggleStyle::Normal;
+    QStringList m_lines{QString()};
+    TAlignStyle m_align = TAlignStyle::Center;
+    int m_thickness = 1;
+    // A left press (not the second of a double click) whose release may raise a click.
+    bool m_clickPending = false;
+    // A mouse button went down on the button and has not come up yet.
+    bool m_held = false;
+};

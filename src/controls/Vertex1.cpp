@@ -1,0 +1,161 @@
+#include "Vertex1.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "Colors.h"
+
+TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
+    // A vertex sits over the edge lines its parent draws: it paints its square and
+    // nothing else, so it must never fill a background of its own.
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+    resize(40, 40);
+    m_ownRecord.SetObserver(this);
+    CenterX();
+    CenterY();
+}
+
+TOrbVertex1::~TOrbVertex1() {
+    m_record->SetObserver(nullptr);
+}
+
+void TOrbVertex1::setRecord(game::VertexRecord* record) {
+    game::VertexRecord* next = record ? record : &m_ownRecord;
+    if (next == m_record)
+        return;
+    m_record->SetObserver(nullptr);
+    m_record = next;
+    m_record->SetObserver(this);
+    update();
+}
+
+game::VertexRecord& TOrbVertex1::record() {
+    return *m_record;
+}
+const game::VertexRecord& TOrbVertex1::record() const {
+    return *m_record;
+}
+
+game::TColor TOrbVertex1::brushColor() const {
+    return m_record->FillColor();
+}
+void TOrbVertex1::setBrushColor(game::TColor color) {
+    m_record->SetFillColor(color);
+}
+
+game::TColor TOrbVertex1::penColor() const {
+    return m_penColor;
+}
+void TOrbVertex1::setPenColor(game::TColor color) {
+    if (color == m_penColor)
+        return;
+    m_penColor = color;
+    update();
+}
+
+int TOrbVertex1::penWidth() const {
+    return m_penWidth;
+}
+void TOrbVertex1::setPenWidth(int width) {
+    if (width == m_penWidth)
+        return;
+    m_penWidth = width;
+    update();
+}
+
+int TOrbVertex1::CenterX() {
+    FCenterX = x() + width() / 2;
+    return FCenterX;
+}
+
+int TOrbVertex1::CenterY() {
+    FCenterY = y() + height() / 2;
+    return FCenterY;
+}
+
+void TOrbVertex1::setCenterX(int) {
+    CenterX();
+}
+void TOrbVertex1::setCenterY(int) {
+    CenterY();
+}
+
+int TOrbVertex1::GetNeighbor(int index) const {
+    return m_record->GetNeighbor(index);
+}
+void TOrbVertex1::SetNeighbor(int index, int value) {
+    m_record->SetNeighbor(index, value);
+}
+
+void TOrbVertex1::Refresh() {
+    repaint();
+}
+
+void TOrbVertex1::fillColorChanged() {
+    update();
+}
+
+void TOrbVertex1::paintEvent(QPaintEvent*) {
+    // The square's rectangle for pen width p runs from (p div 2, p div 2) to
+    // (p div 2 + W - p + 1, p div 2 + H - p + 1), right and bottom exclusive, and the pen is
+    // centred on its border (p div 2 pixels outwards, the rest inwards). So whatever the
+    // width, the outline is exactly the outer p pixels of the control and the fill is the rest:
+    // the square always ends where the control ends, and edge lines stop at its border.
+    const int p = std::max(1, m_penWidth);
+    const int w = width();
+    const int h = height();
+    const int left = p / 2;
+    const int top = p / 2;
+    const int right = left + w - p + 1;  // exclusive
+    const int bottom = top + h - p + 1;  // exclusive
+    const int outerLeft = left - p / 2;
+    const int outerTop = top - p / 2;
+    const int outerRight = (right - 1) - p / 2 + p;    // exclusive
+    const int outerBottom = (bottom - 1) - p / 2 + p;  // exclusive
+    const QRect outer(outerLeft, outerTop, outerRight - outerLeft, outerBottom - outerTop);
+    const QRect inner = outer.adjusted(p, p, -p, -p);
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(outer, toQColor(m_penColor));
+    if (inner.isValid())
+        painter.fillRect(inner, toQColor(m_record->FillColor()));
+}
+
+void TOrbVertex1::mousePressEvent(QMouseEvent* event) {
+    m_clickPending = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TOrbVertex1::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    const bool click = m_clickPending && rect().contains(event->position().toPoint());
+    m_clickPending = false;
+    event->accept();
+    if (click && isVisible() && isEnabled())
+        emit clicked();
+}
+
+void TOrbVertex1::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is no new click: its release must raise nothing.
+    m_clickPending = false;
+    event->accept();
+}
+
+void TOrbVertex1::hideEvent(QHideEvent* event) {
+    m_clickPending = false;
+    QWidget::hideEvent(event);
+}
+
+void TOrbVertex1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        m_clickPending = false;
+    QWidget::changeEvent(event);
+}

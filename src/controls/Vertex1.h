@@ -1,0 +1,67 @@
+// TOrbVertex1: one graph vertex on the board, a filled square with a coloured outline.
+// It shows an engine VertexRecord (fill colour and Neighbors) and reports its centre,
+// where every edge line touching the vertex begins or ends.
+#pragma once
+
+#include <QWidget>
+
+#include "State.h"
+
+class TOrbVertex1 : public QWidget, private game::VertexObserver {
+    Q_OBJECT
+  public:
+    explicit TOrbVertex1(QWidget* parent = nullptr);
+    ~TOrbVertex1() override;
+
+    TOrbVertex1(const TOrbVertex1&) = delete;
+    TOrbVertex1& operator=(const TOrbVertex1&) = delete;
+
+    // Displays this record from now on and repaints whenever its fill changes;
+    // nullptr goes back to the control's own blank record.
+    void setRecord(game::VertexRecord* record);
+    game::VertexRecord& record();
+    const game::VertexRecord& record() const;
+
+    // The fill is the vertex's colour (black = uncoloured); it lives in the record.
+    game::TColor brushColor() const;
+    void setBrushColor(game::TColor color);
+    game::TColor penColor() const;
+    void setPenColor(game::TColor color);
+    int penWidth() const;
+    void setPenWidth(int width);
+
+    // The centre follows the current bounds on every read; writing one never moves the square.
+    int CenterX();
+    int CenterY();
+    void setCenterX(int ignored);
+    void setCenterY(int ignored);
+
+    int GetNeighbor(int index) const;
+    void SetNeighbor(int index, int value);
+
+    // Paints at once, so the square stands over lines just drawn on the parent.
+    void Refresh();
+
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void fillColorChanged() override;
+
+    game::VertexRecord m_ownRecord;
+    game::VertexRecord* m_record = &m_ownRecord;
+    game::TColor m_penColor = game::clFuchsia;
+    int m_penWidth = 3;
+    int FCenterX = 0;
+    int FCenterY = 0;
+    // A left press that may still end in a click (cleared by the release or a double click).
+    bool m_clickPending = false;
+};
