@@ -1,0 +1,159 @@
+#include "About.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Artwork.h"
+#include "HelpViewer.h"
+#include "Modeless.h"
+
+namespace {
+
+// The box was laid out for "System", "MS Sans Serif" and "Helvetica"; Liberation Sans keeps their
+// widths (it is metric-compatible with the Helvetica family), DejaVu Sans stands in where it is missing.
+QFont SansFont(int pixels, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The black plate behind the texts: a lowered outer bevel around a raised inner one.
+class BevelPanel : public QWidget {
+  public:
+    explicit BevelPanel(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QColor light(255, 255, 255);
+        const QColor shadow(128, 128, 128);
+        QRect r = rect();
+        Frame(painter, r, shadow, light);  // lowered: dark above and left
+        r.adjust(1, 1, -1, -1);
+        Frame(painter, r, light, shadow);  // raised: light above and left
+        r.adjust(1, 1, -1, -1);
+        painter.fillRect(r, Qt::black);
+    }
+
+  private:
+    static void Frame(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+};
+
+// The OK kind's glyph: a green check mark.
+QIcon CheckMarkGlyph() {
+    QPixmap glyph(18, 18);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(0, 128, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    const QPointF mark[] = {{3.0, 9.5}, {7.0, 14.0}, {15.0, 4.0}};
+    painter.drawPolyline(mark, 3);
+    return QIcon(glyph);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& color,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
+}
+
+QString ReleaseLine() {
+    return QStringLiteral("SpEcTrUmIx Team  Dec 2026");
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About SpEcTrUmIx"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFixedSize(464, 253);
+    setFont(SansFont(13, false));
+    setProperty("helpContext", help::kMakersTopic);
+
+    auto* panel = new BevelPanel(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(11, 20, 441, 176);
+
+    const QColor white(255, 255, 255);
+    const QFont small = SansFont(11, true);
+    MakeLabel(panel, "Version", QStringLiteral("Version 1.0"), {14, 42, 65, 13}, white, small);
+    MakeLabel(panel, "Copyright", QStringLiteral("Copyright \u00A9 2026 the SpEcTrUmIx"), {15, 57, 167, 13},
+              white, small);
+    MakeLabel(panel, "Label8", QStringLiteral("team and its contributors"), {15, 73, 167, 13}, white, small);
+    // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
+    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128), SansFont(19, true));
+    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0), SansFont(19, true));
+    MakeLabel(panel, "Label2", QStringLiteral("Write to us through the game's project page."),
+              {15, 117, 331, 13}, white, small);
+
+    auto* image = new QLabel(panel);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(307, 6, 120, 160);
+    image->setPixmap(artwork::TitleStarPicture());
+
+    m_okButton = new QPushButton(CheckMarkGlyph(), QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setGeometry(119, 211, 77, 27);
+    m_okButton->setFont(small);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+
+    auto* makers = new QPushButton(QStringLiteral("Meet the SpEcTrUmIx team"), this);
+    makers->setObjectName(QStringLiteral("Button1"));
+    makers->setGeometry(199, 211, 168, 27);
+    connect(makers, &QPushButton::clicked, this, &TAboutBox::Button1Click);
+
+    m_okButton->setFocus();
+}
+
+void TAboutBox::OKButtonClick() {
+    hide();
+}
+
+void TAboutBox::Button1Click() {
+    help::ShowTopic(help::kMakersTopic);
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+    // The box has no cancel button, so Escape leaves it open.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+        m_okButton->setFocus();
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,29 @@
+// What the game's small windows share: the dialog face, a fixed frame centred on the screen
+// and the framed bevel that groups their contents.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QDialog;
+class QFrame;
+class QWidget;
+
+namespace dialogs {
+
+// The classic 8-point dialog face is not on this desktop: an installed sans of the same
+// pixel height stands in for it.
+QFont DialogFont(int pixelSize, bool bold = false);
+
+// A dialog that cannot be resized, minimised or maximised, with a close box only, and
+// exactly this client area.
+void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
+
+// Puts the window in the middle of the screen it is on.
+void CenterOnScreen(QWidget& window);
+
+// A lowered frame drawn around a group of controls; it lies beneath the controls made after it.
+QFrame* MakeBevel(QWidget* parent, const QRect& place);
+
+}  // namespace dialogs

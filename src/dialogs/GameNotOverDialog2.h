@@ -1,0 +1,15 @@
+// "Decide Your Fate" asked by "Draw Graph" during a game (after the run's free first use):
+// "Yes" drops the game at par + 10 and shows the game's own solution.
+#pragma once
+
+#include "GameNotOverDialog.h"
+
+class TGameNotOverDecision2 : public TDecisionDialog {
+    Q_OBJECT
+
+  public:
+    explicit TGameNotOverDecision2(QWidget* parent = nullptr);
+
+  protected:
+    void OKBtnClick() override;
+};

@@ -1,0 +1,254 @@
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QVariant>
+#include <QWidget>
+
+#include "Modeless.h"
+
+// The pages live in a static library of their own; naming its resource initialiser here makes
+// sure the linker keeps them in every program that can ask for help.
+static void RegisterHelpPages() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help_pages);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace help {
+
+namespace {
+
+constexpr const char* kPageRoot = "qrc:/help/";
+
+struct Topic {
+    int context;
+    const char* page;
+};
+
+constexpr Topic kTopics[] = {
+    {kContents, "contents.html"},  {kPlayingTopic, "playing.html"},       {kSettingsTopic, "settings.html"},
+    {kMakersTopic, "makers.html"}, {kStatisticsTopic, "statistics.html"},
+};
+
+bool IsKnownTopic(int context) {
+    for (const Topic& topic : kTopics) {
+        if (topic.context == context)
+            return true;
+    }
+    return false;
+}
+
+QFont HelpFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(14);
+    return font;
+}
+
+// The help window: the topic pages in a browser with Contents, Back and Forward. It belongs to
+// no other window, so it can sit beside the board while the player tries out what it says; it
+// does not keep the game running once the board is closed.
+class HelpWindow : public QWidget {
+  public:
+    HelpWindow() {
+        setObjectName(QStringLiteral("HelpWindow"));
+        setAttribute(Qt::WA_QuitOnClose, false);
+        setWindowTitle(QStringLiteral("SpEcTrUmIx Help"));
+        setFont(HelpFont());
+
+        auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+        contents->setObjectName(QStringLiteral("ContentsButton"));
+        m_back = new QPushButton(QStringLiteral("< &Back"), this);
+        m_back->setObjectName(QStringLiteral("BackButton"));
+        m_forward = new QPushButton(QStringLiteral("&Forward >"), this);
+        m_forward->setObjectName(QStringLiteral("ForwardButton"));
+        m_back->setEnabled(false);
+        m_forward->setEnabled(false);
+
+        m_browser = new QTextBrowser(this);
+        m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+        m_browser->setOpenLinks(false);
+        m_browser->setOpenExternalLinks(false);
+        m_browser->document()->setDocumentMargin(12);
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(contents);
+        buttons->addWidget(m_back);
+        buttons->addWidget(m_forward);
+        buttons->addStretch(1);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(6, 6, 6, 6);
+        layout->addLayout(buttons);
+        layout->addWidget(m_browser, 1);
+
+        connect(contents, &QPushButton::clicked, this, [this] { open(TopicUrl(kContents)); });
+        connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+        connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+        connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
+        connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
+        connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
+        connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+            const QString title = m_browser->documentTitle();
+            setWindowTitle(title.isEmpty() ? QStringLiteral("SpEcTrUmIx Help")
+                                           : QStringLiteral("SpEcTrUmIx Help - ") + title);
+        });
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(close, &QShortcut::activated, this, &QWidget::hide);
+
+        resize(660, 560);
+        CentreOnScreen();
+    }
+
+    void open(const QUrl& url) {
+        if (m_browser->source() != url)
+            m_browser->setSource(url);
+        if (isMinimized())
+            showNormal();
+        ShowModeless(this);
+    }
+
+  private:
+    // Only the help file's own pages are followed: the game never goes on the network.
+    void follow(const QUrl& link) {
+        const QUrl target = m_browser->source().resolved(link);
+        if (target.scheme() == QLatin1String("qrc"))
+            m_browser->setSource(target);
+    }
+
+    void CentreOnScreen() {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+
+    QTextBrowser* m_browser = nullptr;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_forward = nullptr;
+};
+
+QPointer<HelpWindow> g_window;
+Viewer* g_viewer = nullptr;
+
+// The window is made at the first request and lives until the application goes down.
+void DestroyHelpWindow() {
+    delete g_window.data();
+}
+
+HelpWindow* TheHelpWindow() {
+    if (!g_window && qApp) {
+        RegisterHelpPages();
+        g_window = new HelpWindow;
+        qAddPostRoutine(DestroyHelpWindow);
+    }
+    return g_window;
+}
+
+void OpenInHelpWindow(int context) {
+    if (HelpWindow* window = TheHelpWindow())
+        window->open(TopicUrl(context));
+}
+
+class F1Filter : public QObject {
+  public:
+    explicit F1Filter(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("HelpF1Filter")); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        if (!key->isAutoRepeat())
+            ShowTopic(ContextForF1(static_cast<QWidget*>(watched)));
+        return true;
+    }
+
+  private:
+    static int ContextForF1(QWidget* receiver) {
+        if (const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            if (QAction* item = menu->activeAction())
+                return HelpContextOf(item);
+        }
+        QWidget* asker = QApplication::focusWidget();
+        if (!asker)
+            asker = QApplication::activeWindow();
+        if (!asker)
+            asker = receiver;
+        return NearestHelpContext(asker);
+    }
+};
+
+}  // namespace
+
+QUrl TopicUrl(int context) {
+    for (const Topic& topic : kTopics) {
+        if (topic.context == context)
+            return QUrl(QString::fromLatin1(kPageRoot) + QLatin1String(topic.page));
+    }
+    return TopicUrl(kContents);
+}
+
+QList<QUrl> AllPages() {
+    RegisterHelpPages();
+    QList<QUrl> pages;
+    for (const Topic& topic : kTopics) pages.append(TopicUrl(topic.context));
+    return pages;
+}
+
+void ShowContents() {
+    if (g_viewer) {
+        g_viewer->showContents();
+    } else {
+        OpenInHelpWindow(kContents);
+    }
+}
+
+void ShowTopic(int context) {
+    if (context == kContents || !IsKnownTopic(context)) {
+        ShowContents();
+    } else if (g_viewer) {
+        g_viewer->showTopic(context);
+    } else {
+        OpenInHelpWindow(context);
+    }
+}
+
+void SetViewer(Viewer* viewer) {
+    g_viewer = viewer;
+}
+
+int HelpContextOf(QObject* object) {
+    if (!object)
+        return 0;
+    const QVariant value = object->property("helpContext");
+    return value.isValid() ? value.toInt() : 0;
+}
+
+int NearestHelpContext(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (const int context = HelpContextOf(w))
+            return context;
+    }
+    return 0;
+}
+
+void InstallF1Handler(QApplication& app) {
+    if (app.findChild<QObject*>(QStringLiteral("HelpF1Filter"), Qt::FindDirectChildrenOnly))
+        return;
+    app.installEventFilter(new F1Filter(&app));
+}
+
+}  // namespace help

@@ -1,0 +1,11 @@
+// Every window of the game opens without blocking: it becomes visible and comes to the
+// front while the board stays usable. A window already open only comes to the front.
+#pragma once
+
+#include <QWidget>
+
+inline void ShowModeless(QWidget* window) {
+    if (!window->isVisible()) window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,15 @@
+// The "OK but..." message: in teaching mode, a solved puzzle that took more than par clicks
+// restarts the count, and this tells the player what it takes to advance.
+#pragma once
+
+#include "Perfect.h"
+
+class TNotBadMessage : public TRatingDialog {
+    Q_OBJECT
+
+  public:
+    explicit TNotBadMessage(QWidget* parent = nullptr);
+
+  protected:
+    void OKBtnClick() override;
+};

@@ -1,0 +1,359 @@
+#include "TabbedScores.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "HelpViewer.h"
+
+namespace {
+
+// Laid out for "MS Sans Serif" 11 px; Liberation Sans has the same widths, DejaVu Sans stands in.
+QFont SansFont(int pixels, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+// Group captions are bold and black; what the group holds keeps the window's regular font.
+QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QRect geometry,
+                     bool silver = false) {
+    auto* box = new QGroupBox(caption, page);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setFont(SansFont(11, true));
+    SetTextColor(box, Qt::black);
+    if (silver) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, QColor(192, 192, 192));
+        box->setPalette(palette);
+        box->setAutoFillBackground(true);
+    }
+    return box;
+}
+
+QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int left, int top) {
+    auto* label = new QLabel(caption, box);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(SansFont(11, false));
+    // Wide enough for the longest caption a decoded level gives.
+    label->setGeometry(left, top, box->width() - left - 4, 14);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(SansFont(11, false));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QString& prompt, QRect geometry) {
+    auto* combo = new QComboBox(box);
+    combo->setObjectName(QLatin1String(name));
+    combo->setFont(SansFont(11, false));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (int item = 1; item <= count; ++item) combo->addItem(QString::number(item));
+    combo->setGeometry(geometry);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(prompt);
+    return combo;
+}
+
+QComboBox* MakeLevelBox(QGroupBox* box, const char* name) {
+    return MakeChoiceBox(box, name, 66, QStringLiteral("Choose Level"), {8, 24, 89, 21});
+}
+
+QComboBox* MakeRankBox(QGroupBox* box, const char* name, int left, int top) {
+    return MakeChoiceBox(box, name, 20, QStringLiteral("Choose Player Rank"), {left, top, 121, 21});
+}
+
+void MakeNotImplementedNote(QWidget* page, const char* name) {
+    auto* note = new QLabel(QStringLiteral("Not implemented yet"), page);
+    note->setObjectName(QLatin1String(name));
+    note->setFont(SansFont(20, false));
+    SetTextColor(note, QColor(255, 0, 0));
+    note->setGeometry(224, 256, 177, 25);
+}
+
+// The three boxes of the "By Level" and "Timed Games" pages stand at the same places.
+constexpr QRect kLeftBox(9, 3, 194, 238);
+constexpr QRect kMiddleBox(209, 3, 194, 238);
+constexpr QRect kRightBox(409, 2, 206, 239);
+
+constexpr int kLabelRows[] = {56, 72, 88, 104, 120, 136, 152};
+
+}  // namespace
+
+PerformanceLevel DecodeLevel(int level) {
+    PerformanceLevel decoded;
+    decoded.vertices = 6 + (level - 1) / 6;
+    switch (level % 6) {
+        case 1:
+        case 2:
+            decoded.colors = 2;
+            break;
+        case 3:
+        case 4:
+            decoded.colors = 3;
+            break;
+        default:
+            decoded.colors = 4;
+            break;
+    }
+    decoded.showEdges = level % 2 != 0;
+    return decoded;
+}
+
+QString LevelModeText(bool showEdges) {
+    return showEdges ? QStringLiteral("Show edges") : QStringLiteral("Do not show edges");
+}
+
+TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("PerformancePages"));
+    setWindowTitle(QStringLiteral("Personal and Group Performance"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFixedSize(639, 361);
+    setFont(SansFont(11, false));
+
+    auto* panel1 = new QWidget(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(0, 0, 639, 327);
+
+    m_pages = new QTabWidget(panel1);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(5, 5, 629, 317);
+    m_pages->setProperty("helpContext", help::kStatisticsTopic);
+
+    auto* overall = new QWidget;
+    overall->setObjectName(QStringLiteral("Overall"));
+    auto* byLevel = new QWidget;
+    byLevel->setObjectName(QStringLiteral("ByLevel"));
+    byLevel->setProperty("helpContext", help::kStatisticsTopic);
+    auto* timed = new QWidget;
+    timed->setObjectName(QStringLiteral("TimedGames"));
+    m_pages->addTab(overall, QStringLiteral("Overall"));
+    m_pages->addTab(byLevel, QStringLiteral("By Level"));
+    m_pages->addTab(timed, QStringLiteral("Timed Games"));
+
+    BuildOverallPage(overall);
+    m_byLevelPlayer = BuildByLevelPage(byLevel, m_byLevelOthers);
+    m_timedPlayer = BuildTimedPage(timed, m_timedOthers);
+    m_pages->setCurrentWidget(timed);
+
+    auto* panel2 = new QWidget(this);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setGeometry(0, 327, 639, 34);
+    panel2->setProperty("helpContext", help::kStatisticsTopic);
+    auto* ok =
+        MakeButton(panel2, "PersonalAndGroupPerformanceOKButton", QStringLiteral("OK"), {267, 2, 75, 25});
+    ok->setDefault(true);
+    auto* helpButton = MakeButton(panel2, "HelpBtn", QStringLiteral("&Help"), {347, 2, 75, 25});
+    connect(ok, &QPushButton::clicked, this, &TPerformancePages::PersonalAndGroupPerformanceOKButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TPerformancePages::HelpBtnClick);
+
+    const auto onChoice = [this](QComboBox* combo, void (TPerformancePages::*reaction)()) {
+        connect(combo, &QComboBox::currentIndexChanged, this, reaction);
+    };
+    onChoice(m_byLevelPlayer.level, &TPerformancePages::ByLevelPlayerchooseLevelChange);
+    onChoice(m_byLevelOthers.level, &TPerformancePages::ByLevelOthersChooseLevelChange);
+    onChoice(m_timedPlayer.level, &TPerformancePages::TimedPlayerChooseLevelChange);
+    onChoice(m_timedOthers.level, &TPerformancePages::TimedOthersChooseLevelChange);
+
+    ok->setFocus();
+}
+
+void TPerformancePages::BuildOverallPage(QWidget* page) {
+    auto* session =
+        MakeGroup(page, "GroupBox9", QStringLiteral("Your Performance This Session"), {8, 0, 185, 153}, true);
+    MakeLabel(session, "Label15", QStringLiteral("Total Number of Games: "), 8, 24);
+    MakeLabel(session, "Label16", QStringLiteral("Par or Better Scores: "), 8, 40);
+    MakeLabel(session, "Label17", QStringLiteral("Highest Level Played: "), 8, 56);
+    MakeLabel(session, "Label18", QStringLiteral("Average From Par: "), 8, 72);
+    MakeButton(session, "Button5", QStringLiteral("Write to History"), {10, 120, 124, 22});
+
+    auto* player =
+        MakeGroup(page, "GroupBox3", QStringLiteral("Your Overall Performance"), {208, 0, 185, 153}, true);
+    MakeLabel(player, "OverallPlayerNumberOfGames", QStringLiteral("Total Number of Games: "), 8, 24);
+    MakeLabel(player, "OverallPlayerParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8, 40);
+    MakeLabel(player, "OverallPlayerHighestLevelPlayed", QStringLiteral("Highest Level Played: "), 8, 56);
+    MakeLabel(player, "OverallPlayerAverageFromPar", QStringLiteral("Average From Par: "), 8, 72);
+    MakeLabel(player, "OverallPlayerOverallRaning", QStringLiteral("Overall Ranking:"), 8, 88);
+    MakeButton(player, "OverallPlayerGetRankButton", QStringLiteral("Get Rank From Internet"),
+               {10, 120, 124, 22});
+
+    auto* others = MakeGroup(page, "GroupBox1", QStringLiteral("Others' Performance"), {408, 0, 201, 153});
+    MakeLabel(others, "OverallOthersTotalNumberOfGames", QStringLiteral("Total Number of Games: "), 8, 24);
+    MakeLabel(others, "OverallOthersParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8, 40);
+    MakeLabel(others, "OverallOthersHighestLevelPlayed", QStringLiteral("Highest Level Played: "), 8, 56);
+    MakeLabel(others, "OverallOthersAverageFromPar", QStringLiteral("Average From Par: "), 8, 72);
+    MakeRankBox(others, "OverallOthersChooseRank", 8, 92);
+    MakeButton(others, "OverallOthersGetDataButton", QStringLiteral("Get Data From Internet"),
+               {7, 119, 138, 22});
+
+    MakeNotImplementedNote(page, "N");
+}
+
+TPerformancePages::LevelReadout TPerformancePages::BuildByLevelPage(QWidget* page, LevelReadout& others) {
+    auto* session = MakeGroup(page, "GroupBox8", QStringLiteral("Your Current Session"), kLeftBox);
+    MakeLevelBox(session, "ComboBox2");
+    const char* sessionLabels[][2] = {{"Label8", "Number of Vertices: "},
+                                      {"Label9", "Number of Colors: "},
+                                      {"Label10", "Mode:"},
+                                      {"Label11", "Number of Games Played: "},
+                                      {"Label12", "Par or Better Scores: "},
+                                      {"Label13", "Average From Par: "}};
+    for (int row = 0; row < 6; ++row) {
+        MakeLabel(session, sessionLabels[row][0], QLatin1String(sessionLabels[row][1]), 8, kLabelRows[row]);
+    }
+    MakeButton(session, "Button3", QStringLiteral("Write to History"), {8, 179, 137, 23});
+    MakeButton(session, "Button4", QStringLiteral("Delete Data For This Level"), {8, 203, 137, 23});
+
+    LevelReadout player;
+    auto* history = MakeGroup(page, "GroupBox2", QStringLiteral("Your Performance by Level"), kMiddleBox);
+    player.level = MakeLevelBox(history, "ByLevelPlayerchooseLevel");
+    player.vertices = MakeLabel(history, "ByLevelPlayerNumberOfVertices",
+                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
+    player.colors = MakeLabel(history, "ByLevelPlayerNumberofColors", QStringLiteral("Number of Colors: "), 8,
+                              kLabelRows[1]);
+    player.mode = MakeLabel(history, "ByLevelPlayerMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
+    MakeLabel(history, "ByLevelPlayerNumOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
+              kLabelRows[3]);
+    MakeLabel(history, "ByLevelPlayerParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8,
+              kLabelRows[4]);
+    MakeLabel(history, "ByLevelPlayerAverageFromPar", QStringLiteral("Average From Par: "), 8, kLabelRows[5]);
+    MakeLabel(history, "ByLevelPlayerRanking", QStringLiteral("Ranking:"), 8, kLabelRows[6]);
+    MakeButton(history, "ByLevelPlayerRankButton", QStringLiteral("Get Rank From Internet"),
+               {8, 179, 137, 23});
+    MakeButton(history, "ByLevelPlayerDeleteDataButton", QStringLiteral("Delete Data For This Level"),
+               {8, 203, 137, 23});
+
+    auto* group = MakeGroup(page, "GroupBox4", QStringLiteral("Others' Performance By Level"), kRightBox);
+    others.level = MakeLevelBox(group, "ByLevelOthersChooseLevel");
+    others.vertices = MakeLabel(group, "ByLevelOthersNumberOfVertices",
+                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
+    others.colors = MakeLabel(group, "ByLevelOthersNumberOfColors", QStringLiteral("Number of Colors: "), 8,
+                              kLabelRows[1]);
+    others.mode = MakeLabel(group, "ByLevelOthersMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
+    MakeLabel(group, "ByLevelOthersNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
+              kLabelRows[3]);
+    MakeLabel(group, "ByLevelOthersParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8,
+              kLabelRows[4]);
+    MakeLabel(group, "ByLevelOthersAverageFromPar", QStringLiteral("Average From Par: "), 8, kLabelRows[5]);
+    MakeRankBox(group, "ByLevelOthersChooseRank", 8, 152);
+    MakeButton(group, "ByLevelOthersGetDataButton", QStringLiteral("Get Data From Internet"),
+               {7, 182, 126, 22});
+
+    MakeNotImplementedNote(page, "Label7");
+    return player;
+}
+
+TPerformancePages::LevelReadout TPerformancePages::BuildTimedPage(QWidget* page, LevelReadout& others) {
+    auto* session = MakeGroup(page, "GroupBox7", QStringLiteral("Your Current Session"), kLeftBox);
+    MakeLevelBox(session, "ComboBox1");
+    const char* sessionLabels[][2] = {{"Label1", "Number of Vertices: "},
+                                      {"Label2", "Number of Colors: "},
+                                      {"Label3", "Mode:"},
+                                      {"Label4", "Number of Games Played: "},
+                                      {"Label5", "Best Time : "},
+                                      {"Label6", "Average Time: "}};
+    for (int row = 0; row < 6; ++row) {
+        MakeLabel(session, sessionLabels[row][0], QLatin1String(sessionLabels[row][1]), 8, kLabelRows[row]);
+    }
+    MakeButton(session, "Button1", QStringLiteral("Write to History"), {8, 179, 137, 23});
+    MakeButton(session, "Button2", QStringLiteral("Delete Data For This Level"), {8, 203, 137, 23});
+
+    LevelReadout player;
+    auto* history = MakeGroup(page, "GroupBox5", QStringLiteral("Your History By Level"), kMiddleBox);
+    player.level = MakeLevelBox(history, "TimedPlayerChooseLevel");
+    player.vertices = MakeLabel(history, "TimedPlayerNumberOfVertices",
+                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
+    player.colors = MakeLabel(history, "TimedPlayerNumberOfColors", QStringLiteral("Number of Colors: "), 8,
+                              kLabelRows[1]);
+    player.mode = MakeLabel(history, "TimedPlayerMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
+    MakeLabel(history, "TimedPlayerNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
+              kLabelRows[3]);
+    MakeLabel(history, "TimedPlayerBestTime", QStringLiteral("Best Time : "), 8, kLabelRows[4]);
+    MakeLabel(history, "TimedPlayerAverageTime", QStringLiteral("Average Time: "), 8, kLabelRows[5]);
+    MakeLabel(history, "TimedPlayerRanking", QStringLiteral("Ranking:"), 8, kLabelRows[6]);
+    MakeButton(history, "TimedPlayerGetRankButton", QStringLiteral("Get Rank From Internet"),
+               {8, 179, 137, 23});
+    MakeButton(history, "TimedPlayerDeleteDataButton", QStringLiteral("Delete Data For This Level"),
+               {8, 203, 137, 23});
+
+    auto* group = MakeGroup(page, "GroupBox6", QStringLiteral("Others' Performance By Level"), kRightBox);
+    others.level = MakeLevelBox(group, "TimedOthersChooseLevel");
+    others.vertices = MakeLabel(group, "TimedOthersNumberOfVertices", QStringLiteral("Number of Vertices: "),
+                                8, kLabelRows[0]);
+    others.colors =
+        MakeLabel(group, "TimedOthersNumberOfColors", QStringLiteral("Number of Colors: "), 8, kLabelRows[1]);
+    others.mode = MakeLabel(group, "TimedOthersMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
+    MakeLabel(group, "TimedOthersNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
+              kLabelRows[3]);
+    MakeLabel(group, "TimedOthersBestTime", QStringLiteral("Best Time: "), 8, kLabelRows[4]);
+    MakeLabel(group, "TimedOthersAverageTime", QStringLiteral("Average Time: "), 8, kLabelRows[5]);
+    MakeRankBox(group, "TimedOthersChooseRank", 8, 152);
+    MakeButton(group, "TimedOthersGetDataButton", QStringLiteral("Get Data From Internet"),
+               {7, 182, 126, 22});
+
+    MakeNotImplementedNote(page, "Label14");
+    return player;
+}
+
+void TPerformancePages::ShowChosenLevel(const LevelReadout& readout) {
+    const int chosen = readout.level->currentIndex();
+    if (chosen < 0)
+        return;  // nothing chosen yet: the captions stay as they are
+    const PerformanceLevel level = DecodeLevel(chosen + 1);
+    readout.vertices->setText(QStringLiteral("Number of Vertices: ") + QString::number(level.vertices));
+    readout.colors->setText(QStringLiteral("Number of Colors: ") + QString::number(level.colors));
+    readout.mode->setText(QStringLiteral("Mode: ") + LevelModeText(level.showEdges));
+}
+
+void TPerformancePages::ByLevelPlayerchooseLevelChange() {
+    ShowChosenLevel(m_byLevelPlayer);
+}
+void TPerformancePages::ByLevelOthersChooseLevelChange() {
+    ShowChosenLevel(m_byLevelOthers);
+}
+void TPerformancePages::TimedPlayerChooseLevelChange() {
+    ShowChosenLevel(m_timedPlayer);
+}
+void TPerformancePages::TimedOthersChooseLevelChange() {
+    ShowChosenLevel(m_timedOthers);
+}
+
+void TPerformancePages::PersonalAndGroupPerformanceOKButtonClick() {
+    hide();
+}
+
+void TPerformancePages::HelpBtnClick() {
+    help::ShowTopic(help::kStatisticsTopic);
+}
+
+void TPerformancePages::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::showEvent(event);
+}

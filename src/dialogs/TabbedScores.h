@@ -1,0 +1,66 @@
+// The performance statistics window "Personal and Group Performance": three tabbed pages laid
+// out for statistics the game does not collect yet. Its one working part reads a level number
+// chosen in a level box as vertices, colours and edge mode.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QShowEvent;
+class QTabWidget;
+
+// What a level of the statistics pages stands for: levels 1 to 66 run through the vertex counts
+// 6 to 16 in groups of six, each group going 2, 2, 3, 3, 4, 4 colours with edges shown on the
+// odd levels and hidden on the even ones.
+struct PerformanceLevel {
+    int vertices = 0;
+    int colors = 0;
+    bool showEdges = false;
+};
+PerformanceLevel DecodeLevel(int level);
+// "Show edges" or "Do not show edges".
+QString LevelModeText(bool showEdges);
+
+class TPerformancePages : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TPerformancePages(QWidget* parent = nullptr);
+
+    // Change reactions of the four level boxes that decode their level.
+    void ByLevelPlayerchooseLevelChange();
+    void ByLevelOthersChooseLevelChange();
+    void TimedPlayerChooseLevelChange();
+    void TimedOthersChooseLevelChange();
+
+    // Hides the window (OK, Enter).
+    void PersonalAndGroupPerformanceOKButtonClick();
+    // Opens the help topic about this window; the window stays open.
+    void HelpBtnClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // A level box and the three labels of its group that show the decoded level.
+    struct LevelReadout {
+        QComboBox* level = nullptr;
+        QLabel* vertices = nullptr;
+        QLabel* colors = nullptr;
+        QLabel* mode = nullptr;
+    };
+    static void ShowChosenLevel(const LevelReadout& readout);
+
+    void BuildOverallPage(QWidget* page);
+    LevelReadout BuildByLevelPage(QWidget* page, LevelReadout& others);
+    LevelReadout BuildTimedPage(QWidget* page, LevelReadout& others);
+
+    QTabWidget* m_pages = nullptr;
+    LevelReadout m_byLevelPlayer;
+    LevelReadout m_byLevelOthers;
+    LevelReadout m_timedPlayer;
+    LevelReadout m_timedOthers;
+    bool m_placed = false;
+};
