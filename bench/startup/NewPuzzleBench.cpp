@@ -1,0 +1,50 @@
+// New Puzzle at 16 vertices with every edge shown, through the real board window on the
+// offscreen platform, the repaint of the whole board included.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "Main.h"
+#include "Puzzle.h"
+#include "State.h"
+#include "Windows.h"
+
+namespace {
+
+void NewPuzzleSixteenVerticesAllEdges(benchmark::State& state) {
+    game::Settings.RandomNumberOfVertices = false;
+    game::Settings.NumberOfVertices = 16;
+    game::Settings.ShowEdges = true;
+    game::Settings.TeachingMode = false;
+    for (auto _ : state) {
+        game::NewPuzzle();
+        // Whatever painting the puzzle left pending happens here, inside the measurement.
+        QApplication::processEvents();
+    }
+    state.counters["edges"] = game::Puzzle.EdgeCount;
+}
+BENCHMARK(NewPuzzleSixteenVerticesAllEdges)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QApplication app(argc, argv);
+    game::SetStartValues();
+    board::CreateWindows();
+    board::Level1->ShowCentered();
+    QApplication::processEvents();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    board::DestroyWindows();
+    return 0;
+}

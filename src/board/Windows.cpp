@@ -1,0 +1,56 @@
+#include "Windows.h"
+
+#include "About.h"
+#include "GameNotOverDialog.h"
+#include "GameNotOverDialog2.h"
+#include "Main.h"
+#include "NotBadDialog.h"
+#include "Optionl1.h"
+#include "Perfect.h"
+#include "TabbedScores.h"
+#include "excellent.h"
+
+namespace board {
+
+void CreateWindows() {
+    CreateBoardWindow();
+    CreateDialogs();
+}
+
+void CreateBoardWindow() {
+    Level1 = new TLevel1;
+}
+
+void CreateDialogs() {
+    if (!Level1 || OptionsL1)
+        return;
+    OptionsL1 = new TOptionsL1(Level1);
+    // The settings dialog's OK switches the board's tool tips to the player's new choice.
+    OptionsL1->applyToolTips = [](bool on) {
+        if (Level1)
+            Level1->ApplyToolTips(on);
+    };
+    AboutBox = new TAboutBox(Level1);
+    PerfectDlg = new TPerfectDlg(Level1);
+    ExcellentDlg = new TExcellentDlg(Level1);
+    PerformancePages = new TPerformancePages(Level1);
+    GameNotOverDecision = new TGameNotOverDecision(Level1);
+    GameNotOverDecision2 = new TGameNotOverDecision2(Level1);
+    NotBadMessage = new TNotBadMessage(Level1);
+}
+
+void DestroyWindows() {
+    // The dialogs are children of the board and go with it.
+    delete Level1;
+    Level1 = nullptr;
+    OptionsL1 = nullptr;
+    AboutBox = nullptr;
+    PerfectDlg = nullptr;
+    ExcellentDlg = nullptr;
+    PerformancePages = nullptr;
+    GameNotOverDecision = nullptr;
+    GameNotOverDecision2 = nullptr;
+    NotBadMessage = nullptr;
+}
+
+}  // namespace board

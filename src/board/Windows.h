@@ -1,0 +1,37 @@
+// Every window of the game exists once, from start-up to the end of the run, under the
+// name the game gives it. They are created in a fixed order, the board first, and never
+// re-created: hidden and shown again, each keeps its controls as the player left them.
+#pragma once
+
+class TLevel1;
+class TOptionsL1;
+class TAboutBox;
+class TPerfectDlg;
+class TExcellentDlg;
+class TPerformancePages;
+class TGameNotOverDecision;
+class TGameNotOverDecision2;
+class TNotBadMessage;
+
+namespace board {
+
+inline TLevel1* Level1 = nullptr;
+inline TOptionsL1* OptionsL1 = nullptr;
+inline TAboutBox* AboutBox = nullptr;
+inline TPerfectDlg* PerfectDlg = nullptr;
+inline TExcellentDlg* ExcellentDlg = nullptr;
+inline TPerformancePages* PerformancePages = nullptr;
+inline TGameNotOverDecision* GameNotOverDecision = nullptr;
+inline TGameNotOverDecision2* GameNotOverDecision2 = nullptr;
+inline TNotBadMessage* NotBadMessage = nullptr;
+
+// Creates the board and then every dialog, all hidden, the dialogs owned by the board.
+void CreateWindows();
+// The same in two steps, so that the game can put its board on screen first and build
+// the hidden dialogs in the moment after the board's first paint.
+void CreateBoardWindow();
+void CreateDialogs();
+// Ends them all (the board takes its dialogs with it).
+void DestroyWindows();
+
+}  // namespace board

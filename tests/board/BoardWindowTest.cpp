@@ -1,0 +1,439 @@
+// The board as a player meets it, on the offscreen platform: what shows at start-up, where
+// a new puzzle puts everything, clicks reaching the game, the solution view, the painted
+// edges, tool tips, and closing with a settings file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <functional>
+
+#include "About.h"
+#include "GameNotOverDialog.h"
+#include "HelpViewer.h"
+#include "Main.h"
+#include "Moves.h"
+#include "Optionl1.h"
+#include "Perfect.h"
+#include "Puzzle.h"
+#include "SettingsFile.h"
+#include "State.h"
+#include "TColButt.h"
+#include "Vertex1.h"
+#include "Windows.h"
+
+namespace {
+
+using board::Level1;
+
+enum { Navy = 1, Maroon = 2, Green = 3, Purple = 4 };
+
+class BoardWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_config.isValid());
+        // Never the player's own settings file.
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        game::ResetAllState();
+        game::SetStartValues();
+        board::CreateWindows();
+    }
+    void TearDown() override {
+        board::DestroyWindows();
+        game::ResetAllState();
+    }
+
+    static void NewPuzzle(int n, int c, bool showEdges) {
+        game::Settings.RandomNumberOfVertices = false;
+        game::Settings.NumberOfVertices = n;
+        game::Settings.RandomNumberOfColors = false;
+        game::Settings.NumberOfColors = c;
+        game::Settings.ShowEdges = showEdges;
+        game::Settings.TeachingMode = false;
+        QTest::mouseClick(Level1->NewGame, Qt::LeftButton);
+        ASSERT_FALSE(game::Puzzle.GameOver);
+    }
+    static void Click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    static QPoint TopLeft(const QWidget* widget) { return widget->geometry().topLeft(); }
+    static QPoint Centre(TOrbVertex1* v) { return {v->CenterX(), v->CenterY()}; }
+    static QImage RenderBoard() { return Level1->Surface->grab().toImage(); }
+    static bool Aqua(const QImage& image, QPoint at) { return image.pixelColor(at) == QColor(0, 255, 255); }
+    static bool Black(const QImage& image, QPoint at) { return image.pixelColor(at) == QColor(0, 0, 0); }
+
+    QTemporaryDir m_config;
+};
+
+TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    EXPECT_EQ(Level1->windowTitle(), "SpEcTrUmIx");
+    EXPECT_EQ(Level1->frameGeometry().size(), QSize(652, 492));
+
+    QSet<QWidget*> expected{Level1->ColorAllVertices, Level1->NewGame};
+    for (int i = 1; i <= 5; ++i) expected.insert(Level1->TitleLabel[static_cast<std::size_t>(i)]);
+    for (QWidget* child : Level1->Surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_EQ(child->isVisible(), expected.contains(child)) << child->objectName().toStdString();
+    }
+    EXPECT_TRUE(Level1->menuBar()->isVisible());
+    EXPECT_EQ(Level1->TitleLabel[1]->text() + Level1->TitleLabel[2]->text() + Level1->TitleLabel[3]->text() +
+                  Level1->TitleLabel[4]->text() + Level1->TitleLabel[5]->text(),
+              "SpEcTrUmIx");
+    EXPECT_EQ(Level1->TitleLabel[1]->geometry(), QRect(312, 4, 35, 32));
+    EXPECT_EQ(Level1->ColorAllVertices->geometry(), QRect(8, 8, 300, 37));
+    EXPECT_EQ(Level1->NewGame->geometry(), QRect(106, 64, 85, 25));
+    EXPECT_FALSE(Level1->DrawGraph->isEnabled());
+    for (int i = Navy; i <= Purple; ++i) {
+        EXPECT_FALSE(Level1->Painter[static_cast<std::size_t>(i)]->isEnabled());
+        EXPECT_FALSE(Level1->Painter[static_cast<std::size_t>(i)]->Value());
+    }
+    for (int k = 1; k <= 16; ++k) EXPECT_FALSE(Level1->CompVert[static_cast<std::size_t>(k)]->isEnabled());
+
+    EXPECT_EQ(Level1->File1->title(), "&File");
+    EXPECT_EQ(Level1->Exit1->text(), "E&xit");
+    EXPECT_EQ(Level1->Options1->title(), "&Options");
+    EXPECT_EQ(Level1->Settings1->text(), "&Settings...");
+    EXPECT_EQ(Level1->Settings1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Level1->Help1->title(), "&Help");
+    EXPECT_EQ(Level1->Contents1->text(), "Contents");
+    EXPECT_EQ(Level1->About1->text(), "&About...");
+
+    // Tab walks the buttons in the game's order and skips everything else.
+    QList<QWidget*> order;
+    QWidget* w = Level1->NewGame;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w);
+        w = w->nextInFocusChain();
+    } while (w != Level1->NewGame && order.size() < 10);
+    const QList<QWidget*> expectedOrder{Level1->NewGame,       Level1->DrawGraph,     Level1->NavyPainter,
+                                        Level1->MaroonPainter, Level1->PurplePainter, Level1->GreenPainter};
+    EXPECT_EQ(order, expectedOrder);
+}
+
+TEST_F(BoardWindow, NewPuzzlePlacesVerticesButtonsLabelsAndPaintersForItsSize) {
+    NewPuzzle(6, 4, true);
+    EXPECT_EQ(Level1->OrbVertex[1]->geometry(), QRect(242, 177, 46, 46));
+    EXPECT_EQ(TopLeft(Level1->OrbVertex[4]), QPoint(32, 177));
+    EXPECT_EQ(Level1->OrbVertex[1]->penWidth(), 3);
+    for (int k = 7; k <= 16; ++k) {
+        EXPECT_TRUE(Level1->OrbVertex[static_cast<std::size_t>(k)]->isHidden());
+        EXPECT_FALSE(Level1->OrbVertex[static_cast<std::size_t>(k)]->isEnabled());
+    }
+    EXPECT_EQ(Level1->NewGame->geometry(), QRect(75, 333, 85, 25));
+    EXPECT_EQ(TopLeft(Level1->DrawGraph), QPoint(160, 333));
+    EXPECT_TRUE(Level1->DrawGraph->isEnabled());
+    EXPECT_FALSE(Level1->DrawGraph->isHidden());
+    EXPECT_EQ(TopLeft(Level1->ParLabel), QPoint(75, 363));
+    EXPECT_EQ(TopLeft(Level1->Par), QPoint(110, 363));
+    EXPECT_EQ(TopLeft(Level1->PlayerScoreLabel), QPoint(75, 383));
+    EXPECT_EQ(TopLeft(Level1->PlayerScore), QPoint(156, 383));
+    EXPECT_EQ(TopLeft(Level1->EdgesLabel), QPoint(181, 363));
+    EXPECT_EQ(TopLeft(Level1->SessionAveFromParLabel), QPoint(181, 383));
+    for (QLabel* label : {Level1->ParLabel, Level1->Par, Level1->PlayerScoreLabel, Level1->PlayerScore,
+                          Level1->EdgesLabel, Level1->SessionAveFromParLabel}) {
+        EXPECT_FALSE(label->isHidden());
+    }
+    EXPECT_EQ(Level1->Par->text(), "6");  // shown edges: par is the vertex count
+    EXPECT_EQ(Level1->PlayerScore->text(), "0");
+    EXPECT_EQ(Level1->EdgesLabel->text(), QString("Edges: %1").arg(game::Puzzle.EdgeCount));
+    // Four colours: a 2 x 2 square of painters in the circle, navy pressed.
+    EXPECT_EQ(TopLeft(Level1->PurplePainter), QPoint(130, 170));
+    EXPECT_EQ(TopLeft(Level1->NavyPainter), QPoint(160, 170));
+    EXPECT_EQ(TopLeft(Level1->MaroonPainter), QPoint(130, 200));
+    EXPECT_EQ(TopLeft(Level1->GreenPainter), QPoint(160, 200));
+    EXPECT_TRUE(Level1->NavyPainter->Value());
+    EXPECT_FALSE(Level1->MaroonPainter->Value());
+    // The twins wait hidden, 320 pixels to the right, while the computer does not play.
+    EXPECT_EQ(Level1->CompVert[1]->geometry(), QRect(562, 177, 46, 46));
+    EXPECT_TRUE(Level1->CompVert[1]->isHidden());
+
+    // Then three colours: the purple painter goes and the rest form a triangle.
+    game::Puzzle.GameOver = true;
+    NewPuzzle(16, 3, false);
+    EXPECT_TRUE(Level1->PurplePainter->isHidden());
+    EXPECT_FALSE(Level1->PurplePainter->isEnabled());
+    EXPECT_EQ(TopLeft(Level1->MaroonPainter), QPoint(145, 170));
+    EXPECT_EQ(TopLeft(Level1->NavyPainter), QPoint(130, 200));
+    EXPECT_EQ(TopLeft(Level1->GreenPainter), QPoint(160, 200));
+    EXPECT_EQ(Level1->OrbVertex[16]->size(), QSize(15, 15));
+    EXPECT_EQ(Level1->OrbVertex[16]->penWidth(), 2);
+    EXPECT_FALSE(Level1->OrbVertex[16]->isHidden());
+    EXPECT_EQ(Level1->NewGame->y(), 355);
+    EXPECT_EQ(Level1->SessionAveFromParLabel->y(), 405);
+
+    // Two colours with the computer playing along: the twins show as black squares.
+    game::Puzzle.GameOver = true;
+    game::Settings.PlayComputer = true;
+    NewPuzzle(12, 2, true);
+    EXPECT_EQ(Level1->OrbVertex[1]->size(), QSize(27, 27));
+    EXPECT_TRUE(Level1->GreenPainter->isHidden());
+    EXPECT_EQ(TopLeft(Level1->MaroonPainter), QPoint(130, 185));
+    EXPECT_EQ(TopLeft(Level1->NavyPainter), QPoint(160, 185));
+    for (int k = 1; k <= 16; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        EXPECT_EQ(Level1->CompVert[i]->isHidden(), k > 12) << k;
+        EXPECT_EQ(Level1->CompVert[i]->geometry(), Level1->OrbVertex[i]->geometry().translated(320, 0)) << k;
+        EXPECT_EQ(Level1->CompVert[i]->penWidth(), Level1->OrbVertex[i]->penWidth());
+    }
+    EXPECT_EQ(Level1->CompVert[1]->brushColor(), game::clBlack);
+}
+
+TEST_F(BoardWindow, ClicksOnPaintersAndVerticesReachTheGame) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(8, 3, false);
+    Click(Level1->MaroonPainter);
+    EXPECT_EQ(game::Puzzle.SelectedColor, game::clRed);
+    EXPECT_TRUE(Level1->MaroonPainter->Value());
+    EXPECT_FALSE(Level1->NavyPainter->Value());
+    // Clicking the pressed painter again keeps it down: there is always a paint colour.
+    Click(Level1->MaroonPainter);
+    EXPECT_TRUE(Level1->MaroonPainter->Value());
+
+    Click(Level1->OrbVertex[3]);
+    EXPECT_EQ(game::BoardVertex[3].FillColor(), game::clRed);
+    EXPECT_EQ(Level1->OrbVertex[3]->brushColor(), game::clRed);
+    EXPECT_EQ(game::Puzzle.ClickCount, 1);
+    EXPECT_EQ(Level1->PlayerScore->text(), "1");
+
+    Click(Level1->GreenPainter);
+    EXPECT_EQ(game::Puzzle.SelectedColor, game::clLime);
+    Click(Level1->OrbVertex[5]);
+    EXPECT_EQ(game::BoardVertex[5].FillColor(), game::clLime);
+    EXPECT_EQ(Level1->PlayerScore->text(), "2");
+
+    // A second New Puzzle during play asks first.
+    Click(Level1->NewGame);
+    ASSERT_NE(board::GameNotOverDecision, nullptr);
+    EXPECT_TRUE(static_cast<QWidget*>(board::GameNotOverDecision)->isVisible());
+    EXPECT_EQ(game::Puzzle.ClickCount, 2);
+}
+
+TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(10, 4, true);
+    const int painterOf[] = {0, Navy, Maroon, Green, Purple};
+    for (int k = 1; k <= 10; ++k) {
+        Click(Level1->Painter[static_cast<std::size_t>(painterOf[game::Puzzle.HiddenColoring[k]])]);
+        Click(Level1->OrbVertex[static_cast<std::size_t>(k)]);
+    }
+    ASSERT_TRUE(game::Puzzle.GameOver);
+    EXPECT_TRUE(Level1->PuzzleSolved->isVisible());
+    EXPECT_FALSE(Level1->ColorAllVertices->isVisible());
+    EXPECT_TRUE(Level1->DrawGraph->isVisible());
+    EXPECT_FALSE(Level1->DrawGraph->isEnabled());
+    for (int i = Navy; i <= Purple; ++i) {
+        EXPECT_FALSE(Level1->Painter[static_cast<std::size_t>(i)]->isEnabled());
+        EXPECT_FALSE(Level1->Painter[static_cast<std::size_t>(i)]->Value());
+    }
+    int solutionEdges = 0;
+    for (int k = 1; k <= 16; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        EXPECT_EQ(Level1->CompVert[i]->isVisible(), k <= 10) << k;
+        if (k > 10)
+            continue;
+        EXPECT_EQ(Level1->CompVert[i]->brushColor(), game::PaintColor(game::Puzzle.HiddenColoring[i]));
+        EXPECT_EQ(Level1->CompVert[i]->geometry(), Level1->OrbVertex[i]->geometry().translated(320, 0));
+        for (int j = 1; j <= 10; ++j)
+            solutionEdges += game::Puzzle.SolutionEdgeDrawn[i][static_cast<std::size_t>(j)];
+    }
+    EXPECT_EQ(solutionEdges, game::Puzzle.EdgeCount);
+    // Par reached with edges shown: the perfect game's dialog opens without blocking.
+    EXPECT_TRUE(static_cast<QWidget*>(board::PerfectDlg)->isVisible());
+
+    // Clicks on the frozen board change nothing.
+    Click(Level1->OrbVertex[1]);
+    EXPECT_EQ(game::Puzzle.ClickCount, 10);
+}
+
+TEST_F(BoardWindow, DrawGraphFirstUseSolvesAtOnce) {
+    NewPuzzle(7, 2, false);
+    Click(Level1->DrawGraph);
+    EXPECT_TRUE(game::Puzzle.GameOver);
+    EXPECT_FALSE(Level1->PuzzleSolved->isHidden());
+    EXPECT_FALSE(Level1->CompVert[7]->isHidden());
+    EXPECT_TRUE(Level1->CompVert[8]->isHidden());
+}
+
+TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(6, 3, false);
+    ASSERT_GE(game::Puzzle.EdgeCount, 1);
+    // Nothing revealed yet: a hidden-edge board shows no line.
+    QImage image = RenderBoard();
+    EXPECT_TRUE(Black(image, {100, 200}));
+
+    // Vertex 1 (242,177) and vertex 4 (32,177), 46 wide: a horizontal edge through y = 200.
+    game::RevealEdge(1, 4);
+    EXPECT_EQ(Centre(Level1->OrbVertex[1]), QPoint(265, 200));
+    EXPECT_EQ(Centre(Level1->OrbVertex[4]), QPoint(55, 200));
+    // Its twin, marked only from its other end, is drawn all the same.
+    game::Puzzle.SolutionEdgeDrawn[4][1] = 1;
+    image = RenderBoard();
+    for (int x : {90, 100, 230, 240}) EXPECT_TRUE(Aqua(image, {x, 200})) << x;
+    for (int x : {410, 480, 550}) EXPECT_TRUE(Aqua(image, {x, 200})) << x;
+    EXPECT_TRUE(Black(image, {100, 205}));
+    // Vertices 2 and 3 share a row (y = 291); that pair is not marked.
+    EXPECT_TRUE(Black(image, {150, 291}));
+    // The vertex squares stand over the line's ends.
+    EXPECT_FALSE(Aqua(image, {260, 200}));
+
+    // A teaching advance may change the count for the next puzzle; the lines of the
+    // puzzle on display stay.
+    game::Settings.NumberOfVertices = 16;
+    EXPECT_TRUE(Aqua(RenderBoard(), {100, 200}));
+    game::Settings.NumberOfVertices = 6;
+
+    // The next puzzle leaves nothing of the last one's lines.
+    game::Puzzle.GameOver = true;
+    NewPuzzle(6, 3, false);
+    image = RenderBoard();
+    EXPECT_TRUE(Black(image, {100, 200}));
+    EXPECT_TRUE(Black(image, {480, 200}));
+}
+
+// Asks the widget for its tool tip as a resting pointer would; returns what popped up.
+QString ToolTipOf(QWidget* widget) {
+    QToolTip::showText(QPoint(), QString());
+    QHelpEvent event(QEvent::ToolTip, widget->rect().center(), widget->mapToGlobal(widget->rect().center()));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(BoardWindow, ToolTipsFollowTheSettingExceptTitleAndSolution) {
+    game::Settings.ShowToolTips = false;
+    board::DestroyWindows();
+    board::CreateWindows();
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    game::Settings.PlayComputer = true;
+    NewPuzzle(6, 4, true);
+    ASSERT_FALSE(Level1->ToolTipsOn());
+
+    const QString vertexHint = "The goal is to color all the vertices other than black.";
+    for (QWidget* quiet : std::initializer_list<QWidget*>{
+             Level1->OrbVertex[1], Level1->NavyPainter, Level1->ParLabel, Level1->NewGame, Level1->DrawGraph,
+             Level1->SessionAveFromParLabel}) {
+        EXPECT_TRUE(ToolTipOf(quiet).isEmpty()) << quiet->objectName().toStdString();
+    }
+    EXPECT_EQ(ToolTipOf(Level1->TitleLabel[4]), "Vertices joined by an edge cannot be the same color.");
+    EXPECT_EQ(ToolTipOf(Level1->ColorAllVertices), "Vertices are initially black and purple");
+    EXPECT_EQ(ToolTipOf(Level1->CompVert[2]), "Notice the number of edges is the same as stated.");
+    EXPECT_EQ(ToolTipOf(Level1->CompVert[3]), "This is my solution to the underlying graph.");
+
+    Level1->ApplyToolTips(true);
+    EXPECT_EQ(ToolTipOf(Level1->OrbVertex[1]), vertexHint);
+    EXPECT_EQ(ToolTipOf(Level1->PlayerScoreLabel), "Number of clicks on vertices.");
+    EXPECT_EQ(ToolTipOf(Level1->DrawGraph), "Ends play and solves the puzzle.");
+}
+
+TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
+    struct Recorder : help::Viewer {
+        int contents = 0;
+        void showContents() override { ++contents; }
+        void showTopic(int) override {}
+    } recorder;
+    help::SetViewer(&recorder);
+    Level1->Settings1->trigger();
+    EXPECT_TRUE(static_cast<QWidget*>(board::OptionsL1)->isVisible());
+    Level1->About1->trigger();
+    EXPECT_TRUE(static_cast<QWidget*>(board::AboutBox)->isVisible());
+    Level1->Contents1->trigger();
+    EXPECT_EQ(recorder.contents, 1);
+    help::SetViewer(nullptr);
+}
+
+// Answers the next message box from inside its own loop and notes what it said.
+struct MessageBoxAnswer {
+    QString title, text, defaultButton;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+
+    explicit MessageBoxAnswer(const QString& answer) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [this, poll, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            defaultButton = box->defaultButton() ? box->defaultButton()->text().remove('&') : QString();
+            for (QAbstractButton* b : box->buttons()) {
+                buttons << b->text().remove('&');
+                if (b->text().remove('&') == answer)
+                    b->click();
+            }
+        });
+        poll->start(10);
+    }
+};
+
+TEST_F(BoardWindow, AFailedSaveKeepsTheBoardOpenUntilThePlayerQuitsWithoutSaving) {
+    // A directory where the settings file belongs: no one, not even root, writes it.
+    ASSERT_TRUE(QDir(m_config.path()).mkdir("SpEcTrUmIx.ini"));
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    bool closed = false;
+    QObject::connect(Level1, &TLevel1::closed, [&] { closed = true; });
+
+    MessageBoxAnswer ok("OK");
+    EXPECT_FALSE(Level1->close());
+    EXPECT_EQ(ok.title, "SpEcTrUmIx");
+    EXPECT_EQ(ok.text, "Unable to write to SpEcTrUmIx.ini.");
+    EXPECT_EQ(ok.icon, QMessageBox::Critical);
+    EXPECT_EQ(ok.defaultButton, "OK");
+    EXPECT_EQ(ok.buttons.size(), 2);
+    EXPECT_TRUE(Level1->isVisible());
+    EXPECT_FALSE(closed);
+
+    MessageBoxAnswer quit("Quit Without Saving");
+    EXPECT_TRUE(Level1->close());
+    EXPECT_EQ(quit.text, "Unable to write to SpEcTrUmIx.ini.");
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(BoardWindow, ExitSavesTheSettingsAndCloses) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    bool closed = false;
+    QObject::connect(Level1, &TLevel1::closed, [&] { closed = true; });
+    game::Settings.TeachingModePrimaryLevel = 3;
+    Level1->Exit1->trigger();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(Level1->isVisible());
+    QFile file(m_config.filePath("SpEcTrUmIx.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains("[Level 1]"));
+    EXPECT_TRUE(text.contains("TeachingModePrimaryLevel=3"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("SpEcTrUmIx");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
