@@ -100,9 +100,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     const QColor white(255, 255, 255);
     const QFont small = SansFont(11, true);
     MakeLabel(panel, "Version", QStringLiteral("Version 1.0"), {14, 42, 65, 13}, white, small);
-    MakeLabel(panel, "Copyright", QStringLiteral("Copyright \u00A9 2026 the SpEcTrUmIx"), {15, 57, 167, 13},
-              white, small);
-    MakeLabel(panel, "Label8", QStringLiteral("team and its contributors"), {15, 73, 167, 13}, white, small);
+    MakeLabel(panel, "Copyright", QStringLiteral("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white,
+              small);
+    MakeLabel(panel, "Label8", QStringLiteral("and all its contributors"), {15, 73, 167, 13}, white, small);
     // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
     MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128), SansFont(19, true));
     MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0), SansFont(19, true));

@@ -4,11 +4,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 
 #include "HelpViewer.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -72,6 +75,7 @@ QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QStr
     combo->setGeometry(geometry);
     combo->setCurrentIndex(-1);
     combo->setEditText(prompt);
+    combo->lineEdit()->setCursorPosition(0);  // show the prompt from its first letter
     return combo;
 }
 
@@ -88,7 +92,8 @@ void MakeNotImplementedNote(QWidget* page, const char* name) {
     note->setObjectName(QLatin1String(name));
     note->setFont(SansFont(20, false));
     SetTextColor(note, QColor(255, 0, 0));
-    note->setGeometry(224, 256, 177, 25);
+    // The note was measured for a narrower face: let it grow to its text so no letter is cut off.
+    note->setGeometry(224, 256, std::max(177, note->sizeHint().width()), 25);
 }
 
 // The three boxes of the "By Level" and "Timed Games" pages stand at the same places.

@@ -1,0 +1,222 @@
+// Help requests reach the right topic from every trigger, the help file's pages and links are
+// all there, and the game's own help window opens without blocking and is reused.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "HelpViewer.h"
+#include "Modeless.h"
+#include "RecordingViewer.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+QString ResourcePath(const QUrl& url) {
+    return QLatin1Char(':') + url.path();
+}
+
+QString ReadPage(const QUrl& url) {
+    QFile file(ResourcePath(url));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QWidget* HelpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("HelpWindow"))
+            return w;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(HelpRequests, KnownTopicsOpenThemselvesAndEverythingElseTheContents) {
+    RecordingViewer viewer;
+    help::ShowTopic(1);
+    help::ShowTopic(2);
+    help::ShowTopic(5);
+    help::ShowTopic(29);
+    help::ShowContents();
+    help::ShowTopic(0);
+    help::ShowTopic(3);
+    help::ShowTopic(-1);
+    EXPECT_EQ(viewer.requests, (std::vector<int>{1, 2, 5, 29, 0, 0, 0, 0}));
+}
+
+TEST(HelpFile, EveryTopicHasItsOwnPageAndEveryLinkLandsOnAPageAndAnchorThatExist) {
+    const QList<QUrl> pages = help::AllPages();
+    ASSERT_EQ(pages.first(), help::TopicUrl(help::kContents));
+    QSet<QUrl> distinct;
+    for (const int context : {1, 2, 5, 29}) distinct.insert(help::TopicUrl(context));
+    distinct.insert(help::TopicUrl(help::kContents));
+    EXPECT_EQ(distinct.size(), 5) << "each help context needs a page of its own";
+    EXPECT_EQ(help::TopicUrl(42), help::TopicUrl(help::kContents));
+
+    const QRegularExpression linkPattern(QStringLiteral("href=\"([^\"]+)\""));
+    QSet<QUrl> linkedFromContents;
+    for (const QUrl& page : pages) {
+        const QString html = ReadPage(page);
+        ASSERT_FALSE(html.isEmpty()) << "missing page " << page.toString().toStdString();
+        EXPECT_TRUE(html.contains(QLatin1String("<title>"))) << page.toString().toStdString();
+        for (const auto& match : linkPattern.globalMatch(html)) {
+            const QUrl target = page.resolved(QUrl(match.captured(1)));
+            const std::string where =
+                page.fileName().toStdString() + " -> " + match.captured(1).toStdString();
+            ASSERT_EQ(target.scheme(), QLatin1String("qrc")) << where << ": the help never leaves the game";
+            QUrl targetPage = target;
+            targetPage.setFragment(QString());
+            const QString targetHtml = ReadPage(targetPage);
+            ASSERT_FALSE(targetHtml.isEmpty()) << where << ": no such page";
+            if (target.hasFragment()) {
+                EXPECT_TRUE(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(target.fragment())))
+                    << where;
+            }
+            if (page == help::TopicUrl(help::kContents))
+                linkedFromContents.insert(targetPage);
+        }
+    }
+    for (const int context : {1, 2, 5, 29}) {
+        EXPECT_TRUE(linkedFromContents.contains(help::TopicUrl(context)))
+            << "contents misses topic " << context;
+    }
+}
+
+TEST(HelpFile, TheGameTopicTeachesColouringParLevelsAndStrategies) {
+    const QString playing = ReadPage(help::TopicUrl(help::kPlayingTopic));
+    for (const char* idea : {"proper", "triangle", "clique", "reveals an edge", "par", "teaching mode",
+                             "most constrained", "must share a colour"}) {
+        EXPECT_TRUE(playing.contains(QLatin1String(idea), Qt::CaseInsensitive)) << idea;
+    }
+    const QString settings = ReadPage(help::TopicUrl(help::kSettingsTopic));
+    for (const char* caption :
+         {"Progess Through Levels (Teaching Mode)", "Show Edges", "Random Number of Colors",
+          "Random Number of Vertices", "Random Edge Probability", "Show Tool Tips", "OK", "Cancel", "Help"}) {
+        EXPECT_TRUE(settings.contains(QLatin1String(caption))) << caption;
+    }
+}
+
+TEST(HelpContexts, ComeFromTheNearestOwnerWithinTheSameWindow) {
+    EXPECT_EQ(help::HelpContextOf(nullptr), 0);
+    QAction contents(QStringLiteral("Contents"));
+    contents.setProperty("helpContext", 1);
+    EXPECT_EQ(help::HelpContextOf(&contents), 1);
+
+    QWidget board;
+    board.setProperty("helpContext", 1);
+    auto* panel = new QWidget(&board);
+    auto* newPuzzle = new QPushButton(QStringLiteral("New Puzzle"), panel);
+    EXPECT_EQ(help::HelpContextOf(newPuzzle), 0);
+    EXPECT_EQ(help::NearestHelpContext(newPuzzle), 1);
+    panel->setProperty("helpContext", 29);
+    EXPECT_EQ(help::NearestHelpContext(newPuzzle), 29);
+
+    // A dialog owned by the board is a window of its own: it does not borrow the board's topic.
+    QDialog message(&board);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &message);
+    EXPECT_EQ(help::NearestHelpContext(ok), 0);
+    EXPECT_EQ(help::NearestHelpContext(nullptr), 0);
+}
+
+TEST(HelpF1, AsksForTheFocusedControlsTopicOrTheContents) {
+    RecordingViewer viewer;
+    QWidget board;
+    board.setProperty("helpContext", 1);
+    auto* newPuzzle = new QPushButton(QStringLiteral("New Puzzle"), &board);
+    ShowModeless(&board);
+    newPuzzle->setFocus();
+    QTest::keyClick(newPuzzle, Qt::Key_F1);
+
+    QDialog settings;
+    settings.setProperty("helpContext", 2);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), &settings);
+    ShowModeless(&settings);
+    okButton->setFocus();
+    QTest::keyClick(okButton, Qt::Key_F1);
+
+    QDialog rating;  // the rating and decision dialogs carry no topic of their own
+    auto* yes = new QPushButton(QStringLiteral("Yes"), &rating);
+    ShowModeless(&rating);
+    yes->setFocus();
+    QTest::keyClick(yes, Qt::Key_F1);
+
+    // Shift+F1 is not a help request, and an F1 held down asks only once.
+    QTest::keyClick(yes, Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyEvent(QTest::Press, yes, Qt::Key_F1, Qt::NoModifier, -1);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(yes, &repeat);
+
+    EXPECT_THAT(viewer.requests, ElementsAre(1, 2, help::kContents, help::kContents));
+}
+
+TEST(HelpF1, WithAMenuOpenAsksForTheHighlightedItemsTopic) {
+    RecordingViewer viewer;
+    QWidget board;
+    board.setProperty("helpContext", 1);
+    ShowModeless(&board);
+    QMenu menu(&board);
+    QAction* contents = menu.addAction(QStringLiteral("Contents"));
+    contents->setProperty("helpContext", 1);
+    QAction* about = menu.addAction(QStringLiteral("&About..."));
+    menu.popup(board.mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+
+    menu.setActiveAction(about);
+    QTest::keyClick(&menu, Qt::Key_F1);
+    menu.setActiveAction(contents);
+    QTest::keyClick(&menu, Qt::Key_F1);
+    menu.close();
+
+    EXPECT_THAT(viewer.requests, ElementsAre(help::kContents, 1));
+}
+
+TEST(HelpWindow, OpensWithoutBlockingAndIsReusedForTheNextTopic) {
+    help::SetViewer(nullptr);
+    QWidget board;
+    ShowModeless(&board);
+
+    help::ShowTopic(help::kPlayingTopic);
+    QWidget* window = HelpWindow();
+    ASSERT_NE(window, nullptr);
+    auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose)) << "closing the board must still end the game";
+    EXPECT_EQ(browser->source(), help::TopicUrl(help::kPlayingTopic));
+    EXPECT_TRUE(browser->toPlainText().contains(QLatin1String("Playing SpEcTrUmIx")));
+
+    window->hide();
+    help::ShowTopic(help::kSettingsTopic);
+    EXPECT_EQ(HelpWindow(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(browser->source(), help::TopicUrl(help::kSettingsTopic));
+
+    // Links between topics are followed; anything outside the help file is not.
+    emit browser->anchorClicked(QUrl(QStringLiteral("playing.html#levels")));
+    EXPECT_EQ(browser->source(), QUrl(QStringLiteral("qrc:/help/playing.html#levels")));
+    emit browser->anchorClicked(QUrl(QStringLiteral("https://example.invalid/")));
+    EXPECT_EQ(browser->source(), QUrl(QStringLiteral("qrc:/help/playing.html#levels")));
+
+    auto* back = window->findChild<QPushButton*>(QStringLiteral("BackButton"));
+    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(back->isEnabled());
+    back->click();
+    EXPECT_EQ(browser->source(), help::TopicUrl(help::kSettingsTopic));
+    window->findChild<QPushButton*>(QStringLiteral("ContentsButton"))->click();
+    EXPECT_EQ(browser->source(), help::TopicUrl(help::kContents));
+    window->hide();
+}

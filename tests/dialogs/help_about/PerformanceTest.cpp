@@ -1,0 +1,178 @@
+// The performance statistics window: its level boxes decode a level, everything else is layout
+// that keeps still, and the window opens modeless and keeps its state between openings.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "Modeless.h"
+#include "RecordingViewer.h"
+#include "TabbedScores.h"
+
+namespace {
+
+QString Text(const QWidget& window, const char* name) {
+    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+QComboBox* Combo(const QWidget& window, const char* name) {
+    return window.findChild<QComboBox*>(QLatin1String(name));
+}
+
+// Every caption and combo text of the window, to see that something left it alone.
+QStringList Snapshot(const QWidget& window) {
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->objectName() + '=' + label->text();
+    for (const QComboBox* combo : window.findChildren<QComboBox*>()) {
+        texts << combo->objectName() + '=' + combo->currentText();
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST(PerformanceLevels, DecodeIntoVerticesColoursAndEdgeMode) {
+    struct Case {
+        int level, vertices, colors;
+        bool showEdges;
+    };
+    for (const Case& c :
+         {Case{1, 6, 2, true}, Case{2, 6, 2, false}, Case{3, 6, 3, true}, Case{6, 6, 4, false},
+          Case{7, 7, 2, true}, Case{12, 7, 4, false}, Case{61, 16, 2, true}, Case{66, 16, 4, false}}) {
+        const PerformanceLevel decoded = DecodeLevel(c.level);
+        EXPECT_EQ(decoded.vertices, c.vertices) << "level " << c.level;
+        EXPECT_EQ(decoded.colors, c.colors) << "level " << c.level;
+        EXPECT_EQ(decoded.showEdges, c.showEdges) << "level " << c.level;
+    }
+    EXPECT_EQ(LevelModeText(true), QStringLiteral("Show edges"));
+    EXPECT_EQ(LevelModeText(false), QStringLiteral("Do not show edges"));
+}
+
+TEST(PerformanceWindow, OpensOnTimedGamesWithPromptsAndANoteOnEveryPage) {
+    TPerformancePages window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Personal and Group Performance"));
+    EXPECT_EQ(window.size(), QSize(639, 361));
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("Overall"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("By Level"));
+    EXPECT_EQ(pages->tabText(2), QStringLiteral("Timed Games"));
+    EXPECT_EQ(pages->currentIndex(), 2);
+    for (const char* note : {"N", "Label7", "Label14"}) EXPECT_EQ(Text(window, note), "Not implemented yet");
+    for (const char* name :
+         {"ComboBox1", "ComboBox2", "ByLevelPlayerchooseLevel", "TimedOthersChooseLevel"}) {
+        ASSERT_NE(Combo(window, name), nullptr) << name;
+        EXPECT_EQ(Combo(window, name)->currentText(), QStringLiteral("Choose Level")) << name;
+        EXPECT_EQ(Combo(window, name)->count(), 66) << name;
+    }
+    for (const char* name : {"OverallOthersChooseRank", "ByLevelOthersChooseRank", "TimedOthersChooseRank"}) {
+        ASSERT_NE(Combo(window, name), nullptr) << name;
+        EXPECT_EQ(Combo(window, name)->currentText(), QStringLiteral("Choose Player Rank")) << name;
+        EXPECT_EQ(Combo(window, name)->count(), 20) << name;
+    }
+    EXPECT_EQ(Text(window, "ByLevelPlayerMode"), QStringLiteral("Mode:"));
+}
+
+TEST(PerformanceWindow, EachLevelBoxDecodesIntoItsOwnGroupOnly) {
+    TPerformancePages window;
+    ShowModeless(&window);
+    Combo(window, "ByLevelPlayerchooseLevel")->setCurrentIndex(0);
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumberOfVertices"), QStringLiteral("Number of Vertices: 6"));
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumberofColors"), QStringLiteral("Number of Colors: 2"));
+    EXPECT_EQ(Text(window, "ByLevelPlayerMode"), QStringLiteral("Mode: Show edges"));
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), QStringLiteral("Number of Games Played: "));
+    EXPECT_EQ(Text(window, "ByLevelOthersMode"), QStringLiteral("Mode:"));
+
+    Combo(window, "TimedOthersChooseLevel")->setCurrentIndex(65);
+    EXPECT_EQ(Text(window, "TimedOthersNumberOfVertices"), QStringLiteral("Number of Vertices: 16"));
+    EXPECT_EQ(Text(window, "TimedOthersNumberOfColors"), QStringLiteral("Number of Colors: 4"));
+    EXPECT_EQ(Text(window, "TimedOthersMode"), QStringLiteral("Mode: Do not show edges"));
+
+    // Typing a level number and Enter chooses it like the list does.
+    auto* typed = Combo(window, "ByLevelOthersChooseLevel");
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    typed->lineEdit()->selectAll();
+    QTest::keyClicks(typed->lineEdit(), QStringLiteral("12"));
+    QTest::keyClick(typed->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Text(window, "ByLevelOthersNumberOfVertices"), QStringLiteral("Number of Vertices: 7"));
+    EXPECT_EQ(Text(window, "ByLevelOthersNumberOfColors"), QStringLiteral("Number of Colors: 4"));
+    EXPECT_EQ(Text(window, "ByLevelOthersMode"), QStringLiteral("Mode: Do not show edges"));
+
+    Combo(window, "TimedPlayerChooseLevel")->setCurrentIndex(6);
+    EXPECT_EQ(Text(window, "TimedPlayerMode"), QStringLiteral("Mode: Show edges"));
+    EXPECT_EQ(Text(window, "TimedPlayerNumberOfVertices"), QStringLiteral("Number of Vertices: 7"));
+
+    // The current-session boxes show nothing for a chosen level.
+    const QStringList before = Snapshot(window);
+    Combo(window, "ComboBox2")->setCurrentIndex(3);
+    Combo(window, "ComboBox1")->setCurrentIndex(3);
+    QStringList after = Snapshot(window);
+    after.replaceInStrings(QStringLiteral("ComboBox2=4"), QStringLiteral("ComboBox2=Choose Level"));
+    after.replaceInStrings(QStringLiteral("ComboBox1=4"), QStringLiteral("ComboBox1=Choose Level"));
+    EXPECT_EQ(after, before);
+    window.hide();
+}
+
+TEST(PerformanceWindow, DataButtonsChangeNothing) {
+    TPerformancePages window;
+    ShowModeless(&window);
+    Combo(window, "ByLevelPlayerchooseLevel")->setCurrentIndex(20);
+    const QStringList before = Snapshot(window);
+    int pressed = 0;
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QString name = button->objectName();
+        if (name == QLatin1String("PersonalAndGroupPerformanceOKButton") || name == QLatin1String("HelpBtn"))
+            continue;
+        button->click();
+        ++pressed;
+    }
+    EXPECT_EQ(pressed, 13);
+    EXPECT_EQ(Snapshot(window), before);
+    EXPECT_TRUE(window.isVisible());
+    window.hide();
+}
+
+TEST(PerformanceWindow, OpensModelessKeepsItsStateAndAsksForItsOwnTopic) {
+    RecordingViewer viewer;
+    QWidget board;
+    ShowModeless(&board);
+    auto* window = new TPerformancePages(&board);
+    ShowModeless(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    auto* pages = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(1);
+    Combo(*window, "ByLevelPlayerchooseLevel")->setCurrentIndex(65);
+    auto* ok = window->findChild<QPushButton*>(QStringLiteral("PersonalAndGroupPerformanceOKButton"));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_F1);
+    window->findChild<QPushButton*>(QStringLiteral("HelpBtn"))->click();
+    EXPECT_TRUE(window->isVisible());
+
+    Combo(*window, "ByLevelPlayerchooseLevel")->setFocus();
+    QTest::keyClick(Combo(*window, "ByLevelPlayerchooseLevel"), Qt::Key_F1);
+    pages->setCurrentIndex(0);
+    Combo(*window, "OverallOthersChooseRank")->setFocus();
+    QTest::keyClick(Combo(*window, "OverallOthersChooseRank"), Qt::Key_F1);
+    EXPECT_EQ(viewer.requests, (std::vector<int>{29, 29, 29, 29}));
+
+    pages->setCurrentIndex(1);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    ShowModeless(window);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_EQ(Combo(*window, "ByLevelPlayerchooseLevel")->currentText(), QStringLiteral("66"));
+    EXPECT_EQ(Text(*window, "ByLevelPlayerMode"), QStringLiteral("Mode: Do not show edges"));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
