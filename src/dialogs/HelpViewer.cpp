@@ -171,8 +171,12 @@ class F1Filter : public QObject {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
             return false;
-        if (!key->isAutoRepeat())
-            ShowTopic(ContextForF1(static_cast<QWidget*>(watched)));
+        // A control, window or menu item without a topic of its own asks for nothing: the
+        // end-of-game messages have no help, and F1 there must not pop the help up.
+        if (!key->isAutoRepeat()) {
+            if (const int context = ContextForF1(static_cast<QWidget*>(watched)))
+                ShowTopic(context);
+        }
         return true;
     }
 

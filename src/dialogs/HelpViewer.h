@@ -44,7 +44,7 @@ int NearestHelpContext(QWidget* widget);
 
 // Makes F1 ask for help in every window of the application: a highlighted menu item's context
 // while a menu is open, else the context chain of the focused control (or of the active window).
-// A context of 0 opens the contents. Safe to call more than once.
+// Where no context is found (0), F1 does nothing. Safe to call more than once.
 void InstallF1Handler(QApplication& app);
 
 // The page of the help file that a help context opens (the contents page for 0 or unknown).

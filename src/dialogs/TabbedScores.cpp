@@ -1,5 +1,7 @@
 #include "TabbedScores.h"
 
+#include <QKeyEvent>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -361,4 +363,13 @@ void TPerformancePages::showEvent(QShowEvent* event) {
         }
     }
     QDialog::showEvent(event);
+}
+
+void TPerformancePages::keyPressEvent(QKeyEvent* event) {
+    // Only OK and the close box put the window away: it has no cancel button for Escape.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

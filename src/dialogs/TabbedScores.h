@@ -42,6 +42,7 @@ class TPerformancePages : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // A level box and the three labels of its group that show the decoded level.

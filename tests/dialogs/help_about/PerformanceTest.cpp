@@ -167,6 +167,8 @@ TEST(PerformanceWindow, OpensModelessKeepsItsStateAndAsksForItsOwnTopic) {
     EXPECT_EQ(viewer.requests, (std::vector<int>{29, 29, 29, 29}));
 
     pages->setCurrentIndex(1);
+    QTest::keyClick(ok, Qt::Key_Escape);  // no cancel button: Escape leaves it open
+    EXPECT_TRUE(window->isVisible());
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
     ShowModeless(window);
