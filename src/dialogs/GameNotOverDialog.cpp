@@ -12,10 +12,18 @@
 
 namespace {
 
-QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top) {
+// The three lines were measured for a narrower face than the one standing in for it here:
+// a line that would run over the bevel's frame is set a little tighter, so it stays inside.
+QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int right) {
     auto* line = new QLabel(text, parent);
     line->move(left, top);
     line->adjustSize();
+    for (qreal spacing = 99; line->geometry().right() > right && spacing >= 90; spacing -= 1) {
+        QFont tighter = line->font();
+        tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        line->setFont(tighter);
+        line->adjustSize();
+    }
     return line;
 }
 
@@ -29,9 +37,11 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 16, 272, 88);
     Image1->setPixmap(artwork::QuestionMarksPicture());
-    Label1 = MakeLine(this, "You will suffer a score of Par + 10 if you click 'Yes'", 32, 112);
-    Label2 = MakeLine(this, "and take your lumps. If you click 'No' you will be", 40, 128);
-    Label3 = MakeLine(this, "returned to the current game. Life's tough. You decide.", 32, 144);
+    // Last pixel column a line may use: inside the bevel's two-pixel frame, one pixel clear of it.
+    const int right = Bevel1->geometry().right() - 3;
+    Label1 = MakeLine(this, "You will suffer a score of Par + 10 if you click 'Yes'", 32, 112, right);
+    Label2 = MakeLine(this, "and take your lumps. If you click 'No' you will be", 40, 128, right);
+    Label3 = MakeLine(this, "returned to the current game. Life's tough. You decide.", 32, 144, right);
 
     OKBtn = new QPushButton("Yes", this);
     OKBtn->setGeometry(79, 180, 75, 25);

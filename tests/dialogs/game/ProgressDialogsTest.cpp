@@ -158,6 +158,14 @@ TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen
     EXPECT_EQ(decision.size(), QSize(304, 214));
     EXPECT_EQ(decision2.size(), QSize(313, 214));
     EXPECT_EQ(decision.Label3->text(), "returned to the current game. Life's tough. You decide.");
+    // Whatever face stands in for the dialog font, the question stays inside its frame.
+    for (const TDecisionDialog* dialog :
+         {static_cast<TDecisionDialog*>(&decision), static_cast<TDecisionDialog*>(&decision2)}) {
+        for (const QLabel* line : {dialog->Label1, dialog->Label2, dialog->Label3}) {
+            EXPECT_LT(line->geometry().right(), dialog->Bevel1->geometry().right() - 1)
+                << line->text().toStdString();
+        }
+    }
     game::Settings.TeachingModeConsecutiveGoodGames = 2;
     game::NewPuzzle();
     const std::uint32_t serial = game::Puzzle.Serial;
