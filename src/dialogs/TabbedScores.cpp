@@ -70,7 +70,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QString& prompt, QRect geometry) {
     auto* combo = new QComboBox(box);
     combo->setObjectName(QLatin1String(name));
-    combo->setFont(SansFont(11, false));
+    // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
+    // cut of the same sans keeps "Choose Level" whole in 89 pixels.
+    QFont narrow = SansFont(11, false);
+    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+                        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
+    combo->setFont(narrow);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (int item = 1; item <= count; ++item) combo->addItem(QString::number(item));

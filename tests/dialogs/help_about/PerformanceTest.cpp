@@ -79,6 +79,20 @@ TEST(PerformanceWindow, OpensOnTimedGamesWithPromptsAndANoteOnEveryPage) {
         EXPECT_EQ(Combo(window, name)->count(), 20) << name;
     }
     EXPECT_EQ(Text(window, "ByLevelPlayerMode"), QStringLiteral("Mode:"));
+
+    // Every prompt is shown whole beside its arrow, not cut off at the box's edge.
+    ShowModeless(&window);
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        for (const QComboBox* combo : pages->widget(page)->findChildren<QComboBox*>()) {
+            const QLineEdit* edit = combo->lineEdit();
+            const int room = edit->contentsRect().width() - 4;  // the edit's own text margins
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(combo->currentText()), room)
+                << combo->objectName().toStdString();
+        }
+    }
+    window.hide();
 }
 
 TEST(PerformanceWindow, EachLevelBoxDecodesIntoItsOwnGroupOnly) {
