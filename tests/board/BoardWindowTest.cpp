@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -25,14 +26,17 @@
 #include "HelpViewer.h"
 #include "Main.h"
 #include "Moves.h"
+#include "NotBadDialog.h"
 #include "Optionl1.h"
 #include "Perfect.h"
 #include "Puzzle.h"
 #include "SettingsFile.h"
+#include "SpinEdit.h"
 #include "State.h"
 #include "TColButt.h"
 #include "Vertex1.h"
 #include "Windows.h"
+#include "excellent.h"
 
 namespace {
 
@@ -261,6 +265,83 @@ TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
     EXPECT_EQ(game::Puzzle.ClickCount, 10);
 }
 
+// Teaching mode played the way a player plays it: every step is a click on the board or on a
+// dialog button, and the levels move (6, shown) -> (6, hidden) -> (7, shown).
+TEST_F(BoardWindow, ATeachingCyclePlayedByClicksThroughTheRealWindows) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    game::Settings.TeachingMode = true;
+    game::Settings.RandomNumberOfVertices = false;
+    game::Settings.NumberOfVertices = 6;
+    game::Settings.ShowEdges = true;
+    game::Settings.TeachingModeConsecutiveGoodGames = 0;
+    QWidget* const perfect = board::PerfectDlg;
+    QWidget* const excellent = board::ExcellentDlg;
+    QWidget* const notBad = board::NotBadMessage;
+    const int painterOf[] = {0, Navy, Maroon, Green, Purple};
+    // Paints every vertex with the puzzle's own colouring, one click each (plus `extra`
+    // clicks on vertex 1 first, which it repaints later).
+    const auto solve = [&](int extra) {
+        const int n = game::Puzzle.VertexCount;
+        for (int i = 0; i < extra; ++i) Click(Level1->OrbVertex[1]);
+        for (int k = 1; k <= n; ++k) {
+            Click(Level1->Painter[static_cast<std::size_t>(painterOf[game::Puzzle.HiddenColoring[k]])]);
+            Click(Level1->OrbVertex[static_cast<std::size_t>(k)]);
+        }
+        ASSERT_TRUE(game::Puzzle.GameOver);
+    };
+
+    Click(Level1->NewGame);
+    ASSERT_EQ(game::Puzzle.VertexCount, 6);
+    ASSERT_TRUE(game::Puzzle.EdgesShown);
+    solve(0);
+    ASSERT_TRUE(perfect->isVisible());
+    EXPECT_TRUE(board::PerfectDlg->NoButton->isVisible()) << "one perfect game earns the offer";
+    Click(board::PerfectDlg->OKBtn);
+    EXPECT_FALSE(perfect->isVisible());
+    EXPECT_FALSE(game::Settings.ShowEdges);
+    EXPECT_FALSE(board::OptionsL1->ShowEdges->isChecked()) << "the settings dialog keeps the advance";
+
+    // The next level hides its edges; three excellent games in a row are needed.
+    const QString counts[] = {"You need 3 excellent games in a row to advance. You now have 1.",
+                              "You need 3 excellent games in a row to advance. You now have 2."};
+    for (int round = 0; round < 3; ++round) {
+        Click(Level1->NewGame);
+        ASSERT_EQ(game::Puzzle.VertexCount, 6);
+        ASSERT_FALSE(game::Puzzle.EdgesShown);
+        solve(0);
+        ASSERT_TRUE(excellent->isVisible()) << "game " << round;
+        if (round < 2) {
+            EXPECT_EQ(board::ExcellentDlg->Label1->text(), counts[round]);
+            EXPECT_FALSE(board::ExcellentDlg->NoButton->isVisible());
+        } else {
+            EXPECT_TRUE(board::ExcellentDlg->NoButton->isVisible());
+        }
+        Click(board::ExcellentDlg->OKBtn);
+        EXPECT_FALSE(excellent->isVisible());
+    }
+    EXPECT_EQ(game::Settings.NumberOfVertices, 7);
+    EXPECT_TRUE(game::Settings.ShowEdges);
+    EXPECT_EQ(board::OptionsL1->VertNumSpinEdit->Value(), 7);
+
+    Click(Level1->NewGame);
+    EXPECT_EQ(game::Puzzle.VertexCount, 7);
+    EXPECT_TRUE(game::Puzzle.EdgesShown);
+    EXPECT_TRUE(Level1->OrbVertex[7]->isVisible());
+    EXPECT_FALSE(Level1->OrbVertex[8]->isVisible());
+
+    // One click over par at an edges-shown level: "OK but..." and the count starts again.
+    solve(1);
+    EXPECT_FALSE(perfect->isVisible());
+    ASSERT_TRUE(notBad->isVisible());
+    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 0);
+    Click(board::NotBadMessage->OKBtn);
+    EXPECT_FALSE(notBad->isVisible());
+    EXPECT_EQ(game::Settings.NumberOfVertices, 7);
+    EXPECT_EQ(game::Session.SessionGameCount, 5);
+    EXPECT_EQ(Level1->SessionAveFromParLabel->text().left(18), "Average From Par: ");
+}
+
 TEST_F(BoardWindow, DrawGraphFirstUseSolvesAtOnce) {
     NewPuzzle(7, 2, false);
     Click(Level1->DrawGraph);
@@ -350,8 +431,16 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
         void showTopic(int) override {}
     } recorder;
     help::SetViewer(&recorder);
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Level1));
+    QWidget* const settings = board::OptionsL1;
+    QTest::keyClick(Level1, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(settings->isVisible()) << "Ctrl+Z opens the settings";
+    // An edit not yet confirmed survives choosing the command again while the dialog is up.
+    board::OptionsL1->VertNumSpinEdit->SetValue(12);
     Level1->Settings1->trigger();
-    EXPECT_TRUE(static_cast<QWidget*>(board::OptionsL1)->isVisible());
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_EQ(board::OptionsL1->VertNumSpinEdit->Value(), 12);
     Level1->About1->trigger();
     EXPECT_TRUE(static_cast<QWidget*>(board::AboutBox)->isVisible());
     Level1->Contents1->trigger();
