@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "GameEnd.h"
 #include "Geometry.h"
 #include "HelpViewer.h"
@@ -42,17 +43,6 @@ const char* const kTitle = "SpEcTrUmIx";
 QColor ToQColor(game::TColor color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
-}
-
-// The board was designed for "System" and "Helvetica"; neither exists here, so the nearest
-// installed sans faces stand in at the designed pixel sizes.
-QFont SansFont(int pixelSize, bool bold) {
-    QFont font;
-    font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "Nimbus Sans", "DejaVu Sans"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
 }
 
 const char* const kPainterHint =
@@ -126,7 +116,7 @@ TLevel1::TLevel1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kTitle);
     setWindowIcon(artwork::ApplicationIcon());
     setProperty("helpContext", 1);
-    setFont(SansFont(13, false));
+    setFont(dialogs::DialogFont(13, false));
     m_edgePen = QPen(ToQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
 
     Surface = new board::TBoardSurface(this);
@@ -176,7 +166,7 @@ void TLevel1::CreateTitle() {
         const TitlePart& part = kTitleParts[i];
         auto* label = new QLabel(part.caption, Surface);
         label->setObjectName(QString("TitleLabel%1").arg(i + 1));
-        label->setFont(SansFont(27, true));
+        label->setFont(dialogs::DialogFont(27, true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette colors = label->palette();
@@ -205,13 +195,13 @@ void TLevel1::CreateTitle() {
 void TLevel1::CreateButtons() {
     NewGame = new QPushButton("New Puzzle", Surface);
     NewGame->setObjectName("NewGame");
-    NewGame->setFont(SansFont(13, false));
+    NewGame->setFont(dialogs::DialogFont(13, false));
     NewGame->setGeometry(106, 64, 85, 25);
     connect(NewGame, &QPushButton::clicked, this, &TLevel1::NewGameClick);
 
     DrawGraph = new QPushButton("Draw Graph", Surface);
     DrawGraph->setObjectName("DrawGraph");
-    DrawGraph->setFont(SansFont(13, false));
+    DrawGraph->setFont(dialogs::DialogFont(13, false));
     DrawGraph->setGeometry(300, 144, 85, 25);
     DrawGraph->setToolTip("Ends play and solves the puzzle.");
     DrawGraph->hide();
@@ -224,7 +214,7 @@ void TLevel1::CreateButtons() {
 }
 
 void TLevel1::CreatePainters() {
-    struct Spec {
+    struct PainterSetup {
         int index;
         const char* name;
         Place start;
@@ -232,34 +222,34 @@ void TLevel1::CreatePainters() {
         void (*click)();
     };
     // Tab order follows this list: navy, maroon, purple, green.
-    const Spec specs[] = {
+    const PainterSetup setups[] = {
         {Navy, "NavyPainter", {532, 46}, game::clNavy, game::clBlue, &game::NavyPainterClick},
         {Maroon, "MaroonPainter", {532, 14}, game::clMaroon, game::clRed, &game::MaroonPainterClick},
         {Purple, "PurplePainter", {564, 46}, game::clPurple, game::clFuchsia, &game::PurplePainterClick},
         {Green, "GreenPainter", {564, 14}, game::clGreen, game::clLime, &game::GreenPainterClick},
     };
-    for (const Spec& spec : specs) {
+    for (const PainterSetup& setup : setups) {
         auto* painter = new TColorButton(Surface);
-        painter->setObjectName(spec.name);
-        painter->setGeometry(spec.start.left, spec.start.top, 30, 30);
+        painter->setObjectName(setup.name);
+        painter->setGeometry(setup.start.left, setup.start.top, 30, 30);
         painter->setStyle(TToggleStyle::Toggle);
         painter->GroupIndex = 1;
         painter->setThickness(4);
         painter->setLines(QStringList{QString()});
         painter->setALign(TAlignStyle::Center);
-        painter->setColor(spec.face);
-        painter->setLightColor(spec.light);
+        painter->setColor(setup.face);
+        painter->setLightColor(setup.light);
         // The shadow is the face itself: a released painter shows its light colour on the
         // top and left, a pressed one on the bottom and right.
-        painter->setShadowColor(spec.face);
+        painter->setShadowColor(setup.face);
         painter->setToolTip(kPainterHint);
         // The painters follow the two buttons in the board's tab order.
         painter->setFocusPolicy(Qt::StrongFocus);
         painter->setValue(false);
         painter->setEnabled(false);
         painter->hide();
-        connect(painter, &TColorButton::clicked, this, [click = spec.click] { click(); });
-        Painter[static_cast<std::size_t>(spec.index)] = painter;
+        connect(painter, &TColorButton::clicked, this, [click = setup.click] { click(); });
+        Painter[static_cast<std::size_t>(setup.index)] = painter;
         m_switchableToolTips.insert(painter);
     }
     NavyPainter = Painter[Navy];
@@ -270,7 +260,7 @@ void TLevel1::CreatePainters() {
 
 QLabel* TLevel1::MakeLabel(const QString& caption, int left, int top, int width, const QString& hint) {
     auto* label = new QLabel(caption, Surface);
-    label->setFont(SansFont(13, true));
+    label->setFont(dialogs::DialogFont(13, true));
     QPalette red = label->palette();
     red.setColor(QPalette::WindowText, ToQColor(game::clRed));
     label->setPalette(red);

@@ -8,21 +8,11 @@
 #include <QScreen>
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "HelpViewer.h"
 #include "Modeless.h"
 
 namespace {
-
-// The box was laid out for "System", "MS Sans Serif" and "Helvetica"; Liberation Sans keeps their
-// widths (it is metric-compatible with the Helvetica family), DejaVu Sans stands in where it is missing.
-QFont SansFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The black plate behind the texts: a lowered outer bevel around a raised inner one.
 class BevelPanel : public QWidget {
@@ -90,7 +80,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(464, 253);
-    setFont(SansFont(13, false));
+    setFont(dialogs::DialogFont(13, false));
     setProperty("helpContext", help::kMakersTopic);
 
     auto* panel = new BevelPanel(this);
@@ -98,14 +88,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     panel->setGeometry(11, 20, 441, 176);
 
     const QColor white(255, 255, 255);
-    const QFont small = SansFont(11, true);
+    const QFont small = dialogs::DialogFont(11, true);
     MakeLabel(panel, "Version", QStringLiteral("Version 1.0"), {14, 42, 65, 13}, white, small);
     MakeLabel(panel, "Copyright", QStringLiteral("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white,
               small);
     MakeLabel(panel, "Label8", QStringLiteral("and all its contributors"), {15, 73, 167, 13}, white, small);
     // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
-    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128), SansFont(19, true));
-    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0), SansFont(19, true));
+    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128),
+              dialogs::DialogFont(19, true));
+    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0),
+              dialogs::DialogFont(19, true));
     MakeLabel(panel, "Label2", QStringLiteral("Write to us through the game's project page."),
               {15, 117, 331, 13}, white, small);
 

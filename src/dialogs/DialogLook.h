@@ -12,8 +12,9 @@ class QWidget;
 
 namespace dialogs {
 
-// The classic 8-point dialog face is not on this desktop: an installed sans of the same
-// pixel height stands in for it.
+// The faces the game's windows were laid out in ("System", "MS Sans Serif", "Helvetica") are
+// not on this desktop: an installed sans of the same pixel height and close widths stands in,
+// for the board and the dialogs alike.
 QFont DialogFont(int pixelSize, bool bold = false);
 
 // A dialog that cannot be resized, minimised or maximised, with a close box only, and

@@ -11,21 +11,12 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "DialogLook.h"
 #include "HelpViewer.h"
 
 #include <algorithm>
 
 namespace {
-
-// Laid out for "MS Sans Serif" 11 px; Liberation Sans has the same widths, DejaVu Sans stands in.
-QFont SansFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 void SetTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
@@ -39,7 +30,7 @@ QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QR
     auto* box = new QGroupBox(caption, page);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setFont(SansFont(11, true));
+    box->setFont(dialogs::DialogFont(11, true));
     SetTextColor(box, Qt::black);
     if (silver) {
         QPalette palette = box->palette();
@@ -53,7 +44,7 @@ QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QR
 QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int left, int top) {
     auto* label = new QLabel(caption, box);
     label->setObjectName(QLatin1String(name));
-    label->setFont(SansFont(11, false));
+    label->setFont(dialogs::DialogFont(11, false));
     // Wide enough for the longest caption a decoded level gives.
     label->setGeometry(left, top, box->width() - left - 4, 14);
     return label;
@@ -62,7 +53,7 @@ QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(SansFont(11, false));
+    button->setFont(dialogs::DialogFont(11, false));
     button->setGeometry(geometry);
     return button;
 }
@@ -72,7 +63,7 @@ QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QStr
     combo->setObjectName(QLatin1String(name));
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
-    QFont narrow = SansFont(11, false);
+    QFont narrow = dialogs::DialogFont(11, false);
     narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
                         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
     combo->setFont(narrow);
@@ -97,7 +88,7 @@ QComboBox* MakeRankBox(QGroupBox* box, const char* name, int left, int top) {
 void MakeNotImplementedNote(QWidget* page, const char* name) {
     auto* note = new QLabel(QStringLiteral("Not implemented yet"), page);
     note->setObjectName(QLatin1String(name));
-    note->setFont(SansFont(20, false));
+    note->setFont(dialogs::DialogFont(20, false));
     SetTextColor(note, QColor(255, 0, 0));
     // The note was measured for a narrower face: let it grow to its text so no letter is cut off.
     note->setGeometry(224, 256, std::max(177, note->sizeHint().width()), 25);
@@ -142,7 +133,7 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(639, 361);
-    setFont(SansFont(11, false));
+    setFont(dialogs::DialogFont(11, false));
 
     auto* panel1 = new QWidget(this);
     panel1->setObjectName(QStringLiteral("Panel1"));
