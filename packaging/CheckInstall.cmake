@@ -1,14 +1,32 @@
-# Installs the desktop files into a scratch prefix and checks that each lands where desktops look.
+# Installs the whole game into a scratch prefix, as a player's `cmake --install` would, and checks
+# that the binary and the desktop files land where desktops look and still validate there.
 file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --component desktop
-                RESULT_VARIABLE result)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path share/applications/${APP_ID}.desktop share/icons/hicolor/scalable/apps/${APP_ID}.svg
+foreach(path bin/spectrumix share/applications/${APP_ID}.desktop share/icons/hicolor/scalable/apps/${APP_ID}.svg
              share/metainfo/${APP_ID}.metainfo.xml)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
   endif()
 endforeach()
-message(STATUS "desktop files installed under ${PREFIX}")
+execute_process(COMMAND test -x ${PREFIX}/bin/spectrumix RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "bin/spectrumix is not executable")
+endif()
+if(DESKTOP_FILE_VALIDATE)
+  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/${APP_ID}.desktop
+                  RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the installed desktop entry does not validate")
+  endif()
+endif()
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml
+                  RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the installed metainfo does not validate")
+  endif()
+endif()
+message(STATUS "game, desktop entry, icon and metainfo installed and valid under ${PREFIX}")
