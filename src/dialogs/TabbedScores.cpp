@@ -15,6 +15,7 @@
 #include "HelpViewer.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -101,6 +102,11 @@ constexpr QRect kRightBox(409, 2, 206, 239);
 
 constexpr int kLabelRows[] = {56, 72, 88, 104, 120, 136, 152};
 
+// The buttons under the label rows: two stacked ones, or one below the rank box.
+constexpr QRect kUpperButton(8, 179, 137, 23);
+constexpr QRect kLowerButton(8, 203, 137, 23);
+constexpr QRect kDataButton(7, 182, 126, 22);
+
 }  // namespace
 
 PerformanceLevel DecodeLevel(int level) {
@@ -156,8 +162,8 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     m_pages->addTab(timed, QStringLiteral("Timed Games"));
 
     BuildOverallPage(overall);
-    m_byLevelPlayer = BuildByLevelPage(byLevel, m_byLevelOthers);
-    m_timedPlayer = BuildTimedPage(timed, m_timedOthers);
+    BuildByLevelPage(byLevel);
+    BuildTimedPage(timed);
     m_pages->setCurrentWidget(timed);
 
     auto* panel2 = new QWidget(this);
@@ -213,110 +219,117 @@ void TPerformancePages::BuildOverallPage(QWidget* page) {
     MakeNotImplementedNote(page, "N");
 }
 
-TPerformancePages::LevelReadout TPerformancePages::BuildByLevelPage(QWidget* page, LevelReadout& others) {
-    auto* session = MakeGroup(page, "GroupBox8", QStringLiteral("Your Current Session"), kLeftBox);
-    MakeLevelBox(session, "ComboBox2");
-    const char* sessionLabels[][2] = {{"Label8", "Number of Vertices: "},
-                                      {"Label9", "Number of Colors: "},
-                                      {"Label10", "Mode:"},
-                                      {"Label11", "Number of Games Played: "},
-                                      {"Label12", "Par or Better Scores: "},
-                                      {"Label13", "Average From Par: "}};
-    for (int row = 0; row < 6; ++row) {
-        MakeLabel(session, sessionLabels[row][0], QLatin1String(sessionLabels[row][1]), 8, kLabelRows[row]);
-    }
-    MakeButton(session, "Button3", QStringLiteral("Write to History"), {8, 179, 137, 23});
-    MakeButton(session, "Button4", QStringLiteral("Delete Data For This Level"), {8, 203, 137, 23});
-
-    LevelReadout player;
-    auto* history = MakeGroup(page, "GroupBox2", QStringLiteral("Your Performance by Level"), kMiddleBox);
-    player.level = MakeLevelBox(history, "ByLevelPlayerchooseLevel");
-    player.vertices = MakeLabel(history, "ByLevelPlayerNumberOfVertices",
-                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
-    player.colors = MakeLabel(history, "ByLevelPlayerNumberofColors", QStringLiteral("Number of Colors: "), 8,
-                              kLabelRows[1]);
-    player.mode = MakeLabel(history, "ByLevelPlayerMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
-    MakeLabel(history, "ByLevelPlayerNumOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
-              kLabelRows[3]);
-    MakeLabel(history, "ByLevelPlayerParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8,
-              kLabelRows[4]);
-    MakeLabel(history, "ByLevelPlayerAverageFromPar", QStringLiteral("Average From Par: "), 8, kLabelRows[5]);
-    MakeLabel(history, "ByLevelPlayerRanking", QStringLiteral("Ranking:"), 8, kLabelRows[6]);
-    MakeButton(history, "ByLevelPlayerRankButton", QStringLiteral("Get Rank From Internet"),
-               {8, 179, 137, 23});
-    MakeButton(history, "ByLevelPlayerDeleteDataButton", QStringLiteral("Delete Data For This Level"),
-               {8, 203, 137, 23});
-
-    auto* group = MakeGroup(page, "GroupBox4", QStringLiteral("Others' Performance By Level"), kRightBox);
-    others.level = MakeLevelBox(group, "ByLevelOthersChooseLevel");
-    others.vertices = MakeLabel(group, "ByLevelOthersNumberOfVertices",
-                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
-    others.colors = MakeLabel(group, "ByLevelOthersNumberOfColors", QStringLiteral("Number of Colors: "), 8,
-                              kLabelRows[1]);
-    others.mode = MakeLabel(group, "ByLevelOthersMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
-    MakeLabel(group, "ByLevelOthersNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
-              kLabelRows[3]);
-    MakeLabel(group, "ByLevelOthersParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8,
-              kLabelRows[4]);
-    MakeLabel(group, "ByLevelOthersAverageFromPar", QStringLiteral("Average From Par: "), 8, kLabelRows[5]);
-    MakeRankBox(group, "ByLevelOthersChooseRank", 8, 152);
-    MakeButton(group, "ByLevelOthersGetDataButton", QStringLiteral("Get Data From Internet"),
-               {7, 182, 126, 22});
-
+void TPerformancePages::BuildByLevelPage(QWidget* page) {
+    BuildLevelGroup(page, {"GroupBox8",
+                           "Your Current Session",
+                           kLeftBox,
+                           "ComboBox2",
+                           {{{"Label8", "Number of Vertices: "},
+                             {"Label9", "Number of Colors: "},
+                             {"Label10", "Mode:"},
+                             {"Label11", "Number of Games Played: "},
+                             {"Label12", "Par or Better Scores: "},
+                             {"Label13", "Average From Par: "}}},
+                           nullptr,
+                           {{{"Button3", "Write to History", kUpperButton},
+                             {"Button4", "Delete Data For This Level", kLowerButton}}}});
+    m_byLevelPlayer = BuildLevelGroup(
+        page, {"GroupBox2",
+               "Your Performance by Level",
+               kMiddleBox,
+               "ByLevelPlayerchooseLevel",
+               {{{"ByLevelPlayerNumberOfVertices", "Number of Vertices: "},
+                 {"ByLevelPlayerNumberofColors", "Number of Colors: "},
+                 {"ByLevelPlayerMode", "Mode:"},
+                 {"ByLevelPlayerNumOfGamesPlayed", "Number of Games Played: "},
+                 {"ByLevelPlayerParOrBetterScores", "Par or Better Scores: "},
+                 {"ByLevelPlayerAverageFromPar", "Average From Par: "},
+                 {"ByLevelPlayerRanking", "Ranking:"}}},
+               nullptr,
+               {{{"ByLevelPlayerRankButton", "Get Rank From Internet", kUpperButton},
+                 {"ByLevelPlayerDeleteDataButton", "Delete Data For This Level", kLowerButton}}}});
+    m_byLevelOthers =
+        BuildLevelGroup(page, {"GroupBox4",
+                               "Others' Performance By Level",
+                               kRightBox,
+                               "ByLevelOthersChooseLevel",
+                               {{{"ByLevelOthersNumberOfVertices", "Number of Vertices: "},
+                                 {"ByLevelOthersNumberOfColors", "Number of Colors: "},
+                                 {"ByLevelOthersMode", "Mode:"},
+                                 {"ByLevelOthersNumberOfGamesPlayed", "Number of Games Played: "},
+                                 {"ByLevelOthersParOrBetterScores", "Par or Better Scores: "},
+                                 {"ByLevelOthersAverageFromPar", "Average From Par: "}}},
+                               "ByLevelOthersChooseRank",
+                               {{{"ByLevelOthersGetDataButton", "Get Data From Internet", kDataButton}}}});
     MakeNotImplementedNote(page, "Label7");
-    return player;
 }
 
-TPerformancePages::LevelReadout TPerformancePages::BuildTimedPage(QWidget* page, LevelReadout& others) {
-    auto* session = MakeGroup(page, "GroupBox7", QStringLiteral("Your Current Session"), kLeftBox);
-    MakeLevelBox(session, "ComboBox1");
-    const char* sessionLabels[][2] = {{"Label1", "Number of Vertices: "},
-                                      {"Label2", "Number of Colors: "},
-                                      {"Label3", "Mode:"},
-                                      {"Label4", "Number of Games Played: "},
-                                      {"Label5", "Best Time : "},
-                                      {"Label6", "Average Time: "}};
-    for (int row = 0; row < 6; ++row) {
-        MakeLabel(session, sessionLabels[row][0], QLatin1String(sessionLabels[row][1]), 8, kLabelRows[row]);
-    }
-    MakeButton(session, "Button1", QStringLiteral("Write to History"), {8, 179, 137, 23});
-    MakeButton(session, "Button2", QStringLiteral("Delete Data For This Level"), {8, 203, 137, 23});
-
-    LevelReadout player;
-    auto* history = MakeGroup(page, "GroupBox5", QStringLiteral("Your History By Level"), kMiddleBox);
-    player.level = MakeLevelBox(history, "TimedPlayerChooseLevel");
-    player.vertices = MakeLabel(history, "TimedPlayerNumberOfVertices",
-                                QStringLiteral("Number of Vertices: "), 8, kLabelRows[0]);
-    player.colors = MakeLabel(history, "TimedPlayerNumberOfColors", QStringLiteral("Number of Colors: "), 8,
-                              kLabelRows[1]);
-    player.mode = MakeLabel(history, "TimedPlayerMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
-    MakeLabel(history, "TimedPlayerNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
-              kLabelRows[3]);
-    MakeLabel(history, "TimedPlayerBestTime", QStringLiteral("Best Time : "), 8, kLabelRows[4]);
-    MakeLabel(history, "TimedPlayerAverageTime", QStringLiteral("Average Time: "), 8, kLabelRows[5]);
-    MakeLabel(history, "TimedPlayerRanking", QStringLiteral("Ranking:"), 8, kLabelRows[6]);
-    MakeButton(history, "TimedPlayerGetRankButton", QStringLiteral("Get Rank From Internet"),
-               {8, 179, 137, 23});
-    MakeButton(history, "TimedPlayerDeleteDataButton", QStringLiteral("Delete Data For This Level"),
-               {8, 203, 137, 23});
-
-    auto* group = MakeGroup(page, "GroupBox6", QStringLiteral("Others' Performance By Level"), kRightBox);
-    others.level = MakeLevelBox(group, "TimedOthersChooseLevel");
-    others.vertices = MakeLabel(group, "TimedOthersNumberOfVertices", QStringLiteral("Number of Vertices: "),
-                                8, kLabelRows[0]);
-    others.colors =
-        MakeLabel(group, "TimedOthersNumberOfColors", QStringLiteral("Number of Colors: "), 8, kLabelRows[1]);
-    others.mode = MakeLabel(group, "TimedOthersMode", QStringLiteral("Mode:"), 8, kLabelRows[2]);
-    MakeLabel(group, "TimedOthersNumberOfGamesPlayed", QStringLiteral("Number of Games Played: "), 8,
-              kLabelRows[3]);
-    MakeLabel(group, "TimedOthersBestTime", QStringLiteral("Best Time: "), 8, kLabelRows[4]);
-    MakeLabel(group, "TimedOthersAverageTime", QStringLiteral("Average Time: "), 8, kLabelRows[5]);
-    MakeRankBox(group, "TimedOthersChooseRank", 8, 152);
-    MakeButton(group, "TimedOthersGetDataButton", QStringLiteral("Get Data From Internet"),
-               {7, 182, 126, 22});
-
+void TPerformancePages::BuildTimedPage(QWidget* page) {
+    BuildLevelGroup(page, {"GroupBox7",
+                           "Your Current Session",
+                           kLeftBox,
+                           "ComboBox1",
+                           {{{"Label1", "Number of Vertices: "},
+                             {"Label2", "Number of Colors: "},
+                             {"Label3", "Mode:"},
+                             {"Label4", "Number of Games Played: "},
+                             {"Label5", "Best Time : "},
+                             {"Label6", "Average Time: "}}},
+                           nullptr,
+                           {{{"Button1", "Write to History", kUpperButton},
+                             {"Button2", "Delete Data For This Level", kLowerButton}}}});
+    m_timedPlayer = BuildLevelGroup(
+        page, {"GroupBox5",
+               "Your History By Level",
+               kMiddleBox,
+               "TimedPlayerChooseLevel",
+               {{{"TimedPlayerNumberOfVertices", "Number of Vertices: "},
+                 {"TimedPlayerNumberOfColors", "Number of Colors: "},
+                 {"TimedPlayerMode", "Mode:"},
+                 {"TimedPlayerNumberOfGamesPlayed", "Number of Games Played: "},
+                 {"TimedPlayerBestTime", "Best Time : "},
+                 {"TimedPlayerAverageTime", "Average Time: "},
+                 {"TimedPlayerRanking", "Ranking:"}}},
+               nullptr,
+               {{{"TimedPlayerGetRankButton", "Get Rank From Internet", kUpperButton},
+                 {"TimedPlayerDeleteDataButton", "Delete Data For This Level", kLowerButton}}}});
+    m_timedOthers =
+        BuildLevelGroup(page, {"GroupBox6",
+                               "Others' Performance By Level",
+                               kRightBox,
+                               "TimedOthersChooseLevel",
+                               {{{"TimedOthersNumberOfVertices", "Number of Vertices: "},
+                                 {"TimedOthersNumberOfColors", "Number of Colors: "},
+                                 {"TimedOthersMode", "Mode:"},
+                                 {"TimedOthersNumberOfGamesPlayed", "Number of Games Played: "},
+                                 {"TimedOthersBestTime", "Best Time: "},
+                                 {"TimedOthersAverageTime", "Average Time: "}}},
+                               "TimedOthersChooseRank",
+                               {{{"TimedOthersGetDataButton", "Get Data From Internet", kDataButton}}}});
     MakeNotImplementedNote(page, "Label14");
-    return player;
+}
+
+TPerformancePages::LevelReadout TPerformancePages::BuildLevelGroup(QWidget* page,
+                                                                   const LevelGroupLayout& layout) {
+    auto* group = MakeGroup(page, layout.name, QLatin1String(layout.caption), layout.place);
+    LevelReadout readout;
+    readout.level = MakeLevelBox(group, layout.levelBox);
+    std::array<QLabel*, 7> labels{};
+    for (std::size_t row = 0; row < layout.labels.size() && layout.labels[row].name; ++row) {
+        labels[row] = MakeLabel(group, layout.labels[row].name, QLatin1String(layout.labels[row].text), 8,
+                                kLabelRows[row]);
+    }
+    // The first three rows are the ones a chosen level fills in.
+    readout.vertices = labels[0];
+    readout.colors = labels[1];
+    readout.mode = labels[2];
+    if (layout.rankBox)
+        MakeRankBox(group, layout.rankBox, 8, 152);
+    for (const auto& button : layout.buttons) {
+        if (button.name)
+            MakeButton(group, button.name, QLatin1String(button.text), button.place);
+    }
+    return readout;
 }
 
 void TPerformancePages::ShowChosenLevel(const LevelReadout& readout) {

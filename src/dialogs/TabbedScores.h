@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -54,9 +56,31 @@ class TPerformancePages : public QDialog {
     };
     static void ShowChosenLevel(const LevelReadout& readout);
 
+    // One box of the "By Level" and "Timed Games" pages: a level box, up to seven label rows
+    // (a missing name ends them), an optional rank box and up to two buttons.
+    struct LevelGroupLayout {
+        struct Caption {
+            const char* name = nullptr;
+            const char* text = nullptr;
+        };
+        struct Button {
+            const char* name = nullptr;
+            const char* text = nullptr;
+            QRect place;
+        };
+        const char* name;
+        const char* caption;
+        QRect place;
+        const char* levelBox;
+        std::array<Caption, 7> labels;
+        const char* rankBox;
+        std::array<Button, 2> buttons;
+    };
+    static LevelReadout BuildLevelGroup(QWidget* page, const LevelGroupLayout& layout);
+
     void BuildOverallPage(QWidget* page);
-    LevelReadout BuildByLevelPage(QWidget* page, LevelReadout& others);
-    LevelReadout BuildTimedPage(QWidget* page, LevelReadout& others);
+    void BuildByLevelPage(QWidget* page);
+    void BuildTimedPage(QWidget* page);
 
     QTabWidget* m_pages = nullptr;
     LevelReadout m_byLevelPlayer;
