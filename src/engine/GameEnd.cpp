@@ -71,20 +71,7 @@ void ShowSolution() {
         if (color != clBlack) SolutionVertex[k].SetFillColor(color);
         board.ShowSolutionVertex(k);
     }
-    for (int i = 1; i <= n; ++i) {
-        const VertexRecord& twin = SolutionVertex[i];
-        const int degree = twin.GetNeighbor(0);
-        int found = 0;
-        for (int j = 1; j <= kMaxVertices && found < degree; ++j) {
-            if (twin.GetNeighbor(j) != 1) continue;
-            ++found;
-            if (p.SolutionEdgeDrawn[i][j] == 0 && p.SolutionEdgeDrawn[j][i] == 0) {
-                p.SolutionEdgeDrawn[i][j] = 1;
-                board.DrawSolutionEdge(i, j);
-            }
-        }
-        board.RefreshSolutionVertex(i);
-    }
+    DrawEveryEdge(EdgeView::Solution, n);
     board.SetDrawGraphEnabled(false);
 }
 

@@ -149,20 +149,35 @@ std::int32_t ComputePar() {
 }
 
 void ShowAllEdges() {
-    const int n = Puzzle.VertexCount;
+    DrawEveryEdge(EdgeView::Board, Puzzle.VertexCount);
+}
+
+void DrawEveryEdge(EdgeView view, int n) {
+    const bool solution = view == EdgeView::Solution;
+    const PerVertex<VertexRecord>& records = solution ? SolutionVertex : BoardVertex;
+    PairMatrix<std::int32_t>& drawn = solution ? Puzzle.SolutionEdgeDrawn : Puzzle.BoardEdgeDrawn;
+    Board& board = CurrentBoard();
     for (int i = 1; i <= n; ++i) {
-        const VertexRecord& vertex = BoardVertex[i];
+        const VertexRecord& vertex = records[i];
         const int degree = vertex.GetNeighbor(0);
         int found = 0;
         for (int j = 1; j <= kMaxVertices && found < degree; ++j) {
             if (vertex.GetNeighbor(j) != 1) continue;
             ++found;
-            if (Puzzle.BoardEdgeDrawn[i][j] == 0 && Puzzle.BoardEdgeDrawn[j][i] == 0) {
-                Puzzle.BoardEdgeDrawn[i][j] = 1;
-                CurrentBoard().DrawBoardEdge(i, j);
+            if (drawn[i][j] == 0 && drawn[j][i] == 0) {
+                drawn[i][j] = 1;
+                if (solution) {
+                    board.DrawSolutionEdge(i, j);
+                } else {
+                    board.DrawBoardEdge(i, j);
+                }
             }
         }
-        CurrentBoard().RefreshBoardVertex(i);
+        if (solution) {
+            board.RefreshSolutionVertex(i);
+        } else {
+            board.RefreshBoardVertex(i);
+        }
     }
 }
 

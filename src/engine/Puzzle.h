@@ -30,6 +30,13 @@ int DrawEdgeProbability();
 // Draws every board edge not yet drawn, each once from its lower-numbered end.
 void ShowAllEdges();
 
+// The board's own vertices or their twins in the solution view.
+enum class EdgeView { Board, Solution };
+// Walks the first n vertices of a view through their neighbours in order, marks every edge
+// not yet marked in that view (once, from the end met first), draws it as it is marked and
+// refreshes each vertex after its edges.
+void DrawEveryEdge(EdgeView view, int n);
+
 // Copies the board's vertex records onto the solution view and lets the board follow.
 void MirrorToSolutionView();
 
