@@ -31,7 +31,7 @@ namespace dialogtest {
 
 inline constexpr std::int32_t kNoon = 12 * 3600 * 1000;
 
-class RecordingBoard : public game::Board {
+class RecordingBoard : public game::NullBoard {
   public:
     std::vector<game::Dialog> opened;
     int layouts = 0;
@@ -42,23 +42,11 @@ class RecordingBoard : public game::Board {
     std::function<QWidget*(game::Dialog)> windowOf;
     TOptionsL1* options = nullptr;
 
-    void ShowSolvedPicture(bool) override {}
-    void RepaintWindow() override {}
-    void ShowPlayControls() override {}
     void LayOutBoard() override {
         ++layouts;
         if (decision && decision->isVisible())
             laidOutUnderQuestion = true;
     }
-    void MirrorToSolutionView() override {}
-    void EnablePainters(bool) override {}
-    void PressPainter(int) override {}
-    void DrawBoardEdge(int, int) override {}
-    void DrawSolutionEdge(int, int) override {}
-    void RefreshBoardVertex(int) override {}
-    void RefreshSolutionVertex(int) override {}
-    void ShowSolutionVertex(int) override {}
-    void SetDrawGraphEnabled(bool) override {}
     void SetCaption(game::Label label, std::string_view text) override {
         if (label == game::Label::SessionAveFromParLabel)
             average = std::string(text);
