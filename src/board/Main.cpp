@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "Artwork.h"
+#include "Colors.h"
 #include "DialogLook.h"
 #include "GameEnd.h"
 #include "Geometry.h"
@@ -25,25 +26,14 @@
 #include "Vertex1.h"
 #include "Windows.h"
 
-// The dialogs the board opens by name.
+// The windows the board's menu opens.
 #include "About.h"
-#include "GameNotOverDialog.h"
-#include "GameNotOverDialog2.h"
-#include "NotBadDialog.h"
 #include "Optionl1.h"
-#include "Perfect.h"
 #include "TabbedScores.h"
-#include "excellent.h"
 
 namespace {
 
 const char* const kTitle = "SpEcTrUmIx";
-
-// Board colours are 0x00BBGGRR values, like every colour of the game.
-QColor ToQColor(game::TColor color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
 
 const char* const kPainterHint =
     "To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the "
@@ -117,7 +107,7 @@ TLevel1::TLevel1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(artwork::ApplicationIcon());
     setProperty("helpContext", 1);
     setFont(dialogs::DialogFont(13, false));
-    m_edgePen = QPen(ToQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    m_edgePen = QPen(toQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
 
     Surface = new board::TBoardSurface(this);
     Surface->setObjectName("Board");
@@ -170,8 +160,8 @@ void TLevel1::CreateTitle() {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette colors = label->palette();
-        colors.setColor(QPalette::Window, ToQColor(part.background));
-        colors.setColor(QPalette::WindowText, ToQColor(part.text));
+        colors.setColor(QPalette::Window, toQColor(part.background));
+        colors.setColor(QPalette::WindowText, toQColor(part.text));
         label->setPalette(colors);
         label->setGeometry(part.left, part.top, part.width, 32);
         label->setToolTip(kTitleHint);
@@ -216,32 +206,31 @@ void TLevel1::CreateButtons() {
 void TLevel1::CreatePainters() {
     struct PainterSetup {
         int index;
-        const char* name;
         Place start;
-        game::TColor face, light;
         void (*click)();
     };
     // Tab order follows this list: navy, maroon, purple, green.
     const PainterSetup setups[] = {
-        {Navy, "NavyPainter", {532, 46}, game::clNavy, game::clBlue, &game::NavyPainterClick},
-        {Maroon, "MaroonPainter", {532, 14}, game::clMaroon, game::clRed, &game::MaroonPainterClick},
-        {Purple, "PurplePainter", {564, 46}, game::clPurple, game::clFuchsia, &game::PurplePainterClick},
-        {Green, "GreenPainter", {564, 14}, game::clGreen, game::clLime, &game::GreenPainterClick},
+        {Navy, {532, 46}, &game::NavyPainterClick},
+        {Maroon, {532, 14}, &game::MaroonPainterClick},
+        {Purple, {564, 46}, &game::PurplePainterClick},
+        {Green, {564, 14}, &game::GreenPainterClick},
     };
     for (const PainterSetup& setup : setups) {
+        const game::PaletteEntry& colour = *game::PaletteOf(setup.index);
         auto* painter = new TColorButton(Surface);
-        painter->setObjectName(setup.name);
+        painter->setObjectName(colour.name);
         painter->setGeometry(setup.start.left, setup.start.top, 30, 30);
         painter->setStyle(TToggleStyle::Toggle);
         painter->GroupIndex = 1;
         painter->setThickness(4);
         painter->setLines(QStringList{QString()});
         painter->setALign(TAlignStyle::Center);
-        painter->setColor(setup.face);
-        painter->setLightColor(setup.light);
+        painter->setColor(colour.face);
+        painter->setLightColor(colour.light);
         // The shadow is the face itself: a released painter shows its light colour on the
         // top and left, a pressed one on the bottom and right.
-        painter->setShadowColor(setup.face);
+        painter->setShadowColor(colour.face);
         painter->setToolTip(kPainterHint);
         // The painters follow the two buttons in the board's tab order.
         painter->setFocusPolicy(Qt::StrongFocus);
@@ -262,7 +251,7 @@ QLabel* TLevel1::MakeLabel(const QString& caption, int left, int top, int width,
     auto* label = new QLabel(caption, Surface);
     label->setFont(dialogs::DialogFont(13, true));
     QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, ToQColor(game::clRed));
+    red.setColor(QPalette::WindowText, toQColor(game::clRed));
     label->setPalette(red);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A label grows with its caption, so "Average From Par: -1.250" is never cut short.
@@ -388,7 +377,7 @@ void TLevel1::FormPaint(QPainter& painter) {
     // The puzzle on display keeps its own vertex count: a teaching advance that changes
     // the count for the next puzzle must not lose or invent lines of this one.
     const int n = std::clamp(p.VertexCount, 0, game::kMaxVertices);
-    m_edgePen.setColor(ToQColor(game::clAqua));
+    m_edgePen.setColor(toQColor(game::clAqua));
     painter.setPen(m_edgePen);
     auto drawMarked = [&](const game::PairMatrix<std::int32_t>& marks,
                           const std::array<TOrbVertex1*, 17>& ends) {
@@ -422,26 +411,20 @@ void TLevel1::RepaintWindow() {
     Surface->repaint();
 }
 
-void TLevel1::DrawBoardEdge(int a, int b) {
+const std::array<TOrbVertex1*, 17>& TLevel1::VerticesOf(game::EdgeView view) const {
+    return view == game::EdgeView::Solution ? CompVert : OrbVertex;
+}
+
+void TLevel1::DrawEdge(game::EdgeView view, int a, int b) {
     if (a < 1 || a > game::kMaxVertices || b < 1 || b > game::kMaxVertices)
         return;
-    RepaintEdgeArea(OrbVertex[static_cast<std::size_t>(a)], OrbVertex[static_cast<std::size_t>(b)]);
+    const auto& vertices = VerticesOf(view);
+    RepaintEdgeArea(vertices[static_cast<std::size_t>(a)], vertices[static_cast<std::size_t>(b)]);
 }
 
-void TLevel1::DrawSolutionEdge(int a, int b) {
-    if (a < 1 || a > game::kMaxVertices || b < 1 || b > game::kMaxVertices)
-        return;
-    RepaintEdgeArea(CompVert[static_cast<std::size_t>(a)], CompVert[static_cast<std::size_t>(b)]);
-}
-
-void TLevel1::RefreshBoardVertex(int k) {
+void TLevel1::RefreshVertex(game::EdgeView view, int k) {
     if (k >= 1 && k <= game::kMaxVertices)
-        OrbVertex[static_cast<std::size_t>(k)]->Refresh();
-}
-
-void TLevel1::RefreshSolutionVertex(int k) {
-    if (k >= 1 && k <= game::kMaxVertices)
-        CompVert[static_cast<std::size_t>(k)]->Refresh();
+        VerticesOf(view)[static_cast<std::size_t>(k)]->Refresh();
 }
 
 // --- what the engine asks of the board ------------------------------------------------
@@ -452,7 +435,7 @@ void TLevel1::ShowSolvedPicture(bool solved) {
 }
 
 void TLevel1::ShowPlayControls() {
-    m_edgePen.setColor(ToQColor(game::clAqua));
+    m_edgePen.setColor(toQColor(game::clAqua));
     m_edgePen.setWidth(2);
     DrawGraph->setEnabled(true);
     DrawGraph->show();
@@ -544,59 +527,38 @@ void TLevel1::SetDrawGraphEnabled(bool enabled) {
     DrawGraph->setEnabled(enabled);
 }
 
-void TLevel1::SetCaption(game::Label label, std::string_view text) {
-    QLabel* target = nullptr;
-    switch (label) {
-        case game::Label::Par:
-            target = Par;
-            break;
-        case game::Label::PlayerScore:
-            target = PlayerScore;
-            break;
-        case game::Label::EdgesLabel:
-            target = EdgesLabel;
-            break;
-        case game::Label::SessionAveFromParLabel:
-            target = SessionAveFromParLabel;
-            break;
-    }
-    if (!target)
-        return;
-    target->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    target->resize(std::max(target->width(), target->sizeHint().width()), target->height());
+void TLevel1::SetCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
+void TLevel1::ShowPar(std::int32_t par) {
+    SetCaption(Par, QString::number(par));
+}
+
+void TLevel1::ShowScore(std::int32_t clicks) {
+    SetCaption(PlayerScore, QString::number(clicks));
+}
+
+void TLevel1::ShowEdgeCount(std::int32_t edges) {
+    SetCaption(EdgesLabel, tr("Edges: %1").arg(edges));
+}
+
+void TLevel1::ShowAverageFromPar(std::int64_t totalFromPar, std::int32_t games) {
+    char number[48];
+    const std::string_view digits = game::FormatAverage(totalFromPar, games, number);
+    QString average = QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+    // The number is written the way the player's language writes decimals.
+    average.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    SetCaption(SessionAveFromParLabel, tr("Average From Par: %1").arg(average));
 }
 
 void TLevel1::OpenDialog(game::Dialog dialog) {
-    QWidget* window = nullptr;
-    switch (dialog) {
-        case game::Dialog::Perfect:
-            window = board::PerfectDlg;
-            break;
-        case game::Dialog::Excellent:
-            window = board::ExcellentDlg;
-            break;
-        case game::Dialog::NotBad:
-            window = board::NotBadMessage;
-            break;
-        case game::Dialog::GameNotOverDecision:
-            window = board::GameNotOverDecision;
-            break;
-        case game::Dialog::GameNotOverDecision2:
-            window = board::GameNotOverDecision2;
-            break;
-    }
-    if (window)
-        ShowModeless(window);
+    board::OpenGameDialog(dialog);
 }
 
-void TLevel1::SetOptionsShowEdges(bool checked) {
-    if (board::OptionsL1)
-        board::OptionsL1->SetShowEdgesBox(checked);
-}
-
-void TLevel1::SetOptionsVertexCount(int vertices) {
-    if (board::OptionsL1)
-        board::OptionsL1->SetVertexCount(vertices);
+void TLevel1::SettingsChangedByGame(unsigned changes) {
+    board::FollowSettingsChange(changes);
 }
 
 // --- the player's commands ------------------------------------------------------------

@@ -73,16 +73,16 @@ class TLevel1 : public QMainWindow, public game::Board {
     void MirrorToSolutionView() override;
     void EnablePainters(bool on) override;
     void PressPainter(int colorIndex) override;
-    void DrawBoardEdge(int a, int b) override;
-    void DrawSolutionEdge(int a, int b) override;
-    void RefreshBoardVertex(int k) override;
-    void RefreshSolutionVertex(int k) override;
+    void DrawEdge(game::EdgeView view, int a, int b) override;
+    void RefreshVertex(game::EdgeView view, int k) override;
     void ShowSolutionVertex(int k) override;
     void SetDrawGraphEnabled(bool enabled) override;
-    void SetCaption(game::Label label, std::string_view text) override;
+    void ShowPar(std::int32_t par) override;
+    void ShowScore(std::int32_t clicks) override;
+    void ShowEdgeCount(std::int32_t edges) override;
+    void ShowAverageFromPar(std::int64_t totalFromPar, std::int32_t games) override;
     void OpenDialog(game::Dialog dialog) override;
-    void SetOptionsShowEdges(bool checked) override;
-    void SetOptionsVertexCount(int vertices) override;
+    void SettingsChangedByGame(unsigned changes) override;
 
     // The controls, by their names in the game. Vertex and painter arrays are indexed
     // 1..16 and by colour index 1..4 (navy, maroon, green, purple); slot 0 is unused.
@@ -147,6 +147,10 @@ class TLevel1 : public QMainWindow, public game::Board {
     // Repaints the surface under a line between two vertex squares and the squares over it.
     void RepaintEdgeArea(TOrbVertex1* from, TOrbVertex1* to);
     QLabel* MakeLabel(const QString& caption, int left, int top, int width, const QString& hint);
+    // A caption that grows its label, so "Average From Par: -1.250" is never cut short.
+    static void SetCaption(QLabel* label, const QString& text);
+    // The board's vertex controls or their twins.
+    const std::array<TOrbVertex1*, 17>& VerticesOf(game::EdgeView view) const;
 
     QPen m_edgePen;
     bool m_toolTipsOn = true;

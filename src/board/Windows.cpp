@@ -4,6 +4,7 @@
 #include "GameNotOverDialog.h"
 #include "GameNotOverDialog2.h"
 #include "Main.h"
+#include "Modeless.h"
 #include "NotBadDialog.h"
 #include "Optionl1.h"
 #include "Perfect.h"
@@ -51,6 +52,34 @@ void DestroyWindows() {
     GameNotOverDecision = nullptr;
     GameNotOverDecision2 = nullptr;
     NotBadMessage = nullptr;
+}
+
+void OpenGameDialog(game::Dialog dialog) {
+    QWidget* window = nullptr;
+    switch (dialog) {
+        case game::Dialog::Perfect:
+            window = PerfectDlg;
+            break;
+        case game::Dialog::Excellent:
+            window = ExcellentDlg;
+            break;
+        case game::Dialog::NotBad:
+            window = NotBadMessage;
+            break;
+        case game::Dialog::GameNotOverDecision:
+            window = GameNotOverDecision;
+            break;
+        case game::Dialog::GameNotOverDecision2:
+            window = GameNotOverDecision2;
+            break;
+    }
+    if (window)
+        ShowModeless(window);
+}
+
+void FollowSettingsChange(unsigned changes) {
+    if (OptionsL1)
+        OptionsL1->FollowGameChanges(changes);
 }
 
 }  // namespace board

@@ -3,6 +3,8 @@
 // re-created: hidden and shown again, each keeps its controls as the player left them.
 #pragma once
 
+#include "Board.h"
+
 class TLevel1;
 class TOptionsL1;
 class TAboutBox;
@@ -33,5 +35,11 @@ void CreateBoardWindow();
 void CreateDialogs();
 // Ends them all (the board takes its dialogs with it).
 void DestroyWindows();
+
+// What the engine asks of the windows, carried to the registry's windows: a dialog opened by
+// name (without blocking; one not yet built is left alone), and the settings dialog following
+// settings the game itself changed.
+void OpenGameDialog(game::Dialog dialog);
+void FollowSettingsChange(unsigned changes);
 
 }  // namespace board

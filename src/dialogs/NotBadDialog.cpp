@@ -9,8 +9,7 @@ TNotBadMessage::TNotBadMessage(QWidget* parent)
                      QRect(175, 244, 75, 25), QRect()},
                     parent) {
     setObjectName("NotBadMessage");
-    const std::string_view text = game::NotBadText();
-    Label1->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ShowMessage({game::RatingMessage::NotBad, 0, false});
 }
 
 void TNotBadMessage::OKBtnClick() {

@@ -14,6 +14,7 @@
 #include <QShowEvent>
 
 #include "Artwork.h"
+#include "Board.h"
 #include "DialogLook.h"
 #include "HelpViewer.h"
 #include "Puzzle.h"
@@ -162,12 +163,11 @@ QChar TOptionsL1::VertNumSpinEditKeyPress(QChar key) {
     return key.isDigit() ? key : QChar(u'1');
 }
 
-void TOptionsL1::SetShowEdgesBox(bool checked) {
-    ShowEdges->setChecked(checked);
-}
-
-void TOptionsL1::SetVertexCount(int vertices) {
-    VertNumSpinEdit->SetValue(vertices);
+void TOptionsL1::FollowGameChanges(unsigned changes) {
+    if (changes & game::kShowEdgesChanged)
+        ShowEdges->setChecked(game::Settings.ShowEdges);
+    if (changes & game::kVertexCountChanged)
+        VertNumSpinEdit->SetValue(game::Settings.NumberOfVertices);
 }
 
 void TOptionsL1::FormCreate() {

@@ -19,10 +19,9 @@ class TOptionsL1 : public QDialog {
     // Loads every control from the settings, once, at start-up (after the settings file is read).
     explicit TOptionsL1(QWidget* parent = nullptr);
 
-    // A teaching advance moves the next puzzle's level; the dialog follows so that a later
-    // OK keeps the advance.
-    void SetShowEdgesBox(bool checked);
-    void SetVertexCount(int vertices);
+    // A teaching advance moves the next puzzle's level; the dialog follows the settings the
+    // game changed (game::SettingsChange bits) so that a later OK keeps the advance.
+    void FollowGameChanges(unsigned changes);
 
     // The main window's switch for its own tool tips; OK hands it the stored choice.
     std::function<void(bool)> applyToolTips;

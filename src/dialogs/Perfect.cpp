@@ -45,11 +45,42 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
     }
 }
 
-void TRatingDialog::ShowMessage(const QString& text, bool offer) {
-    Label1->setText(text);
+QString TRatingDialog::Words(const game::Rating& rating) {
+    switch (rating.message) {
+        case game::RatingMessage::PerfectGoOn:
+            return tr(
+                "Way to go. You seem to know what you are doing at this level. Would you like to go on to "
+                "the next level?");
+        case game::RatingMessage::PerfectNeedTwoInARow:
+            return tr(
+                "You have achieved a perfect game! Way to go. You need two perfect games in a row to "
+                "advance.");
+        case game::RatingMessage::PerfectWayToGo:
+            return tr("Way to go!");
+        case game::RatingMessage::ExcellentMethod:
+            return tr(
+                "Do you have a method? Do you think it works for other graphs with a different number of "
+                "vertices and a different number of edges?");
+        case game::RatingMessage::ExcellentCountSoFar:
+            return tr("You need 3 excellent games in a row to advance. You now have %1.").arg(rating.streak);
+        case game::RatingMessage::ExcellentAdvance:
+            return tr(
+                "You seem to know what you are doing at this level. You did three excellent games in a row. "
+                "Would you like to advance to the next level?");
+        case game::RatingMessage::NotBad:
+            return tr(
+                "To advance, you must solve the puzzles by clicking on the vertices no more than Par times. "
+                "You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better "
+                "games to advance when the edges are not showing.");
+    }
+    return {};
+}
+
+void TRatingDialog::ShowMessage(const game::Rating& rating) {
+    Label1->setText(Words(rating));
     if (NoButton) {
-        NoButton->setEnabled(offer);
-        NoButton->setVisible(offer);
+        NoButton->setEnabled(rating.offer);
+        NoButton->setVisible(rating.offer);
     }
 }
 
@@ -74,9 +105,8 @@ TPerfectDlg::TPerfectDlg(QWidget* parent)
 }
 
 void TPerfectDlg::FormShow() {
-    const game::RatingText said =
-        game::PerfectDialogText(game::Settings.TeachingMode, game::Settings.TeachingModeConsecutiveGoodGames);
-    ShowMessage(QString::fromStdString(said.text), said.offer);
+    ShowMessage(game::PerfectDialogText(game::Settings.TeachingMode,
+                                        game::Settings.TeachingModeConsecutiveGoodGames));
 }
 
 void TPerfectDlg::OKBtnClick() {

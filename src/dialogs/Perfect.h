@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "GameEnd.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -26,6 +28,9 @@ class TRatingDialog : public QDialog {
 
     TRatingDialog(const Design& design, QWidget* parent);
 
+    // The words of a message the engine chose, in the player's language.
+    static QString Words(const game::Rating& rating);
+
     QFrame* Bevel1;
     QLabel* Image1;
     QLabel* Label1;
@@ -43,7 +48,7 @@ class TRatingDialog : public QDialog {
     virtual void OKBtnClick() = 0;
     virtual void NoButtonClick() {}
     // The message and whether the "No" button is offered with it.
-    void ShowMessage(const QString& text, bool offer);
+    void ShowMessage(const game::Rating& rating);
 };
 
 class TPerfectDlg : public TRatingDialog {

@@ -16,9 +16,8 @@ TExcellentDlg::TExcellentDlg(QWidget* parent)
 }
 
 void TExcellentDlg::FormShow() {
-    const game::RatingText said = game::ExcellentDialogText(game::Settings.TeachingMode,
-                                                            game::Settings.TeachingModeConsecutiveGoodGames);
-    ShowMessage(QString::fromStdString(said.text), said.offer);
+    ShowMessage(game::ExcellentDialogText(game::Settings.TeachingMode,
+                                          game::Settings.TeachingModeConsecutiveGoodGames));
 }
 
 void TExcellentDlg::OKBtnClick() {

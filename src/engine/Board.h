@@ -1,16 +1,36 @@
 // The one seam between the rules and the windows. The engine calls these operations by
-// name; the main window implements them in the game and a recording fake in tests.
+// name and reports what happened in numbers and ids; the windows turn them into words.
+// The main window implements them in the game and a recording fake in tests.
 #pragma once
 
-#include <string_view>
+#include <cstdint>
 
 namespace game {
 
-enum class Label { Par, PlayerScore, EdgesLabel, SessionAveFromParLabel };
+// The player's own vertices or their twins in the solution view.
+enum class EdgeView { Board, Solution };
+
 enum class Dialog { Perfect, Excellent, NotBad, GameNotOverDecision, GameNotOverDecision2 };
 
+// Which message a rating dialog shows; the engine decides it, the dialog words it.
+enum class RatingMessage {
+    PerfectWayToGo,        // outside teaching mode
+    PerfectNeedTwoInARow,  // teaching mode, no streak yet
+    PerfectGoOn,           // teaching mode: offers the next level
+    ExcellentMethod,       // outside teaching mode
+    ExcellentCountSoFar,   // teaching mode: how many of the three the player has
+    ExcellentAdvance,      // teaching mode: offers the next level
+    NotBad,                // the "OK but..." message
+};
+
+// The settings a teaching advance changed, for the settings dialog to follow.
+enum SettingsChange : unsigned {
+    kShowEdgesChanged = 1u << 0,
+    kVertexCountChanged = 1u << 1,
+};
+
 class Board {
-public:
+  public:
     virtual ~Board() = default;
 
     // PuzzleSolved shown and ColorAllVertices hidden when solved; the other way round when not.
@@ -28,25 +48,28 @@ public:
     virtual void EnablePainters(bool on) = 0;
     // Shows the painter of a colour index 1..4 pressed.
     virtual void PressPainter(int colorIndex) = 0;
-    // A board edge has just been marked: draw it now and repaint both vertex squares over it.
-    virtual void DrawBoardEdge(int a, int b) = 0;
-    // A solution edge has just been marked: draw it now between the two twins.
-    virtual void DrawSolutionEdge(int a, int b) = 0;
-    virtual void RefreshBoardVertex(int k) = 0;
-    virtual void RefreshSolutionVertex(int k) = 0;
+    // An edge of a view has just been marked: draw it now and repaint both vertex squares over it.
+    virtual void DrawEdge(EdgeView view, int a, int b) = 0;
+    virtual void RefreshVertex(EdgeView view, int k) = 0;
     virtual void ShowSolutionVertex(int k) = 0;
     virtual void SetDrawGraphEnabled(bool enabled) = 0;
-    virtual void SetCaption(Label label, std::string_view text) = 0;
+    // The numbers under the board.
+    virtual void ShowPar(std::int32_t par) = 0;
+    virtual void ShowScore(std::int32_t clicks) = 0;
+    virtual void ShowEdgeCount(std::int32_t edges) = 0;
+    // The run's average distance from par, as the exact total of (result - par) over the
+    // rated games and their number (games > 0).
+    virtual void ShowAverageFromPar(std::int64_t totalFromPar, std::int32_t games) = 0;
     // Shows a dialog without blocking; a visible one is only brought to the front.
     virtual void OpenDialog(Dialog dialog) = 0;
-    // The settings dialog's controls follow a teaching advance.
-    virtual void SetOptionsShowEdges(bool checked) = 0;
-    virtual void SetOptionsVertexCount(int vertices) = 0;
+    // The game itself changed these settings (a set of SettingsChange bits); the settings
+    // dialog follows.
+    virtual void SettingsChangedByGame(unsigned changes) = 0;
 };
 
 // A board that shows nothing, used until a window (or a test's fake) is attached.
 class NullBoard : public Board {
-public:
+  public:
     void ShowSolvedPicture(bool) override {}
     void RepaintWindow() override {}
     void ShowPlayControls() override {}
@@ -54,16 +77,16 @@ public:
     void MirrorToSolutionView() override {}
     void EnablePainters(bool) override {}
     void PressPainter(int) override {}
-    void DrawBoardEdge(int, int) override {}
-    void DrawSolutionEdge(int, int) override {}
-    void RefreshBoardVertex(int) override {}
-    void RefreshSolutionVertex(int) override {}
+    void DrawEdge(EdgeView, int, int) override {}
+    void RefreshVertex(EdgeView, int) override {}
     void ShowSolutionVertex(int) override {}
     void SetDrawGraphEnabled(bool) override {}
-    void SetCaption(Label, std::string_view) override {}
+    void ShowPar(std::int32_t) override {}
+    void ShowScore(std::int32_t) override {}
+    void ShowEdgeCount(std::int32_t) override {}
+    void ShowAverageFromPar(std::int64_t, std::int32_t) override {}
     void OpenDialog(Dialog) override {}
-    void SetOptionsShowEdges(bool) override {}
-    void SetOptionsVertexCount(int) override {}
+    void SettingsChangedByGame(unsigned) override {}
 };
 
 // The board the engine talks to; nullptr puts the silent board back.

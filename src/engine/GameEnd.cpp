@@ -1,7 +1,6 @@
 #include "GameEnd.h"
 
 #include <climits>
-#include <cmath>
 #include <cstdio>
 
 #include "Board.h"
@@ -12,51 +11,61 @@ namespace game {
 
 namespace {
 
-std::int32_t& Streak() { return Settings.TeachingModeConsecutiveGoodGames; }
+std::int32_t& Streak() {
+    return Settings.TeachingModeConsecutiveGoodGames;
+}
 
 // A streak or level read from a hand-edited file may already stand at the top of the
 // 32-bit range; counting on from there must not wrap round to a negative number.
 void CountUp(std::int32_t& value) {
-    if (value < INT32_MAX) ++value;
+    if (value < INT32_MAX)
+        ++value;
 }
 
-bool SameGameStillInPlay(std::uint32_t askedAbout) { return !Puzzle.GameOver && askedAbout == Puzzle.Serial; }
+bool SameGameStillInPlay(std::uint32_t askedAbout) {
+    return !Puzzle.GameOver && askedAbout == Puzzle.Serial;
+}
 
 }  // namespace
 
-std::string_view FormatAverage(double average, char* buffer) {
-    const double magnitude = std::fabs(average);
-    // Three significant digits, but never more than three decimals; from 1000 up every
-    // whole digit is kept and the value is rounded to a whole number.
+std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, char* buffer) {
+    // Worked on the exact fraction, so that a half is a half: a double built up game by game
+    // cannot hold 41/40 or 9.995, and would round them the wrong way.
+    __extension__ typedef unsigned __int128 Wide;
+    const bool below = totalFromPar < 0;
+    const std::uint64_t magnitude =
+        below ? 0u - static_cast<std::uint64_t>(totalFromPar) : static_cast<std::uint64_t>(totalFromPar);
+    const Wide numerator = games > 0 ? magnitude : 0;
+    const Wide denominator = games > 0 ? static_cast<Wide>(games) : 1;
+    // Three significant digits, but never more than three decimals; from 100 up the value is
+    // a whole number, every whole digit kept.
     int decimals = 3;
-    if (magnitude >= 100.0) {
+    if (numerator >= 100 * denominator) {
         decimals = 0;
-    } else if (magnitude >= 10.0) {
+    } else if (numerator >= 10 * denominator) {
         decimals = 1;
-    } else if (magnitude >= 1.0) {
+    } else if (numerator >= denominator) {
         decimals = 2;
     }
-    const long double scale = std::pow(10.0L, decimals);
-    const long double rounded = std::floor(static_cast<long double>(magnitude) * scale + 0.5L) / scale;
-    const bool negative = average < 0 && rounded != 0;
-    const int length = std::snprintf(buffer, 48, "%s%.3Lf", negative ? "-" : "", rounded);
+    Wide scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const Wide rounded = (2 * numerator * scale + denominator) / (2 * denominator);
+    Wide thousandths = rounded;
+    for (int i = decimals; i < 3; ++i) thousandths *= 10;
+    const auto whole = static_cast<unsigned long long>(thousandths / 1000);
+    const auto fraction = static_cast<unsigned>(thousandths % 1000);
+    const bool negative = below && thousandths != 0;
+    const int length = std::snprintf(buffer, 48, "%s%llu.%03u", negative ? "-" : "", whole, fraction);
     return {buffer, static_cast<std::size_t>(length > 0 ? length : 0)};
 }
 
 void UpdateSessionAverage() {
     const std::int32_t par = ComputePar();
-    const double result = Puzzle.GameOver ? Puzzle.ClickCount : par + 10.0;
+    const std::int64_t result = Puzzle.GameOver ? Puzzle.ClickCount : std::int64_t{par} + 10;
     SessionState& s = Session;
     CountUp(s.SessionGameCount);
-    s.SessionAverageFromPar =
-        (s.SessionAverageFromPar * (s.SessionGameCount - 1) + result - par) / s.SessionGameCount;
-
-    char text[80] = "Average From Par: ";
-    char number[48];
-    const std::string_view formatted = FormatAverage(s.SessionAverageFromPar, number);
-    const std::size_t prefix = 18;
-    formatted.copy(text + prefix, sizeof text - prefix);
-    CurrentBoard().SetCaption(Label::SessionAveFromParLabel, std::string_view(text, prefix + formatted.size()));
+    s.SessionTotalFromPar += result - par;
+    CurrentBoard().ShowAverageFromPar(s.SessionTotalFromPar, s.SessionGameCount);
 }
 
 void ShowSolution() {
@@ -68,7 +77,8 @@ void ShowSolution() {
     const int n = p.VertexCount;
     for (int k = 1; k <= n; ++k) {
         const TColor color = PaintColor(p.HiddenColoring[k]);
-        if (color != clBlack) SolutionVertex[k].SetFillColor(color);
+        if (color != clBlack)
+            SolutionVertex[k].SetFillColor(color);
         board.ShowSolutionVertex(k);
     }
     DrawEveryEdge(EdgeView::Solution, n);
@@ -80,7 +90,8 @@ void EvaluateSolvedGame() {
     ShowSolution();
     const bool good = Puzzle.ClickCount <= ComputePar();
     if (good) {
-        if (Settings.TeachingMode) CountUp(Streak());
+        if (Settings.TeachingMode)
+            CountUp(Streak());
         CurrentBoard().OpenDialog(Puzzle.EdgesShown ? Dialog::Perfect : Dialog::Excellent);
     } else if (Settings.TeachingMode) {
         Streak() = 0;
@@ -98,7 +109,8 @@ void NewGameClick() {
 }
 
 void DrawGraphClick() {
-    if (Puzzle.GameOver) return;
+    if (Puzzle.GameOver)
+        return;
     if (Session.DrawGraphFirstUse) {
         ShowSolution();
         Session.DrawGraphFirstUse = false;
@@ -120,7 +132,8 @@ void NewPuzzleDecisionYes() {
 }
 
 void DrawGraphDecisionYes() {
-    if (!SameGameStillInPlay(Session.DrawGraphDecisionSerial)) return;
+    if (!SameGameStillInPlay(Session.DrawGraphDecisionSerial))
+        return;
     Streak() = 0;
     UpdateSessionAverage();
     ShowSolution();
@@ -129,62 +142,50 @@ void DrawGraphDecisionYes() {
 void DecisionNo() {}
 
 void PerfectOk() {
-    if (!Settings.TeachingMode || Streak() < 1) return;
+    if (!Settings.TeachingMode || Streak() < 1)
+        return;
     Streak() = 0;
     Settings.ShowEdges = false;
-    CurrentBoard().SetOptionsShowEdges(false);
     Settings.TeachingModeSecondaryLevel = 1;
+    CurrentBoard().SettingsChangedByGame(kShowEdgesChanged);
 }
 
-void PerfectNo() { Streak() = 0; }
+void PerfectNo() {
+    Streak() = 0;
+}
 
 void ExcellentOk() {
-    if (!Settings.TeachingMode || Streak() < 3) return;
+    if (!Settings.TeachingMode || Streak() < 3)
+        return;
     Streak() = 0;
     CountUp(Settings.TeachingModePrimaryLevel);
     Settings.TeachingModeSecondaryLevel = 0;
     Settings.ShowEdges = true;
-    CurrentBoard().SetOptionsShowEdges(true);
-    Settings.NumberOfVertices = Settings.NumberOfVertices >= kMaxVertices ? kMinVertices : Settings.NumberOfVertices + 1;
-    CurrentBoard().SetOptionsVertexCount(Settings.NumberOfVertices);
+    Settings.NumberOfVertices =
+        Settings.NumberOfVertices >= kMaxVertices ? kMinVertices : Settings.NumberOfVertices + 1;
+    CurrentBoard().SettingsChangedByGame(kShowEdgesChanged | kVertexCountChanged);
 }
 
-void ExcellentNo() { Streak() = 2; }
+void ExcellentNo() {
+    Streak() = 2;
+}
 
 void NotBadOk() {}
 
-RatingText PerfectDialogText(bool teachingMode, int streak) {
-    if (teachingMode && streak >= 1) {
-        return {"Way to go. You seem to know what you are doing at this level. Would you like to go on to the "
-                "next level?",
-                true};
-    }
-    if (teachingMode) {
-        return {"You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.",
-                false};
-    }
-    return {"Way to go!", false};
+Rating PerfectDialogText(bool teachingMode, std::int32_t streak) {
+    if (teachingMode && streak >= 1)
+        return {RatingMessage::PerfectGoOn, streak, true};
+    if (teachingMode)
+        return {RatingMessage::PerfectNeedTwoInARow, streak, false};
+    return {RatingMessage::PerfectWayToGo, streak, false};
 }
 
-RatingText ExcellentDialogText(bool teachingMode, int streak) {
-    if (!teachingMode) {
-        return {"Do you have a method? Do you think it works for other graphs with a different number of "
-                "vertices and a different number of edges?",
-                false};
-    }
-    if (streak <= 2) {
-        return {"You need 3 excellent games in a row to advance. You now have " + std::to_string(streak) + ".",
-                false};
-    }
-    return {"You seem to know what you are doing at this level. You did three excellent games in a row. Would "
-            "you like to advance to the next level?",
-            true};
-}
-
-std::string_view NotBadText() {
-    return "To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need "
-           "1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance "
-           "when the edges are not showing.";
+Rating ExcellentDialogText(bool teachingMode, std::int32_t streak) {
+    if (!teachingMode)
+        return {RatingMessage::ExcellentMethod, streak, false};
+    if (streak <= 2)
+        return {RatingMessage::ExcellentCountSoFar, streak, false};
+    return {RatingMessage::ExcellentAdvance, streak, true};
 }
 
 }  // namespace game

@@ -1,8 +1,10 @@
 // What a finished or abandoned game is worth, and the teaching levels.
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <string_view>
+
+#include "Board.h"
 
 namespace game {
 
@@ -26,18 +28,20 @@ void NewPuzzleDecisionYes();
 void DrawGraphDecisionYes();
 void DecisionNo();
 
-// What a rating dialog says when it opens, and whether it offers to go on (its "No" shown).
-struct RatingText {
-    std::string text;
+// What a rating dialog says when it opens, with the streak it may quote, and whether it
+// offers to go on (its "No" shown).
+struct Rating {
+    RatingMessage message = RatingMessage::PerfectWayToGo;
+    std::int32_t streak = 0;
     bool offer = false;
 };
-RatingText PerfectDialogText(bool teachingMode, int streak);
-RatingText ExcellentDialogText(bool teachingMode, int streak);
-// The fixed text of the "OK but..." message.
-std::string_view NotBadText();
+Rating PerfectDialogText(bool teachingMode, std::int32_t streak);
+Rating ExcellentDialogText(bool teachingMode, std::int32_t streak);
 
-// The average as the label writes it: three significant digits, at most three decimals,
-// halves away from zero, always three decimals shown. buffer must hold 48 characters.
-std::string_view FormatAverage(double average, char* buffer);
+// The average from par as the label writes it, from the exact total of (result - par) over
+// `games` rated games: three significant digits, at most three decimals, halves away from
+// zero, always three decimals shown; from 1000 up every whole digit is kept. No minus sign
+// on a value that rounds to zero. buffer must hold 48 characters.
+std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, char* buffer);
 
 }  // namespace game

@@ -3,38 +3,48 @@
 #include "Board.h"
 #include "GameEnd.h"
 #include "State.h"
-#include "Text.h"
 
 namespace game {
 
 void PainterClick(int colorIndex) {
-    if (Puzzle.GameOver) return;
+    if (Puzzle.GameOver)
+        return;
     Puzzle.SelectedColor = PaintColor(colorIndex);
     // Pressing it here keeps a painter down when the player clicks the one already down,
     // whose own toggling would otherwise have released it.
     CurrentBoard().PressPainter(colorIndex);
 }
 
-void NavyPainterClick() { PainterClick(1); }
-void MaroonPainterClick() { PainterClick(2); }
-void GreenPainterClick() { PainterClick(3); }
-void PurplePainterClick() { PainterClick(4); }
+void NavyPainterClick() {
+    PainterClick(1);
+}
+void MaroonPainterClick() {
+    PainterClick(2);
+}
+void GreenPainterClick() {
+    PainterClick(3);
+}
+void PurplePainterClick() {
+    PainterClick(4);
+}
 
 void VertexClick(int k) {
-    if (Puzzle.GameOver) return;
+    if (Puzzle.GameOver)
+        return;
     // Vertices beyond the puzzle are hidden; a stray event for one changes nothing.
-    if (k < 1 || k > Puzzle.VertexCount) return;
+    if (k < 1 || k > Puzzle.VertexCount)
+        return;
     ColorVertex(k);
 }
 
 void ColorVertex(int v) {
-    if (v < 1 || v > kMaxVertices) return;
+    if (v < 1 || v > kMaxVertices)
+        return;
     PuzzleState& p = Puzzle;
     const int n = p.VertexCount;
 
     ++p.ClickCount;
-    NumberBuffer buffer;
-    CurrentBoard().SetCaption(Label::PlayerScore, DecimalText(p.ClickCount, buffer));
+    CurrentBoard().ShowScore(p.ClickCount);
 
     VertexRecord& vertex = BoardVertex[v];
     vertex.SetFillColor(p.SelectedColor);
@@ -43,7 +53,8 @@ void ColorVertex(int v) {
         p.VertexColored[v] = 1;
     }
     for (int i = 1; i <= n; ++i) {
-        if (i == v || vertex.GetNeighbor(i) != 1 || BoardVertex[i].FillColor() != vertex.FillColor()) continue;
+        if (i == v || vertex.GetNeighbor(i) != 1 || BoardVertex[i].FillColor() != vertex.FillColor())
+            continue;
         BoardVertex[i].SetFillColor(clBlack);
         --p.ColoredCount;
         p.VertexColored[i] = 0;
@@ -59,9 +70,11 @@ void RevealEdge(int a, int b) {
     // The mark comes first: the board draws from the marks, so the immediate repaint
     // it makes for this edge already shows the line.
     Puzzle.BoardEdgeDrawn[a][b] = 1;
-    CurrentBoard().DrawBoardEdge(a, b);
+    CurrentBoard().DrawEdge(EdgeView::Board, a, b);
 }
 
-void EnablePainters(bool on) { CurrentBoard().EnablePainters(on); }
+void EnablePainters(bool on) {
+    CurrentBoard().EnablePainters(on);
+}
 
 }  // namespace game

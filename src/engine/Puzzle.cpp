@@ -6,7 +6,6 @@
 #include "Geometry.h"
 #include "Random.h"
 #include "State.h"
-#include "Text.h"
 
 namespace game {
 
@@ -86,7 +85,8 @@ void ForceClique(int n) {
 void AddRandomEdges(int n, int edgeProbability) {
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
-            if (Puzzle.PairDecided[i][j] != 0) continue;
+            if (Puzzle.PairDecided[i][j] != 0)
+                continue;
             const int r = RandomBelow(100) + 1;
             if (i != j && r <= edgeProbability && Puzzle.HiddenColoring[i] != Puzzle.HiddenColoring[j]) {
                 AddEdge(i, j);
@@ -110,7 +110,8 @@ int DrawNumberOfVertices() {
     static constexpr int kUpperBounds[] = {12, 25, 38, 51, 64, 77, 83, 89, 94, 97, 100};
     int n = kMinVertices;
     for (int bound : kUpperBounds) {
-        if (r <= bound) break;
+        if (r <= bound)
+            break;
         ++n;
     }
     return n;
@@ -129,7 +130,8 @@ void AddEdge(int u, int v) {
     vv.SetNeighbor(0, vv.GetNeighbor(0) + 1);
     vv.SetNeighbor(u, 1);
     ++Puzzle.EdgeCount;
-    if (g_edgeListener) g_edgeListener(u, v, g_edgeListenerContext);
+    if (g_edgeListener)
+        g_edgeListener(u, v, g_edgeListenerContext);
 }
 
 void SetEdgeListener(EdgeListener listener, void* context) {
@@ -138,8 +140,10 @@ void SetEdgeListener(EdgeListener listener, void* context) {
 }
 
 std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount) {
-    if (edgesShown) return n;
-    if (n == 12 && hiddenColorCount == 3) return 33;
+    if (edgesShown)
+        return n;
+    if (n == 12 && hiddenColorCount == 3)
+        return 33;
     const int base = std::max(edgeCount, 2 * n);
     return (n >= 10 && n <= 14) ? base + n / 2 : base;
 }
@@ -162,22 +166,15 @@ void DrawEveryEdge(EdgeView view, int n) {
         const int degree = vertex.GetNeighbor(0);
         int found = 0;
         for (int j = 1; j <= kMaxVertices && found < degree; ++j) {
-            if (vertex.GetNeighbor(j) != 1) continue;
+            if (vertex.GetNeighbor(j) != 1)
+                continue;
             ++found;
             if (drawn[i][j] == 0 && drawn[j][i] == 0) {
                 drawn[i][j] = 1;
-                if (solution) {
-                    board.DrawSolutionEdge(i, j);
-                } else {
-                    board.DrawBoardEdge(i, j);
-                }
+                board.DrawEdge(view, i, j);
             }
         }
-        if (solution) {
-            board.RefreshSolutionVertex(i);
-        } else {
-            board.RefreshBoardVertex(i);
-        }
+        board.RefreshVertex(view, i);
     }
 }
 
@@ -198,9 +195,12 @@ void NewPuzzle() {
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
 
-    if (s.RandomNumberOfColors) s.NumberOfColors = DrawNumberOfColors();
-    if (s.RandomNumberOfVertices) s.NumberOfVertices = DrawNumberOfVertices();
-    if (s.RandomEdgeProbability) s.EdgeProbability = DrawEdgeProbability();
+    if (s.RandomNumberOfColors)
+        s.NumberOfColors = DrawNumberOfColors();
+    if (s.RandomNumberOfVertices)
+        s.NumberOfVertices = DrawNumberOfVertices();
+    if (s.RandomEdgeProbability)
+        s.EdgeProbability = DrawEdgeProbability();
     const int n = s.NumberOfVertices;
     const int c = s.NumberOfColors;
 
@@ -234,17 +234,14 @@ void NewPuzzle() {
     board.ShowPlayControls();
     Layout.BoardRadius = BoardRadiusFor(n);
     board.LayOutBoard();
-    if (s.ShowEdges) ShowAllEdges();
+    if (s.ShowEdges)
+        ShowAllEdges();
     MirrorToSolutionView();
 
-    NumberBuffer buffer;
-    board.SetCaption(Label::Par, DecimalText(ComputePar(), buffer));
-    board.SetCaption(Label::PlayerScore, "0");
+    board.ShowPar(ComputePar());
+    board.ShowScore(0);
     p.ClickCount = 0;
-    char edges[24] = "Edges: ";
-    const std::string_view count = DecimalText(p.EdgeCount, buffer);
-    std::copy(count.begin(), count.end(), edges + 7);
-    board.SetCaption(Label::EdgesLabel, std::string_view(edges, 7 + count.size()));
+    board.ShowEdgeCount(p.EdgeCount);
 }
 
 }  // namespace game

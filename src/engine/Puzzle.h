@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "Board.h"
+
 namespace game {
 
 // Draws the random settings, builds the hidden colouring, the forced clique and the
@@ -30,8 +32,6 @@ int DrawEdgeProbability();
 // Draws every board edge not yet drawn, each once from its lower-numbered end.
 void ShowAllEdges();
 
-// The board's own vertices or their twins in the solution view.
-enum class EdgeView { Board, Solution };
 // Walks the first n vertices of a view through their neighbours in order, marks every edge
 // not yet marked in that view (once, from the end met first), draws it as it is marked and
 // refreshes each vertex after its edges.

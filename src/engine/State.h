@@ -5,25 +5,9 @@
 #include <array>
 #include <cstdint>
 
+#include "Palette.h"
+
 namespace game {
-
-// Colours are 0x00BBGGRR values, compared for equality only.
-using TColor = std::uint32_t;
-
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clMaroon = 0x000080;
-inline constexpr TColor clGreen = 0x008000;
-inline constexpr TColor clNavy = 0x800000;
-inline constexpr TColor clPurple = 0x800080;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clLime = 0x00FF00;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clFuchsia = 0xFF00FF;
-inline constexpr TColor clAqua = 0xFFFF00;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clSilver = 0xC0C0C0;
-inline constexpr TColor clBrown = 0x004080;
 
 inline constexpr int kMaxVertices = 16;
 inline constexpr int kMinVertices = 6;
@@ -32,44 +16,45 @@ inline constexpr int kMaxColors = 4;
 
 // Paint colour of a ColorIndex 1..4 (blue, red, lime, fuchsia); black for anything else.
 constexpr TColor PaintColor(int colorIndex) {
-    switch (colorIndex) {
-        case 1: return clBlue;
-        case 2: return clRed;
-        case 3: return clLime;
-        case 4: return clFuchsia;
-        default: return clBlack;
-    }
+    const PaletteEntry* entry = PaletteOf(colorIndex);
+    return entry ? entry->paint : clBlack;
 }
 
 // Whoever displays a vertex record (the vertex control) hears about fill changes here.
 class VertexObserver {
-public:
+  public:
     virtual void fillColorChanged() = 0;
 
-protected:
+  protected:
     ~VertexObserver() = default;
 };
 
 // One vertex's share of the puzzle: its Neighbors slots -5..16 (slot 0 the degree,
 // slots 1..16 adjacency flags) and its fill colour (black = uncoloured).
 class VertexRecord {
-public:
+  public:
     static constexpr int kFirstSlot = -5;
     static constexpr int kLastSlot = 16;
     static constexpr int kSlotCount = kLastSlot - kFirstSlot + 1;
     using Slots = std::array<std::int32_t, kSlotCount>;
 
-    std::int32_t GetNeighbor(int index) const { return m_slots[static_cast<std::size_t>(index - kFirstSlot)]; }
-    void SetNeighbor(int index, std::int32_t value) { m_slots[static_cast<std::size_t>(index - kFirstSlot)] = value; }
+    std::int32_t GetNeighbor(int index) const {
+        return m_slots[static_cast<std::size_t>(index - kFirstSlot)];
+    }
+    void SetNeighbor(int index, std::int32_t value) {
+        m_slots[static_cast<std::size_t>(index - kFirstSlot)] = value;
+    }
     const Slots& AllNeighbors() const { return m_slots; }
     void SetAllNeighbors(const Slots& values) { m_slots = values; }
 
     TColor FillColor() const { return m_fill; }
     // Stores the colour and tells the observer, only when the colour changed.
     void SetFillColor(TColor color) {
-        if (color == m_fill) return;
+        if (color == m_fill)
+            return;
         m_fill = color;
-        if (m_observer) m_observer->fillColorChanged();
+        if (m_observer)
+            m_observer->fillColorChanged();
     }
 
     void SetObserver(VertexObserver* observer) { m_observer = observer; }
@@ -79,7 +64,7 @@ public:
         SetFillColor(clBlack);
     }
 
-private:
+  private:
     Slots m_slots{};
     TColor m_fill = clBlack;
     VertexObserver* m_observer = nullptr;
@@ -132,7 +117,9 @@ struct PuzzleState {
 };
 
 struct SessionState {
-    double SessionAverageFromPar = 0.0;
+    // The run's average from par kept exact: the total of (result - par) over the rated
+    // games, and their number.
+    std::int64_t SessionTotalFromPar = 0;
     std::int32_t SessionGameCount = 0;
     bool DrawGraphFirstUse = true;
     // Which puzzle the open decision dialogs asked about (0: none asked yet).

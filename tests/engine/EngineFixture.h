@@ -15,7 +15,7 @@ namespace gametest {
 inline constexpr std::int32_t kNoon = 12 * 3600 * 1000;
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game::ResetAllState();
         game::AttachBoard(&board);
@@ -42,7 +42,14 @@ protected:
         for (int i = 0; i < extra; ++i) Paint(game::Puzzle.HiddenColoring[1], 1);
         for (int k = 1; k <= game::Puzzle.VertexCount; ++k) Paint(game::Puzzle.HiddenColoring[k], k);
     }
-    std::string AverageLabel() { return board.captions[game::Label::SessionAveFromParLabel]; }
+    // The average label as the board words it in English.
+    std::string AverageLabel() {
+        if (board.averagesShown == 0)
+            return {};
+        char number[48];
+        return "Average From Par: " +
+               std::string(game::FormatAverage(board.totalFromPar, board.ratedGames, number));
+    }
 
     FakeBoard board;
 };

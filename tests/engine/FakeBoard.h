@@ -1,7 +1,7 @@
 // A board that remembers what the engine asked of it, for tests without a window.
 #pragma once
 
-#include <map>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,9 +11,15 @@
 namespace gametest {
 
 class FakeBoard : public game::Board {
-public:
+  public:
     std::vector<std::string> calls;  // operation names in the order called
-    std::map<game::Label, std::string> captions;
+    // The numbers under the board; -1 until shown.
+    std::int32_t par = -1;
+    std::int32_t score = -1;
+    std::int32_t edgeCount = -1;
+    std::int64_t totalFromPar = 0;
+    std::int32_t ratedGames = 0;
+    int averagesShown = 0;
     std::vector<game::Dialog> dialogs;
     std::vector<std::pair<int, int>> boardEdges;
     std::vector<std::pair<int, int>> solutionEdges;
@@ -22,8 +28,7 @@ public:
     bool paintersOn = false;
     int pressedPainter = 0;
     bool drawGraphEnabled = false;
-    int optionsShowEdges = -1;  // -1: never set
-    int optionsVertexCount = 0;
+    std::vector<unsigned> settingsChanges;  // what the game changed, call by call
 
     void ShowSolvedPicture(bool solved) override {
         calls.push_back(solved ? "ShowSolvedPicture(solved)" : "ShowSolvedPicture(play)");
@@ -46,16 +51,22 @@ public:
         pressedPainter = on ? 1 : 0;
     }
     void PressPainter(int colorIndex) override { pressedPainter = colorIndex; }
-    void DrawBoardEdge(int a, int b) override { boardEdges.emplace_back(a, b); }
-    void DrawSolutionEdge(int a, int b) override { solutionEdges.emplace_back(a, b); }
-    void RefreshBoardVertex(int) override {}
-    void RefreshSolutionVertex(int) override {}
+    void DrawEdge(game::EdgeView view, int a, int b) override {
+        (view == game::EdgeView::Board ? boardEdges : solutionEdges).emplace_back(a, b);
+    }
+    void RefreshVertex(game::EdgeView, int) override {}
     void ShowSolutionVertex(int k) override { shownTwins.push_back(k); }
     void SetDrawGraphEnabled(bool enabled) override { drawGraphEnabled = enabled; }
-    void SetCaption(game::Label label, std::string_view text) override { captions[label] = std::string(text); }
+    void ShowPar(std::int32_t value) override { par = value; }
+    void ShowScore(std::int32_t clicks) override { score = clicks; }
+    void ShowEdgeCount(std::int32_t edges) override { edgeCount = edges; }
+    void ShowAverageFromPar(std::int64_t total, std::int32_t games) override {
+        totalFromPar = total;
+        ratedGames = games;
+        ++averagesShown;
+    }
     void OpenDialog(game::Dialog dialog) override { dialogs.push_back(dialog); }
-    void SetOptionsShowEdges(bool checked) override { optionsShowEdges = checked ? 1 : 0; }
-    void SetOptionsVertexCount(int vertices) override { optionsVertexCount = vertices; }
+    void SettingsChangedByGame(unsigned changes) override { settingsChanges.push_back(changes); }
 };
 
 }  // namespace gametest

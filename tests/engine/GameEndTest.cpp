@@ -7,28 +7,47 @@ namespace {
 
 using Edges = std::vector<std::pair<int, int>>;
 
-std::string Format(double value) {
+std::string Format(std::int64_t total, std::int32_t games) {
     char buffer[48];
-    return std::string(FormatAverage(value, buffer));
+    return std::string(FormatAverage(total, games, buffer));
 }
 
 TEST(AverageText, ThreeSignificantDigitsWrittenWithThreeDecimals) {
-    EXPECT_EQ(Format(10.0 / 3), "3.330");
-    EXPECT_EQ(Format(2.0 / 3), "0.667");
-    EXPECT_EQ(Format(1.0 / 16), "0.063");
-    EXPECT_EQ(Format(12.5), "12.500");
-    EXPECT_EQ(Format(-1.5), "-1.500");
-    EXPECT_EQ(Format(0), "0.000");
-    EXPECT_EQ(Format(-0.0004), "0.000") << "no minus sign on a value that rounds to zero";
-    EXPECT_EQ(Format(0.0005), "0.001") << "halves go away from zero";
-    EXPECT_EQ(Format(-0.0625), "-0.063");
-    EXPECT_EQ(Format(99.95), "100.000");
-    EXPECT_EQ(Format(123.5), "124.000");
-    EXPECT_EQ(Format(-999.5), "-1000.000");
+    EXPECT_EQ(Format(10, 3), "3.330");
+    EXPECT_EQ(Format(2, 3), "0.667");
+    EXPECT_EQ(Format(1, 16), "0.063");
+    EXPECT_EQ(Format(25, 2), "12.500");
+    EXPECT_EQ(Format(-3, 2), "-1.500");
+    EXPECT_EQ(Format(0, 1), "0.000");
+    EXPECT_EQ(Format(-4, 10000), "0.000") << "no minus sign on a value that rounds to zero";
+    EXPECT_EQ(Format(5, 10000), "0.001") << "halves go away from zero";
+    EXPECT_EQ(Format(-625, 10000), "-0.063");
+    EXPECT_EQ(Format(1999, 20), "100.000");
+    EXPECT_EQ(Format(247, 2), "124.000");
+    EXPECT_EQ(Format(-1999, 2), "-1000.000");
     // From 1000 up, every whole digit stays and the value is rounded to a whole number.
-    EXPECT_EQ(Format(1234.5), "1235.000");
-    EXPECT_EQ(Format(-98765.4), "-98765.000");
-    EXPECT_EQ(Format(2147483657.0), "2147483657.000");
+    EXPECT_EQ(Format(2469, 2), "1235.000");
+    EXPECT_EQ(Format(-493827, 5), "-98765.000");
+    EXPECT_EQ(Format(2147483657, 1), "2147483657.000");
+    // The rule works on the exact fraction: halves that a double cannot hold still go up.
+    EXPECT_EQ(Format(41, 40), "1.030");
+    EXPECT_EQ(Format(-41, 40), "-1.030");
+    EXPECT_EQ(Format(1999, 200), "10.000") << "9.995 rounds to three significant digits";
+    EXPECT_EQ(Format(19989, 2000), "9.990") << "9.9945 stays below the half";
+    EXPECT_EQ(Format(1001, 8), "125.000");
+    EXPECT_EQ(Format(INT64_MIN, 1), "-9223372036854775808.000");
+    EXPECT_EQ(Format(7, 0), "0.000") << "no games, no average";
+}
+
+TEST_F(EngineTest, FortyGamesOfFortyOneOverParAverageExactly) {
+    // 41 over par spread over 40 games, one game at a time: 1.025 rounds up to 1.03.
+    for (int game = 1; game <= 40; ++game) {
+        StartExample(true);
+        Solve(game == 1 ? 41 : 0);
+    }
+    EXPECT_EQ(Session.SessionGameCount, 40);
+    EXPECT_EQ(Session.SessionTotalFromPar, 41);
+    EXPECT_EQ(AverageLabel(), "Average From Par: 1.030");
 }
 
 TEST_F(EngineTest, AGoodShownGameOpensPerfectAndCountsTheStreak) {
@@ -81,11 +100,12 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
         StartExample(false);
         Solve();
         EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, game);
-        const RatingText text = ExcellentDialogText(Settings.TeachingMode, Settings.TeachingModeConsecutiveGoodGames);
+        const Rating text =
+            ExcellentDialogText(Settings.TeachingMode, Settings.TeachingModeConsecutiveGoodGames);
         EXPECT_EQ(text.offer, game == 3);
         if (game < 3) {
-            EXPECT_EQ(text.text, "You need 3 excellent games in a row to advance. You now have " +
-                                     std::to_string(game) + ".");
+            EXPECT_EQ(text.message, RatingMessage::ExcellentCountSoFar);
+            EXPECT_EQ(text.streak, game);
         }
     }
     ExcellentNo();
@@ -98,8 +118,7 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
     EXPECT_TRUE(Settings.ShowEdges);
     EXPECT_EQ(Settings.TeachingModePrimaryLevel, 1);
     EXPECT_EQ(Settings.TeachingModeSecondaryLevel, 0);
-    EXPECT_EQ(board.optionsShowEdges, 1);
-    EXPECT_EQ(board.optionsVertexCount, 7);
+    EXPECT_EQ(board.settingsChanges, std::vector<unsigned>{kShowEdgesChanged | kVertexCountChanged});
 }
 
 TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
@@ -112,7 +131,7 @@ TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
     EXPECT_EQ(Settings, before);
     PerfectNo();
     EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_EQ(board.optionsShowEdges, -1);
+    EXPECT_TRUE(board.settingsChanges.empty());
 }
 
 TEST_F(EngineTest, AbandoningAGameCountsParPlusTen) {
@@ -200,23 +219,16 @@ TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
 
 TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
     EXPECT_TRUE(PerfectDialogText(true, 1).offer);
-    EXPECT_EQ(PerfectDialogText(true, 1).text,
-              "Way to go. You seem to know what you are doing at this level. Would you like to go on to the next "
-              "level?");
+    EXPECT_EQ(PerfectDialogText(true, 1).message, RatingMessage::PerfectGoOn);
     EXPECT_FALSE(PerfectDialogText(true, 0).offer);
-    EXPECT_EQ(PerfectDialogText(true, -3).text,
-              "You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.");
-    EXPECT_EQ(PerfectDialogText(false, 7).text, "Way to go!");
+    EXPECT_EQ(PerfectDialogText(true, -3).message, RatingMessage::PerfectNeedTwoInARow);
+    EXPECT_EQ(PerfectDialogText(false, 7).message, RatingMessage::PerfectWayToGo);
     EXPECT_FALSE(PerfectDialogText(false, 7).offer);
-    EXPECT_EQ(ExcellentDialogText(false, 9).text,
-              "Do you have a method? Do you think it works for other graphs with a different number of vertices "
-              "and a different number of edges?");
-    EXPECT_EQ(ExcellentDialogText(true, -1).text,
-              "You need 3 excellent games in a row to advance. You now have -1.");
-    EXPECT_EQ(ExcellentDialogText(true, 3).text,
-              "You seem to know what you are doing at this level. You did three excellent games in a row. Would "
-              "you like to advance to the next level?");
-    EXPECT_NE(NotBadText().find("You need 1  Par game"), std::string_view::npos);
+    EXPECT_EQ(ExcellentDialogText(false, 9).message, RatingMessage::ExcellentMethod);
+    EXPECT_EQ(ExcellentDialogText(true, -1).message, RatingMessage::ExcellentCountSoFar);
+    EXPECT_EQ(ExcellentDialogText(true, -1).streak, -1);
+    EXPECT_EQ(ExcellentDialogText(true, 3).message, RatingMessage::ExcellentAdvance);
+    EXPECT_TRUE(ExcellentDialogText(true, 3).offer);
 }
 
 TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
@@ -263,9 +275,10 @@ TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
             Solve();
             const Dialog opened = board.dialogs.back();
             ASSERT_EQ(opened, Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
-            const bool offer = opened == Dialog::Perfect
-                                   ? PerfectDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer
-                                   : ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer;
+            const bool offer =
+                opened == Dialog::Perfect
+                    ? PerfectDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer
+                    : ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer;
             ASSERT_EQ(offer, game == needed);
             if (opened == Dialog::Perfect) {
                 PerfectOk();

@@ -11,7 +11,7 @@ TEST_F(EngineTest, PaintingABlackVertexWithoutClash) {
     StartExample(false);
     Paint(2, 1);
     EXPECT_EQ(Puzzle.ClickCount, 1);
-    EXPECT_EQ(board.captions[Label::PlayerScore], "1");
+    EXPECT_EQ(board.score, 1);
     EXPECT_EQ(BoardVertex[1].FillColor(), clRed);
     EXPECT_EQ(Puzzle.ColoredCount, 1);
     EXPECT_EQ(Puzzle.VertexColored[1], 1);
@@ -85,7 +85,7 @@ TEST_F(EngineTest, TheLastVertexSolvesOnlyWithoutAClash) {
     EXPECT_FALSE(Puzzle.GameOver);
     Paint(3, 6);
     EXPECT_TRUE(Puzzle.GameOver);
-    EXPECT_EQ(board.captions[Label::PlayerScore], "9") << "the solving click is counted and shown";
+    EXPECT_EQ(board.score, 9) << "the solving click is counted and shown";
 
     // After the end, clicks change nothing and do not count.
     const TColor before = BoardVertex[1].FillColor();

@@ -17,11 +17,12 @@ namespace {
 constexpr std::int32_t kNoon = 12 * 3600 * 1000;
 
 class PuzzleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetAllState();
         AttachBoard(&board);
-        SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); }, &edges);
+        SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); },
+                        &edges);
     }
     void TearDown() override {
         SetEdgeListener(nullptr, nullptr);
@@ -32,13 +33,15 @@ protected:
         Settings.NumberOfVertices = n;
         Settings.NumberOfColors = c;
         Settings.EdgeProbability = p;
-        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability = false;
+        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability =
+            false;
         Settings.ShowEdges = showEdges;
         edges.clear();
         NewPuzzle();
     }
     std::vector<int> Coloring() const {
-        return {Puzzle.HiddenColoring.begin() + 1, Puzzle.HiddenColoring.begin() + 1 + Settings.NumberOfVertices};
+        return {Puzzle.HiddenColoring.begin() + 1,
+                Puzzle.HiddenColoring.begin() + 1 + Settings.NumberOfVertices};
     }
     static bool Joined(int a, int b) { return BoardVertex[a].GetNeighbor(b) == 1; }
 
@@ -54,20 +57,37 @@ TEST_F(PuzzleTest, WorkedExampleSixVerticesThreeColours) {
     EXPECT_EQ(edges, (Edges{{3, 4}, {3, 5}, {4, 5}, {1, 3}, {1, 4}, {1, 6}, {2, 3}, {5, 6}}));
     EXPECT_EQ(Puzzle.EdgeCount, 8);
     EXPECT_EQ(ComputePar(), 12);
-    EXPECT_EQ(board.captions[Label::Par], "12");
-    EXPECT_EQ(board.captions[Label::PlayerScore], "0");
-    EXPECT_EQ(board.captions[Label::EdgesLabel], "Edges: 8");
+    EXPECT_EQ(board.par, 12);
+    EXPECT_EQ(board.score, 0);
+    EXPECT_EQ(board.edgeCount, 8);
 
     Make(kNoon, 6, 3, 63, true);
     EXPECT_EQ(Puzzle.EdgeCount, 8);
-    EXPECT_EQ(board.captions[Label::Par], "6");
+    EXPECT_EQ(board.par, 6);
 }
 
 TEST_F(PuzzleTest, WorkedExampleEightVerticesFourColours) {
     Make(kNoon, 8, 4, 63);
     EXPECT_EQ(Coloring(), (std::vector<int>{2, 2, 4, 2, 2, 3, 3, 1}));
-    EXPECT_EQ(edges, (Edges{{4, 6}, {4, 8}, {4, 3}, {6, 8}, {6, 3}, {8, 3}, {1, 3}, {1, 6}, {1, 7}, {1, 8},
-                            {2, 3}, {2, 6}, {2, 7}, {3, 5}, {3, 7}, {4, 7}, {5, 7}, {5, 8}, {7, 8}}));
+    EXPECT_EQ(edges, (Edges{{4, 6},
+                            {4, 8},
+                            {4, 3},
+                            {6, 8},
+                            {6, 3},
+                            {8, 3},
+                            {1, 3},
+                            {1, 6},
+                            {1, 7},
+                            {1, 8},
+                            {2, 3},
+                            {2, 6},
+                            {2, 7},
+                            {3, 5},
+                            {3, 7},
+                            {4, 7},
+                            {5, 7},
+                            {5, 8},
+                            {7, 8}}));
     EXPECT_EQ(Puzzle.EdgeCount, 19);
     EXPECT_EQ(ComputePar(), 19);
 }
@@ -83,7 +103,9 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
 
         const std::vector<int> coloring = Coloring();
         std::set<int> used(coloring.begin(), coloring.end());
-        ASSERT_EQ(used, (c == 2 ? std::set<int>{1, 2} : c == 3 ? std::set<int>{1, 2, 3} : std::set<int>{1, 2, 3, 4}));
+        ASSERT_EQ(used, (c == 2   ? std::set<int>{1, 2}
+                         : c == 3 ? std::set<int>{1, 2, 3}
+                                  : std::set<int>{1, 2, 3, 4}));
         ASSERT_EQ(Puzzle.HiddenColorCount, c);
         ASSERT_EQ(static_cast<int>(edges.size()), Puzzle.EdgeCount);
 
@@ -168,14 +190,24 @@ TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
     std::set<int> counts, colors, probabilities;
     for (std::int32_t t = 0; t < 5000; t += 3) {
         PinClock(t);
-        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability = true;
+        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability =
+            true;
         NewPuzzle();
         RandSeed = static_cast<std::uint32_t>(t);
         const int r = RandomBelow(100) + 1;
         EXPECT_EQ(Settings.NumberOfColors, r <= 4 ? 2 : r <= 52 ? 3 : 4);
         const int n = Settings.NumberOfVertices;
-        EXPECT_EQ(n, r <= 12 ? 6 : r <= 25 ? 7 : r <= 38 ? 8 : r <= 51 ? 9 : r <= 64 ? 10 : r <= 77 ? 11
-                     : r <= 83 ? 12 : r <= 89 ? 13 : r <= 94 ? 14 : r <= 97 ? 15 : 16);
+        EXPECT_EQ(n, r <= 12   ? 6
+                     : r <= 25 ? 7
+                     : r <= 38 ? 8
+                     : r <= 51 ? 9
+                     : r <= 64 ? 10
+                     : r <= 77 ? 11
+                     : r <= 83 ? 12
+                     : r <= 89 ? 13
+                     : r <= 94 ? 14
+                     : r <= 97 ? 15
+                               : 16);
         RandSeed = static_cast<std::uint32_t>(t);
         EXPECT_EQ(Settings.EdgeProbability, RandomBelow(45) + 40);
         EXPECT_EQ(Puzzle.VertexCount, n);
@@ -191,8 +223,9 @@ TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
 
 TEST_F(PuzzleTest, HandsThePuzzleToTheBoardInOrder) {
     Make(kNoon, 6, 3, 63, true);
-    EXPECT_EQ(board.calls, (std::vector<std::string>{"ShowSolvedPicture(play)", "RepaintWindow", "ShowPlayControls",
-                                                     "EnablePainters(on)", "LayOutBoard", "MirrorToSolutionView"}));
+    EXPECT_EQ(board.calls,
+              (std::vector<std::string>{"ShowSolvedPicture(play)", "RepaintWindow", "ShowPlayControls",
+                                        "EnablePainters(on)", "LayOutBoard", "MirrorToSolutionView"}));
     EXPECT_FALSE(Puzzle.GameOver);
     EXPECT_EQ(Puzzle.SelectedColor, clBlue);
     EXPECT_EQ(Layout.BoardRadius, 105);
@@ -232,7 +265,8 @@ TEST_F(PuzzleTest, ANewPuzzleDiscardsTheOldOne) {
 }
 
 TEST_F(PuzzleTest, HandEditedCountsNeverReachBeyondTheArrays) {
-    for (auto [n, c] : std::vector<std::pair<int, int>>{{0, 3}, {17, 3}, {-1, 0}, {1000, 9}, {6, 5}, {3, 4}}) {
+    for (auto [n, c] :
+         std::vector<std::pair<int, int>>{{0, 3}, {17, 3}, {-1, 0}, {1000, 9}, {6, 5}, {3, 4}}) {
         PinClock(kNoon);
         Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = false;
         Settings.NumberOfVertices = n;

@@ -25,12 +25,15 @@
 #include "NotBadDialog.h"
 #include "Optionl1.h"
 #include "Perfect.h"
+#include "Windows.h"
 #include "excellent.h"
 
 namespace dialogtest {
 
 inline constexpr std::int32_t kNoon = 12 * 3600 * 1000;
 
+// Opens the dialogs through the game's own routing (board::OpenGameDialog and
+// board::FollowSettingsChange), with the test's windows standing in the registry.
 class RecordingBoard : public game::NullBoard {
   public:
     std::vector<game::Dialog> opened;
@@ -39,7 +42,6 @@ class RecordingBoard : public game::NullBoard {
     bool laidOutUnderQuestion = false;
     std::string average;
     QWidget* decision = nullptr;
-    std::function<QWidget*(game::Dialog)> windowOf;
     TOptionsL1* options = nullptr;
 
     void LayOutBoard() override {
@@ -47,22 +49,17 @@ class RecordingBoard : public game::NullBoard {
         if (decision && decision->isVisible())
             laidOutUnderQuestion = true;
     }
-    void SetCaption(game::Label label, std::string_view text) override {
-        if (label == game::Label::SessionAveFromParLabel)
-            average = std::string(text);
+    void ShowAverageFromPar(std::int64_t total, std::int32_t games) override {
+        char number[48];
+        average = "Average From Par: " + std::string(game::FormatAverage(total, games, number));
     }
     void OpenDialog(game::Dialog dialog) override {
         opened.push_back(dialog);
-        if (windowOf)
-            ShowModeless(windowOf(dialog));
+        board::OpenGameDialog(dialog);
     }
-    void SetOptionsShowEdges(bool checked) override {
-        if (options)
-            options->SetShowEdgesBox(checked);
-    }
-    void SetOptionsVertexCount(int vertices) override {
-        if (options)
-            options->SetVertexCount(vertices);
+    void SettingsChangedByGame(unsigned changes) override {
+        board::OptionsL1 = options;
+        board::FollowSettingsChange(changes);
     }
 };
 
@@ -72,24 +69,22 @@ class DialogTest : public ::testing::Test {
         game::ResetAllState();
         game::PinClock(kNoon);
         game::AttachBoard(&board);
-        board.windowOf = [this](game::Dialog d) -> QWidget* {
-            switch (d) {
-                case game::Dialog::Perfect:
-                    return &perfect;
-                case game::Dialog::Excellent:
-                    return &excellent;
-                case game::Dialog::NotBad:
-                    return &notBad;
-                case game::Dialog::GameNotOverDecision:
-                    return &decision;
-                case game::Dialog::GameNotOverDecision2:
-                    return &decision2;
-            }
-            return nullptr;
-        };
+        board::PerfectDlg = &perfect;
+        board::ExcellentDlg = &excellent;
+        board::NotBadMessage = &notBad;
+        board::GameNotOverDecision = &decision;
+        board::GameNotOverDecision2 = &decision2;
         board.decision = &decision;
     }
-    void TearDown() override { game::ResetAllState(); }
+    void TearDown() override {
+        game::ResetAllState();
+        board::PerfectDlg = nullptr;
+        board::ExcellentDlg = nullptr;
+        board::NotBadMessage = nullptr;
+        board::GameNotOverDecision = nullptr;
+        board::GameNotOverDecision2 = nullptr;
+        board::OptionsL1 = nullptr;
+    }
 
     // Colours every vertex with the game's own colouring, after `extra` wasted clicks.
     static void Solve(int extra = 0) {

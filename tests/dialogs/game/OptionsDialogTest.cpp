@@ -179,7 +179,7 @@ TEST_F(OptionsDialogTest, OkDuringAGameStartsANewPuzzleWithoutRatingTheOldOne) {
     EXPECT_FALSE(game::Puzzle.GameOver);
     EXPECT_EQ(game::Puzzle.ClickCount, 0);
     EXPECT_EQ(game::Session.SessionGameCount, 0);
-    EXPECT_EQ(game::Session.SessionAverageFromPar, 0.0);
+    EXPECT_EQ(game::Session.SessionTotalFromPar, 0);
     EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_TRUE(board.opened.empty()) << "no question is asked";
     EXPECT_EQ(toolTips, std::vector<bool>{false});

@@ -65,6 +65,19 @@ TEST_F(ProgressDialogsTest, PerfectAndExcellentSayWhatTheStreakEarns) {
     EXPECT_EQ(notBad.windowTitle(), "OK but...");
     EXPECT_EQ(notBad.size(), QSize(419, 272));
     EXPECT_TRUE(Said(notBad).contains("You need 1  Par game to advance"));
+
+    // The whole words of the messages the engine chooses.
+    using game::RatingMessage;
+    EXPECT_EQ(
+        TRatingDialog::Words({RatingMessage::ExcellentMethod, 9, false}),
+        "Do you have a method? Do you think it works for other graphs with a different number of vertices "
+        "and a different number of edges?");
+    EXPECT_EQ(TRatingDialog::Words({RatingMessage::ExcellentCountSoFar, -1, false}),
+              "You need 3 excellent games in a row to advance. You now have -1.");
+    EXPECT_EQ(
+        TRatingDialog::Words({RatingMessage::ExcellentAdvance, 3, true}),
+        "You seem to know what you are doing at this level. You did three excellent games in a row. Would "
+        "you like to advance to the next level?");
 }
 
 TEST_F(ProgressDialogsTest, ATeachingCyclePlayedByClicks) {

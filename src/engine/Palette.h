@@ -1,0 +1,49 @@
+// The four colours of the game in one table: the colour a painter paints with, the face and
+// light of its button, and its name. The engine, the board, the painters' placement and the
+// tests all read this table, so a colour is changed in one place.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace game {
+
+// Colours are 0x00BBGGRR values, compared for equality only.
+using TColor = std::uint32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clMaroon = 0x000080;
+inline constexpr TColor clGreen = 0x008000;
+inline constexpr TColor clNavy = 0x800000;
+inline constexpr TColor clPurple = 0x800080;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clLime = 0x00FF00;
+inline constexpr TColor clYellow = 0x00FFFF;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clFuchsia = 0xFF00FF;
+inline constexpr TColor clAqua = 0xFFFF00;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr TColor clBrown = 0x004080;
+
+struct PaletteEntry {
+    int index;         // ColorIndex 1..4
+    TColor paint;      // what a vertex is filled with
+    TColor face;       // the painter button's face
+    TColor light;      // the painter button's lit edge
+    const char* name;  // the painter's name on the board
+};
+
+inline constexpr std::array<PaletteEntry, 4> kPalette{{
+    {1, clBlue, clNavy, clBlue, "NavyPainter"},
+    {2, clRed, clMaroon, clRed, "MaroonPainter"},
+    {3, clLime, clGreen, clLime, "GreenPainter"},
+    {4, clFuchsia, clPurple, clFuchsia, "PurplePainter"},
+}};
+
+// The palette entry of a ColorIndex 1..4; nullptr for anything else.
+constexpr const PaletteEntry* PaletteOf(int colorIndex) {
+    return colorIndex >= 1 && colorIndex <= 4 ? &kPalette[static_cast<std::size_t>(colorIndex - 1)] : nullptr;
+}
+
+}  // namespace game
