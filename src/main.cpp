@@ -4,6 +4,7 @@
 
 #include "Artwork.h"
 #include "HelpViewer.h"
+#include "Language.h"
 #include "Main.h"
 #include "SettingsFile.h"
 #include "State.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Before any window: every caption is made in the player's language.
+    language::Install(app);
 
     game::LoadSettings();
     // After the settings: the board's radius follows the loaded vertex count.

@@ -36,12 +36,17 @@ namespace {
 const char* const kTitle = "SpEcTrUmIx";
 
 const char* const kPainterHint =
-    "To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the "
-    "same color.";
-const char* const kTitleHint = "Vertices joined by an edge cannot be the same color.";
-const char* const kVertexHint = "The goal is to color all the vertices other than black.";
-const char* const kSolutionHint = "This is my solution to the underlying graph.";
-const char* const kEdgeCountHint = "Notice the number of edges is the same as stated.";
+    QT_TRANSLATE_NOOP("TLevel1",
+                      "To color a vertex, click here and then click a vertex. Vertices joined by an "
+                      "edge cannot be colored the same color.");
+const char* const kTitleHint =
+    QT_TRANSLATE_NOOP("TLevel1", "Vertices joined by an edge cannot be the same color.");
+const char* const kVertexHint =
+    QT_TRANSLATE_NOOP("TLevel1", "The goal is to color all the vertices other than black.");
+const char* const kSolutionHint =
+    QT_TRANSLATE_NOOP("TLevel1", "This is my solution to the underlying graph.");
+const char* const kEdgeCountHint =
+    QT_TRANSLATE_NOOP("TLevel1", "Notice the number of edges is the same as stated.");
 
 struct TitlePart {
     const char* caption;
@@ -137,18 +142,18 @@ TLevel1::~TLevel1() {
 }
 
 void TLevel1::CreateMenu() {
-    File1 = menuBar()->addMenu("&File");
-    Exit1 = File1->addAction("E&xit", this, &TLevel1::Exit1Click);
+    File1 = menuBar()->addMenu(tr("&File"));
+    Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
 
-    Options1 = menuBar()->addMenu("&Options");
-    Settings1 = Options1->addAction("&Settings...", this, &TLevel1::Settings1Click);
+    Options1 = menuBar()->addMenu(tr("&Options"));
+    Settings1 = Options1->addAction(tr("&Settings..."), this, &TLevel1::Settings1Click);
     // Ctrl+Z opens the settings: the board has nothing to undo.
     Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
 
-    Help1 = menuBar()->addMenu("&Help");
-    Contents1 = Help1->addAction("Contents", this, &TLevel1::Contents1Click);
+    Help1 = menuBar()->addMenu(tr("&Help"));
+    Contents1 = Help1->addAction(tr("Contents"), this, &TLevel1::Contents1Click);
     Contents1->setProperty("helpContext", 1);
-    About1 = Help1->addAction("&About...", this, &TLevel1::About1Click);
+    About1 = Help1->addAction(tr("&About..."), this, &TLevel1::About1Click);
 }
 
 void TLevel1::CreateTitle() {
@@ -164,7 +169,7 @@ void TLevel1::CreateTitle() {
         colors.setColor(QPalette::WindowText, toQColor(part.text));
         label->setPalette(colors);
         label->setGeometry(part.left, part.top, part.width, 32);
-        label->setToolTip(kTitleHint);
+        label->setToolTip(tr(kTitleHint));
         TitleLabel[static_cast<std::size_t>(i + 1)] = label;
     }
 
@@ -173,7 +178,7 @@ void TLevel1::CreateTitle() {
     const QPixmap colorAll = artwork::ColorAllVerticesPicture();
     ColorAllVertices->setPixmap(colorAll);
     ColorAllVertices->setGeometry(8, 8, 300, colorAll.isNull() ? 37 : colorAll.height());
-    ColorAllVertices->setToolTip("Vertices are initially black and purple");
+    ColorAllVertices->setToolTip(tr("Vertices are initially black and purple"));
 
     PuzzleSolved = new QLabel(Surface);
     PuzzleSolved->setObjectName("PuzzleSolved");
@@ -183,17 +188,17 @@ void TLevel1::CreateTitle() {
 }
 
 void TLevel1::CreateButtons() {
-    NewGame = new QPushButton("New Puzzle", Surface);
+    NewGame = new QPushButton(tr("New Puzzle"), Surface);
     NewGame->setObjectName("NewGame");
     NewGame->setFont(dialogs::DialogFont(13, false));
     NewGame->setGeometry(106, 64, 85, 25);
     connect(NewGame, &QPushButton::clicked, this, &TLevel1::NewGameClick);
 
-    DrawGraph = new QPushButton("Draw Graph", Surface);
+    DrawGraph = new QPushButton(tr("Draw Graph"), Surface);
     DrawGraph->setObjectName("DrawGraph");
     DrawGraph->setFont(dialogs::DialogFont(13, false));
     DrawGraph->setGeometry(300, 144, 85, 25);
-    DrawGraph->setToolTip("Ends play and solves the puzzle.");
+    DrawGraph->setToolTip(tr("Ends play and solves the puzzle."));
     DrawGraph->hide();
     connect(DrawGraph, &QPushButton::clicked, this, &TLevel1::DrawGraphClick);
 
@@ -231,7 +236,7 @@ void TLevel1::CreatePainters() {
         // The shadow is the face itself: a released painter shows its light colour on the
         // top and left, a pressed one on the bottom and right.
         painter->setShadowColor(colour.face);
-        painter->setToolTip(kPainterHint);
+        painter->setToolTip(tr(kPainterHint));
         // The painters follow the two buttons in the board's tab order.
         painter->setFocusPolicy(Qt::StrongFocus);
         painter->setValue(false);
@@ -265,19 +270,20 @@ QLabel* TLevel1::MakeLabel(const QString& caption, int left, int top, int width,
 }
 
 void TLevel1::CreateLabels() {
-    ParLabel = MakeLabel("Par: ", 384, 456, 30,
-                         "Color vertices in no more than Par clicks to attain an excellent score.");
+    ParLabel = MakeLabel(tr("Par: "), 384, 456, 30,
+                         tr("Color vertices in no more than Par clicks to attain an excellent score."));
     ParLabel->setObjectName("ParLabel");
-    Par = MakeLabel("Thinking...", 448, 464, 67, {});
+    Par = MakeLabel(tr("Thinking..."), 448, 464, 67, {});
     Par->setObjectName("Par");
-    PlayerScoreLabel = MakeLabel("Your Score:", 368, 480, 76, "Number of clicks on vertices.");
+    PlayerScoreLabel = MakeLabel(tr("Your Score:"), 368, 480, 76, tr("Number of clicks on vertices."));
     PlayerScoreLabel->setObjectName("PlayerScoreLabel");
-    PlayerScore = MakeLabel("Thinking...", 448, 480, 67, {});
+    PlayerScore = MakeLabel(tr("Thinking..."), 448, 480, 67, {});
     PlayerScore->setObjectName("PlayerScore");
-    EdgesLabel = MakeLabel("Edges: ", 392, 512, 49, "The number of edges in the graph.");
+    EdgesLabel = MakeLabel(tr("Edges: "), 392, 512, 49, tr("The number of edges in the graph."));
     EdgesLabel->setObjectName("EdgesLabel");
-    SessionAveFromParLabel = MakeLabel("Average From Par: 0", 576, 480, 132,
-                                       "Your average score from Par over the games you play this session.");
+    SessionAveFromParLabel =
+        MakeLabel(tr("Average From Par: 0"), 576, 480, 132,
+                  tr("Your average score from Par over the games you play this session."));
     SessionAveFromParLabel->setObjectName("SessionAveFromParLabel");
 }
 
@@ -289,7 +295,7 @@ void TLevel1::CreateVertices() {
         vertex->setGeometry(kBoardVertexStart[k].left, kBoardVertexStart[k].top, 40, 40);
         vertex->setPenColor(game::clFuchsia);
         vertex->setPenWidth(3);
-        vertex->setToolTip(kVertexHint);
+        vertex->setToolTip(tr(kVertexHint));
         vertex->hide();
         connect(vertex, &TOrbVertex1::clicked, this, [this, k] { OrbVertexClick(k); });
         OrbVertex[static_cast<std::size_t>(k)] = vertex;
@@ -301,7 +307,7 @@ void TLevel1::CreateVertices() {
         twin->setGeometry(kSolutionVertexStart[k].left, kSolutionVertexStart[k].top, 40, 40);
         twin->setPenColor(game::clFuchsia);
         twin->setPenWidth(3);
-        twin->setToolTip(PointsAtEdgeCount(k) ? kEdgeCountHint : kSolutionHint);
+        twin->setToolTip(tr(PointsAtEdgeCount(k) ? kEdgeCountHint : kSolutionHint));
         twin->setEnabled(false);
         twin->hide();
         CompVert[static_cast<std::size_t>(k)] = twin;
@@ -604,11 +610,11 @@ bool TLevel1::FormClose() {
     const std::optional<std::string> error = game::SaveSettings();
     if (!error)
         return true;
-    QMessageBox box(QMessageBox::Critical, kTitle, QString::fromStdString(*error) + ".", QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, kTitle, tr("Unable to write to SpEcTrUmIx.ini."), QMessageBox::Ok,
                     this);
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     // A settings file that can never be written must not hold the player in the game.
-    QAbstractButton* quit = box.addButton("Quit Without Saving", QMessageBox::DestructiveRole);
+    QAbstractButton* quit = box.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(ok);
     box.exec();

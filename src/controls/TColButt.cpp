@@ -150,13 +150,13 @@ void TColorButton::setThickness(int thickness) {
 QString TColorButton::About() {
     // Shown without blocking, like every other window of the game.
     auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                                QStringLiteral("Please, read readme.txt about usage"), QMessageBox::Ok, this);
+                                tr("Please, read readme.txt about usage"), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
     box->raise();
     box->activateWindow();
-    return QStringLiteral("Press click to get details");
+    return tr("Press click to get details");
 }
 
 void TColorButton::paintEvent(QPaintEvent*) {

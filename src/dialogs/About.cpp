@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -69,14 +70,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 }
 
 QString ReleaseLine() {
-    return QStringLiteral("SpEcTrUmIx Team  Dec 2026");
+    return QCoreApplication::translate("TAboutBox", "SpEcTrUmIx Team  Dec 2026");
 }
 
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About SpEcTrUmIx"));
+    setWindowTitle(tr("About SpEcTrUmIx"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(464, 253);
@@ -89,31 +90,30 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     const QColor white(255, 255, 255);
     const QFont small = dialogs::DialogFont(11, true);
-    MakeLabel(panel, "Version", QStringLiteral("Version 1.0"), {14, 42, 65, 13}, white, small);
-    MakeLabel(panel, "Copyright", QStringLiteral("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white,
-              small);
-    MakeLabel(panel, "Label8", QStringLiteral("and all its contributors"), {15, 73, 167, 13}, white, small);
+    MakeLabel(panel, "Version", tr("Version 1.0"), {14, 42, 65, 13}, white, small);
+    MakeLabel(panel, "Copyright", tr("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white, small);
+    MakeLabel(panel, "Label8", tr("and all its contributors"), {15, 73, 167, 13}, white, small);
     // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
     MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128),
               dialogs::DialogFont(19, true));
     MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0),
               dialogs::DialogFont(19, true));
-    MakeLabel(panel, "Label2", QStringLiteral("Write to us through the game's project page."),
-              {15, 117, 331, 13}, white, small);
+    MakeLabel(panel, "Label2", tr("Write to us through the game's project page."), {15, 117, 331, 13}, white,
+              small);
 
     auto* image = new QLabel(panel);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(307, 6, 120, 160);
     image->setPixmap(artwork::TitleStarPicture());
 
-    m_okButton = new QPushButton(CheckMarkGlyph(), QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(CheckMarkGlyph(), tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setGeometry(119, 211, 77, 27);
     m_okButton->setFont(small);
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 
-    auto* makers = new QPushButton(QStringLiteral("Meet the SpEcTrUmIx team"), this);
+    auto* makers = new QPushButton(tr("Meet the SpEcTrUmIx team"), this);
     makers->setObjectName(QStringLiteral("Button1"));
     makers->setGeometry(199, 211, 168, 27);
     connect(makers, &QPushButton::clicked, this, &TAboutBox::Button1Click);

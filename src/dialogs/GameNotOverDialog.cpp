@@ -30,7 +30,7 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
 }  // namespace
 
 TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent) : QDialog(parent) {
-    dialogs::MakeFixedDialog(*this, "Decide Your Fate", clientWidth, 214);
+    dialogs::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
     setFont(dialogs::DialogFont(11));
 
     Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
@@ -39,14 +39,14 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
     Image1->setPixmap(artwork::QuestionMarksPicture());
     // Last pixel column a line may use: inside the bevel's two-pixel frame, one pixel clear of it.
     const int right = Bevel1->geometry().right() - 3;
-    Label1 = MakeLine(this, "You will suffer a score of Par + 10 if you click 'Yes'", 32, 112, right);
-    Label2 = MakeLine(this, "and take your lumps. If you click 'No' you will be", 40, 128, right);
-    Label3 = MakeLine(this, "returned to the current game. Life's tough. You decide.", 32, 144, right);
+    Label1 = MakeLine(this, tr("You will suffer a score of Par + 10 if you click 'Yes'"), 32, 112, right);
+    Label2 = MakeLine(this, tr("and take your lumps. If you click 'No' you will be"), 40, 128, right);
+    Label3 = MakeLine(this, tr("returned to the current game. Life's tough. You decide."), 32, 144, right);
 
-    OKBtn = new QPushButton("Yes", this);
+    OKBtn = new QPushButton(tr("Yes"), this);
     OKBtn->setGeometry(79, 180, 75, 25);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("No", this);
+    CancelBtn = new QPushButton(tr("No"), this);
     CancelBtn->setGeometry(159, 180, 75, 25);
     setTabOrder(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });

@@ -1,6 +1,7 @@
 #include "HelpViewer.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "Language.h"
 #include "Modeless.h"
 
 // The pages live in a static library of their own; naming its resource initialiser here makes
@@ -64,14 +66,14 @@ class HelpWindow : public QWidget {
     HelpWindow() {
         setObjectName(QStringLiteral("HelpWindow"));
         setAttribute(Qt::WA_QuitOnClose, false);
-        setWindowTitle(QStringLiteral("SpEcTrUmIx Help"));
+        setWindowTitle(QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help"));
         setFont(HelpFont());
 
-        auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+        auto* contents = new QPushButton(QCoreApplication::translate("HelpWindow", "&Contents"), this);
         contents->setObjectName(QStringLiteral("ContentsButton"));
-        m_back = new QPushButton(QStringLiteral("< &Back"), this);
+        m_back = new QPushButton(QCoreApplication::translate("HelpWindow", "< &Back"), this);
         m_back->setObjectName(QStringLiteral("BackButton"));
-        m_forward = new QPushButton(QStringLiteral("&Forward >"), this);
+        m_forward = new QPushButton(QCoreApplication::translate("HelpWindow", "&Forward >"), this);
         m_forward->setObjectName(QStringLiteral("ForwardButton"));
         m_back->setEnabled(false);
         m_forward->setEnabled(false);
@@ -100,8 +102,9 @@ class HelpWindow : public QWidget {
         connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
         connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
             const QString title = m_browser->documentTitle();
-            setWindowTitle(title.isEmpty() ? QStringLiteral("SpEcTrUmIx Help")
-                                           : QStringLiteral("SpEcTrUmIx Help - ") + title);
+            setWindowTitle(title.isEmpty()
+                               ? QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help")
+                               : QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help - ") + title);
         });
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(close, &QShortcut::activated, this, &QWidget::hide);
@@ -197,10 +200,22 @@ class F1Filter : public QObject {
 
 }  // namespace
 
+// A page in the player's language where the help file has it, else the English one.
+QUrl PageUrl(const char* page) {
+    const QString code = language::Current();
+    if (code != QLatin1String("en")) {
+        RegisterHelpPages();
+        const QString translated = code + QLatin1Char('/') + QLatin1String(page);
+        if (QFile::exists(QStringLiteral(":/help/") + translated))
+            return QUrl(QString::fromLatin1(kPageRoot) + translated);
+    }
+    return QUrl(QString::fromLatin1(kPageRoot) + QLatin1String(page));
+}
+
 QUrl TopicUrl(int context) {
     for (const Topic& topic : kTopics) {
         if (topic.context == context)
-            return QUrl(QString::fromLatin1(kPageRoot) + QLatin1String(topic.page));
+            return PageUrl(topic.page);
     }
     return TopicUrl(kContents);
 }

@@ -91,7 +91,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QIcon& gl
 
 TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
     setObjectName("OptionsL1");
-    dialogs::MakeFixedDialog(*this, "SpEcTrUmIx Options", 419, 261);
+    dialogs::MakeFixedDialog(*this, tr("SpEcTrUmIx Options"), 419, 261);
     setProperty("helpContext", help::kSettingsTopic);
     setFont(dialogs::DialogFont(11, true));
     QPalette colours = palette();
@@ -103,31 +103,31 @@ TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(293, 9, 120, 160);
     Image1->setPixmap(artwork::TitleStarPicture());
 
-    TeachingMode = MakeBox(this, "Progess Through Levels (Teaching Mode)", QRect(16, 16, 265, 17));
-    ShowEdges = MakeBox(this, "Show Edges", QRect(16, 42, 97, 17));
-    RandomNumberOfColors = MakeBox(this, "Random Number of Colors", QRect(16, 68, 173, 17));
+    TeachingMode = MakeBox(this, tr("Progess Through Levels (Teaching Mode)"), QRect(16, 16, 265, 17));
+    ShowEdges = MakeBox(this, tr("Show Edges"), QRect(16, 42, 97, 17));
+    RandomNumberOfColors = MakeBox(this, tr("Random Number of Colors"), QRect(16, 68, 173, 17));
     NumOfColorsSpinEdit = MakeField(this, game::kMinColors, game::kMaxColors, 0, QRect(201, 61, 49, 22),
-                                    "This determines how many colors are needed to color the graph.");
-    RandomNumberOfVertices = MakeBox(this, "Random Number of Vertices", QRect(16, 94, 183, 17));
-    RandomNumberOfVertices->setToolTip("Also turns Teach Mode off if selected");
+                                    tr("This determines how many colors are needed to color the graph."));
+    RandomNumberOfVertices = MakeBox(this, tr("Random Number of Vertices"), QRect(16, 94, 183, 17));
+    RandomNumberOfVertices->setToolTip(tr("Also turns Teach Mode off if selected"));
     VertNumSpinEdit = MakeField(this, game::kMinVertices, game::kMaxVertices, 2, QRect(201, 88, 49, 22),
-                                "This determines the number of vertices the graph has.");
-    RandomEdgeProbability = MakeBox(this, "Random Edge Probability", QRect(16, 120, 169, 17));
-    EdgeNumFactorSpinEdit =
-        MakeField(this, 1, 100, 2, QRect(201, 115, 49, 22), "This determines how many edges the graph has.");
-    ShowToolTips = MakeBox(this, "Show Tool Tips", QRect(16, 145, 114, 17));
+                                tr("This determines the number of vertices the graph has."));
+    RandomEdgeProbability = MakeBox(this, tr("Random Edge Probability"), QRect(16, 120, 169, 17));
+    EdgeNumFactorSpinEdit = MakeField(this, 1, 100, 2, QRect(201, 115, 49, 22),
+                                      tr("This determines how many edges the graph has."));
+    ShowToolTips = MakeBox(this, tr("Show Tool Tips"), QRect(16, 145, 114, 17));
     // Kept for settings files that carry them; neither does anything yet, so the player never sees them.
-    TimerBoolean = MakeBox(this, "Timer (not working yet)", QRect(16, 170, 169, 17));
-    PlayComputer = MakeBox(this, "Play Computer (not working yet)", QRect(42, 172, 217, 17));
+    TimerBoolean = MakeBox(this, tr("Timer (not working yet)"), QRect(16, 170, 169, 17));
+    PlayComputer = MakeBox(this, tr("Play Computer (not working yet)"), QRect(42, 172, 217, 17));
     for (QCheckBox* unfinished : {TimerBoolean, PlayComputer}) {
         unfinished->setEnabled(false);
         unfinished->hide();
     }
 
-    OKBtn = MakeButton(this, "OK", CheckMarkGlyph(), QRect(312, 173, 77, 27));
+    OKBtn = MakeButton(this, tr("OK"), CheckMarkGlyph(), QRect(312, 173, 77, 27));
     OKBtn->setDefault(true);
-    BitBtn1 = MakeButton(this, "Cancel", CrossGlyph(), QRect(313, 201, 77, 25));
-    HelpBtn = MakeButton(this, "&Help", QuestionMarkGlyph(), QRect(313, 229, 77, 27));
+    BitBtn1 = MakeButton(this, tr("Cancel"), CrossGlyph(), QRect(313, 201, 77, 25));
+    HelpBtn = MakeButton(this, tr("&Help"), QuestionMarkGlyph(), QRect(313, 229, 77, 27));
     HelpBtn->setProperty("helpContext", help::kSettingsTopic);
 
     QWidget* const tabOrder[] = {OKBtn,

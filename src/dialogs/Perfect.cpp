@@ -33,12 +33,12 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    OKBtn = new QPushButton("OK", this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setGeometry(design.okButton);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     if (!design.noButton.isEmpty()) {
-        NoButton = new QPushButton("No", this);
+        NoButton = new QPushButton(tr("No"), this);
         NoButton->setGeometry(design.noButton);
         connect(NoButton, &QPushButton::clicked, this, [this] { NoButtonClick(); });
         setTabOrder(OKBtn, NoButton);
@@ -97,7 +97,7 @@ void TRatingDialog::closeEvent(QCloseEvent* event) {
 }
 
 TPerfectDlg::TPerfectDlg(QWidget* parent)
-    : TRatingDialog({"You can't do better than this", QSize(426, 258), "PERFECT", QRect(40, 137, 345, 49),
+    : TRatingDialog({tr("You can't do better than this"), QSize(426, 258), "PERFECT", QRect(40, 137, 345, 49),
                      QRect(175, 196, 75, 25), QRect(176, 224, 75, 25)},
                     parent) {
     setObjectName("PerfectDlg");

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -79,15 +80,18 @@ QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QStr
 }
 
 QComboBox* MakeLevelBox(QGroupBox* box, const char* name) {
-    return MakeChoiceBox(box, name, 66, QStringLiteral("Choose Level"), {8, 24, 89, 21});
+    return MakeChoiceBox(box, name, 66, QCoreApplication::translate("TPerformancePages", "Choose Level"),
+                         {8, 24, 89, 21});
 }
 
 QComboBox* MakeRankBox(QGroupBox* box, const char* name, int left, int top) {
-    return MakeChoiceBox(box, name, 20, QStringLiteral("Choose Player Rank"), {left, top, 121, 21});
+    return MakeChoiceBox(box, name, 20,
+                         QCoreApplication::translate("TPerformancePages", "Choose Player Rank"),
+                         {left, top, 121, 21});
 }
 
 void MakeNotImplementedNote(QWidget* page, const char* name) {
-    auto* note = new QLabel(QStringLiteral("Not implemented yet"), page);
+    auto* note = new QLabel(QCoreApplication::translate("TPerformancePages", "Not implemented yet"), page);
     note->setObjectName(QLatin1String(name));
     note->setFont(dialogs::DialogFont(20, false));
     SetTextColor(note, QColor(255, 0, 0));
@@ -130,12 +134,13 @@ PerformanceLevel DecodeLevel(int level) {
 }
 
 QString LevelModeText(bool showEdges) {
-    return showEdges ? QStringLiteral("Show edges") : QStringLiteral("Do not show edges");
+    return showEdges ? QCoreApplication::translate("TPerformancePages", "Show edges")
+                     : QCoreApplication::translate("TPerformancePages", "Do not show edges");
 }
 
 TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PerformancePages"));
-    setWindowTitle(QStringLiteral("Personal and Group Performance"));
+    setWindowTitle(tr("Personal and Group Performance"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(639, 361);
@@ -158,8 +163,8 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     auto* timed = new QWidget;
     timed->setObjectName(QStringLiteral("TimedGames"));
     m_pages->addTab(overall, QStringLiteral("Overall"));
-    m_pages->addTab(byLevel, QStringLiteral("By Level"));
-    m_pages->addTab(timed, QStringLiteral("Timed Games"));
+    m_pages->addTab(byLevel, tr("By Level"));
+    m_pages->addTab(timed, tr("Timed Games"));
 
     BuildOverallPage(overall);
     BuildByLevelPage(byLevel);
@@ -170,10 +175,9 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setGeometry(0, 327, 639, 34);
     panel2->setProperty("helpContext", help::kStatisticsTopic);
-    auto* ok =
-        MakeButton(panel2, "PersonalAndGroupPerformanceOKButton", QStringLiteral("OK"), {267, 2, 75, 25});
+    auto* ok = MakeButton(panel2, "PersonalAndGroupPerformanceOKButton", tr("OK"), {267, 2, 75, 25});
     ok->setDefault(true);
-    auto* helpButton = MakeButton(panel2, "HelpBtn", QStringLiteral("&Help"), {347, 2, 75, 25});
+    auto* helpButton = MakeButton(panel2, "HelpBtn", tr("&Help"), {347, 2, 75, 25});
     connect(ok, &QPushButton::clicked, this, &TPerformancePages::PersonalAndGroupPerformanceOKButtonClick);
     connect(helpButton, &QPushButton::clicked, this, &TPerformancePages::HelpBtnClick);
 
@@ -189,135 +193,151 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
 }
 
 void TPerformancePages::BuildOverallPage(QWidget* page) {
-    auto* session =
-        MakeGroup(page, "GroupBox9", QStringLiteral("Your Performance This Session"), {8, 0, 185, 153}, true);
-    MakeLabel(session, "Label15", QStringLiteral("Total Number of Games: "), 8, 24);
-    MakeLabel(session, "Label16", QStringLiteral("Par or Better Scores: "), 8, 40);
-    MakeLabel(session, "Label17", QStringLiteral("Highest Level Played: "), 8, 56);
-    MakeLabel(session, "Label18", QStringLiteral("Average From Par: "), 8, 72);
-    MakeButton(session, "Button5", QStringLiteral("Write to History"), {10, 120, 124, 22});
+    auto* session = MakeGroup(page, "GroupBox9", tr("Your Performance This Session"), {8, 0, 185, 153}, true);
+    MakeLabel(session, "Label15", tr("Total Number of Games: "), 8, 24);
+    MakeLabel(session, "Label16", tr("Par or Better Scores: "), 8, 40);
+    MakeLabel(session, "Label17", tr("Highest Level Played: "), 8, 56);
+    MakeLabel(session, "Label18", tr("Average From Par: "), 8, 72);
+    MakeButton(session, "Button5", tr("Write to History"), {10, 120, 124, 22});
 
-    auto* player =
-        MakeGroup(page, "GroupBox3", QStringLiteral("Your Overall Performance"), {208, 0, 185, 153}, true);
-    MakeLabel(player, "OverallPlayerNumberOfGames", QStringLiteral("Total Number of Games: "), 8, 24);
-    MakeLabel(player, "OverallPlayerParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8, 40);
-    MakeLabel(player, "OverallPlayerHighestLevelPlayed", QStringLiteral("Highest Level Played: "), 8, 56);
-    MakeLabel(player, "OverallPlayerAverageFromPar", QStringLiteral("Average From Par: "), 8, 72);
-    MakeLabel(player, "OverallPlayerOverallRaning", QStringLiteral("Overall Ranking:"), 8, 88);
-    MakeButton(player, "OverallPlayerGetRankButton", QStringLiteral("Get Rank From Internet"),
-               {10, 120, 124, 22});
+    auto* player = MakeGroup(page, "GroupBox3", tr("Your Overall Performance"), {208, 0, 185, 153}, true);
+    MakeLabel(player, "OverallPlayerNumberOfGames", tr("Total Number of Games: "), 8, 24);
+    MakeLabel(player, "OverallPlayerParOrBetterScores", tr("Par or Better Scores: "), 8, 40);
+    MakeLabel(player, "OverallPlayerHighestLevelPlayed", tr("Highest Level Played: "), 8, 56);
+    MakeLabel(player, "OverallPlayerAverageFromPar", tr("Average From Par: "), 8, 72);
+    MakeLabel(player, "OverallPlayerOverallRaning", tr("Overall Ranking:"), 8, 88);
+    MakeButton(player, "OverallPlayerGetRankButton", tr("Get Rank From Internet"), {10, 120, 124, 22});
 
-    auto* others = MakeGroup(page, "GroupBox1", QStringLiteral("Others' Performance"), {408, 0, 201, 153});
-    MakeLabel(others, "OverallOthersTotalNumberOfGames", QStringLiteral("Total Number of Games: "), 8, 24);
-    MakeLabel(others, "OverallOthersParOrBetterScores", QStringLiteral("Par or Better Scores: "), 8, 40);
-    MakeLabel(others, "OverallOthersHighestLevelPlayed", QStringLiteral("Highest Level Played: "), 8, 56);
-    MakeLabel(others, "OverallOthersAverageFromPar", QStringLiteral("Average From Par: "), 8, 72);
+    auto* others = MakeGroup(page, "GroupBox1", tr("Others' Performance"), {408, 0, 201, 153});
+    MakeLabel(others, "OverallOthersTotalNumberOfGames", tr("Total Number of Games: "), 8, 24);
+    MakeLabel(others, "OverallOthersParOrBetterScores", tr("Par or Better Scores: "), 8, 40);
+    MakeLabel(others, "OverallOthersHighestLevelPlayed", tr("Highest Level Played: "), 8, 56);
+    MakeLabel(others, "OverallOthersAverageFromPar", tr("Average From Par: "), 8, 72);
     MakeRankBox(others, "OverallOthersChooseRank", 8, 92);
-    MakeButton(others, "OverallOthersGetDataButton", QStringLiteral("Get Data From Internet"),
-               {7, 119, 138, 22});
+    MakeButton(others, "OverallOthersGetDataButton", tr("Get Data From Internet"), {7, 119, 138, 22});
 
     MakeNotImplementedNote(page, "N");
 }
 
 void TPerformancePages::BuildByLevelPage(QWidget* page) {
-    BuildLevelGroup(page, {"GroupBox8",
-                           "Your Current Session",
-                           kLeftBox,
-                           "ComboBox2",
-                           {{{"Label8", "Number of Vertices: "},
-                             {"Label9", "Number of Colors: "},
-                             {"Label10", "Mode:"},
-                             {"Label11", "Number of Games Played: "},
-                             {"Label12", "Par or Better Scores: "},
-                             {"Label13", "Average From Par: "}}},
-                           nullptr,
-                           {{{"Button3", "Write to History", kUpperButton},
-                             {"Button4", "Delete Data For This Level", kLowerButton}}}});
+    BuildLevelGroup(page,
+                    {"GroupBox8",
+                     QT_TRANSLATE_NOOP("TPerformancePages", "Your Current Session"),
+                     kLeftBox,
+                     "ComboBox2",
+                     {{{"Label8", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+                       {"Label9", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+                       {"Label10", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+                       {"Label11", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+                       {"Label12", QT_TRANSLATE_NOOP("TPerformancePages", "Par or Better Scores: ")},
+                       {"Label13", QT_TRANSLATE_NOOP("TPerformancePages", "Average From Par: ")}}},
+                     nullptr,
+                     {{{"Button3", QT_TRANSLATE_NOOP("TPerformancePages", "Write to History"), kUpperButton},
+                       {"Button4", QT_TRANSLATE_NOOP("TPerformancePages", "Delete Data For This Level"),
+                        kLowerButton}}}});
     m_byLevelPlayer = BuildLevelGroup(
-        page, {"GroupBox2",
-               "Your Performance by Level",
-               kMiddleBox,
-               "ByLevelPlayerchooseLevel",
-               {{{"ByLevelPlayerNumberOfVertices", "Number of Vertices: "},
-                 {"ByLevelPlayerNumberofColors", "Number of Colors: "},
-                 {"ByLevelPlayerMode", "Mode:"},
-                 {"ByLevelPlayerNumOfGamesPlayed", "Number of Games Played: "},
-                 {"ByLevelPlayerParOrBetterScores", "Par or Better Scores: "},
-                 {"ByLevelPlayerAverageFromPar", "Average From Par: "},
-                 {"ByLevelPlayerRanking", "Ranking:"}}},
-               nullptr,
-               {{{"ByLevelPlayerRankButton", "Get Rank From Internet", kUpperButton},
-                 {"ByLevelPlayerDeleteDataButton", "Delete Data For This Level", kLowerButton}}}});
-    m_byLevelOthers =
-        BuildLevelGroup(page, {"GroupBox4",
-                               "Others' Performance By Level",
-                               kRightBox,
-                               "ByLevelOthersChooseLevel",
-                               {{{"ByLevelOthersNumberOfVertices", "Number of Vertices: "},
-                                 {"ByLevelOthersNumberOfColors", "Number of Colors: "},
-                                 {"ByLevelOthersMode", "Mode:"},
-                                 {"ByLevelOthersNumberOfGamesPlayed", "Number of Games Played: "},
-                                 {"ByLevelOthersParOrBetterScores", "Par or Better Scores: "},
-                                 {"ByLevelOthersAverageFromPar", "Average From Par: "}}},
-                               "ByLevelOthersChooseRank",
-                               {{{"ByLevelOthersGetDataButton", "Get Data From Internet", kDataButton}}}});
+        page,
+        {"GroupBox2",
+         QT_TRANSLATE_NOOP("TPerformancePages", "Your Performance by Level"),
+         kMiddleBox,
+         "ByLevelPlayerchooseLevel",
+         {{{"ByLevelPlayerNumberOfVertices", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+           {"ByLevelPlayerNumberofColors", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+           {"ByLevelPlayerMode", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+           {"ByLevelPlayerNumOfGamesPlayed",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+           {"ByLevelPlayerParOrBetterScores",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Par or Better Scores: ")},
+           {"ByLevelPlayerAverageFromPar", QT_TRANSLATE_NOOP("TPerformancePages", "Average From Par: ")},
+           {"ByLevelPlayerRanking", QT_TRANSLATE_NOOP("TPerformancePages", "Ranking:")}}},
+         nullptr,
+         {{{"ByLevelPlayerRankButton", QT_TRANSLATE_NOOP("TPerformancePages", "Get Rank From Internet"),
+            kUpperButton},
+           {"ByLevelPlayerDeleteDataButton",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Delete Data For This Level"), kLowerButton}}}});
+    m_byLevelOthers = BuildLevelGroup(
+        page,
+        {"GroupBox4",
+         QT_TRANSLATE_NOOP("TPerformancePages", "Others' Performance By Level"),
+         kRightBox,
+         "ByLevelOthersChooseLevel",
+         {{{"ByLevelOthersNumberOfVertices", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+           {"ByLevelOthersNumberOfColors", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+           {"ByLevelOthersMode", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+           {"ByLevelOthersNumberOfGamesPlayed",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+           {"ByLevelOthersParOrBetterScores",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Par or Better Scores: ")},
+           {"ByLevelOthersAverageFromPar", QT_TRANSLATE_NOOP("TPerformancePages", "Average From Par: ")}}},
+         "ByLevelOthersChooseRank",
+         {{{"ByLevelOthersGetDataButton", QT_TRANSLATE_NOOP("TPerformancePages", "Get Data From Internet"),
+            kDataButton}}}});
     MakeNotImplementedNote(page, "Label7");
 }
 
 void TPerformancePages::BuildTimedPage(QWidget* page) {
-    BuildLevelGroup(page, {"GroupBox7",
-                           "Your Current Session",
-                           kLeftBox,
-                           "ComboBox1",
-                           {{{"Label1", "Number of Vertices: "},
-                             {"Label2", "Number of Colors: "},
-                             {"Label3", "Mode:"},
-                             {"Label4", "Number of Games Played: "},
-                             {"Label5", "Best Time : "},
-                             {"Label6", "Average Time: "}}},
-                           nullptr,
-                           {{{"Button1", "Write to History", kUpperButton},
-                             {"Button2", "Delete Data For This Level", kLowerButton}}}});
+    BuildLevelGroup(page,
+                    {"GroupBox7",
+                     QT_TRANSLATE_NOOP("TPerformancePages", "Your Current Session"),
+                     kLeftBox,
+                     "ComboBox1",
+                     {{{"Label1", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+                       {"Label2", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+                       {"Label3", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+                       {"Label4", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+                       {"Label5", QT_TRANSLATE_NOOP("TPerformancePages", "Best Time : ")},
+                       {"Label6", QT_TRANSLATE_NOOP("TPerformancePages", "Average Time: ")}}},
+                     nullptr,
+                     {{{"Button1", QT_TRANSLATE_NOOP("TPerformancePages", "Write to History"), kUpperButton},
+                       {"Button2", QT_TRANSLATE_NOOP("TPerformancePages", "Delete Data For This Level"),
+                        kLowerButton}}}});
     m_timedPlayer = BuildLevelGroup(
-        page, {"GroupBox5",
-               "Your History By Level",
-               kMiddleBox,
-               "TimedPlayerChooseLevel",
-               {{{"TimedPlayerNumberOfVertices", "Number of Vertices: "},
-                 {"TimedPlayerNumberOfColors", "Number of Colors: "},
-                 {"TimedPlayerMode", "Mode:"},
-                 {"TimedPlayerNumberOfGamesPlayed", "Number of Games Played: "},
-                 {"TimedPlayerBestTime", "Best Time : "},
-                 {"TimedPlayerAverageTime", "Average Time: "},
-                 {"TimedPlayerRanking", "Ranking:"}}},
-               nullptr,
-               {{{"TimedPlayerGetRankButton", "Get Rank From Internet", kUpperButton},
-                 {"TimedPlayerDeleteDataButton", "Delete Data For This Level", kLowerButton}}}});
-    m_timedOthers =
-        BuildLevelGroup(page, {"GroupBox6",
-                               "Others' Performance By Level",
-                               kRightBox,
-                               "TimedOthersChooseLevel",
-                               {{{"TimedOthersNumberOfVertices", "Number of Vertices: "},
-                                 {"TimedOthersNumberOfColors", "Number of Colors: "},
-                                 {"TimedOthersMode", "Mode:"},
-                                 {"TimedOthersNumberOfGamesPlayed", "Number of Games Played: "},
-                                 {"TimedOthersBestTime", "Best Time: "},
-                                 {"TimedOthersAverageTime", "Average Time: "}}},
-                               "TimedOthersChooseRank",
-                               {{{"TimedOthersGetDataButton", "Get Data From Internet", kDataButton}}}});
+        page,
+        {"GroupBox5",
+         QT_TRANSLATE_NOOP("TPerformancePages", "Your History By Level"),
+         kMiddleBox,
+         "TimedPlayerChooseLevel",
+         {{{"TimedPlayerNumberOfVertices", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+           {"TimedPlayerNumberOfColors", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+           {"TimedPlayerMode", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+           {"TimedPlayerNumberOfGamesPlayed",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+           {"TimedPlayerBestTime", QT_TRANSLATE_NOOP("TPerformancePages", "Best Time : ")},
+           {"TimedPlayerAverageTime", QT_TRANSLATE_NOOP("TPerformancePages", "Average Time: ")},
+           {"TimedPlayerRanking", QT_TRANSLATE_NOOP("TPerformancePages", "Ranking:")}}},
+         nullptr,
+         {{{"TimedPlayerGetRankButton", QT_TRANSLATE_NOOP("TPerformancePages", "Get Rank From Internet"),
+            kUpperButton},
+           {"TimedPlayerDeleteDataButton",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Delete Data For This Level"), kLowerButton}}}});
+    m_timedOthers = BuildLevelGroup(
+        page,
+        {"GroupBox6",
+         QT_TRANSLATE_NOOP("TPerformancePages", "Others' Performance By Level"),
+         kRightBox,
+         "TimedOthersChooseLevel",
+         {{{"TimedOthersNumberOfVertices", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Vertices: ")},
+           {"TimedOthersNumberOfColors", QT_TRANSLATE_NOOP("TPerformancePages", "Number of Colors: ")},
+           {"TimedOthersMode", QT_TRANSLATE_NOOP("TPerformancePages", "Mode:")},
+           {"TimedOthersNumberOfGamesPlayed",
+            QT_TRANSLATE_NOOP("TPerformancePages", "Number of Games Played: ")},
+           {"TimedOthersBestTime", QT_TRANSLATE_NOOP("TPerformancePages", "Best Time: ")},
+           {"TimedOthersAverageTime", QT_TRANSLATE_NOOP("TPerformancePages", "Average Time: ")}}},
+         "TimedOthersChooseRank",
+         {{{"TimedOthersGetDataButton", QT_TRANSLATE_NOOP("TPerformancePages", "Get Data From Internet"),
+            kDataButton}}}});
     MakeNotImplementedNote(page, "Label14");
 }
 
 TPerformancePages::LevelReadout TPerformancePages::BuildLevelGroup(QWidget* page,
                                                                    const LevelGroupLayout& layout) {
-    auto* group = MakeGroup(page, layout.name, QLatin1String(layout.caption), layout.place);
+    auto* group = MakeGroup(page, layout.name, tr(layout.caption), layout.place);
     LevelReadout readout;
     readout.level = MakeLevelBox(group, layout.levelBox);
     std::array<QLabel*, 7> labels{};
     for (std::size_t row = 0; row < layout.labels.size() && layout.labels[row].name; ++row) {
-        labels[row] = MakeLabel(group, layout.labels[row].name, QLatin1String(layout.labels[row].text), 8,
-                                kLabelRows[row]);
+        labels[row] =
+            MakeLabel(group, layout.labels[row].name, tr(layout.labels[row].text), 8, kLabelRows[row]);
     }
     // The first three rows are the ones a chosen level fills in.
     readout.vertices = labels[0];
@@ -327,7 +347,7 @@ TPerformancePages::LevelReadout TPerformancePages::BuildLevelGroup(QWidget* page
         MakeRankBox(group, layout.rankBox, 8, 152);
     for (const auto& button : layout.buttons) {
         if (button.name)
-            MakeButton(group, button.name, QLatin1String(button.text), button.place);
+            MakeButton(group, button.name, tr(button.text), button.place);
     }
     return readout;
 }
@@ -337,9 +357,9 @@ void TPerformancePages::ShowChosenLevel(const LevelReadout& readout) {
     if (chosen < 0)
         return;  // nothing chosen yet: the captions stay as they are
     const PerformanceLevel level = DecodeLevel(chosen + 1);
-    readout.vertices->setText(QStringLiteral("Number of Vertices: ") + QString::number(level.vertices));
-    readout.colors->setText(QStringLiteral("Number of Colors: ") + QString::number(level.colors));
-    readout.mode->setText(QStringLiteral("Mode: ") + LevelModeText(level.showEdges));
+    readout.vertices->setText(tr("Number of Vertices: ") + QString::number(level.vertices));
+    readout.colors->setText(tr("Number of Colors: ") + QString::number(level.colors));
+    readout.mode->setText(tr("Mode: ") + LevelModeText(level.showEdges));
 }
 
 void TPerformancePages::ByLevelPlayerchooseLevelChange() {

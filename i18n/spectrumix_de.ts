@@ -1,0 +1,489 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>SpEcTrUmIx Help</source>
+        <translation>SpEcTrUmIx-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Vor &gt;</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx Help - </source>
+        <translation>SpEcTrUmIx-Hilfe - </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>SpEcTrUmIx Team  Dec 2026</source>
+        <translation>SpEcTrUmIx-Team  Dez. 2026</translation>
+    </message>
+    <message>
+        <source>About SpEcTrUmIx</source>
+        <translation>Über SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Fassung 1.0</translation>
+    </message>
+    <message>
+        <source>© 2026 The SpEcTrUmIx team</source>
+        <translation>© 2026 Das SpEcTrUmIx-Team</translation>
+    </message>
+    <message>
+        <source>and all its contributors</source>
+        <translation>und alle Mitwirkenden</translation>
+    </message>
+    <message>
+        <source>Write to us through the game's project page.</source>
+        <translation>Schreib uns über die Projektseite des Spiels.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Meet the SpEcTrUmIx team</source>
+        <translation>Wer steckt dahinter?</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>Please, read readme.txt about usage</source>
+        <translation>Bitte lies in readme.txt nach, wie es geht.</translation>
+    </message>
+    <message>
+        <source>Press click to get details</source>
+        <translation>Klicken für Einzelheiten</translation>
+    </message>
+</context>
+<context>
+    <name>TDecisionDialog</name>
+    <message>
+        <source>Decide Your Fate</source>
+        <translation>Entscheide dein Schicksal</translation>
+    </message>
+    <message>
+        <source>You will suffer a score of Par + 10 if you click 'Yes'</source>
+        <translation>Klickst du 'Ja', zählt das Spiel als Par + 10,</translation>
+    </message>
+    <message>
+        <source>and take your lumps. If you click 'No' you will be</source>
+        <translation>und du musst es schlucken. Mit 'Nein' geht es</translation>
+    </message>
+    <message>
+        <source>returned to the current game. Life's tough. You decide.</source>
+        <translation>zurück ins Spiel. Das Leben ist hart. Entscheide.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>TExcellentDlg</name>
+    <message>
+        <source>Youse a dude!</source>
+        <translation>Du bist der Hammer!</translation>
+    </message>
+</context>
+<context>
+    <name>TLevel1</name>
+    <message>
+        <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
+        <translation>Um einen Knoten zu färben, klicke hier und dann auf den Knoten. Durch eine Kante verbundene Knoten dürfen nicht dieselbe Farbe haben.</translation>
+    </message>
+    <message>
+        <source>Vertices joined by an edge cannot be the same color.</source>
+        <translation>Durch eine Kante verbundene Knoten dürfen nicht gleich gefärbt sein.</translation>
+    </message>
+    <message>
+        <source>The goal is to color all the vertices other than black.</source>
+        <translation>Ziel ist es, alle Knoten in einer anderen Farbe als Schwarz zu färben.</translation>
+    </message>
+    <message>
+        <source>This is my solution to the underlying graph.</source>
+        <translation>Das ist meine Lösung für den Graphen dahinter.</translation>
+    </message>
+    <message>
+        <source>Notice the number of edges is the same as stated.</source>
+        <translation>Die Zahl der Kanten stimmt mit der Angabe überein.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Vertices are initially black and purple</source>
+        <translation>Die Knoten sind anfangs schwarz mit lila Rand</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Draw Graph</source>
+        <translation>Auflösen</translation>
+    </message>
+    <message>
+        <source>Ends play and solves the puzzle.</source>
+        <translation>Beendet das Spiel und löst das Rätsel.</translation>
+    </message>
+    <message>
+        <source>Par: </source>
+        <translation>Par: </translation>
+    </message>
+    <message>
+        <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
+        <translation>Färbe die Knoten mit höchstens Par Klicks, um ein hervorragendes Ergebnis zu erzielen.</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Denke nach...</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Deine Züge:</translation>
+    </message>
+    <message>
+        <source>Number of clicks on vertices.</source>
+        <translation>Anzahl der Klicks auf Knoten.</translation>
+    </message>
+    <message>
+        <source>Edges: </source>
+        <translation>Kanten: </translation>
+    </message>
+    <message>
+        <source>The number of edges in the graph.</source>
+        <translation>Die Anzahl der Kanten im Graphen.</translation>
+    </message>
+    <message>
+        <source>Average From Par: 0</source>
+        <translation>Schnitt zu Par: 0</translation>
+    </message>
+    <message>
+        <source>Your average score from Par over the games you play this session.</source>
+        <translation>Wie weit du im Schnitt über oder unter Par liegst, über die Spiele dieser Sitzung.</translation>
+    </message>
+    <message>
+        <source>Edges: %1</source>
+        <translation>Kanten: %1</translation>
+    </message>
+    <message>
+        <source>Average From Par: %1</source>
+        <translation>Schnitt zu Par: %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to SpEcTrUmIx.ini.</source>
+        <translation>SpEcTrUmIx.ini lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Ohne Speichern beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TNotBadMessage</name>
+    <message>
+        <source>OK but...</source>
+        <translation>Gut, aber...</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsL1</name>
+    <message>
+        <source>SpEcTrUmIx Options</source>
+        <translation>SpEcTrUmIx-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Progess Through Levels (Teaching Mode)</source>
+        <translation>Stufe um Stufe aufsteigen (Lernmodus)</translation>
+    </message>
+    <message>
+        <source>Show Edges</source>
+        <translation>Mit Kanten</translation>
+    </message>
+    <message>
+        <source>Random Number of Colors</source>
+        <translation>Zufällige Farbenzahl</translation>
+    </message>
+    <message>
+        <source>This determines how many colors are needed to color the graph.</source>
+        <translation>Legt fest, wie viele Farben man zum Färben des Graphen braucht.</translation>
+    </message>
+    <message>
+        <source>Random Number of Vertices</source>
+        <translation>Zufällige Knotenzahl</translation>
+    </message>
+    <message>
+        <source>Also turns Teach Mode off if selected</source>
+        <translation>Schaltet beim Ankreuzen auch den Lernmodus aus</translation>
+    </message>
+    <message>
+        <source>This determines the number of vertices the graph has.</source>
+        <translation>Legt fest, wie viele Knoten der Graph hat.</translation>
+    </message>
+    <message>
+        <source>Random Edge Probability</source>
+        <translation>Zufällige Kantendichte</translation>
+    </message>
+    <message>
+        <source>This determines how many edges the graph has.</source>
+        <translation>Legt fest, wie viele Kanten der Graph hat.</translation>
+    </message>
+    <message>
+        <source>Show Tool Tips</source>
+        <translation>Tipps zeigen</translation>
+    </message>
+    <message>
+        <source>Timer (not working yet)</source>
+        <translation>Stoppuhr (noch nicht fertig)</translation>
+    </message>
+    <message>
+        <source>Play Computer (not working yet)</source>
+        <translation>Gegen den Rechner (noch nicht fertig)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TPerfectDlg</name>
+    <message>
+        <source>You can't do better than this</source>
+        <translation>Besser geht es nicht</translation>
+    </message>
+</context>
+<context>
+    <name>TPerformancePages</name>
+    <message>
+        <source>Choose Level</source>
+        <translation>Stufe wählen</translation>
+    </message>
+    <message>
+        <source>Choose Player Rank</source>
+        <translation>Rang wählen</translation>
+    </message>
+    <message>
+        <source>Not implemented yet</source>
+        <translation>Noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Show edges</source>
+        <translation>Kanten zeigen</translation>
+    </message>
+    <message>
+        <source>Do not show edges</source>
+        <translation>Kanten verbergen</translation>
+    </message>
+    <message>
+        <source>Personal and Group Performance</source>
+        <translation>Eigene Leistung und Leistung der Gruppe</translation>
+    </message>
+    <message>
+        <source>By Level</source>
+        <translation>Nach Stufe</translation>
+    </message>
+    <message>
+        <source>Timed Games</source>
+        <translation>Spiele auf Zeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Your Performance This Session</source>
+        <translation>Deine Leistung heute</translation>
+    </message>
+    <message>
+        <source>Total Number of Games: </source>
+        <translation>Spiele insgesamt: </translation>
+    </message>
+    <message>
+        <source>Par or Better Scores: </source>
+        <translation>Par oder besser: </translation>
+    </message>
+    <message>
+        <source>Highest Level Played: </source>
+        <translation>Höchste Stufe: </translation>
+    </message>
+    <message>
+        <source>Average From Par: </source>
+        <translation>Schnitt zu Par: </translation>
+    </message>
+    <message>
+        <source>Write to History</source>
+        <translation>In Verlauf schreiben</translation>
+    </message>
+    <message>
+        <source>Your Overall Performance</source>
+        <translation>Deine Gesamtleistung</translation>
+    </message>
+    <message>
+        <source>Overall Ranking:</source>
+        <translation>Gesamtrang:</translation>
+    </message>
+    <message>
+        <source>Get Rank From Internet</source>
+        <translation>Rang aus dem Internet</translation>
+    </message>
+    <message>
+        <source>Others' Performance</source>
+        <translation>Leistung der anderen</translation>
+    </message>
+    <message>
+        <source>Get Data From Internet</source>
+        <translation>Daten aus dem Netz</translation>
+    </message>
+    <message>
+        <source>Your Current Session</source>
+        <translation>Deine laufende Sitzung</translation>
+    </message>
+    <message>
+        <source>Number of Vertices: </source>
+        <translation>Anzahl Knoten: </translation>
+    </message>
+    <message>
+        <source>Number of Colors: </source>
+        <translation>Anzahl Farben: </translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Number of Games Played: </source>
+        <translation>Gespielte Spiele: </translation>
+    </message>
+    <message>
+        <source>Delete Data For This Level</source>
+        <translation>Daten der Stufe löschen</translation>
+    </message>
+    <message>
+        <source>Your Performance by Level</source>
+        <translation>Deine Leistung je Stufe</translation>
+    </message>
+    <message>
+        <source>Ranking:</source>
+        <translation>Rang:</translation>
+    </message>
+    <message>
+        <source>Others' Performance By Level</source>
+        <translation>Leistung anderer je Stufe</translation>
+    </message>
+    <message>
+        <source>Best Time : </source>
+        <translation>Bestzeit: </translation>
+    </message>
+    <message>
+        <source>Average Time: </source>
+        <translation>Durchschnittszeit: </translation>
+    </message>
+    <message>
+        <source>Your History By Level</source>
+        <translation>Dein Verlauf je Stufe</translation>
+    </message>
+    <message>
+        <source>Best Time: </source>
+        <translation>Bestzeit: </translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Modus: </translation>
+    </message>
+</context>
+<context>
+    <name>TRatingDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Way to go. You seem to know what you are doing at this level. Would you like to go on to the next level?</source>
+        <translation>Klasse! Diese Stufe hast du offenbar im Griff. Möchtest du zur nächsten Stufe weitergehen?</translation>
+    </message>
+    <message>
+        <source>You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.</source>
+        <translation>Ein perfektes Spiel! Klasse. Für den Aufstieg brauchst du zwei perfekte Spiele hintereinander.</translation>
+    </message>
+    <message>
+        <source>Way to go!</source>
+        <translation>Klasse gemacht!</translation>
+    </message>
+    <message>
+        <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
+        <translation>Hast du eine Methode? Glaubst du, sie klappt auch bei anderen Graphen mit anderer Knotenzahl und anderer Kantenzahl?</translation>
+    </message>
+    <message>
+        <source>You need 3 excellent games in a row to advance. You now have %1.</source>
+        <translation>Für den Aufstieg brauchst du 3 hervorragende Spiele hintereinander. Bisher hast du %1.</translation>
+    </message>
+    <message>
+        <source>You seem to know what you are doing at this level. You did three excellent games in a row. Would you like to advance to the next level?</source>
+        <translation>Diese Stufe hast du offenbar im Griff: drei hervorragende Spiele hintereinander. Möchtest du zur nächsten Stufe aufsteigen?</translation>
+    </message>
+    <message>
+        <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
+        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+    </message>
+</context>
+</TS>
