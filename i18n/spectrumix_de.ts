@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation>Neues Rätsel</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Draw Graph</source>
@@ -445,6 +445,10 @@
     <message>
         <source>Mode: </source>
         <translation>Modus: </translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Gesamt</translation>
     </message>
 </context>
 <context>

@@ -162,7 +162,7 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     byLevel->setProperty("helpContext", help::kStatisticsTopic);
     auto* timed = new QWidget;
     timed->setObjectName(QStringLiteral("TimedGames"));
-    m_pages->addTab(overall, QStringLiteral("Overall"));
+    m_pages->addTab(overall, tr("Overall"));
     m_pages->addTab(byLevel, tr("By Level"));
     m_pages->addTab(timed, tr("Timed Games"));
 
