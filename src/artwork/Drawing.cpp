@@ -11,10 +11,6 @@
 
 namespace artwork::detail {
 
-QColor ToQColor(game::TColor color) {
-    return QColor(int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu));
-}
-
 QFont BoldFont(bool serif) {
     static const char* const serifFaces[] = {"DejaVu Serif", "Liberation Serif", "Times New Roman"};
     static const char* const sansFaces[] = {"DejaVu Sans", "Liberation Sans", "Arial"};

@@ -1,6 +1,7 @@
 // Helpers shared by the picture makers; not part of the library's public face.
 #pragma once
 
+#include "Colors.h"
 #include "State.h"
 
 #include <QColor>
@@ -17,7 +18,9 @@
 namespace artwork::detail {
 
 // Engine colours are 0x00BBGGRR; pictures need them the other way round.
-QColor ToQColor(game::TColor color);
+inline QColor ToQColor(game::TColor color) {
+    return toQColor(color);
+}
 
 // A bold face of an installed family, falling back to whatever the system maps the hint to.
 QFont BoldFont(bool serif);

@@ -52,21 +52,9 @@ QPixmap TitleWords(const QString& words, int width, int height) {
     return pixmap;
 }
 
-struct LetterPair {
-    const char* letters;
-    game::TColor background;
-    game::TColor text;
-    int drop;  // the title staggers its pairs up and down
-};
-
-// The same pairs, colours and stagger as the board's title labels.
-constexpr std::array<LetterPair, 5> kTitlePairs{{
-    {"Sp", game::clFuchsia, game::clLime, 2},
-    {"Ec", game::clLime, game::clNavy, 8},
-    {"Tr", game::clRed, game::clBlack, 0},
-    {"Um", game::clYellow, game::clRed, 6},
-    {"Ix", game::clBrown, game::clRed, 0},
-}};
+using game::kTitlePairs;
+// The title staggers its pairs up and down, as the board's title labels do.
+constexpr std::array<int, kTitlePairs.size()> kTitleDrops{2, 8, 0, 6, 0};
 
 void DrawTitlePairs(QPainter& painter, int width) {
     const QFont font = detail::BoldFont(false);
@@ -75,8 +63,8 @@ void DrawTitlePairs(QPainter& painter, int width) {
     constexpr int boxHeight = 26;
     constexpr qreal letterHeight = 14;  // capitals; the p of "Sp" hangs below
     for (int i = 0; i < int(kTitlePairs.size()); ++i) {
-        const LetterPair& pair = kTitlePairs[size_t(i)];
-        const QRect box(i * boxWidth, 4 + pair.drop, boxWidth, boxHeight);
+        const game::TitlePair& pair = kTitlePairs[size_t(i)];
+        const QRect box(i * boxWidth, 4 + kTitleDrops[size_t(i)], boxWidth, boxHeight);
         painter.fillRect(box, ToQColor(pair.background));
 
         // Every pair stands on one baseline at one height; a pair too wide for its box is

@@ -2,14 +2,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "Artwork.h"
@@ -48,17 +47,12 @@ const char* const kSolutionHint =
 const char* const kEdgeCountHint =
     QT_TRANSLATE_NOOP("TLevel1", "Notice the number of edges is the same as stated.");
 
-struct TitlePart {
-    const char* caption;
+struct TitlePlace {
     int left, top, width;
-    game::TColor background, text;
 };
-// "SpEcTrUmIx", two letters at a time, staggered up and down.
-constexpr TitlePart kTitleParts[] = {
-    {"Sp", 312, 4, 35, game::clFuchsia, game::clLime}, {"Ec", 347, 12, 32, game::clLime, game::clNavy},
-    {"Tr", 378, 2, 34, game::clRed, game::clBlack},    {"Um", 414, 10, 23, game::clYellow, game::clRed},
-    {"Ix", 436, 2, 36, game::clBrown, game::clRed},
-};
+// Where the title's letter pairs (game::kTitlePairs) stand, staggered up and down.
+constexpr TitlePlace kTitlePlaces[] = {
+    {312, 4, 35}, {347, 12, 32}, {378, 2, 34}, {414, 10, 23}, {436, 2, 36}};
 
 struct Place {
     int left, top;
@@ -158,15 +152,16 @@ void TLevel1::CreateMenu() {
 
 void TLevel1::CreateTitle() {
     for (int i = 0; i < 5; ++i) {
-        const TitlePart& part = kTitleParts[i];
-        auto* label = new QLabel(part.caption, Surface);
+        const TitlePlace& part = kTitlePlaces[i];
+        const game::TitlePair& pair = game::kTitlePairs[static_cast<std::size_t>(i)];
+        auto* label = new QLabel(pair.letters, Surface);
         label->setObjectName(QString("TitleLabel%1").arg(i + 1));
         label->setFont(dialogs::DialogFont(27, true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette colors = label->palette();
-        colors.setColor(QPalette::Window, toQColor(part.background));
-        colors.setColor(QPalette::WindowText, toQColor(part.text));
+        colors.setColor(QPalette::Window, toQColor(pair.background));
+        colors.setColor(QPalette::WindowText, toQColor(pair.text));
         label->setPalette(colors);
         label->setGeometry(part.left, part.top, part.width, 32);
         label->setToolTip(tr(kTitleHint));
@@ -341,11 +336,7 @@ bool TLevel1::eventFilter(QObject* watched, QEvent* event) {
 
 void TLevel1::ShowCentered() {
     resize(kOuterWidth, kOuterHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), QSize(kOuterWidth, kOuterHeight));
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    dialogs::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
     show();
 }
 
@@ -367,11 +358,7 @@ void TLevel1::FitFrameToDesignedSize() {
         return;  // no frame known (yet)
     m_frameFitted = true;
     resize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
-    if (const QScreen* screen = this->screen()) {
-        QRect centred(QPoint(0, 0), QSize(kOuterWidth, kOuterHeight));
-        centred.moveCenter(screen->availableGeometry().center());
-        move(centred.topLeft());
-    }
+    dialogs::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
 }
 
 // --- painting -------------------------------------------------------------------------

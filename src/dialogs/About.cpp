@@ -1,12 +1,10 @@
 #include "About.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include "Artwork.h"
 #include "DialogLook.h"
@@ -43,19 +41,6 @@ class BevelPanel : public QWidget {
         painter.drawLine(r.topRight(), r.bottomRight());
     }
 };
-
-// The OK kind's glyph: a green check mark.
-QIcon CheckMarkGlyph() {
-    QPixmap glyph(18, 18);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(0, 128, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
-    const QPointF mark[] = {{3.0, 9.5}, {7.0, 14.0}, {15.0, 4.0}};
-    painter.drawPolyline(mark, 3);
-    return QIcon(glyph);
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& color,
                   const QFont& font) {
@@ -106,7 +91,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     image->setGeometry(307, 6, 120, 160);
     image->setPixmap(artwork::TitleStarPicture());
 
-    m_okButton = new QPushButton(CheckMarkGlyph(), tr("OK"), this);
+    m_okButton = new QPushButton(dialogs::CheckMarkGlyph(18), tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setGeometry(119, 211, 77, 27);
     m_okButton->setFont(small);
@@ -141,10 +126,7 @@ void TAboutBox::keyPressEvent(QKeyEvent* event) {
 void TAboutBox::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        dialogs::CenterOnScreen(*this);
         m_okButton->setFocus();
     }
     QDialog::showEvent(event);

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QStringList>
 
@@ -26,14 +28,29 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setSizeGripEnabled(false);
 }
 
-void CenterOnScreen(QWidget& window) {
+void CenterOnScreen(QWidget& window, QSize outer) {
     const QScreen* screen = window.screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    if (outer.isEmpty())
+        outer = window.size();
     const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    window.move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+QIcon CheckMarkGlyph(int size) {
+    QPixmap glyph(size, size);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 16-pixel design and scaled to the button's glyph size.
+    const qreal scale = size / 16.0;
+    painter.scale(scale, scale);
+    painter.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    return QIcon(glyph);
 }
 
 QFrame* MakeBevel(QWidget* parent, const QRect& place) {

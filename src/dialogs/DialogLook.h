@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -21,8 +22,12 @@ QFont DialogFont(int pixelSize, bool bold = false);
 // exactly this client area.
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
 
-// Puts the window in the middle of the screen it is on.
-void CenterOnScreen(QWidget& window);
+// Puts the window in the middle of the screen it is on; `outer` is the size to centre (the
+// window's own size when empty, or its designed outer size with the frame).
+void CenterOnScreen(QWidget& window, QSize outer = QSize());
+
+// The green check mark of an OK button, `size` pixels square.
+QIcon CheckMarkGlyph(int size);
 
 // A lowered frame drawn around a group of controls; it lies beneath the controls made after it.
 QFrame* MakeBevel(QWidget* parent, const QRect& place);

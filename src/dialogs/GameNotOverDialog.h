@@ -1,36 +1,8 @@
-// "Decide Your Fate": asked when the player wants to leave a puzzle unfinished. "Yes" drops
-// the game at par + 10; "No" (also Escape, and the close box) goes back to it.
+// "Decide Your Fate" asked by "New Puzzle" during a game: "Yes" drops the game at par + 10
+// and starts a new puzzle.
 #pragma once
 
-#include <QDialog>
-
-class QFrame;
-class QLabel;
-class QPushButton;
-
-class TDecisionDialog : public QDialog {
-    Q_OBJECT
-
-  public:
-    TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent);
-
-    QFrame* Bevel1;
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
-  public slots:
-    void reject() override { CancelBtnClick(); }  // Escape: "No"
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    virtual void OKBtnClick() = 0;
-    void CancelBtnClick();
-};
+#include "DecisionDialog.h"
 
 // Asked by "New Puzzle" during a game.
 class TGameNotOverDecision : public TDecisionDialog {

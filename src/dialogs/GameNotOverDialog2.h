@@ -2,7 +2,7 @@
 // "Yes" drops the game at par + 10 and shows the game's own solution.
 #pragma once
 
-#include "GameNotOverDialog.h"
+#include "DecisionDialog.h"
 
 class TGameNotOverDecision2 : public TDecisionDialog {
     Q_OBJECT

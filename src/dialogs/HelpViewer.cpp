@@ -7,13 +7,13 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
+#include "DialogLook.h"
 #include "Language.h"
 #include "Modeless.h"
 
@@ -110,7 +110,7 @@ class HelpWindow : public QWidget {
         connect(close, &QShortcut::activated, this, &QWidget::hide);
 
         resize(660, 560);
-        CentreOnScreen();
+        dialogs::CenterOnScreen(*this);
     }
 
     void open(const QUrl& url) {
@@ -127,13 +127,6 @@ class HelpWindow : public QWidget {
         const QUrl target = m_browser->source().resolved(link);
         if (target.scheme() == QLatin1String("qrc"))
             m_browser->setSource(target);
-    }
-
-    void CentreOnScreen() {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
     }
 
     QTextBrowser* m_browser = nullptr;

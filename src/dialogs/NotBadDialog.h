@@ -2,7 +2,7 @@
 // restarts the count, and this tells the player what it takes to advance.
 #pragma once
 
-#include "Perfect.h"
+#include "RatingDialog.h"
 
 class TNotBadMessage : public TRatingDialog {
     Q_OBJECT

@@ -1,4 +1,3 @@
-// The engine's records come before any Qt header: Qt defines "slots" as a word of its own.
 #include "State.h"
 
 #include "Optionl1.h"
@@ -28,15 +27,6 @@ QPixmap BlankGlyph() {
     QPixmap glyph(kGlyphSize, kGlyphSize);
     glyph.fill(Qt::transparent);
     return glyph;
-}
-
-QIcon CheckMarkGlyph() {
-    QPixmap glyph = BlankGlyph();
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
-    return QIcon(glyph);
 }
 
 QIcon CrossGlyph() {
@@ -124,7 +114,7 @@ TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
         unfinished->hide();
     }
 
-    OKBtn = MakeButton(this, tr("OK"), CheckMarkGlyph(), QRect(312, 173, 77, 27));
+    OKBtn = MakeButton(this, tr("OK"), dialogs::CheckMarkGlyph(kGlyphSize), QRect(312, 173, 77, 27));
     OKBtn->setDefault(true);
     BitBtn1 = MakeButton(this, tr("Cancel"), CrossGlyph(), QRect(313, 201, 77, 25));
     HelpBtn = MakeButton(this, tr("&Help"), QuestionMarkGlyph(), QRect(313, 229, 77, 27));

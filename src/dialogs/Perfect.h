@@ -1,55 +1,7 @@
-// The dialog that praises a puzzle with shown edges solved in par clicks, and the look it
-// shares with the other two rating dialogs.
+// The dialog that praises a puzzle with shown edges solved in par clicks.
 #pragma once
 
-#include <QDialog>
-
-#include "GameEnd.h"
-
-class QFrame;
-class QLabel;
-class QPushButton;
-
-// A fuchsia window with a banner word, a message and OK (plus "No" where the game offers a
-// choice). Escape does nothing here: the player has to answer; the close box puts it away
-// without any button's effect.
-class TRatingDialog : public QDialog {
-    Q_OBJECT
-
-  public:
-    struct Design {
-        QString caption;
-        QSize clientSize;
-        QString word;
-        QRect label;
-        QRect okButton;
-        QRect noButton;  // empty: the dialog has no "No"
-    };
-
-    TRatingDialog(const Design& design, QWidget* parent);
-
-    // The words of a message the engine chose, in the player's language.
-    static QString Words(const game::Rating& rating);
-
-    QFrame* Bevel1;
-    QLabel* Image1;
-    QLabel* Label1;
-    QPushButton* OKBtn;
-    QPushButton* NoButton = nullptr;
-
-  public slots:
-    void reject() override {}
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    // Runs each time the dialog goes from hidden to shown.
-    virtual void FormShow() {}
-    virtual void OKBtnClick() = 0;
-    virtual void NoButtonClick() {}
-    // The message and whether the "No" button is offered with it.
-    void ShowMessage(const game::Rating& rating);
-};
+#include "RatingDialog.h"
 
 class TPerfectDlg : public TRatingDialog {
     Q_OBJECT

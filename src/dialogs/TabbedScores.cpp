@@ -5,11 +5,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 #include "DialogLook.h"
@@ -386,10 +384,7 @@ void TPerformancePages::HelpBtnClick() {
 void TPerformancePages::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        dialogs::CenterOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

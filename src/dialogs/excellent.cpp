@@ -1,4 +1,3 @@
-// The engine's records come before any Qt header: Qt defines "slots" as a word of its own.
 #include "State.h"
 
 #include "excellent.h"

@@ -2,7 +2,7 @@
 // mode counts the excellent games in a row towards the next level.
 #pragma once
 
-#include "Perfect.h"
+#include "RatingDialog.h"
 
 class TExcellentDlg : public TRatingDialog {
     Q_OBJECT

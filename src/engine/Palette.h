@@ -41,6 +41,21 @@ inline constexpr std::array<PaletteEntry, 4> kPalette{{
     {4, clFuchsia, clPurple, clFuchsia, "PurplePainter"},
 }};
 
+// The game's name as its title shows it: two letters at a time, each pair on its own colours
+// (the board's title labels and the title picture both read this).
+struct TitlePair {
+    const char* letters;
+    TColor background;
+    TColor text;
+};
+inline constexpr std::array<TitlePair, 5> kTitlePairs{{
+    {"Sp", clFuchsia, clLime},
+    {"Ec", clLime, clNavy},
+    {"Tr", clRed, clBlack},
+    {"Um", clYellow, clRed},
+    {"Ix", clBrown, clRed},
+}};
+
 // The palette entry of a ColorIndex 1..4; nullptr for anything else.
 constexpr const PaletteEntry* PaletteOf(int colorIndex) {
     return colorIndex >= 1 && colorIndex <= 4 ? &kPalette[static_cast<std::size_t>(colorIndex - 1)] : nullptr;

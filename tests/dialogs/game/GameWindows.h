@@ -2,7 +2,6 @@
 // the main window does, so a test can play whole games and answer the dialogs by clicks.
 #pragma once
 
-// The engine's records come before any Qt header: Qt defines "slots" as a word of its own.
 #include "Board.h"
 #include "GameEnd.h"
 #include "Moves.h"

@@ -1,0 +1,70 @@
+#include "DecisionDialog.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "Artwork.h"
+#include "DialogLook.h"
+#include "GameEnd.h"
+
+namespace {
+
+// The three lines were measured for a narrower face than the one standing in for it here:
+// a line that would run over the bevel's frame is set a little tighter, so it stays inside.
+QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int right) {
+    auto* line = new QLabel(text, parent);
+    line->move(left, top);
+    line->adjustSize();
+    for (qreal spacing = 99; line->geometry().right() > right && spacing >= 90; spacing -= 1) {
+        QFont tighter = line->font();
+        tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        line->setFont(tighter);
+        line->adjustSize();
+    }
+    return line;
+}
+
+}  // namespace
+
+TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent) : QDialog(parent) {
+    dialogs::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
+    setFont(dialogs::DialogFont(11));
+
+    Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
+    Image1 = new QLabel(this);
+    Image1->setGeometry(16, 16, 272, 88);
+    Image1->setPixmap(artwork::QuestionMarksPicture());
+    // Last pixel column a line may use: inside the bevel's two-pixel frame, one pixel clear of it.
+    const int right = Bevel1->geometry().right() - 3;
+    Label1 = MakeLine(this, tr("You will suffer a score of Par + 10 if you click 'Yes'"), 32, 112, right);
+    Label2 = MakeLine(this, tr("and take your lumps. If you click 'No' you will be"), 40, 128, right);
+    Label3 = MakeLine(this, tr("returned to the current game. Life's tough. You decide."), 32, 144, right);
+
+    OKBtn = new QPushButton(tr("Yes"), this);
+    OKBtn->setGeometry(79, 180, 75, 25);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(tr("No"), this);
+    CancelBtn->setGeometry(159, 180, 75, 25);
+    setTabOrder(OKBtn, CancelBtn);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+}
+
+void TDecisionDialog::CancelBtnClick() {
+    hide();
+    game::DecisionNo();
+}
+
+void TDecisionDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        dialogs::CenterOnScreen(*this);
+    QDialog::showEvent(event);
+}
+
+// The close box puts the question away; the game goes on as with "No".
+void TDecisionDialog::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
