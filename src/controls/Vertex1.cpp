@@ -67,14 +67,12 @@ void TOrbVertex1::setPenWidth(int width) {
     update();
 }
 
-int TOrbVertex1::CenterX() {
-    FCenterX = x() + width() / 2;
-    return FCenterX;
+int TOrbVertex1::CenterX() const {
+    return x() + width() / 2;
 }
 
-int TOrbVertex1::CenterY() {
-    FCenterY = y() + height() / 2;
-    return FCenterY;
+int TOrbVertex1::CenterY() const {
+    return y() + height() / 2;
 }
 
 void TOrbVertex1::setCenterX(int) {

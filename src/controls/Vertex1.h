@@ -31,8 +31,8 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     void setPenWidth(int width);
 
     // The centre follows the current bounds on every read; writing one never moves the square.
-    int CenterX();
-    int CenterY();
+    int CenterX() const;
+    int CenterY() const;
     void setCenterX(int ignored);
     void setCenterY(int ignored);
 
@@ -60,8 +60,6 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     game::VertexRecord* m_record = &m_ownRecord;
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
-    int FCenterX = 0;
-    int FCenterY = 0;
     // A left press that may still end in a click (cleared by the release or a double click).
     bool m_clickPending = false;
 };
