@@ -1,4 +1,7 @@
 # Fails when a Linguist source holds an entry that is not translated yet or no longer used.
+if(DEFINED TS_LIST)
+  string(REPLACE "|" ";" TS_FILES "${TS_LIST}")
+endif()
 foreach(ts IN LISTS TS_FILES)
   file(READ "${ts}" text)
   string(REGEX MATCHALL "<source>[^<]*</source>[^<]*<translation type=\"(unfinished|vanished|obsolete)\"" open

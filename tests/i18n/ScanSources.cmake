@@ -1,4 +1,6 @@
 # Scans the code into copies of the translations and checks that nothing is left unfinished.
+string(REPLACE "|" ";" TS_FILES "${TS_LIST}")
+string(REPLACE "|" ";" SOURCES "${SOURCES}")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(copies "")
@@ -11,5 +13,5 @@ execute_process(COMMAND "${LUPDATE}" -silent -locations none ${SOURCES} -ts ${co
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed: ${result}")
 endif()
-set(TS_FILES "${copies}")
+string(REPLACE ";" "|" TS_LIST "${copies}")
 include("${CHECK}")
