@@ -20,8 +20,6 @@ void CountUp(std::int32_t& value) {
     if (value < INT32_MAX) ++value;
 }
 
-bool SameGameStillInPlay(std::uint32_t askedAbout) { return !Puzzle.GameOver && askedAbout == Puzzle.Serial; }
-
 }  // namespace
 
 std::string_view FormatAverage(double average, char* buffer) {
@@ -93,7 +91,6 @@ void NewGameClick() {
         NewPuzzle();
         return;
     }
-    Session.NewPuzzleDecisionSerial = Puzzle.Serial;
     CurrentBoard().OpenDialog(Dialog::GameNotOverDecision);
 }
 
@@ -105,14 +102,14 @@ void DrawGraphClick() {
         Streak() = 0;
         return;
     }
-    Session.DrawGraphDecisionSerial = Puzzle.Serial;
     CurrentBoard().OpenDialog(Dialog::GameNotOverDecision2);
 }
 
+// "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
+// have stood open while the settings dialog started another). Only a game that already
+// ended, and so was rated by its own end, is not rated again.
 void NewPuzzleDecisionYes() {
-    // A game that ended while the question stood open was rated by its own end: only the
-    // new puzzle the player asked for follows.
-    if (SameGameStillInPlay(Session.NewPuzzleDecisionSerial)) {
+    if (!Puzzle.GameOver) {
         Streak() = 0;
         UpdateSessionAverage();
     }
@@ -120,7 +117,7 @@ void NewPuzzleDecisionYes() {
 }
 
 void DrawGraphDecisionYes() {
-    if (!SameGameStillInPlay(Session.DrawGraphDecisionSerial)) return;
+    if (Puzzle.GameOver) return;
     Streak() = 0;
     UpdateSessionAverage();
     ShowSolution();
