@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "HelpViewer.h"
 #include "Main.h"
+#include "SessionEnd.h"
 #include "SettingsFile.h"
 #include "State.h"
 #include "Windows.h"
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(board::Level1->Surface, &board::TBoardSurface::firstPainted, &app,
                      &board::CreateDialogs);
     board::Level1->ShowCentered();
+    // Logout, shutdown and a closed terminal keep the run's progress too.
+    board::SaveSettingsAtSessionEnd(app);
 
     const int result = QApplication::exec();
     board::DestroyWindows();
