@@ -3,7 +3,8 @@
 player's own, turns teaching mode off in the settings dialog by keyboard (Ctrl+Z, Shift+Tab,
 Space, Enter, typed through the XTEST extension), then ends the run with SIGTERM as a logout
 does, and checks that the game ended, that the file holds TeachingModeOn=0 and every other
-key, and that the player's own lines are still there.
+key, and that the player's own lines are still there. SIGHUP and SIGINT then each end a
+run that started without a file, which must leave one with all the keys.
 
 Usage: sigterm_saves_settings.py PATH_TO_SPECTRUMIX
 """
@@ -132,7 +133,25 @@ def main():
         if written["NumOfVertices"] != "9":
             fail("NumOfVertices is %r, not the 9 the run started with" % written["NumOfVertices"])
 
-    print("PASS: a setting changed in the dialog survived SIGTERM with every other line kept")
+        for other in (signal.SIGHUP, signal.SIGINT):
+            os.remove(path)
+            game = subprocess.Popen([binary], env=env)
+            if wait_for(lambda: find_board(d), 30, game) is None:
+                fail("no board window appeared", game)
+            game.send_signal(other)
+            try:
+                code = game.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                fail("the game did not end on signal %d" % other, game)
+            if code != 0 or not os.path.exists(path):
+                fail("signal %d: code %d, file written: %s" % (other, code, os.path.exists(path)))
+            with open(path, encoding="latin-1") as f:
+                written = {line.split("=", 1)[0] for line in f if "=" in line}
+            if any(key not in written for key in KEYS):
+                fail("signal %d left keys out of the file" % other)
+
+    print("PASS: a setting changed in the dialog survived SIGTERM with every other line kept;"
+          " SIGHUP and SIGINT save too")
     print("1 passed, 0 failed")
 
 
