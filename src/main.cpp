@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "Language.h"
 #include "Main.h"
+#include "SessionEnd.h"
 #include "SettingsFile.h"
 #include "State.h"
 #include "Windows.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(board::Level1->Surface, &board::TBoardSurface::firstPainted, &app,
                      &board::CreateDialogs);
     board::Level1->ShowCentered();
+    // Logout, shutdown and a closed terminal keep the run's progress too.
+    board::SaveSettingsAtSessionEnd(app);
 
     const int result = QApplication::exec();
     board::DestroyWindows();

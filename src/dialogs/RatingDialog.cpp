@@ -87,6 +87,10 @@ void TRatingDialog::showEvent(QShowEvent* event) {
         FormShow();
     }
     QDialog::showEvent(event);
+    // Each opening starts on "OK", so Enter never answers an offer with the "No" that had
+    // the focus from an earlier opening.
+    if (!event->spontaneous())
+        OKBtn->setFocus();
 }
 
 void TRatingDialog::closeEvent(QCloseEvent* event) {

@@ -22,10 +22,6 @@ void CountUp(std::int32_t& value) {
         ++value;
 }
 
-bool SameGameStillInPlay(std::uint32_t askedAbout) {
-    return !Puzzle.GameOver && askedAbout == Puzzle.Serial;
-}
-
 }  // namespace
 
 std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, char* buffer) {
@@ -104,7 +100,6 @@ void NewGameClick() {
         NewPuzzle();
         return;
     }
-    Session.NewPuzzleDecisionSerial = Puzzle.Serial;
     CurrentBoard().OpenDialog(Dialog::GameNotOverDecision);
 }
 
@@ -117,14 +112,14 @@ void DrawGraphClick() {
         Streak() = 0;
         return;
     }
-    Session.DrawGraphDecisionSerial = Puzzle.Serial;
     CurrentBoard().OpenDialog(Dialog::GameNotOverDecision2);
 }
 
+// "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
+// have stood open while the settings dialog started another). Only a game that already
+// ended, and so was rated by its own end, is not rated again.
 void NewPuzzleDecisionYes() {
-    // A game that ended while the question stood open was rated by its own end: only the
-    // new puzzle the player asked for follows.
-    if (SameGameStillInPlay(Session.NewPuzzleDecisionSerial)) {
+    if (!Puzzle.GameOver) {
         Streak() = 0;
         UpdateSessionAverage();
     }
@@ -132,7 +127,7 @@ void NewPuzzleDecisionYes() {
 }
 
 void DrawGraphDecisionYes() {
-    if (!SameGameStillInPlay(Session.DrawGraphDecisionSerial))
+    if (Puzzle.GameOver)
         return;
     Streak() = 0;
     UpdateSessionAverage();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 #include <variant>
+#include <vector>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -21,46 +22,43 @@ using FlagField = bool GameSettings::*;
 struct SettingKey {
     const char* key;
     std::variant<IntegerField, FlagField> field;
+    // Place of the key in the order a closing game writes them, which is also the order in
+    // which missing keys join the file.
+    int writePosition;
 };
 
-// The order in which a starting game reads its settings.
-constexpr std::array<SettingKey, 15> kReadOrder{{
-    {"RandomNumberOfVertices", &GameSettings::RandomNumberOfVertices},
-    {"NumOfVertices", &GameSettings::NumberOfVertices},
-    {"ShowEdges", &GameSettings::ShowEdges},
-    {"RandomEdgeProbability", &GameSettings::RandomEdgeProbability},
-    {"EdgeNumFactor", &GameSettings::EdgeProbability},
-    {"RandomNumberOfColors", &GameSettings::RandomNumberOfColors},
-    {"NumOfColors", &GameSettings::NumberOfColors},
-    {"ShowToolTips", &GameSettings::ShowToolTips},
-    {"TeachingModeOn", &GameSettings::TeachingMode},
-    {"TeachingModePrimaryLevel", &GameSettings::TeachingModePrimaryLevel},
-    {"TeachingModeSecondaryLevel", &GameSettings::TeachingModeSecondaryLevel},
-    {"TeachingModeLastGameGood", &GameSettings::TeachingModeLastGameGood},
-    {"TeachingModeConsecutiveGoodGames", &GameSettings::TeachingModeConsecutiveGoodGames},
-    {"PlayComputer", &GameSettings::PlayComputer},
-    {"TimerActive", &GameSettings::TimerActive},
+// In the order in which a starting game reads its settings.
+constexpr std::array<SettingKey, 15> kKeys{{
+    {"RandomNumberOfVertices", &GameSettings::RandomNumberOfVertices, 2},
+    {"NumOfVertices", &GameSettings::NumberOfVertices, 0},
+    {"ShowEdges", &GameSettings::ShowEdges, 1},
+    {"RandomEdgeProbability", &GameSettings::RandomEdgeProbability, 4},
+    {"EdgeNumFactor", &GameSettings::EdgeProbability, 5},
+    {"RandomNumberOfColors", &GameSettings::RandomNumberOfColors, 3},
+    {"NumOfColors", &GameSettings::NumberOfColors, 6},
+    {"ShowToolTips", &GameSettings::ShowToolTips, 7},
+    {"TeachingModeOn", &GameSettings::TeachingMode, 8},
+    {"TeachingModePrimaryLevel", &GameSettings::TeachingModePrimaryLevel, 9},
+    {"TeachingModeSecondaryLevel", &GameSettings::TeachingModeSecondaryLevel, 10},
+    {"TeachingModeLastGameGood", &GameSettings::TeachingModeLastGameGood, 11},
+    {"TeachingModeConsecutiveGoodGames", &GameSettings::TeachingModeConsecutiveGoodGames, 12},
+    {"PlayComputer", &GameSettings::PlayComputer, 13},
+    {"TimerActive", &GameSettings::TimerActive, 14},
 }};
 
-// The order in which a closing game writes them; an interrupted save leaves the new values
-// of a prefix of this list in the file.
-constexpr std::array<SettingKey, 15> kWriteOrder{{
-    {"NumOfVertices", &GameSettings::NumberOfVertices},
-    {"ShowEdges", &GameSettings::ShowEdges},
-    {"RandomNumberOfVertices", &GameSettings::RandomNumberOfVertices},
-    {"RandomNumberOfColors", &GameSettings::RandomNumberOfColors},
-    {"RandomEdgeProbability", &GameSettings::RandomEdgeProbability},
-    {"EdgeNumFactor", &GameSettings::EdgeProbability},
-    {"NumOfColors", &GameSettings::NumberOfColors},
-    {"ShowToolTips", &GameSettings::ShowToolTips},
-    {"TeachingModeOn", &GameSettings::TeachingMode},
-    {"TeachingModePrimaryLevel", &GameSettings::TeachingModePrimaryLevel},
-    {"TeachingModeSecondaryLevel", &GameSettings::TeachingModeSecondaryLevel},
-    {"TeachingModeLastGameGood", &GameSettings::TeachingModeLastGameGood},
-    {"TeachingModeConsecutiveGoodGames", &GameSettings::TeachingModeConsecutiveGoodGames},
-    {"PlayComputer", &GameSettings::PlayComputer},
-    {"TimerActive", &GameSettings::TimerActive},
-}};
+// Every key has its own place in the write order.
+constexpr bool WriteOrderIsComplete() {
+    std::array<bool, kKeys.size()> taken{};
+    for (const SettingKey& entry : kKeys) {
+        if (entry.writePosition < 0 || entry.writePosition >= static_cast<int>(kKeys.size()) ||
+            taken[static_cast<std::size_t>(entry.writePosition)]) {
+            return false;
+        }
+        taken[static_cast<std::size_t>(entry.writePosition)] = true;
+    }
+    return true;
+}
+static_assert(WriteOrderIsComplete());
 
 bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -144,12 +142,17 @@ std::int32_t ReadIntegerText(std::string_view text, std::int32_t defaultValue) {
 }
 
 void LoadSettings() {
-    const std::string path = SettingsFilePath();
+    std::array<std::string_view, kKeys.size()> names;
+    for (std::size_t i = 0; i < kKeys.size(); ++i) names[i] = kKeys[i].key;
+    // One reading for all keys, so that every value comes from the same version of the file.
+    // Values are read whole, however long: cutting one short could turn nonsense such as
+    // "12345678901" into a number.
+    const std::vector<std::optional<std::string>> texts =
+        ini::ReadValues(SettingsFilePath(), kSettingsSection, names);
     const GameSettings defaults;
-    for (const SettingKey& entry : kReadOrder) {
-        // Values are read whole, however long: cutting one short could turn nonsense such
-        // as "12345678901" into a number.
-        const std::string text = ini::ReadValue(path, kSettingsSection, entry.key).value_or("");
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        const SettingKey& entry = kKeys[i];
+        const std::string text = texts[i].value_or("");
         if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
             Settings.*(*integer) = ReadIntegerText(text, defaults.*(*integer));
         } else {
@@ -162,17 +165,21 @@ void LoadSettings() {
 }
 
 std::optional<std::string> SaveSettings() {
-    const std::string path = SettingsFilePath();
-    for (const SettingKey& entry : kWriteOrder) {
-        std::string text;
+    std::array<std::string, kKeys.size()> texts;
+    std::array<ini::Entry, kKeys.size()> entries;
+    for (const SettingKey& entry : kKeys) {
+        const auto at = static_cast<std::size_t>(entry.writePosition);
         if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
-            text = std::to_string(Settings.*(*integer));
+            texts[at] = std::to_string(Settings.*(*integer));
         } else {
-            text = (Settings.*std::get<FlagField>(entry.field)) ? "1" : "0";
+            texts[at] = (Settings.*std::get<FlagField>(entry.field)) ? "1" : "0";
         }
-        if (!ini::WriteValue(path, kSettingsSection, entry.key, text)) {
-            return std::string("Unable to write to ") + kSettingsFileName;
-        }
+        entries[at] = {entry.key, texts[at]};
+    }
+    // All fifteen in one replace of the file: the file holds either the whole set of this
+    // run or the whole set it held before, never a mix of two runs.
+    if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, entries)) {
+        return std::string("Unable to write to ") + kSettingsFileName;
     }
     return std::nullopt;
 }

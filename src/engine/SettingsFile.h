@@ -16,12 +16,13 @@ inline constexpr const char* kSettingsSection = "Level 1";
 // ~/.config/SpEcTrUmIx.ini.
 std::string SettingsFilePath();
 
-// Fills every GameSettings field from the file; anything missing or unusable gives the
-// default. Never fails.
+// Fills every GameSettings field from one reading of the file; anything missing or unusable
+// gives the default. Never fails.
 void LoadSettings();
 
-// Writes all fifteen keys, each as its own all-or-nothing update. Returns nothing on
-// success, else the error "Unable to write to SpEcTrUmIx.ini" (without the full stop).
+// Writes all fifteen keys in a single all-or-nothing update that keeps every other line.
+// Returns nothing on success, else the error "Unable to write to SpEcTrUmIx.ini" (without
+// the full stop), with the file as it was.
 std::optional<std::string> SaveSettings();
 
 // The file's integer syntax: leading spaces, then an optional sign and decimal digits, or

@@ -112,7 +112,7 @@ struct PuzzleState {
     // changes the settings for the next puzzle, never the rules of the one being played.
     std::int32_t VertexCount = 0;
     bool EdgesShown = false;
-    // Counts puzzles made, so a decision asked about one game never acts on another.
+    // Counts puzzles made.
     std::uint32_t Serial = 0;
 };
 
@@ -122,9 +122,6 @@ struct SessionState {
     std::int64_t SessionTotalFromPar = 0;
     std::int32_t SessionGameCount = 0;
     bool DrawGraphFirstUse = true;
-    // Which puzzle the open decision dialogs asked about (0: none asked yet).
-    std::uint32_t NewPuzzleDecisionSerial = 0;
-    std::uint32_t DrawGraphDecisionSerial = 0;
 };
 
 struct BoardLayout {

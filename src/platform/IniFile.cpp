@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,13 +114,126 @@ std::string_view LineBreakOf(std::string_view text) {
     return "\n";
 }
 
+// ---- UTF-16 files ----------------------------------------------------------------------
+
+// Some editors save a file as UTF-16 with its byte-order mark. Such a file is parsed as the
+// UTF-8 text it stands for (its mark becoming the UTF-8 mark the parser already skips) and
+// written back in UTF-16 with the same byte order, so that it never mixes two encodings.
+enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+Encoding EncodingOf(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE"))
+        return Encoding::Utf16LittleEndian;
+    if (bytes.starts_with("\xFE\xFF"))
+        return Encoding::Utf16BigEndian;
+    return Encoding::Utf8;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Nothing when the bytes are not whole, well-paired UTF-16 code units: such a file could
+// not be written back exactly, so it is treated as unreadable.
+std::optional<std::string> DecodeUtf16(std::string_view bytes, Encoding encoding) {
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool little = encoding == Encoding::Utf16LittleEndian;
+    const auto unit = [&](std::size_t i) {
+        const auto lo = static_cast<unsigned char>(bytes[i + (little ? 0 : 1)]);
+        const auto hi = static_cast<unsigned char>(bytes[i + (little ? 1 : 0)]);
+        return static_cast<std::uint32_t>(hi << 8 | lo);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        std::uint32_t c = unit(i);
+        if (c >= 0xDC00 && c <= 0xDFFF)
+            return std::nullopt;
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 2 >= bytes.size())
+                return std::nullopt;
+            const std::uint32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return std::nullopt;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+// Nothing when the text is not valid UTF-8 (a name or value given in another encoding).
+std::optional<std::string> EncodeUtf16(std::string_view text, Encoding encoding) {
+    const bool little = encoding == Encoding::Utf16LittleEndian;
+    std::string out;
+    out.reserve(text.size() * 2);
+    const auto put = [&](std::uint32_t u) {
+        const char lo = static_cast<char>(u & 0xFF);
+        const char hi = static_cast<char>(u >> 8);
+        out.push_back(little ? lo : hi);
+        out.push_back(little ? hi : lo);
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        std::uint32_t c = 0;
+        if (lead < 0x80) {
+            length = 1, c = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2, c = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, c = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4, c = lead & 0x07;
+        } else {
+            return std::nullopt;
+        }
+        if (i + length > text.size())
+            return std::nullopt;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            c = c << 6 | (next & 0x3F);
+        }
+        static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return std::nullopt;
+        if (c >= 0x10000) {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            put(c);
+        }
+        i += length;
+    }
+    return out;
+}
+
 // ---- files ----------------------------------------------------------------------------
 
 enum class ReadStatus { Ok, Missing, Failed };
 
 struct FileContent {
     ReadStatus status = ReadStatus::Failed;
-    std::string text;
+    std::string text;  // UTF-8, whatever the encoding on disk
+    Encoding encoding = Encoding::Utf8;
     struct stat info {};
 };
 
@@ -130,11 +246,14 @@ FileContent ReadWholeFile(const std::string& path) {
         return result;
     }
     // Anything but a regular file (a directory in the file's place, a device) is not a
-    // settings file: reading gives nothing and writing must not replace it.
-    if (::fstat(fd, &result.info) != 0 || !S_ISREG(result.info.st_mode)) {
+    // settings file: reading gives nothing and writing must not replace it. Neither does a
+    // file too large to be one.
+    if (::fstat(fd, &result.info) != 0 || !S_ISREG(result.info.st_mode) ||
+        static_cast<std::uint64_t>(result.info.st_size) > kLargestFile) {
         ::close(fd);
         return result;
     }
+    std::string bytes;
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -146,9 +265,23 @@ FileContent ReadWholeFile(const std::string& path) {
             ::close(fd);
             return result;
         }
-        result.text.append(buffer, static_cast<std::size_t>(n));
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the same bound.
+        if (bytes.size() > kLargestFile) {
+            ::close(fd);
+            return result;
+        }
     }
     ::close(fd);
+    result.encoding = EncodingOf(bytes);
+    if (result.encoding == Encoding::Utf8) {
+        result.text = std::move(bytes);
+    } else {
+        std::optional<std::string> decoded = DecodeUtf16(bytes, result.encoding);
+        if (!decoded)
+            return result;
+        result.text = std::move(*decoded);
+    }
     result.status = ReadStatus::Ok;
     return result;
 }
@@ -214,12 +347,48 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
+std::string TemporaryPrefix(const std::string& base) {
+    return "." + base + ".tmp-";
+}
+
+// Removes the temporary files that earlier runs left beside the target when they were killed
+// in the middle of a save: those whose process no longer runs, and those bearing this
+// process's own number (a save always removes its own, so such a file belongs to an earlier
+// process that had the same number). A file of a game that is saving right now stays.
+void RemoveLeftoverTemporaries(const std::string& dir, const std::string& base) {
+    DIR* listing = ::opendir(dir.c_str());
+    if (listing == nullptr)
+        return;
+    const std::string prefix = TemporaryPrefix(base);
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        // The rest is "<pid>-<n>", both decimal.
+        const std::string_view rest = name.substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size() ||
+            rest.find_first_not_of("0123456789-") != std::string_view::npos ||
+            rest.find('-', dash + 1) != std::string_view::npos || dash > 9) {
+            continue;
+        }
+        const long pid = std::stol(std::string(rest.substr(0, dash)));
+        const bool running = pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (!running)
+            leftovers.emplace_back(name);
+    }
+    ::closedir(listing);
+    for (const std::string& name : leftovers) ::unlink((dir + "/" + name).c_str());
+}
+
 // Creates a fresh temporary file beside the target. Mode 0666 lets the umask decide the
 // permissions of a brand-new settings file, as for any file the player's programs create.
 int CreateTemporary(const std::string& dir, const std::string& base, std::string& tempPath) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = dir + "/." + base + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        tempPath =
+            dir + "/" + TemporaryPrefix(base) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -237,6 +406,7 @@ void SyncDirectory(const std::string& dir) {
 
 bool ReplaceFile(const std::string& target, std::string_view newText, const FileContent& old) {
     const std::string dir = DirectoryOf(target);
+    RemoveLeftoverTemporaries(dir, BaseNameOf(target));
     std::string tempPath;
     const int fd = CreateTemporary(dir, BaseNameOf(target), tempPath);
     if (fd < 0)
@@ -319,6 +489,12 @@ std::string SetValue(std::string_view fileText, std::string_view section, std::s
     return result;
 }
 
+std::string SetValues(std::string_view fileText, std::string_view section, std::span<const Entry> entries) {
+    std::string result(fileText);
+    for (const auto& [key, value] : entries) result = SetValue(result, section, key, value);
+    return result;
+}
+
 bool IsWritable(std::string_view section, std::string_view key, std::string_view value) {
     const auto hasBreak = [](std::string_view s) {
         return s.find_first_of("\r\n") != std::string_view::npos;
@@ -339,16 +515,26 @@ bool IsWritable(std::string_view section, std::string_view key, std::string_view
 
 std::optional<std::string> ReadValue(const std::string& path, std::string_view section,
                                      std::string_view key) {
-    const FileContent file = ReadWholeFile(path);
-    if (file.status != ReadStatus::Ok)
-        return std::nullopt;
-    return text::FindValue(file.text, section, key);
+    return ReadValues(path, section, std::span(&key, 1)).front();
 }
 
-bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
-                std::string_view value) {
-    if (path.empty() || !text::IsWritable(section, key, value))
+std::vector<std::optional<std::string>> ReadValues(const std::string& path, std::string_view section,
+                                                   std::span<const std::string_view> keys) {
+    const FileContent file = ReadWholeFile(path);
+    std::vector<std::optional<std::string>> values(keys.size());
+    if (file.status != ReadStatus::Ok)
+        return values;
+    for (std::size_t i = 0; i < keys.size(); ++i) values[i] = text::FindValue(file.text, section, keys[i]);
+    return values;
+}
+
+bool WriteValues(const std::string& path, std::string_view section, std::span<const Entry> entries) {
+    if (path.empty())
         return false;
+    for (const auto& [key, value] : entries) {
+        if (!text::IsWritable(section, key, value))
+            return false;
+    }
     const std::optional<std::string> target = ResolveLinks(path);
     if (!target || !MakeDirectories(DirectoryOf(*target)))
         return false;
@@ -356,11 +542,25 @@ bool WriteValue(const std::string& path, std::string_view section, std::string_v
     if (old.status == ReadStatus::Failed)
         return false;
     // A file the player made read-only stays as it is, although the directory would allow
-    // replacing it.
-    if (old.status == ReadStatus::Ok && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) {
+    // replacing it, and even when the game runs as root, which the bits do not stop.
+    if (old.status == ReadStatus::Ok &&
+        ((old.info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)) {
         return false;
     }
-    return ReplaceFile(*target, text::SetValue(old.text, section, key, value), old);
+    std::string newText = text::SetValues(old.text, section, entries);
+    if (old.encoding != Encoding::Utf8) {
+        std::optional<std::string> encoded = EncodeUtf16(newText, old.encoding);
+        if (!encoded)
+            return false;
+        newText = std::move(*encoded);
+    }
+    return ReplaceFile(*target, newText, old);
+}
+
+bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
+                std::string_view value) {
+    const Entry entry{key, value};
+    return WriteValues(path, section, std::span(&entry, 1));
 }
 
 }  // namespace ini

@@ -1,16 +1,28 @@
 // A small INI store that keeps a hand-edited file the way its owner left it.
 //
-// Two operations: read the text of a key in a section, and write the text of a key. A write
-// touches only the one line it replaces (or the one or two lines it adds); comments, blank
-// lines, other sections, unknown keys, a byte-order mark and line endings stay byte for byte.
-// Section and key names match regardless of letter case (ASCII). Plain C++ and POSIX, no Qt.
+// Two operations: read the texts of keys in a section, and write the texts of keys. A write
+// touches only the lines it replaces (or the lines it adds); comments, blank lines, other
+// sections, unknown keys, a byte-order mark and line endings stay byte for byte. Section and
+// key names match regardless of letter case (ASCII). A file that starts with a UTF-16
+// byte-order mark is read as UTF-16 text and written back in UTF-16 with the same byte
+// order. Plain C++ and POSIX, no Qt.
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ini {
+
+// No settings file comes near this size: a larger file is not read (it counts as unreadable)
+// and never replaced, so that a stray huge file costs neither time nor memory.
+inline constexpr std::size_t kLargestFile = std::size_t{1} << 20;
+
+using Entry = std::pair<std::string_view, std::string_view>;  // key, value
 
 // The value of `key` in `section` of the file at `path`, without the spaces around it;
 // nothing when the file, the section or the key is missing or the file cannot be read.
@@ -18,13 +30,26 @@ namespace ini {
 // section), the first one counts. Values are read whole, however long the line.
 std::optional<std::string> ReadValue(const std::string& path, std::string_view section, std::string_view key);
 
-// Sets `key` in `section` of the file at `path` to `value`, creating the directory, the
-// file and the section when missing. All or nothing: the new text goes to a temporary file
-// beside the target, is flushed to disk and renamed over it, so a crash or a full disk
-// never leaves a torn file. The file keeps its permission bits, and a symbolic link is
+// The values of `keys`, in their order, from a single reading of the file, so that they all
+// belong to the same version of it.
+std::vector<std::optional<std::string>> ReadValues(const std::string& path, std::string_view section,
+                                                   std::span<const std::string_view> keys);
+
+// Sets every key of `entries` in `section` of the file at `path` to its value, in the order
+// given (keys missing from the section join it in that order), creating the directory, the
+// file and the section when missing. All or nothing for the whole set: the new text goes to
+// a temporary file beside the target, is flushed to disk and renamed over it, so a crash, a
+// kill or a full disk leaves either the whole old file or the whole new one, never a torn
+// file nor a mix of old and new values. Temporary files left behind by processes that no
+// longer run are removed first. The file keeps its permission bits, and a symbolic link is
 // written through to its target rather than replaced. Returns false, with the old file
-// untouched, when the update cannot be made (or when a name or the value would break the
-// file's layout: a line break, or "=" / "]" in a name).
+// untouched, when the update cannot be made: a file without any write permission bit (even
+// for root), one larger than kLargestFile, one that is not valid UTF-16 after a UTF-16
+// byte-order mark, or a name or value that would break the file's layout (a line break, or
+// "=" / "]" in a name).
+bool WriteValues(const std::string& path, std::string_view section, std::span<const Entry> entries);
+
+// WriteValues for a single key.
 bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
                 std::string_view value);
 
@@ -38,6 +63,9 @@ std::optional<std::string> FindValue(std::string_view fileText, std::string_view
 // The file text after setting the key; `fileText` empty stands for a new file.
 std::string SetValue(std::string_view fileText, std::string_view section, std::string_view key,
                      std::string_view value);
+
+// SetValue for each entry in turn.
+std::string SetValues(std::string_view fileText, std::string_view section, std::span<const Entry> entries);
 
 // Whether a section name, key name and value can be written without changing the
 // meaning of any other line.

@@ -210,11 +210,36 @@ TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
     EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_EQ(board.solutionEdges.size(), lines) << "the dialog only closes";
 
-    // A question about an earlier game never ends the next one.
+}
+
+// The question stood open while the settings dialog's OK started another puzzle: "Yes" then
+// does what it says to the game in play, whichever puzzle it was first asked about.
+TEST_F(EngineTest, AQuestionLeftOpenAcrossANewPuzzleActsOnTheGameInPlay) {
     StartExample(true);
+    Settings.TeachingModeConsecutiveGoodGames = 1;
+    NewGameClick();
+    StartExample(true);  // the settings dialog's OK
+    Paint(Puzzle.HiddenColoring[1], 1);
+    const std::uint32_t played = Puzzle.Serial;
+    NewPuzzleDecisionYes();
+    EXPECT_EQ(Session.SessionGameCount, 1) << "the game in play is rated";
+    EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_NE(Puzzle.Serial, played);
+
+    // Draw Graph path (its first use is free, the second asks).
+    DrawGraphClick();
+    StartExample(true);
+    Settings.TeachingModeConsecutiveGoodGames = 1;
+    DrawGraphClick();
+    StartExample(true);
+    Paint(Puzzle.HiddenColoring[1], 1);
+    const std::size_t lines = board.solutionEdges.size();
     DrawGraphDecisionYes();
-    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_TRUE(Puzzle.GameOver) << "the solution of the game in play is shown";
+    EXPECT_GT(board.solutionEdges.size(), lines);
     EXPECT_EQ(Session.SessionGameCount, 2);
+    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
 }
 
 TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {

@@ -1,9 +1,11 @@
 // The INI store against files as players and editors leave them.
 #include "IniFile.h"
 
+#include <algorithm>
 #include <string>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -63,8 +65,9 @@ TEST_F(IniFileTest, ReadsHandEditedFilesLeniently) {
     EXPECT_EQ(ini::ReadValue(dir.path(), "Level 1", "Size"), std::nullopt) << "a directory reads as nothing";
 }
 
+// Lines far longer than any read buffer, in a file within the size bound.
 TEST_F(IniFileTest, ReadsAndRewritesVeryLongLinesWhole) {
-    const std::string longValue(3 * 1024 * 1024 + 7, '7');
+    const std::string longValue(ini::kLargestFile / 2 + 7, '7');
     WriteBytes(file, "[S]\nBig=" + longValue + "\nSmall=1\n");
     EXPECT_EQ(Read("S", "Big"), longValue);
 
@@ -207,13 +210,101 @@ TEST_F(IniFileTest, KeepsPermissionBitsAndGivesNewFilesTheUsualOnes) {
     EXPECT_EQ(info.st_mode & 07777, 0644u);
 }
 
+// Also when the game runs as root, which the permission bits alone would not stop.
 TEST_F(IniFileTest, AReadOnlyFileIsNotReplacedBehindThePlayersBack) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write any file";
     WriteBytes(file, "[Level 1]\nA=1\n");
     ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
     EXPECT_FALSE(ini::WriteValue(file, "Level 1", "A", "2"));
     EXPECT_EQ(ReadBytes(file), "[Level 1]\nA=1\n");
+    EXPECT_EQ(Read("Level 1", "A"), "1") << "it still reads";
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"settings.ini"});
+}
+
+TEST_F(IniFileTest, SeveralKeysGoInOneReplaceInTheOrderGiven) {
+    WriteBytes(file, "; mine\n[Level 1]\nB=old\n");
+    const ini::Entry entries[] = {{"C", "3"}, {"B", "2"}, {"A", "1"}};
+    ASSERT_TRUE(ini::WriteValues(file, "Level 1", entries));
+    EXPECT_EQ(ReadBytes(file), "; mine\n[Level 1]\nB=2\nC=3\nA=1\n");
+    const std::string_view keys[] = {"A", "B", "Z"};
+    EXPECT_EQ(ini::ReadValues(file, "Level 1", keys),
+              (std::vector<std::optional<std::string>>{"1", "2", std::nullopt}));
+
+    // One bad entry stops the whole set.
+    const ini::Entry bad[] = {{"A", "9"}, {"B", "two\nlines"}};
+    EXPECT_FALSE(ini::WriteValues(file, "Level 1", bad));
+    EXPECT_EQ(Read("Level 1", "A"), "1");
+}
+
+TEST_F(IniFileTest, LeftoversOfKilledSavesAreRemovedOthersStay) {
+    // A process that has ended: its number is free again.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string dead = ".settings.ini.tmp-" + std::to_string(child) + "-7";
+    const std::string mine = ".settings.ini.tmp-" + std::to_string(::getpid()) + "-99";
+    // A game saving at this moment (the test's parent stands in for it), and files of another
+    // name or shape.
+    const std::string running = ".settings.ini.tmp-" + std::to_string(::getppid()) + "-1";
+    for (const std::string& name : {dead, mine, running, std::string(".settings.ini.tmp-x-1"),
+                                    std::string(".other.ini.tmp-") + std::to_string(child) + "-1"}) {
+        WriteBytes(dir / name, "half");
+    }
+    ASSERT_TRUE(ini::WriteValue(file, "Level 1", "A", "1"));
+    std::vector<std::string> left = dir.Entries();
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected{running, ".settings.ini.tmp-x-1",
+                                      ".other.ini.tmp-" + std::to_string(child) + "-1", "settings.ini"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+}
+
+TEST_F(IniFileTest, AFileLargerThanAnySettingsFileIsNeitherReadNorReplaced) {
+    std::string huge = "[Level 1]\nA=1\n";
+    huge.resize(ini::kLargestFile + 1, ';');
+    WriteBytes(file, huge);
+    EXPECT_EQ(Read("Level 1", "A"), std::nullopt);
+    EXPECT_FALSE(ini::WriteValue(file, "Level 1", "A", "2"));
+    EXPECT_EQ(ReadBytes(file), huge);
+
+    huge.resize(ini::kLargestFile);
+    WriteBytes(file, huge);
+    EXPECT_EQ(Read("Level 1", "A"), "1") << "up to the bound the file is a settings file";
+}
+
+// The bytes of ASCII text in UTF-16 with a byte-order mark.
+std::string Utf16(std::string_view ascii, bool littleEndian) {
+    std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : ascii) {
+        out.push_back(littleEndian ? c : '\0');
+        out.push_back(littleEndian ? '\0' : c);
+    }
+    return out;
+}
+
+TEST_F(IniFileTest, AUtf16FileIsReadAndWrittenBackInUtf16) {
+    for (const bool little : {true, false}) {
+        // "é" and a character beyond the basic plane (a surrogate pair) in a comment.
+        const std::string accent = little ? std::string("\xE9\x00", 2) : std::string("\x00\xE9", 2);
+        const std::string clef = little ? "\x34\xD8\x1E\xDD" : "\xD8\x34\xDD\x1E";
+        const std::string before =
+            Utf16("; caf", little) + accent + clef + Utf16("\r\n[Level 1]\r\nA=1\r\n", little).substr(2);
+        WriteBytes(file, before);
+        EXPECT_EQ(Read("Level 1", "A"), "1");
+        const ini::Entry entries[] = {{"A", "2"}, {"B", "3"}};
+        ASSERT_TRUE(ini::WriteValues(file, "Level 1", entries));
+        EXPECT_EQ(ReadBytes(file), Utf16("; caf", little) + accent + clef +
+                                       Utf16("\r\n[Level 1]\r\nA=2\r\nB=3\r\n", little).substr(2));
+    }
+    // Half a character, or half a surrogate pair, is not UTF-16 that could be written back.
+    for (const std::string& broken :
+         {Utf16("[Level 1]\nA=1\n", true) + "\x41", Utf16("[Level 1]\nA=1\n", true) + "\x34\xD8"}) {
+        WriteBytes(file, broken);
+        EXPECT_EQ(Read("Level 1", "A"), std::nullopt);
+        EXPECT_FALSE(ini::WriteValue(file, "Level 1", "A", "2"));
+        EXPECT_EQ(ReadBytes(file), broken);
+    }
 }
 
 TEST_F(IniFileTest, WritesThroughSymbolicLinksToTheirTargets) {

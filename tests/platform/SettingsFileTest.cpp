@@ -10,6 +10,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -305,16 +307,72 @@ TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
     EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 }
 
-TEST_F(SettingsFileTest, TheFirstFailedUpdateStopsTheSaveAndEarlierOnesStay) {
-    const std::string firstThree = "[Level 1]\nNumOfVertices=14\nShowEdges=0\nRandomNumberOfVertices=1\n";
+TEST_F(SettingsFileTest, ASaveThatFailsPartWayWritesNoKeyAtAll) {
+    std::filesystem::create_directories(dir / "config");
+    WriteBytes(file, kDefaultFile);
     Settings = Unusual();
     std::optional<std::string> error;
     {
-        FullDisk full(firstThree.size());
+        // Room for the first keys of the new text, not for all of them.
+        FullDisk full(std::string_view(kDefaultFile).size());
         error = game::SaveSettings();
     }
     EXPECT_EQ(error, "Unable to write to SpEcTrUmIx.ini");
-    EXPECT_EQ(ReadBytes(file), firstThree);
+    EXPECT_EQ(ReadBytes(file), kDefaultFile);
+    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+}
+
+TEST_F(SettingsFileTest, AFileTooLargeForSettingsGivesTheDefaultsAndIsKept) {
+    std::string huge = "[Level 1]\nNumOfVertices=9\n";
+    huge.resize((std::size_t{1} << 20) + 1, ';');
+    Settings = Unusual();
+    GameSettings s = LoadFrom(huge);
+    EXPECT_EQ(s, GameSettings{});
+    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(ReadBytes(file), huge);
+}
+
+// A save killed at any moment (logout, a crash, the power) leaves the file holding one whole
+// set of settings, the old or the new, with the player's own lines, and its leftovers go
+// with the next save.
+TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
+    std::filesystem::create_directories(dir / "config");
+    const std::string own = "; mine\n[Other]\nNumOfVertices=1\n";
+    WriteBytes(file, own);
+    const GameSettings first{};
+    const GameSettings second = Unusual();
+    Settings = first;
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+
+    std::srand(14);
+    int sawSecond = 0;
+    for (int round = 0; round < 150; ++round) {
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            ::alarm(10);  // never outlives a test run that went wrong
+            for (bool flip = false;; flip = !flip) {
+                Settings = flip ? first : second;
+                (void)game::SaveSettings();
+            }
+        }
+        ::usleep(static_cast<useconds_t>(std::rand() % 4000));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+
+        Settings = GameSettings{};
+        game::LoadSettings();
+        ASSERT_TRUE(Settings == first || Settings == second) << "round " << round;
+        sawSecond += Settings == second ? 1 : 0;
+        const std::string text = ReadBytes(file);
+        ASSERT_EQ(text.substr(0, own.size()), own) << "round " << round;
+        ASSERT_EQ(text.find("[Level 1]"), text.rfind("[Level 1]"));
+    }
+    EXPECT_GT(sawSecond, 0) << "the kills did land during saves";
+
+    Settings = second;
+    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 }
 
 }  // namespace

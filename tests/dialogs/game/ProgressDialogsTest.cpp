@@ -158,6 +158,22 @@ TEST_F(ProgressDialogsTest, RatingButtonsEscapeAndTheCloseBox) {
     EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_TRUE(game::Settings.ShowEdges);
 
+    // The next offer opens on OK again, so Enter takes it, as the player sees it.
+    Reopen(perfect, true, 1);
+    Activate(&perfect);
+    EXPECT_EQ(perfect.focusWidget(), perfect.OKBtn);
+    Press(&perfect, Qt::Key_Return);
+    EXPECT_FALSE(game::Settings.ShowEdges) << "Enter took the offer";
+    Reopen(excellent, true, 3);
+    Activate(&excellent);
+    excellent.NoButton->setFocus();
+    Click(excellent.NoButton);
+    Reopen(excellent, true, 3);
+    Activate(&excellent);
+    EXPECT_EQ(excellent.focusWidget(), excellent.OKBtn);
+    excellent.hide();
+    game::Settings.ShowEdges = true;
+
     // Outside teaching mode OK only puts the dialog away.
     Reopen(perfect, false, 4);
     const game::GameSettings before = game::Settings;
