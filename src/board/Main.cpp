@@ -103,10 +103,6 @@ void TBoardSurface::paintEvent(QPaintEvent*) {
         QPainter painter(this);
         level1->FormPaint(painter);
     }
-    if (!m_painted) {
-        m_painted = true;
-        QMetaObject::invokeMethod(this, &TBoardSurface::firstPainted, Qt::QueuedConnection);
-    }
 }
 
 }  // namespace board
@@ -178,18 +174,17 @@ void TLevel1::CreateTitle() {
         TitleLabel[static_cast<std::size_t>(i + 1)] = label;
     }
 
-    ColorAllVertices = new QLabel(Surface);
+    // Drawn when first shown, at the ratio of the board's screen, not while the board is built.
+    ColorAllVertices =
+        new artwork::TPicture(&artwork::ColorAllVerticesPicture, artwork::ColorAllVerticesWords(), Surface);
     ColorAllVertices->setObjectName("ColorAllVertices");
-    const QPixmap colorAll = artwork::ColorAllVerticesPicture();
-    ColorAllVertices->setPixmap(colorAll);
-    ColorAllVertices->setGeometry(8, 8, 300, colorAll.isNull() ? 37 : colorAll.height());
+    ColorAllVertices->setGeometry(8, 8, 300, 37);
     ColorAllVertices->setToolTip("Vertices are initially black and purple");
 
-    PuzzleSolved = new QLabel(Surface);
+    PuzzleSolved =
+        new artwork::TPicture(&artwork::PuzzleSolvedPicture, artwork::PuzzleSolvedWords(), Surface);
     PuzzleSolved->setObjectName("PuzzleSolved");
-    const QPixmap solved = artwork::PuzzleSolvedPicture();
-    PuzzleSolved->setPixmap(solved);
-    PuzzleSolved->setGeometry(2, 2, 300, solved.isNull() ? 44 : solved.height());
+    PuzzleSolved->setGeometry(2, 2, 300, 44);
 }
 
 void TLevel1::CreateButtons() {
@@ -228,9 +223,13 @@ void TLevel1::CreatePainters() {
         {Purple, "PurplePainter", {564, 46}, game::clPurple, game::clFuchsia, &game::PurplePainterClick},
         {Green, "GreenPainter", {564, 14}, game::clGreen, game::clLime, &game::GreenPainterClick},
     };
+    // What a screen reader calls each painter, by colour index.
+    const char* const spoken[] = {"", QT_TR_NOOP("Blue"), QT_TR_NOOP("Red"), QT_TR_NOOP("Green"),
+                                  QT_TR_NOOP("Purple")};
     for (const PainterSetup& setup : setups) {
         auto* painter = new TColorButton(Surface);
         painter->setObjectName(setup.name);
+        painter->setAccessibleName(tr(spoken[setup.index]));
         painter->setGeometry(setup.start.left, setup.start.top, 30, 30);
         painter->setStyle(TToggleStyle::Toggle);
         painter->GroupIndex = 1;
@@ -297,6 +296,7 @@ void TLevel1::CreateVertices() {
         auto* vertex = new TOrbVertex1(Surface);
         vertex->setObjectName(QString("OrbVertex1%1").arg(k));
         vertex->setRecord(&game::BoardVertex[static_cast<std::size_t>(k)]);
+        vertex->setNumber(k);
         vertex->setGeometry(kBoardVertexStart[k].left, kBoardVertexStart[k].top, 40, 40);
         vertex->setPenColor(game::clFuchsia);
         vertex->setPenWidth(3);
@@ -309,6 +309,7 @@ void TLevel1::CreateVertices() {
     for (int k = 1; k <= game::kMaxVertices; ++k) {
         auto* twin = new TOrbVertex1(Surface);
         twin->setObjectName(QString("Comp%1Vert").arg(k));
+        twin->setNumber(k);
         twin->setGeometry(kSolutionVertexStart[k].left, kSolutionVertexStart[k].top, 40, 40);
         twin->setPenColor(game::clFuchsia);
         twin->setPenWidth(3);
@@ -585,18 +586,15 @@ void TLevel1::OpenDialog(game::Dialog dialog) {
             window = board::GameNotOverDecision2;
             break;
     }
-    if (window)
-        ShowModeless(window);
+    ShowModeless(window);
 }
 
 void TLevel1::SetOptionsShowEdges(bool checked) {
-    if (board::OptionsL1)
-        board::OptionsL1->SetShowEdgesBox(checked);
+    board::OptionsL1->SetShowEdgesBox(checked);
 }
 
 void TLevel1::SetOptionsVertexCount(int vertices) {
-    if (board::OptionsL1)
-        board::OptionsL1->SetVertexCount(vertices);
+    board::OptionsL1->SetVertexCount(vertices);
 }
 
 // --- the player's commands ------------------------------------------------------------
@@ -618,8 +616,7 @@ void TLevel1::Exit1Click() {
 }
 
 void TLevel1::Settings1Click() {
-    if (board::OptionsL1)
-        ShowModeless(board::OptionsL1);
+    ShowModeless(board::OptionsL1);
 }
 
 void TLevel1::Contents1Click() {
@@ -627,13 +624,11 @@ void TLevel1::Contents1Click() {
 }
 
 void TLevel1::About1Click() {
-    if (board::AboutBox)
-        ShowModeless(board::AboutBox);
+    ShowModeless(board::AboutBox);
 }
 
 void TLevel1::ViewPerformanceStats1Click() {
-    if (board::PerformancePages)
-        ShowModeless(board::PerformancePages);
+    ShowModeless(board::PerformancePages);
 }
 
 // --- closing --------------------------------------------------------------------------

@@ -28,15 +28,8 @@ class TBoardSurface : public QWidget {
   public:
     explicit TBoardSurface(QWidget* parent);
 
-  signals:
-    // The board has been on screen once (sent from the event loop after that paint).
-    void firstPainted();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    bool m_painted = false;
 };
 
 }  // namespace board

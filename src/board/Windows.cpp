@@ -13,23 +13,10 @@
 namespace board {
 
 void CreateWindows() {
-    CreateBoardWindow();
-    CreateDialogs();
-}
-
-void CreateBoardWindow() {
     Level1 = new TLevel1;
-}
-
-void CreateDialogs() {
-    if (!Level1 || OptionsL1)
-        return;
     OptionsL1 = new TOptionsL1(Level1);
     // The settings dialog's OK switches the board's tool tips to the player's new choice.
-    OptionsL1->applyToolTips = [](bool on) {
-        if (Level1)
-            Level1->ApplyToolTips(on);
-    };
+    OptionsL1->applyToolTips = [](bool on) { Level1->ApplyToolTips(on); };
     AboutBox = new TAboutBox(Level1);
     PerfectDlg = new TPerfectDlg(Level1);
     ExcellentDlg = new TExcellentDlg(Level1);

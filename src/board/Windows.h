@@ -25,12 +25,9 @@ inline TGameNotOverDecision* GameNotOverDecision = nullptr;
 inline TGameNotOverDecision2* GameNotOverDecision2 = nullptr;
 inline TNotBadMessage* NotBadMessage = nullptr;
 
-// Creates the board and then every dialog, all hidden, the dialogs owned by the board.
+// Creates the board and then every dialog in the game's order, all hidden, the dialogs
+// owned by the board.
 void CreateWindows();
-// The same in two steps, so that the game can put its board on screen first and build
-// the hidden dialogs in the moment after the board's first paint.
-void CreateBoardWindow();
-void CreateDialogs();
 // Ends them all (the board takes its dialogs with it).
 void DestroyWindows();
 

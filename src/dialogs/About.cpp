@@ -45,15 +45,13 @@ class BevelPanel : public QWidget {
 
 // The OK kind's glyph: a green check mark.
 QIcon CheckMarkGlyph() {
-    QPixmap glyph(18, 18);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(0, 128, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
-    const QPointF mark[] = {{3.0, 9.5}, {7.0, 14.0}, {15.0, 4.0}};
-    painter.drawPolyline(mark, 3);
-    return QIcon(glyph);
+    return artwork::DrawnIcon(18, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(QColor(0, 128, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter.setPen(pen);
+        const QPointF mark[] = {{3.0, 9.5}, {7.0, 14.0}, {15.0, 4.0}};
+        painter.drawPolyline(mark, 3);
+    });
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& color,
@@ -101,10 +99,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     MakeLabel(panel, "Label2", QStringLiteral("Write to us through the game's project page."),
               {15, 117, 331, 13}, white, small);
 
-    auto* image = new QLabel(panel);
+    auto* image = new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), panel);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(307, 6, 120, 160);
-    image->setPixmap(artwork::TitleStarPicture());
 
     m_okButton = new QPushButton(CheckMarkGlyph(), QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));

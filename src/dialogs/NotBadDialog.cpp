@@ -5,8 +5,8 @@
 #include "GameEnd.h"
 
 TNotBadMessage::TNotBadMessage(QWidget* parent)
-    : TRatingDialog({"OK but...", QSize(419, 272), "NOT BAD", QRect(32, 143, 361, 89),
-                     QRect(175, 244, 75, 25), QRect()},
+    : TRatingDialog({"OK but...", QSize(419, 272), QT_TRANSLATE_NOOP("TRatingDialog", "NOT BAD"),
+                     QRect(32, 143, 361, 89), QRect(175, 244, 75, 25), QRect()},
                     parent) {
     setObjectName("NotBadMessage");
     const std::string_view text = game::NotBadText();

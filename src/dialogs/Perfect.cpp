@@ -4,6 +4,7 @@
 #include "Perfect.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -23,9 +24,11 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
     setAutoFillBackground(true);
 
     Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, 409, 121));
-    Image1 = new QLabel(this);
+    // The banner's word is shown in the player's language; a longer word is set smaller to fit.
+    const QString word = QCoreApplication::translate("TRatingDialog", design.word.toUtf8().constData());
+    Image1 = new artwork::TPicture([word](qreal ratio) { return artwork::BannerPicture(word, ratio); }, word,
+                                   this);
     Image1->setGeometry(16, 16, 392, 103);
-    Image1->setPixmap(artwork::BannerPicture(design.word));
 
     Label1 = new QLabel(this);
     Label1->setGeometry(design.label);
@@ -66,9 +69,10 @@ void TRatingDialog::closeEvent(QCloseEvent* event) {
 }
 
 TPerfectDlg::TPerfectDlg(QWidget* parent)
-    : TRatingDialog({"You can't do better than this", QSize(426, 258), "PERFECT", QRect(40, 137, 345, 49),
-                     QRect(175, 196, 75, 25), QRect(176, 224, 75, 25)},
-                    parent) {
+    : TRatingDialog(
+          {"You can't do better than this", QSize(426, 258), QT_TRANSLATE_NOOP("TRatingDialog", "PERFECT"),
+           QRect(40, 137, 345, 49), QRect(175, 196, 75, 25), QRect(176, 224, 75, 25)},
+          parent) {
     setObjectName("PerfectDlg");
     setWindowIcon(artwork::PerfectDialogIcon());
 }
