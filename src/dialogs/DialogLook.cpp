@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 #include <QStringList>
 
@@ -24,6 +25,12 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(width, height);
     dialog.setSizeGripEnabled(false);
+}
+
+void KeepLightFace(QWidget& window) {
+    if (window.palette().color(QPalette::Window).lightnessF() >= 0.5)
+        return;
+    window.setPalette(QPalette(QColor(240, 240, 240)));
 }
 
 void CenterOnScreen(QWidget& window) {

@@ -85,6 +85,7 @@ TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
     dialogs::MakeFixedDialog(*this, "SpEcTrUmIx Options", 419, 261);
     setProperty("helpContext", help::kSettingsTopic);
     setFont(dialogs::DialogFont(11, true));
+    dialogs::KeepLightFace(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
