@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -162,7 +163,14 @@ void TLevel1::CreateTitle() {
         const TitlePart& part = kTitleParts[i];
         auto* label = new QLabel(part.caption, Surface);
         label->setObjectName(QString("TitleLabel%1").arg(i + 1));
-        label->setFont(dialogs::DialogFont(27, true));
+        // A pair wider than its box (the "Um" in its 23 pixels) is set narrower until it is
+        // whole, as the decision dialog sets a long line tighter; the box stays as it is.
+        QFont face = dialogs::DialogFont(27, true);
+        for (int stretch = 99;
+             QFontMetrics(face).horizontalAdvance(part.caption) > part.width && stretch >= 40; --stretch) {
+            face.setStretch(stretch);
+        }
+        label->setFont(face);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette colors = label->palette();
@@ -357,9 +365,26 @@ void TLevel1::ShowCentered() {
 
 void TLevel1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window manager tells the frame's size only once the window is on screen.
-    if (!m_frameFitted)
+    if (!m_frameFitted) {
+        // Until a window manager frames the board, the whole designed size is its own.
+        if (minimumSize().isNull())
+            setMinimumSize(kOuterWidth, kOuterHeight);
         QTimer::singleShot(0, this, &TLevel1::FitFrameToDesignedSize);
+    }
+}
+
+void TLevel1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // A window manager frames the window after it is shown: the frame's size arrives with
+    // the move that puts the window into its frame.
+    if (!m_frameFitted)
+        FitFrameToDesignedSize();
+}
+
+void TLevel1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_frameFitted)
+        FitFrameToDesignedSize();
 }
 
 void TLevel1::FitFrameToDesignedSize() {
@@ -370,8 +395,10 @@ void TLevel1::FitFrameToDesignedSize() {
     const int frameWidth = outer.width() - inner.width();
     const int frameHeight = outer.height() - inner.height();
     if (frameWidth <= 0 && frameHeight <= 0)
-        return;  // no frame known (yet)
+        return;  // no frame known (yet); the next move or resize asks again
     m_frameFitted = true;
+    // The designed client size: what is left of the designed outer size inside this frame.
+    setMinimumSize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
     resize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
     if (const QScreen* screen = this->screen()) {
         QRect centred(QPoint(0, 0), QSize(kOuterWidth, kOuterHeight));

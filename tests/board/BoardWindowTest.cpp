@@ -22,6 +22,7 @@
 #include <functional>
 
 #include "About.h"
+#include "Artwork.h"
 #include "GameNotOverDialog.h"
 #include "HelpViewer.h"
 #include "Main.h"
@@ -97,7 +98,23 @@ TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
                   Level1->TitleLabel[4]->text() + Level1->TitleLabel[5]->text(),
               "SpEcTrUmIx");
     EXPECT_EQ(Level1->TitleLabel[1]->geometry(), QRect(312, 4, 35, 32));
+    // Every pair shows whole in its box, the narrow "Um" too.
+    EXPECT_EQ(Level1->TitleLabel[4]->geometry(), QRect(414, 10, 23, 32));
+    for (int i = 1; i <= 5; ++i) {
+        const QLabel* pair = Level1->TitleLabel[static_cast<std::size_t>(i)];
+        EXPECT_LE(pair->fontMetrics().horizontalAdvance(pair->text()), pair->width()) << i;
+    }
     EXPECT_EQ(Level1->ColorAllVertices->geometry(), QRect(8, 8, 300, 37));
+    // The title pictures are drawn for the board's screen once it shows, and carry their words.
+    const auto* colorAll = static_cast<const artwork::TPicture*>(Level1->ColorAllVertices);
+    EXPECT_EQ(colorAll->drawnRatio(), Level1->devicePixelRatioF());
+    EXPECT_EQ(colorAll->pixmap().deviceIndependentSize().toSize(), QSize(300, 37));
+    EXPECT_EQ(colorAll->accessibleName(), "Color All Vertices");
+    EXPECT_EQ(Level1->NavyPainter->accessibleName(), "Blue");
+    EXPECT_EQ(Level1->PurplePainter->accessibleName(), "Purple");
+    // The board never gets smaller than the designed size leaves for its client area.
+    EXPECT_GE(Level1->minimumWidth(), 652 - (Level1->frameGeometry().width() - Level1->width()));
+    EXPECT_GT(Level1->minimumHeight(), 0);
     EXPECT_EQ(Level1->NewGame->geometry(), QRect(106, 64, 85, 25));
     EXPECT_FALSE(Level1->DrawGraph->isEnabled());
     for (int i = Navy; i <= Purple; ++i) {
