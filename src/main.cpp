@@ -1,6 +1,7 @@
 // Start-up of SpEcTrUmIx: the settings first, then the start values that depend on them,
 // then every window in the game's fixed order, and the board until the player closes it.
 #include <QApplication>
+#include <QTimer>
 
 #include "Artwork.h"
 #include "HelpViewer.h"
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
     // settings saved) ends the run.
     QObject::connect(board::Level1, &TLevel1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     board::Level1->ShowCentered();
+    // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
+    // are drawn, so the first rating dialog opens without the wait for its banner.
+    QTimer::singleShot(300, &app, &board::DrawHiddenPictures);
 
     const int result = QApplication::exec();
     board::DestroyWindows();

@@ -46,6 +46,7 @@ QIcon DrawnIcon(int logicalSize, std::function<void(QPainter&)> draw);
 // screen it stands on when it is first shown, and again when it moves to a screen with another
 // ratio; never while its window is only being built. It carries its words for screen readers.
 class TPicture : public QLabel {
+    Q_OBJECT
   public:
     using Drawing = std::function<QPixmap(qreal ratio)>;
     TPicture(Drawing draw, const QString& words, QWidget* parent);

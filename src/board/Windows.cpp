@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "About.h"
+#include "Artwork.h"
 #include "GameNotOverDialog.h"
 #include "GameNotOverDialog2.h"
 #include "Main.h"
@@ -24,6 +25,12 @@ void CreateWindows() {
     GameNotOverDecision = new TGameNotOverDecision(Level1);
     GameNotOverDecision2 = new TGameNotOverDecision2(Level1);
     NotBadMessage = new TNotBadMessage(Level1);
+}
+
+void DrawHiddenPictures() {
+    if (!Level1)
+        return;
+    for (artwork::TPicture* picture : Level1->findChildren<artwork::TPicture*>()) picture->drawForScreen();
 }
 
 void DestroyWindows() {
