@@ -24,6 +24,7 @@
 #include "About.h"
 #include "Artwork.h"
 #include "GameNotOverDialog.h"
+#include "GameNotOverDialog2.h"
 #include "HelpViewer.h"
 #include "Main.h"
 #include "Moves.h"
@@ -35,6 +36,7 @@
 #include "SpinEdit.h"
 #include "State.h"
 #include "TColButt.h"
+#include "TabbedScores.h"
 #include "Vertex1.h"
 #include "Windows.h"
 #include "excellent.h"
@@ -81,6 +83,31 @@ class BoardWindow : public ::testing::Test {
 
     QTemporaryDir m_config;
 };
+
+// A board that is never exposed (started minimised, on a hidden workspace) still has every
+// window: New Puzzle during a game asks, and Ctrl+Z opens the settings.
+TEST_F(BoardWindow, EveryWindowExistsBeforeTheBoardIsEverPainted) {
+    ASSERT_FALSE(Level1->isVisible());
+    const QWidget* const dialogs[] = {board::OptionsL1,
+                                      board::AboutBox,
+                                      board::PerfectDlg,
+                                      board::ExcellentDlg,
+                                      board::PerformancePages,
+                                      board::GameNotOverDecision,
+                                      board::GameNotOverDecision2,
+                                      board::NotBadMessage};
+    for (const QWidget* dialog : dialogs) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->parentWidget(), Level1);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    Level1->Settings1->trigger();
+    EXPECT_TRUE(board::OptionsL1->isVisible());
+    board::OptionsL1->hide();
+    NewPuzzle(6, 3, true);
+    Level1->NewGame->click();
+    EXPECT_TRUE(board::GameNotOverDecision->isVisible());
+}
 
 TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
     Level1->ShowCentered();
