@@ -1,6 +1,6 @@
-// Time from the click that solves a puzzle to the first rating dialog painted on screen, with
-// its banner drawn in the game's idle time (or, with --cold, when the dialog first shows). Run under an X
-// server, once a process (only the first showing draws the banner), e.g. seven times and take the median:
+// Time from the click that solves a puzzle to the first rating dialog painted on screen, its
+// banner drawn in the game's idle time (or, with --cold, when the dialog first shows). Run under
+// an X server, one figure a process, e.g. seven times, and take the median:
 //
 //     for i in 1 2 3 4 5 6 7; do xvfb-run -a BUILD/bench/startup/rating_dialog_bench [--cold]; done
 #include <QApplication>
