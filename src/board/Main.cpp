@@ -166,9 +166,14 @@ void TLevel1::CreateTitle() {
         // A pair wider than its box (the "Um" in its 23 pixels) is set narrower until it is
         // whole, as the decision dialog sets a long line tighter; the box stays as it is.
         QFont face = dialogs::DialogFont(27, true);
-        for (int stretch = 99;
-             QFontMetrics(face).horizontalAdvance(part.caption) > part.width && stretch >= 40; --stretch) {
+        const int natural = QFontMetrics(face).horizontalAdvance(part.caption);
+        if (natural > part.width) {
+            // Widths shrink in proportion to the stretch; each further step costs a font load,
+            // so start from the proportional guess and only correct its rounding.
+            int stretch = std::clamp(100 * part.width / natural, 40, 99);
             face.setStretch(stretch);
+            while (QFontMetrics(face).horizontalAdvance(part.caption) > part.width && stretch > 40)
+                face.setStretch(--stretch);
         }
         label->setFont(face);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
