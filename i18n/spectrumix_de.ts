@@ -47,7 +47,7 @@
         <translation>und alle Mitwirkenden</translation>
     </message>
     <message>
-        <source>Write to us through the game's project page.</source>
+        <source>Write to us through the game&apos;s project page.</source>
         <translation>Schreib uns über die Projektseite des Spiels.</translation>
     </message>
     <message>
@@ -77,15 +77,15 @@
         <translation>Entscheide dein Schicksal</translation>
     </message>
     <message>
-        <source>You will suffer a score of Par + 10 if you click 'Yes'</source>
-        <translation>Klickst du 'Ja', zählt das Spiel als Par + 10,</translation>
+        <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
+        <translation>Klickst du &apos;Ja&apos;, zählt das Spiel als Par + 10,</translation>
     </message>
     <message>
-        <source>and take your lumps. If you click 'No' you will be</source>
-        <translation>und du musst es schlucken. Mit 'Nein' geht es</translation>
+        <source>and take your lumps. If you click &apos;No&apos; you will be</source>
+        <translation>und du musst es schlucken. Mit &apos;Nein&apos; geht es</translation>
     </message>
     <message>
-        <source>returned to the current game. Life's tough. You decide.</source>
+        <source>returned to the current game. Life&apos;s tough. You decide.</source>
         <translation>zurück ins Spiel. Das Leben ist hart. Entscheide.</translation>
     </message>
     <message>
@@ -95,6 +95,10 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Three question marks</source>
+        <translation>Drei Fragezeichen</translation>
     </message>
 </context>
 <context>
@@ -222,6 +226,22 @@
         <source>Quit Without Saving</source>
         <translation>Ohne Speichern beenden</translation>
     </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -298,9 +318,40 @@
     </message>
 </context>
 <context>
+    <name>TOrbVertex1</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>ungefärbt</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+    <message>
+        <source>Vertex, %1</source>
+        <translation>Knoten, %1</translation>
+    </message>
+    <message>
+        <source>Vertex %1, %2</source>
+        <translation>Knoten %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>TPerfectDlg</name>
     <message>
-        <source>You can't do better than this</source>
+        <source>You can&apos;t do better than this</source>
         <translation>Besser geht es nicht</translation>
     </message>
 </context>
@@ -383,7 +434,7 @@
         <translation>Rang aus dem Internet</translation>
     </message>
     <message>
-        <source>Others' Performance</source>
+        <source>Others&apos; Performance</source>
         <translation>Leistung der anderen</translation>
     </message>
     <message>
@@ -423,7 +474,7 @@
         <translation>Rang:</translation>
     </message>
     <message>
-        <source>Others' Performance By Level</source>
+        <source>Others&apos; Performance By Level</source>
         <translation>Leistung anderer je Stufe</translation>
     </message>
     <message>
@@ -488,6 +539,33 @@
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
         <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+    </message>
+    <message>
+        <source>EXCELLENT</source>
+        <translation>HERVORRAGEND</translation>
+    </message>
+    <message>
+        <source>NOT BAD</source>
+        <translation>NICHT ÜBEL</translation>
+    </message>
+    <message>
+        <source>PERFECT</source>
+        <translation>PERFEKT</translation>
+    </message>
+</context>
+<context>
+    <name>artwork</name>
+    <message>
+        <source>Color All Vertices</source>
+        <translation>Alle Knoten färben</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Rätsel gelöst</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx</source>
+        <translation>SpEcTrUmIx</translation>
     </message>
 </context>
 </TS>

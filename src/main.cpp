@@ -1,6 +1,7 @@
 // Start-up of SpEcTrUmIx: the settings first, then the start values that depend on them,
 // then every window in the game's fixed order, and the board until the player closes it.
 #include <QApplication>
+#include <QTimer>
 
 #include "Artwork.h"
 #include "HelpViewer.h"
@@ -25,18 +26,18 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(artwork::ApplicationIcon());
     help::InstallF1Handler(app);
 
-    board::CreateBoardWindow();
+    // Every window, the board first, before the loop: each draws its pictures only when it is
+    // first shown, so building the hidden dialogs costs little.
+    board::CreateWindows();
     // The board stays the last window open while a dialog is up; closing it (with the
     // settings saved) ends the run.
     QObject::connect(board::Level1, &TLevel1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-    // The dialogs (settings, about, the end-of-game messages, statistics) are all hidden at
-    // start and draw their pictures when built: building them right after the board's first
-    // paint puts the board on screen in about half the time, long before a player can click.
-    QObject::connect(board::Level1->Surface, &board::TBoardSurface::firstPainted, &app,
-                     &board::CreateDialogs);
     board::Level1->ShowCentered();
     // Logout, shutdown and a closed terminal keep the run's progress too.
     board::SaveSettingsAtSessionEnd(app);
+    // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
+    // are drawn, so the first rating dialog opens without the wait for its banner.
+    QTimer::singleShot(300, &app, &board::DrawHiddenPictures);
 
     const int result = QApplication::exec();
     board::DestroyWindows();

@@ -4,27 +4,66 @@
 #pragma once
 
 #include <QIcon>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 namespace artwork {
 
+// Every picture has a fixed logical size and is drawn for a device pixel ratio: `ratio` device
+// pixels for each of its pixels (1 on an ordinary screen, 2 on a doubled one). At 1 each is the
+// picture the game has always shown.
+
 // Board title while a puzzle waits to be coloured: "Color All Vertices", 300 x 37.
-QPixmap ColorAllVerticesPicture();
+QPixmap ColorAllVerticesPicture(qreal ratio = 1.0);
+QString ColorAllVerticesWords();
 
 // Board title while the game's own solution is shown: "Puzzle Solved", 300 x 44.
-QPixmap PuzzleSolvedPicture();
+QPixmap PuzzleSolvedPicture(qreal ratio = 1.0);
+QString PuzzleSolvedWords();
 
 // A rating dialog's banner, 392 x 103: the word in orange-red block capitals over a rainbow swirl.
-// Any word fits; the game uses "PERFECT", "EXCELLENT" and "NOT BAD".
-QPixmap BannerPicture(const QString& word);
+// Any word fits (a longer one is set smaller); the game uses "PERFECT", "EXCELLENT" and "NOT BAD".
+QPixmap BannerPicture(const QString& word, qreal ratio = 1.0);
 
 // The decision dialogs' picture, 272 x 88: red, green and blue question marks over a dark swirl.
-QPixmap QuestionMarksPicture();
+QPixmap QuestionMarksPicture(qreal ratio = 1.0);
 
 // The settings dialog's and the about box's picture, 120 x 160: the title's five letter pairs in
 // their coloured boxes above a many-coloured star on black.
-QPixmap TitleStarPicture();
+QPixmap TitleStarPicture(qreal ratio = 1.0);
+QString TitleStarWords();
+
+// An icon that draws itself at whatever pixel size a button asks for, so it is sharp on every
+// screen; `draw` paints it into a square of `logicalSize` pixels.
+QIcon DrawnIcon(int logicalSize, std::function<void(QPainter&)> draw);
+
+// A picture on a window: the same place and size at every resolution, drawn for the ratio of the
+// screen it stands on when it is first shown, and again when it moves to a screen with another
+// ratio; never while its window is only being built. It carries its words for screen readers.
+class TPicture : public QLabel {
+    Q_OBJECT
+  public:
+    using Drawing = std::function<QPixmap(qreal ratio)>;
+    TPicture(Drawing draw, const QString& words, QWidget* parent);
+
+    // The ratio the shown pixmap was drawn for; 0 before the picture was first needed.
+    qreal drawnRatio() const { return m_ratio; }
+    // Draws now for the ratio the picture's screen has (nothing when it is already drawn so).
+    void drawForScreen();
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Drawing m_draw;
+    qreal m_ratio = 0;
+};
 
 // Window icon of the Perfect dialog: a 32 x 32 gold star in the sixteen basic colours.
 QIcon PerfectDialogIcon();

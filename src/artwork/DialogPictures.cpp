@@ -61,8 +61,8 @@ void DrawBlockLetters(QPainter& painter, const QPainterPath& face, const BlockLe
 
 }  // namespace
 
-QPixmap BannerPicture(const QString& word) {
-    return detail::Kept(QStringLiteral("Banner:") + word, [word] {
+QPixmap BannerPicture(const QString& word, qreal ratio) {
+    return detail::Kept(detail::KeyAt(QStringLiteral("Banner:") + word, ratio), [word, ratio] {
         constexpr int width = 392;
         constexpr int height = 103;
         detail::SwirlStyle rainbow;
@@ -71,9 +71,9 @@ QPixmap BannerPicture(const QString& word) {
         rainbow.bandDepth = 0.18;
         rainbow.turnLength = 100;
         rainbow.arms = 1;
-        QPixmap pixmap =
-            QPixmap::fromImage(detail::Swirl(width, height, QPointF(width * 0.5, height * 0.5), rainbow));
-        pixmap.setDevicePixelRatio(1.0);
+        QPixmap pixmap = QPixmap::fromImage(
+            detail::Swirl(width, height, QPointF(width * 0.5, height * 0.5), rainbow, ratio));
+        pixmap.setDevicePixelRatio(detail::SaneRatio(ratio));
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
 
@@ -81,7 +81,7 @@ QPixmap BannerPicture(const QString& word) {
         QRadialGradient haze(QPointF(width / 2.0, height / 2.0), width * 0.55);
         haze.setColorAt(0.0, QColor(255, 255, 255, 110));
         haze.setColorAt(1.0, QColor(255, 255, 255, 0));
-        painter.fillRect(pixmap.rect(), haze);
+        painter.fillRect(QRectF(0, 0, width, height), haze);
 
         const BlockLetters look{QColor(255, 196, 40), QColor(235, 50, 0), QColor(150, 30, 0),
                                 QColor(70, 10, 0),    QColor(80, 0, 0),   7};
@@ -92,8 +92,8 @@ QPixmap BannerPicture(const QString& word) {
     });
 }
 
-QPixmap QuestionMarksPicture() {
-    return detail::Kept(QStringLiteral("QuestionMarks"), [] {
+QPixmap QuestionMarksPicture(qreal ratio) {
+    return detail::Kept(detail::KeyAt(QStringLiteral("QuestionMarks"), ratio), [ratio] {
         constexpr int width = 272;
         constexpr int height = 88;
         detail::SwirlStyle dusk;
@@ -104,9 +104,9 @@ QPixmap QuestionMarksPicture() {
         dusk.arms = 3;
         dusk.hueStart = 0.55;
         dusk.hueRange = 0.35;
-        QPixmap pixmap =
-            QPixmap::fromImage(detail::Swirl(width, height, QPointF(width * 0.5, height * 0.55), dusk));
-        pixmap.setDevicePixelRatio(1.0);
+        QPixmap pixmap = QPixmap::fromImage(
+            detail::Swirl(width, height, QPointF(width * 0.5, height * 0.55), dusk, ratio));
+        pixmap.setDevicePixelRatio(detail::SaneRatio(ratio));
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
 

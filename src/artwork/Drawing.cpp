@@ -46,14 +46,19 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
     return fit.map(path);
 }
 
-QImage Swirl(int width, int height, QPointF centre, const SwirlStyle& style) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage Swirl(int width, int height, QPointF centre, const SwirlStyle& style, qreal ratio) {
+    ratio = SaneRatio(ratio);
+    const int deviceWidth = int(std::ceil(width * ratio));
+    const int deviceHeight = int(std::ceil(height * ratio));
+    QImage image(deviceWidth, deviceHeight, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     constexpr qreal twoPi = 2 * std::numbers::pi;
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < deviceHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const qreal dx = x + 0.5 - centre.x();
-            const qreal dy = y + 0.5 - centre.y();
+        for (int x = 0; x < deviceWidth; ++x) {
+            // Every device pixel samples the spiral at its own centre, in logical pixels.
+            const qreal dx = (x + 0.5) / ratio - centre.x();
+            const qreal dy = (y + 0.5) / ratio - centre.y();
             const qreal radius = std::hypot(dx, dy);
             // Angle plus distance: lines of equal hue wind outwards as spirals.
             qreal turn = std::atan2(dy, dx) / twoPi * style.arms + radius / style.turnLength;
@@ -126,11 +131,22 @@ QIcon KeptIcon(const QString& key, const std::function<QIcon()>& draw) {
     return icon;
 }
 
-QPixmap Canvas(int width, int height, const QColor& fill) {
-    QPixmap pixmap(width, height);
-    pixmap.setDevicePixelRatio(1.0);
+QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio) {
+    ratio = SaneRatio(ratio);
+    QPixmap pixmap(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(fill);
     return pixmap;
+}
+
+QString KeyAt(const QString& key, qreal ratio) {
+    ratio = SaneRatio(ratio);
+    return ratio == 1.0 ? key : key + QStringLiteral("@") + QString::number(ratio);
+}
+
+qreal SaneRatio(qreal ratio) {
+    // Beyond 8 no screen exists, and the picture's memory grows with the square of it.
+    return std::isfinite(ratio) && ratio >= 1.0 ? std::min(ratio, 8.0) : 1.0;
 }
 
 }  // namespace artwork::detail

@@ -40,14 +40,23 @@ struct SwirlStyle {
     qreal hueStart = 0.0;   // first hue, 0..1
     qreal hueRange = 1.0;   // share of the colour wheel used
 };
-QImage Swirl(int width, int height, QPointF centre, const SwirlStyle& style);
+// `width`, `height` and `centre` are in the picture's own pixels; the image has `ratio` device
+// pixels for each of them, so the spiral is the same shape at every screen resolution.
+QImage Swirl(int width, int height, QPointF centre, const SwirlStyle& style, qreal ratio = 1.0);
 
 // Pictures and icons are drawn once per application and kept under a key; the store empties
 // itself when the application object goes away, so a later application draws them afresh.
 QPixmap Kept(const QString& key, const std::function<QPixmap()>& draw);
 QIcon KeptIcon(const QString& key, const std::function<QIcon()>& draw);
 
-// A transparent or black canvas of exactly the given size at one device pixel per pixel.
-QPixmap Canvas(int width, int height, const QColor& fill);
+// A transparent or black canvas of the given logical size with `ratio` device pixels a pixel;
+// whoever paints on it paints in logical pixels.
+QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio = 1.0);
+
+// The key of a picture drawn at a device pixel ratio; at 1 it is the plain key.
+QString KeyAt(const QString& key, qreal ratio);
+
+// A usable device pixel ratio (a screen reports at least 1; nonsense falls back to 1).
+qreal SaneRatio(qreal ratio);
 
 }  // namespace artwork::detail

@@ -5,6 +5,7 @@
 #include "Artwork.h"
 
 #include <QConicalGradient>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -24,8 +25,8 @@ using detail::ToQColor;
 
 // Serif letters shading from red at the top to yellow at the foot, with a dark shadow cast
 // down and to the right, on black: the board's greeting and its closing words share the look.
-QPixmap TitleWords(const QString& words, int width, int height) {
-    QPixmap pixmap = detail::Canvas(width, height, Qt::black);
+QPixmap TitleWords(const QString& words, int width, int height, qreal ratio) {
+    QPixmap pixmap = detail::Canvas(width, height, Qt::black, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -131,21 +132,35 @@ void DrawStar(QPainter& painter, QPointF centre, qreal radius) {
 
 }  // namespace
 
-QPixmap ColorAllVerticesPicture() {
-    return detail::Kept(QStringLiteral("ColorAllVertices"),
-                        [] { return TitleWords(QStringLiteral("Color All Vertices"), 300, 37); });
+QString ColorAllVerticesWords() {
+    return QCoreApplication::translate("artwork", "Color All Vertices");
 }
 
-QPixmap PuzzleSolvedPicture() {
-    return detail::Kept(QStringLiteral("PuzzleSolved"),
-                        [] { return TitleWords(QStringLiteral("Puzzle Solved"), 300, 44); });
+QString PuzzleSolvedWords() {
+    return QCoreApplication::translate("artwork", "Puzzle Solved");
 }
 
-QPixmap TitleStarPicture() {
-    return detail::Kept(QStringLiteral("TitleStar"), [] {
+QString TitleStarWords() {
+    return QCoreApplication::translate("artwork", "SpEcTrUmIx");
+}
+
+QPixmap ColorAllVerticesPicture(qreal ratio) {
+    const QString words = ColorAllVerticesWords();
+    return detail::Kept(detail::KeyAt(QStringLiteral("ColorAllVertices:") + words, ratio),
+                        [&] { return TitleWords(words, 300, 37, ratio); });
+}
+
+QPixmap PuzzleSolvedPicture(qreal ratio) {
+    const QString words = PuzzleSolvedWords();
+    return detail::Kept(detail::KeyAt(QStringLiteral("PuzzleSolved:") + words, ratio),
+                        [&] { return TitleWords(words, 300, 44, ratio); });
+}
+
+QPixmap TitleStarPicture(qreal ratio) {
+    return detail::Kept(detail::KeyAt(QStringLiteral("TitleStar"), ratio), [ratio] {
         constexpr int width = 120;
         constexpr int height = 160;
-        QPixmap pixmap = detail::Canvas(width, height, Qt::black);
+        QPixmap pixmap = detail::Canvas(width, height, Qt::black, ratio);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         DrawTitlePairs(painter, width);

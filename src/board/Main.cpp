@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -92,10 +94,6 @@ void TBoardSurface::paintEvent(QPaintEvent*) {
         QPainter painter(this);
         level1->FormPaint(painter);
     }
-    if (!m_painted) {
-        m_painted = true;
-        QMetaObject::invokeMethod(this, &TBoardSurface::firstPainted, Qt::QueuedConnection);
-    }
 }
 
 }  // namespace board
@@ -156,7 +154,19 @@ void TLevel1::CreateTitle() {
         const game::TitlePair& pair = game::kTitlePairs[static_cast<std::size_t>(i)];
         auto* label = new QLabel(pair.letters, Surface);
         label->setObjectName(QString("TitleLabel%1").arg(i + 1));
-        label->setFont(dialogs::DialogFont(27, true));
+        // A pair wider than its box (the "Um" in its 23 pixels) is set narrower until it is
+        // whole, as the decision dialog sets a long line tighter; the box stays as it is.
+        QFont face = dialogs::DialogFont(27, true);
+        const int natural = QFontMetrics(face).horizontalAdvance(pair.letters);
+        if (natural > part.width) {
+            // Widths shrink in proportion to the stretch; each further step costs a font load,
+            // so start from the proportional guess and only correct its rounding.
+            int stretch = std::clamp(100 * part.width / natural, 40, 99);
+            face.setStretch(stretch);
+            while (QFontMetrics(face).horizontalAdvance(pair.letters) > part.width && stretch > 40)
+                face.setStretch(--stretch);
+        }
+        label->setFont(face);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         QPalette colors = label->palette();
@@ -168,18 +178,17 @@ void TLevel1::CreateTitle() {
         TitleLabel[static_cast<std::size_t>(i + 1)] = label;
     }
 
-    ColorAllVertices = new QLabel(Surface);
+    // Drawn when first shown, at the ratio of the board's screen, not while the board is built.
+    ColorAllVertices =
+        new artwork::TPicture(&artwork::ColorAllVerticesPicture, artwork::ColorAllVerticesWords(), Surface);
     ColorAllVertices->setObjectName("ColorAllVertices");
-    const QPixmap colorAll = artwork::ColorAllVerticesPicture();
-    ColorAllVertices->setPixmap(colorAll);
-    ColorAllVertices->setGeometry(8, 8, 300, colorAll.isNull() ? 37 : colorAll.height());
+    ColorAllVertices->setGeometry(8, 8, 300, 37);
     ColorAllVertices->setToolTip(tr("Vertices are initially black and purple"));
 
-    PuzzleSolved = new QLabel(Surface);
+    PuzzleSolved =
+        new artwork::TPicture(&artwork::PuzzleSolvedPicture, artwork::PuzzleSolvedWords(), Surface);
     PuzzleSolved->setObjectName("PuzzleSolved");
-    const QPixmap solved = artwork::PuzzleSolvedPicture();
-    PuzzleSolved->setPixmap(solved);
-    PuzzleSolved->setGeometry(2, 2, 300, solved.isNull() ? 44 : solved.height());
+    PuzzleSolved->setGeometry(2, 2, 300, 44);
 }
 
 void TLevel1::CreateButtons() {
@@ -216,10 +225,14 @@ void TLevel1::CreatePainters() {
         {Purple, {564, 46}, &game::PurplePainterClick},
         {Green, {564, 14}, &game::GreenPainterClick},
     };
+    // What a screen reader calls each painter, by colour index.
+    const char* const spoken[] = {"", QT_TR_NOOP("Blue"), QT_TR_NOOP("Red"), QT_TR_NOOP("Green"),
+                                  QT_TR_NOOP("Purple")};
     for (const PainterSetup& setup : setups) {
         const game::PaletteEntry& colour = *game::PaletteOf(setup.index);
         auto* painter = new TColorButton(Surface);
         painter->setObjectName(colour.name);
+        painter->setAccessibleName(tr(spoken[setup.index]));
         painter->setGeometry(setup.start.left, setup.start.top, 30, 30);
         painter->setStyle(TToggleStyle::Toggle);
         painter->GroupIndex = 1;
@@ -287,6 +300,7 @@ void TLevel1::CreateVertices() {
         auto* vertex = new TOrbVertex1(Surface);
         vertex->setObjectName(QString("OrbVertex1%1").arg(k));
         vertex->setRecord(&game::BoardVertex[static_cast<std::size_t>(k)]);
+        vertex->setNumber(k);
         vertex->setGeometry(kBoardVertexStart[k].left, kBoardVertexStart[k].top, 40, 40);
         vertex->setPenColor(game::clFuchsia);
         vertex->setPenWidth(3);
@@ -299,6 +313,7 @@ void TLevel1::CreateVertices() {
     for (int k = 1; k <= game::kMaxVertices; ++k) {
         auto* twin = new TOrbVertex1(Surface);
         twin->setObjectName(QString("Comp%1Vert").arg(k));
+        twin->setNumber(k);
         twin->setGeometry(kSolutionVertexStart[k].left, kSolutionVertexStart[k].top, 40, 40);
         twin->setPenColor(game::clFuchsia);
         twin->setPenWidth(3);
@@ -342,9 +357,26 @@ void TLevel1::ShowCentered() {
 
 void TLevel1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window manager tells the frame's size only once the window is on screen.
-    if (!m_frameFitted)
+    if (!m_frameFitted) {
+        // Until a window manager frames the board, the whole designed size is its own.
+        if (minimumSize().isNull())
+            setMinimumSize(kOuterWidth, kOuterHeight);
         QTimer::singleShot(0, this, &TLevel1::FitFrameToDesignedSize);
+    }
+}
+
+void TLevel1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // A window manager frames the window after it is shown: the frame's size arrives with
+    // the move that puts the window into its frame.
+    if (!m_frameFitted)
+        FitFrameToDesignedSize();
+}
+
+void TLevel1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_frameFitted)
+        FitFrameToDesignedSize();
 }
 
 void TLevel1::FitFrameToDesignedSize() {
@@ -355,8 +387,10 @@ void TLevel1::FitFrameToDesignedSize() {
     const int frameWidth = outer.width() - inner.width();
     const int frameHeight = outer.height() - inner.height();
     if (frameWidth <= 0 && frameHeight <= 0)
-        return;  // no frame known (yet)
+        return;  // no frame known (yet); the next move or resize asks again
     m_frameFitted = true;
+    // The designed client size: what is left of the designed outer size inside this frame.
+    setMinimumSize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
     resize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
     dialogs::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
 }
@@ -573,8 +607,7 @@ void TLevel1::Exit1Click() {
 }
 
 void TLevel1::Settings1Click() {
-    if (board::OptionsL1)
-        ShowModeless(board::OptionsL1);
+    ShowModeless(board::OptionsL1);
 }
 
 void TLevel1::Contents1Click() {
@@ -582,13 +615,11 @@ void TLevel1::Contents1Click() {
 }
 
 void TLevel1::About1Click() {
-    if (board::AboutBox)
-        ShowModeless(board::AboutBox);
+    ShowModeless(board::AboutBox);
 }
 
 void TLevel1::ViewPerformanceStats1Click() {
-    if (board::PerformancePages)
-        ShowModeless(board::PerformancePages);
+    ShowModeless(board::PerformancePages);
 }
 
 // --- closing --------------------------------------------------------------------------

@@ -28,15 +28,8 @@ class TBoardSurface : public QWidget {
   public:
     explicit TBoardSurface(QWidget* parent);
 
-  signals:
-    // The board has been on screen once (sent from the event loop after that paint).
-    void firstPainted();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    bool m_painted = false;
 };
 
 }  // namespace board
@@ -123,6 +116,8 @@ class TLevel1 : public QMainWindow, public game::Board {
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void CreateMenu();

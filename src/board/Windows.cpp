@@ -1,6 +1,7 @@
 #include "Windows.h"
 
 #include "About.h"
+#include "Artwork.h"
 #include "GameNotOverDialog.h"
 #include "GameNotOverDialog2.h"
 #include "Main.h"
@@ -14,23 +15,10 @@
 namespace board {
 
 void CreateWindows() {
-    CreateBoardWindow();
-    CreateDialogs();
-}
-
-void CreateBoardWindow() {
     Level1 = new TLevel1;
-}
-
-void CreateDialogs() {
-    if (!Level1 || OptionsL1)
-        return;
     OptionsL1 = new TOptionsL1(Level1);
     // The settings dialog's OK switches the board's tool tips to the player's new choice.
-    OptionsL1->applyToolTips = [](bool on) {
-        if (Level1)
-            Level1->ApplyToolTips(on);
-    };
+    OptionsL1->applyToolTips = [](bool on) { Level1->ApplyToolTips(on); };
     AboutBox = new TAboutBox(Level1);
     PerfectDlg = new TPerfectDlg(Level1);
     ExcellentDlg = new TExcellentDlg(Level1);
@@ -38,6 +26,12 @@ void CreateDialogs() {
     GameNotOverDecision = new TGameNotOverDecision(Level1);
     GameNotOverDecision2 = new TGameNotOverDecision2(Level1);
     NotBadMessage = new TNotBadMessage(Level1);
+}
+
+void DrawHiddenPictures() {
+    if (!Level1)
+        return;
+    for (artwork::TPicture* picture : Level1->findChildren<artwork::TPicture*>()) picture->drawForScreen();
 }
 
 void DestroyWindows() {

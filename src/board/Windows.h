@@ -27,12 +27,14 @@ inline TGameNotOverDecision* GameNotOverDecision = nullptr;
 inline TGameNotOverDecision2* GameNotOverDecision2 = nullptr;
 inline TNotBadMessage* NotBadMessage = nullptr;
 
-// Creates the board and then every dialog, all hidden, the dialogs owned by the board.
+// Creates the board and then every dialog in the game's order, all hidden, the dialogs
+// owned by the board.
 void CreateWindows();
-// The same in two steps, so that the game can put its board on screen first and build
-// the hidden dialogs in the moment after the board's first paint.
-void CreateBoardWindow();
-void CreateDialogs();
+// Draws the pictures of the windows not shown yet (the rating banners first of all) for the
+// screen they will open on, so that the first of them opens at once; meant for idle time once
+// the board is up. A window that opens on a screen of another ratio draws again.
+void DrawHiddenPictures();
+
 // Ends them all (the board takes its dialogs with it).
 void DestroyWindows();
 

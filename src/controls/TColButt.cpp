@@ -11,7 +11,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "Accessible.h"
 #include "Colors.h"
+
+#include <QAccessible>
 
 namespace {
 
@@ -64,6 +67,30 @@ TColorButton::TColorButton(QWidget* parent) : QWidget(parent) {
     // It takes the focus when pressed, but nothing on the keyboard presses it.
     setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(false);
+    controls::InstallAccessibility();
+}
+
+void TColorButton::valueChanged() {
+    // Costs nothing while no screen reader listens.
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TColorButton::Click() {
+    if (!isVisible() || !isEnabled())
+        return;
+    pressed();
+    m_held = false;
+    QPointer<TColorButton> self(this);
+    emit clicked();
+    if (self && m_style == TToggleStyle::Normal) {
+        m_value = false;
+        update();
+        valueChanged();
+    }
 }
 
 void TColorButton::setValue(bool value) {
@@ -71,6 +98,7 @@ void TColorButton::setValue(bool value) {
         return;
     m_value = value;
     update();
+    valueChanged();
 }
 
 void TColorButton::setCaption(const QString& caption) {
@@ -248,6 +276,7 @@ void TColorButton::pressed() {
             releaseOthersInGroup();
     }
     update();
+    valueChanged();
 }
 
 void TColorButton::releaseOthersInGroup() {
@@ -299,6 +328,7 @@ void TColorButton::mouseReleaseEvent(QMouseEvent* event) {
     if (m_style == TToggleStyle::Normal) {
         m_value = false;
         update();
+        valueChanged();
     }
 }
 

@@ -49,6 +49,9 @@ class TColorButton : public QWidget {
     // Tells the curious where the usage notes are.
     QString About();
 
+    // What a full mouse click does (press and release inside), for a screen reader's press.
+    void Click();
+
   signals:
     void clicked();
     void doubleClicked();
@@ -63,6 +66,8 @@ class TColorButton : public QWidget {
 
   private:
     void pressed();
+    // Tells a listening screen reader that the pressed state changed.
+    void valueChanged();
     void releaseOthersInGroup();
 
     bool m_value = false;

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 
+#include "Accessible.h"
 #include "Colors.h"
+
+#include <QAccessible>
 
 TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     // A vertex sits over the edge lines its parent draws: it paints its square and
@@ -15,6 +18,7 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     resize(40, 40);
     m_ownRecord.SetObserver(this);
+    controls::InstallAccessibility();
     CenterX();
     CenterY();
 }
@@ -95,6 +99,46 @@ void TOrbVertex1::Refresh() {
 
 void TOrbVertex1::fillColorChanged() {
     update();
+    // Costs nothing while no screen reader listens.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+void TOrbVertex1::setNumber(int number) {
+    m_number = number;
+}
+
+QString TOrbVertex1::AccessibleName() const {
+    // The colours by the names of the buttons that paint them.
+    QString colour;
+    switch (m_record->FillColor()) {
+        case game::clBlack:
+            colour = tr("uncoloured");
+            break;
+        case game::clBlue:
+            colour = tr("blue");
+            break;
+        case game::clRed:
+            colour = tr("red");
+            break;
+        case game::clLime:
+            colour = tr("green");
+            break;
+        case game::clFuchsia:
+            colour = tr("purple");
+            break;
+        default:
+            colour = QColor(toQColor(m_record->FillColor())).name();
+            break;
+    }
+    if (m_number <= 0)
+        return tr("Vertex, %1").arg(colour);
+    return tr("Vertex %1, %2").arg(m_number).arg(colour);
+}
+
+void TOrbVertex1::Click() {
+    if (isVisible() && isEnabled())
+        emit clicked();
 }
 
 void TOrbVertex1::paintEvent(QPaintEvent*) {

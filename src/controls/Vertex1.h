@@ -42,6 +42,14 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // Paints at once, so the square stands over lines just drawn on the parent.
     void Refresh();
 
+    // The vertex's number on the board (0: none), for the words a screen reader speaks.
+    int Number() const { return m_number; }
+    void setNumber(int number);
+    // "Vertex 3, red", "Vertex 5, uncoloured": the number and the colour it wears now.
+    QString AccessibleName() const;
+    // A click as the mouse gives one: only a shown, enabled vertex raises it.
+    void Click();
+
   signals:
     void clicked();
 
@@ -62,4 +70,5 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     int m_penWidth = 3;
     // A left press that may still end in a click (cleared by the release or a double click).
     bool m_clickPending = false;
+    int m_number = 0;
 };

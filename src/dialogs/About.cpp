@@ -86,10 +86,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     MakeLabel(panel, "Label2", tr("Write to us through the game's project page."), {15, 117, 331, 13}, white,
               small);
 
-    auto* image = new QLabel(panel);
+    auto* image = new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), panel);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(307, 6, 120, 160);
-    image->setPixmap(artwork::TitleStarPicture());
 
     m_okButton = new QPushButton(dialogs::CheckMarkGlyph(18), tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));

@@ -34,9 +34,8 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
     setFont(dialogs::DialogFont(11));
 
     Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
-    Image1 = new QLabel(this);
+    Image1 = new artwork::TPicture(&artwork::QuestionMarksPicture, tr("Three question marks"), this);
     Image1->setGeometry(16, 16, 272, 88);
-    Image1->setPixmap(artwork::QuestionMarksPicture());
     // Last pixel column a line may use: inside the bevel's two-pixel frame, one pixel clear of it.
     const int right = Bevel1->geometry().right() - 3;
     Label1 = MakeLine(this, tr("You will suffer a score of Par + 10 if you click 'Yes'"), 32, 112, right);

@@ -1,10 +1,12 @@
 #include "DialogLook.h"
 
+#include "Artwork.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPixmap>
+#include <QPalette>
 #include <QScreen>
 #include <QStringList>
 
@@ -28,6 +30,12 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setSizeGripEnabled(false);
 }
 
+void KeepLightFace(QWidget& window) {
+    if (window.palette().color(QPalette::Window).lightnessF() >= 0.5)
+        return;
+    window.setPalette(QPalette(QColor(240, 240, 240)));
+}
+
 void CenterOnScreen(QWidget& window, QSize outer) {
     const QScreen* screen = window.screen();
     if (!screen)
@@ -41,16 +49,15 @@ void CenterOnScreen(QWidget& window, QSize outer) {
 }
 
 QIcon CheckMarkGlyph(int size) {
-    QPixmap glyph(size, size);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 16-pixel design and scaled to the button's glyph size.
-    const qreal scale = size / 16.0;
-    painter.scale(scale, scale);
-    painter.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
-    return QIcon(glyph);
+    // Drawn for the pixel size each button asks for, so it is sharp on any screen.
+    return artwork::DrawnIcon(size, [size](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        // Drawn on a 16-pixel design and scaled to the button's glyph size.
+        const qreal scale = size / 16.0;
+        painter.scale(scale, scale);
+        painter.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    });
 }
 
 QFrame* MakeBevel(QWidget* parent, const QRect& place) {

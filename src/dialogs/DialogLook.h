@@ -22,6 +22,10 @@ QFont DialogFont(int pixelSize, bool bold = false);
 // exactly this client area.
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
 
+// The window's black words need a light face: on a dark desktop palette it gets the classic
+// light one (light grey face, white fields, black text); on a light desktop nothing changes.
+void KeepLightFace(QWidget& window);
+
 // Puts the window in the middle of the screen it is on; `outer` is the size to centre (the
 // window's own size when empty, or its designed outer size with the frame).
 void CenterOnScreen(QWidget& window, QSize outer = QSize());

@@ -83,6 +83,12 @@ class HelpWindow : public QWidget {
         m_browser->setOpenLinks(false);
         m_browser->setOpenExternalLinks(false);
         m_browser->document()->setDocumentMargin(12);
+        // Dark words on a white page whatever the desktop's palette: the pages' own colours
+        // (headings, links, tips) are chosen for white.
+        QPalette page = m_browser->palette();
+        page.setColor(QPalette::Base, Qt::white);
+        page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+        m_browser->setPalette(page);
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(contents);

@@ -5,7 +5,7 @@
 #include "GameEnd.h"
 
 TNotBadMessage::TNotBadMessage(QWidget* parent)
-    : TRatingDialog({tr("OK but..."), QSize(419, 272), "NOT BAD", QRect(32, 143, 361, 89),
+    : TRatingDialog({tr("OK but..."), QSize(419, 272), QT_TRANSLATE_NOOP("TRatingDialog", "NOT BAD"), QRect(32, 143, 361, 89),
                      QRect(175, 244, 75, 25), QRect()},
                     parent) {
     setObjectName("NotBadMessage");

@@ -23,35 +23,27 @@ namespace {
 
 constexpr int kGlyphSize = 16;
 
-QPixmap BlankGlyph() {
-    QPixmap glyph(kGlyphSize, kGlyphSize);
-    glyph.fill(Qt::transparent);
-    return glyph;
-}
-
 QIcon CrossGlyph() {
-    QPixmap glyph = BlankGlyph();
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
-    painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
-    return QIcon(glyph);
+    return artwork::DrawnIcon(kGlyphSize, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    });
 }
 
 QIcon QuestionMarkGlyph() {
-    QPixmap glyph = BlankGlyph();
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = dialogs::DialogFont(15, true);
-    QPainterPath mark;
-    mark.addText(0, 0, font, "?");
-    const QRectF bounds = mark.boundingRect();
-    painter.translate(QPointF(kGlyphSize, kGlyphSize) / 2 - bounds.center());
-    painter.setPen(QPen(QColor(0, 96, 128), 1));
-    painter.setBrush(QColor(0, 255, 255));
-    painter.drawPath(mark);
-    return QIcon(glyph);
+    return artwork::DrawnIcon(kGlyphSize, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont font = dialogs::DialogFont(15, true);
+        QPainterPath mark;
+        mark.addText(0, 0, font, "?");
+        const QRectF bounds = mark.boundingRect();
+        painter.translate(QPointF(kGlyphSize, kGlyphSize) / 2 - bounds.center());
+        painter.setPen(QPen(QColor(0, 96, 128), 1));
+        painter.setBrush(QColor(0, 255, 255));
+        painter.drawPath(mark);
+    });
 }
 
 QCheckBox* MakeBox(QWidget* parent, const QString& caption, const QRect& place) {
@@ -84,14 +76,14 @@ TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
     dialogs::MakeFixedDialog(*this, tr("SpEcTrUmIx Options"), 419, 261);
     setProperty("helpContext", help::kSettingsTopic);
     setFont(dialogs::DialogFont(11, true));
+    dialogs::KeepLightFace(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 
     Bevel1 = dialogs::MakeBevel(this, QRect(9, 8, 277, 248));
-    Image1 = new QLabel(this);
+    Image1 = new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), this);
     Image1->setGeometry(293, 9, 120, 160);
-    Image1->setPixmap(artwork::TitleStarPicture());
 
     TeachingMode = MakeBox(this, tr("Progess Through Levels (Teaching Mode)"), QRect(16, 16, 265, 17));
     ShowEdges = MakeBox(this, tr("Show Edges"), QRect(16, 42, 97, 17));

@@ -1,6 +1,7 @@
 #include "RatingDialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -20,9 +21,11 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
     setAutoFillBackground(true);
 
     Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, 409, 121));
-    Image1 = new QLabel(this);
+    // The banner's word is shown in the player's language; a longer word is set smaller to fit.
+    const QString word = QCoreApplication::translate("TRatingDialog", design.word.toUtf8().constData());
+    Image1 = new artwork::TPicture([word](qreal ratio) { return artwork::BannerPicture(word, ratio); }, word,
+                                   this);
     Image1->setGeometry(16, 16, 392, 103);
-    Image1->setPixmap(artwork::BannerPicture(design.word));
 
     Label1 = new QLabel(this);
     Label1->setGeometry(design.label);

@@ -143,6 +143,8 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     setModal(false);
     setFixedSize(639, 361);
     setFont(dialogs::DialogFont(11, false));
+    // Its group captions are black, as the game has always shown them.
+    dialogs::KeepLightFace(*this);
 
     auto* panel1 = new QWidget(this);
     panel1->setObjectName(QStringLiteral("Panel1"));

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <cstdlib>
 
 #include <functional>
 #include <set>
@@ -61,6 +65,54 @@ TEST(Artwork, PicturesHaveTheSizesTheirWindowsReserveAndAreNotBlank) {
     EXPECT_NE(artwork::BannerPicture("PERFECT").toImage(), artwork::BannerPicture("NOT BAD").toImage());
     // No word at all still gives the swirl, not a broken picture.
     EXPECT_EQ(artwork::BannerPicture("").size(), QSize(392, 103));
+}
+
+// On a doubled or one-and-a-half screen each picture has that many device pixels a pixel, keeps
+// its logical size, and is sharper, not just blown up; a picture on a window waits for its screen.
+TEST(Artwork, PicturesAreDrawnAtTheirScreensPixelRatio) {
+    const std::function<QPixmap(qreal)> drawings[] = {
+        &artwork::ColorAllVerticesPicture, &artwork::PuzzleSolvedPicture,
+        [](qreal r) { return artwork::BannerPicture("PERFECT", r); }, &artwork::QuestionMarksPicture,
+        &artwork::TitleStarPicture};
+    for (const auto& draw : drawings) {
+        const QPixmap single = draw(1.0);
+        for (const qreal ratio : {1.5, 2.0}) {
+            const QPixmap dense = draw(ratio);
+            EXPECT_EQ(dense.devicePixelRatio(), ratio);
+            EXPECT_EQ(dense.size(), (QSizeF(single.size()) * ratio).toSize());
+            EXPECT_EQ(dense.deviceIndependentSize().toSize(), single.size());
+        }
+        // The doubled picture is the same picture: scaled down it is close to the plain one.
+        const QImage down =
+            draw(2.0).toImage().scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage plain = single.toImage().convertToFormat(down.format());
+        qint64 difference = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                difference += std::abs(qGray(down.pixel(x, y)) - qGray(plain.pixel(x, y)));
+        EXPECT_LT(double(difference) / (plain.width() * plain.height()), 12.0);
+    }
+
+    QPixmap glyph = artwork::DrawnIcon(16, [](QPainter& p) {
+                        p.fillRect(4, 4, 8, 8, Qt::red);
+                    }).pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(glyph.size(), QSize(32, 32));
+    EXPECT_EQ(glyph.toImage().pixelColor(9, 9), QColor(Qt::red));
+    EXPECT_EQ(glyph.toImage().pixelColor(7, 7).alpha(), 0);
+
+    QWidget window;
+    int drawn = 0;
+    auto* picture = new artwork::TPicture(
+        [&drawn](qreal r) {
+            ++drawn;
+            return artwork::TitleStarPicture(r);
+        },
+        "SpEcTrUmIx", &window);
+    EXPECT_EQ(drawn, 0);  // building a window draws nothing
+    window.show();
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(picture->drawnRatio(), window.devicePixelRatioF());
+    EXPECT_EQ(picture->accessibleName(), "SpEcTrUmIx");
 }
 
 TEST(Artwork, TitleWordsAreRedToYellowLettersOnBlack) {

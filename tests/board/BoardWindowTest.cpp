@@ -22,7 +22,9 @@
 #include <functional>
 
 #include "About.h"
+#include "Artwork.h"
 #include "GameNotOverDialog.h"
+#include "GameNotOverDialog2.h"
 #include "HelpViewer.h"
 #include "Main.h"
 #include "Moves.h"
@@ -34,6 +36,7 @@
 #include "SpinEdit.h"
 #include "State.h"
 #include "TColButt.h"
+#include "TabbedScores.h"
 #include "Vertex1.h"
 #include "Windows.h"
 #include "excellent.h"
@@ -81,6 +84,31 @@ class BoardWindow : public ::testing::Test {
     QTemporaryDir m_config;
 };
 
+// A board that is never exposed (started minimised, on a hidden workspace) still has every
+// window: New Puzzle during a game asks, and Ctrl+Z opens the settings.
+TEST_F(BoardWindow, EveryWindowExistsBeforeTheBoardIsEverPainted) {
+    ASSERT_FALSE(Level1->isVisible());
+    const QWidget* const dialogs[] = {board::OptionsL1,
+                                      board::AboutBox,
+                                      board::PerfectDlg,
+                                      board::ExcellentDlg,
+                                      board::PerformancePages,
+                                      board::GameNotOverDecision,
+                                      board::GameNotOverDecision2,
+                                      board::NotBadMessage};
+    for (const QWidget* dialog : dialogs) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->parentWidget(), Level1);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    Level1->Settings1->trigger();
+    EXPECT_TRUE(board::OptionsL1->isVisible());
+    board::OptionsL1->hide();
+    NewPuzzle(6, 3, true);
+    Level1->NewGame->click();
+    EXPECT_TRUE(board::GameNotOverDecision->isVisible());
+}
+
 TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
@@ -97,7 +125,28 @@ TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
                   Level1->TitleLabel[4]->text() + Level1->TitleLabel[5]->text(),
               "SpEcTrUmIx");
     EXPECT_EQ(Level1->TitleLabel[1]->geometry(), QRect(312, 4, 35, 32));
+    // Every pair shows whole in its box, the narrow "Um" too.
+    EXPECT_EQ(Level1->TitleLabel[4]->geometry(), QRect(414, 10, 23, 32));
+    for (int i = 1; i <= 5; ++i) {
+        const QLabel* pair = Level1->TitleLabel[static_cast<std::size_t>(i)];
+        EXPECT_LE(pair->fontMetrics().horizontalAdvance(pair->text()), pair->width()) << i;
+    }
     EXPECT_EQ(Level1->ColorAllVertices->geometry(), QRect(8, 8, 300, 37));
+    // The title pictures are drawn for the board's screen once it shows, and carry their words.
+    const auto* colorAll = static_cast<const artwork::TPicture*>(Level1->ColorAllVertices);
+    EXPECT_EQ(colorAll->drawnRatio(), Level1->devicePixelRatioF());
+    EXPECT_EQ(colorAll->pixmap().deviceIndependentSize().toSize(), QSize(300, 37));
+    EXPECT_EQ(colorAll->accessibleName(), "Color All Vertices");
+    // The hidden dialogs' pictures wait for idle time (or their own first showing).
+    EXPECT_TRUE(board::PerfectDlg->Image1->pixmap().isNull());
+    board::DrawHiddenPictures();
+    EXPECT_EQ(board::PerfectDlg->Image1->pixmap().deviceIndependentSize().toSize(), QSize(392, 103));
+    EXPECT_EQ(board::PerfectDlg->Image1->accessibleName(), "PERFECT");
+    EXPECT_EQ(Level1->NavyPainter->accessibleName(), "Blue");
+    EXPECT_EQ(Level1->PurplePainter->accessibleName(), "Purple");
+    // The board never gets smaller than the designed size leaves for its client area.
+    EXPECT_GE(Level1->minimumWidth(), 652 - (Level1->frameGeometry().width() - Level1->width()));
+    EXPECT_GT(Level1->minimumHeight(), 0);
     EXPECT_EQ(Level1->NewGame->geometry(), QRect(106, 64, 85, 25));
     EXPECT_FALSE(Level1->DrawGraph->isEnabled());
     for (int i = Navy; i <= Purple; ++i) {

@@ -1,0 +1,81 @@
+// What a screen reader hears and can do on the board's own controls, through Qt's accessibility.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+#include <QWidget>
+
+#include "State.h"
+#include "TColButt.h"
+#include "Vertex1.h"
+
+namespace {
+
+QAccessibleInterface* Interface(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_NE(face, nullptr);
+    return face;
+}
+
+TEST(Accessibility, AVertexSaysItsNumberAndColourAndAPressIsAClick) {
+    QWidget board;
+    auto* vertex = new TOrbVertex1(&board);
+    vertex->setNumber(3);
+    board.show();
+    QSignalSpy clicks(vertex, &TOrbVertex1::clicked);
+    QAccessibleInterface* face = Interface(vertex);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, uncoloured");
+
+    vertex->setBrushColor(game::clRed);
+    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, red");
+    vertex->setBrushColor(game::clFuchsia);
+    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, purple");
+
+    QAccessibleActionInterface* actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+    // A disabled vertex (a solution twin) is named the same but offers nothing to press.
+    vertex->setEnabled(false);
+    EXPECT_TRUE(actions->actionNames().isEmpty());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(Accessibility, APainterIsANamedToggleAndAPressDoesWhatAClickDoes) {
+    QWidget board;
+    auto* navy = new TColorButton(&board);
+    auto* maroon = new TColorButton(&board);
+    for (TColorButton* painter : {navy, maroon}) {
+        painter->setStyle(TToggleStyle::Toggle);
+        painter->GroupIndex = 1;
+    }
+    navy->setAccessibleName("Blue");
+    maroon->setAccessibleName("Red");
+    navy->setValue(true);
+    board.show();
+    QSignalSpy clicks(maroon, &TColorButton::clicked);
+
+    QAccessibleInterface* face = Interface(maroon);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), "Red");
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_TRUE(face->state().checkable);
+    EXPECT_FALSE(face->state().checked);
+    EXPECT_TRUE(Interface(navy)->state().checked);
+
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(maroon->Value());
+    EXPECT_FALSE(navy->Value());  // the group lets go of the other, as under the mouse
+    EXPECT_TRUE(face->state().checked && face->state().pressed);
+
+    maroon->setEnabled(false);
+    EXPECT_TRUE(face->actionInterface()->actionNames().isEmpty());
+}
+
+}  // namespace
