@@ -5,9 +5,9 @@ set(CPACK_PACKAGE_NAME spectrumix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${SPECTRUMIX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game that teaches graph colouring")
+# CPack puts the summary above this as the package's synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "puzzle game that teaches graph colouring
-Every puzzle is a random graph of 6 to 16 vertices standing on a circle. Paint
+    "Every puzzle is a random graph of 6 to 16 vertices standing on a circle. Paint
 them with the two, three or four colours offered so that no edge joins two
 vertices of the same colour, in as few clicks as you can. A clash turns the
 neighbour black again and shows the edge between them.
