@@ -10,6 +10,7 @@
 #include "SessionEnd.h"
 #include "SettingsFile.h"
 #include "State.h"
+#include "Version.h"
 #include "Windows.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,9 @@ int main(int argc, char* argv[]) {
 
     // Only the name: a display name would be appended to every dialog's caption.
     QApplication::setApplicationName("SpEcTrUmIx");
+    QApplication::setApplicationVersion(QString::fromLatin1(spectrumix::kVersion));
+    // Ties the running window to its desktop entry, so a dock shows the game's own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrumix.spectrumix"));
     QApplication::setWindowIcon(artwork::ApplicationIcon());
     help::InstallF1Handler(app);
 

@@ -10,6 +10,7 @@
 #include "DialogLook.h"
 #include "HelpViewer.h"
 #include "Modeless.h"
+#include "Version.h"
 
 namespace {
 
@@ -75,7 +76,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     const QColor white(255, 255, 255);
     const QFont small = dialogs::DialogFont(11, true);
-    MakeLabel(panel, "Version", tr("Version 1.0"), {14, 42, 65, 13}, white, small);
+    // Major and minor only, from the project's one version number: "Version 1.0".
+    const QString version = tr("Version %1.%2").arg(spectrumix::kVersionMajor).arg(spectrumix::kVersionMinor);
+    MakeLabel(panel, "Version", version, {14, 42, 65, 13}, white, small);
     MakeLabel(panel, "Copyright", tr("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white, small);
     MakeLabel(panel, "Label8", tr("and all its contributors"), {15, 73, 167, 13}, white, small);
     // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.

@@ -3,7 +3,10 @@
 its board window "SpEcTrUmIx", closes it the way a window manager does (WM_DELETE_WINDOW)
 and checks that the game ended and wrote its settings: section "Level 1", all 15 keys.
 
-Usage: close_saves_settings.py PATH_TO_SPECTRUMIX
+With a desktop entry given, also checks that the window's WM_CLASS class is the entry's
+StartupWMClass, so a dock shows the running game under its own name and icon.
+
+Usage: close_saves_settings.py PATH_TO_SPECTRUMIX [DESKTOP_ENTRY]
 """
 import os
 import subprocess
@@ -78,6 +81,12 @@ def main():
         geometry = board.get_geometry()
         if (geometry.width, geometry.height) != (652, 492):
             fail("the board is %dx%d, not 652x492" % (geometry.width, geometry.height), game)
+        if len(sys.argv) > 2:
+            with open(sys.argv[2], encoding="utf-8") as entry:
+                wanted = [l.split("=", 1)[1].strip() for l in entry if l.startswith("StartupWMClass=")]
+            wm_class = board.get_wm_class()
+            if not wanted or wm_class is None or wm_class[1] != wanted[0]:
+                fail("WM_CLASS %s does not match the desktop entry's StartupWMClass %s" % (wm_class, wanted), game)
 
         # What a window manager sends when the player clicks the close button.
         protocols = d.intern_atom("WM_PROTOCOLS")
