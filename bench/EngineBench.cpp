@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the engine takes to make a puzzle and to play a click, with a silent board.
 #include <benchmark/benchmark.h>
 

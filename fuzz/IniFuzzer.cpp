@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary file text, names and values to the INI parser and to the integer reader,
 // and checks what a player relies on: a written value reads back, a second identical write
 // changes nothing, other keys keep their values, and numbers survive the trip through text.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a Linguist source holds an entry that is not translated yet or no longer used.
 if(DEFINED TS_LIST)
   string(REPLACE "|" ";" TS_FILES "${TS_LIST}")

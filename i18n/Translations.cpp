@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled translations live in this library's resources under :/i18n.
 #include <QtCore/qglobal.h>
 

@@ -35,10 +35,6 @@
         <translation>Über SpEcTrUmIx</translation>
     </message>
     <message>
-        <source>Version 1.0</source>
-        <translation>Fassung 1.0</translation>
-    </message>
-    <message>
         <source>© 2026 The SpEcTrUmIx team</source>
         <translation>© 2026 Das SpEcTrUmIx-Team</translation>
     </message>
@@ -57,6 +53,10 @@
     <message>
         <source>Meet the SpEcTrUmIx team</source>
         <translation>Wer steckt dahinter?</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
     </message>
 </context>
 <context>

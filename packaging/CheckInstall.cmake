@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the whole game into a scratch prefix, as a player's `cmake --install` would, and checks
 # that the binary, the desktop files, the icons and the manual page land where desktops look and
 # still validate there.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack from the same install rules as `cmake --install`, so the
 # package holds exactly what a player's own install holds. scripts/package drives it.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of SpEcTrUmIx: the settings first, then the start values that depend on them,
 // then every window in the game's fixed order, and the board until the player closes it.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // puzzle-dump: prints the puzzle that NewPuzzle builds with every clock reading pinned to
 // one time of day, as one JSON object per line. A developer's and reviewer's tool.
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: a bare Qt main window with one button, built
 // the same way as the game, so the difference is what the board itself costs.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New Puzzle at 16 vertices with every edge shown, through the real board window on the
 // offscreen platform, the repaint of the whole board included.
 #include <benchmark/benchmark.h>

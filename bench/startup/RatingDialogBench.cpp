@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the click that solves a puzzle to the first rating dialog painted on screen, its
 // banner drawn in the game's idle time (or, with --cold, when the dialog first shows). Run under
 // an X server, one figure a process, e.g. seven times, and take the median:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up figures of the game against a bare Qt window with one button: time from launch
 until the window is mapped, and resident memory once it stands. Run inside an X server:
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures, drawn with QPainter the first time they are asked for and kept for the
 // rest of the run, so that no image file has to ship with the game. Every call needs a
 // QGuiApplication (or QApplication) to exist; the kept pictures are let go when it ends.

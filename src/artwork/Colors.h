@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game keeps colours as 0x00BBGGRR numbers; Qt wants QColor. The two meet only
 // where something is painted (or where a platform colour becomes a game default).
 #pragma once

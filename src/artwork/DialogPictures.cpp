@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the end-of-game dialogs: the rating banners and the question marks of the
 // "Decide Your Fate" dialogs.
 #include "Drawing.h"

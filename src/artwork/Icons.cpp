@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Perfect dialog's star and the game's own window icon.
 #include "Drawing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures on windows and icons on buttons, drawn for the screen they are shown on.
 #include "Drawing.h"
 

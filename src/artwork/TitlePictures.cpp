@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's two title pictures and the title-and-star picture of the settings dialog and
 // the about box.
 #include "Drawing.h"

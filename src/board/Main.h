@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game board: the one window that stays open for the whole run. It carries the title,
 // the 16 player vertices, their 16 solution twins, the painters, the two buttons, the score
 // labels and the menu. It decides no rule: every click becomes one engine call, and the

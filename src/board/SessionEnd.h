@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the desktop session keeps the run's progress.
 #pragma once
 

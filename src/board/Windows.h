@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the game exists once, from start-up to the end of the run, under the
 // name the game gives it. They are created in a fixed order, the board first, and never
 // re-created: hidden and shown again, each keeps its controls as the player left them.

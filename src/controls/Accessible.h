@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns about the board's own controls: a vertex is a button named by its
 // number and colour that a press colours as a click does; a colour button is a toggle named by
 // its colour. Both keep the mouse exactly as it is.

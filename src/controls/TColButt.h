@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TColorButton: a push button drawn entirely in colours of its own choosing (flat face,
 // a light/shadow bevel of selectable thickness, caption lines, an optional lamp). It works
 // as a normal push button or as a toggle; toggles on one parent form a group in which

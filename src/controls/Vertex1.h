@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TOrbVertex1: one graph vertex on the board, a filled square with a coloured outline.
 // It shows an engine VertexRecord (fill colour and Neighbors) and reports its centre,
 // where every edge line touching the vertex begins or ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the game's version and its makers, with a button that opens the help topic
 // about them. Created hidden once at start-up and only ever shown and hidden.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game's small windows share: the dialog face, a fixed frame centred on the screen
 // and the framed bevel that groups their contents.
 #pragma once

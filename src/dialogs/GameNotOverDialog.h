@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Decide Your Fate" asked by "New Puzzle" during a game: "Yes" drops the game at par + 10
 // and starts a new puzzle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Decide Your Fate" asked by "Draw Graph" during a game (after the run's free first use):
 // "Yes" drops the game at par + 10 and shows the game's own solution.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's on-line help: a modeless help window of our own that shows the HTML topic pages
 // compiled into the program, opened at its contents or at the topic of a numbered help context.
 // Every help request in the game goes through ShowContents/ShowTopic, so a test can put a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's language: the game's own translation and Qt's (for standard buttons) loaded at
 // start-up for the system's language, English when the game has no translation for it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the game opens without blocking: it becomes visible and comes to the
 // front while the board stays usable. A window already open only comes to the front.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "OK but..." message: in teaching mode, a solved puzzle that took more than par clicks
 // restarts the count, and this tells the player what it takes to advance.
 #pragma once

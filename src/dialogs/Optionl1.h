@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: teaching mode, shown or hidden edges, and the vertex count, colour
 // count and edge probability of the next puzzles, each fixed or drawn at random. Modeless;
 // nothing in it takes effect before OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog that praises a puzzle with shown edges solved in par clicks.
 #pragma once
 

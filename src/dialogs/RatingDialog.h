@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look the three rating dialogs share: a fuchsia window with a banner word, a message
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The performance statistics window "Personal and Group Performance": three tabbed pages laid
 // out for statistics the game does not collect yet. Its one working part reads a level number
 // chosen in a level box as vertices, colours and edge mode.

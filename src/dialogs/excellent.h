@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog that praises a puzzle with hidden edges solved in par clicks, and in teaching
 // mode counts the excellent games in a row towards the next level.
 #pragma once

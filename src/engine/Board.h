@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam between the rules and the windows. The engine calls these operations by
 // name and reports what happened in numbers and ids; the windows turn them into words.
 // The main window implements them in the game and a recording fake in tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a finished or abandoned game is worth, and the teaching levels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's moves: choosing a paint colour and colouring vertices.
 #pragma once
 

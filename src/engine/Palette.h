@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four colours of the game in one table: the colour a painter paints with, the face and
 // light of its button, and its name. The engine, the board, the painters' placement and the
 // tests all read this table, so a colour is changed in one place.

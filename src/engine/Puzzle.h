@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a new puzzle around a hidden proper colouring, and its par.
 #pragma once
 

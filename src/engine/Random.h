@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one pseudo-random source: a 32-bit linear congruential generator reseeded
 // from the time of day, exactly as the puzzles of the game have always been drawn.
 #pragma once

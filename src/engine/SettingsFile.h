@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file "SpEcTrUmIx.ini": the player's settings and teaching progress,
 // read once at start and written when the main window closes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's whole state: process-wide records that every window reads and writes
 // on the one user-interface thread. No Qt here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small INI store that keeps a hand-edited file the way its owner left it.
 //
 // Two operations: read the texts of keys in a section, and write the texts of keys. A write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures must come out at the sizes the windows reserve for them, show something, keep
 // the board's title look, and be drawn only once.
 #include <gtest/gtest.h>

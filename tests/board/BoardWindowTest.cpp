@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as a player meets it, on the offscreen platform: what shows at start-up, where
 // a new puzzle puts everything, clicks reaching the game, the solution view, the painted
 // edges, tool tips, and closing with a settings file that cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the board puts things for every vertex and colour count, checked without a window
 // against the figures players and the help pages know.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears and can do on the board's own controls, through Qt's accessibility.
 #include <gtest/gtest.h>
 

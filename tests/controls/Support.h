@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers the control tests share: pixels as game colours and a paint counter.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the real game in the X server of $DISPLAY with a fresh settings folder, waits for
 its board window "SpEcTrUmIx", closes it the way a window manager does (WM_DELETE_WINDOW)
 and checks that the game ended and wrote its settings: section "Level 1", all 15 keys.

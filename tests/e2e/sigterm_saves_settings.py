@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the real game in the X server of $DISPLAY on a settings file with lines of the
 player's own, turns teaching mode off in the settings dialog by keyboard (Ctrl+Z, Shift+Tab,
 Space, Enter, typed through the XTEST extension), then ends the run with SIGTERM as a logout

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making a puzzle and playing it never touch the heap.
 #include <gtest/gtest.h>
 

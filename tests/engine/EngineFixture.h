@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game on a pinned clock with a recording board, and the player's ways to finish it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board that remembers what the engine asked of it, for tests without a window.
 #pragma once
 

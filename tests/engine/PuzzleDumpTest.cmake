@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # puzzle-dump reproduces both worked examples and refuses bad arguments with status 2.
 function(expect_output args expected)
   execute_process(COMMAND ${DUMP} ${args} OUTPUT_VARIABLE out RESULT_VARIABLE rc)

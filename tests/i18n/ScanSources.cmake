@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Scans the code into copies of the translations and checks that nothing is left unfinished.
 string(REPLACE "|" ";" TS_FILES "${TS_LIST}")
 string(REPLACE "|" ";" SOURCES "${SOURCES}")

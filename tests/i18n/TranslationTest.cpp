@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in German: with the translation loaded no text a player can see is left in English,
 // and every German text fits the control the game made for it, in the game's own fonts.
 #include "Board.h"
@@ -122,7 +123,7 @@ int Overrun(QWidget* w) {
 // Names and marks that are the same in every language.
 bool SameInEveryLanguage(const QString& text) {
     static const QRegularExpression letters(QStringLiteral("[A-Za-z]"));
-    static const QStringList kept{"OK", "Par: ", "SpEcTrUmIx", "Sp", "Ec", "Tr", "Um", "Ix"};
+    static const QStringList kept{"OK", "Par: ", "SpEcTrUmIx", "Version 1.0", "Sp", "Ec", "Tr", "Um", "Ix"};
     return !text.contains(letters) || kept.contains(text);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store against files as players and editors leave them.
 #include "IniFile.h"
 

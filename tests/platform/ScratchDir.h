@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private temporary directory for tests that touch real files; removed with everything in it.
 #pragma once
 

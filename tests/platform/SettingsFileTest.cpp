@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's settings file: what a starting game reads, what a closing game writes.
 #include "SettingsFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's dialogs, wired to the engine through a recording board that opens them the way
 // the main window does, so a test can play whole games and answer the dialogs by clicks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog through its real controls: what it shows, the teaching-mode rule, and
 // what OK, Cancel and the close box do to the settings and the game.
 #include "GameWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-of-game dialogs: what they say in each state, and what their buttons, Enter,
 // Escape and the close box do to the game, played through whole games.
 #include "GameWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's number fields: what typing, the arrows and leaving the field do.
 #include "SettingsFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: laid out as the game shows it, modeless, only ever hidden, and its second
 // button opens the help topic about the makers.
 #include <gtest/gtest.h>

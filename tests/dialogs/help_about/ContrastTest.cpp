@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words stay readable on a light and on a dark desktop: every text of the help pages, the
 // settings dialog and the statistics window stands at least 4.5 : 1 against what is behind it.
 #include <gtest/gtest.h>

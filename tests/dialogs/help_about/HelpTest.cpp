@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help requests reach the right topic from every trigger, the help file's pages and links are
 // all there, and the game's own help window opens without blocking and is reused.
 #include <gmock/gmock.h>

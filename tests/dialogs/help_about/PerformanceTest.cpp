@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The performance statistics window: its level boxes decode a level, everything else is layout
 // that keeps still, and the window opens modeless and keeps its state between openings.
 #include <gtest/gtest.h>

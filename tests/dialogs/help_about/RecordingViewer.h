@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A help viewer that only writes down what it was asked for, installed for one test's lifetime.
 #pragma once
 
