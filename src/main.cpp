@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "Artwork.h"
+#include "GameStyle.h"
 #include "HelpViewer.h"
 #include "Language.h"
 #include "Main.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrumix.spectrumix"));
     QApplication::setWindowIcon(artwork::ApplicationIcon());
     help::InstallF1Handler(app);
+    board::InstallGameStyle(app);
 
     // Every window, the board first, before the loop: each draws its pictures only when it is
     // first shown, so building the hidden dialogs costs little.
@@ -42,7 +44,7 @@ int main(int argc, char* argv[]) {
     board::SaveSettingsAtSessionEnd(app);
     // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
     // are drawn, so the first rating dialog opens without the wait for its banner.
-    QTimer::singleShot(300, &app, &board::DrawHiddenPictures);
+    QTimer::singleShot(300, &app, &board::PrepareHiddenWindows);
 
     const int result = QApplication::exec();
     board::DestroyWindows();

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     // first showing.
     const bool cold = argc > 1 && QByteArray(argv[1]) == "--cold";
     if (!cold)
-        board::DrawHiddenPictures();
+        board::PrepareHiddenWindows();
     game::NewPuzzle();
     const int n = game::Puzzle.VertexCount;
     for (int k = 1; k < n; ++k) {

@@ -23,15 +23,16 @@ void CreateWindows() {
     AboutBox = new TAboutBox(Level1);
     PerfectDlg = new TPerfectDlg(Level1);
     ExcellentDlg = new TExcellentDlg(Level1);
-    PerformancePages = new TPerformancePages(Level1);
+    PerformancePages = new TPerformancePages(Level1, TPerformancePages::Pages::BuiltWhenShown);
     GameNotOverDecision = new TGameNotOverDecision(Level1);
     GameNotOverDecision2 = new TGameNotOverDecision2(Level1);
     NotBadMessage = new TNotBadMessage(Level1);
 }
 
-void DrawHiddenPictures() {
+void PrepareHiddenWindows() {
     if (!Level1)
         return;
+    PerformancePages->BuildPages();
     for (artwork::TPicture* picture : Level1->findChildren<artwork::TPicture*>()) picture->drawForScreen();
 }
 

@@ -31,10 +31,11 @@ inline TNotBadMessage* NotBadMessage = nullptr;
 // Creates the board and then every dialog in the game's order, all hidden, the dialogs
 // owned by the board.
 void CreateWindows();
-// Draws the pictures of the windows not shown yet (the rating banners first of all) for the
-// screen they will open on, so that the first of them opens at once; meant for idle time once
-// the board is up. A window that opens on a screen of another ratio draws again.
-void DrawHiddenPictures();
+// Finishes the windows not shown yet: draws their pictures (the rating banners first of all)
+// for the screen they will open on, so that the first of them opens at once, and fills the
+// statistics window's pages; meant for idle time once the board is up. A window that opens on
+// a screen of another ratio draws again.
+void PrepareHiddenWindows();
 
 // Ends them all (the board takes its dialogs with it).
 void DestroyWindows();

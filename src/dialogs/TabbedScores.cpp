@@ -137,7 +137,7 @@ QString LevelModeText(bool showEdges) {
                      : QCoreApplication::translate("TPerformancePages", "Do not show edges");
 }
 
-TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
+TPerformancePages::TPerformancePages(QWidget* parent, Pages pages) : QDialog(parent) {
     setObjectName(QStringLiteral("PerformancePages"));
     setWindowTitle(tr("Personal and Group Performance"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -167,9 +167,6 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     m_pages->addTab(byLevel, tr("By Level"));
     m_pages->addTab(timed, tr("Timed Games"));
 
-    BuildOverallPage(overall);
-    BuildByLevelPage(byLevel);
-    BuildTimedPage(timed);
     m_pages->setCurrentWidget(timed);
 
     auto* panel2 = new QWidget(this);
@@ -182,6 +179,19 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &TPerformancePages::PersonalAndGroupPerformanceOKButtonClick);
     connect(helpButton, &QPushButton::clicked, this, &TPerformancePages::HelpBtnClick);
 
+    ok->setFocus();
+    if (pages == Pages::BuiltNow)
+        BuildPages();
+}
+
+void TPerformancePages::BuildPages() {
+    if (m_pagesBuilt)
+        return;
+    m_pagesBuilt = true;
+    BuildOverallPage(m_pages->widget(0));
+    BuildByLevelPage(m_pages->widget(1));
+    BuildTimedPage(m_pages->widget(2));
+
     const auto onChoice = [this](QComboBox* combo, void (TPerformancePages::*reaction)()) {
         connect(combo, &QComboBox::currentIndexChanged, this, reaction);
     };
@@ -189,8 +199,6 @@ TPerformancePages::TPerformancePages(QWidget* parent) : QDialog(parent) {
     onChoice(m_byLevelOthers.level, &TPerformancePages::ByLevelOthersChooseLevelChange);
     onChoice(m_timedPlayer.level, &TPerformancePages::TimedPlayerChooseLevelChange);
     onChoice(m_timedOthers.level, &TPerformancePages::TimedOthersChooseLevelChange);
-
-    ok->setFocus();
 }
 
 void TPerformancePages::BuildOverallPage(QWidget* page) {
@@ -385,6 +393,7 @@ void TPerformancePages::HelpBtnClick() {
 }
 
 void TPerformancePages::showEvent(QShowEvent* event) {
+    BuildPages();
     if (!m_placed) {
         m_placed = true;
         dialogs::CenterOnScreen(*this);

@@ -30,7 +30,14 @@ class TPerformancePages : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TPerformancePages(QWidget* parent = nullptr);
+    // When the pages' contents are made: at once, or only when the window is first shown (or
+    // BuildPages is called in idle time), so that the game's start-up does not wait for a window
+    // nothing opens at once.
+    enum class Pages { BuiltNow, BuiltWhenShown };
+    explicit TPerformancePages(QWidget* parent = nullptr, Pages pages = Pages::BuiltNow);
+
+    // Makes the three pages' boxes, labels and level boxes, once.
+    void BuildPages();
 
     // Change reactions of the four level boxes that decode their level.
     void ByLevelPlayerchooseLevelChange();
@@ -89,4 +96,5 @@ class TPerformancePages : public QDialog {
     LevelReadout m_timedPlayer;
     LevelReadout m_timedOthers;
     bool m_placed = false;
+    bool m_pagesBuilt = false;
 };

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -138,10 +139,13 @@ TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
     EXPECT_EQ(colorAll->drawnRatio(), Level1->devicePixelRatioF());
     EXPECT_EQ(colorAll->pixmap().deviceIndependentSize().toSize(), QSize(300, 37));
     EXPECT_EQ(colorAll->accessibleName(), "Color All Vertices");
-    // The hidden dialogs' pictures wait for idle time (or their own first showing).
+    // The hidden dialogs' pictures and the statistics pages wait for idle time (or their own
+    // first showing).
     EXPECT_TRUE(board::PerfectDlg->Image1->pixmap().isNull());
-    board::DrawHiddenPictures();
+    EXPECT_TRUE(board::PerformancePages->findChildren<QComboBox*>().isEmpty());
+    board::PrepareHiddenWindows();
     EXPECT_EQ(board::PerfectDlg->Image1->pixmap().deviceIndependentSize().toSize(), QSize(392, 103));
+    EXPECT_FALSE(board::PerformancePages->findChildren<QComboBox*>().isEmpty());
     EXPECT_EQ(board::PerfectDlg->Image1->accessibleName(), "PERFECT");
     EXPECT_EQ(Level1->NavyPainter->accessibleName(), "Blue");
     EXPECT_EQ(Level1->PurplePainter->accessibleName(), "Purple");

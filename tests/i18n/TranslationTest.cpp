@@ -73,6 +73,7 @@ void BuildWindows() {
     game::ResetAllState();
     game::PinClock(12 * 3600 * 1000);
     board::CreateWindows();
+    board::PrepareHiddenWindows();
     game::Settings.TeachingMode = false;
     // On screen, so that the board's area has its designed size.
     board::Level1->ShowCentered();
