@@ -46,7 +46,9 @@ void CenterOnScreen(QWidget& window, QSize outer) {
     if (outer.isEmpty())
         outer = window.size();
     const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    // Half the space left over on each side, rounded down, as the game has always placed them.
+    window.move(area.topLeft() +
+                QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
 }
 
 QIcon CheckMarkGlyph(int size) {

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -116,6 +117,10 @@ TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     EXPECT_EQ(Level1->windowTitle(), "SpEcTrUmIx");
     EXPECT_EQ(Level1->frameGeometry().size(), QSize(652, 492));
+    // Centred: half the space left over on each side, rounded down.
+    const QRect area = Level1->screen()->availableGeometry();
+    EXPECT_EQ(Level1->frameGeometry().topLeft(),
+              area.topLeft() + QPoint((area.width() - 652) / 2, (area.height() - 492) / 2));
 
     QSet<QWidget*> expected{Level1->ColorAllVertices, Level1->NewGame};
     for (int i = 1; i <= 5; ++i) expected.insert(Level1->TitleLabel[static_cast<std::size_t>(i)]);
