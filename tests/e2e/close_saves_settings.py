@@ -39,17 +39,21 @@ def window_name(d, window):
     return name.decode("latin-1") if isinstance(name, bytes) else name
 
 
-def find_board(d):
+def find_window(d, title):
     pending = [d.screen().root]
     while pending:
         window = pending.pop()
         try:
-            if window_name(d, window) == TITLE and window.get_attributes().map_state == X.IsViewable:
+            if window_name(d, window) == title and window.get_attributes().map_state == X.IsViewable:
                 return window
             pending.extend(window.query_tree().children)
         except Exception:  # a window may vanish while we look
             continue
     return None
+
+
+def find_board(d):
+    return find_window(d, TITLE)
 
 
 def fail(message, game=None):

@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from close_saves_settings import KEYS, fail, find_board, window_name  # noqa: E402
+from close_saves_settings import KEYS, fail, find_board, find_window  # noqa: E402
 
 from Xlib import X, XK, display  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
@@ -30,19 +30,6 @@ PLAYERS_OWN = [
     "NumOfVertices=9",
     "UnknownKey=stays",
 ]
-
-
-def find_window(d, title):
-    pending = [d.screen().root]
-    while pending:
-        window = pending.pop()
-        try:
-            if window_name(d, window) == title and window.get_attributes().map_state == X.IsViewable:
-                return window
-            pending.extend(window.query_tree().children)
-        except Exception:
-            continue
-    return None
 
 
 def press(d, name, modifier=None):
