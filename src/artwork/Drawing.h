@@ -18,11 +18,6 @@
 
 namespace artwork::detail {
 
-// Engine colours are 0x00BBGGRR; pictures need them the other way round.
-inline QColor ToQColor(game::TColor color) {
-    return toQColor(color);
-}
-
 // A bold face of an installed family, falling back to whatever the system maps the hint to.
 QFont BoldFont(bool serif);
 

@@ -17,8 +17,6 @@ namespace artwork {
 
 namespace {
 
-using detail::ToQColor;
-
 // A faceted five-pointed star: each point split along its spine into a lit yellow half and a
 // shaded olive half, outlined in black, with hard edges as on a sixteen-colour screen.
 QPixmap GoldStar() {
@@ -51,7 +49,7 @@ QPixmap GoldStar() {
     painter.setBrush(Qt::black);
     painter.drawPath(widen.createStroke(shape).united(shape));
 
-    const QColor lit = ToQColor(game::clYellow);
+    const QColor lit = toQColor(game::clYellow);
     const QColor shaded(128, 128, 0);  // olive, the basic palette's dark yellow
     for (int tip = 0; tip < 10; tip += 2) {
         // Light comes from the upper left: the half of each point facing it is the bright one.
@@ -87,7 +85,7 @@ QPixmap SmallGraph(int size) {
     const std::array<QPointF, 4> centres{QPointF(near, near), QPointF(far, near), QPointF(far, far),
                                          QPointF(near, far)};
     constexpr std::array<std::pair<int, int>, 5> edges{{{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}}};
-    painter.setPen(QPen(ToQColor(game::clAqua), std::max(1.0, size / 20.0)));
+    painter.setPen(QPen(toQColor(game::clAqua), std::max(1.0, size / 20.0)));
     for (const auto& [a, b] : edges) {
         painter.drawLine(centres[size_t(a)], centres[size_t(b)]);
     }
@@ -96,8 +94,8 @@ QPixmap SmallGraph(int size) {
         const QPointF c = centres[size_t(k)];
         const QRect square(int(std::lround(c.x() - side / 2.0)), int(std::lround(c.y() - side / 2.0)), side,
                            side);
-        painter.fillRect(square, ToQColor(game::clWhite));
-        painter.fillRect(square.adjusted(rim, rim, -rim, -rim), ToQColor(game::PaintColor(k + 1)));
+        painter.fillRect(square, toQColor(game::clWhite));
+        painter.fillRect(square.adjusted(rim, rim, -rim, -rim), toQColor(game::PaintColor(k + 1)));
     }
     return pixmap;
 }

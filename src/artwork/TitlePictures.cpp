@@ -22,8 +22,6 @@ namespace artwork {
 
 namespace {
 
-using detail::ToQColor;
-
 // Serif letters shading from red at the top to yellow at the foot, with a dark shadow cast
 // down and to the right, on black: the board's greeting and its closing words share the look.
 QPixmap TitleWords(const QString& words, int width, int height, qreal ratio) {
@@ -67,7 +65,7 @@ void DrawTitlePairs(QPainter& painter, int width) {
     for (int i = 0; i < int(kTitlePairs.size()); ++i) {
         const game::TitlePair& pair = kTitlePairs[size_t(i)];
         const QRect box(i * boxWidth, 4 + kTitleDrops[size_t(i)], boxWidth, boxHeight);
-        painter.fillRect(box, ToQColor(pair.background));
+        painter.fillRect(box, toQColor(pair.background));
 
         // Every pair stands on one baseline at one height; a pair too wide for its box is
         // narrowed rather than shrunk, as the board's labels crop rather than shrink.
@@ -82,7 +80,7 @@ void DrawTitlePairs(QPainter& painter, int width) {
         place.scale(scale * narrow, scale);
         place.translate(-ink.center().x(), 0);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(pair.text));
+        painter.setBrush(toQColor(pair.text));
         painter.drawPath(place.map(text));
     }
 }
@@ -125,8 +123,8 @@ void DrawStar(QPainter& painter, QPointF centre, qreal radius) {
     for (int k = 0; k < points; ++k) {
         const QPointF p = at(k, radius);
         const QRectF vertex(p.x() - 3, p.y() - 3, 6, 6);
-        painter.setPen(QPen(ToQColor(game::clFuchsia), 1.0));
-        painter.setBrush(ToQColor(game::PaintColor(1 + k % 4)));
+        painter.setPen(QPen(toQColor(game::clFuchsia), 1.0));
+        painter.setBrush(toQColor(game::PaintColor(1 + k % 4)));
         painter.drawRect(vertex);
     }
 }

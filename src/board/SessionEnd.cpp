@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingsFile.h"
-
 #include "SessionEnd.h"
 
 #include <QApplication>
@@ -13,6 +11,8 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include "SettingsFile.h"
 
 namespace board {
 

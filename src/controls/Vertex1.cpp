@@ -20,8 +20,6 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     resize(40, 40);
     m_ownRecord.SetObserver(this);
     controls::InstallAccessibility();
-    CenterX();
-    CenterY();
 }
 
 TOrbVertex1::~TOrbVertex1() {

@@ -6,7 +6,8 @@
 #include "State.h"
 
 TPerfectDlg::TPerfectDlg(QWidget* parent)
-    : TRatingDialog({tr("You can't do better than this"), QSize(426, 258), QT_TRANSLATE_NOOP("TRatingDialog", "PERFECT"), QRect(40, 137, 345, 49),
+    : TRatingDialog({tr("You can't do better than this"), QSize(426, 258),
+                     QT_TRANSLATE_NOOP("TRatingDialog", "PERFECT"), QRect(40, 137, 345, 49),
                      QRect(175, 196, 75, 25), QRect(176, 224, 75, 25)},
                     parent) {
     setObjectName("PerfectDlg");

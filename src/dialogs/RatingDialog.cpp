@@ -2,7 +2,6 @@
 #include "RatingDialog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -23,7 +22,7 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
 
     Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, 409, 121));
     // The banner's word is shown in the player's language; a longer word is set smaller to fit.
-    const QString word = QCoreApplication::translate("TRatingDialog", design.word.toUtf8().constData());
+    const QString word = tr(design.word);
     Image1 = new artwork::TPicture([word](qreal ratio) { return artwork::BannerPicture(word, ratio); }, word,
                                    this);
     Image1->setGeometry(16, 16, 392, 103);

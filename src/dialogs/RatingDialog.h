@@ -21,7 +21,7 @@ class TRatingDialog : public QDialog {
     struct Design {
         QString caption;
         QSize clientSize;
-        QString word;
+        const char* word;  // the banner word, marked for translation in TRatingDialog's context
         QRect label;
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
