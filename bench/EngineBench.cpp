@@ -2,21 +2,21 @@
 // How long the engine takes to make a puzzle and to play a click, with a silent board.
 #include <benchmark/benchmark.h>
 
-#include "Moves.h"
-#include "Puzzle.h"
-#include "Random.h"
-#include "State.h"
+#include "engine/Moves.h"
+#include "engine/Puzzle.h"
+#include "engine/Random.h"
+#include "engine/State.h"
 
 namespace {
 
 void SetUpLargest() {
-    game::ResetAllState();
-    game::Settings.RandomNumberOfColors = game::Settings.RandomNumberOfVertices = false;
-    game::Settings.RandomEdgeProbability = false;
-    game::Settings.NumberOfVertices = 16;
-    game::Settings.NumberOfColors = 4;
-    game::Settings.EdgeProbability = 100;
-    game::Settings.ShowEdges = true;
+    game::world.Reset();
+    game::world.Settings.RandomNumberOfColors = game::world.Settings.RandomNumberOfVertices = false;
+    game::world.Settings.RandomEdgeProbability = false;
+    game::world.Settings.NumberOfVertices = 16;
+    game::world.Settings.NumberOfColors = 4;
+    game::world.Settings.EdgeProbability = 100;
+    game::world.Settings.ShowEdges = true;
 }
 
 void BM_NewPuzzle16Vertices4Colours(benchmark::State& state) {
@@ -26,7 +26,7 @@ void BM_NewPuzzle16Vertices4Colours(benchmark::State& state) {
         game::PinClock(t);
         t = (t + 7919) % 86'400'000;
         game::NewPuzzle();
-        benchmark::DoNotOptimize(game::Puzzle.EdgeCount);
+        benchmark::DoNotOptimize(game::world.Puzzle.EdgeCount);
     }
 }
 BENCHMARK(BM_NewPuzzle16Vertices4Colours);
@@ -41,7 +41,7 @@ void BM_ColorVertexClick(benchmark::State& state) {
         game::PainterClick(colour);
         game::ColorVertex(1);
         colour = colour % 4 + 1;
-        if (game::Puzzle.GameOver) {
+        if (game::world.Puzzle.GameOver) {
             state.PauseTiming();
             game::NewPuzzle();
             state.ResumeTiming();

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "IniFile.h"
-#include "SettingsFile.h"
+#include "engine/SettingsFile.h"
+#include "platform/IniText.h"
 
 namespace {
 

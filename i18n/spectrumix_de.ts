@@ -219,10 +219,6 @@
         <translation>Schnitt zu Par: %1</translation>
     </message>
     <message>
-        <source>Unable to write to SpEcTrUmIx.ini.</source>
-        <translation>SpEcTrUmIx.ini lässt sich nicht schreiben.</translation>
-    </message>
-    <message>
         <source>Quit Without Saving</source>
         <translation>Ohne Speichern beenden</translation>
     </message>
@@ -241,6 +237,10 @@
     <message>
         <source>Purple</source>
         <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>%1 lässt sich nicht schreiben.</translation>
     </message>
 </context>
 <context>

@@ -1,46 +1,94 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the whole game into a scratch prefix, as a player's `cmake --install` would, and checks
-# that the binary, the desktop files, the icons and the manual page land where desktops look and
-# still validate there.
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed: ${result}")
+# Checks that the binary, the desktop files, the icons and the manual page of an installed game
+# land where desktops look and still validate there. One list for every way the game is installed:
+#   with BUILD_DIR, the build is first installed into a scratch PREFIX, as a player's `cmake --install`
+#   would (the packaging_install_layout test);
+#   without it, the tree already at PREFIX is checked as it is, e.g. an unpacked Debian package with
+#   PREFIX=<folder>/usr and GAMESDIR=games (packaging/check-deb).
+# GAMESDIR is the binary's folder below PREFIX. The validators (DESKTOP_FILE_VALIDATE, APPSTREAMCLI,
+# APPSTREAM_UTIL) run when their paths are given.
+include(${CMAKE_CURRENT_LIST_DIR}/InstallLayout.cmake)
+set(app ${SPECTRUMIX_APP_ID})
+if(NOT PREFIX OR NOT GAMESDIR)
+  message(FATAL_ERROR "usage: cmake [-DBUILD_DIR=<build>] -DPREFIX=<dir> -DGAMESDIR=<dir> -P CheckInstall.cmake")
 endif()
-set(expected ${GAMESDIR}/spectrumix share/applications/${APP_ID}.desktop
-             share/icons/hicolor/scalable/apps/${APP_ID}.svg share/metainfo/${APP_ID}.metainfo.xml
+if(BUILD_DIR)
+  file(REMOVE_RECURSE ${PREFIX})
+  execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+  endif()
+endif()
+
+set(desktop_entry share/applications/${app}.desktop)
+set(metainfo share/metainfo/${app}.metainfo.xml)
+set(expected ${GAMESDIR}/spectrumix ${desktop_entry} share/icons/hicolor/scalable/apps/${app}.svg ${metainfo}
              share/man/man6/spectrumix.6.gz share/doc/spectrumix/copyright)
-foreach(size IN LISTS ICON_SIZES)
-  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+foreach(size IN LISTS SPECTRUMIX_ICON_SIZES)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
 endforeach()
+# Every fault of the tree is named before the check fails.
+set(faulty FALSE)
+macro(fault text)
+  message(SEND_ERROR "${text}")
+  set(faulty TRUE)
+endmacro()
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})
-    message(FATAL_ERROR "not installed: ${path}")
+    fault("not installed: ${PREFIX}/${path}")
   endif()
 endforeach()
+if(faulty)
+  message(FATAL_ERROR "files are missing under ${PREFIX}")
+endif()
+
 execute_process(COMMAND test -x ${PREFIX}/${GAMESDIR}/spectrumix RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "${GAMESDIR}/spectrumix is not executable")
+  fault("${GAMESDIR}/spectrumix is not executable")
 endif()
+# Each bitmap icon is a PNG of its folder's size: the signature, then the IHDR chunk with width and height.
+foreach(size IN LISTS SPECTRUMIX_ICON_SIZES)
+  set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${app}.png)
+  file(READ ${png} header LIMIT 24 HEX)
+  string(LENGTH "${header}" length)
+  if(length LESS 48)
+    fault("${png} is too short for a PNG")
+    continue()
+  endif()
+  string(SUBSTRING "${header}" 0 32 signature)
+  string(SUBSTRING "${header}" 32 8 width)
+  string(SUBSTRING "${header}" 40 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  if(NOT signature STREQUAL "89504e470d0a1a0a0000000d49484452" OR NOT width EQUAL size OR NOT height EQUAL size)
+    fault("${png} is not a ${size} x ${size} PNG")
+  endif()
+endforeach()
+# The menu entry starts what is installed.
+file(STRINGS ${PREFIX}/${desktop_entry} exec REGEX "^Exec=spectrumix$")
+if(NOT exec)
+  fault("the installed desktop entry does not start spectrumix")
+endif()
+
 if(DESKTOP_FILE_VALIDATE)
-  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/${APP_ID}.desktop
-                  RESULT_VARIABLE result)
+  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/${desktop_entry} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the installed desktop entry does not validate")
+    fault("the installed desktop entry does not validate")
   endif()
 endif()
 if(APPSTREAMCLI)
-  execute_process(COMMAND ${APPSTREAMCLI} validate --pedantic --no-net
-                          ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml RESULT_VARIABLE result)
+  execute_process(COMMAND ${APPSTREAMCLI} validate --pedantic --no-net ${PREFIX}/${metainfo} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the installed metainfo does not validate")
+    fault("the installed metainfo does not validate")
   endif()
 endif()
 if(APPSTREAM_UTIL)
-  execute_process(COMMAND ${APPSTREAM_UTIL} validate-relax --nonet ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml
-                  RESULT_VARIABLE result)
+  execute_process(COMMAND ${APPSTREAM_UTIL} validate-relax --nonet ${PREFIX}/${metainfo} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "the installed metainfo does not pass appstream-util")
+    fault("the installed metainfo does not pass appstream-util")
   endif()
+endif()
+if(faulty)
+  message(FATAL_ERROR "the tree under ${PREFIX} is not what a desktop needs")
 endif()
 message(STATUS "game, desktop entry, icons, metainfo and manual page installed and valid under ${PREFIX}")

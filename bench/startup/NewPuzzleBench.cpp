@@ -6,24 +6,24 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "Main.h"
-#include "Puzzle.h"
-#include "State.h"
-#include "Windows.h"
+#include "app/Windows.h"
+#include "board/Main.h"
+#include "engine/Puzzle.h"
+#include "engine/State.h"
 
 namespace {
 
 void NewPuzzleSixteenVerticesAllEdges(benchmark::State& state) {
-    game::Settings.RandomNumberOfVertices = false;
-    game::Settings.NumberOfVertices = 16;
-    game::Settings.ShowEdges = true;
-    game::Settings.TeachingMode = false;
+    game::world.Settings.RandomNumberOfVertices = false;
+    game::world.Settings.NumberOfVertices = 16;
+    game::world.Settings.ShowEdges = true;
+    game::world.Settings.TeachingMode = false;
     for (auto _ : state) {
         game::NewPuzzle();
         // Whatever painting the puzzle left pending happens here, inside the measurement.
         QApplication::processEvents();
     }
-    state.counters["edges"] = game::Puzzle.EdgeCount;
+    state.counters["edges"] = game::world.Puzzle.EdgeCount;
 }
 BENCHMARK(NewPuzzleSixteenVerticesAllEdges)
     ->Unit(benchmark::kMicrosecond)
@@ -38,14 +38,13 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
-    game::SetStartValues();
-    board::CreateWindows();
-    board::Level1->ShowCentered();
+    game::world.SetStartValues();
+    app::TWindows windows(game::world);
+    windows.Level1->ShowCentered();
     QApplication::processEvents();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    board::DestroyWindows();
     return 0;
 }

@@ -15,16 +15,16 @@
 
 #include <cstdio>
 
-#include "Main.h"
-#include "Moves.h"
-#include "NotBadDialog.h"
-#include "Perfect.h"
-#include "Puzzle.h"
-#include "SettingsFile.h"
-#include "State.h"
-#include "Vertex1.h"
-#include "Windows.h"
-#include "excellent.h"
+#include "app/Windows.h"
+#include "board/Main.h"
+#include "controls/Vertex1.h"
+#include "dialogs/NotBadDialog.h"
+#include "dialogs/Perfect.h"
+#include "dialogs/excellent.h"
+#include "engine/Moves.h"
+#include "engine/Puzzle.h"
+#include "engine/SettingsFile.h"
+#include "engine/State.h"
 
 namespace {
 
@@ -58,48 +58,47 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     game::LoadSettings();
-    game::SetStartValues();
-    game::Settings.TeachingMode = false;
-    game::Settings.RandomNumberOfVertices = false;
-    game::Settings.NumberOfVertices = 8;
-    game::Settings.ShowEdges = true;
-    board::CreateWindows();
-    board::Level1->ShowCentered();
-    WaitUntil([] { return board::Level1->isVisible() && board::Level1->windowHandle()->isExposed(); }, 5000);
+    game::world.SetStartValues();
+    game::world.Settings.TeachingMode = false;
+    game::world.Settings.RandomNumberOfVertices = false;
+    game::world.Settings.NumberOfVertices = 8;
+    game::world.Settings.ShowEdges = true;
+    app::TWindows windows(game::world);
+    windows.Level1->ShowCentered();
+    WaitUntil([&] { return windows.Level1->isVisible() && windows.Level1->windowHandle()->isExposed(); },
+              5000);
 
     // As the game does a moment after its board is up; "--cold" leaves the banner to the dialog's
     // first showing.
     const bool cold = argc > 1 && QByteArray(argv[1]) == "--cold";
     if (!cold)
-        board::PrepareHiddenWindows();
+        windows.PrepareHiddenWindows();
     game::NewPuzzle();
-    const int n = game::Puzzle.VertexCount;
+    const int n = game::world.Puzzle.VertexCount;
     for (int k = 1; k < n; ++k) {
-        game::PainterClick(game::Puzzle.HiddenColoring[static_cast<std::size_t>(k)]);
-        board::Level1->OrbVertex[static_cast<std::size_t>(k)]->Click();
+        game::PainterClick(game::world.Puzzle.HiddenColoring[static_cast<std::size_t>(k)]);
+        windows.Level1->OrbVertex[static_cast<std::size_t>(k)]->Click();
     }
-    game::PainterClick(game::Puzzle.HiddenColoring[static_cast<std::size_t>(n)]);
+    game::PainterClick(game::world.Puzzle.HiddenColoring[static_cast<std::size_t>(n)]);
     QApplication::processEvents();
 
     QElapsedTimer clock;
     FirstPaint perfect, excellent, notBad;
-    QWidget* const dialogs[] = {board::PerfectDlg, board::ExcellentDlg, board::NotBadMessage};
+    QWidget* const dialogs[] = {windows.PerfectDlg, windows.ExcellentDlg, windows.NotBadMessage};
     FirstPaint* const watchers[] = {&perfect, &excellent, &notBad};
     for (int i = 0; i < 3; ++i) {
         watchers[i]->clock = &clock;
         dialogs[i]->installEventFilter(watchers[i]);
     }
     clock.start();
-    board::Level1->OrbVertex[static_cast<std::size_t>(n)]->Click();
+    windows.Level1->OrbVertex[static_cast<std::size_t>(n)]->Click();
     WaitUntil([&] { return perfect.painted || excellent.painted || notBad.painted; }, 5000);
     for (FirstPaint* watcher : watchers) {
         if (watcher->painted) {
             std::printf("first rating dialog painted %.1f ms after the solving click\n", watcher->at / 1e6);
-            board::DestroyWindows();
             return 0;
         }
     }
     std::printf("no rating dialog was painted\n");
-    board::DestroyWindows();
     return 1;
 }

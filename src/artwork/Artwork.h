@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// artwork::TPicture and the game's pictures (title words, banners, question marks, title star, icons).
 // The game's pictures, drawn with QPainter the first time they are asked for and kept for the
 // rest of the run, so that no image file has to ship with the game. Every call needs a
 // QGuiApplication (or QApplication) to exist; the kept pictures are let go when it ends.
@@ -38,10 +39,6 @@ QPixmap QuestionMarksPicture(qreal ratio = 1.0);
 // their coloured boxes above a many-coloured star on black.
 QPixmap TitleStarPicture(qreal ratio = 1.0);
 QString TitleStarWords();
-
-// An icon that draws itself at whatever pixel size a button asks for, so it is sharp on every
-// screen; `draw` paints it into a square of `logicalSize` pixels.
-QIcon DrawnIcon(int logicalSize, std::function<void(QPainter&)> draw);
 
 // A picture on a window: the same place and size at every resolution, drawn for the ratio of the
 // screen it stands on when it is first shown, and again when it moves to a screen with another

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the end-of-game dialogs: the rating banners and the question marks of the
 // "Decide Your Fate" dialogs.
-#include "Drawing.h"
+#include "artwork/Drawing.h"
 
-#include "Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -60,21 +60,22 @@ void DrawBlockLetters(QPainter& painter, const QPainterPath& face, const BlockLe
     painter.restore();
 }
 
+// A swirl as the picture's background, at the screen's ratio.
+QPixmap SwirlPicture(int width, int height, QPointF centre, const detail::SwirlStyle& style, qreal ratio) {
+    QPixmap pixmap = QPixmap::fromImage(detail::Swirl(width, height, centre, style, ratio));
+    pixmap.setDevicePixelRatio(detail::SaneRatio(ratio));
+    return pixmap;
+}
+
 }  // namespace
 
 QPixmap BannerPicture(const QString& word, qreal ratio) {
     return detail::Kept(detail::KeyAt(QStringLiteral("Banner:") + word, ratio), [word, ratio] {
         constexpr int width = 392;
         constexpr int height = 103;
-        detail::SwirlStyle rainbow;
-        rainbow.saturation = 0.62;
-        rainbow.brightness = 1.0;
-        rainbow.bandDepth = 0.18;
-        rainbow.turnLength = 100;
-        rainbow.arms = 1;
-        QPixmap pixmap = QPixmap::fromImage(
-            detail::Swirl(width, height, QPointF(width * 0.5, height * 0.5), rainbow, ratio));
-        pixmap.setDevicePixelRatio(detail::SaneRatio(ratio));
+        const detail::SwirlStyle rainbow{
+            .saturation = 0.62, .brightness = 1.0, .bandDepth = 0.18, .turnLength = 100, .arms = 1};
+        QPixmap pixmap = SwirlPicture(width, height, QPointF(width * 0.5, height * 0.5), rainbow, ratio);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
 
@@ -97,17 +98,14 @@ QPixmap QuestionMarksPicture(qreal ratio) {
     return detail::Kept(detail::KeyAt(QStringLiteral("QuestionMarks"), ratio), [ratio] {
         constexpr int width = 272;
         constexpr int height = 88;
-        detail::SwirlStyle dusk;
-        dusk.saturation = 0.85;
-        dusk.brightness = 0.42;
-        dusk.bandDepth = 0.6;
-        dusk.turnLength = 90;
-        dusk.arms = 3;
-        dusk.hueStart = 0.55;
-        dusk.hueRange = 0.35;
-        QPixmap pixmap = QPixmap::fromImage(
-            detail::Swirl(width, height, QPointF(width * 0.5, height * 0.55), dusk, ratio));
-        pixmap.setDevicePixelRatio(detail::SaneRatio(ratio));
+        const detail::SwirlStyle dusk{.saturation = 0.85,
+                                      .brightness = 0.42,
+                                      .bandDepth = 0.6,
+                                      .turnLength = 90,
+                                      .arms = 3,
+                                      .hueStart = 0.55,
+                                      .hueRange = 0.35};
+        QPixmap pixmap = SwirlPicture(width, height, QPointF(width * 0.5, height * 0.55), dusk, ratio);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Drawing.h"
+#include "artwork/Drawing.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -108,28 +108,24 @@ void ForgetWithApplication() {
     }
 }
 
+template <typename Kind>
+Kind KeptIn(QHash<QString, Kind>& kept, const QString& key, const std::function<Kind()>& draw) {
+    if (const auto found = kept.constFind(key); found != kept.constEnd())
+        return *found;
+    ForgetWithApplication();
+    const Kind drawn = draw();
+    kept.insert(key, drawn);
+    return drawn;
+}
+
 }  // namespace
 
 QPixmap Kept(const QString& key, const std::function<QPixmap()>& draw) {
-    Store& store = TheStore();
-    if (const auto found = store.pixmaps.constFind(key); found != store.pixmaps.constEnd()) {
-        return *found;
-    }
-    ForgetWithApplication();
-    const QPixmap pixmap = draw();
-    store.pixmaps.insert(key, pixmap);
-    return pixmap;
+    return KeptIn(TheStore().pixmaps, key, draw);
 }
 
 QIcon KeptIcon(const QString& key, const std::function<QIcon()>& draw) {
-    Store& store = TheStore();
-    if (const auto found = store.icons.constFind(key); found != store.icons.constEnd()) {
-        return *found;
-    }
-    ForgetWithApplication();
-    const QIcon icon = draw();
-    store.icons.insert(key, icon);
-    return icon;
+    return KeptIn(TheStore().icons, key, draw);
 }
 
 QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio) {
@@ -143,11 +139,6 @@ QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio) {
 QString KeyAt(const QString& key, qreal ratio) {
     ratio = SaneRatio(ratio);
     return ratio == 1.0 ? key : key + QStringLiteral("@") + QString::number(ratio);
-}
-
-qreal SaneRatio(qreal ratio) {
-    // Beyond 8 no screen exists, and the picture's memory grows with the square of it.
-    return std::isfinite(ratio) && ratio >= 1.0 ? std::min(ratio, 8.0) : 1.0;
 }
 
 }  // namespace artwork::detail

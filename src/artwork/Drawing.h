@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers shared by the picture makers; not part of the library's public face.
+// artwork::detail: helpers shared by the picture makers; not part of the library's public face.
 #pragma once
 
-#include "Colors.h"
-#include "State.h"
+#include "ui/Colors.h"
+#include "ui/DrawnIcon.h"
 
 #include <QColor>
 #include <QFont>
@@ -52,7 +52,6 @@ QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio = 1.0);
 // The key of a picture drawn at a device pixel ratio; at 1 it is the plain key.
 QString KeyAt(const QString& key, qreal ratio);
 
-// A usable device pixel ratio (a screen reports at least 1; nonsense falls back to 1).
-qreal SaneRatio(qreal ratio);
+using ui::SaneRatio;
 
 }  // namespace artwork::detail

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Perfect dialog's star and the game's own window icon.
-#include "Drawing.h"
+#include "artwork/Drawing.h"
 
-#include "Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's two title pictures and the title-and-star picture of the settings dialog and
 // the about box.
-#include "Drawing.h"
+#include "artwork/Drawing.h"
 
-#include "Artwork.h"
+#include "artwork/Artwork.h"
 
 #include <QConicalGradient>
 #include <QCoreApplication>

@@ -1,44 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game board: the one window that stays open for the whole run. It carries the title,
-// the 16 player vertices, their 16 solution twins, the painters, the two buttons, the score
-// labels and the menu. It decides no rule: every click becomes one engine call, and the
-// engine drives the window back through the game::Board operations.
+// TLevel1 (Level1): the main window "SpEcTrUmIx", the game board.
+//
+// The one window that stays open for the whole run: the title, the 16 player vertices and their
+// 16 solution twins, the painters, the two buttons, the score labels and the menu, made from the
+// board's control table. It is the form only: each click becomes one engine call; the engine's
+// answers reach the controls through the board adapter, the edges are drawn by the edge painter,
+// and closing waits for the close guard. Which dialogs the menu opens is the window registry's
+// business: the form only says that the player asked for one.
 #pragma once
 
 #include <QMainWindow>
-#include <QPen>
-#include <QSet>
-#include <array>
 
-#include "Board.h"
+#include <memory>
 
-class QAction;
-class QLabel;
-class QMenu;
-class QPainter;
-class QPushButton;
-class TColorButton;
-class TOrbVertex1;
+#include "board/BoardControls.h"
+
+namespace game {
+class BoardView;
+struct World;
+}  // namespace game
 
 namespace board {
-
-// The black area under the menu bar. Every position of the game is a client coordinate
-// of this widget; its paint handler draws the edges under the vertex squares.
-class TBoardSurface : public QWidget {
-    Q_OBJECT
-  public:
-    explicit TBoardSurface(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
+class TBoardAdapter;
+class TEdgePainter;
+class TToolTipSwitch;
 }  // namespace board
 
-class TLevel1 : public QMainWindow, public game::Board {
+class TLevel1 : public QMainWindow, public board::TBoardControls, public board::TBoardMenu {
     Q_OBJECT
   public:
-    explicit TLevel1(QWidget* parent = nullptr);
+    // Built for the world it shows: its vertices display the world's vertex records and its
+    // painter draws the world's edge marks.
+    explicit TLevel1(game::World& world, QWidget* parent = nullptr);
     ~TLevel1() override;
 
     // The outer size the board is designed for, frame included.
@@ -51,85 +44,34 @@ class TLevel1 : public QMainWindow, public game::Board {
     // Tool tips of the play controls follow the player's setting; the title, the
     // "Color All Vertices" picture and the solution view always explain themselves.
     void ApplyToolTips(bool on);
-    bool ToolTipsOn() const { return m_toolTipsOn; }
+    bool ToolTipsOn() const;
 
-    // Redraws every marked board and solution edge; called by the surface's paint event.
-    void FormPaint(QPainter& painter);
+    // What the engine tells the board arrives here.
+    game::BoardView& View();
 
-    // Nothing in the menu leads here; kept for the statistics window.
+    // Nothing in the menu leads here; it asks for the statistics window.
     void ViewPerformanceStats1Click();
 
-    // game::Board
-    void ShowSolvedPicture(bool solved) override;
-    void RepaintWindow() override;
-    void ShowPlayControls() override;
-    void LayOutBoard() override;
-    void MirrorToSolutionView() override;
-    void EnablePainters(bool on) override;
-    void PressPainter(int colorIndex) override;
-    void DrawEdge(game::EdgeView view, int a, int b) override;
-    void RefreshVertex(game::EdgeView view, int k) override;
-    void ShowSolutionVertex(int k) override;
-    void SetDrawGraphEnabled(bool enabled) override;
-    void ShowPar(std::int32_t par) override;
-    void ShowScore(std::int32_t clicks) override;
-    void ShowEdgeCount(std::int32_t edges) override;
-    void ShowAverageFromPar(std::int64_t totalFromPar, std::int32_t games) override;
-    void OpenDialog(game::Dialog dialog) override;
-    void SettingsChangedByGame(unsigned changes) override;
-
-    // The controls, by their names in the game. Vertex and painter arrays are indexed
-    // 1..16 and by colour index 1..4 (navy, maroon, green, purple); slot 0 is unused.
-    board::TBoardSurface* Surface = nullptr;
-    std::array<QLabel*, 6> TitleLabel{};
-    QLabel* ColorAllVertices = nullptr;
-    QLabel* PuzzleSolved = nullptr;
-    QPushButton* NewGame = nullptr;
-    QPushButton* DrawGraph = nullptr;
-    TColorButton* NavyPainter = nullptr;
-    TColorButton* MaroonPainter = nullptr;
-    TColorButton* PurplePainter = nullptr;
-    TColorButton* GreenPainter = nullptr;
-    std::array<TColorButton*, 5> Painter{};
-    QLabel* ParLabel = nullptr;
-    QLabel* Par = nullptr;
-    QLabel* PlayerScoreLabel = nullptr;
-    QLabel* PlayerScore = nullptr;
-    QLabel* EdgesLabel = nullptr;
-    QLabel* SessionAveFromParLabel = nullptr;
-    std::array<TOrbVertex1*, 17> OrbVertex{};
-    std::array<TOrbVertex1*, 17> CompVert{};
-
-    QMenu* File1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* Options1 = nullptr;
-    QAction* Settings1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* Contents1 = nullptr;
-    QAction* About1 = nullptr;
+    // The windows the board's commands open without owning them.
+    enum class Window { Settings, About, PerformanceStats };
 
   signals:
+    // The player asked for one of those windows.
+    void windowRequested(TLevel1::Window window);
     // The settings were saved (or the player chose to quit without them) and the board
     // closed: the run is over.
     void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Showing, moving and resizing: the board fits its frame to the designed size once the window
+    // manager has framed it.
+    bool event(QEvent* event) override;
 
   private:
     void CreateMenu();
-    void CreateTitle();
-    void CreateButtons();
-    void CreatePainters();
-    void CreateLabels();
-    void CreateVertices();
-    void FormCreate();
-    // Saves the settings; false keeps the board open.
-    bool FormClose();
+    void CreateControls(game::World& world);
+    void FormCreate(game::World& world);
     void FitFrameToDesignedSize();
 
     void NewGameClick();
@@ -140,16 +82,8 @@ class TLevel1 : public QMainWindow, public game::Board {
     void Contents1Click();
     void About1Click();
 
-    // Repaints the surface under a line between two vertex squares and the squares over it.
-    void RepaintEdgeArea(TOrbVertex1* from, TOrbVertex1* to);
-    QLabel* MakeLabel(const QString& caption, int left, int top, int width, const QString& hint);
-    // A caption that grows its label, so "Average From Par: -1.250" is never cut short.
-    static void SetCaption(QLabel* label, const QString& text);
-    // The board's vertex controls or their twins.
-    const std::array<TOrbVertex1*, 17>& VerticesOf(game::EdgeView view) const;
-
-    QPen m_edgePen;
-    bool m_toolTipsOn = true;
+    std::unique_ptr<board::TEdgePainter> m_edges;
+    board::TToolTipSwitch* m_toolTips = nullptr;
+    std::unique_ptr<board::TBoardAdapter> m_adapter;
     bool m_frameFitted = false;
-    QSet<const QObject*> m_switchableToolTips;
 };

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Accessible.h"
+#include "controls/Accessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "TColButt.h"
-#include "Vertex1.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TColButt.h"
+#include "controls/TColButt.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "Accessible.h"
-#include "Colors.h"
+#include "controls/Accessible.h"
+#include "ui/Colors.h"
 
 #include <QAccessible>
 

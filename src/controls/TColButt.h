@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "State.h"
+#include "engine/State.h"
 
 enum class TToggleStyle { Normal = 0, Toggle = 1 };
 enum class TAlignStyle { Center = 0, AlignLeft = 1, AlignRight = 2 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Vertex1.h"
+#include "controls/Vertex1.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-#include "Accessible.h"
-#include "Colors.h"
+#include "controls/Accessible.h"
+#include "ui/Colors.h"
 
 #include <QAccessible>
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "State.h"
+#include "engine/State.h"
 
 class TOrbVertex1 : public QWidget, private game::VertexObserver {
     Q_OBJECT

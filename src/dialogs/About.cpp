@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "About.h"
+#include "dialogs/About.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "Artwork.h"
-#include "DialogLook.h"
-#include "HelpViewer.h"
-#include "Modeless.h"
-#include "Version.h"
+#include "app/HelpViewer.h"
+#include "app/Version.h"
+#include "artwork/Artwork.h"
+#include "ui/DialogLook.h"
+#include "ui/Modeless.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(464, 253);
-    setFont(dialogs::DialogFont(13, false));
+    setFont(ui::DialogFont(13, false));
     setProperty("helpContext", help::kMakersTopic);
 
     auto* panel = new BevelPanel(this);
@@ -76,17 +76,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     panel->setGeometry(11, 20, 441, 176);
 
     const QColor white(255, 255, 255);
-    const QFont small = dialogs::DialogFont(11, true);
+    const QFont small = ui::DialogFont(11, true);
     // Major and minor only, from the project's one version number: "Version 1.0".
     const QString version = tr("Version %1.%2").arg(spectrumix::kVersionMajor).arg(spectrumix::kVersionMinor);
     MakeLabel(panel, "Version", version, {14, 42, 65, 13}, white, small);
     MakeLabel(panel, "Copyright", tr("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white, small);
     MakeLabel(panel, "Label8", tr("and all its contributors"), {15, 73, 167, 13}, white, small);
     // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
-    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128),
-              dialogs::DialogFont(19, true));
-    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0),
-              dialogs::DialogFont(19, true));
+    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128), ui::DialogFont(19, true));
+    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0), ui::DialogFont(19, true));
     MakeLabel(panel, "Label2", tr("Write to us through the game's project page."), {15, 117, 331, 13}, white,
               small);
 
@@ -94,7 +92,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(307, 6, 120, 160);
 
-    m_okButton = new QPushButton(dialogs::CheckMarkGlyph(18), tr("OK"), this);
+    m_okButton = new QPushButton(ui::CheckMarkGlyph(18), tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setGeometry(119, 211, 77, 27);
     m_okButton->setFont(small);
@@ -129,7 +127,7 @@ void TAboutBox::keyPressEvent(QKeyEvent* event) {
 void TAboutBox::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
-        dialogs::CenterOnScreen(*this);
+        ui::CenterOnScreen(*this);
         m_okButton->setFocus();
     }
     QDialog::showEvent(event);

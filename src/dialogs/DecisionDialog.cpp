@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DecisionDialog.h"
+#include "dialogs/DecisionDialog.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "Artwork.h"
-#include "DialogLook.h"
-#include "GameEnd.h"
+#include "artwork/Artwork.h"
+#include "engine/GameEnd.h"
+#include "ui/DialogLook.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
 }  // namespace
 
 TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent) : QDialog(parent) {
-    dialogs::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
-    setFont(dialogs::DialogFont(11));
+    ui::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
+    setFont(ui::DialogFont(11));
 
-    Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
+    Bevel1 = ui::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
     Image1 = new artwork::TPicture(&artwork::QuestionMarksPicture, tr("Three question marks"), this);
     Image1->setGeometry(16, 16, 272, 88);
     // Last pixel column a line may use: inside the bevel's two-pixel frame, one pixel clear of it.
@@ -60,7 +60,7 @@ void TDecisionDialog::CancelBtnClick() {
 
 void TDecisionDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
-        dialogs::CenterOnScreen(*this);
+        ui::CenterOnScreen(*this);
     QDialog::showEvent(event);
 }
 

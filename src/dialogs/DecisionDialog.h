@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// TDecisionDialog: the look the two "Decide Your Fate" dialogs share.
 // "Decide Your Fate": asked when the player wants to leave a puzzle unfinished. "Yes" drops
 // the game at par + 10; "No" (also Escape, and the close box) goes back to it. The two
 // decision dialogs differ only in their width and in what "Yes" goes on to do.

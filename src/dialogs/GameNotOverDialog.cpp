@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GameNotOverDialog.h"
+#include "dialogs/GameNotOverDialog.h"
 
-#include "GameEnd.h"
+#include "engine/GameEnd.h"
 
 TGameNotOverDecision::TGameNotOverDecision(QWidget* parent) : TDecisionDialog(304, 289, parent) {
     setObjectName("GameNotOverDecision");

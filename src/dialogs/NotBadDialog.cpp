@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NotBadDialog.h"
+#include "dialogs/NotBadDialog.h"
 
-#include <QLabel>
-
-#include "GameEnd.h"
+#include "engine/GameEnd.h"
 
 TNotBadMessage::TNotBadMessage(QWidget* parent)
     : TRatingDialog({tr("OK but..."), QSize(419, 272), QT_TRANSLATE_NOOP("TRatingDialog", "NOT BAD"),
-                     QRect(32, 143, 361, 89), QRect(175, 244, 75, 25), QRect()},
+                     QRect(32, 143, 361, 89), QRect(175, 244, 75, 25), QRect(), &game::NotBadOk, nullptr},
                     parent) {
     setObjectName("NotBadMessage");
+    // Its words never change: the engine opens it with the same message every time.
     ShowMessage({game::RatingMessage::NotBad, 0, false});
-}
-
-void TNotBadMessage::OKBtnClick() {
-    game::NotBadOk();
-    hide();
 }

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "OK but..." message: in teaching mode, a solved puzzle that took more than par clicks
-// restarts the count, and this tells the player what it takes to advance.
+// TNotBadMessage (NotBadMessage): "OK but...": in teaching mode, a solved puzzle that took more
+// than par clicks restarts the count, and this tells the player what it takes to advance.
 #pragma once
 
-#include "RatingDialog.h"
+#include "dialogs/RatingDialog.h"
 
 class TNotBadMessage : public TRatingDialog {
     Q_OBJECT
 
   public:
     explicit TNotBadMessage(QWidget* parent = nullptr);
-
-  protected:
-    void OKBtnClick() override;
 };

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "State.h"
-
-#include "Optionl1.h"
+#include "dialogs/Optionl1.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,23 +7,25 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "Artwork.h"
-#include "Board.h"
-#include "DialogLook.h"
-#include "HelpViewer.h"
-#include "Puzzle.h"
-#include "SpinEdit.h"
+#include <variant>
+
+#include "app/HelpViewer.h"
+#include "artwork/Artwork.h"
+#include "dialogs/SpinEdit.h"
+#include "engine/Views.h"
+#include "ui/DialogLook.h"
+#include "ui/DrawnIcon.h"
+#include "ui/Form.h"
 
 namespace {
 
 constexpr int kGlyphSize = 16;
 
 QIcon CrossGlyph() {
-    return artwork::DrawnIcon(kGlyphSize, [](QPainter& painter) {
+    return ui::DrawnIcon(kGlyphSize, [](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
@@ -34,9 +34,9 @@ QIcon CrossGlyph() {
 }
 
 QIcon QuestionMarkGlyph() {
-    return artwork::DrawnIcon(kGlyphSize, [](QPainter& painter) {
+    return ui::DrawnIcon(kGlyphSize, [](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
-        QFont font = dialogs::DialogFont(15, true);
+        QFont font = ui::DialogFont(15, true);
         QPainterPath mark;
         mark.addText(0, 0, font, "?");
         const QRectF bounds = mark.boundingRect();
@@ -47,70 +47,132 @@ QIcon QuestionMarkGlyph() {
     });
 }
 
-QCheckBox* MakeBox(QWidget* parent, const QString& caption, const QRect& place) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setGeometry(place);
-    return box;
-}
+enum Tag : int { kPicture = 1, kField, kGlyphButton };
 
-TSpinEdit* MakeField(QWidget* parent, int minValue, int maxValue, int typedLength, const QRect& place,
-                     const QString& hint) {
-    auto* field = new TSpinEdit(minValue, maxValue, parent);
-    field->setGeometry(place);
-    field->SetMaxTypedLength(typedLength);
-    field->setToolTip(hint);
-    field->keyFilter = &TOptionsL1::VertNumSpinEditKeyPress;
-    return field;
-}
+using ui::Kind;
+// The dialog as the player sees it, in the order the controls stack.
+// clang-format off
+constexpr ui::ControlRow kOptionsTable[] = {
+    {"Bevel1", Kind::Bevel, {9, 8, 277, 248}},
+    {"Image1", Kind::Custom, {293, 9, 120, 160}, nullptr, nullptr, true, nullptr, kPicture},
+    {"TeachingMode", Kind::CheckBox, {16, 16, 265, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Progess Through Levels (Teaching Mode)")},
+    {"ShowEdges", Kind::CheckBox, {16, 42, 97, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Show Edges")},
+    {"RandomNumberOfColors", Kind::CheckBox, {16, 68, 173, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Random Number of Colors")},
+    {"NumOfColorsSpinEdit", Kind::Custom, {201, 61, 49, 22}, nullptr,
+     QT_TRANSLATE_NOOP("TOptionsL1", "This determines how many colors are needed to color the graph."), true, nullptr, kField},
+    {"RandomNumberOfVertices", Kind::CheckBox, {16, 94, 183, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Random Number of Vertices"),
+     QT_TRANSLATE_NOOP("TOptionsL1", "Also turns Teach Mode off if selected")},
+    {"VertNumSpinEdit", Kind::Custom, {201, 88, 49, 22}, nullptr,
+     QT_TRANSLATE_NOOP("TOptionsL1", "This determines the number of vertices the graph has."), true, nullptr, kField},
+    {"RandomEdgeProbability", Kind::CheckBox, {16, 120, 169, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Random Edge Probability")},
+    {"EdgeNumFactorSpinEdit", Kind::Custom, {201, 115, 49, 22}, nullptr,
+     QT_TRANSLATE_NOOP("TOptionsL1", "This determines how many edges the graph has."), true, nullptr, kField},
+    {"ShowToolTips", Kind::CheckBox, {16, 145, 114, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Show Tool Tips")},
+    // Kept for settings files that carry them; neither does anything yet, so the player never sees them.
+    {"TimerBoolean", Kind::CheckBox, {16, 170, 169, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Timer (not working yet)"), nullptr, false},
+    {"PlayComputer", Kind::CheckBox, {42, 172, 217, 17}, QT_TRANSLATE_NOOP("TOptionsL1", "Play Computer (not working yet)"), nullptr, false},
+    {"OKBtn", Kind::Custom, {312, 173, 77, 27}, QT_TRANSLATE_NOOP("TOptionsL1", "OK"), nullptr, true, nullptr, kGlyphButton},
+    {"BitBtn1", Kind::Custom, {313, 201, 77, 25}, QT_TRANSLATE_NOOP("TOptionsL1", "Cancel"), nullptr, true, nullptr, kGlyphButton},
+    {"HelpBtn", Kind::Custom, {313, 229, 77, 27}, QT_TRANSLATE_NOOP("TOptionsL1", "&Help"), nullptr, true, nullptr, kGlyphButton},
+};
+// clang-format on
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const QIcon& glyph, const QRect& place) {
-    auto* button = new QPushButton(glyph, caption, parent);
-    button->setGeometry(place);
-    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    return button;
-}
+// The limits of each number field and how many characters may be typed into it (0: any number).
+struct FieldLimits {
+    const char* name;
+    int min, max, typed;
+};
+constexpr FieldLimits kFieldLimits[] = {
+    {"NumOfColorsSpinEdit", game::kMinColors, game::kMaxColors, 0},
+    {"VertNumSpinEdit", game::kMinVertices, game::kMaxVertices, 2},
+    {"EdgeNumFactorSpinEdit", 1, 100, 2},
+};
+
+using Flag = bool game::GameSettings::*;
+using Number = std::int32_t game::GameSettings::*;
+using GS = game::GameSettings;
+
+// Which control shows which setting, in the order the dialog loads them. A number field is
+// enabled exactly while its random box is unchecked; FormShow refreshes only the rows marked so;
+// PlayComputer's hidden box is filled by Cancel alone, so the first OK clears a PlayComputer left
+// on in the settings file; a teaching advance moves the rows of its change bits.
+struct Binding {
+    std::variant<Flag, Number> field;
+    const char* control;
+    const char* randomBox;
+    bool refreshedOnShow;
+    bool loadedAtStart;
+    unsigned followsChange;
+};
+const Binding kBindings[] = {
+    {&GS::ShowEdges, "ShowEdges", nullptr, false, true, game::kShowEdgesChanged},
+    {&GS::RandomNumberOfColors, "RandomNumberOfColors", nullptr, false, true, 0},
+    {&GS::NumberOfColors, "NumOfColorsSpinEdit", "RandomNumberOfColors", true, true, 0},
+    {&GS::RandomNumberOfVertices, "RandomNumberOfVertices", nullptr, false, true, 0},
+    {&GS::NumberOfVertices, "VertNumSpinEdit", "RandomNumberOfVertices", true, true,
+     game::kVertexCountChanged},
+    {&GS::RandomEdgeProbability, "RandomEdgeProbability", nullptr, false, true, 0},
+    {&GS::EdgeProbability, "EdgeNumFactorSpinEdit", "RandomEdgeProbability", true, true, 0},
+    {&GS::PlayComputer, "PlayComputer", nullptr, false, false, 0},
+    {&GS::ShowToolTips, "ShowToolTips", nullptr, true, true, 0},
+    {&GS::TeachingMode, "TeachingMode", nullptr, false, true, 0},
+};
 
 }  // namespace
 
-TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
+TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_flow(std::move(flow)) {
     setObjectName("OptionsL1");
-    dialogs::MakeFixedDialog(*this, tr("SpEcTrUmIx Options"), 419, 261);
+    ui::MakeFixedDialog(*this, tr("SpEcTrUmIx Options"), 419, 261);
     setProperty("helpContext", help::kSettingsTopic);
-    setFont(dialogs::DialogFont(11, true));
-    dialogs::KeepLightFace(*this);
+    setFont(ui::DialogFont(11, true));
+    ui::KeepLightFace(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 
-    Bevel1 = dialogs::MakeBevel(this, QRect(9, 8, 277, 248));
-    Image1 = new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), this);
-    Image1->setGeometry(293, 9, 120, 160);
-
-    TeachingMode = MakeBox(this, tr("Progess Through Levels (Teaching Mode)"), QRect(16, 16, 265, 17));
-    ShowEdges = MakeBox(this, tr("Show Edges"), QRect(16, 42, 97, 17));
-    RandomNumberOfColors = MakeBox(this, tr("Random Number of Colors"), QRect(16, 68, 173, 17));
-    NumOfColorsSpinEdit = MakeField(this, game::kMinColors, game::kMaxColors, 0, QRect(201, 61, 49, 22),
-                                    tr("This determines how many colors are needed to color the graph."));
-    RandomNumberOfVertices = MakeBox(this, tr("Random Number of Vertices"), QRect(16, 94, 183, 17));
-    RandomNumberOfVertices->setToolTip(tr("Also turns Teach Mode off if selected"));
-    VertNumSpinEdit = MakeField(this, game::kMinVertices, game::kMaxVertices, 2, QRect(201, 88, 49, 22),
-                                tr("This determines the number of vertices the graph has."));
-    RandomEdgeProbability = MakeBox(this, tr("Random Edge Probability"), QRect(16, 120, 169, 17));
-    EdgeNumFactorSpinEdit = MakeField(this, 1, 100, 2, QRect(201, 115, 49, 22),
-                                      tr("This determines how many edges the graph has."));
-    ShowToolTips = MakeBox(this, tr("Show Tool Tips"), QRect(16, 145, 114, 17));
-    // Kept for settings files that carry them; neither does anything yet, so the player never sees them.
-    TimerBoolean = MakeBox(this, tr("Timer (not working yet)"), QRect(16, 170, 169, 17));
-    PlayComputer = MakeBox(this, tr("Play Computer (not working yet)"), QRect(42, 172, 217, 17));
-    for (QCheckBox* unfinished : {TimerBoolean, PlayComputer}) {
-        unfinished->setEnabled(false);
-        unfinished->hide();
-    }
-
-    OKBtn = MakeButton(this, tr("OK"), dialogs::CheckMarkGlyph(kGlyphSize), QRect(312, 173, 77, 27));
+    ui::Form form(*this, "TOptionsL1");
+    form.Build(
+        kOptionsTable, [](const ui::ControlRow& row, const QString& caption, QWidget* parent) -> QWidget* {
+            if (row.tag == kPicture)
+                return new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), parent);
+            if (row.tag == kField) {
+                for (const FieldLimits& limits : kFieldLimits) {
+                    if (qstrcmp(limits.name, row.name) != 0)
+                        continue;
+                    auto* field = new TSpinEdit(limits.min, limits.max, parent);
+                    field->SetMaxTypedLength(limits.typed);
+                    field->keyFilter = &TOptionsL1::VertNumSpinEditKeyPress;
+                    return field;
+                }
+                return nullptr;
+            }
+            const QString name = QLatin1String(row.name);
+            const QIcon glyph = name == QLatin1String("OKBtn")     ? ui::CheckMarkGlyph(kGlyphSize)
+                                : name == QLatin1String("BitBtn1") ? CrossGlyph()
+                                                                   : QuestionMarkGlyph();
+            auto* button = new QPushButton(glyph, caption, parent);
+            button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+            return button;
+        });
+    Bevel1 = form.get<QFrame>("Bevel1");
+    Image1 = form.get<QLabel>("Image1");
+    TeachingMode = form.get<QCheckBox>("TeachingMode");
+    ShowEdges = form.get<QCheckBox>("ShowEdges");
+    RandomNumberOfColors = form.get<QCheckBox>("RandomNumberOfColors");
+    NumOfColorsSpinEdit = form.get<TSpinEdit>("NumOfColorsSpinEdit");
+    RandomNumberOfVertices = form.get<QCheckBox>("RandomNumberOfVertices");
+    VertNumSpinEdit = form.get<TSpinEdit>("VertNumSpinEdit");
+    RandomEdgeProbability = form.get<QCheckBox>("RandomEdgeProbability");
+    EdgeNumFactorSpinEdit = form.get<TSpinEdit>("EdgeNumFactorSpinEdit");
+    ShowToolTips = form.get<QCheckBox>("ShowToolTips");
+    TimerBoolean = form.get<QCheckBox>("TimerBoolean");
+    PlayComputer = form.get<QCheckBox>("PlayComputer");
+    OKBtn = form.get<QPushButton>("OKBtn");
+    BitBtn1 = form.get<QPushButton>("BitBtn1");
+    HelpBtn = form.get<QPushButton>("HelpBtn");
+    TimerBoolean->setEnabled(false);
+    PlayComputer->setEnabled(false);
     OKBtn->setDefault(true);
-    BitBtn1 = MakeButton(this, tr("Cancel"), CrossGlyph(), QRect(313, 201, 77, 25));
-    HelpBtn = MakeButton(this, tr("&Help"), QuestionMarkGlyph(), QRect(313, 229, 77, 27));
     HelpBtn->setProperty("helpContext", help::kSettingsTopic);
 
     QWidget* const tabOrder[] = {OKBtn,
@@ -129,11 +191,16 @@ TOptionsL1::TOptionsL1(QWidget* parent) : QDialog(parent) {
                                  TeachingMode};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // A box changed by code reacts just as it does to a click: the teaching-mode rule relies on it.
-    connect(TeachingMode, &QCheckBox::toggled, this, [this] { TeachingModeClick(); });
-    connect(RandomNumberOfColors, &QCheckBox::toggled, this, [this] { RandomNumberOfColorsClick(); });
-    connect(RandomNumberOfVertices, &QCheckBox::toggled, this, [this] { RandomNumberOfVerticesClick(); });
-    connect(RandomEdgeProbability, &QCheckBox::toggled, this, [this] { RandomEdgeProbabilityClick(); });
+    // A box changed by code reacts just as it does to a click: the teaching-mode rule relies on
+    // it, and each random box enables its number field exactly while it is unchecked.
+    connect(TeachingMode, &QCheckBox::toggled, this, [this] { ApplyTeachingModeRule(); });
+    for (const Binding& binding : kBindings) {
+        if (!binding.randomBox)
+            continue;
+        auto* box = findChild<QCheckBox*>(QLatin1String(binding.randomBox));
+        auto* field = findChild<TSpinEdit*>(QLatin1String(binding.control));
+        connect(box, &QCheckBox::toggled, field, [box, field] { field->setEnabled(!box->isChecked()); });
+    }
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
@@ -146,47 +213,59 @@ QChar TOptionsL1::VertNumSpinEditKeyPress(QChar key) {
     return key.isDigit() ? key : QChar(u'1');
 }
 
-void TOptionsL1::FollowGameChanges(unsigned changes) {
-    if (changes & game::kShowEdgesChanged)
-        ShowEdges->setChecked(game::Settings.ShowEdges);
-    if (changes & game::kVertexCountChanged)
-        VertNumSpinEdit->SetValue(game::Settings.NumberOfVertices);
+void TOptionsL1::LoadFrom(const game::GameSettings& settings, Load when) {
+    for (const Binding& binding : kBindings) {
+        if (when == Load::OnShow && !binding.refreshedOnShow)
+            continue;
+        if (when == Load::AtStart && !binding.loadedAtStart)
+            continue;
+        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
+            findChild<QCheckBox*>(QLatin1String(binding.control))->setChecked(settings.*(*flag));
+            continue;
+        }
+        auto* field = findChild<TSpinEdit*>(QLatin1String(binding.control));
+        field->setEnabled(!findChild<QCheckBox*>(QLatin1String(binding.randomBox))->isChecked());
+        field->SetValue(settings.*std::get<Number>(binding.field));
+    }
+    if (when != Load::OnShow)
+        ApplyTeachingModeRule();
+}
+
+game::GameSettings TOptionsL1::Stored() const {
+    game::GameSettings settings = m_flow.current ? m_flow.current() : game::GameSettings{};
+    for (const Binding& binding : kBindings) {
+        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
+            settings.*(*flag) = findChild<QCheckBox*>(QLatin1String(binding.control))->isChecked();
+        } else {
+            // Clamped into the field's limits, non-numeric text counting as the minimum.
+            settings.*std::get<Number>(binding.field) =
+                findChild<TSpinEdit*>(QLatin1String(binding.control))->ClampedValue();
+        }
+    }
+    return settings;
+}
+
+void TOptionsL1::FollowGameChanges(const game::GameSettings& settings, unsigned changes) {
+    for (const Binding& binding : kBindings) {
+        if ((binding.followsChange & changes) == 0)
+            continue;
+        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
+            findChild<QCheckBox*>(QLatin1String(binding.control))->setChecked(settings.*(*flag));
+        } else {
+            findChild<TSpinEdit*>(QLatin1String(binding.control))
+                ->SetValue(settings.*std::get<Number>(binding.field));
+        }
+    }
 }
 
 void TOptionsL1::FormCreate() {
-    LoadFromSettings(false);
-}
-
-void TOptionsL1::LoadFromSettings(bool cancelling) {
-    const game::GameSettings& s = game::Settings;
-    ShowEdges->setChecked(s.ShowEdges);
-    RandomNumberOfColors->setChecked(s.RandomNumberOfColors);
-    NumOfColorsSpinEdit->setEnabled(!s.RandomNumberOfColors);
-    NumOfColorsSpinEdit->SetValue(s.NumberOfColors);
-    RandomNumberOfVertices->setChecked(s.RandomNumberOfVertices);
-    VertNumSpinEdit->setEnabled(!s.RandomNumberOfVertices);
-    VertNumSpinEdit->SetValue(s.NumberOfVertices);
-    RandomEdgeProbability->setChecked(s.RandomEdgeProbability);
-    EdgeNumFactorSpinEdit->setEnabled(!s.RandomEdgeProbability);
-    EdgeNumFactorSpinEdit->SetValue(s.EdgeProbability);
-    // At start-up the hidden box stays unchecked, so the first OK clears a PlayComputer
-    // left on in the settings file; a Cancel copies it in first.
-    if (cancelling)
-        PlayComputer->setChecked(s.PlayComputer);
-    ShowToolTips->setChecked(s.ShowToolTips);
-    TeachingMode->setChecked(s.TeachingMode);
-    ApplyTeachingModeRule();
+    if (m_flow.current)
+        LoadFrom(m_flow.current(), Load::AtStart);
 }
 
 void TOptionsL1::FormShow() {
-    const game::GameSettings& s = game::Settings;
-    NumOfColorsSpinEdit->SetValue(s.NumberOfColors);
-    NumOfColorsSpinEdit->setEnabled(!RandomNumberOfColors->isChecked());
-    VertNumSpinEdit->SetValue(s.NumberOfVertices);
-    VertNumSpinEdit->setEnabled(!RandomNumberOfVertices->isChecked());
-    EdgeNumFactorSpinEdit->SetValue(s.EdgeProbability);
-    EdgeNumFactorSpinEdit->setEnabled(!RandomEdgeProbability->isChecked());
-    ShowToolTips->setChecked(s.ShowToolTips);
+    if (m_flow.current)
+        LoadFrom(m_flow.current(), Load::OnShow);
 }
 
 void TOptionsL1::ApplyTeachingModeRule() {
@@ -211,44 +290,15 @@ void TOptionsL1::ApplyTeachingModeRule() {
     }
 }
 
-void TOptionsL1::TeachingModeClick() {
-    ApplyTeachingModeRule();
-}
-
-void TOptionsL1::RandomNumberOfColorsClick() {
-    NumOfColorsSpinEdit->setEnabled(!RandomNumberOfColors->isChecked());
-}
-
-void TOptionsL1::RandomNumberOfVerticesClick() {
-    VertNumSpinEdit->setEnabled(!RandomNumberOfVertices->isChecked());
-}
-
-void TOptionsL1::RandomEdgeProbabilityClick() {
-    EdgeNumFactorSpinEdit->setEnabled(!RandomEdgeProbability->isChecked());
-}
-
 void TOptionsL1::OKBtnClick() {
-    game::GameSettings& s = game::Settings;
-    s.ShowEdges = ShowEdges->isChecked();
-    s.RandomNumberOfColors = RandomNumberOfColors->isChecked();
-    s.NumberOfColors = NumOfColorsSpinEdit->ClampedValue();
-    s.RandomNumberOfVertices = RandomNumberOfVertices->isChecked();
-    s.NumberOfVertices = VertNumSpinEdit->ClampedValue();
-    s.RandomEdgeProbability = RandomEdgeProbability->isChecked();
-    s.EdgeProbability = EdgeNumFactorSpinEdit->ClampedValue();
-    s.ShowToolTips = ShowToolTips->isChecked();
-    s.TeachingMode = TeachingMode->isChecked();
-    s.PlayComputer = PlayComputer->isChecked();
-    if (applyToolTips)
-        applyToolTips(s.ShowToolTips);
-    // The new settings take effect at once, even in the middle of a game; that game is
-    // simply dropped, neither rated nor counted against the streak.
-    game::NewPuzzle();
+    if (m_flow.apply)
+        m_flow.apply(Stored());
     hide();
 }
 
 void TOptionsL1::BitBtn1Click() {
-    LoadFromSettings(true);
+    if (m_flow.current)
+        LoadFrom(m_flow.current(), Load::OnCancel);
     hide();
 }
 
@@ -262,7 +312,7 @@ void TOptionsL1::reject() {
 
 void TOptionsL1::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        dialogs::CenterOnScreen(*this);
+        ui::CenterOnScreen(*this);
         FormShow();
     }
     QDialog::showEvent(event);

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings dialog: teaching mode, shown or hidden edges, and the vertex count, colour
-// count and edge probability of the next puzzles, each fixed or drawn at random. Modeless;
-// nothing in it takes effect before OK.
+// TOptionsL1 (OptionsL1): the settings dialog "SpEcTrUmIx Options".
+//
+// Teaching mode, shown or hidden edges, and the vertex count, colour count and edge probability
+// of the next puzzles, each fixed or drawn at random. Modeless; nothing in it takes effect
+// before OK. The dialog is handed the settings as they stand and what the game does with the
+// settings an OK confirms; it never reaches into the game's records itself.
 #pragma once
 
 #include <QDialog>
+
 #include <functional>
+
+#include "engine/State.h"
 
 class QCheckBox;
 class QFrame;
@@ -17,15 +23,19 @@ class TOptionsL1 : public QDialog {
     Q_OBJECT
 
   public:
+    struct SettingsFlow {
+        // The settings as they stand now (the dialog loads, refreshes and reverts from them).
+        std::function<game::GameSettings()> current;
+        // OK: the game takes the confirmed settings whole (and starts a new puzzle).
+        std::function<void(const game::GameSettings&)> apply;
+    };
+
     // Loads every control from the settings, once, at start-up (after the settings file is read).
-    explicit TOptionsL1(QWidget* parent = nullptr);
+    explicit TOptionsL1(SettingsFlow flow, QWidget* parent = nullptr);
 
     // A teaching advance moves the next puzzle's level; the dialog follows the settings the
     // game changed (game::SettingsChange bits) so that a later OK keeps the advance.
-    void FollowGameChanges(unsigned changes);
-
-    // The main window's switch for its own tool tips; OK hands it the stored choice.
-    std::function<void(bool)> applyToolTips;
+    void FollowGameChanges(const game::GameSettings& settings, unsigned changes);
 
     // The key filter shared by the three number fields: whatever typed character is not a
     // digit enters a "1".
@@ -61,11 +71,11 @@ class TOptionsL1 : public QDialog {
     void OKBtnClick();
     void BitBtn1Click();
     void HelpBtnClick();
-    void TeachingModeClick();
-    void RandomNumberOfColorsClick();
-    void RandomNumberOfVerticesClick();
-    void RandomEdgeProbabilityClick();
-
-    void LoadFromSettings(bool cancelling);
     void ApplyTeachingModeRule();
+
+    enum class Load { AtStart, OnCancel, OnShow };
+    void LoadFrom(const game::GameSettings& settings, Load when);
+    game::GameSettings Stored() const;
+
+    SettingsFlow m_flow;
 };

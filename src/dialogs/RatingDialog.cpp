@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RatingDialog.h"
+#include "dialogs/RatingDialog.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -7,20 +7,22 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "Artwork.h"
-#include "DialogLook.h"
-#include "State.h"
+#include <iterator>
+
+#include "artwork/Artwork.h"
+#include "ui/DialogLook.h"
+#include "ui/Modeless.h"
 
 TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(parent) {
-    dialogs::MakeFixedDialog(*this, design.caption, design.clientSize.width(), design.clientSize.height());
-    setFont(dialogs::DialogFont(11));
+    ui::MakeFixedDialog(*this, design.caption, design.clientSize.width(), design.clientSize.height());
+    setFont(ui::DialogFont(11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(255, 0, 255));
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Bevel1 = dialogs::MakeBevel(this, QRect(8, 8, 409, 121));
+    Bevel1 = ui::MakeBevel(this, QRect(8, 8, 409, 121));
     // The banner's word is shown in the player's language; a longer word is set smaller to fit.
     const QString word = tr(design.word);
     Image1 = new artwork::TPicture([word](qreal ratio) { return artwork::BannerPicture(word, ratio); }, word,
@@ -29,51 +31,52 @@ TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(pa
 
     Label1 = new QLabel(this);
     Label1->setGeometry(design.label);
-    Label1->setFont(dialogs::DialogFont(13));
+    Label1->setFont(ui::DialogFont(13));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
 
     OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setGeometry(design.okButton);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(OKBtn, &QPushButton::clicked, this, [this, ok = design.ok] { Answer(ok); });
     if (!design.noButton.isEmpty()) {
         NoButton = new QPushButton(tr("No"), this);
         NoButton->setGeometry(design.noButton);
-        connect(NoButton, &QPushButton::clicked, this, [this] { NoButtonClick(); });
+        connect(NoButton, &QPushButton::clicked, this, [this, no = design.no] { Answer(no); });
         setTabOrder(OKBtn, NoButton);
     }
 }
 
+namespace {
+
+// The words of each message, in the order of game::RatingMessage.
+constexpr const char* kMessages[] = {
+    QT_TRANSLATE_NOOP("TRatingDialog", "Way to go!"),
+    QT_TRANSLATE_NOOP("TRatingDialog",
+                      "You have achieved a perfect game! Way to go. You need two perfect games in a row to "
+                      "advance."),
+    QT_TRANSLATE_NOOP("TRatingDialog",
+                      "Way to go. You seem to know what you are doing at this level. Would you like to go on "
+                      "to the next level?"),
+    QT_TRANSLATE_NOOP("TRatingDialog",
+                      "Do you have a method? Do you think it works for other graphs with a different number "
+                      "of vertices and a different number of edges?"),
+    QT_TRANSLATE_NOOP("TRatingDialog", "You need 3 excellent games in a row to advance. You now have %1."),
+    QT_TRANSLATE_NOOP("TRatingDialog",
+                      "You seem to know what you are doing at this level. You did three excellent games in a "
+                      "row. Would you like to advance to the next level?"),
+    QT_TRANSLATE_NOOP("TRatingDialog",
+                      "To advance, you must solve the puzzles by clicking on the vertices no more than Par "
+                      "times. You need 1  Par game to advance when the edges are showing and 3 consecutive "
+                      "Par or better games to advance when the edges are not showing."),
+};
+static_assert(std::size(kMessages) == static_cast<std::size_t>(game::RatingMessage::NotBad) + 1);
+
+}  // namespace
+
 QString TRatingDialog::Words(const game::Rating& rating) {
-    switch (rating.message) {
-        case game::RatingMessage::PerfectGoOn:
-            return tr(
-                "Way to go. You seem to know what you are doing at this level. Would you like to go on to "
-                "the next level?");
-        case game::RatingMessage::PerfectNeedTwoInARow:
-            return tr(
-                "You have achieved a perfect game! Way to go. You need two perfect games in a row to "
-                "advance.");
-        case game::RatingMessage::PerfectWayToGo:
-            return tr("Way to go!");
-        case game::RatingMessage::ExcellentMethod:
-            return tr(
-                "Do you have a method? Do you think it works for other graphs with a different number of "
-                "vertices and a different number of edges?");
-        case game::RatingMessage::ExcellentCountSoFar:
-            return tr("You need 3 excellent games in a row to advance. You now have %1.").arg(rating.streak);
-        case game::RatingMessage::ExcellentAdvance:
-            return tr(
-                "You seem to know what you are doing at this level. You did three excellent games in a row. "
-                "Would you like to advance to the next level?");
-        case game::RatingMessage::NotBad:
-            return tr(
-                "To advance, you must solve the puzzles by clicking on the vertices no more than Par times. "
-                "You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better "
-                "games to advance when the edges are not showing.");
-    }
-    return {};
+    const QString words = tr(kMessages[static_cast<std::size_t>(rating.message)]);
+    return rating.message == game::RatingMessage::ExcellentCountSoFar ? words.arg(rating.streak) : words;
 }
 
 void TRatingDialog::ShowMessage(const game::Rating& rating) {
@@ -84,11 +87,21 @@ void TRatingDialog::ShowMessage(const game::Rating& rating) {
     }
 }
 
+void TRatingDialog::Answer(void (*effect)()) {
+    if (effect)
+        effect();
+    hide();
+}
+
+void TRatingDialog::Open(const game::Rating& rating) {
+    if (!isVisible())
+        ShowMessage(rating);
+    ui::ShowModeless(this);
+}
+
 void TRatingDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        dialogs::CenterOnScreen(*this);
-        FormShow();
-    }
+    if (!event->spontaneous())
+        ui::CenterOnScreen(*this);
     QDialog::showEvent(event);
     // Each opening starts on "OK", so Enter never answers an offer with the "No" that had
     // the focus from an earlier opening.

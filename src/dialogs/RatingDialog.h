@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The look the three rating dialogs share: a fuchsia window with a banner word, a message
+// TRatingDialog: the look the three rating dialogs share: a fuchsia window with a banner word, a message
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
 #include <QDialog>
 
-#include "GameEnd.h"
+#include "engine/Views.h"
 
 class QFrame;
 class QLabel;
@@ -25,9 +25,16 @@ class TRatingDialog : public QDialog {
         QRect label;
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
+        // What the game does on each answer, before the dialog goes away.
+        void (*ok)() = nullptr;
+        void (*no)() = nullptr;
     };
 
     TRatingDialog(const Design& design, QWidget* parent);
+
+    // Shows the dialog without blocking. Hidden, it opens with the words of `rating`; already up,
+    // it only comes to the front and keeps what it says.
+    void Open(const game::Rating& rating);
 
     // The words of a message the engine chose, in the player's language.
     static QString Words(const game::Rating& rating);
@@ -44,10 +51,9 @@ class TRatingDialog : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Runs each time the dialog goes from hidden to shown.
-    virtual void FormShow() {}
-    virtual void OKBtnClick() = 0;
-    virtual void NoButtonClick() {}
     // The message and whether the "No" button is offered with it.
     void ShowMessage(const game::Rating& rating);
+
+  private:
+    void Answer(void (*effect)());
 };

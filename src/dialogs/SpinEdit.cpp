@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SpinEdit.h"
+#include "dialogs/SpinEdit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "SettingsFile.h"
+#include "engine/SettingsFile.h"
 
 namespace {
 

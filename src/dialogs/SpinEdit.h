@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// TSpinEdit: the number field of the settings dialog "SpEcTrUmIx Options".
 // A one-line number field with small up and down arrows at its right end, as the settings
 // dialog uses for the colour count, the vertex count and the edge probability.
 #pragma once

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TabbedScores.h"
+#include "dialogs/TabbedScores.h"
 
 #include <QKeyEvent>
 
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "DialogLook.h"
-#include "HelpViewer.h"
+#include "app/HelpViewer.h"
+#include "ui/DialogLook.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +31,7 @@ QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QR
     auto* box = new QGroupBox(caption, page);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setFont(dialogs::DialogFont(11, true));
+    box->setFont(ui::DialogFont(11, true));
     SetTextColor(box, Qt::black);
     if (silver) {
         QPalette palette = box->palette();
@@ -45,7 +45,7 @@ QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QR
 QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int left, int top) {
     auto* label = new QLabel(caption, box);
     label->setObjectName(QLatin1String(name));
-    label->setFont(dialogs::DialogFont(11, false));
+    label->setFont(ui::DialogFont(11, false));
     // Wide enough for the longest caption a decoded level gives.
     label->setGeometry(left, top, box->width() - left - 4, 14);
     return label;
@@ -54,7 +54,7 @@ QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(dialogs::DialogFont(11, false));
+    button->setFont(ui::DialogFont(11, false));
     button->setGeometry(geometry);
     return button;
 }
@@ -64,7 +64,7 @@ QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QStr
     combo->setObjectName(QLatin1String(name));
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
-    QFont narrow = dialogs::DialogFont(11, false);
+    QFont narrow = ui::DialogFont(11, false);
     narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
                         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
     combo->setFont(narrow);
@@ -92,7 +92,7 @@ QComboBox* MakeRankBox(QGroupBox* box, const char* name, int left, int top) {
 void MakeNotImplementedNote(QWidget* page, const char* name) {
     auto* note = new QLabel(QCoreApplication::translate("TPerformancePages", "Not implemented yet"), page);
     note->setObjectName(QLatin1String(name));
-    note->setFont(dialogs::DialogFont(20, false));
+    note->setFont(ui::DialogFont(20, false));
     SetTextColor(note, QColor(255, 0, 0));
     // The note was measured for a narrower face: let it grow to its text so no letter is cut off.
     note->setGeometry(224, 256, std::max(177, note->sizeHint().width()), 25);
@@ -143,9 +143,9 @@ TPerformancePages::TPerformancePages(QWidget* parent, Pages pages) : QDialog(par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFixedSize(639, 361);
-    setFont(dialogs::DialogFont(11, false));
+    setFont(ui::DialogFont(11, false));
     // Its group captions are black, as the game has always shown them.
-    dialogs::KeepLightFace(*this);
+    ui::KeepLightFace(*this);
 
     auto* panel1 = new QWidget(this);
     panel1->setObjectName(QStringLiteral("Panel1"));
@@ -377,7 +377,7 @@ void TPerformancePages::showEvent(QShowEvent* event) {
     BuildPages();
     if (!m_placed) {
         m_placed = true;
-        dialogs::CenterOnScreen(*this);
+        ui::CenterOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GameEnd.h"
+#include "engine/GameEnd.h"
 
 #include <climits>
 #include <cstdio>
+#include <string>
 
-#include "Board.h"
-#include "Puzzle.h"
-#include "State.h"
+#include "engine/Puzzle.h"
+#include "engine/State.h"
+#include "engine/Views.h"
 
 namespace game {
 
 namespace {
 
 std::int32_t& Streak() {
-    return Settings.TeachingModeConsecutiveGoodGames;
+    return world.Settings.TeachingModeConsecutiveGoodGames;
 }
 
 // A streak or level read from a hand-edited file may already stand at the top of the
@@ -25,7 +26,7 @@ void CountUp(std::int32_t& value) {
 
 }  // namespace
 
-std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, char* buffer) {
+AverageFromPar ReduceAverage(std::int64_t totalFromPar, std::int32_t games) {
     // Worked on the exact fraction, so that a half is a half: a double built up game by game
     // cannot hold 41/40 or 9.995, and would round them the wrong way.
     __extension__ typedef unsigned __int128 Wide;
@@ -49,25 +50,34 @@ std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, ch
     const Wide rounded = (2 * numerator * scale + denominator) / (2 * denominator);
     Wide thousandths = rounded;
     for (int i = decimals; i < 3; ++i) thousandths *= 10;
-    const auto whole = static_cast<unsigned long long>(thousandths / 1000);
-    const auto fraction = static_cast<unsigned>(thousandths % 1000);
-    const bool negative = below && thousandths != 0;
-    const int length = std::snprintf(buffer, 48, "%s%llu.%03u", negative ? "-" : "", whole, fraction);
-    return {buffer, static_cast<std::size_t>(length > 0 ? length : 0)};
+    AverageFromPar average;
+    average.games = games > 0 ? games : 0;
+    average.whole = static_cast<std::uint64_t>(thousandths / 1000);
+    average.thousandths = static_cast<std::uint32_t>(thousandths % 1000);
+    average.negative = below && thousandths != 0;
+    return average;
+}
+
+std::string AverageFromPar::Text() const {
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%s%llu.%03u", negative ? "-" : "",
+                                     static_cast<unsigned long long>(whole), thousandths);
+    return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 void UpdateSessionAverage() {
+    const PuzzleState& p = world.Puzzle;
     const std::int32_t par = ComputePar();
-    const std::int64_t result = Puzzle.GameOver ? Puzzle.ClickCount : std::int64_t{par} + 10;
-    SessionState& s = Session;
+    const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
+    SessionState& s = world.Session;
     CountUp(s.SessionGameCount);
     s.SessionTotalFromPar += result - par;
-    CurrentBoard().ShowAverageFromPar(s.SessionTotalFromPar, s.SessionGameCount);
+    world.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
 }
 
 void ShowSolution() {
-    Board& board = CurrentBoard();
-    PuzzleState& p = Puzzle;
+    BoardView& board = world.Board();
+    PuzzleState& p = world.Puzzle;
     board.ShowSolvedPicture(true);
     board.EnablePainters(false);
     p.GameOver = true;
@@ -75,52 +85,57 @@ void ShowSolution() {
     for (int k = 1; k <= n; ++k) {
         const TColor color = PaintColor(p.HiddenColoring[k]);
         if (color != clBlack)
-            SolutionVertex[k].SetFillColor(color);
-        board.ShowSolutionVertex(k);
+            world.SolutionVertex[k].SetFillColor(color);
     }
+    board.ShowSolutionVertices(n);
     DrawEveryEdge(EdgeView::Solution, n);
     board.SetDrawGraphEnabled(false);
 }
 
 void EvaluateSolvedGame() {
+    const GameSettings& s = world.Settings;
     UpdateSessionAverage();
     ShowSolution();
-    const bool good = Puzzle.ClickCount <= ComputePar();
+    const bool good = world.Puzzle.ClickCount <= ComputePar();
     if (good) {
-        if (Settings.TeachingMode)
+        if (s.TeachingMode)
             CountUp(Streak());
-        CurrentBoard().OpenDialog(Puzzle.EdgesShown ? Dialog::Perfect : Dialog::Excellent);
-    } else if (Settings.TeachingMode) {
+        if (world.Puzzle.EdgesShown) {
+            world.Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(s.TeachingMode, Streak()));
+        } else {
+            world.Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(s.TeachingMode, Streak()));
+        }
+    } else if (s.TeachingMode) {
         Streak() = 0;
-        CurrentBoard().OpenDialog(Dialog::NotBad);
+        world.Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
     }
 }
 
 void NewGameClick() {
-    if (Puzzle.GameOver) {
+    if (world.Puzzle.GameOver) {
         NewPuzzle();
         return;
     }
-    CurrentBoard().OpenDialog(Dialog::GameNotOverDecision);
+    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
 void DrawGraphClick() {
-    if (Puzzle.GameOver)
+    if (world.Puzzle.GameOver)
         return;
-    if (Session.DrawGraphFirstUse) {
+    if (world.Session.DrawGraphFirstUse) {
         ShowSolution();
-        Session.DrawGraphFirstUse = false;
+        world.Session.DrawGraphFirstUse = false;
         Streak() = 0;
         return;
     }
-    CurrentBoard().OpenDialog(Dialog::GameNotOverDecision2);
+    world.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
 }
 
 // "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
 // have stood open while the settings dialog started another). Only a game that already
 // ended, and so was rated by its own end, is not rated again.
 void NewPuzzleDecisionYes() {
-    if (!Puzzle.GameOver) {
+    if (!world.Puzzle.GameOver) {
         Streak() = 0;
         UpdateSessionAverage();
     }
@@ -128,7 +143,7 @@ void NewPuzzleDecisionYes() {
 }
 
 void DrawGraphDecisionYes() {
-    if (Puzzle.GameOver)
+    if (world.Puzzle.GameOver)
         return;
     Streak() = 0;
     UpdateSessionAverage();
@@ -138,12 +153,13 @@ void DrawGraphDecisionYes() {
 void DecisionNo() {}
 
 void PerfectOk() {
-    if (!Settings.TeachingMode || Streak() < 1)
+    GameSettings& s = world.Settings;
+    if (!s.TeachingMode || Streak() < 1)
         return;
     Streak() = 0;
-    Settings.ShowEdges = false;
-    Settings.TeachingModeSecondaryLevel = 1;
-    CurrentBoard().SettingsChangedByGame(kShowEdgesChanged);
+    s.ShowEdges = false;
+    s.TeachingModeSecondaryLevel = 1;
+    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged);
 }
 
 void PerfectNo() {
@@ -151,15 +167,15 @@ void PerfectNo() {
 }
 
 void ExcellentOk() {
-    if (!Settings.TeachingMode || Streak() < 3)
+    GameSettings& s = world.Settings;
+    if (!s.TeachingMode || Streak() < 3)
         return;
     Streak() = 0;
-    CountUp(Settings.TeachingModePrimaryLevel);
-    Settings.TeachingModeSecondaryLevel = 0;
-    Settings.ShowEdges = true;
-    Settings.NumberOfVertices =
-        Settings.NumberOfVertices >= kMaxVertices ? kMinVertices : Settings.NumberOfVertices + 1;
-    CurrentBoard().SettingsChangedByGame(kShowEdgesChanged | kVertexCountChanged);
+    CountUp(s.TeachingModePrimaryLevel);
+    s.TeachingModeSecondaryLevel = 0;
+    s.ShowEdges = true;
+    s.NumberOfVertices = s.NumberOfVertices >= kMaxVertices ? kMinVertices : s.NumberOfVertices + 1;
+    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
 }
 
 void ExcellentNo() {
@@ -167,6 +183,14 @@ void ExcellentNo() {
 }
 
 void NotBadOk() {}
+
+void ApplySettings(const GameSettings& settings) {
+    world.Settings = settings;
+    world.Board().ApplyToolTips(settings.ShowToolTips);
+    // The new settings take effect at once, even in the middle of a game; that game is simply
+    // dropped, neither rated nor counted against the streak.
+    NewPuzzle();
+}
 
 Rating PerfectDialogText(bool teachingMode, std::int32_t streak) {
     if (teachingMode && streak >= 1)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a finished or abandoned game is worth, and the teaching levels.
+// EvaluateSolvedGame and the dialogs' buttons: what a finished or abandoned game is worth,
+// and the teaching levels.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
-#include "Board.h"
+#include "engine/Views.h"
 
 namespace game {
 
@@ -29,20 +29,16 @@ void NewPuzzleDecisionYes();
 void DrawGraphDecisionYes();
 void DecisionNo();
 
-// What a rating dialog says when it opens, with the streak it may quote, and whether it
-// offers to go on (its "No" shown).
-struct Rating {
-    RatingMessage message = RatingMessage::PerfectWayToGo;
-    std::int32_t streak = 0;
-    bool offer = false;
-};
+// The settings dialog's OK: the game takes these settings whole, the board's tool tips follow
+// them and a new puzzle starts at once (the game in play is dropped unrated).
+void ApplySettings(const GameSettings& settings);
+
+// What each rating dialog says for a teaching mode and a streak.
 Rating PerfectDialogText(bool teachingMode, std::int32_t streak);
 Rating ExcellentDialogText(bool teachingMode, std::int32_t streak);
 
 // The average from par as the label writes it, from the exact total of (result - par) over
-// `games` rated games: three significant digits, at most three decimals, halves away from
-// zero, always three decimals shown; from 1000 up every whole digit is kept. No minus sign
-// on a value that rounds to zero. buffer must hold 48 characters.
-std::string_view FormatAverage(std::int64_t totalFromPar, std::int32_t games, char* buffer);
+// `games` rated games (no games: 0.000).
+AverageFromPar ReduceAverage(std::int64_t totalFromPar, std::int32_t games);
 
 }  // namespace game

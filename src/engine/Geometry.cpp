@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Geometry.h"
+#include "engine/Geometry.h"
 
 #include <cmath>
 
-#include "Random.h"
+#include "engine/Palette.h"
+#include "engine/Random.h"
 
 namespace game {
 
-int BoardRadiusFor(int n) { return NearestEven(static_cast<long double>(n) * 3.75L) + 83; }
+int BoardRadiusFor(int n) {
+    return NearestEven(static_cast<long double>(n) * 3.75L) + 83;
+}
 
-int VertexSizeFor(int n) { return NearestEven((20.8L - n) * 3.125L); }
+int VertexSizeFor(int n) {
+    return NearestEven((20.8L - n) * 3.125L);
+}
 
-int VertexPenWidthFor(int n) { return n > 13 ? 2 : 3; }
+int VertexPenWidthFor(int n) {
+    return n > 13 ? 2 : 3;
+}
 
 Rect VertexRect(int n, int k, int centerX, int centerY) {
     const int radius = BoardRadiusFor(n);
@@ -65,19 +72,18 @@ PainterPlaces PlacePainters(int c, int w, int h, int cx, int cy) {
         p.place[index] = {left, top, w, h};
         p.used[index] = true;
     };
-    enum { Navy = 1, Maroon = 2, Green = 3, Purple = 4 };
     if (c == 4) {
-        put(Navy, cx, cy - h);
-        put(Maroon, cx - w, cy);
-        put(Green, cx, cy);
-        put(Purple, cx - w, cy - h);
+        put(kNavy, cx, cy - h);
+        put(kMaroon, cx - w, cy);
+        put(kGreen, cx, cy);
+        put(kPurple, cx - w, cy - h);
     } else if (c == 3) {
-        put(Navy, cx - w, cy);
-        put(Maroon, cx - w / 2, cy - h);
-        put(Green, cx, cy);
+        put(kNavy, cx - w, cy);
+        put(kMaroon, cx - w / 2, cy - h);
+        put(kGreen, cx, cy);
     } else {
-        put(Navy, cx, cy - h / 2);
-        put(Maroon, cx - w, cy - h / 2);
+        put(kNavy, cx, cy - h / 2);
+        put(kMaroon, cx - w, cy - h / 2);
     }
     return p;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// game::VertexRect, PlaceControls, PlacePainters: where the board's controls stand.
 // Where the board's controls stand for a puzzle of n vertices and c colours. Plain
 // arithmetic in 80-bit precision, shared by the engine and the board window.
 #pragma once

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Moves.h"
+#include "engine/Moves.h"
 
-#include "Board.h"
-#include "GameEnd.h"
-#include "State.h"
+#include "engine/GameEnd.h"
+#include "engine/State.h"
+#include "engine/Views.h"
 
 namespace game {
 
 void PainterClick(int colorIndex) {
-    if (Puzzle.GameOver)
+    if (world.Puzzle.GameOver)
         return;
-    Puzzle.SelectedColor = PaintColor(colorIndex);
+    world.Puzzle.SelectedColor = PaintColor(colorIndex);
     // Pressing it here keeps a painter down when the player clicks the one already down,
     // whose own toggling would otherwise have released it.
-    CurrentBoard().PressPainter(colorIndex);
+    world.Board().PressPainter(colorIndex);
 }
 
 void NavyPainterClick() {
@@ -30,10 +30,10 @@ void PurplePainterClick() {
 }
 
 void VertexClick(int k) {
-    if (Puzzle.GameOver)
+    if (world.Puzzle.GameOver)
         return;
     // Vertices beyond the puzzle are hidden; a stray event for one changes nothing.
-    if (k < 1 || k > Puzzle.VertexCount)
+    if (k < 1 || k > world.Puzzle.VertexCount)
         return;
     ColorVertex(k);
 }
@@ -41,22 +41,23 @@ void VertexClick(int k) {
 void ColorVertex(int v) {
     if (v < 1 || v > kMaxVertices)
         return;
-    PuzzleState& p = Puzzle;
+    PuzzleState& p = world.Puzzle;
+    PerVertex<VertexRecord>& vertices = world.BoardVertex;
     const int n = p.VertexCount;
 
     ++p.ClickCount;
-    CurrentBoard().ShowScore(p.ClickCount);
+    world.Board().ShowScore(p.ClickCount);
 
-    VertexRecord& vertex = BoardVertex[v];
+    VertexRecord& vertex = vertices[v];
     vertex.SetFillColor(p.SelectedColor);
     if (p.VertexColored[v] == 0) {
         ++p.ColoredCount;
         p.VertexColored[v] = 1;
     }
     for (int i = 1; i <= n; ++i) {
-        if (i == v || vertex.GetNeighbor(i) != 1 || BoardVertex[i].FillColor() != vertex.FillColor())
+        if (i == v || vertex.GetNeighbor(i) != 1 || vertices[i].FillColor() != vertex.FillColor())
             continue;
-        BoardVertex[i].SetFillColor(clBlack);
+        vertices[i].SetFillColor(clBlack);
         --p.ColoredCount;
         p.VertexColored[i] = 0;
         RevealEdge(v, i);
@@ -70,12 +71,12 @@ void ColorVertex(int v) {
 void RevealEdge(int a, int b) {
     // The mark comes first: the board draws from the marks, so the immediate repaint
     // it makes for this edge already shows the line.
-    Puzzle.BoardEdgeDrawn[a][b] = 1;
-    CurrentBoard().DrawEdge(EdgeView::Board, a, b);
+    world.Puzzle.BoardEdgeDrawn[a][b] = 1;
+    world.Board().DrawEdge(EdgeView::Board, a, b);
 }
 
 void EnablePainters(bool on) {
-    CurrentBoard().EnablePainters(on);
+    world.Board().EnablePainters(on);
 }
 
 }  // namespace game

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's moves: choosing a paint colour and colouring vertices.
+// ColorVertex and the painter clicks: the player's moves.
 #pragma once
 
 namespace game {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four colours of the game in one table: the colour a painter paints with, the face and
+// game::kPalette: the four colours of the game in one table: the colour a painter paints with, the face and
 // light of its button, and its name. The engine, the board, the painters' placement and the
 // tests all read this table, so a colour is changed in one place.
 #pragma once
@@ -26,6 +26,9 @@ inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clSilver = 0xC0C0C0;
 inline constexpr TColor clBrown = 0x004080;
+
+// The colour indices 1..4, named by the painters that paint them.
+enum PainterIndex : int { kNavy = 1, kMaroon = 2, kGreen = 3, kPurple = 4 };
 
 struct PaletteEntry {
     int index;         // ColorIndex 1..4

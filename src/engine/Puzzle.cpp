@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Puzzle.h"
+#include "engine/Puzzle.h"
 
 #include <algorithm>
 
-#include "Board.h"
-#include "Geometry.h"
-#include "Random.h"
-#include "State.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "engine/Views.h"
 
 namespace game {
 
 namespace {
 
-EdgeListener g_edgeListener = nullptr;
-void* g_edgeListenerContext = nullptr;
+PuzzleState& Puzzle = world.Puzzle;
 
 void MarkDecided(int a, int b) {
     Puzzle.PairDecided[a][b] = 1;
@@ -124,20 +122,20 @@ int DrawEdgeProbability() {
 }
 
 void AddEdge(int u, int v) {
-    VertexRecord& vu = BoardVertex[u];
-    VertexRecord& vv = BoardVertex[v];
+    VertexRecord& vu = world.BoardVertex[u];
+    VertexRecord& vv = world.BoardVertex[v];
     vu.SetNeighbor(0, vu.GetNeighbor(0) + 1);
     vu.SetNeighbor(v, 1);
     vv.SetNeighbor(0, vv.GetNeighbor(0) + 1);
     vv.SetNeighbor(u, 1);
     ++Puzzle.EdgeCount;
-    if (g_edgeListener)
-        g_edgeListener(u, v, g_edgeListenerContext);
+    if (const Hooks& hooks = world.hooks; hooks.edgeListener)
+        hooks.edgeListener(u, v, hooks.edgeListenerContext);
 }
 
 void SetEdgeListener(EdgeListener listener, void* context) {
-    g_edgeListener = listener;
-    g_edgeListenerContext = context;
+    world.hooks.edgeListener = listener;
+    world.hooks.edgeListenerContext = context;
 }
 
 std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount) {
@@ -159,9 +157,9 @@ void ShowAllEdges() {
 
 void DrawEveryEdge(EdgeView view, int n) {
     const bool solution = view == EdgeView::Solution;
-    const PerVertex<VertexRecord>& records = solution ? SolutionVertex : BoardVertex;
+    const PerVertex<VertexRecord>& records = solution ? world.SolutionVertex : world.BoardVertex;
     PairMatrix<std::int32_t>& drawn = solution ? Puzzle.SolutionEdgeDrawn : Puzzle.BoardEdgeDrawn;
-    Board& board = CurrentBoard();
+    BoardView& board = world.Board();
     for (int i = 1; i <= n; ++i) {
         const VertexRecord& vertex = records[i];
         const int degree = vertex.GetNeighbor(0);
@@ -181,18 +179,18 @@ void DrawEveryEdge(EdgeView view, int n) {
 
 void MirrorToSolutionView() {
     for (int k = 1; k <= kMaxVertices; ++k) {
-        SolutionVertex[k].SetFillColor(BoardVertex[k].FillColor());
-        SolutionVertex[k].SetAllNeighbors(BoardVertex[k].AllNeighbors());
+        world.SolutionVertex[k].SetFillColor(world.BoardVertex[k].FillColor());
+        world.SolutionVertex[k].SetAllNeighbors(world.BoardVertex[k].AllNeighbors());
     }
-    CurrentBoard().MirrorToSolutionView();
+    world.Board().MirrorToSolutionView(world.Settings.PlayComputer);
 }
 
 void NewPuzzle() {
-    Board& board = CurrentBoard();
-    GameSettings& s = Settings;
+    BoardView& board = world.Board();
+    GameSettings& s = world.Settings;
     PuzzleState& p = Puzzle;
 
-    KeepSettingsInRange();
+    KeepSettingsInRange(s);
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
 
@@ -214,12 +212,11 @@ void NewPuzzle() {
     for (int k = 1; k <= kMaxVertices; ++k) {
         p.HiddenColoring[k] = 0;
         p.VertexColored[k] = 0;
-        BoardVertex[k].SetFillColor(clBlack);
+        world.BoardVertex[k].SetFillColor(clBlack);
         // Slots above n keep what they held; nothing reads them for this puzzle.
-        for (int slot = 0; slot <= n; ++slot) BoardVertex[k].SetNeighbor(slot, 0);
+        for (int slot = 0; slot <= n; ++slot) world.BoardVertex[k].SetNeighbor(slot, 0);
     }
-    // With EdgeCount 0 this repaint wipes every line of the previous puzzle.
-    board.RepaintWindow();
+    // No line of the previous puzzle survives: the board is laid out afresh from these marks.
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
 
@@ -233,8 +230,7 @@ void NewPuzzle() {
     ++p.Serial;
 
     board.ShowPlayControls();
-    Layout.BoardRadius = BoardRadiusFor(n);
-    board.LayOutBoard();
+    board.LayOutBoard({n, c, world.Layout.BoardCenterX, world.Layout.BoardCenterY});
     if (s.ShowEdges)
         ShowAllEdges();
     MirrorToSolutionView();

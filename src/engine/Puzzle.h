@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Building a new puzzle around a hidden proper colouring, and its par.
+// NewPuzzle: building a new puzzle around a hidden proper colouring, and its par.
 #pragma once
 
 #include <cstdint>
 
-#include "Board.h"
+#include "engine/Views.h"
 
 namespace game {
 
@@ -16,7 +16,6 @@ void NewPuzzle();
 void AddEdge(int u, int v);
 
 // Hears every AddEdge in the order made (developer tools and tests); nullptr stops it.
-using EdgeListener = void (*)(int u, int v, void* context);
 void SetEdgeListener(EdgeListener listener, void* context);
 
 // Par of the puzzle on display.

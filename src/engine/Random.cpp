@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Random.h"
+#include "engine/Random.h"
 
 #include <cfenv>
 #include <chrono>
@@ -8,23 +8,32 @@
 namespace game {
 
 namespace {
-ClockFn g_clock = &SystemMillisecondsOfDay;
-std::int32_t g_pinnedMs = 0;
-std::int32_t PinnedReading() { return g_pinnedMs; }
+
+std::int32_t ReadClock() {
+    const Hooks& hooks = world.hooks;
+    if (hooks.pinnedMs >= 0)
+        return hooks.pinnedMs;
+    return hooks.clock ? hooks.clock() : SystemMillisecondsOfDay();
+}
+
 }  // namespace
 
 std::int32_t RandomBelow(std::int32_t n) {
-    RandSeed = RandSeed * 134775813u + 1u;
-    return static_cast<std::int32_t>((std::uint64_t{RandSeed} * static_cast<std::uint32_t>(n)) >> 32);
+    world.RandSeed = world.RandSeed * 134775813u + 1u;
+    return static_cast<std::int32_t>((std::uint64_t{world.RandSeed} * static_cast<std::uint32_t>(n)) >> 32);
 }
 
-void ReseedFromClock() { RandSeed = static_cast<std::uint32_t>(g_clock()); }
+void ReseedFromClock() {
+    world.RandSeed = static_cast<std::uint32_t>(ReadClock());
+}
 
-void SetClock(ClockFn clock) { g_clock = clock ? clock : &SystemMillisecondsOfDay; }
+void SetClock(ClockFn clock) {
+    world.hooks.clock = clock;
+    world.hooks.pinnedMs = -1;
+}
 
 void PinClock(std::int32_t ms) {
-    g_pinnedMs = ms;
-    g_clock = &PinnedReading;
+    world.hooks.pinnedMs = ms < 0 ? 0 : ms;
 }
 
 std::int32_t SystemMillisecondsOfDay() {

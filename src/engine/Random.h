@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's one pseudo-random source: a 32-bit linear congruential generator reseeded
-// from the time of day, exactly as the puzzles of the game have always been drawn.
+// RandomBelow and ReseedFromClock: the game's one pseudo-random source.
+// A 32-bit linear congruential generator on the world's seed, reseeded from the time of day, exactly as the
+// puzzles of the game have always been drawn.
 #pragma once
 
 #include <cstdint>
 
-namespace game {
+#include "engine/State.h"
 
-inline std::uint32_t RandSeed = 0;
+namespace game {
 
 // 0..n-1 for n >= 1: the high 32 bits of the new seed times n.
 std::int32_t RandomBelow(std::int32_t n);
 
-// Seed := milliseconds since midnight UTC, read from the current clock.
+// Seed := milliseconds since midnight UTC, read from the world's clock.
 void ReseedFromClock();
 
-// The clock: milliseconds since midnight UTC. Tests pin it to one reading.
-using ClockFn = std::int32_t (*)();
+// The clock the world reads: `clock`, or the system's for nullptr.
 void SetClock(ClockFn clock);
-std::int32_t SystemMillisecondsOfDay();
-// Every later reading returns ms (until SetClock is called again).
+// Every later reading returns ms (until SetClock or World::Reset).
 void PinClock(std::int32_t ms);
+std::int32_t SystemMillisecondsOfDay();
 
 // Nearest integer; an exact half goes to the even neighbour. Long double keeps the
 // 80-bit arithmetic that the board's geometry was designed with.

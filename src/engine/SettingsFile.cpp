@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingsFile.h"
+#include "engine/SettingsFile.h"
 
 #include <array>
 #include <cstdlib>
@@ -10,8 +10,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "IniFile.h"
-#include "State.h"
+#include "engine/State.h"
+#include "platform/IniFile.h"
 
 namespace game {
 
@@ -151,38 +151,38 @@ void LoadSettings() {
     const std::vector<std::optional<std::string>> texts =
         ini::ReadValues(SettingsFilePath(), kSettingsSection, names);
     const GameSettings defaults;
+    GameSettings& settings = world.Settings;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         const SettingKey& entry = kKeys[i];
         const std::string text = texts[i].value_or("");
         if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
-            Settings.*(*integer) = ReadIntegerText(text, defaults.*(*integer));
+            settings.*(*integer) = ReadIntegerText(text, defaults.*(*integer));
         } else {
             const FlagField flag = std::get<FlagField>(entry.field);
-            Settings.*flag = ReadIntegerText(text, defaults.*flag ? 1 : 0) != 0;
+            settings.*flag = ReadIntegerText(text, defaults.*flag ? 1 : 0) != 0;
         }
     }
     // A hand-edited N or C outside what generation can build falls back to its default.
-    KeepSettingsInRange();
+    KeepSettingsInRange(settings);
 }
 
-std::optional<std::string> SaveSettings() {
+SaveOutcome SaveSettings() {
+    const GameSettings& settings = world.Settings;
     std::array<std::string, kKeys.size()> texts;
     std::array<ini::Entry, kKeys.size()> entries;
     for (const SettingKey& entry : kKeys) {
         const auto at = static_cast<std::size_t>(entry.writePosition);
         if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
-            texts[at] = std::to_string(Settings.*(*integer));
+            texts[at] = std::to_string(settings.*(*integer));
         } else {
-            texts[at] = (Settings.*std::get<FlagField>(entry.field)) ? "1" : "0";
+            texts[at] = (settings.*std::get<FlagField>(entry.field)) ? "1" : "0";
         }
         entries[at] = {entry.key, texts[at]};
     }
     // All fifteen in one replace of the file: the file holds either the whole set of this
     // run or the whole set it held before, never a mix of two runs.
-    if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, entries)) {
-        return std::string("Unable to write to ") + kSettingsFileName;
-    }
-    return std::nullopt;
+    return ini::WriteValues(SettingsFilePath(), kSettingsSection, entries) ? SaveOutcome::Saved
+                                                                           : SaveOutcome::CannotWrite;
 }
 
 }  // namespace game

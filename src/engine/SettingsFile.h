@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings file "SpEcTrUmIx.ini": the player's settings and teaching progress,
-// read once at start and written when the main window closes.
+// LoadSettings and SaveSettings: the settings file "SpEcTrUmIx.ini", the player's settings and
+// teaching progress, read once at start and written when the main window closes.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,10 +20,13 @@ std::string SettingsFilePath();
 // gives the default. Never fails.
 void LoadSettings();
 
+enum class SaveOutcome {
+    Saved,
+    CannotWrite,  // the file (kSettingsFileName) stays as it was; the board tells the player
+};
+
 // Writes all fifteen keys in a single all-or-nothing update that keeps every other line.
-// Returns nothing on success, else the error "Unable to write to SpEcTrUmIx.ini" (without
-// the full stop), with the file as it was.
-std::optional<std::string> SaveSettings();
+SaveOutcome SaveSettings();
 
 // The file's integer syntax: leading spaces, then an optional sign and decimal digits, or
 // "$" (or "0x") and hexadecimal digits; anything else, or a value beyond the signed 32-bit

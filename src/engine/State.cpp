@@ -1,48 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "State.h"
+#include "engine/State.h"
 
-#include "Board.h"
-#include "Random.h"
+#include "engine/Views.h"
 
 namespace game {
 
 namespace {
-NullBoard g_nullBoard;
-Board* g_board = &g_nullBoard;
+
+// Stand in for the windows until a board (or a test's fake) is attached.
+class SilentBoard : public BoardView {
+  public:
+    void ShowSolvedPicture(bool) override {}
+    void ShowPlayControls() override {}
+    void LayOutBoard(const BoardShape&) override {}
+    void MirrorToSolutionView(bool) override {}
+    void EnablePainters(bool) override {}
+    void PressPainter(int) override {}
+    void DrawEdge(EdgeView, int, int) override {}
+    void RefreshVertex(EdgeView, int) override {}
+    void ShowSolutionVertices(int) override {}
+    void SetDrawGraphEnabled(bool) override {}
+    void ShowPar(std::int32_t) override {}
+    void ShowScore(std::int32_t) override {}
+    void ShowEdgeCount(std::int32_t) override {}
+    void ShowAverageFromPar(const AverageFromPar&) override {}
+    void ApplyToolTips(bool) override {}
+};
+
+class SilentWindows : public GameWindows {
+  public:
+    void OpenDialog(Dialog, const Rating&) override {}
+    void SettingsChangedByGame(const GameSettings&, unsigned) override {}
+};
+
+SilentBoard g_silentBoard;
+SilentWindows g_silentWindows;
+
 }  // namespace
 
-void AttachBoard(Board* board) { g_board = board ? board : &g_nullBoard; }
-Board& CurrentBoard() { return *g_board; }
-
-void KeepSettingsInRange() {
-    const GameSettings defaults;
-    if (Settings.NumberOfVertices < kMinVertices || Settings.NumberOfVertices > kMaxVertices) {
-        Settings.NumberOfVertices = defaults.NumberOfVertices;
-    }
-    if (Settings.NumberOfColors < kMinColors || Settings.NumberOfColors > kMaxColors) {
-        Settings.NumberOfColors = defaults.NumberOfColors;
-    }
+BoardView& World::Board() const {
+    return hooks.board ? *hooks.board : g_silentBoard;
 }
 
-void SetStartValues() {
-    KeepSettingsInRange();
-    Layout.BoardRadius = NearestEven(3.75L * Settings.NumberOfVertices) + 83;
-    Layout.BoardCenterX = 160;
-    Layout.BoardCenterY = 200;
+GameWindows& World::Windows() const {
+    return hooks.windows ? *hooks.windows : g_silentWindows;
+}
+
+void KeepSettingsInRange(GameSettings& settings) {
+    const GameSettings defaults;
+    if (settings.NumberOfVertices < kMinVertices || settings.NumberOfVertices > kMaxVertices)
+        settings.NumberOfVertices = defaults.NumberOfVertices;
+    if (settings.NumberOfColors < kMinColors || settings.NumberOfColors > kMaxColors)
+        settings.NumberOfColors = defaults.NumberOfColors;
+}
+
+void World::SetStartValues() {
+    KeepSettingsInRange(Settings);
+    Layout = BoardLayout{};
     Puzzle = PuzzleState{};
     Puzzle.GameOver = true;
     Session = SessionState{};
 }
 
-void ResetAllState() {
+void World::Reset() {
     Settings = GameSettings{};
     for (int k = 0; k <= kMaxVertices; ++k) {
         BoardVertex[k].Reset();
         SolutionVertex[k].Reset();
     }
     RandSeed = 0;
-    SetClock(nullptr);
-    AttachBoard(nullptr);
+    hooks = Hooks{};
     SetStartValues();
 }
 

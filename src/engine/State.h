@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's whole state: process-wide records that every window reads and writes
-// on the one user-interface thread. No Qt here.
+// game::World: the game's whole state, the records every window reads and writes on the one
+// user-interface thread, with the hooks the engine reports through. No Qt here.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "Palette.h"
+#include "engine/Palette.h"
 
 namespace game {
 
@@ -125,29 +125,58 @@ struct SessionState {
     bool DrawGraphFirstUse = true;
 };
 
+// The centre of the circle the vertices stand on, in the board's client pixels.
 struct BoardLayout {
     std::int32_t BoardCenterX = 160;
     std::int32_t BoardCenterY = 200;
-    std::int32_t BoardRadius = 0;
 };
 
-// The process-wide records.
-inline GameSettings Settings;
-inline PuzzleState Puzzle;
-inline SessionState Session;
-inline BoardLayout Layout;
-inline PerVertex<VertexRecord> BoardVertex;
-inline PerVertex<VertexRecord> SolutionVertex;
+class BoardView;
+class GameWindows;
+
+// Milliseconds since midnight UTC.
+using ClockFn = std::int32_t (*)();
+// Hears every edge a new puzzle adds, in the order made (developer tools and tests).
+using EdgeListener = void (*)(int u, int v, void* context);
+
+// Where the engine's messages and readings go: the board window, the dialogs, the clock and a
+// listener. Unset ones are silent (and the clock is the system's).
+struct Hooks {
+    BoardView* board = nullptr;
+    GameWindows* windows = nullptr;
+    ClockFn clock = nullptr;
+    std::int32_t pinnedMs = -1;  // 0 and up: every reading of the clock gives this
+    EdgeListener edgeListener = nullptr;
+    void* edgeListenerContext = nullptr;
+};
+
+// The game's one world: the process-wide records every handler reads and writes on the
+// user-interface thread, the pseudo-random seed, the vertices' records and the hooks.
+struct World {
+    GameSettings Settings;
+    PuzzleState Puzzle;
+    SessionState Session;
+    BoardLayout Layout;
+    PerVertex<VertexRecord> BoardVertex;
+    PerVertex<VertexRecord> SolutionVertex;
+    std::uint32_t RandSeed = 0;
+    Hooks hooks;
+
+    // The attached board and dialogs, or silent ones.
+    BoardView& Board() const;
+    GameWindows& Windows() const;
+
+    // The start values set after the settings are loaded and before any window exists.
+    void SetStartValues();
+    // Everything back to a fresh start with default settings: records, vertex records
+    // (their displays stay attached), seed, clock, board, dialogs and listener.
+    void Reset();
+};
+
+inline World world;
 
 // Brings N and C back to their defaults when they lie outside 6..16 and 2..4, so that
 // no hand-edited settings file can push generation past its arrays.
-void KeepSettingsInRange();
-
-// The start values set after the settings are loaded and before any window exists.
-void SetStartValues();
-
-// Everything back to a fresh start with default settings (for tests): records,
-// vertex records (observers kept), pseudo-random seed and clock, board and hooks.
-void ResetAllState();
+void KeepSettingsInRange(GameSettings& settings);
 
 }  // namespace game

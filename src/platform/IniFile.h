@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small INI store that keeps a hand-edited file the way its owner left it.
 //
-// Two operations: read the texts of keys in a section, and write the texts of keys. A write
-// touches only the lines it replaces (or the lines it adds); comments, blank lines, other
-// sections, unknown keys, a byte-order mark and line endings stay byte for byte. Section and
-// key names match regardless of letter case (ASCII). A file that starts with a UTF-16
-// byte-order mark is read as UTF-16 text and written back in UTF-16 with the same byte
-// order. Plain C++ and POSIX, no Qt.
+// Two operations: read the texts of keys in a section, and write the texts of keys. The text is
+// read and edited by ini::text (IniText.h), so a write touches only the lines it replaces (or
+// the lines it adds), and names match regardless of letter case. A file that starts with a
+// UTF-16 byte-order mark is read as UTF-16 text and written back in UTF-16 with the same byte
+// order (TextCodec.h). The file is read whole and replaced atomically (AtomicFile.h). Plain C++
+// and POSIX, no Qt.
 #pragma once
 
 #include <cstddef>
@@ -14,16 +14,15 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+#include "platform/IniText.h"
 
 namespace ini {
 
 // No settings file comes near this size: a larger file is not read (it counts as unreadable)
 // and never replaced, so that a stray huge file costs neither time nor memory.
 inline constexpr std::size_t kLargestFile = std::size_t{1} << 20;
-
-using Entry = std::pair<std::string_view, std::string_view>;  // key, value
 
 // The value of `key` in `section` of the file at `path`, without the spaces around it;
 // nothing when the file, the section or the key is missing or the file cannot be read.
@@ -53,25 +52,5 @@ bool WriteValues(const std::string& path, std::string_view section, std::span<co
 // WriteValues for a single key.
 bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
                 std::string_view value);
-
-// The in-memory halves of the two operations, over the whole text of a file. Exposed so
-// that tests and the fuzzer can drive the parser without touching the disk.
-namespace text {
-
-std::optional<std::string> FindValue(std::string_view fileText, std::string_view section,
-                                     std::string_view key);
-
-// The file text after setting the key; `fileText` empty stands for a new file.
-std::string SetValue(std::string_view fileText, std::string_view section, std::string_view key,
-                     std::string_view value);
-
-// SetValue for each entry in turn.
-std::string SetValues(std::string_view fileText, std::string_view section, std::span<const Entry> entries);
-
-// Whether a section name, key name and value can be written without changing the
-// meaning of any other line.
-bool IsWritable(std::string_view section, std::string_view key, std::string_view value);
-
-}  // namespace text
 
 }  // namespace ini

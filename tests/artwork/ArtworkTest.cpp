@@ -13,7 +13,8 @@
 #include <functional>
 #include <set>
 
-#include "Artwork.h"
+#include "artwork/Artwork.h"
+#include "ui/DrawnIcon.h"
 
 namespace {
 
@@ -94,9 +95,8 @@ TEST(Artwork, PicturesAreDrawnAtTheirScreensPixelRatio) {
         EXPECT_LT(double(difference) / (plain.width() * plain.height()), 12.0);
     }
 
-    QPixmap glyph = artwork::DrawnIcon(16, [](QPainter& p) {
-                        p.fillRect(4, 4, 8, 8, Qt::red);
-                    }).pixmap(QSize(16, 16), 2.0);
+    QPixmap glyph =
+        ui::DrawnIcon(16, [](QPainter& p) { p.fillRect(4, 4, 8, 8, Qt::red); }).pixmap(QSize(16, 16), 2.0);
     EXPECT_EQ(glyph.size(), QSize(32, 32));
     EXPECT_EQ(glyph.toImage().pixelColor(9, 9), QColor(Qt::red));
     EXPECT_EQ(glyph.toImage().pixelColor(7, 7).alpha(), 0);
@@ -195,10 +195,3 @@ TEST(Artwork, EachPictureIsDrawnOnce) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

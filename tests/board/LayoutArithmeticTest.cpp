@@ -3,7 +3,7 @@
 // against the figures players and the help pages know.
 #include <gtest/gtest.h>
 
-#include "Geometry.h"
+#include "engine/Geometry.h"
 
 namespace {
 

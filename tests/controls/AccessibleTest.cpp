@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 #include <QWidget>
 
-#include "State.h"
-#include "TColButt.h"
-#include "Vertex1.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
+#include "engine/State.h"
 
 namespace {
 

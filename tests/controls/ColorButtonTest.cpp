@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "Support.h"
-#include "TColButt.h"
+#include "controls/TColButt.h"
 
 using namespace controls_test;
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "Colors.h"
+#include "ui/Colors.h"
 
 namespace controls_test {
 

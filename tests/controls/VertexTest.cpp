@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Support.h"
-#include "Vertex1.h"
+#include "controls/Vertex1.h"
 
 using namespace controls_test;
 

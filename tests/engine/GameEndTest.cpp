@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EngineFixture.h"
+#include "support/GameTest.h"
 
 using namespace game;
-using gametest::EngineTest;
+using namespace gametest;
 
 namespace {
 
 using Edges = std::vector<std::pair<int, int>>;
 
 std::string Format(std::int64_t total, std::int32_t games) {
-    char buffer[48];
-    return std::string(FormatAverage(total, games, buffer));
+    return ReduceAverage(total, games).Text();
 }
 
 TEST(AverageText, ThreeSignificantDigitsWrittenWithThreeDecimals) {
@@ -46,8 +45,8 @@ TEST_F(EngineTest, FortyGamesOfFortyOneOverParAverageExactly) {
         StartExample(true);
         Solve(game == 1 ? 41 : 0);
     }
-    EXPECT_EQ(Session.SessionGameCount, 40);
-    EXPECT_EQ(Session.SessionTotalFromPar, 41);
+    EXPECT_EQ(world.Session.SessionGameCount, 40);
+    EXPECT_EQ(world.Session.SessionTotalFromPar, 41);
     EXPECT_EQ(AverageLabel(), "Average From Par: 1.030");
 }
 
@@ -55,17 +54,17 @@ TEST_F(EngineTest, AGoodShownGameOpensPerfectAndCountsTheStreak) {
     StartExample(true);
     EXPECT_EQ(ComputePar(), 6);
     Solve();
-    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::Perfect});
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::Perfect});
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
-    EXPECT_EQ(Session.SessionGameCount, 1);
+    EXPECT_EQ(world.Session.SessionGameCount, 1);
     // The solution view shows the hidden colouring and every edge once, from its lower end.
     EXPECT_TRUE(board.solvedPicture);
     EXPECT_FALSE(board.paintersOn);
     EXPECT_FALSE(board.drawGraphEnabled);
-    EXPECT_EQ(board.shownTwins, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(board.twinsShown, 6);
     const TColor expected[] = {clRed, clRed, clLime, clBlue, clRed, clLime};
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(SolutionVertex[k].FillColor(), expected[k - 1]);
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(world.SolutionVertex[k].FillColor(), expected[k - 1]);
     EXPECT_EQ(board.solutionEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
     // Showing it again draws nothing twice.
     ShowSolution();
@@ -74,25 +73,25 @@ TEST_F(EngineTest, AGoodShownGameOpensPerfectAndCountsTheStreak) {
 
 TEST_F(EngineTest, OneClickOverParIsNotGood) {
     StartExample(true);
-    Settings.TeachingModeConsecutiveGoodGames = 5;
+    world.Settings.TeachingModeConsecutiveGoodGames = 5;
     Solve(1);
-    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::NotBad});
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::NotBad});
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_EQ(AverageLabel(), "Average From Par: 1.000");
 
-    Settings.TeachingMode = false;
-    board.dialogs.clear();
+    world.Settings.TeachingMode = false;
+    windows.dialogs.clear();
     StartExample(true);
     Solve(1);
-    EXPECT_TRUE(board.dialogs.empty()) << "outside teaching mode a game over par opens nothing";
-    EXPECT_EQ(Session.SessionGameCount, 2);
+    EXPECT_TRUE(windows.dialogs.empty()) << "outside teaching mode a game over par opens nothing";
+    EXPECT_EQ(world.Session.SessionGameCount, 2);
 }
 
 TEST_F(EngineTest, ScoreEqualToParIsGood) {
     StartExample(false);  // par 12
     Solve(6);
-    EXPECT_EQ(Puzzle.ClickCount, 12);
-    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::Excellent});
+    EXPECT_EQ(world.Puzzle.ClickCount, 12);
+    EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::Excellent});
     EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
 }
 
@@ -100,9 +99,9 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
     for (int game = 1; game <= 3; ++game) {
         StartExample(false);
         Solve();
-        EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, game);
-        const Rating text =
-            ExcellentDialogText(Settings.TeachingMode, Settings.TeachingModeConsecutiveGoodGames);
+        EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, game);
+        // The dialog is handed what it says: the count so far, then the offer.
+        const Rating text = windows.ratings.back();
         EXPECT_EQ(text.offer, game == 3);
         if (game < 3) {
             EXPECT_EQ(text.message, RatingMessage::ExcellentCountSoFar);
@@ -110,45 +109,47 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
         }
     }
     ExcellentNo();
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
     StartExample(false);
     Solve();
-    EXPECT_TRUE(ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer);
+    EXPECT_TRUE(windows.ratings.back().offer);
     ExcellentOk();
-    EXPECT_EQ(Settings.NumberOfVertices, 7);
-    EXPECT_TRUE(Settings.ShowEdges);
-    EXPECT_EQ(Settings.TeachingModePrimaryLevel, 1);
-    EXPECT_EQ(Settings.TeachingModeSecondaryLevel, 0);
-    EXPECT_EQ(board.settingsChanges, std::vector<unsigned>{kShowEdgesChanged | kVertexCountChanged});
+    EXPECT_EQ(world.Settings.NumberOfVertices, 7);
+    EXPECT_TRUE(world.Settings.ShowEdges);
+    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, 1);
+    EXPECT_EQ(world.Settings.TeachingModeSecondaryLevel, 0);
+    EXPECT_EQ(windows.settingsChanges, std::vector<unsigned>{kShowEdgesChanged | kVertexCountChanged});
+    EXPECT_EQ(windows.followed, world.Settings)
+        << "the settings dialog is handed the settings as they now stand";
 }
 
 TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
-    Settings.TeachingMode = false;
-    Settings.TeachingModeConsecutiveGoodGames = 4;
-    const GameSettings before = Settings;
+    world.Settings.TeachingMode = false;
+    world.Settings.TeachingModeConsecutiveGoodGames = 4;
+    const GameSettings before = world.Settings;
     PerfectOk();
     ExcellentOk();
     NotBadOk();
-    EXPECT_EQ(Settings, before);
+    EXPECT_EQ(world.Settings, before);
     PerfectNo();
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_TRUE(board.settingsChanges.empty());
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_TRUE(windows.settingsChanges.empty());
 }
 
 TEST_F(EngineTest, AbandoningAGameCountsParPlusTen) {
     StartExample(false);
-    Settings.TeachingModeConsecutiveGoodGames = 2;
+    world.Settings.TeachingModeConsecutiveGoodGames = 2;
     NewGameClick();
-    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision});
-    EXPECT_FALSE(Puzzle.GameOver) << "the game goes on until the player decides";
+    EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision});
+    EXPECT_FALSE(world.Puzzle.GameOver) << "the game goes on until the player decides";
     DecisionNo();
-    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_FALSE(world.Puzzle.GameOver);
     NewGameClick();
     NewPuzzleDecisionYes();  // after 0 clicks all the same
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_FALSE(Puzzle.GameOver);
-    EXPECT_EQ(Puzzle.ClickCount, 0);
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_FALSE(world.Puzzle.GameOver);
+    EXPECT_EQ(world.Puzzle.ClickCount, 0);
 
     // Hidden edges, par 12: games of 6 and 8 clicks are 6 and 4 under par: (10 - 6 - 4) / 3.
     Solve();
@@ -168,21 +169,21 @@ TEST_F(EngineTest, ThreeGamesOfZeroOneAndTwoOverParAverageOne) {
 
 TEST_F(EngineTest, TheFirstDrawGraphIsFreeTheSecondAsks) {
     StartExample(false);
-    Settings.TeachingModeConsecutiveGoodGames = 2;
+    world.Settings.TeachingModeConsecutiveGoodGames = 2;
     DrawGraphClick();
-    EXPECT_TRUE(Puzzle.GameOver);
-    EXPECT_TRUE(board.dialogs.empty());
-    EXPECT_EQ(Session.SessionGameCount, 0) << "nothing is rated";
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_TRUE(world.Puzzle.GameOver);
+    EXPECT_TRUE(windows.dialogs.empty());
+    EXPECT_EQ(world.Session.SessionGameCount, 0) << "nothing is rated";
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_EQ(board.solutionEdges.size(), 8u);
     EXPECT_FALSE(board.drawGraphEnabled);
 
     StartExample(false);
     DrawGraphClick();
-    EXPECT_EQ(board.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision2});
-    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision2});
+    EXPECT_FALSE(world.Puzzle.GameOver);
     DrawGraphDecisionYes();
-    EXPECT_TRUE(Puzzle.GameOver);
+    EXPECT_TRUE(world.Puzzle.GameOver);
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
 }
 
@@ -190,57 +191,56 @@ TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
     StartExample(true);
     NewGameClick();  // New Puzzle path asks...
     Solve();         // ...but the player finishes the game instead
-    ASSERT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
-    ASSERT_EQ(Session.SessionGameCount, 1);
-    const std::uint32_t solved = Puzzle.Serial;
+    ASSERT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
+    ASSERT_EQ(world.Session.SessionGameCount, 1);
+    const std::uint32_t solved = world.Puzzle.Serial;
     NewPuzzleDecisionYes();
-    EXPECT_EQ(Session.SessionGameCount, 1) << "the solved game is not rated a second time";
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1) << "the streak the solve earned stays";
-    EXPECT_NE(Puzzle.Serial, solved) << "the new puzzle the player asked for still comes";
-    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_EQ(world.Session.SessionGameCount, 1) << "the solved game is not rated a second time";
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1) << "the streak the solve earned stays";
+    EXPECT_NE(world.Puzzle.Serial, solved) << "the new puzzle the player asked for still comes";
+    EXPECT_FALSE(world.Puzzle.GameOver);
 
     // Draw Graph path: the first use is free, the second asks.
     DrawGraphClick();
     StartExample(true);
     DrawGraphClick();
     Solve();
-    ASSERT_EQ(Session.SessionGameCount, 2);
+    ASSERT_EQ(world.Session.SessionGameCount, 2);
     const std::size_t lines = board.solutionEdges.size();
     DrawGraphDecisionYes();
-    EXPECT_EQ(Session.SessionGameCount, 2);
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(world.Session.SessionGameCount, 2);
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_EQ(board.solutionEdges.size(), lines) << "the dialog only closes";
-
 }
 
 // The question stood open while the settings dialog's OK started another puzzle: "Yes" then
 // does what it says to the game in play, whichever puzzle it was first asked about.
 TEST_F(EngineTest, AQuestionLeftOpenAcrossANewPuzzleActsOnTheGameInPlay) {
     StartExample(true);
-    Settings.TeachingModeConsecutiveGoodGames = 1;
+    world.Settings.TeachingModeConsecutiveGoodGames = 1;
     NewGameClick();
     StartExample(true);  // the settings dialog's OK
-    Paint(Puzzle.HiddenColoring[1], 1);
-    const std::uint32_t played = Puzzle.Serial;
+    Paint(world.Puzzle.HiddenColoring[1], 1);
+    const std::uint32_t played = world.Puzzle.Serial;
     NewPuzzleDecisionYes();
-    EXPECT_EQ(Session.SessionGameCount, 1) << "the game in play is rated";
+    EXPECT_EQ(world.Session.SessionGameCount, 1) << "the game in play is rated";
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_NE(Puzzle.Serial, played);
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_NE(world.Puzzle.Serial, played);
 
     // Draw Graph path (its first use is free, the second asks).
     DrawGraphClick();
     StartExample(true);
-    Settings.TeachingModeConsecutiveGoodGames = 1;
+    world.Settings.TeachingModeConsecutiveGoodGames = 1;
     DrawGraphClick();
     StartExample(true);
-    Paint(Puzzle.HiddenColoring[1], 1);
+    Paint(world.Puzzle.HiddenColoring[1], 1);
     const std::size_t lines = board.solutionEdges.size();
     DrawGraphDecisionYes();
-    EXPECT_TRUE(Puzzle.GameOver) << "the solution of the game in play is shown";
+    EXPECT_TRUE(world.Puzzle.GameOver) << "the solution of the game in play is shown";
     EXPECT_GT(board.solutionEdges.size(), lines);
-    EXPECT_EQ(Session.SessionGameCount, 2);
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(world.Session.SessionGameCount, 2);
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
 }
 
 TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
@@ -259,53 +259,49 @@ TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
 
 TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
     StartExample(true);
-    Settings.TeachingModeConsecutiveGoodGames = INT32_MAX;
+    world.Settings.TeachingModeConsecutiveGoodGames = INT32_MAX;
     Solve();
-    EXPECT_EQ(Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
-    Settings.TeachingModePrimaryLevel = INT32_MAX;
-    Settings.TeachingModeConsecutiveGoodGames = 3;
+    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
+    world.Settings.TeachingModePrimaryLevel = INT32_MAX;
+    world.Settings.TeachingModeConsecutiveGoodGames = 3;
     ExcellentOk();
-    EXPECT_EQ(Settings.TeachingModePrimaryLevel, INT32_MAX);
+    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, INT32_MAX);
 }
 
 TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
     // The Perfect dialog of one game stays open while the next (7-vertex) game starts.
     StartExample(true);
     Solve();
-    Settings.NumberOfVertices = 7;
+    world.Settings.NumberOfVertices = 7;
     NewGameClick();
-    const int n = Puzzle.VertexCount;
+    const int n = world.Puzzle.VertexCount;
     ASSERT_EQ(n, 7);
     PerfectOk();  // edges hidden and the level changed for the NEXT puzzle
-    EXPECT_FALSE(Settings.ShowEdges);
+    EXPECT_FALSE(world.Settings.ShowEdges);
     EXPECT_EQ(ComputePar(), 7) << "this puzzle was started with its edges shown";
     Solve();
-    EXPECT_TRUE(Puzzle.GameOver) << "the game ends when its own vertices are all coloured";
-    EXPECT_EQ(board.dialogs.back(), Dialog::Perfect);
+    EXPECT_TRUE(world.Puzzle.GameOver) << "the game ends when its own vertices are all coloured";
+    EXPECT_EQ(windows.dialogs.back(), Dialog::Perfect);
 }
 
 // The teaching path, walked through the real operations from 6 vertices with edges
 // shown round to 6 vertices with edges shown again.
 TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
-    Settings.RandomNumberOfColors = Settings.RandomEdgeProbability = true;
-    Settings.RandomNumberOfVertices = false;
+    world.Settings.RandomNumberOfColors = world.Settings.RandomEdgeProbability = true;
+    world.Settings.RandomNumberOfVertices = false;
     std::vector<std::pair<int, bool>> levels;
     std::uint32_t tick = 0;
     while (levels.size() < 23) {
         PinClock(gametest::kNoon + static_cast<std::int32_t>(++tick) * 997);
-        levels.emplace_back(Settings.NumberOfVertices, Settings.ShowEdges);
-        const int needed = Settings.ShowEdges ? 1 : 3;
+        levels.emplace_back(world.Settings.NumberOfVertices, world.Settings.ShowEdges);
+        const int needed = world.Settings.ShowEdges ? 1 : 3;
         for (int game = 1; game <= needed; ++game) {
             NewGameClick();
-            ASSERT_EQ(Puzzle.VertexCount, levels.back().first);
+            ASSERT_EQ(world.Puzzle.VertexCount, levels.back().first);
             Solve();
-            const Dialog opened = board.dialogs.back();
-            ASSERT_EQ(opened, Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
-            const bool offer =
-                opened == Dialog::Perfect
-                    ? PerfectDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer
-                    : ExcellentDialogText(true, Settings.TeachingModeConsecutiveGoodGames).offer;
-            ASSERT_EQ(offer, game == needed);
+            const Dialog opened = windows.dialogs.back();
+            ASSERT_EQ(opened, world.Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
+            ASSERT_EQ(windows.ratings.back().offer, game == needed);
             if (opened == Dialog::Perfect) {
                 PerfectOk();
             } else {
@@ -320,7 +316,7 @@ TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
     }
     expected.emplace_back(6, true);
     EXPECT_EQ(levels, expected);
-    EXPECT_EQ(Settings.TeachingModePrimaryLevel, 11);
+    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, 11);
 }
 
 }  // namespace

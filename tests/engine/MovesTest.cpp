@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EngineFixture.h"
+#include "support/GameTest.h"
 
 using namespace game;
-using gametest::EngineTest;
+using namespace gametest;
 
 namespace {
 
@@ -11,22 +11,22 @@ using Edges = std::vector<std::pair<int, int>>;
 TEST_F(EngineTest, PaintingABlackVertexWithoutClash) {
     StartExample(false);
     Paint(2, 1);
-    EXPECT_EQ(Puzzle.ClickCount, 1);
+    EXPECT_EQ(world.Puzzle.ClickCount, 1);
     EXPECT_EQ(board.score, 1);
-    EXPECT_EQ(BoardVertex[1].FillColor(), clRed);
-    EXPECT_EQ(Puzzle.ColoredCount, 1);
-    EXPECT_EQ(Puzzle.VertexColored[1], 1);
+    EXPECT_EQ(world.BoardVertex[1].FillColor(), clRed);
+    EXPECT_EQ(world.Puzzle.ColoredCount, 1);
+    EXPECT_EQ(world.Puzzle.VertexColored[1], 1);
 
     // The same colour again still counts and changes nothing else.
     Paint(2, 1);
-    EXPECT_EQ(Puzzle.ClickCount, 2);
-    EXPECT_EQ(Puzzle.ColoredCount, 1);
+    EXPECT_EQ(world.Puzzle.ClickCount, 2);
+    EXPECT_EQ(world.Puzzle.ColoredCount, 1);
     EXPECT_TRUE(board.boardEdges.empty());
 }
 
 TEST_F(EngineTest, PainterClicksSelectTheColourAndKeepThePainterDown) {
     StartExample(false);
-    EXPECT_EQ(Puzzle.SelectedColor, clBlue);
+    EXPECT_EQ(world.Puzzle.SelectedColor, clBlue);
     EXPECT_EQ(board.pressedPainter, 1);
     const std::pair<void (*)(), TColor> painters[] = {{&MaroonPainterClick, clRed},
                                                       {&GreenPainterClick, clLime},
@@ -35,7 +35,7 @@ TEST_F(EngineTest, PainterClicksSelectTheColourAndKeepThePainterDown) {
     int index = 2;
     for (auto [click, color] : painters) {
         click();
-        EXPECT_EQ(Puzzle.SelectedColor, color);
+        EXPECT_EQ(world.Puzzle.SelectedColor, color);
         EXPECT_EQ(board.pressedPainter, index == 5 ? 1 : index);
         ++index;
     }
@@ -46,54 +46,54 @@ TEST_F(EngineTest, AClashClearsEveryClashingNeighbourAndRevealsTheirEdges) {
     // Vertex 3 neighbours 1, 2, 4 and 5.
     Paint(1, 1);
     Paint(1, 4);  // 1 and 4 are joined: 1 turns black
-    EXPECT_EQ(BoardVertex[1].FillColor(), clBlack);
-    EXPECT_EQ(Puzzle.ColoredCount, 1);
+    EXPECT_EQ(world.BoardVertex[1].FillColor(), clBlack);
+    EXPECT_EQ(world.Puzzle.ColoredCount, 1);
     EXPECT_EQ(board.boardEdges, (Edges{{4, 1}}));
-    EXPECT_EQ(Puzzle.BoardEdgeDrawn[4][1], 1);
-    EXPECT_EQ(Puzzle.BoardEdgeDrawn[1][4], 0) << "only the pair as drawn is marked";
+    EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[4][1], 1);
+    EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[1][4], 0) << "only the pair as drawn is marked";
 
     Paint(2, 2);
     Paint(2, 5);
     Paint(3, 6);  // 6 is not joined to 2 or 5
-    const int before = Puzzle.ColoredCount;
+    const int before = world.Puzzle.ColoredCount;
     Paint(2, 3);  // clashes with 2 and 5 in one click, in ascending order
-    EXPECT_EQ(Puzzle.ColoredCount, before + 1 - 2);
-    EXPECT_EQ(BoardVertex[2].FillColor(), clBlack);
-    EXPECT_EQ(BoardVertex[5].FillColor(), clBlack);
-    EXPECT_EQ(BoardVertex[6].FillColor(), clLime) << "non-neighbours are never touched";
+    EXPECT_EQ(world.Puzzle.ColoredCount, before + 1 - 2);
+    EXPECT_EQ(world.BoardVertex[2].FillColor(), clBlack);
+    EXPECT_EQ(world.BoardVertex[5].FillColor(), clBlack);
+    EXPECT_EQ(world.BoardVertex[6].FillColor(), clLime) << "non-neighbours are never touched";
     EXPECT_EQ(board.boardEdges, (Edges{{4, 1}, {3, 2}, {3, 5}}));
 
     // Recolouring a coloured vertex keeps the count and clears neighbours of the new colour.
     Paint(1, 5);
-    const int count = Puzzle.ColoredCount;
+    const int count = world.Puzzle.ColoredCount;
     Paint(1, 3);  // 3 was red, now blue like 5
-    EXPECT_EQ(BoardVertex[3].FillColor(), clBlue);
-    EXPECT_EQ(BoardVertex[5].FillColor(), clBlack);
-    EXPECT_EQ(Puzzle.ColoredCount, count - 1);
+    EXPECT_EQ(world.BoardVertex[3].FillColor(), clBlue);
+    EXPECT_EQ(world.BoardVertex[5].FillColor(), clBlack);
+    EXPECT_EQ(world.Puzzle.ColoredCount, count - 1);
     // Revealed edges stay marked for the rest of the puzzle.
-    EXPECT_EQ(Puzzle.BoardEdgeDrawn[4][1], 1);
+    EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[4][1], 1);
 }
 
 TEST_F(EngineTest, TheLastVertexSolvesOnlyWithoutAClash) {
     StartExample(true);
     // Colour 1..5 properly, then give the last black vertex, 6, the red of its neighbours 1 and 5.
-    for (int k = 1; k <= 5; ++k) Paint(Puzzle.HiddenColoring[k], k);
+    for (int k = 1; k <= 5; ++k) Paint(world.Puzzle.HiddenColoring[k], k);
     Paint(2, 6);
-    EXPECT_FALSE(Puzzle.GameOver) << "1 and 5 turned black, so not every vertex is coloured";
-    EXPECT_EQ(Puzzle.ColoredCount, 4);
+    EXPECT_FALSE(world.Puzzle.GameOver) << "1 and 5 turned black, so not every vertex is coloured";
+    EXPECT_EQ(world.Puzzle.ColoredCount, 4);
     Paint(2, 1);  // 6 turns black again
     Paint(2, 5);
-    EXPECT_FALSE(Puzzle.GameOver);
+    EXPECT_FALSE(world.Puzzle.GameOver);
     Paint(3, 6);
-    EXPECT_TRUE(Puzzle.GameOver);
+    EXPECT_TRUE(world.Puzzle.GameOver);
     EXPECT_EQ(board.score, 9) << "the solving click is counted and shown";
 
     // After the end, clicks change nothing and do not count.
-    const TColor before = BoardVertex[1].FillColor();
+    const TColor before = world.BoardVertex[1].FillColor();
     Paint(4, 1);
-    EXPECT_EQ(Puzzle.ClickCount, 9);
-    EXPECT_EQ(BoardVertex[1].FillColor(), before);
-    EXPECT_NE(Puzzle.SelectedColor, clFuchsia);
+    EXPECT_EQ(world.Puzzle.ClickCount, 9);
+    EXPECT_EQ(world.BoardVertex[1].FillColor(), before);
+    EXPECT_NE(world.Puzzle.SelectedColor, clFuchsia);
 }
 
 TEST_F(EngineTest, VerticesOutsideThePuzzleAreNotInPlay) {
@@ -101,21 +101,21 @@ TEST_F(EngineTest, VerticesOutsideThePuzzleAreNotInPlay) {
     VertexClick(7);
     VertexClick(0);
     VertexClick(17);
-    EXPECT_EQ(Puzzle.ClickCount, 0);
-    BoardVertex[7].SetNeighbor(1, 1);  // a stale flag above N is never visited
-    BoardVertex[1].SetNeighbor(7, 1);
-    BoardVertex[7].SetFillColor(clBlue);
+    EXPECT_EQ(world.Puzzle.ClickCount, 0);
+    world.BoardVertex[7].SetNeighbor(1, 1);  // a stale flag above N is never visited
+    world.BoardVertex[1].SetNeighbor(7, 1);
+    world.BoardVertex[7].SetFillColor(clBlue);
     Paint(1, 1);
-    EXPECT_EQ(BoardVertex[7].FillColor(), clBlue);
+    EXPECT_EQ(world.BoardVertex[7].FillColor(), clBlue);
 }
 
 TEST_F(EngineTest, NothingHappensBeforeTheFirstPuzzle) {
     NavyPainterClick();
     VertexClick(1);
     DrawGraphClick();
-    EXPECT_EQ(Puzzle.ClickCount, 0);
-    EXPECT_EQ(Puzzle.SelectedColor, clBlack);
-    EXPECT_TRUE(board.dialogs.empty());
+    EXPECT_EQ(world.Puzzle.ClickCount, 0);
+    EXPECT_EQ(world.Puzzle.SelectedColor, clBlack);
+    EXPECT_TRUE(windows.dialogs.empty());
 }
 
 }  // namespace

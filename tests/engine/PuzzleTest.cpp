@@ -5,48 +5,48 @@
 #include <utility>
 #include <vector>
 
-#include "FakeBoard.h"
-#include "Puzzle.h"
-#include "Random.h"
-#include "State.h"
+#include "engine/Puzzle.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "support/GameTest.h"
 
 using namespace game;
 using Edges = std::vector<std::pair<int, int>>;
 
 namespace {
 
-constexpr std::int32_t kNoon = 12 * 3600 * 1000;
+using gametest::kNoon;
 
 class PuzzleTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetAllState();
-        AttachBoard(&board);
+        world.Reset();
+        world.hooks.board = &board;
         SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); },
                         &edges);
     }
     void TearDown() override {
         SetEdgeListener(nullptr, nullptr);
-        ResetAllState();
+        world.Reset();
     }
     void Make(std::int32_t timeMs, int n, int c, int p, bool showEdges = false) {
         PinClock(timeMs);
-        Settings.NumberOfVertices = n;
-        Settings.NumberOfColors = c;
-        Settings.EdgeProbability = p;
-        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability =
-            false;
-        Settings.ShowEdges = showEdges;
+        world.Settings.NumberOfVertices = n;
+        world.Settings.NumberOfColors = c;
+        world.Settings.EdgeProbability = p;
+        world.Settings.RandomNumberOfColors = world.Settings.RandomNumberOfVertices =
+            world.Settings.RandomEdgeProbability = false;
+        world.Settings.ShowEdges = showEdges;
         edges.clear();
         NewPuzzle();
     }
     std::vector<int> Coloring() const {
-        return {Puzzle.HiddenColoring.begin() + 1,
-                Puzzle.HiddenColoring.begin() + 1 + Settings.NumberOfVertices};
+        return {world.Puzzle.HiddenColoring.begin() + 1,
+                world.Puzzle.HiddenColoring.begin() + 1 + world.Settings.NumberOfVertices};
     }
-    static bool Joined(int a, int b) { return BoardVertex[a].GetNeighbor(b) == 1; }
+    static bool Joined(int a, int b) { return world.BoardVertex[a].GetNeighbor(b) == 1; }
 
-    gametest::FakeBoard board;
+    gametest::RecordingBoard board;
     Edges edges;
 };
 
@@ -56,14 +56,14 @@ TEST_F(PuzzleTest, WorkedExampleSixVerticesThreeColours) {
     Make(kNoon, 6, 3, 63);
     EXPECT_EQ(Coloring(), (std::vector<int>{2, 2, 3, 1, 2, 3}));
     EXPECT_EQ(edges, (Edges{{3, 4}, {3, 5}, {4, 5}, {1, 3}, {1, 4}, {1, 6}, {2, 3}, {5, 6}}));
-    EXPECT_EQ(Puzzle.EdgeCount, 8);
+    EXPECT_EQ(world.Puzzle.EdgeCount, 8);
     EXPECT_EQ(ComputePar(), 12);
     EXPECT_EQ(board.par, 12);
     EXPECT_EQ(board.score, 0);
     EXPECT_EQ(board.edgeCount, 8);
 
     Make(kNoon, 6, 3, 63, true);
-    EXPECT_EQ(Puzzle.EdgeCount, 8);
+    EXPECT_EQ(world.Puzzle.EdgeCount, 8);
     EXPECT_EQ(board.par, 6);
 }
 
@@ -89,7 +89,7 @@ TEST_F(PuzzleTest, WorkedExampleEightVerticesFourColours) {
                             {5, 7},
                             {5, 8},
                             {7, 8}}));
-    EXPECT_EQ(Puzzle.EdgeCount, 19);
+    EXPECT_EQ(world.Puzzle.EdgeCount, 19);
     EXPECT_EQ(ComputePar(), 19);
 }
 
@@ -107,8 +107,8 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
         ASSERT_EQ(used, (c == 2   ? std::set<int>{1, 2}
                          : c == 3 ? std::set<int>{1, 2, 3}
                                   : std::set<int>{1, 2, 3, 4}));
-        ASSERT_EQ(Puzzle.HiddenColorCount, c);
-        ASSERT_EQ(static_cast<int>(edges.size()), Puzzle.EdgeCount);
+        ASSERT_EQ(world.Puzzle.HiddenColorCount, c);
+        ASSERT_EQ(static_cast<int>(edges.size()), world.Puzzle.EdgeCount);
 
         // The first C(C-1)/2 edges are the forced clique, over C different colours.
         if (c >= 3) {
@@ -119,7 +119,7 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
             }
             ASSERT_EQ(static_cast<int>(clique.size()), c);
             std::set<int> cliqueColors;
-            for (int v : clique) cliqueColors.insert(Puzzle.HiddenColoring[v]);
+            for (int v : clique) cliqueColors.insert(world.Puzzle.HiddenColoring[v]);
             ASSERT_EQ(static_cast<int>(cliqueColors.size()), c);
             for (int a : clique) {
                 for (int b : clique) {
@@ -131,15 +131,15 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
         }
         for (int a = 1; a <= n; ++a) {
             int flags = 0;
-            ASSERT_EQ(BoardVertex[a].GetNeighbor(a), 0) << "no vertex is its own neighbour";
+            ASSERT_EQ(world.BoardVertex[a].GetNeighbor(a), 0) << "no vertex is its own neighbour";
             for (int b = 1; b <= n; ++b) {
-                flags += BoardVertex[a].GetNeighbor(b);
+                flags += world.BoardVertex[a].GetNeighbor(b);
                 ASSERT_EQ(Joined(a, b), Joined(b, a));
                 if (Joined(a, b)) {
-                    ASSERT_NE(Puzzle.HiddenColoring[a], Puzzle.HiddenColoring[b]);
+                    ASSERT_NE(world.Puzzle.HiddenColoring[a], world.Puzzle.HiddenColoring[b]);
                 }
             }
-            ASSERT_EQ(BoardVertex[a].GetNeighbor(0), flags);
+            ASSERT_EQ(world.BoardVertex[a].GetNeighbor(0), flags);
         }
         std::set<std::pair<int, int>> distinct;
         for (auto [u, v] : edges) distinct.insert({std::min(u, v), std::max(u, v)});
@@ -153,12 +153,12 @@ TEST_F(PuzzleTest, CertainEdgesMakeACompleteMultipartiteGraph) {
         int expected = 0;
         for (int a = 1; a <= 16; ++a) {
             for (int b = 1; b <= 16; ++b) {
-                const bool differ = Puzzle.HiddenColoring[a] != Puzzle.HiddenColoring[b];
+                const bool differ = world.Puzzle.HiddenColoring[a] != world.Puzzle.HiddenColoring[b];
                 EXPECT_EQ(Joined(a, b), differ);
                 expected += (a < b && differ) ? 1 : 0;
             }
         }
-        EXPECT_EQ(Puzzle.EdgeCount, expected);
+        EXPECT_EQ(world.Puzzle.EdgeCount, expected);
     }
 }
 
@@ -166,7 +166,7 @@ TEST_F(PuzzleTest, TwoColourPuzzlesForceNoEdgeAndMayHaveNone) {
     int withoutEdges = 0;
     for (std::int32_t t = 0; t < 200; ++t) {
         Make(t * 4099, 6, 2, 1);
-        withoutEdges += Puzzle.EdgeCount == 0 ? 1 : 0;
+        withoutEdges += world.Puzzle.EdgeCount == 0 ? 1 : 0;
         EXPECT_EQ(ComputePar(), 12);
     }
     EXPECT_GT(withoutEdges, 100) << "with a 1 % edge chance most two-colour puzzles are edgeless";
@@ -186,35 +186,34 @@ TEST_F(PuzzleTest, ParTable) {
     EXPECT_EQ(ParFor(13, false, 3, 27), 33);
 }
 
+// The drawn settings replace the stored ones (and so are what the settings dialog shows and the
+// next save writes). Each draw reseeds, so one clock reading fixes all three.
 TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
-    // One clock tick for all three draws: colours and vertices see the same r.
-    std::set<int> counts, colors, probabilities;
-    for (std::int32_t t = 0; t < 5000; t += 3) {
-        PinClock(t);
-        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = Settings.RandomEdgeProbability =
-            true;
+    struct Draw {
+        std::int32_t timeMs;
+        int vertices, colors, edgeProbability;
+    };
+    for (const Draw& draw : {Draw{0, 6, 2, 40}, Draw{7, 7, 3, 49}, Draw{4099, 10, 4, 68},
+                             Draw{kNoon, 8, 3, 56}, Draw{61234567, 16, 4, 84}}) {
+        PinClock(draw.timeMs);
+        GameSettings& s = world.Settings;
+        s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = true;
         NewPuzzle();
-        RandSeed = static_cast<std::uint32_t>(t);
-        const int r = RandomBelow(100) + 1;
-        EXPECT_EQ(Settings.NumberOfColors, r <= 4 ? 2 : r <= 52 ? 3 : 4);
-        const int n = Settings.NumberOfVertices;
-        EXPECT_EQ(n, r <= 12   ? 6
-                     : r <= 25 ? 7
-                     : r <= 38 ? 8
-                     : r <= 51 ? 9
-                     : r <= 64 ? 10
-                     : r <= 77 ? 11
-                     : r <= 83 ? 12
-                     : r <= 89 ? 13
-                     : r <= 94 ? 14
-                     : r <= 97 ? 15
-                               : 16);
-        RandSeed = static_cast<std::uint32_t>(t);
-        EXPECT_EQ(Settings.EdgeProbability, RandomBelow(45) + 40);
-        EXPECT_EQ(Puzzle.VertexCount, n);
-        counts.insert(n);
-        colors.insert(Settings.NumberOfColors);
-        probabilities.insert(Settings.EdgeProbability);
+        EXPECT_EQ(s.NumberOfVertices, draw.vertices) << draw.timeMs;
+        EXPECT_EQ(s.NumberOfColors, draw.colors) << draw.timeMs;
+        EXPECT_EQ(s.EdgeProbability, draw.edgeProbability) << draw.timeMs;
+        EXPECT_EQ(world.Puzzle.VertexCount, draw.vertices);
+        EXPECT_EQ(world.Puzzle.HiddenColorCount, draw.colors);
+    }
+    // Over a day every vertex count and colour count comes up, and the edge probability keeps
+    // to 40..84.
+    std::set<int> counts, colors, probabilities;
+    for (std::int32_t t = 0; t < 86'400'000; t += 86'400'000 / 2000 + 1) {
+        PinClock(t);
+        NewPuzzle();
+        counts.insert(world.Settings.NumberOfVertices);
+        colors.insert(world.Settings.NumberOfColors);
+        probabilities.insert(world.Settings.EdgeProbability);
     }
     EXPECT_EQ(counts.size(), 11u);
     EXPECT_EQ(colors.size(), 3u);
@@ -224,44 +223,48 @@ TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
 
 TEST_F(PuzzleTest, HandsThePuzzleToTheBoardInOrder) {
     Make(kNoon, 6, 3, 63, true);
-    EXPECT_EQ(board.calls,
-              (std::vector<std::string>{"ShowSolvedPicture(play)", "RepaintWindow", "ShowPlayControls",
-                                        "EnablePainters(on)", "LayOutBoard", "MirrorToSolutionView"}));
-    EXPECT_FALSE(Puzzle.GameOver);
-    EXPECT_EQ(Puzzle.SelectedColor, clBlue);
-    EXPECT_EQ(Layout.BoardRadius, 105);
+    EXPECT_EQ(board.calls, (std::vector<std::string>{"ShowSolvedPicture(play)", "ShowPlayControls",
+                                                     "LayOutBoard", "MirrorToSolutionView"}));
+    EXPECT_EQ(board.shape.vertices, 6);
+    EXPECT_EQ(board.shape.colors, 3);
+    EXPECT_EQ(board.shape.centerX, 160);
+    EXPECT_EQ(board.shape.centerY, 200);
+    EXPECT_FALSE(board.twinsDuringPlay);
+    EXPECT_FALSE(world.Puzzle.GameOver);
+    EXPECT_EQ(world.Puzzle.SelectedColor, clBlue);
     // Every edge drawn once, from its lower-numbered end, and marked in that order only.
     EXPECT_EQ(board.boardEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
     for (auto [a, b] : board.boardEdges) {
-        EXPECT_EQ(Puzzle.BoardEdgeDrawn[a][b], 1);
-        EXPECT_EQ(Puzzle.BoardEdgeDrawn[b][a], 0);
+        EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[a][b], 1);
+        EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[b][a], 0);
     }
     // The solution view knows the same graph.
-    for (int k = 1; k <= 16; ++k) EXPECT_EQ(SolutionVertex[k].AllNeighbors(), BoardVertex[k].AllNeighbors());
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_EQ(world.SolutionVertex[k].AllNeighbors(), world.BoardVertex[k].AllNeighbors());
 
     Make(kNoon, 6, 3, 63, false);
     EXPECT_TRUE(board.boardEdges.size() == 8u) << "hidden edges are not drawn";
     for (int a = 1; a <= 16; ++a) {
-        for (int b = 1; b <= 16; ++b) EXPECT_EQ(Puzzle.BoardEdgeDrawn[a][b], 0);
+        for (int b = 1; b <= 16; ++b) EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[a][b], 0);
     }
 }
 
 TEST_F(PuzzleTest, ANewPuzzleDiscardsTheOldOne) {
     Make(kNoon, 16, 4, 100, true);
-    BoardVertex[3].SetFillColor(clRed);
-    Puzzle.ClickCount = 9;
-    Puzzle.SolutionEdgeDrawn[1][2] = 1;
+    world.BoardVertex[3].SetFillColor(clRed);
+    world.Puzzle.ClickCount = 9;
+    world.Puzzle.SolutionEdgeDrawn[1][2] = 1;
     Make(kNoon + 5, 6, 2, 50);
-    EXPECT_EQ(Puzzle.ClickCount, 0);
-    EXPECT_EQ(Puzzle.ColoredCount, 0);
-    EXPECT_EQ(Puzzle.SolutionEdgeDrawn[1][2], 0);
-    EXPECT_EQ(Puzzle.BoardEdgeDrawn[1][2], 0);
-    for (int k = 1; k <= 16; ++k) EXPECT_EQ(BoardVertex[k].FillColor(), clBlack);
-    for (int k = 7; k <= 16; ++k) EXPECT_EQ(Puzzle.HiddenColoring[k], 0);
+    EXPECT_EQ(world.Puzzle.ClickCount, 0);
+    EXPECT_EQ(world.Puzzle.ColoredCount, 0);
+    EXPECT_EQ(world.Puzzle.SolutionEdgeDrawn[1][2], 0);
+    EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[1][2], 0);
+    for (int k = 1; k <= 16; ++k) EXPECT_EQ(world.BoardVertex[k].FillColor(), clBlack);
+    for (int k = 7; k <= 16; ++k) EXPECT_EQ(world.Puzzle.HiddenColoring[k], 0);
     for (int a = 1; a <= 6; ++a) {
         int flags = 0;
-        for (int b = 1; b <= 6; ++b) flags += BoardVertex[a].GetNeighbor(b);
-        EXPECT_EQ(BoardVertex[a].GetNeighbor(0), flags);
+        for (int b = 1; b <= 6; ++b) flags += world.BoardVertex[a].GetNeighbor(b);
+        EXPECT_EQ(world.BoardVertex[a].GetNeighbor(0), flags);
     }
 }
 
@@ -269,19 +272,19 @@ TEST_F(PuzzleTest, HandEditedCountsNeverReachBeyondTheArrays) {
     for (auto [n, c] :
          std::vector<std::pair<int, int>>{{0, 3}, {17, 3}, {-1, 0}, {1000, 9}, {6, 5}, {3, 4}}) {
         PinClock(kNoon);
-        Settings.RandomNumberOfColors = Settings.RandomNumberOfVertices = false;
-        Settings.NumberOfVertices = n;
-        Settings.NumberOfColors = c;
+        world.Settings.RandomNumberOfColors = world.Settings.RandomNumberOfVertices = false;
+        world.Settings.NumberOfVertices = n;
+        world.Settings.NumberOfColors = c;
         NewPuzzle();
-        EXPECT_GE(Settings.NumberOfVertices, 6);
-        EXPECT_LE(Settings.NumberOfVertices, 16);
-        EXPECT_GE(Settings.NumberOfColors, 2);
-        EXPECT_LE(Settings.NumberOfColors, 4);
-        EXPECT_EQ(Puzzle.HiddenColorCount, Settings.NumberOfColors);
+        EXPECT_GE(world.Settings.NumberOfVertices, 6);
+        EXPECT_LE(world.Settings.NumberOfVertices, 16);
+        EXPECT_GE(world.Settings.NumberOfColors, 2);
+        EXPECT_LE(world.Settings.NumberOfColors, 4);
+        EXPECT_EQ(world.Puzzle.HiddenColorCount, world.Settings.NumberOfColors);
     }
     for (int p : {-50, 0, 101, 2147483647}) {
         Make(kNoon, 8, 3, p);
-        EXPECT_EQ(Puzzle.HiddenColorCount, 3) << "any edge probability still builds a puzzle";
+        EXPECT_EQ(world.Puzzle.HiddenColorCount, 3) << "any edge probability still builds a puzzle";
     }
 }
 

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "Random.h"
-#include "State.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "support/GameTest.h"
 
 using namespace game;
 
 namespace {
 std::int32_t g_readings = 0;
-std::int32_t CountingClock() { return 1000 + g_readings++; }
+std::int32_t CountingClock() {
+    return 1000 + g_readings++;
+}
 }  // namespace
 
 TEST(Random, KnownSequenceFromSeedZero) {
-    RandSeed = 0;
+    world.RandSeed = 0;
     EXPECT_EQ(RandomBelow(100), 0);
     EXPECT_EQ(RandomBelow(100), 3);
     EXPECT_EQ(RandomBelow(100), 86);
@@ -21,7 +24,7 @@ TEST(Random, KnownSequenceFromSeedZero) {
 
 TEST(Random, StaysBelowItsBoundWhateverTheSeed) {
     for (std::uint32_t seed : {0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu, 0xDEADBEEFu}) {
-        RandSeed = seed;
+        world.RandSeed = seed;
         for (int i = 0; i < 2000; ++i) {
             EXPECT_EQ(RandomBelow(1), 0);
             const int r = RandomBelow(16);
@@ -32,20 +35,20 @@ TEST(Random, StaysBelowItsBoundWhateverTheSeed) {
 }
 
 TEST(Random, ReseedsWithinOneMillisecondRepeatTheirDraws) {
-    PinClock(12 * 3600 * 1000);
+    PinClock(gametest::kNoon);
     ReseedFromClock();
     const int first = RandomBelow(100);
     ReseedFromClock();
     EXPECT_EQ(RandomBelow(100), first);
-    EXPECT_EQ(RandSeed, 43200000u * 134775813u + 1u);
+    EXPECT_EQ(world.RandSeed, 43200000u * 134775813u + 1u);
 
     // A clock that moves on gives a new seed at every reading.
     g_readings = 0;
     SetClock(&CountingClock);
     ReseedFromClock();
-    EXPECT_EQ(RandSeed, 1000u);
+    EXPECT_EQ(world.RandSeed, 1000u);
     ReseedFromClock();
-    EXPECT_EQ(RandSeed, 1001u);
+    EXPECT_EQ(world.RandSeed, 1001u);
     SetClock(nullptr);
 }
 
@@ -65,41 +68,40 @@ TEST(Random, NearestEvenSendsExactHalvesToTheEvenNeighbour) {
     EXPECT_EQ(NearestEven((20.8L - 12) * 3.125L), 27);
 }
 
-TEST(State, StartValuesFollowTheLoadedVertexCount) {
-    ResetAllState();
-    EXPECT_EQ(Settings, GameSettings{});
-    EXPECT_EQ(Settings.NumberOfVertices, 6);
-    EXPECT_EQ(Settings.NumberOfColors, 3);
-    EXPECT_EQ(Settings.EdgeProbability, 63);
-    EXPECT_TRUE(Settings.ShowEdges && Settings.TeachingMode && Settings.ShowToolTips);
-    EXPECT_TRUE(Settings.RandomNumberOfColors && Settings.RandomEdgeProbability);
-    EXPECT_FALSE(Settings.RandomNumberOfVertices || Settings.PlayComputer);
-    EXPECT_EQ(Layout.BoardRadius, 105);
-    EXPECT_TRUE(Puzzle.GameOver);
-    EXPECT_TRUE(Session.DrawGraphFirstUse);
-    EXPECT_EQ(Session.SessionGameCount, 0);
-
-    Settings.NumberOfVertices = 16;
-    SetStartValues();
-    EXPECT_EQ(Layout.BoardRadius, 143);
+TEST(State, AFreshWorldHasTheDefaultSettingsAndNoPuzzle) {
+    world.Reset();
+    const GameSettings& s = world.Settings;
+    EXPECT_EQ(s, GameSettings{});
+    EXPECT_EQ(s.NumberOfVertices, 6);
+    EXPECT_EQ(s.NumberOfColors, 3);
+    EXPECT_EQ(s.EdgeProbability, 63);
+    EXPECT_TRUE(s.ShowEdges && s.TeachingMode && s.ShowToolTips);
+    EXPECT_TRUE(s.RandomNumberOfColors && s.RandomEdgeProbability);
+    EXPECT_FALSE(s.RandomNumberOfVertices || s.PlayComputer);
+    EXPECT_EQ(world.Layout.BoardCenterX, 160);
+    EXPECT_EQ(world.Layout.BoardCenterY, 200);
+    EXPECT_TRUE(world.Puzzle.GameOver);
+    EXPECT_TRUE(world.Session.DrawGraphFirstUse);
+    EXPECT_EQ(world.Session.SessionGameCount, 0);
+    EXPECT_EQ(world.hooks.board, nullptr);
 }
 
 TEST(State, OutOfRangeCountsFallBackToTheirDefaults) {
-    ResetAllState();
+    world.Reset();
     for (int n : {-7, 0, 5, 17, 2147483647}) {
-        Settings.NumberOfVertices = n;
-        Settings.NumberOfColors = n;
-        Settings.EdgeProbability = n;
-        KeepSettingsInRange();
-        EXPECT_EQ(Settings.NumberOfVertices, 6) << n;
-        EXPECT_EQ(Settings.NumberOfColors, 3) << n;
-        EXPECT_EQ(Settings.EdgeProbability, n) << "the edge probability indexes nothing and is kept";
+        world.Settings.NumberOfVertices = n;
+        world.Settings.NumberOfColors = n;
+        world.Settings.EdgeProbability = n;
+        KeepSettingsInRange(world.Settings);
+        EXPECT_EQ(world.Settings.NumberOfVertices, 6) << n;
+        EXPECT_EQ(world.Settings.NumberOfColors, 3) << n;
+        EXPECT_EQ(world.Settings.EdgeProbability, n) << "the edge probability indexes nothing and is kept";
     }
-    Settings.NumberOfVertices = 16;
-    Settings.NumberOfColors = 2;
-    KeepSettingsInRange();
-    EXPECT_EQ(Settings.NumberOfVertices, 16);
-    EXPECT_EQ(Settings.NumberOfColors, 2);
+    world.Settings.NumberOfVertices = 16;
+    world.Settings.NumberOfColors = 2;
+    KeepSettingsInRange(world.Settings);
+    EXPECT_EQ(world.Settings.NumberOfVertices, 16);
+    EXPECT_EQ(world.Settings.NumberOfColors, 2);
 }
 
 TEST(State, VertexRecordTellsItsObserverOnlyOfRealChanges) {

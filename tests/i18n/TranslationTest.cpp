@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in German: with the translation loaded no text a player can see is left in English,
 // and every German text fits the control the game made for it, in the game's own fonts.
-#include "Board.h"
-#include "GameEnd.h"
-#include "Puzzle.h"
-#include "Random.h"
-#include "State.h"
+#include "engine/GameEnd.h"
+#include "engine/Puzzle.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "engine/Views.h"
+#include "support/GameTest.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,14 @@
 #include <map>
 #include <vector>
 
-#include "HelpViewer.h"
-#include "Language.h"
-#include "Main.h"
-#include "Windows.h"
+#include "app/HelpViewer.h"
+#include "app/Language.h"
+#include "app/Windows.h"
+#include "board/Main.h"
 
 namespace {
+
+std::unique_ptr<app::TWindows> g_windows;
 
 struct Text {
     QWidget* widget;
@@ -42,8 +45,8 @@ struct Text {
 // same windows line up entry by entry.
 std::vector<Text> VisibleTexts() {
     std::vector<Text> texts;
-    QList<QWidget*> widgets{board::Level1};
-    widgets += board::Level1->findChildren<QWidget*>();
+    QList<QWidget*> widgets{g_windows->Level1};
+    widgets += g_windows->Level1->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
         if (w->isWindow())
             texts.push_back({w, "title", w->windowTitle()});
@@ -70,24 +73,24 @@ std::vector<Text> VisibleTexts() {
 // Builds every window, starts a puzzle so that the board shows its labels, and opens each
 // rating dialog once so that its message is written.
 void BuildWindows() {
-    game::ResetAllState();
-    game::PinClock(12 * 3600 * 1000);
-    board::CreateWindows();
-    board::PrepareHiddenWindows();
-    game::Settings.TeachingMode = false;
+    game::world.Reset();
+    game::PinClock(gametest::kNoon);
+    g_windows = std::make_unique<app::TWindows>(game::world);
+    g_windows->PrepareHiddenWindows();
+    game::world.Settings.TeachingMode = false;
     // On screen, so that the board's area has its designed size.
-    board::Level1->ShowCentered();
+    g_windows->Level1->ShowCentered();
     QCoreApplication::processEvents();
     game::NewPuzzle();
-    game::CurrentBoard().ShowAverageFromPar(41, 40);
-    for (game::Dialog d : {game::Dialog::Perfect, game::Dialog::Excellent, game::Dialog::NotBad}) {
-        board::OpenGameDialog(d);
-    }
+    game::world.Board().ShowAverageFromPar(game::ReduceAverage(41, 40));
+    g_windows->OpenDialog(game::Dialog::Perfect, game::PerfectDialogText(false, 0));
+    g_windows->OpenDialog(game::Dialog::Excellent, game::ExcellentDialogText(false, 0));
+    g_windows->OpenDialog(game::Dialog::NotBad, {game::RatingMessage::NotBad, 0, false});
 }
 
 void TearDownWindows() {
-    board::DestroyWindows();
-    game::ResetAllState();
+    g_windows.reset();
+    game::world.Reset();
 }
 
 QString Plain(QString text) {
@@ -144,7 +147,7 @@ TEST_F(GermanGame, NoTextIsLeftInEnglishAndEveryTextFitsItsControl) {
     for (const Text& t : english) englishOverrun.push_back(Overrun(t.widget));
     std::vector<QString> englishTexts;
     for (const Text& t : english) englishTexts.push_back(t.text);
-    EXPECT_EQ(board::Level1->NewGame->text(), "New Puzzle");
+    EXPECT_EQ(g_windows->Level1->NewGame->text(), "New Puzzle");
     TearDownWindows();
 
     ASSERT_EQ(language::Install(*qApp, {"de_DE"}), "de");
@@ -191,8 +194,8 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     ASSERT_EQ(language::Install(*qApp, {"fr_FR", "de_DE.UTF-8", "en"}), "de")
         << "the first language the game speaks";
     BuildWindows();
-    EXPECT_EQ(board::Level1->SessionAveFromParLabel->text(), "Schnitt zu Par: 1,030");
-    EXPECT_EQ(board::Level1->EdgesLabel->text(), QString("Kanten: %1").arg(game::Puzzle.EdgeCount));
+    EXPECT_EQ(g_windows->Level1->SessionAveFromParLabel->text(), "Schnitt zu Par: 1,030");
+    EXPECT_EQ(g_windows->Level1->EdgesLabel->text(), QString("Kanten: %1").arg(game::world.Puzzle.EdgeCount));
     // Qt's own German for the standard buttons of a message box.
     QMessageBox box(QMessageBox::Critical, "", "", QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(Plain(box.button(QMessageBox::Cancel)->text()), "Abbrechen");

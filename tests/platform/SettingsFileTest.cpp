@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's settings file: what a starting game reads, what a closing game writes.
-#include "SettingsFile.h"
+#include "engine/SettingsFile.h"
 
 #include <climits>
 #include <csignal>
@@ -17,12 +17,12 @@
 #include <gtest/gtest.h>
 
 #include "ScratchDir.h"
-#include "State.h"
+#include "engine/State.h"
 
 namespace {
 
 using game::GameSettings;
-using game::Settings;
+game::GameSettings& Settings = game::world.Settings;
 using gametest::ReadBytes;
 using gametest::ScratchDir;
 using gametest::WriteBytes;
@@ -153,14 +153,14 @@ TEST_F(SettingsFileTest, AFirstRunTakesTheDefaultsAndItsCloseCreatesTheFile) {
     game::LoadSettings();
     EXPECT_EQ(Settings, GameSettings{});
 
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), kDefaultFile)
         << "section \"Level 1\", the fifteen keys in the order of writing";
 }
 
 TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
     Settings = Unusual();
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     Settings = GameSettings{};
     game::LoadSettings();
     EXPECT_EQ(Settings, Unusual());
@@ -168,7 +168,7 @@ TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
 
     // A second close with the same values leaves the file as it was.
     const std::string once = ReadBytes(file);
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), once);
 }
 
@@ -228,7 +228,7 @@ TEST_F(SettingsFileTest, SavingKeepsEverythingElseInTheFileByteForByte) {
                "\r\n"
                "; the end\r\n");
     Settings = Unusual();
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file),
               "; Settings of SpEcTrUmIx\r\n"
               "[Window]\r\n"
@@ -261,14 +261,14 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
     ASSERT_TRUE(std::filesystem::create_directories(file));
     WriteBytes(file + "/keep", "precious");
     Settings = Unusual();
-    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file + "/keep"), "precious");
     EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 
     // A regular file where the configuration directory should be.
     WriteBytes(dir / "plainfile", "x");
     ScopedEnv underFile{"XDG_CONFIG_HOME", (dir / "plainfile/config").c_str()};
-    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(dir / "plainfile"), "x");
 }
 
@@ -298,12 +298,12 @@ TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
     const std::string atStart = std::string(kDefaultFile) + "; " + std::string(400, '=') + "\n";
     WriteBytes(file, atStart);
     Settings = Unusual();
-    std::optional<std::string> error;
+    game::SaveOutcome error = game::SaveOutcome::Saved;
     {
         FullDisk full(100);
         error = game::SaveSettings();
     }
-    EXPECT_EQ(error, "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), atStart);
     EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 }
@@ -312,13 +312,13 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayWritesNoKeyAtAll) {
     std::filesystem::create_directories(dir / "config");
     WriteBytes(file, kDefaultFile);
     Settings = Unusual();
-    std::optional<std::string> error;
+    game::SaveOutcome error = game::SaveOutcome::Saved;
     {
         // Room for the first keys of the new text, not for all of them.
         FullDisk full(std::string_view(kDefaultFile).size());
         error = game::SaveSettings();
     }
-    EXPECT_EQ(error, "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
     EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 }
@@ -329,7 +329,7 @@ TEST_F(SettingsFileTest, AFileTooLargeForSettingsGivesTheDefaultsAndIsKept) {
     Settings = Unusual();
     GameSettings s = LoadFrom(huge);
     EXPECT_EQ(s, GameSettings{});
-    EXPECT_EQ(game::SaveSettings(), "Unable to write to SpEcTrUmIx.ini");
+    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), huge);
 }
 
@@ -343,7 +343,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
     const GameSettings first{};
     const GameSettings second = Unusual();
     Settings = first;
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
 
     std::srand(14);
     int sawSecond = 0;
@@ -372,7 +372,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
     EXPECT_GT(sawSecond, 0) << "the kills did land during saves";
 
     Settings = second;
-    ASSERT_EQ(game::SaveSettings(), std::nullopt);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
 }
 

@@ -1,38 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog through its real controls: what it shows, the teaching-mode rule, and
 // what OK, Cancel and the close box do to the settings and the game.
-#include "GameWindows.h"
-#include "HelpViewer.h"
+#include "support/DialogTest.h"
+#include "support/RecordingViewer.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "SpinEdit.h"
+#include "dialogs/SpinEdit.h"
 
 namespace dialogtest {
 namespace {
-
-class RecordingHelp : public help::Viewer {
-  public:
-    std::vector<int> topics;
-    void showContents() override { topics.push_back(help::kContents); }
-    void showTopic(int context) override { topics.push_back(context); }
-};
 
 class OptionsDialogTest : public DialogTest {
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        options = std::make_unique<TOptionsL1>();
-        options->applyToolTips = [this](bool on) { toolTips.push_back(on); };
-        board.options = options.get();
-    }
-    void TearDown() override {
-        board.options = nullptr;
-        DialogTest::TearDown();
+        options = MakeOptions();
     }
     void Open() {
-        ShowModeless(options.get());
+        ui::ShowModeless(options.get());
         QApplication::setActiveWindow(options.get());
     }
     static void TypeInto(TSpinEdit* field, const char* text) {
@@ -41,9 +28,6 @@ class OptionsDialogTest : public DialogTest {
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
     }
-
-    std::unique_ptr<TOptionsL1> options;
-    std::vector<bool> toolTips;
 };
 
 TEST_F(OptionsDialogTest, FirstOpeningAfterAStartWithoutSettingsFile) {
@@ -102,7 +86,7 @@ TEST_F(OptionsDialogTest, TeachingModeRuleAndRandomBoxes) {
     EXPECT_FALSE(o.ShowEdges->isEnabled());
     EXPECT_FALSE(o.ShowEdges->isChecked()) << "the check mark of ShowEdges is the level's, not the rule's";
     Click(o.OKBtn);
-    const game::GameSettings& s = game::Settings;
+    const game::GameSettings& s = game::world.Settings;
     EXPECT_TRUE(s.TeachingMode);
     EXPECT_TRUE(s.RandomNumberOfColors);
     EXPECT_FALSE(s.RandomNumberOfVertices);
@@ -112,9 +96,9 @@ TEST_F(OptionsDialogTest, TeachingModeRuleAndRandomBoxes) {
 }
 
 TEST_F(OptionsDialogTest, OkStoresClampedNumbersWhetherClickedOrEntered) {
-    game::Settings.TeachingMode = false;
-    game::Settings.RandomNumberOfColors = game::Settings.RandomEdgeProbability = false;
-    options = std::make_unique<TOptionsL1>();
+    game::world.Settings.TeachingMode = false;
+    game::world.Settings.RandomNumberOfColors = game::world.Settings.RandomEdgeProbability = false;
+    options = MakeOptions();
     Open();
     TypeInto(options->VertNumSpinEdit, "99");
     EXPECT_EQ(options->VertNumSpinEdit->text(), "99");
@@ -122,30 +106,30 @@ TEST_F(OptionsDialogTest, OkStoresClampedNumbersWhetherClickedOrEntered) {
     TypeInto(options->NumOfColorsSpinEdit, "7");
     Click(options->OKBtn);
     EXPECT_EQ(options->VertNumSpinEdit->text(), "16") << "corrected as the field loses the focus";
-    EXPECT_EQ(game::Settings.NumberOfVertices, 16);
-    EXPECT_EQ(game::Settings.EdgeProbability, 1) << "an emptied field stores its minimum";
-    EXPECT_EQ(game::Settings.NumberOfColors, 4);
-    EXPECT_EQ(game::Puzzle.VertexCount, 16) << "OK starts a puzzle from the new settings";
+    EXPECT_EQ(game::world.Settings.NumberOfVertices, 16);
+    EXPECT_EQ(game::world.Settings.EdgeProbability, 1) << "an emptied field stores its minimum";
+    EXPECT_EQ(game::world.Settings.NumberOfColors, 4);
+    EXPECT_EQ(game::world.Puzzle.VertexCount, 16) << "OK starts a puzzle from the new settings";
 
     Open();
     EXPECT_EQ(options->VertNumSpinEdit->text(), "16");
     TypeInto(options->VertNumSpinEdit, "3");
     Press(options.get(), Qt::Key_Return);
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(game::Settings.NumberOfVertices, 6) << "Enter in a field still stores the clamped value";
+    EXPECT_EQ(game::world.Settings.NumberOfVertices, 6) << "Enter in a field still stores the clamped value";
 }
 
 TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdits) {
-    game::Settings.TeachingMode = false;
-    options = std::make_unique<TOptionsL1>();
-    const game::GameSettings before = game::Settings;
+    game::world.Settings.TeachingMode = false;
+    options = MakeOptions();
+    const game::GameSettings before = game::world.Settings;
     Open();
     Click(options->ShowEdges);
     Click(options->RandomNumberOfVertices);
     TypeInto(options->EdgeNumFactorSpinEdit, "12");
     options->close();
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(game::Settings, before);
+    EXPECT_EQ(game::world.Settings, before);
 
     Open();
     EXPECT_FALSE(options->ShowEdges->isChecked()) << "unconfirmed edits survive the close box";
@@ -157,7 +141,7 @@ TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdit
     EXPECT_FALSE(options->isVisible());
     EXPECT_TRUE(options->ShowEdges->isChecked());
     EXPECT_FALSE(options->RandomNumberOfVertices->isChecked());
-    EXPECT_EQ(game::Settings, before);
+    EXPECT_EQ(game::world.Settings, before);
     EXPECT_EQ(board.layouts, 0) << "Cancel starts no puzzle";
 
     Open();
@@ -165,51 +149,49 @@ TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdit
     Press(options.get(), Qt::Key_Escape);
     EXPECT_FALSE(options->isVisible());
     EXPECT_TRUE(options->ShowEdges->isChecked());
-    EXPECT_TRUE(toolTips.empty());
+    EXPECT_TRUE(board.toolTipSwitches.empty());
 }
 
 TEST_F(OptionsDialogTest, OkDuringAGameStartsANewPuzzleWithoutRatingTheOldOne) {
     game::NewPuzzle();
-    Play(game::Puzzle.HiddenColoring[1], 1);
-    game::Settings.TeachingModeConsecutiveGoodGames = 1;
-    const std::uint32_t serial = game::Puzzle.Serial;
+    gametest::Paint(game::world.Puzzle.HiddenColoring[1], 1);
+    game::world.Settings.TeachingModeConsecutiveGoodGames = 1;
+    const std::uint32_t serial = game::world.Puzzle.Serial;
     Open();
     Click(options->ShowToolTips);
     Click(options->OKBtn);
-    EXPECT_EQ(game::Puzzle.Serial, serial + 1);
-    EXPECT_FALSE(game::Puzzle.GameOver);
-    EXPECT_EQ(game::Puzzle.ClickCount, 0);
-    EXPECT_EQ(game::Session.SessionGameCount, 0);
-    EXPECT_EQ(game::Session.SessionTotalFromPar, 0);
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 1);
-    EXPECT_TRUE(board.opened.empty()) << "no question is asked";
-    EXPECT_EQ(toolTips, std::vector<bool>{false});
-    EXPECT_FALSE(game::Settings.ShowToolTips);
+    EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
+    EXPECT_FALSE(game::world.Puzzle.GameOver);
+    EXPECT_EQ(game::world.Puzzle.ClickCount, 0);
+    EXPECT_EQ(game::world.Session.SessionGameCount, 0);
+    EXPECT_EQ(game::world.Session.SessionTotalFromPar, 0);
+    EXPECT_EQ(game::world.Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_TRUE(opened.empty()) << "no question is asked";
+    EXPECT_EQ(board.toolTipSwitches, std::vector<bool>{false});
+    EXPECT_FALSE(game::world.Settings.ShowToolTips);
 }
 
 TEST_F(OptionsDialogTest, PlayComputerFromTheFileLastsUntilTheFirstOkUnlessCancelCameFirst) {
-    game::Settings.PlayComputer = true;
-    options = std::make_unique<TOptionsL1>();
+    game::world.Settings.PlayComputer = true;
+    options = MakeOptions();
     Open();
     Click(options->OKBtn);
-    EXPECT_FALSE(game::Settings.PlayComputer);
+    EXPECT_FALSE(game::world.Settings.PlayComputer);
 
-    game::Settings.PlayComputer = true;
-    options = std::make_unique<TOptionsL1>();
+    game::world.Settings.PlayComputer = true;
+    options = MakeOptions();
     Open();
     Click(options->BitBtn1);
     Open();
     Click(options->OKBtn);
-    EXPECT_TRUE(game::Settings.PlayComputer);
+    EXPECT_TRUE(game::world.Settings.PlayComputer);
 }
 
 TEST_F(OptionsDialogTest, HelpOpensTheSettingsTopicAndLeavesTheDialogOpen) {
-    RecordingHelp viewer;
-    help::SetViewer(&viewer);
+    RecordingViewer viewer;
     Open();
     Click(options->HelpBtn);
-    help::SetViewer(nullptr);
-    EXPECT_EQ(viewer.topics, std::vector<int>{help::kSettingsTopic});
+    EXPECT_EQ(viewer.requests, std::vector<int>{help::kSettingsTopic});
     EXPECT_TRUE(options->isVisible());
     EXPECT_EQ(help::NearestHelpContext(options->ShowEdges), help::kSettingsTopic);
 }

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The end-of-game dialogs: what they say in each state, and what their buttons, Enter,
-// Escape and the close box do to the game, played through whole games.
-#include "GameWindows.h"
+// The end-of-game dialogs: what they say for what they are handed, and what their buttons,
+// Enter, Escape and the close box do to the game. Which dialog a game earns, and the teaching
+// cycle, are the engine's and are tested there.
+#include "support/DialogTest.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "SpinEdit.h"
+#include "dialogs/SpinEdit.h"
 
 namespace dialogtest {
 namespace {
+
+using game::Rating;
+using game::RatingMessage;
 
 class ProgressDialogsTest : public DialogTest {
   protected:
@@ -19,117 +23,63 @@ class ProgressDialogsTest : public DialogTest {
     static bool Offers(const TRatingDialog& dialog) {
         return dialog.NoButton->isVisible() && dialog.NoButton->isEnabled();
     }
-    // Shows a rating dialog afresh for the given state, as the end of a game does.
-    template <typename Dialog>
-    static void Reopen(Dialog& dialog, bool teaching, int streak) {
+    // Opens a rating dialog afresh with a message, as the end of a game does.
+    static void Reopen(TRatingDialog& dialog, const Rating& rating) {
         dialog.hide();
-        game::Settings.TeachingMode = teaching;
-        game::Settings.TeachingModeConsecutiveGoodGames = streak;
-        ShowModeless(&dialog);
+        dialog.Open(rating);
     }
 };
 
-TEST_F(ProgressDialogsTest, PerfectAndExcellentSayWhatTheStreakEarns) {
+TEST_F(ProgressDialogsTest, RatingDialogsSayWhatTheyAreHanded) {
     EXPECT_EQ(perfect.windowTitle(), "You can't do better than this");
     EXPECT_EQ(perfect.size(), QSize(426, 258));
-    Reopen(perfect, true, 1);
+    Reopen(perfect, {RatingMessage::PerfectGoOn, 1, true});
     EXPECT_EQ(
         Said(perfect),
         "Way to go. You seem to know what you are doing at this level. Would you like to go on to the next "
         "level?");
     EXPECT_TRUE(Offers(perfect));
-    Reopen(perfect, true, 0);
+    Reopen(perfect, {RatingMessage::PerfectNeedTwoInARow, 0, false});
     EXPECT_EQ(Said(perfect),
               "You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.");
     EXPECT_FALSE(Offers(perfect));
-    Reopen(perfect, false, 5);
+    Reopen(perfect, {RatingMessage::PerfectWayToGo, 5, false});
     EXPECT_EQ(Said(perfect), "Way to go!");
     EXPECT_FALSE(Offers(perfect));
 
     EXPECT_EQ(excellent.windowTitle(), "Youse a dude!");
     EXPECT_EQ(excellent.size(), QSize(424, 264));
-    Reopen(excellent, false, 3);
-    EXPECT_TRUE(Said(excellent).startsWith("Do you have a method?"));
+    Reopen(excellent, {RatingMessage::ExcellentMethod, 3, false});
+    EXPECT_EQ(Said(excellent),
+              "Do you have a method? Do you think it works for other graphs with a different number of "
+              "vertices and a different number of edges?");
     EXPECT_FALSE(Offers(excellent));
-    Reopen(excellent, true, 2);
+    Reopen(excellent, {RatingMessage::ExcellentCountSoFar, 2, false});
     EXPECT_EQ(Said(excellent), "You need 3 excellent games in a row to advance. You now have 2.");
-    EXPECT_FALSE(Offers(excellent));
-    Reopen(excellent, true, 3);
-    EXPECT_TRUE(Said(excellent).endsWith("Would you like to advance to the next level?"));
+    Reopen(excellent, {RatingMessage::ExcellentCountSoFar, -1, false});
+    EXPECT_EQ(Said(excellent), "You need 3 excellent games in a row to advance. You now have -1.");
+    Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
+    EXPECT_EQ(Said(excellent),
+              "You seem to know what you are doing at this level. You did three excellent games in a row. "
+              "Would you like to advance to the next level?");
     EXPECT_TRUE(Offers(excellent));
 
-    // Showing a dialog that is already open only brings it forward: its words stay.
-    game::Settings.TeachingModeConsecutiveGoodGames = 1;
-    ShowModeless(&excellent);
+    // Opening a dialog that is already up only brings it forward: its words stay.
+    excellent.Open({RatingMessage::ExcellentCountSoFar, 1, false});
     EXPECT_TRUE(Offers(excellent));
 
     EXPECT_EQ(notBad.windowTitle(), "OK but...");
     EXPECT_EQ(notBad.size(), QSize(419, 272));
     EXPECT_TRUE(Said(notBad).contains("You need 1  Par game to advance"));
-
-    // The whole words of the messages the engine chooses.
-    using game::RatingMessage;
-    EXPECT_EQ(
-        TRatingDialog::Words({RatingMessage::ExcellentMethod, 9, false}),
-        "Do you have a method? Do you think it works for other graphs with a different number of vertices "
-        "and a different number of edges?");
-    EXPECT_EQ(TRatingDialog::Words({RatingMessage::ExcellentCountSoFar, -1, false}),
-              "You need 3 excellent games in a row to advance. You now have -1.");
-    EXPECT_EQ(
-        TRatingDialog::Words({RatingMessage::ExcellentAdvance, 3, true}),
-        "You seem to know what you are doing at this level. You did three excellent games in a row. Would "
-        "you like to advance to the next level?");
 }
 
-TEST_F(ProgressDialogsTest, ATeachingCyclePlayedByClicks) {
-    TOptionsL1 options;
-    board.options = &options;
-
-    game::NewPuzzle();
-    Solve();
-    ASSERT_EQ(board.opened, std::vector{game::Dialog::Perfect});
-    EXPECT_TRUE(perfect.isVisible());
-    EXPECT_TRUE(Offers(perfect)) << "one good game with shown edges earns the offer";
-    Click(perfect.OKBtn);
-    EXPECT_FALSE(perfect.isVisible());
-    EXPECT_FALSE(game::Settings.ShowEdges);
-    EXPECT_FALSE(options.ShowEdges->isChecked()) << "the settings dialog follows the advance";
-
-    for (int count = 1; count <= 3; ++count) {
-        game::NewPuzzle();
-        EXPECT_FALSE(game::Puzzle.EdgesShown);
-        Solve();
-        ASSERT_EQ(board.opened.back(), game::Dialog::Excellent);
-        if (count < 3) {
-            EXPECT_EQ(Said(excellent),
-                      QString("You need 3 excellent games in a row to advance. You now have %1.").arg(count));
-            EXPECT_FALSE(excellent.NoButton->isVisible());
-            Click(excellent.OKBtn);
-            EXPECT_EQ(game::Settings.NumberOfVertices, 6) << "OK without the offer changes nothing";
-        }
-    }
-    EXPECT_TRUE(Offers(excellent));
-    Click(excellent.OKBtn);
-    EXPECT_EQ(game::Settings.NumberOfVertices, 7);
-    EXPECT_TRUE(game::Settings.ShowEdges);
-    EXPECT_EQ(options.VertNumSpinEdit->text(), "7");
-    EXPECT_TRUE(options.ShowEdges->isChecked());
-
-    // An OK in the settings dialog after the advance keeps it.
-    ShowModeless(&options);
-    Click(options.OKBtn);
-    EXPECT_EQ(game::Puzzle.VertexCount, 7);
-    EXPECT_TRUE(game::Puzzle.EdgesShown);
-    board.options = nullptr;
-}
-
-TEST_F(ProgressDialogsTest, AGameOverParInTeachingModeExplainsAndRestartsTheCount) {
-    game::Settings.ShowEdges = false;
-    game::Settings.TeachingModeConsecutiveGoodGames = 2;
+TEST_F(ProgressDialogsTest, AGameOverParInTeachingModeIsAnsweredWithOkOnly) {
+    game::world.Settings.ShowEdges = false;
+    game::world.Settings.TeachingModeConsecutiveGoodGames = 2;
     game::NewPuzzle();
     Solve(40);
-    ASSERT_EQ(board.opened, std::vector{game::Dialog::NotBad});
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 0);
+    ASSERT_EQ(opened, std::vector{game::Dialog::NotBad});
+    ASSERT_TRUE(notBad.isVisible());
     Activate(&notBad);
     Press(&notBad, Qt::Key_Escape);
     EXPECT_TRUE(notBad.isVisible()) << "Escape does nothing in a rating dialog";
@@ -138,49 +88,62 @@ TEST_F(ProgressDialogsTest, AGameOverParInTeachingModeExplainsAndRestartsTheCoun
 }
 
 TEST_F(ProgressDialogsTest, RatingButtonsEscapeAndTheCloseBox) {
-    Reopen(excellent, true, 3);
+    game::GameSettings& s = game::world.Settings;
+    s.TeachingModeConsecutiveGoodGames = 3;
+    Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
     Activate(&excellent);
     Press(&excellent, Qt::Key_Escape);
     EXPECT_TRUE(excellent.isVisible());
     excellent.close();
     EXPECT_FALSE(excellent.isVisible());
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 3) << "the close box has no effect";
+    EXPECT_EQ(s.TeachingModeConsecutiveGoodGames, 3) << "the close box has no effect";
 
-    Reopen(excellent, true, 3);
+    Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
     Click(excellent.NoButton);
     EXPECT_FALSE(excellent.isVisible());
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 2);
+    EXPECT_EQ(s.TeachingModeConsecutiveGoodGames, 2);
 
-    Reopen(perfect, true, 1);
+    s.TeachingModeConsecutiveGoodGames = 1;
+    Reopen(perfect, {RatingMessage::PerfectGoOn, 1, true});
     Activate(&perfect);
     perfect.NoButton->setFocus();
     Press(&perfect, Qt::Key_Return);
     EXPECT_FALSE(perfect.isVisible()) << "Enter presses the focused No";
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_TRUE(game::Settings.ShowEdges);
+    EXPECT_EQ(s.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_TRUE(s.ShowEdges);
 
     // The next offer opens on OK again, so Enter takes it, as the player sees it.
-    Reopen(perfect, true, 1);
+    s.TeachingModeConsecutiveGoodGames = 1;
+    Reopen(perfect, {RatingMessage::PerfectGoOn, 1, true});
     Activate(&perfect);
     EXPECT_EQ(perfect.focusWidget(), perfect.OKBtn);
     Press(&perfect, Qt::Key_Return);
-    EXPECT_FALSE(game::Settings.ShowEdges) << "Enter took the offer";
-    Reopen(excellent, true, 3);
-    Activate(&excellent);
-    excellent.NoButton->setFocus();
-    Click(excellent.NoButton);
-    Reopen(excellent, true, 3);
-    Activate(&excellent);
-    EXPECT_EQ(excellent.focusWidget(), excellent.OKBtn);
-    excellent.hide();
-    game::Settings.ShowEdges = true;
+    EXPECT_FALSE(s.ShowEdges) << "Enter took the offer";
 
     // Outside teaching mode OK only puts the dialog away.
-    Reopen(perfect, false, 4);
-    const game::GameSettings before = game::Settings;
+    s.TeachingMode = false;
+    Reopen(perfect, {RatingMessage::PerfectWayToGo, 4, false});
+    const game::GameSettings before = s;
     Click(perfect.OKBtn);
     EXPECT_FALSE(perfect.isVisible());
-    EXPECT_EQ(game::Settings, before);
+    EXPECT_EQ(s, before);
+}
+
+// The settings dialog follows an advance taken in a rating dialog, so a later OK keeps it.
+TEST_F(ProgressDialogsTest, AnAdvanceMovesTheSettingsDialogAlong) {
+    options = MakeOptions();
+    game::GameSettings& s = game::world.Settings;
+    s.TeachingModeConsecutiveGoodGames = 3;
+    s.ShowEdges = false;
+    Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
+    Click(excellent.OKBtn);
+    EXPECT_EQ(s.NumberOfVertices, 7);
+    EXPECT_EQ(options->VertNumSpinEdit->text(), "7");
+    EXPECT_TRUE(options->ShowEdges->isChecked());
+    ui::ShowModeless(options.get());
+    Click(options->OKBtn);
+    EXPECT_EQ(game::world.Puzzle.VertexCount, 7);
+    EXPECT_TRUE(game::world.Puzzle.EdgesShown);
 }
 
 TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen) {
@@ -196,9 +159,9 @@ TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen
                 << line->text().toStdString();
         }
     }
-    game::Settings.TeachingModeConsecutiveGoodGames = 2;
+    game::world.Settings.TeachingModeConsecutiveGoodGames = 2;
     game::NewPuzzle();
-    const std::uint32_t serial = game::Puzzle.Serial;
+    const std::uint32_t serial = game::world.Puzzle.Serial;
     const int layouts = board.layouts;
 
     game::NewGameClick();
@@ -209,47 +172,58 @@ TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen
     game::NewGameClick();
     Click(decision.CancelBtn);
     EXPECT_FALSE(decision.isVisible());
-    EXPECT_EQ(game::Puzzle.Serial, serial);
-    EXPECT_FALSE(game::Puzzle.GameOver);
-    EXPECT_EQ(game::Session.SessionGameCount, 0);
+    EXPECT_EQ(game::world.Puzzle.Serial, serial);
+    EXPECT_FALSE(game::world.Puzzle.GameOver);
+    EXPECT_EQ(game::world.Session.SessionGameCount, 0);
 
     game::NewGameClick();
     Activate(&decision);
     Press(&decision, Qt::Key_Enter);
     EXPECT_FALSE(decision.isVisible()) << "Enter presses No, which kept the focus from its click";
-    EXPECT_EQ(game::Puzzle.Serial, serial);
+    EXPECT_EQ(game::world.Puzzle.Serial, serial);
 
+    // Yes: the question is gone before the new puzzle is laid out.
+    bool laidOutUnderQuestion = false;
     game::NewGameClick();
     decision.OKBtn->setFocus();
+    struct Watch : gametest::RecordingBoard {
+        const QWidget* question = nullptr;
+        bool* seen = nullptr;
+        void LayOutBoard(const game::BoardShape& shape) override {
+            RecordingBoard::LayOutBoard(shape);
+            *seen = *seen || question->isVisible();
+        }
+    } watch;
+    watch.question = &decision;
+    watch.seen = &laidOutUnderQuestion;
+    game::world.hooks.board = &watch;
     Press(&decision, Qt::Key_Enter);
     EXPECT_FALSE(decision.isVisible());
-    EXPECT_EQ(game::Puzzle.Serial, serial + 1);
-    EXPECT_EQ(board.layouts, layouts + 1);
-    EXPECT_FALSE(board.laidOutUnderQuestion) << "the question is gone before the new puzzle appears";
-    EXPECT_EQ(game::Session.SessionGameCount, 1);
-    EXPECT_EQ(board.average, "Average From Par: 10.000");
-    EXPECT_EQ(game::Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
+    EXPECT_EQ(watch.layouts, 1);
+    EXPECT_FALSE(laidOutUnderQuestion);
+    EXPECT_EQ(game::world.Session.SessionGameCount, 1);
+    EXPECT_EQ(watch.average.Text(), "10.000");
+    EXPECT_EQ(game::world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(board.layouts, layouts);
 }
 
-TEST_F(ProgressDialogsTest, DrawGraphIsFreeOnceThenAsks) {
+TEST_F(ProgressDialogsTest, DrawGraphQuestionCloseBoxReturnsAndYesShowsTheSolution) {
     game::NewPuzzle();
-    game::DrawGraphClick();
-    EXPECT_TRUE(board.opened.empty());
-    EXPECT_TRUE(game::Puzzle.GameOver);
-
+    game::DrawGraphClick();  // the run's free first use
     game::NewPuzzle();
     game::DrawGraphClick();
     ASSERT_TRUE(decision2.isVisible());
     decision2.close();
     EXPECT_FALSE(decision2.isVisible());
-    EXPECT_FALSE(game::Puzzle.GameOver) << "the close box returns to the game";
+    EXPECT_FALSE(game::world.Puzzle.GameOver) << "the close box returns to the game";
 
     game::DrawGraphClick();
     Click(decision2.OKBtn);
     EXPECT_FALSE(decision2.isVisible());
-    EXPECT_TRUE(game::Puzzle.GameOver) << "Yes shows the solution";
-    EXPECT_EQ(game::Session.SessionGameCount, 1);
-    EXPECT_EQ(board.average, "Average From Par: 10.000");
+    EXPECT_TRUE(game::world.Puzzle.GameOver) << "Yes shows the solution";
+    EXPECT_EQ(game::world.Session.SessionGameCount, 1);
+    EXPECT_EQ(board.average.Text(), "10.000");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's number fields: what typing, the arrows and leaving the field do.
-#include "SettingsFile.h"
+#include "engine/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "Optionl1.h"
-#include "SpinEdit.h"
+#include "dialogs/Optionl1.h"
+#include "dialogs/SpinEdit.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "About.h"
-#include "Modeless.h"
-#include "RecordingViewer.h"
+#include "dialogs/About.h"
+#include "support/RecordingViewer.h"
+#include "ui/Modeless.h"
 
 namespace {
 
@@ -62,12 +62,12 @@ TEST(AboutBox, ShowsVersionMakersAndPictureWithTheShadowedTitle) {
 
 TEST(AboutBox, OpensModelessOnlyHidesAndIgnoresEscape) {
     QWidget board;
-    ShowModeless(&board);
+    ui::ShowModeless(&board);
     QPointer<TAboutBox> box = new TAboutBox(&board);
     auto* ok = box->findChild<QPushButton*>(QStringLiteral("OKButton"));
     ASSERT_NE(ok, nullptr);
 
-    ShowModeless(box);
+    ui::ShowModeless(box);
     ASSERT_TRUE(QTest::qWaitForWindowActive(box));
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(box->isModal());
@@ -81,8 +81,8 @@ TEST(AboutBox, OpensModelessOnlyHidesAndIgnoresEscape) {
     EXPECT_FALSE(box->isVisible());
     ASSERT_FALSE(box.isNull());
 
-    ShowModeless(box);
-    ShowModeless(box);  // asking again only brings it to the front
+    ui::ShowModeless(box);
+    ui::ShowModeless(box);  // asking again only brings it to the front
     EXPECT_TRUE(box->isVisible());
     box->close();
     EXPECT_FALSE(box->isVisible());
@@ -92,7 +92,7 @@ TEST(AboutBox, OpensModelessOnlyHidesAndIgnoresEscape) {
 TEST(AboutBox, SecondButtonOpensTheMakersTopicAndTheBoxStays) {
     RecordingViewer viewer;
     TAboutBox box;
-    ShowModeless(&box);
+    ui::ShowModeless(&box);
     auto* makers = box.findChild<QPushButton*>(QStringLiteral("Button1"));
     ASSERT_NE(makers, nullptr);
     QTest::mouseClick(makers, Qt::LeftButton);

@@ -15,9 +15,9 @@
 
 #include <cmath>
 
-#include "HelpViewer.h"
-#include "Optionl1.h"
-#include "TabbedScores.h"
+#include "app/HelpViewer.h"
+#include "dialogs/Optionl1.h"
+#include "dialogs/TabbedScores.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ TEST(Readability, HelpSettingsAndStatisticsReadUnderALightAndADarkPalette) {
     for (const bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark palette" : "light palette");
         QApplication::setPalette(dark ? DarkDesktop() : desktop);
-        TOptionsL1 options;
+        TOptionsL1 options({});
         ExpectReadableWords(options, "settings");
         TPerformancePages statistics;
         ExpectReadableWords(statistics, "statistics");

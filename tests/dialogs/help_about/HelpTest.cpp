@@ -15,9 +15,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "HelpViewer.h"
-#include "Modeless.h"
-#include "RecordingViewer.h"
+#include "app/HelpViewer.h"
+#include "support/RecordingViewer.h"
+#include "ui/Modeless.h"
 
 using ::testing::ElementsAre;
 
@@ -136,20 +136,20 @@ TEST(HelpF1, AsksForTheFocusedControlsTopicOrNothing) {
     QWidget board;
     board.setProperty("helpContext", 1);
     auto* newPuzzle = new QPushButton(QStringLiteral("New Puzzle"), &board);
-    ShowModeless(&board);
+    ui::ShowModeless(&board);
     newPuzzle->setFocus();
     QTest::keyClick(newPuzzle, Qt::Key_F1);
 
     QDialog settings;
     settings.setProperty("helpContext", 2);
     auto* okButton = new QPushButton(QStringLiteral("OK"), &settings);
-    ShowModeless(&settings);
+    ui::ShowModeless(&settings);
     okButton->setFocus();
     QTest::keyClick(okButton, Qt::Key_F1);
 
     QDialog rating;  // the rating and decision dialogs carry no topic: F1 there asks for nothing
     auto* yes = new QPushButton(QStringLiteral("Yes"), &rating);
-    ShowModeless(&rating);
+    ui::ShowModeless(&rating);
     yes->setFocus();
     QTest::keyClick(yes, Qt::Key_F1);
 
@@ -169,7 +169,7 @@ TEST(HelpF1, WithAMenuOpenAsksForTheHighlightedItemsTopic) {
     RecordingViewer viewer;
     QWidget board;
     board.setProperty("helpContext", 1);
-    ShowModeless(&board);
+    ui::ShowModeless(&board);
     QMenu menu(&board);
     QAction* contents = menu.addAction(QStringLiteral("Contents"));
     contents->setProperty("helpContext", 1);
@@ -190,7 +190,7 @@ TEST(HelpF1, WithAMenuOpenAsksForTheHighlightedItemsTopic) {
 TEST(HelpWindow, OpensWithoutBlockingAndIsReusedForTheNextTopic) {
     help::SetViewer(nullptr);
     QWidget board;
-    ShowModeless(&board);
+    ui::ShowModeless(&board);
 
     help::ShowTopic(help::kPlayingTopic);
     QWidget* window = HelpWindow();

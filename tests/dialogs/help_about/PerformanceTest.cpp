@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "Modeless.h"
-#include "RecordingViewer.h"
-#include "TabbedScores.h"
+#include "dialogs/TabbedScores.h"
+#include "support/RecordingViewer.h"
+#include "ui/Modeless.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ TEST(PerformanceWindow, OpensOnTimedGamesWithPromptsAndANoteOnEveryPage) {
     EXPECT_EQ(Text(window, "ByLevelPlayerMode"), QStringLiteral("Mode:"));
 
     // Every prompt is shown whole beside its arrow, not cut off at the box's edge.
-    ShowModeless(&window);
+    ui::ShowModeless(&window);
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         QApplication::processEvents();
@@ -98,7 +98,7 @@ TEST(PerformanceWindow, OpensOnTimedGamesWithPromptsAndANoteOnEveryPage) {
 
 TEST(PerformanceWindow, EachLevelBoxDecodesIntoItsOwnGroupOnly) {
     TPerformancePages window;
-    ShowModeless(&window);
+    ui::ShowModeless(&window);
     Combo(window, "ByLevelPlayerchooseLevel")->setCurrentIndex(0);
     EXPECT_EQ(Text(window, "ByLevelPlayerNumberOfVertices"), QStringLiteral("Number of Vertices: 6"));
     EXPECT_EQ(Text(window, "ByLevelPlayerNumberofColors"), QStringLiteral("Number of Colors: 2"));
@@ -138,7 +138,7 @@ TEST(PerformanceWindow, EachLevelBoxDecodesIntoItsOwnGroupOnly) {
 
 TEST(PerformanceWindow, DataButtonsChangeNothing) {
     TPerformancePages window;
-    ShowModeless(&window);
+    ui::ShowModeless(&window);
     Combo(window, "ByLevelPlayerchooseLevel")->setCurrentIndex(20);
     const QStringList before = Snapshot(window);
     int pressed = 0;
@@ -158,9 +158,9 @@ TEST(PerformanceWindow, DataButtonsChangeNothing) {
 TEST(PerformanceWindow, OpensModelessKeepsItsStateAndAsksForItsOwnTopic) {
     RecordingViewer viewer;
     QWidget board;
-    ShowModeless(&board);
+    ui::ShowModeless(&board);
     auto* window = new TPerformancePages(&board);
-    ShowModeless(window);
+    ui::ShowModeless(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -186,7 +186,7 @@ TEST(PerformanceWindow, OpensModelessKeepsItsStateAndAsksForItsOwnTopic) {
     EXPECT_TRUE(window->isVisible());
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    ShowModeless(window);
+    ui::ShowModeless(window);
     EXPECT_EQ(pages->currentIndex(), 1);
     EXPECT_EQ(Combo(*window, "ByLevelPlayerchooseLevel")->currentText(), QStringLiteral("66"));
     EXPECT_EQ(Text(*window, "ByLevelPlayerMode"), QStringLiteral("Mode: Do not show edges"));

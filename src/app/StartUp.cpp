@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// main(): the start-up of SpEcTrUmIx. The settings first, then the start values that depend on
+// them, then every window in the game's fixed order, and the board until the player closes it.
+#include <QApplication>
+#include <QTimer>
+
+#include "app/HelpViewer.h"
+#include "app/Language.h"
+#include "app/SessionEnd.h"
+#include "app/Version.h"
+#include "app/Windows.h"
+#include "artwork/Artwork.h"
+#include "board/Main.h"
+#include "engine/SettingsFile.h"
+#include "engine/State.h"
+#include "ui/GameStyle.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // Before any window: every caption is made in the player's language.
+    language::Install(app);
+
+    game::LoadSettings();
+    // After the settings: the start values of a run follow the loaded settings.
+    game::world.SetStartValues();
+
+    // Only the name: a display name would be appended to every dialog's caption.
+    QApplication::setApplicationName("SpEcTrUmIx");
+    QApplication::setApplicationVersion(QString::fromLatin1(spectrumix::kVersion));
+    // Ties the running window to its desktop entry, so a dock shows the game's own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrumix.spectrumix"));
+    QApplication::setWindowIcon(artwork::ApplicationIcon());
+    help::InstallF1Handler(app);
+    ui::InstallGameStyle(app);
+
+    // Every window, the board first, before the loop: each draws its pictures only when it is
+    // first shown, so building the hidden dialogs costs little.
+    app::TWindows windows(game::world);
+    // The board stays the last window open while a dialog is up; closing it (with the settings
+    // saved) ends the run.
+    QObject::connect(windows.Level1, &TLevel1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    windows.Level1->ShowCentered();
+    // Logout, shutdown and a closed terminal keep the run's progress too.
+    app::SaveSettingsAtSessionEnd(app);
+    // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
+    // are drawn, so the first rating dialog opens without the wait for its banner.
+    QTimer::singleShot(300, &app, [&windows] { windows.PrepareHiddenWindows(); });
+
+    return QApplication::exec();
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Windows.h"
+
+#include <QAction>
+
+#include "artwork/Artwork.h"
+#include "board/Main.h"
+#include "dialogs/About.h"
+#include "dialogs/GameNotOverDialog.h"
+#include "dialogs/GameNotOverDialog2.h"
+#include "dialogs/NotBadDialog.h"
+#include "dialogs/Optionl1.h"
+#include "dialogs/Perfect.h"
+#include "dialogs/TabbedScores.h"
+#include "dialogs/excellent.h"
+#include "engine/GameEnd.h"
+#include "ui/Modeless.h"
+
+namespace app {
+
+TWindows::TWindows(game::World& world)
+    : Level1(new TLevel1(world)),
+      OptionsL1(new TOptionsL1({[&world] { return world.Settings; }, &game::ApplySettings}, Level1)),
+      AboutBox(new TAboutBox(Level1)),
+      PerfectDlg(new TPerfectDlg(Level1)),
+      ExcellentDlg(new TExcellentDlg(Level1)),
+      PerformancePages(new TPerformancePages(Level1, TPerformancePages::Pages::BuiltWhenShown)),
+      GameNotOverDecision(new TGameNotOverDecision(Level1)),
+      GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
+      NotBadMessage(new TNotBadMessage(Level1)),
+      m_world(world) {
+    QObject::connect(Level1, &TLevel1::windowRequested, Level1, [this](TLevel1::Window window) {
+        switch (window) {
+            case TLevel1::Window::Settings:
+                return ui::ShowModeless(OptionsL1);
+            case TLevel1::Window::About:
+                return ui::ShowModeless(AboutBox);
+            case TLevel1::Window::PerformanceStats:
+                return ui::ShowModeless(PerformancePages);
+        }
+    });
+    world.hooks.board = &Level1->View();
+    world.hooks.windows = this;
+}
+
+TWindows::~TWindows() {
+    if (m_world.hooks.board == &Level1->View())
+        m_world.hooks.board = nullptr;
+    if (m_world.hooks.windows == this)
+        m_world.hooks.windows = nullptr;
+    delete Level1;
+}
+
+void TWindows::PrepareHiddenWindows() {
+    PerformancePages->BuildPages();
+    for (artwork::TPicture* picture : Level1->findChildren<artwork::TPicture*>()) picture->drawForScreen();
+}
+
+void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
+    switch (dialog) {
+        case game::Dialog::Perfect:
+            PerfectDlg->Open(rating);
+            break;
+        case game::Dialog::Excellent:
+            ExcellentDlg->Open(rating);
+            break;
+        case game::Dialog::NotBad:
+            NotBadMessage->Open(rating);
+            break;
+        case game::Dialog::GameNotOverDecision:
+            ui::ShowModeless(GameNotOverDecision);
+            break;
+        case game::Dialog::GameNotOverDecision2:
+            ui::ShowModeless(GameNotOverDecision2);
+            break;
+    }
+}
+
+void TWindows::SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) {
+    OptionsL1->FollowGameChanges(settings, changes);
+}
+
+}  // namespace app

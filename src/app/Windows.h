@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// app::TWindows: every window of the game, once, from start-up to the end of the run.
+#pragma once
+
+#include "engine/Views.h"
+
+class TLevel1;
+class TOptionsL1;
+class TAboutBox;
+class TPerfectDlg;
+class TExcellentDlg;
+class TPerformancePages;
+class TGameNotOverDecision;
+class TGameNotOverDecision2;
+class TNotBadMessage;
+
+namespace app {
+
+// The windows live under the names the game gives them. They are created in the game's order,
+// the board first and the dialogs as its children, all hidden, and never re-created: hidden and
+// shown again, each keeps its controls as the player left them. The registry is the engine's way
+// to the dialogs (it opens them by name and hands them what they show) and carries the board's
+// menu commands to the windows they open. The start-up code owns it.
+class TWindows : public game::GameWindows {
+  public:
+    // Builds every window for `world` and attaches the board and the dialogs to it.
+    explicit TWindows(game::World& world);
+    // Detaches them and ends every window (the board takes its dialogs with it).
+    ~TWindows() override;
+    TWindows(const TWindows&) = delete;
+    TWindows& operator=(const TWindows&) = delete;
+
+    // Finishes the windows not shown yet: draws their pictures (the rating banners first of all)
+    // for the screen they will open on, so that the first of them opens at once, and fills the
+    // statistics window's pages; meant for idle time once the board is up.
+    void PrepareHiddenWindows();
+
+    // game::GameWindows
+    void OpenDialog(game::Dialog dialog, const game::Rating& rating) override;
+    void SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) override;
+
+    TLevel1* const Level1;
+    TOptionsL1* const OptionsL1;
+    TAboutBox* const AboutBox;
+    TPerfectDlg* const PerfectDlg;
+    TExcellentDlg* const ExcellentDlg;
+    TPerformancePages* const PerformancePages;
+    TGameNotOverDecision* const GameNotOverDecision;
+    TGameNotOverDecision2* const GameNotOverDecision2;
+    TNotBadMessage* const NotBadMessage;
+
+  private:
+    game::World& m_world;
+};
+
+}  // namespace app

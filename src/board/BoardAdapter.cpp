@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/BoardAdapter.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "board/EdgePainter.h"
+#include "board/ToolTipSwitch.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
+#include "engine/Geometry.h"
+
+namespace board {
+
+namespace {
+
+void SetRect(QWidget* widget, const game::Rect& rect) {
+    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+}
+
+// A caption that grows its label, so "Average From Par: -1.250" is never cut short.
+void SetCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
+}  // namespace
+
+TBoardAdapter::TBoardAdapter(const TBoardControls& controls, TEdgePainter& edges, TToolTipSwitch& toolTips)
+    : m_c(controls), m_edges(edges), m_toolTips(toolTips) {}
+
+void TBoardAdapter::ShowSolvedPicture(bool solved) {
+    m_c.PuzzleSolved->setVisible(solved);
+    m_c.ColorAllVertices->setVisible(!solved);
+}
+
+void TBoardAdapter::ShowPlayControls() {
+    m_edges.SetEdgePen();
+    m_c.DrawGraph->setEnabled(true);
+    m_c.DrawGraph->show();
+    EnablePainters(true);
+    for (QLabel* label : {m_c.ParLabel, m_c.Par, m_c.PlayerScore, m_c.PlayerScoreLabel, m_c.EdgesLabel,
+                          m_c.SessionAveFromParLabel}) {
+        label->show();
+    }
+}
+
+void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
+    const int n = std::clamp(shape.vertices, game::kMinVertices, game::kMaxVertices);
+    const int c = std::clamp(shape.colors, game::kMinColors, game::kMaxColors);
+    const int cx = shape.centerX;
+    const int cy = shape.centerY;
+    // A fresh board: the whole surface is drawn again at once, while the new puzzle's marks are
+    // still clear, so no line of the last puzzle survives; each edge then shows as it is marked.
+    m_c.Surface->repaint();
+
+    for (int k = n + 1; k <= game::kMaxVertices; ++k) {
+        TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
+        vertex->setEnabled(false);
+        vertex->hide();
+    }
+    for (int k = 1; k <= n; ++k) {
+        TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
+        vertex->setPenWidth(game::VertexPenWidthFor(n));
+        SetRect(vertex, game::VertexRect(n, k, cx, cy));
+        vertex->setEnabled(true);
+        vertex->show();
+    }
+
+    const game::ControlPlaces places = game::PlaceControls(n, game::DefaultControlSizes(), cx, cy);
+    SetRect(m_c.NewGame, places.NewGame);
+    SetRect(m_c.DrawGraph, places.DrawGraph);
+    // Labels keep their own (text-fitting) size; only their places follow the layout.
+    const std::pair<QLabel*, const game::Rect&> labels[] = {
+        {m_c.ParLabel, places.ParLabel},
+        {m_c.Par, places.Par},
+        {m_c.PlayerScoreLabel, places.PlayerScoreLabel},
+        {m_c.PlayerScore, places.PlayerScore},
+        {m_c.EdgesLabel, places.EdgesLabel},
+        {m_c.SessionAveFromParLabel, places.SessionAveFromParLabel},
+    };
+    for (const auto& [label, place] : labels) label->move(place.left, place.top);
+
+    const game::PainterPlaces painters = game::PlacePainters(c, 30, 30, cx, cy);
+    for (int index = game::kNavy; index <= game::kPurple; ++index) {
+        TColorButton* painter = m_c.Painter[static_cast<std::size_t>(index)];
+        if (painters.used[index]) {
+            painter->setEnabled(true);
+            SetRect(painter, painters.place[index]);
+            painter->show();
+        } else {
+            painter->setEnabled(false);
+            painter->hide();
+        }
+    }
+}
+
+void TBoardAdapter::MirrorToSolutionView(bool twinsShown) {
+    for (int k = 1; k <= game::kMaxVertices; ++k) {
+        const TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
+        TOrbVertex1* twin = m_c.CompVert[static_cast<std::size_t>(k)];
+        twin->setEnabled(vertex->isEnabled());
+        twin->setGeometry(vertex->x() + 320, vertex->y(), vertex->width(), vertex->height());
+        twin->setPenColor(vertex->penColor());
+        twin->setPenWidth(vertex->penWidth());
+        twin->setVisible(twinsShown && !vertex->isHidden());
+    }
+}
+
+void TBoardAdapter::EnablePainters(bool on) {
+    for (int index = game::kNavy; index <= game::kPurple; ++index) {
+        TColorButton* painter = m_c.Painter[static_cast<std::size_t>(index)];
+        painter->setEnabled(on);
+        painter->setValue(false);
+    }
+    if (on)
+        m_c.NavyPainter->setValue(true);
+}
+
+void TBoardAdapter::PressPainter(int colorIndex) {
+    for (int index = game::kNavy; index <= game::kPurple; ++index)
+        m_c.Painter[static_cast<std::size_t>(index)]->setValue(index == colorIndex);
+}
+
+void TBoardAdapter::DrawEdge(game::EdgeView view, int a, int b) {
+    m_edges.ShowEdge(*m_c.Surface, view, a, b);
+}
+
+void TBoardAdapter::RefreshVertex(game::EdgeView view, int k) {
+    if (k >= 1 && k <= game::kMaxVertices)
+        (view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex)[static_cast<std::size_t>(k)]
+            ->Refresh();
+}
+
+void TBoardAdapter::ShowSolutionVertices(int n) {
+    for (int k = 1; k <= std::min(n, game::kMaxVertices); ++k)
+        m_c.CompVert[static_cast<std::size_t>(k)]->show();
+}
+
+void TBoardAdapter::SetDrawGraphEnabled(bool enabled) {
+    m_c.DrawGraph->setEnabled(enabled);
+}
+
+void TBoardAdapter::ShowPar(std::int32_t par) {
+    SetCaption(m_c.Par, QString::number(par));
+}
+
+void TBoardAdapter::ShowScore(std::int32_t clicks) {
+    SetCaption(m_c.PlayerScore, QString::number(clicks));
+}
+
+void TBoardAdapter::ShowEdgeCount(std::int32_t edges) {
+    SetCaption(m_c.EdgesLabel, QCoreApplication::translate("TLevel1", "Edges: %1").arg(edges));
+}
+
+void TBoardAdapter::ShowAverageFromPar(const game::AverageFromPar& average) {
+    QString digits = QString::fromStdString(average.Text());
+    // The number is written the way the player's language writes decimals.
+    digits.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    SetCaption(m_c.SessionAveFromParLabel,
+               QCoreApplication::translate("TLevel1", "Average From Par: %1").arg(digits));
+}
+
+void TBoardAdapter::ApplyToolTips(bool on) {
+    m_toolTips.Apply(on);
+}
+
+}  // namespace board

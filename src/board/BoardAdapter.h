@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// board::TBoardAdapter: what the engine tells the main window Level1, shown on its controls.
+#pragma once
+
+#include "board/BoardControls.h"
+#include "engine/Views.h"
+
+namespace board {
+
+class TEdgePainter;
+class TToolTipSwitch;
+
+// The board's half of the engine's messages: every message becomes what the player sees on the
+// board's controls, with its words made here in the player's language. It decides no rule.
+class TBoardAdapter : public game::BoardView {
+  public:
+    TBoardAdapter(const TBoardControls& controls, TEdgePainter& edges, TToolTipSwitch& toolTips);
+
+    void ShowSolvedPicture(bool solved) override;
+    void ShowPlayControls() override;
+    void LayOutBoard(const game::BoardShape& shape) override;
+    void MirrorToSolutionView(bool twinsShown) override;
+    void EnablePainters(bool on) override;
+    void PressPainter(int colorIndex) override;
+    void DrawEdge(game::EdgeView view, int a, int b) override;
+    void RefreshVertex(game::EdgeView view, int k) override;
+    void ShowSolutionVertices(int n) override;
+    void SetDrawGraphEnabled(bool enabled) override;
+    void ShowPar(std::int32_t par) override;
+    void ShowScore(std::int32_t clicks) override;
+    void ShowEdgeCount(std::int32_t edges) override;
+    void ShowAverageFromPar(const game::AverageFromPar& average) override;
+    void ApplyToolTips(bool on) override;
+
+  private:
+    const TBoardControls& m_c;
+    TEdgePainter& m_edges;
+    TToolTipSwitch& m_toolTips;
+};
+
+}  // namespace board

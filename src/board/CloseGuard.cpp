@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/CloseGuard.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "engine/SettingsFile.h"
+
+namespace board {
+
+bool TCloseGuard::SaveBeforeClosing(QWidget& board) {
+    if (game::SaveSettings() == game::SaveOutcome::Saved)
+        return true;
+    const QString text = QCoreApplication::translate("TLevel1", "Unable to write to %1.")
+                             .arg(QString::fromLatin1(game::kSettingsFileName));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("SpEcTrUmIx"), text, QMessageBox::Ok, &board);
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    QAbstractButton* quit = box.addButton(QCoreApplication::translate("TLevel1", "Quit Without Saving"),
+                                          QMessageBox::DestructiveRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return box.clickedButton() == quit;
+}
+
+}  // namespace board

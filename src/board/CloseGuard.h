@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// board::TCloseGuard: the settings saved before the main window Level1 may close.
+#pragma once
+
+class QWidget;
+
+namespace board {
+
+class TCloseGuard {
+  public:
+    // Saves the settings. When the file cannot be written, says so in an error box owned by
+    // `board` ("Unable to write to SpEcTrUmIx.ini.") and keeps the board open, unless the player
+    // chooses to quit without saving, since a file that can never be written must not hold the
+    // player in the game. True: the board may close.
+    static bool SaveBeforeClosing(QWidget& board);
+};
+
+}  // namespace board

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/EdgePainter.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "controls/Vertex1.h"
+#include "ui/Colors.h"
+
+namespace board {
+
+namespace {
+
+QPoint CentreOf(const TOrbVertex1* vertex) {
+    return {vertex->CenterX(), vertex->CenterY()};
+}
+
+}  // namespace
+
+TEdgePainter::TEdgePainter(const game::PuzzleState& puzzle, const Vertices& board, const Vertices& twins)
+    : m_puzzle(puzzle),
+      m_board(board),
+      m_twins(twins),
+      m_pen(toQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin) {}
+
+void TEdgePainter::SetEdgePen() {
+    m_pen.setColor(toQColor(game::clAqua));
+    m_pen.setWidth(2);
+}
+
+void TEdgePainter::Paint(QPainter& painter) const {
+    if (m_puzzle.EdgeCount < 1)
+        return;
+    // The puzzle on display keeps its own vertex count: a teaching advance that changes the
+    // count for the next puzzle must not lose or invent lines of this one.
+    const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
+    m_pen.setColor(toQColor(game::clAqua));
+    painter.setPen(m_pen);
+    const auto drawMarked = [&](const game::PairMatrix<std::int32_t>& marks, const Vertices& ends) {
+        for (int i = 1; i <= n; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                const auto a = static_cast<std::size_t>(i);
+                const auto b = static_cast<std::size_t>(j);
+                if (marks[a][b] == 1 || marks[b][a] == 1)
+                    painter.drawLine(CentreOf(ends[a]), CentreOf(ends[b]));
+            }
+        }
+    };
+    drawMarked(m_puzzle.BoardEdgeDrawn, m_board);
+    drawMarked(m_puzzle.SolutionEdgeDrawn, m_twins);
+}
+
+void TEdgePainter::ShowEdge(QWidget& surface, game::EdgeView view, int a, int b) const {
+    if (a < 1 || a > game::kMaxVertices || b < 1 || b > game::kMaxVertices)
+        return;
+    const Vertices& vertices = view == game::EdgeView::Solution ? m_twins : m_board;
+    const TOrbVertex1* from = vertices[static_cast<std::size_t>(a)];
+    const TOrbVertex1* to = vertices[static_cast<std::size_t>(b)];
+    const int margin = m_pen.width() + 1;
+    QRegion area(QRect(CentreOf(from), CentreOf(to)).normalized().adjusted(-margin, -margin, margin, margin));
+    area += from->geometry();
+    area += to->geometry();
+    surface.update(area);
+}
+
+}  // namespace board

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// game::BoardView and game::GameWindows: the one way from the rules to the windows.
+//
+// The engine tells the windows what happened and nothing else: each message carries all its
+// reader needs, in numbers, ids and whole records (never words), and no window calls back into
+// the engine for more. A player's click goes down into the engine once; the engine's answer comes
+// up as these messages. The board window implements BoardView, the set of dialogs GameWindows;
+// tests put recording fakes in their places.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/State.h"
+
+namespace game {
+
+// The player's own vertices or their twins in the solution view.
+enum class EdgeView { Board, Solution };
+
+enum class Dialog { Perfect, Excellent, NotBad, GameNotOverDecision, GameNotOverDecision2 };
+
+// Which message a rating dialog shows; the engine decides it, the dialog words it.
+enum class RatingMessage {
+    PerfectWayToGo,        // outside teaching mode
+    PerfectNeedTwoInARow,  // teaching mode, no streak yet
+    PerfectGoOn,           // teaching mode: offers the next level
+    ExcellentMethod,       // outside teaching mode
+    ExcellentCountSoFar,   // teaching mode: how many of the three the player has
+    ExcellentAdvance,      // teaching mode: offers the next level
+    NotBad,                // the "OK but..." message
+};
+
+// What a rating dialog says when it opens, with the streak it may quote, and whether it offers
+// to go on (its "No" shown).
+struct Rating {
+    RatingMessage message = RatingMessage::PerfectWayToGo;
+    std::int32_t streak = 0;
+    bool offer = false;
+    bool operator==(const Rating&) const = default;
+};
+
+// The run's average distance from par as the board writes it: already rounded to three
+// significant digits (at most three decimals, halves away from zero; from 1000 up every whole
+// digit), with three decimals always shown.
+struct AverageFromPar {
+    std::int32_t games = 0;  // rated games so far
+    bool negative = false;   // never set on a value that rounds to zero
+    std::uint64_t whole = 0;
+    std::uint32_t thousandths = 0;
+    // "3.330", "-1.500", "0.000": the digits with a full stop before the decimals.
+    std::string Text() const;
+    bool operator==(const AverageFromPar&) const = default;
+};
+
+// Where the board puts a new puzzle's vertices, buttons, labels and painters.
+struct BoardShape {
+    std::int32_t vertices = 6;
+    std::int32_t colors = 3;
+    std::int32_t centerX = 160;
+    std::int32_t centerY = 200;
+};
+
+// The settings a teaching advance changed, for the settings dialog to follow.
+enum SettingsChange : unsigned {
+    kShowEdgesChanged = 1u << 0,
+    kVertexCountChanged = 1u << 1,
+};
+
+class BoardView {
+  public:
+    virtual ~BoardView() = default;
+
+    // PuzzleSolved shown and ColorAllVertices hidden when solved; the other way round when not.
+    virtual void ShowSolvedPicture(bool solved) = 0;
+    // Edge pen, Draw Graph enabled and visible, EnablePainters(true), score labels visible.
+    virtual void ShowPlayControls() = 0;
+    // A fresh board: every line of the last puzzle gone, and vertices, buttons, labels and
+    // painters placed for this shape.
+    virtual void LayOutBoard(const BoardShape& shape) = 0;
+    // The solution view copies the board vertices' look and place (the engine has already
+    // copied their records); its twins show during play only when `twinsShown`.
+    virtual void MirrorToSolutionView(bool twinsShown) = 0;
+    // All four painters enabled (on) or disabled, and released; when on, NavyPainter pressed.
+    virtual void EnablePainters(bool on) = 0;
+    // Shows the painter of a colour index 1..4 pressed and the others released.
+    virtual void PressPainter(int colorIndex) = 0;
+    // An edge of a view has just been marked: it shows now, the vertex squares over its ends.
+    virtual void DrawEdge(EdgeView view, int a, int b) = 0;
+    // Every edge of vertex k has been drawn: its square is repainted at once, over their ends.
+    virtual void RefreshVertex(EdgeView view, int k) = 0;
+    // The solution view shows its twins 1..n, in the colours their records hold.
+    virtual void ShowSolutionVertices(int n) = 0;
+    virtual void SetDrawGraphEnabled(bool enabled) = 0;
+    // The numbers under the board.
+    virtual void ShowPar(std::int32_t par) = 0;
+    virtual void ShowScore(std::int32_t clicks) = 0;
+    virtual void ShowEdgeCount(std::int32_t edges) = 0;
+    virtual void ShowAverageFromPar(const AverageFromPar& average) = 0;
+    // The board's tool tips follow the player's setting.
+    virtual void ApplyToolTips(bool on) = 0;
+};
+
+class GameWindows {
+  public:
+    virtual ~GameWindows() = default;
+
+    // Shows a dialog without blocking. A hidden rating dialog opens with `rating`'s message; one
+    // already up is only brought to the front and keeps its words. The decision dialogs ignore it.
+    virtual void OpenDialog(Dialog dialog, const Rating& rating) = 0;
+    // The game itself changed these settings (a set of SettingsChange bits); the settings
+    // dialog follows, from the settings as they now stand.
+    virtual void SettingsChangedByGame(const GameSettings& settings, unsigned changes) = 0;
+};
+
+}  // namespace game

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A game on a pinned clock, and the player's way to finish it, shared by every kind of test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/GameEnd.h"
+#include "engine/Moves.h"
+#include "engine/Puzzle.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "support/FakeViews.h"
+
+namespace gametest {
+
+// Every reseed at 12:00:00.000 UTC gives the worked examples.
+inline constexpr std::int32_t kNoon = 12 * 3600 * 1000;
+
+// Colours every vertex with the game's own colouring, after `extra` wasted clicks on vertex 1;
+// `play(colourIndex, vertex)` makes one move the way the test plays (engine calls or clicks).
+template <typename Play>
+void Solve(Play&& play, int extra = 0) {
+    const game::PuzzleState& p = game::world.Puzzle;
+    for (int i = 0; i < extra; ++i) play(p.HiddenColoring[1], 1);
+    for (int k = 1; k <= p.VertexCount; ++k) play(p.HiddenColoring[k], k);
+}
+
+// The six-vertex worked example at noon: hidden colouring 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3
+// 1-4 1-6 2-3 5-6 (par 6 with edges shown, 12 hidden).
+inline void StartExample(bool showEdges) {
+    game::GameSettings& s = game::world.Settings;
+    s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
+    s.NumberOfVertices = 6;
+    s.NumberOfColors = 3;
+    s.EdgeProbability = 63;
+    s.ShowEdges = showEdges;
+    game::NewPuzzle();
+}
+
+// A painter click and then a vertex click, through the engine.
+inline void Paint(int colorIndex, int vertex) {
+    game::PainterClick(colorIndex);
+    game::VertexClick(vertex);
+}
+
+class EngineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        game::world.Reset();
+        game::world.hooks.board = &board;
+        game::world.hooks.windows = &windows;
+        game::PinClock(kNoon);
+    }
+    void TearDown() override { game::world.Reset(); }
+
+    static void Solve(int extra = 0) { gametest::Solve(&Paint, extra); }
+    // The average label as the board words it in English.
+    std::string AverageLabel() const {
+        return board.averagesShown == 0 ? std::string() : "Average From Par: " + board.average.Text();
+    }
+
+    RecordingBoard board;
+    RecordingWindows windows;
+};
+
+}  // namespace gametest
