@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Support.h"
 #include "controls/TColButt.h"
+#include "support/ControlPixels.h"
 
 using namespace controls_test;
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "Support.h"
 #include "controls/Vertex1.h"
+#include "support/ControlPixels.h"
 
 using namespace controls_test;
 

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchDir.h"
+#include "support/ScratchDir.h"
 
 namespace {
 

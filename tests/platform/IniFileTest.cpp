@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchDir.h"
-#include "Utf16Bytes.h"
+#include "support/ScratchDir.h"
+#include "support/Utf16Bytes.h"
 
 namespace {
 

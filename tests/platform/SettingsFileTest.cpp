@@ -16,8 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchDir.h"
 #include "engine/State.h"
+#include "support/ScratchDir.h"
 
 namespace {
 

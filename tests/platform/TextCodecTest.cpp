@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Utf16Bytes.h"
+#include "support/Utf16Bytes.h"
 
 namespace {
 
