@@ -44,6 +44,7 @@ FileContent ReadFile(const std::string& path, std::size_t largest) {
         ::close(fd);
         return result;
     }
+    result.bytes.reserve(static_cast<std::size_t>(result.info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

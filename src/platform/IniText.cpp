@@ -57,8 +57,9 @@ void ForEachLine(std::string_view text, std::string_view section, Visit&& visit)
     while (pos < text.size()) {
         Line line;
         line.begin = pos;
-        const std::size_t brk = text.find_first_of("\r\n", pos);
-        if (brk == std::string_view::npos) {
+        std::size_t brk = pos;
+        while (brk < text.size() && text[brk] != '\n' && text[brk] != '\r') ++brk;
+        if (brk == text.size()) {
             line.contentEnd = line.end = text.size();
         } else {
             line.contentEnd = brk;
@@ -166,11 +167,16 @@ std::string SetValues(std::string_view fileText, std::string_view section, std::
         }
     });
 
+    // New lines end as the line they follow does, so that in a file of mixed line ends a lone
+    // CR never meets the LF of the next line and turns into one CRLF break; elsewhere as the
+    // file's first line break.
+    const std::string_view lineBreak = (last && last->end > last->contentEnd)
+                                           ? fileText.substr(last->contentEnd, last->end - last->contentEnd)
+                                           : LineBreakOf(fileText);
     // An existing key keeps its spelling, the spaces around "=" and its line break: only its
     // value changes.
     std::vector<Edit> edits;
     std::string added;
-    const std::string_view lineBreak = LineBreakOf(fileText);
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         if (found[i]) {
             if (!wanted[i].onlyIfMissing)

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -86,6 +87,13 @@ std::pair<std::uint32_t, std::size_t> Utf8At(std::string_view text, std::size_t 
 
 bool IsUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // Settings files are nearly all ASCII: eight bytes at a time while no high bit shows.
+        std::uint64_t eight = 0;
+        if (i + 8 <= text.size() &&
+            (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
+            i += 8;
+            continue;
+        }
         const std::size_t length = Utf8At(text, i).second;
         if (length == 0)
             return false;

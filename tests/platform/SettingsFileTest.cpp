@@ -333,7 +333,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
 
     std::srand(14);
     int sawSecond = 0;
-    for (int round = 0; round < 150; ++round) {
+    for (int round = 0; round < 200; ++round) {
         const pid_t saver = ::fork();
         ASSERT_GE(saver, 0);
         if (saver == 0) {
