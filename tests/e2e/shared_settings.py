@@ -24,7 +24,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from close_saves_settings import KEYS, fail, window_name  # noqa: E402
-from sigterm_saves_settings import press  # noqa: E402
+from sigterm_saves_settings import press, wait_for  # noqa: E402
 
 from Xlib import X, display, protocol  # noqa: E402
 
@@ -64,18 +64,6 @@ def window_of(d, title, pid):
             pending.extend(window.query_tree().children)
         except Exception:  # a window may vanish while we look
             continue
-    return None
-
-
-def wait_for(what, seconds, game):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if game.poll() is not None:
-            fail("the game ended on its own with code %d" % game.returncode)
-        found = what()
-        if found:
-            return found
-        time.sleep(0.1)
     return None
 
 
