@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary file text, names and values to the INI parser and to the integer reader,
 // and checks what a player relies on: a written value reads back, a second identical write
-// changes nothing, other keys keep their values, and numbers survive the trip through text.
+// changes nothing, other keys keep their values, a key written only when missing keeps the
+// file's value, one edit of two keys gives the text of two edits in turn, and numbers survive
+// the trip through text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -63,6 +65,18 @@ void FuzzIniText(FuzzedDataProvider& data) {
     Check(ini::text::SetValue(after, section, key, value) == after);
     if (!SameName(key, otherKey))
         Check(ini::text::FindValue(after, section, otherKey) == otherBefore);
+    // A save that leaves a key alone keeps what the file holds, and adds it only when missing.
+    const ini::Update keep{key, value, true};
+    const std::string kept = ini::text::SetValues(fileText, section, std::span(&keep, 1));
+    const auto before = ini::text::FindValue(fileText, section, key);
+    Check(before ? kept == fileText : kept == after);
+    // Two keys in one edit, as a closing game writes them, equal two edits in turn.
+    const std::string otherValue = value + "2";
+    if (!SameName(key, otherKey) && ini::text::IsWritable(section, otherKey, otherValue)) {
+        const ini::Update both[] = {{key, value}, {otherKey, otherValue}};
+        Check(ini::text::SetValues(fileText, section, std::span(both)) ==
+              ini::text::SetValue(after, section, otherKey, otherValue));
+    }
     // Every other line is kept: what the write took out of the old text lies within one line.
     std::size_t prefix = 0;
     while (prefix < fileText.size() && prefix < after.size() && fileText[prefix] == after[prefix]) ++prefix;
@@ -71,7 +85,8 @@ void FuzzIniText(FuzzedDataProvider& data) {
            fileText[fileText.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
         ++suffix;
     }
-    Check(fileText.substr(prefix, fileText.size() - prefix - suffix).find('\n') == std::string::npos);
+    Check(fileText.substr(prefix, fileText.size() - prefix - suffix).find_first_of("\r\n") ==
+          std::string::npos);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -33,11 +37,13 @@ void SaveQuietly() {
     (void)game::SaveSettings();
 }
 
+// Whether the run has ended the usual way, with the settings saved or left as the player chose.
+bool runEnded = false;
+
 void EndRun() {
-    static bool ended = false;
-    if (ended)
+    if (runEnded)
         return;
-    ended = true;
+    runEnded = true;
     SaveQuietly();
     // exit() rather than quit(): quit() would close the board the usual way first, whose
     // failed save asks the player what to do.
@@ -60,9 +66,65 @@ class SessionQuit : public QObject {
     }
 };
 
+// Qt ends the program with exit() when the display goes away under it: that is the end of the
+// session for this game, and its progress is kept as at a logout.
+void SaveIfTheDisplayWentAway() {
+    if (!runEnded)
+        SaveQuietly();
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+QtMessageHandler usualHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+void HoldWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.category ? context.category : "", text});
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
+        std::fputs(
+            "spectrumix: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+            "the game needs one to show its window\n",
+            stderr);
+    } else {
+        std::fprintf(
+            stderr,
+            "spectrumix: cannot open the display %s; the game needs a graphical session to show its window\n",
+            display != nullptr && *display != '\0' ? display : wayland);
+    }
+    std::fflush(stderr);
+    // Nothing was loaded or saved yet, and nothing may run at exit.
+    std::_Exit(1);
+}
+
 }  // namespace
 
+void ExpectDisplay() {
+    usualHandler = qInstallMessageHandler(HoldWhileStarting);
+}
+
+void DisplayOpened() {
+    qInstallMessageHandler(usualHandler);
+    for (const HeldMessage& held : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+        qt_message_output(held.type, context, held.text);
+    }
+    heldMessages.clear();
+}
+
 void SaveSettingsAtSessionEnd(QApplication& app) {
+    // A run that ends through the event loop (the board closed, a signal, the session's end)
+    // has done what it should with the settings.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { runEnded = true; });
+    std::atexit(SaveIfTheDisplayWentAway);
+
     auto* sessionQuit = new SessionQuit(&app);
     app.installEventFilter(sessionQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, sessionQuit, [sessionQuit](QSessionManager&) {

@@ -6,11 +6,20 @@ class QApplication;
 
 namespace app {
 
-// Makes SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal, Ctrl+C) and the
-// session manager's request to quit end the run as a close of the board does: the settings
-// are saved, then the game exits. There is nobody to answer a message box at such a moment,
-// so a failed save shows none and leaves the old file as it was. Call once, before the
-// event loop starts.
+// Makes SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal, Ctrl+C), the session
+// manager's request to quit, and the loss of the display (the X server or the Wayland
+// compositor gone, after which Qt ends the program) end the run as a close of the board does:
+// the settings are saved, then the game exits. There is nobody to answer a message box at such
+// a moment, so a failed save shows none and leaves the old file as it was. Call once, before
+// the event loop starts.
 void SaveSettingsAtSessionEnd(QApplication& app);
+
+// Call before the QApplication is made: when no display can be opened, the game says so in
+// one line on stderr and ends with exit status 1, instead of Qt's abort and its lines of
+// advice. What Qt reports while it starts is held back until DisplayOpened().
+void ExpectDisplay();
+
+// Call once the QApplication stands: Qt's messages go their usual way again, the held ones first.
+void DisplayOpened();
 
 }  // namespace app

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
+
 #include "app/HelpViewer.h"
 #include "app/Language.h"
 #include "app/SessionEnd.h"
@@ -16,7 +18,12 @@
 #include "ui/GameStyle.h"
 
 int main(int argc, char* argv[]) {
+    // A file-size limit then makes a save fail as a full disk does (the player is told, the old
+    // file stays) instead of killing the game in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    app::ExpectDisplay();
     QApplication app(argc, argv);
+    app::DisplayOpened();
     // Before any window: every caption is made in the player's language.
     language::Install(app);
 

@@ -164,25 +164,35 @@ void LoadSettings() {
     }
     // A hand-edited N or C outside what generation can build falls back to its default.
     KeepSettingsInRange(settings);
+    world.SettingsInFile = settings;
 }
 
 SaveOutcome SaveSettings() {
     const GameSettings& settings = world.Settings;
+    const std::optional<GameSettings>& inFile = world.SettingsInFile;
     std::array<std::string, kKeys.size()> texts;
-    std::array<ini::Entry, kKeys.size()> entries;
+    std::array<ini::Update, kKeys.size()> updates;
     for (const SettingKey& entry : kKeys) {
         const auto at = static_cast<std::size_t>(entry.writePosition);
+        bool changed = true;
         if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
             texts[at] = std::to_string(settings.*(*integer));
+            changed = !inFile || (*inFile).*(*integer) != settings.*(*integer);
         } else {
-            texts[at] = (settings.*std::get<FlagField>(entry.field)) ? "1" : "0";
+            const FlagField flag = std::get<FlagField>(entry.field);
+            texts[at].assign(1, settings.*flag ? '1' : '0');
+            changed = !inFile || (*inFile).*flag != settings.*flag;
         }
-        entries[at] = {entry.key, texts[at]};
+        // A key this run left alone keeps what the file holds now: another game closed
+        // meanwhile, or the player's own edit. It is only added when missing.
+        updates[at] = {entry.key, texts[at], !changed};
     }
     // All fifteen in one replace of the file: the file holds either the whole set of this
     // run or the whole set it held before, never a mix of two runs.
-    return ini::WriteValues(SettingsFilePath(), kSettingsSection, entries) ? SaveOutcome::Saved
-                                                                           : SaveOutcome::CannotWrite;
+    if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, updates))
+        return SaveOutcome::CannotWrite;
+    world.SettingsInFile = settings;
+    return SaveOutcome::Saved;
 }
 
 }  // namespace game

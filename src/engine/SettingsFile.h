@@ -17,7 +17,8 @@ inline constexpr const char* kSettingsSection = "Level 1";
 std::string SettingsFilePath();
 
 // Fills every GameSettings field from one reading of the file; anything missing or unusable
-// gives the default. Never fails.
+// gives the default. Never fails. Remembers the values read, so that a save can tell what
+// this run changed.
 void LoadSettings();
 
 enum class SaveOutcome {
@@ -25,7 +26,9 @@ enum class SaveOutcome {
     CannotWrite,  // the file (kSettingsFileName) stays as it was; the board tells the player
 };
 
-// Writes all fifteen keys in a single all-or-nothing update that keeps every other line.
+// Writes the keys whose values this run changed (all fifteen when nothing was loaded), and
+// those missing from the file, in a single all-or-nothing update of the file as it is at this
+// moment, keeping every other line: keys changed meanwhile by another game or by hand stay.
 SaveOutcome SaveSettings();
 
 // The file's integer syntax: leading spaces, then an optional sign and decimal digits, or

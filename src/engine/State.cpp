@@ -64,6 +64,7 @@ void World::SetStartValues() {
 
 void World::Reset() {
     Settings = GameSettings{};
+    SettingsInFile.reset();
     for (int k = 0; k <= kMaxVertices; ++k) {
         BoardVertex[k].Reset();
         SolutionVertex[k].Reset();

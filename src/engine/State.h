@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "engine/Palette.h"
 
@@ -154,6 +155,10 @@ struct Hooks {
 // user-interface thread, the pseudo-random seed, the vertices' records and the hooks.
 struct World {
     GameSettings Settings;
+    // The settings as the file gave them at start (or as the last save wrote them), against
+    // which a save tells what this run changed; nothing before the first load, when a save
+    // writes every key.
+    std::optional<GameSettings> SettingsInFile;
     PuzzleState Puzzle;
     SessionState Session;
     BoardLayout Layout;

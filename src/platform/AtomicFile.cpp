@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdint>
+#include <random>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +44,7 @@ FileContent ReadFile(const std::string& path, std::size_t largest) {
         ::close(fd);
         return result;
     }
+    result.bytes.reserve(static_cast<std::size_t>(result.info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -126,36 +129,55 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
+// Temporary files of this game: ".<name>.new-" and sixteen random hexadecimal digits, made
+// only while the lock is held. An older game named its own ".<name>.tmp-<pid>-<n>".
 std::string TemporaryPrefix(const std::string& base) {
+    return "." + base + ".new-";
+}
+
+std::string OldTemporaryPrefix(const std::string& base) {
     return "." + base + ".tmp-";
 }
 
-// Removes the temporary files that earlier runs left beside the target when they were killed
-// in the middle of a save: those whose process no longer runs, and those bearing this
-// process's own number (a save always removes its own, so such a file belongs to an earlier
-// process that had the same number). A file of a game that is saving right now stays.
+constexpr std::size_t kRandomDigits = 16;
+
+std::string RandomSuffix() {
+    static std::random_device source;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string suffix;
+    while (suffix.size() < kRandomDigits) {
+        for (unsigned bits = source(), k = 0; k < 8; ++k, bits >>= 4) suffix.push_back(kHex[bits & 0xF]);
+    }
+    suffix.resize(kRandomDigits);
+    return suffix;
+}
+
+// Removes what killed saves left beside the target. Called with the lock held: as no other
+// save can be under way, every temporary file of this game's own kind is a leftover, whatever
+// process or namespace made it; any other file of the temporary kind goes once it is stale.
 void RemoveLeftoverTemporaries(const std::string& dir, const std::string& base) {
     DIR* listing = ::opendir(dir.c_str());
     if (listing == nullptr)
         return;
     const std::string prefix = TemporaryPrefix(base);
+    const std::string oldPrefix = OldTemporaryPrefix(base);
+    const auto now = std::chrono::system_clock::now();
     std::vector<std::string> leftovers;
     while (const dirent* entry = ::readdir(listing)) {
         const std::string_view name = entry->d_name;
-        if (!name.starts_with(prefix))
-            continue;
-        // The rest is "<pid>-<n>", both decimal.
-        const std::string_view rest = name.substr(prefix.size());
-        const std::size_t dash = rest.find('-');
-        if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size() ||
-            rest.find_first_not_of("0123456789-") != std::string_view::npos ||
-            rest.find('-', dash + 1) != std::string_view::npos || dash > 9) {
-            continue;
-        }
-        const long pid = std::stol(std::string(rest.substr(0, dash)));
-        const bool running = pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-        if (!running)
+        const std::string_view rest =
+            name.substr(std::min(name.size(), name.starts_with(prefix) ? prefix.size() : oldPrefix.size()));
+        if (name.starts_with(prefix) && rest.size() == kRandomDigits &&
+            rest.find_first_not_of("0123456789abcdef") == std::string_view::npos) {
             leftovers.emplace_back(name);
+        } else if (name.starts_with(oldPrefix)) {
+            struct stat info {};
+            if (::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISREG(info.st_mode) &&
+                now - std::chrono::system_clock::from_time_t(info.st_mtime) > kStaleTemporary) {
+                leftovers.emplace_back(name);
+            }
+        }
     }
     ::closedir(listing);
     for (const std::string& name : leftovers) ::unlink((dir + "/" + name).c_str());
@@ -164,10 +186,8 @@ void RemoveLeftoverTemporaries(const std::string& dir, const std::string& base) 
 // Creates a fresh temporary file beside the target. Mode 0666 lets the umask decide the
 // permissions of a brand-new settings file, as for any file the player's programs create.
 int CreateTemporary(const std::string& dir, const std::string& base, std::string& tempPath) {
-    static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath =
-            dir + "/" + TemporaryPrefix(base) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+        tempPath = dir + "/" + TemporaryPrefix(base) + RandomSuffix();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -183,13 +203,55 @@ void SyncDirectory(const std::string& dir) {
     ::close(fd);
 }
 
-bool ReplaceFile(const std::string& target, std::string_view newBytes, const FileContent& old) {
+// The exclusive lock on ".<name>.lock" beside the target, released when the object goes. The
+// lock file stays (removing it would let a waiting save lock a file nobody else sees). Where
+// it cannot be made (a folder the game may not add to), the target itself carries the lock:
+// there only in-place writes are possible, which keep the target's inode.
+class SaveLock {
+  public:
+    SaveLock(const std::string& dir, const std::string& base, const std::string& target) {
+        // Opened before it is created: a kernel guarding sticky folders refuses O_CREAT on a
+        // lock file another user made, although it could be locked all the same.
+        const std::string lockPath = dir + "/." + base + ".lock";
+        m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (m_fd < 0 && errno == ENOENT)
+            m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (m_fd < 0)
+            m_fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (m_fd < 0)
+            return;
+        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+                ::close(m_fd);
+                m_fd = -1;
+                return;
+            }
+            ::usleep(10'000);
+        }
+    }
+    ~SaveLock() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+
+  private:
+    int m_fd = -1;
+};
+
+enum class Replaced { Yes, Failed, Refused };
+
+// The usual way: a temporary file renamed over the target. Refused (with nothing left
+// behind) when the folder does not let the game create or rename the file.
+Replaced ReplaceFile(const std::string& target, std::string_view newBytes, const FileContent& old) {
     const std::string dir = DirectoryOf(target);
-    RemoveLeftoverTemporaries(dir, BaseNameOf(target));
     std::string tempPath;
     const int fd = CreateTemporary(dir, BaseNameOf(target), tempPath);
     if (fd < 0)
-        return false;
+        return (errno == EACCES || errno == EPERM) ? Replaced::Refused : Replaced::Failed;
     bool ok = true;
     if (old.status == ReadStatus::Ok) {
         ok = ::fchmod(fd, old.info.st_mode & 07777) == 0;
@@ -200,13 +262,55 @@ bool ReplaceFile(const std::string& target, std::string_view newBytes, const Fil
     }
     ok = ok && WriteAll(fd, newBytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        const bool refused = errno == EACCES || errno == EPERM;
+        ::unlink(tempPath.c_str());
+        return refused ? Replaced::Refused : Replaced::Failed;
+    }
     if (!ok) {
         ::unlink(tempPath.c_str());
-        return false;
+        return Replaced::Failed;
     }
     SyncDirectory(dir);
-    return true;
+    return Replaced::Yes;
+}
+
+// The file's own inode rewritten, for files a replace would give a new owner, cut from their
+// other names, or that the folder will not let the game replace. The room is reserved before
+// the first byte changes, so a full disk or a size limit stops the save with the old bytes
+// whole. Not atomic against a crash in the middle of the write; the lock keeps other saves out.
+bool WriteInPlace(const std::string& target, std::string_view newBytes, const FileContent& old) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    struct stat now {};
+    const auto oldSize = static_cast<off_t>(old.info.st_size);
+    const auto newSize = static_cast<off_t>(newBytes.size());
+    bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_ino == old.info.st_ino &&
+              now.st_dev == old.info.st_dev;
+    if (ok && newSize > oldSize && ::posix_fallocate(fd, 0, newSize) != 0) {
+        (void)!::ftruncate(fd, oldSize);  // whatever the reservation added
+        ok = false;
+    }
+    for (std::size_t done = 0; ok && done < newBytes.size();) {
+        const ssize_t n =
+            ::pwrite(fd, newBytes.data() + done, newBytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    ok = ok && ::ftruncate(fd, newSize) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
+// A replace would make a different file of it: another owner that the game cannot restore,
+// or a second name that would keep the old bytes.
+bool MustWriteInPlace(const FileContent& old) {
+    if (old.status != ReadStatus::Ok)
+        return false;
+    return old.info.st_nlink > 1 || (old.info.st_uid != ::geteuid() && ::geteuid() != 0);
 }
 
 }  // namespace
@@ -226,6 +330,12 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
     const std::optional<std::string> target = ResolveLinks(path);
     if (!target || !MakeDirectories(DirectoryOf(*target)))
         return false;
+    const std::string dir = DirectoryOf(*target);
+    const std::string base = BaseNameOf(*target);
+    const SaveLock lock(dir, base, *target);
+    if (!lock.held())
+        return false;
+    RemoveLeftoverTemporaries(dir, base);
     FileContent old = ReadFile(*target, largest);
     if (old.status == ReadStatus::Failed)
         return false;
@@ -235,10 +345,19 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
         ((old.info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)) {
         return false;
     }
+    const std::string oldBytes = old.bytes;
     const std::optional<std::string> newBytes = rewrite(std::move(old.bytes));
-    if (!newBytes)
+    // A file the game could not read back would cost the player every setting at the next start.
+    if (!newBytes || newBytes->size() > largest)
         return false;
-    return ReplaceFile(*target, *newBytes, old);
+    if (*newBytes == oldBytes && old.status == ReadStatus::Ok)
+        return true;  // nothing changed: the file, its times and its links stay as they are
+    if (MustWriteInPlace(old))
+        return WriteInPlace(*target, *newBytes, old);
+    const Replaced replaced = ReplaceFile(*target, *newBytes, old);
+    if (replaced == Replaced::Refused && old.status == ReadStatus::Ok)
+        return WriteInPlace(*target, *newBytes, old);
+    return replaced == Replaced::Yes;
 }
 
 }  // namespace platform

@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// AtomicFile: reading a small file whole, and replacing it so that it is never seen torn.
+// AtomicFile: reading a small file whole, and rewriting it under a lock so that it is never
+// seen torn and two programs saving together do not lose each other's changes.
 //
 // Both work on regular files only: a directory, a device or a named pipe in the file's place
 // is neither read (and never blocks the caller) nor replaced. Plain C++ and POSIX, no Qt.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace platform {
+
+// How long a save waits for another program's save of the same file to finish.
+inline constexpr std::chrono::milliseconds kLockWait{5000};
+// A temporary file of an unknown kind beside the target (one of an older game, which named
+// its files by process number) is a leftover once it is this old: no save takes so long.
+inline constexpr std::chrono::seconds kStaleTemporary{30};
 
 // The bytes of the file at `path`; nothing when it is missing, is not a regular file, cannot
 // be read, or holds more than `largest` bytes (also when it grows past them while it is read).
@@ -20,16 +28,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t la
 // stops the rewrite and keeps the file as it is.
 using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 
-// Replaces the file at `path` by what `rewrite` makes of it, all or nothing: the new bytes go
-// to a temporary file beside the target, are flushed to disk and renamed over it, so a crash,
-// a kill or a full disk leaves either the whole old file or the whole new one. Temporary files
-// left behind by processes that no longer run are removed first. Missing directories are
-// created, private to the player. The file keeps its permission bits and its owner, and a
-// symbolic link is written through to its target (which need not exist yet) rather than
-// replaced. Returns false, with the old file untouched, when the path is empty, the links
-// loop, a directory cannot be made, the file cannot be read as ReadWholeFile would, it has no
-// write permission bit (even for root) or the caller may not write it, `rewrite` gives
-// nothing, or writing fails.
+// Rewrites the file at `path` with what `rewrite` makes of the bytes it holds at this moment,
+// all or nothing, while holding an exclusive lock (flock) on the hidden ".<name>.lock" beside
+// it, so that the file cannot change between the reading and the writing. The kernel drops
+// the lock when its holder dies, in whatever process namespace it ran, so a killed game never
+// leaves a stale lock. The new bytes go to a temporary file of a random name beside the
+// target, are flushed to disk and renamed over it, so a crash, a kill or a full disk leaves
+// either the whole old file or the whole new one; temporary files that earlier saves left
+// behind are removed. Missing directories are created, private to the player. The file keeps
+// its permission bits and its owner, and a symbolic link is written through to its target
+// (which need not exist yet) rather than replaced.
+//
+// The file is written in place instead (its own inode: owner, hard links and all) when a
+// replace would change what the file is: it belongs to another user and the game cannot give
+// it back (not root), it has further hard links, or the directory refuses the rename although
+// the file itself is writable (a sticky folder). Room for the new bytes is reserved first, so
+// a full disk still leaves the old file whole.
+//
+// Returns false, with the old file untouched, when the path is empty, the links loop, a
+// directory cannot be made, the lock cannot be had within kLockWait, the file cannot be read
+// as ReadWholeFile would, it has no write permission bit (even for root) or the caller may
+// not write it, `rewrite` gives nothing or more than `largest` bytes (which could never be read
+// back), or writing fails.
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
 
 }  // namespace platform

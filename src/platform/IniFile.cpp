@@ -29,16 +29,14 @@ std::optional<std::string> ReadValue(const std::string& path, std::string_view s
 std::vector<std::optional<std::string>> ReadValues(const std::string& path, std::string_view section,
                                                    std::span<const std::string_view> keys) {
     const std::optional<platform::DecodedText> file = ReadText(path);
-    std::vector<std::optional<std::string>> values(keys.size());
     if (!file)
-        return values;
-    for (std::size_t i = 0; i < keys.size(); ++i) values[i] = text::FindValue(file->text, section, keys[i]);
-    return values;
+        return std::vector<std::optional<std::string>>(keys.size());
+    return text::FindValues(file->text, section, keys);
 }
 
-bool WriteValues(const std::string& path, std::string_view section, std::span<const Entry> entries) {
-    for (const auto& [key, value] : entries) {
-        if (!text::IsWritable(section, key, value))
+bool WriteValues(const std::string& path, std::string_view section, std::span<const Update> updates) {
+    for (const Update& update : updates) {
+        if (!text::IsWritable(section, update.key, update.value))
             return false;
     }
     // The file is edited as the text it stands for and saved back in the encoding it came in.
@@ -46,8 +44,15 @@ bool WriteValues(const std::string& path, std::string_view section, std::span<co
         std::optional<platform::DecodedText> old = platform::DecodeText(std::move(oldBytes));
         if (!old)
             return std::nullopt;
-        return platform::EncodeText(text::SetValues(old->text, section, entries), old->encoding);
+        return platform::EncodeText(text::SetValues(old->text, section, updates), old->encoding);
     });
+}
+
+bool WriteValues(const std::string& path, std::string_view section, std::span<const Entry> entries) {
+    std::vector<Update> updates;
+    updates.reserve(entries.size());
+    for (const auto& [key, value] : entries) updates.push_back({key, value});
+    return WriteValues(path, section, std::span<const Update>(updates));
 }
 
 bool WriteValue(const std::string& path, std::string_view section, std::string_view key,

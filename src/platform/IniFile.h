@@ -21,7 +21,8 @@
 namespace ini {
 
 // No settings file comes near this size: a larger file is not read (it counts as unreadable)
-// and never replaced, so that a stray huge file costs neither time nor memory.
+// and never replaced, so that a stray huge file costs neither time nor memory. A write that
+// would make the file larger is refused, so the game never writes what it cannot read back.
 inline constexpr std::size_t kLargestFile = std::size_t{1} << 20;
 
 // The value of `key` in `section` of the file at `path`, without the spaces around it;
@@ -35,18 +36,19 @@ std::optional<std::string> ReadValue(const std::string& path, std::string_view s
 std::vector<std::optional<std::string>> ReadValues(const std::string& path, std::string_view section,
                                                    std::span<const std::string_view> keys);
 
-// Sets every key of `entries` in `section` of the file at `path` to its value, in the order
-// given (keys missing from the section join it in that order), creating the directory, the
-// file and the section when missing. All or nothing for the whole set: the new text goes to
-// a temporary file beside the target, is flushed to disk and renamed over it, so a crash, a
+// Applies `updates` to `section` of the file at `path` as ini::text::SetValues does, creating
+// the directory, the file and the section when missing. The file is read afresh and written
+// under a lock (platform::RewriteFile), so what other programs or the player wrote to it
+// meanwhile stays, except for the keys set here. All or nothing for the whole set: a crash, a
 // kill or a full disk leaves either the whole old file or the whole new one, never a torn
-// file nor a mix of old and new values. Temporary files left behind by processes that no
-// longer run are removed first. The file keeps its permission bits, and a symbolic link is
-// written through to its target rather than replaced. Returns false, with the old file
-// untouched, when the update cannot be made: a file without any write permission bit (even
-// for root), one larger than kLargestFile, one that is not valid UTF-16 after a UTF-16
-// byte-order mark, or a name or value that would break the file's layout (a line break, or
-// "=" / "]" in a name).
+// file nor a mix of old and new values. Returns false, with the old file untouched, when the
+// update cannot be made: a file without any write permission bit (even for root), one larger
+// than kLargestFile before or after the update, one whose encoding cannot be told for sure
+// (platform::DecodeText), or a name or value that would break the file's layout (a line
+// break, or "=" / "]" in a name).
+bool WriteValues(const std::string& path, std::string_view section, std::span<const Update> updates);
+
+// WriteValues setting every key of `entries`.
 bool WriteValues(const std::string& path, std::string_view section, std::span<const Entry> entries);
 
 // WriteValues for a single key.

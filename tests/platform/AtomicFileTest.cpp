@@ -3,20 +3,26 @@
 // file's place, and what killed saves leave behind.
 #include "platform/AtomicFile.h"
 
-#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <ctime>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "support/FullDisk.h"
 #include "support/ScratchDir.h"
 
 namespace {
 
+using gametest::FullDisk;
 using gametest::ReadBytes;
 using gametest::ScratchDir;
 using gametest::WriteBytes;
@@ -54,7 +60,8 @@ TEST_F(AtomicFileTest, CreatesDirectoriesAndFileWhenMissing) {
     }));
     EXPECT_EQ(seen, "") << "no file yet: nothing to start from";
     EXPECT_EQ(ReadBytes(nested), "[Level 1]\nA=1\n");
-    EXPECT_EQ(dir.Entries(dir / "a/b/c"), std::vector<std::string>{"settings.ini"}) << "no temporary left";
+    EXPECT_EQ(dir.Entries(dir / "a/b/c"), (std::vector<std::string>{".settings.ini.lock", "settings.ini"}))
+        << "no temporary left; the lock file stays for the next save";
     struct stat info {};
     ASSERT_EQ(::stat((dir / "a").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0700u) << "a new configuration directory is private";
@@ -66,7 +73,7 @@ TEST_F(AtomicFileTest, FailedWritesReportFailureAndLeaveNoTrace) {
     WriteBytes(file + "/inside", "precious");
     EXPECT_FALSE(Replace(file, "new"));
     EXPECT_EQ(ReadBytes(file + "/inside"), "precious");
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "settings.ini"}));
 
     // A regular file standing where the directory should be.
     WriteBytes(dir / "notadir", "x");
@@ -112,32 +119,55 @@ TEST_F(AtomicFileTest, AReadOnlyFileIsNotReplacedBehindThePlayersBack) {
     EXPECT_FALSE(Replace(file, "new"));
     EXPECT_EQ(ReadBytes(file), "[Level 1]\nA=1\n");
     EXPECT_EQ(platform::ReadWholeFile(file, kLargest), "[Level 1]\nA=1\n") << "it still reads";
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "settings.ini"}));
 }
 
+// Whoever holds the lock is the only one saving: every temporary file of the game's own kind
+// is then a leftover, whatever process, in whatever namespace, made it. Files named by process
+// number (an older game's, which took no lock) go once they are stale, even pid 1's.
 TEST_F(AtomicFileTest, LeftoversOfKilledSavesAreRemovedOthersStay) {
-    // A process that has ended: its number is free again.
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ASSERT_GT(child, 0);
-    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-    const std::string dead = ".settings.ini.tmp-" + std::to_string(child) + "-7";
-    const std::string mine = ".settings.ini.tmp-" + std::to_string(::getpid()) + "-99";
-    // A game saving at this moment (the test's parent stands in for it), and files of another
-    // name or shape.
-    const std::string running = ".settings.ini.tmp-" + std::to_string(::getppid()) + "-1";
-    for (const std::string& name : {dead, mine, running, std::string(".settings.ini.tmp-x-1"),
-                                    std::string(".other.ini.tmp-") + std::to_string(child) + "-1"}) {
+    const std::string ours = ".settings.ini.new-0123456789abcdef";
+    const std::string staleOld = ".settings.ini.tmp-1-1";
+    const std::string freshOld = ".settings.ini.tmp-" + std::to_string(::getpid()) + "-1";
+    const std::string otherShape = ".settings.ini.new-notours";
+    const std::string otherFile = ".other.ini.new-0123456789abcdef";
+    for (const std::string& name : {ours, staleOld, freshOld, otherShape, otherFile})
         WriteBytes(dir / name, "half");
-    }
+    const timespec longAgo[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / staleOld).c_str(), longAgo, 0), 0);
+
     ASSERT_TRUE(Replace(file, "new"));
-    std::vector<std::string> left = dir.Entries();
-    std::sort(left.begin(), left.end());
-    std::vector<std::string> expected{running, ".settings.ini.tmp-x-1",
-                                      ".other.ini.tmp-" + std::to_string(child) + "-1", "settings.ini"};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{otherFile, ".settings.ini.lock", otherShape, freshOld,
+                                                       "settings.ini"}));
+}
+
+// A save reads the file only once it holds the lock, so it builds on what the save before it
+// wrote; the lock of a process that died goes with it.
+TEST_F(AtomicFileTest, ASaveWaitsForTheOneUnderWayAndBuildsOnIt) {
+    WriteBytes(file, "start");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        const int lock = ::open((dir / ".settings.ini.lock").c_str(), O_RDONLY | O_CREAT, 0644);
+        ::flock(lock, LOCK_EX);
+        (void)!::write(ready[1], "x", 1);
+        ::usleep(200'000);
+        WriteBytes(file, "other");
+        ::raise(SIGKILL);  // dies holding the lock
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(platform::RewriteFile(file, kLargest, [](std::string old) { return old + "+mine"; }));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ::waitpid(other, nullptr, 0);
+    EXPECT_EQ(ReadBytes(file), "other+mine");
+    EXPECT_GT(waited, std::chrono::milliseconds(100));
+    EXPECT_LT(waited, platform::kLockWait);
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 TEST_F(AtomicFileTest, WritesThroughSymbolicLinksToTheirTargets) {
@@ -157,12 +187,62 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinksToTheirTargets) {
     EXPECT_EQ(ReadBytes(dir / "dotfiles/real.ini"), "old+new") << "the target's bytes were the start";
     ASSERT_EQ(::stat((dir / "dotfiles/real.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_EQ(dir.Entries(dir / "dotfiles"), std::vector<std::string>{"real.ini"});
+    EXPECT_EQ(dir.Entries(dir / "dotfiles"), (std::vector<std::string>{".real.ini.lock", "real.ini"}))
+        << "the lock lies beside the file it guards";
 
     // A dangling link gets its target created.
     ASSERT_EQ(::symlink("later/target.ini", (dir / "dangling.ini").c_str()), 0);
     ASSERT_TRUE(Replace(dir / "dangling.ini", "new"));
     EXPECT_EQ(ReadBytes(dir / "later/target.ini"), "new");
+}
+
+// A file with a second name, or another user's file the game may write but not replace, is
+// written in place: the same inode, so its owner stays and every name shows the new bytes; a
+// full disk still leaves it whole.
+TEST_F(AtomicFileTest, FilesAReplaceWouldChangeAreWrittenInPlace) {
+    WriteBytes(file, "old");
+    ASSERT_EQ(::link(file.c_str(), (dir / "second.ini").c_str()), 0);
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    ASSERT_TRUE(Replace(file, "new and longer"));
+    EXPECT_EQ(ReadBytes(dir / "second.ini"), "new and longer");
+    ASSERT_TRUE(Replace(file, "short"));
+    EXPECT_EQ(ReadBytes(dir / "second.ini"), "short");
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    bool written = true;
+    {
+        FullDisk full(64);
+        written = Replace(file, std::string(200, 'x'));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadBytes(file), "short");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "second.ini", "settings.ini"}));
+
+    if (::geteuid() != 0)
+        return;  // the rest needs a file of another user, which only root can arrange
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    for (const mode_t folderMode : {01777, 0777}) {
+        const std::string folder = dir / ("folder" + std::to_string(folderMode));
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), folderMode), 0);
+        const std::string shared = folder + "/settings.ini";
+        WriteBytes(shared, "root's");
+        ASSERT_EQ(::chmod(shared.c_str(), 0666), 0);
+        const pid_t player = ::fork();
+        ASSERT_GE(player, 0);
+        if (player == 0) {
+            const bool asNobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(asNobody && Replace(shared, "nobody's") ? 0 : 1);
+        }
+        int status = -1;
+        ::waitpid(player, &status, 0);
+        EXPECT_EQ(status, 0) << "folder mode " << std::oct << folderMode;
+        EXPECT_EQ(ReadBytes(shared), "nobody's");
+        ASSERT_EQ(::stat(shared.c_str(), &after), 0);
+        EXPECT_EQ(after.st_uid, 0u) << "the file stays its owner's";
+    }
 }
 
 }  // namespace

@@ -99,6 +99,16 @@ TEST(IniText, NewKeysJoinTheEndOfTheirSectionInTheFilesLineEndings) {
     EXPECT_NE(again.find("[level 1]\r\nC=4\r\n"), std::string::npos);
 }
 
+TEST(IniText, OldMacLineEndsReadAndStayInMixedFilesToo) {
+    const std::string mac = "; old Mac\r[Level 1]\rA=1\r";
+    EXPECT_EQ(FindValue(mac, "Level 1", "A"), "1");
+    EXPECT_EQ(SetValue(mac, "Level 1", "B", "2"), mac + "B=2\r");
+    // A new line ends as the one before it: a lone CR before the blank line's LF would read
+    // as one CRLF break and swallow the blank line.
+    EXPECT_EQ(SetValue("; old Mac\r[Level 1]\nA=1\n\n; note\n", "Level 1", "B", "2"),
+              "; old Mac\r[Level 1]\nA=1\nB=2\n\n; note\n");
+}
+
 TEST(IniText, AddsTheMissingFinalLineBreakBeforeAppending) {
     EXPECT_EQ(SetValue("[Level 1]\nA=1", "Level 1", "B", "2"), "[Level 1]\nA=1\nB=2\n");
     EXPECT_EQ(SetValue("[Other]\r\nA=1", "Level 1", "B", "2"), "[Other]\r\nA=1\r\n[Level 1]\r\nB=2\r\n");

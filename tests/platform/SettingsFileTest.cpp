@@ -17,14 +17,18 @@
 #include <gtest/gtest.h>
 
 #include "engine/State.h"
+#include "support/FullDisk.h"
 #include "support/ScratchDir.h"
+#include "support/Utf16Bytes.h"
 
 namespace {
 
 using game::GameSettings;
 game::GameSettings& Settings = game::world.Settings;
+using gametest::FullDisk;
 using gametest::ReadBytes;
 using gametest::ScratchDir;
+using gametest::Utf16;
 using gametest::WriteBytes;
 
 // Sets an environment variable for one test and puts the old value back afterwards.
@@ -83,6 +87,9 @@ constexpr const char* kDefaultFile =
     "PlayComputer=0\n"
     "TimerActive=0\n";
 
+// What a saving game leaves in the configuration folder: the file and the lock beside it.
+const std::vector<std::string> kSettingsAndLock{".SpEcTrUmIx.ini.lock", "SpEcTrUmIx.ini"};
+
 class SettingsFileTest : public ::testing::Test {
   protected:
     ScratchDir dir;
@@ -91,8 +98,8 @@ class SettingsFileTest : public ::testing::Test {
     ScopedEnv home{"HOME", (dir / "home").c_str()};
     std::string file = dir / "config/SpEcTrUmIx.ini";
 
-    void SetUp() override { Settings = GameSettings{}; }
-    void TearDown() override { Settings = GameSettings{}; }
+    void SetUp() override { game::world.Reset(); }
+    void TearDown() override { game::world.Reset(); }
 
     // Loads from a file holding `text`, starting from values unlike the defaults so that
     // every field the load leaves alone would show.
@@ -263,7 +270,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
     Settings = Unusual();
     EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file + "/keep"), "precious");
-    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+    EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
 
     // A regular file where the configuration directory should be.
     WriteBytes(dir / "plainfile", "x");
@@ -271,27 +278,6 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
     EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(dir / "plainfile"), "x");
 }
-
-// The file-size limit stands in for a full disk, and stops writes even for root.
-class FullDisk {
-  public:
-    explicit FullDisk(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-  private:
-    rlimit m_old{};
-    void (*m_handler)(int);
-};
 
 TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
     std::filesystem::create_directories(dir / "config");
@@ -305,7 +291,7 @@ TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
     }
     EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), atStart);
-    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+    EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
 }
 
 TEST_F(SettingsFileTest, ASaveThatFailsPartWayWritesNoKeyAtAll) {
@@ -320,7 +306,7 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayWritesNoKeyAtAll) {
     }
     EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
-    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+    EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
 }
 
 TEST_F(SettingsFileTest, AFileTooLargeForSettingsGivesTheDefaultsAndIsKept) {
@@ -347,7 +333,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
 
     std::srand(14);
     int sawSecond = 0;
-    for (int round = 0; round < 150; ++round) {
+    for (int round = 0; round < 200; ++round) {
         const pid_t saver = ::fork();
         ASSERT_GE(saver, 0);
         if (saver == 0) {
@@ -373,7 +359,134 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
 
     Settings = second;
     ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
-    EXPECT_EQ(dir.Entries(dir / "config"), std::vector<std::string>{"SpEcTrUmIx.ini"});
+    EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
+}
+
+// A close writes what the run changed into the file as it is then: the player's edits made
+// while the game ran stay, unless the run changed that very key.
+TEST_F(SettingsFileTest, ACloseKeepsWhatThePlayerEditedWhileTheGameRan) {
+    std::filesystem::create_directories(dir / "config");
+    WriteBytes(file, std::string(kDefaultFile) + "; mine\n");
+    game::LoadSettings();
+    Settings.TeachingMode = false;
+    Settings.NumberOfVertices = 9;
+    std::string edited = ReadBytes(file);
+    for (const auto& [from, to] :
+         {std::pair{"EdgeNumFactor=63", "EdgeNumFactor = 0x28"},
+          std::pair{"NumOfVertices=6", "NumOfVertices=12"}, std::pair{"TimerActive=0\n", ""}}) {
+        edited.replace(edited.find(from), std::string_view(from).size(), to);
+    }
+    WriteBytes(file, edited);
+
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    std::string expected = edited;
+    expected.replace(expected.find("TeachingModeOn=1"), 16, "TeachingModeOn=0");
+    expected.replace(expected.find("NumOfVertices=12"), 16, "NumOfVertices=9");
+    expected.insert(expected.find("; mine"), "TimerActive=0\n");
+    EXPECT_EQ(ReadBytes(file), expected) << "the hand edit kept as written, the run's change made, the "
+                                            "key that went missing put back";
+
+    // Once saved, a value counts as the file's: a later edit of it survives the next close.
+    WriteBytes(file, kDefaultFile);
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_EQ(ReadBytes(file), kDefaultFile);
+}
+
+// Two games on one file, each changing a different setting, closing at the same moment: the
+// file ends with both changes, whichever saves last.
+TEST_F(SettingsFileTest, TwoGamesClosingTogetherKeepEachOthersChanges) {
+    std::filesystem::create_directories(dir / "config");
+    for (int round = 0; round < 40; ++round) {
+        WriteBytes(file, kDefaultFile);
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        pid_t games[2];
+        for (int g = 0; g < 2; ++g) {
+            games[g] = ::fork();
+            ASSERT_GE(games[g], 0);
+            if (games[g] == 0) {
+                ::alarm(10);
+                game::LoadSettings();
+                (g == 0 ? Settings.TeachingModePrimaryLevel : Settings.EdgeProbability) = 40 + round;
+                char byte = 0;
+                (void)!::read(go[0], &byte, 1);
+                ::_exit(game::SaveSettings() == game::SaveOutcome::Saved ? 0 : 1);
+            }
+        }
+        ASSERT_EQ(::write(go[1], "xx", 2), 2);
+        for (const pid_t g : games) {
+            int status = -1;
+            ::waitpid(g, &status, 0);
+            ASSERT_EQ(status, 0) << "round " << round;
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        game::LoadSettings();
+        ASSERT_EQ(Settings.TeachingModePrimaryLevel, 40 + round) << "round " << round;
+        ASSERT_EQ(Settings.EdgeProbability, 40 + round) << "round " << round;
+    }
+    EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
+}
+
+// The game reads files up to 1 MiB; a save that would pass that is refused, with the old file
+// kept whole, so the next start still finds every setting.
+TEST_F(SettingsFileTest, ASaveNeverMakesAFileTooLargeToRead) {
+    std::filesystem::create_directories(dir / "config");
+    constexpr std::size_t kBound = std::size_t{1} << 20;
+    const std::string added = "TimerActive=0\n";
+    std::string withoutTimer(kDefaultFile);
+    withoutTimer.erase(withoutTimer.find(added));
+    for (const std::size_t after : {kBound, kBound + 1}) {
+        const std::size_t dashes = after - withoutTimer.size() - added.size() - 3;
+        const std::string atStart = withoutTimer + "; " + std::string(dashes, '-') + "\n";
+        game::LoadSettings();  // no file yet, or the one of the last round
+        WriteBytes(file, atStart);
+        game::LoadSettings();
+        const game::SaveOutcome outcome = game::SaveSettings();
+        if (after == kBound) {
+            EXPECT_EQ(outcome, game::SaveOutcome::Saved);
+            EXPECT_EQ(ReadBytes(file).size(), kBound);
+            EXPECT_NE(ReadBytes(file).find(added), std::string::npos);
+        } else {
+            EXPECT_EQ(outcome, game::SaveOutcome::CannotWrite) << "one byte past the bound";
+            EXPECT_EQ(ReadBytes(file), atStart);
+        }
+    }
+}
+
+// Line ends of old Macs read and stay; a file whose encoding the game cannot tell for sure
+// reads as the defaults and is never rewritten in another encoding; UTF-32 is written back
+// as UTF-32.
+TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
+    std::filesystem::create_directories(dir / "config");
+    EXPECT_EQ(LoadFrom("; old Mac\r[Level 1]\rNumOfVertices=9\rShowEdges=0\r").NumberOfVertices, 9);
+    EXPECT_FALSE(Settings.ShowEdges);
+    Settings.NumberOfVertices = 10;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    const std::string mac = ReadBytes(file);
+    EXPECT_EQ(mac.substr(0, 49), "; old Mac\r[Level 1]\rNumOfVertices=10\rShowEdges=0\r");
+    EXPECT_EQ(mac.find('\n'), std::string::npos) << "the keys added end in CR too";
+
+    const auto utf32 = [](std::string_view ascii) {
+        std::string bytes("\xFF\xFE\0\0", 4);
+        for (const char c : ascii) bytes.append(1, c).append(3, '\0');
+        return bytes;
+    };
+    EXPECT_EQ(LoadFrom(utf32("[Level 1]\nNumOfVertices=9\n")).NumberOfVertices, 9);
+    Settings.NumberOfVertices = 11;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_EQ(ReadBytes(file).substr(0, 4 * 28), utf32("[Level 1]\nNumOfVertices=11\n").substr(0, 4 * 28))
+        << "written back in UTF-32";
+
+    // UTF-16 without its mark, and a Latin-1 value in the game's section.
+    const std::string noMark = Utf16("[Level 1]\r\nNumOfVertices=9\r\n", true).substr(2);
+    for (const std::string& unsure : {noMark, std::string("[Level 1]\nNumOfVertices=9\nName=caf\xE9\n")}) {
+        EXPECT_EQ(LoadFrom(unsure), GameSettings{});
+        EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
+        EXPECT_EQ(ReadBytes(file), unsure);
+    }
+    EXPECT_EQ(LoadFrom("; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9)
+        << "any bytes in a comment";
 }
 
 }  // namespace

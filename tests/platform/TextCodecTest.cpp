@@ -2,6 +2,7 @@
 // The encodings a settings file may come in, and back to the very same bytes.
 #include "platform/TextCodec.h"
 
+#include <cstdint>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,13 +44,33 @@ TEST(TextCodec, WhatCannotBeWrittenBackExactlyIsRefused) {
     for (const std::string bad : {"caf\xE9", "\xC0\x80", "\xED\xA0\x80", "\xF0\x9D\x84"}) {
         EXPECT_FALSE(EncodeText(bad, Encoding::Utf16LittleEndian)) << bad;
     }
-    // Any other file is taken as it is, both ways.
-    const std::string latin1 = "[Level 1]\nName=caf\xE9\n";
-    const auto plain = DecodeText(latin1);
+    // Any other file is taken as it is, both ways, as long as the lines that mean something
+    // are UTF-8: other bytes may stand in comments only.
+    const std::string latin1Comment = "; caf\xE9\n[Level 1]\nName=cafe\n";
+    const auto plain = DecodeText(latin1Comment);
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->encoding, Encoding::Utf8);
-    EXPECT_EQ(plain->text, latin1);
-    EXPECT_EQ(EncodeText(latin1, Encoding::Utf8), latin1);
+    EXPECT_EQ(plain->text, latin1Comment);
+    EXPECT_EQ(EncodeText(latin1Comment, Encoding::Utf8), latin1Comment);
+    EXPECT_FALSE(DecodeText("[Level 1]\nName=caf\xE9\n")) << "a key line in another encoding";
+    EXPECT_FALSE(DecodeText(Utf16("[Level 1]\nA=1\n", true).substr(2))) << "UTF-16 without its mark";
+}
+
+TEST(TextCodec, AUtf32FileGoesBackByteForByte) {
+    for (const bool little : {true, false}) {
+        std::string bytes = little ? std::string("\xFF\xFE\0\0", 4) : std::string("\0\0\xFE\xFF", 4);
+        for (const std::uint32_t c :
+             {std::uint32_t{'A'}, std::uint32_t{'='}, std::uint32_t{0xE9}, std::uint32_t{0x1D11E}}) {
+            for (int k = 0; k < 4; ++k) bytes.push_back(static_cast<char>(c >> (8 * (little ? k : 3 - k))));
+        }
+        const auto decoded = DecodeText(bytes);
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->text,
+                  "\xEF\xBB\xBF"
+                  "A=\xC3\xA9\xF0\x9D\x84\x9E");
+        EXPECT_EQ(EncodeText(decoded->text, decoded->encoding), bytes);
+        EXPECT_FALSE(DecodeText(bytes + std::string(1, '\0'))) << "a part of a character";
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A private temporary directory for tests that touch real files; removed with everything in it.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,12 +33,13 @@ class ScratchDir {
     const std::string& path() const { return m_path; }
     std::string operator/(std::string_view name) const { return m_path + "/" + std::string(name); }
 
-    // Names of the entries directly inside `dir` (default: the scratch directory itself).
+    // Names of the entries directly inside `dir` (default: the scratch directory itself), sorted.
     std::vector<std::string> Entries(const std::string& dir = {}) const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.empty() ? m_path : dir)) {
             names.push_back(entry.path().filename().string());
         }
+        std::sort(names.begin(), names.end());
         return names;
     }
 
