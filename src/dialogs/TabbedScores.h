@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The performance statistics window "Personal and Group Performance": three tabbed pages laid
-// out for statistics the game does not collect yet. Its one working part reads a level number
-// chosen in a level box as vertices, colours and edge mode.
+// TPerformancePages: the statistics window "Personal and Group Performance".
+// Three tabbed pages laid out for statistics the game does not collect yet. Its one working part
+// reads a level number chosen in a level box as vertices, colours and edge mode.
 #pragma once
 
-#include <QDialog>
-#include <QRect>
 #include <QString>
-#include <array>
 
-class QComboBox;
-class QLabel;
-class QShowEvent;
-class QTabWidget;
+#include <cstddef>
+
+#include "ui/FixedDialog.h"
+#include "ui/Form.h"
 
 // What a level of the statistics pages stands for: levels 1 to 66 run through the vertex counts
 // 6 to 16 in groups of six, each group going 2, 2, 3, 3, 4, 4 colours with edges shown on the
@@ -26,7 +23,7 @@ PerformanceLevel DecodeLevel(int level);
 // "Show edges" or "Do not show edges".
 QString LevelModeText(bool showEdges);
 
-class TPerformancePages : public QDialog {
+class TPerformancePages : public ui::FixedDialog {
     Q_OBJECT
 
   public:
@@ -36,7 +33,7 @@ class TPerformancePages : public QDialog {
     enum class Pages { BuiltNow, BuiltWhenShown };
     explicit TPerformancePages(QWidget* parent = nullptr, Pages pages = Pages::BuiltNow);
 
-    // Makes the three pages' boxes, labels and level boxes, once.
+    // Makes the pages' boxes, labels and level boxes, once.
     void BuildPages();
 
     // Change reactions of the four level boxes that decode their level.
@@ -45,56 +42,18 @@ class TPerformancePages : public QDialog {
     void TimedPlayerChooseLevelChange();
     void TimedOthersChooseLevelChange();
 
-    // Hides the window (OK, Enter).
+    // Puts the window away (OK, Enter).
     void PersonalAndGroupPerformanceOKButtonClick();
-    // Opens the help topic about this window; the window stays open.
+    // Asks for the help topic about this window; the window stays open.
     void HelpBtnClick();
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void FirstShown() override;
 
   private:
-    // A level box and the three labels of its group that show the decoded level.
-    struct LevelReadout {
-        QComboBox* level = nullptr;
-        QLabel* vertices = nullptr;
-        QLabel* colors = nullptr;
-        QLabel* mode = nullptr;
-    };
-    static void ShowChosenLevel(const LevelReadout& readout);
+    // Shows the level chosen in the level box of readout `index` in its box's first three labels.
+    void ShowChosenLevel(std::size_t index);
 
-    // One box of the "By Level" and "Timed Games" pages: a level box, up to seven label rows
-    // (a missing name ends them), an optional rank box and up to two buttons.
-    struct LevelGroupLayout {
-        struct Caption {
-            const char* name = nullptr;
-            const char* text = nullptr;
-        };
-        struct Button {
-            const char* name = nullptr;
-            const char* text = nullptr;
-            QRect place;
-        };
-        const char* name;
-        const char* caption;
-        QRect place;
-        const char* levelBox;
-        std::array<Caption, 7> labels;
-        const char* rankBox;
-        std::array<Button, 2> buttons;
-    };
-    static LevelReadout BuildLevelGroup(QWidget* page, const LevelGroupLayout& layout);
-
-    void BuildOverallPage(QWidget* page);
-    void BuildByLevelPage(QWidget* page);
-    void BuildTimedPage(QWidget* page);
-
-    QTabWidget* m_pages = nullptr;
-    LevelReadout m_byLevelPlayer;
-    LevelReadout m_byLevelOthers;
-    LevelReadout m_timedPlayer;
-    LevelReadout m_timedOthers;
-    bool m_placed = false;
+    ui::Form m_form;
     bool m_pagesBuilt = false;
 };
