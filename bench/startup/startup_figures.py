@@ -87,7 +87,7 @@ def main():
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 7
     d = display.Display()
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
         # One launch of each first, so both start from a warm file cache.
         one_launch(d, bare, "Bare Window", env)
         one_launch(d, game, "SpEcTrUmIx", env)

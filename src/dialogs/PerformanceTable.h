@@ -20,7 +20,7 @@ enum Tag : int {
     kSilver = 1 << 4,    // a box on a silver ground
     kLevelBox = 1 << 5,  // a level combo box, "1" to "66"
     kRankBox = 1 << 6,   // a rank combo box, "1" to "20"
-    kNote = 1 << 7,      // the red note on a page
+    kMap = 1 << 7,       // the map of mastery
 };
 
 using ui::Kind;
@@ -36,9 +36,12 @@ inline constexpr ui::ControlRow kFrameTable[] = {
     {"Overall", Kind::Panel, kPagePlace, QT_TRANSLATE_NOOP("TPerformancePages", "Overall"), nullptr, true, "PageControl1", kPage},
     {"ByLevel", Kind::Panel, kPagePlace, QT_TRANSLATE_NOOP("TPerformancePages", "By Level"), nullptr, true, "PageControl1", kPage | kHelp},
     {"TimedGames", Kind::Panel, kPagePlace, QT_TRANSLATE_NOOP("TPerformancePages", "Timed Games"), nullptr, true, "PageControl1", kPage},
+    {"Progress", Kind::Panel, kPagePlace, QT_TRANSLATE_NOOP("TPerformancePages", "Progress"), nullptr, true, "PageControl1", kPage | kHelp},
     {"Panel2", Kind::Panel, {0, 327, 639, 34}, nullptr, nullptr, true, nullptr, kHelp},
     {"PersonalAndGroupPerformanceOKButton", Kind::PushButton, {267, 2, 75, 25}, QT_TRANSLATE_NOOP("TPerformancePages", "OK"), nullptr, true, "Panel2"},
     {"HelpBtn", Kind::PushButton, {347, 2, 75, 25}, QT_TRANSLATE_NOOP("TPerformancePages", "&Help"), nullptr, true, "Panel2"},
+    // One line about a history that cannot be read or written; the game goes on all the same.
+    {"HistoryNote", Kind::Label, {8, 8, 255, 18}, nullptr, nullptr, false, "Panel2"},
 };
 
 // The "Overall" page: this session's figures, the player's history and others', side by side,
@@ -135,15 +138,22 @@ inline constexpr LevelBoxRow kLevelBoxes[] = {
     {"TimedGames", kOthers, "GroupBox6", QT_TRANSLATE_NOOP("TPerformancePages", "Others' Performance By Level"), &kTimedOthersCaptions, "TimedOthersChooseLevel", {"TimedOthersNumberOfVertices", "TimedOthersNumberOfColors", "TimedOthersMode", "TimedOthersNumberOfGamesPlayed", "TimedOthersBestTime", "TimedOthersAverageTime"}, {"TimedOthersGetDataButton", nullptr, "TimedOthersChooseRank"}},
 };
 
-// The red note each page carries below its boxes.
-inline constexpr ui::ControlRow kPageNotes[] = {
-    {"N", Kind::Label, {224, 256, 177, 25}, QT_TRANSLATE_NOOP("TPerformancePages", "Not implemented yet"), nullptr, true, "Overall", kNote},
-    {"Label7", Kind::Label, {224, 256, 177, 25}, QT_TRANSLATE_NOOP("TPerformancePages", "Not implemented yet"), nullptr, true, "ByLevel", kNote},
-    {"Label14", Kind::Label, {224, 256, 177, 25}, QT_TRANSLATE_NOOP("TPerformancePages", "Not implemented yet"), nullptr, true, "TimedGames", kNote},
-};
+// The picture of the player's progress over every level.
+inline constexpr ui::ControlRow kProgressRow = {"MasteryMap", Kind::Custom, {0, 0, 625, 292}, nullptr, nullptr, true, "Progress", kMap};
 // clang-format on
 
-// The boxes whose level box decodes its level into the first three label rows.
-inline constexpr int kReadoutBoxes[] = {1, 2, 4, 5};
+// Controls that need other players or a network stay inert, as the game never goes online, and
+// so do the buttons for what the game already does by itself.
+inline constexpr const char* kOffline[] = {"GroupBox1",
+                                           "GroupBox4",
+                                           "GroupBox6",
+                                           "OverallPlayerGetRankButton",
+                                           "ByLevelPlayerRankButton",
+                                           "TimedPlayerGetRankButton"};
+inline constexpr const char* kWrittenAlready[] = {"Button5", "Button3", "Button1"};
+inline constexpr const char* kOfflineHint = QT_TRANSLATE_NOOP(
+    "TPerformancePages", "The game plays offline: there are no other players' figures or rankings to fetch.");
+inline constexpr const char* kWrittenHint =
+    QT_TRANSLATE_NOOP("TPerformancePages", "Every game is written to the history as it ends.");
 
 }  // namespace performance

@@ -6,11 +6,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "app/HelpViewer.h"
+#include "dialogs/MasteryMap.h"
 #include "dialogs/PerformanceTable.h"
+#include "engine/GameEnd.h"
 #include "ui/DialogLook.h"
 
 #include <algorithm>
@@ -39,11 +43,24 @@ void StyleGroup(QWidget* box, bool silver) {
     }
 }
 
-void StyleNote(QWidget* note) {
-    note->setFont(ui::DialogFont(20, false));
-    SetTextColor(note, QColor(255, 0, 0));
-    // The note was measured for a narrower face: let it grow to its text so no letter is cut off.
-    note->resize(std::max(177, note->sizeHint().width()), 25);
+// A control that does nothing in an offline game, with a tip saying why.
+void Inert(QWidget* control, const QString& why) {
+    control->setEnabled(false);
+    control->setToolTip(why);
+}
+
+// Figures written the way the player's language writes decimals.
+QString Decimals(const std::string& digits) {
+    return QString::fromStdString(digits).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString AverageText(const game::Tally& tally) {
+    return Decimals(game::ReduceAverage(tally.totalFromPar, tally.games).Text());
+}
+
+// "1:07.4"; nothing when there is no time to show.
+QString TimeText(std::int64_t ms) {
+    return ms < 0 ? QString() : Decimals(game::TimeText(ms));
 }
 
 // The rows of one box of the "Overall" page: the box, its label rows, others' rank box, its button.
@@ -176,10 +193,11 @@ void TPerformancePages::BuildPages() {
     m_pagesBuilt = true;
     std::vector<ui::ControlRow> rows;
     for (const OverallBoxRow& box : kOverallBoxes) AddOverallBox(rows, box);
-    rows.push_back(kPageNotes[0]);
     for (const LevelBoxRow& box : kLevelBoxes) AddLevelBox(rows, box);
-    rows.insert(rows.end(), std::begin(kPageNotes) + 1, std::end(kPageNotes));
+    rows.push_back(kProgressRow);
     m_form.Build(rows, [this](const ui::ControlRow& row, const QString&, QWidget* parent) -> QWidget* {
+        if (row.tag & kMap)
+            return new TMasteryMap(parent);
         if (row.tag & kLevelBox)
             return MakeChoiceBox(parent, 66, tr("Choose Level"), row.place);
         return MakeChoiceBox(parent, 20, tr("Choose Player Rank"), row.place);
@@ -190,42 +208,170 @@ void TPerformancePages::BuildPages() {
             StyleGroup(control, row.tag & kSilver);
         else if (row.kind == ui::Kind::Label || row.kind == ui::Kind::PushButton)
             control->setFont(ui::DialogFont(11, false));
-        if (row.tag & kNote)
-            StyleNote(control);
     }
+    for (const char* name : kOffline) Inert(m_form[name], tr(kOfflineHint));
+    for (const char* name : kWrittenAlready) Inert(m_form[name], tr(kWrittenHint));
 
-    void (TPerformancePages::*const reactions[])() = {&TPerformancePages::ByLevelPlayerchooseLevelChange,
-                                                      &TPerformancePages::ByLevelOthersChooseLevelChange,
-                                                      &TPerformancePages::TimedPlayerChooseLevelChange,
-                                                      &TPerformancePages::TimedOthersChooseLevelChange};
-    for (std::size_t i = 0; i < std::size(kReadoutBoxes); ++i) {
-        connect(m_form.get<QComboBox>(kLevelBoxes[kReadoutBoxes[i]].level), &QComboBox::currentIndexChanged,
-                this, reactions[i]);
+    for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) {
+        const LevelBoxRow& box = kLevelBoxes[i];
+        connect(m_form.get<QComboBox>(box.level), &QComboBox::currentIndexChanged, this,
+                [this, i] { ShowLevelBox(i); });
+        if (box.column == kOthers)
+            continue;
+        auto* forget = m_form.get<QPushButton>(box.more[1]);
+        forget->setEnabled(false);  // until a level is chosen
+        connect(forget, &QPushButton::clicked, this, [this, i] { AskToForget(i); });
     }
+    m_map = m_form.get<TMasteryMap>("MasteryMap");
+    m_map->MarkCurrent(m_marked.first, m_marked.second);
+    connect(m_map, &TMasteryMap::levelChosen, this, &TPerformancePages::ChooseLevel);
+    Refresh();
 }
 
-void TPerformancePages::ShowChosenLevel(std::size_t index) {
-    const LevelBoxRow& box = kLevelBoxes[kReadoutBoxes[index]];
+void TPerformancePages::ShowLog(app::GameLog* log) {
+    m_log = log;
+    if (m_log)
+        m_log->changed = [this] { Refresh(); };
+    Refresh();
+}
+
+void TPerformancePages::MarkCurrentLevel(int vertices, bool edgesShown) {
+    m_marked = {vertices, edgesShown};
+    if (m_map)
+        m_map->MarkCurrent(vertices, edgesShown);
+}
+
+std::span<const game::GameRecord> TPerformancePages::Games(bool history) const {
+    if (!m_log)
+        return {};
+    if (!history)
+        return m_log->Session();
+    // The history is read only once the window has been opened, never while the game starts.
+    return m_historyWanted ? m_log->History() : std::span<const game::GameRecord>();
+}
+
+void TPerformancePages::Refresh() {
+    if (!m_pagesBuilt)
+        return;
+    for (std::size_t column = 0; column < 2; ++column) {
+        const game::Tally tally = game::Summarize(Games(column == kPlayer));
+        const OverallBoxRow& box = kOverallBoxes[column];
+        const QString values[] = {QString::number(tally.games), QString::number(tally.parOrBetter),
+                                  tally.highestLevel ? QString::number(tally.highestLevel) : QString(),
+                                  AverageText(tally)};
+        for (std::size_t row = 0; row < std::size(values); ++row)
+            m_form.get<QLabel>(box.labels[row])->setText(tr(kOverallCaptions[row]) + values[row]);
+    }
+    for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) ShowLevelBox(i);
+    ShowProgress();
+
+    auto* note = m_form.get<QLabel>("HistoryNote");
+    const app::GameLog::Trouble trouble = m_log ? m_log->trouble() : app::GameLog::Trouble::None;
+    const QString path = m_log ? QString::fromStdString(m_log->path()) : QString();
+    QString words;
+    if (trouble == app::GameLog::Trouble::CannotWrite)
+        words = tr("Games cannot be saved to %1; the game goes on.").arg(path);
+    else if (trouble == app::GameLog::Trouble::CannotRead)
+        words = tr("The history %1 cannot be read.").arg(path);
+    note->setText(note->fontMetrics().elidedText(words, Qt::ElideMiddle, note->width()));
+    note->setToolTip(words);
+    note->setVisible(!words.isEmpty());
+}
+
+void TPerformancePages::ShowProgress() {
+    // The history holds this session's games too, unless it cannot be kept.
+    const bool history = m_historyWanted && m_log && m_log->trouble() == app::GameLog::Trouble::None;
+    const std::span<const game::GameRecord> games = Games(history);
+    TMasteryMap::Cells cells{};
+    std::vector<std::int64_t> trend;
+    for (const game::GameRecord& game : games) {
+        TMasteryMap::Cell& cell = cells[static_cast<std::size_t>(game.Level())];
+        ++cell.games;
+        cell.parOrBetter += game.parOrBetter ? 1 : 0;
+        if (m_mapLevel && game.Level() == m_mapLevel)
+            trend.push_back(game.result - game.par);
+    }
+    if (trend.size() > kTrendGames)
+        trend.erase(trend.begin(), trend.end() - kTrendGames);
+    m_map->ShowCells(cells);
+    m_map->ShowTrend(m_mapLevel, std::move(trend));
+}
+
+void TPerformancePages::ShowLevelBox(std::size_t index) {
+    if (!m_pagesBuilt)
+        return;
+    const LevelBoxRow& box = kLevelBoxes[index];
     const int chosen = m_form.get<QComboBox>(box.level)->currentIndex();
     if (chosen < 0)
         return;  // nothing chosen yet: the captions stay as they are
-    const PerformanceLevel level = DecodeLevel(chosen + 1);
-    m_form.get<QLabel>(box.labels[0])->setText(tr("Number of Vertices: ") + QString::number(level.vertices));
-    m_form.get<QLabel>(box.labels[1])->setText(tr("Number of Colors: ") + QString::number(level.colors));
-    m_form.get<QLabel>(box.labels[2])->setText(tr("Mode: ") + LevelModeText(level.showEdges));
+    const int level = chosen + 1;
+    const PerformanceLevel shape = DecodeLevel(level);
+    const auto label = [&](std::size_t row) { return m_form.get<QLabel>(box.labels[row]); };
+    label(0)->setText(tr("Number of Vertices: ") + QString::number(shape.vertices));
+    label(1)->setText(tr("Number of Colors: ") + QString::number(shape.colors));
+    label(2)->setText(tr("Mode: ") + LevelModeText(shape.showEdges));
+    if (box.column == kOthers)
+        return;
+    m_form.get<QPushButton>(box.more[1])->setEnabled(true);
+    const game::Tally tally = game::Summarize(Games(box.column == kPlayer), level);
+    const bool timed = box.captions != &kByLevelCaptions;
+    const QString values[] = {
+        QString::number(timed ? tally.timed : tally.games),
+        timed ? TimeText(tally.bestMs) : QString::number(tally.parOrBetter),
+        timed ? TimeText(tally.timed ? tally.totalMs / tally.timed : -1) : AverageText(tally)};
+    for (std::size_t row = 0; row < std::size(values); ++row)
+        label(3 + row)->setText(tr((*box.captions)[3 + row]) + values[row]);
+}
+
+void TPerformancePages::ChooseLevel(int level) {
+    m_mapLevel = level;
+    for (const LevelBoxRow& box : kLevelBoxes) {
+        if (box.column != kOthers)
+            m_form.get<QComboBox>(box.level)->setCurrentIndex(level - 1);
+    }
+    ShowProgress();
+}
+
+void TPerformancePages::AskToForget(std::size_t index) {
+    const LevelBoxRow& box = kLevelBoxes[index];
+    const int level = m_form.get<QComboBox>(box.level)->currentIndex() + 1;
+    if (level < 1 || !m_log)
+        return;
+    const bool history = box.column == kPlayer;
+    auto* question = new QMessageBox(
+        QMessageBox::Question, tr("Delete Data For This Level"),
+        history ? tr("Delete every game of level %1 from your history? This cannot be undone.").arg(level)
+                : tr("Delete every game of level %1 from this session's figures?").arg(level),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question->setObjectName(QStringLiteral("ForgetLevelQuestion"));
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, history, level](int answer) {
+        if (answer != QMessageBox::Yes || !m_log)
+            return;
+        if (!history) {
+            m_log->ForgetSessionLevel(level);
+        } else if (!m_log->ForgetHistoryLevel(level)) {
+            auto* note = m_form.get<QLabel>("HistoryNote");
+            note->setText(tr("The history could not be rewritten; nothing was deleted."));
+            note->show();
+        }
+    });
+    // Only this window waits for the answer; the board stays in play.
+    question->open();
 }
 
 void TPerformancePages::ByLevelPlayerchooseLevelChange() {
-    ShowChosenLevel(0);
+    ShowLevelBox(1);
 }
 void TPerformancePages::ByLevelOthersChooseLevelChange() {
-    ShowChosenLevel(1);
+    ShowLevelBox(2);
 }
 void TPerformancePages::TimedPlayerChooseLevelChange() {
-    ShowChosenLevel(2);
+    ShowLevelBox(4);
 }
 void TPerformancePages::TimedOthersChooseLevelChange() {
-    ShowChosenLevel(3);
+    ShowLevelBox(5);
 }
 
 void TPerformancePages::PersonalAndGroupPerformanceOKButtonClick() {
@@ -238,4 +384,6 @@ void TPerformancePages::HelpBtnClick() {
 
 void TPerformancePages::FirstShown() {
     BuildPages();
+    m_historyWanted = true;
+    Refresh();
 }

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TPerformancePages: the statistics window "Personal and Group Performance".
-// Three tabbed pages laid out for statistics the game does not collect yet. Its one working part
-// reads a level number chosen in a level box as vertices, colours and edge mode.
+// This session's figures and the player's history, overall, by level and for timed games, and a
+// map of mastery over the 66 levels; what would need other players or a network stays inert.
 #pragma once
 
 #include <QString>
 
 #include <cstddef>
+#include <span>
+#include <utility>
+
+#include "app/GameLog.h"
 
 #include "ui/FixedDialog.h"
 #include "ui/Form.h"
@@ -36,6 +40,14 @@ class TPerformancePages : public ui::FixedDialog {
     // Makes the pages' boxes, labels and level boxes, once.
     void BuildPages();
 
+    // The games the pages show figures of; they follow every change of it. The history is read
+    // the first time the window is shown.
+    void ShowLog(app::GameLog* log);
+    // The puzzle shape the game is teaching now, marked on the "Progress" page.
+    void MarkCurrentLevel(int vertices, bool edgesShown);
+    // Chooses a level on the "By Level" and "Timed Games" pages and in the trend of "Progress".
+    void ChooseLevel(int level);
+
     // Change reactions of the four level boxes that decode their level.
     void ByLevelPlayerchooseLevelChange();
     void ByLevelOthersChooseLevelChange();
@@ -51,9 +63,22 @@ class TPerformancePages : public ui::FixedDialog {
     void FirstShown() override;
 
   private:
-    // Shows the level chosen in the level box of readout `index` in its box's first three labels.
-    void ShowChosenLevel(std::size_t index);
+    // A level box's level decoded in its first three labels and, in the player's own boxes, that
+    // level's figures below them.
+    void ShowLevelBox(std::size_t index);
+    void Refresh();
+    void ShowProgress();
+    // Asks first, then forgets the chosen level's games in the session or the history.
+    void AskToForget(std::size_t index);
+    std::span<const game::GameRecord> Games(bool history) const;
+
+    static constexpr std::size_t kTrendGames = 100;
 
     ui::Form m_form;
     bool m_pagesBuilt = false;
+    bool m_historyWanted = false;
+    app::GameLog* m_log = nullptr;
+    class TMasteryMap* m_map = nullptr;
+    std::pair<int, bool> m_marked{0, true};
+    int m_mapLevel = 0;
 };
