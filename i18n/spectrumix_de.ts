@@ -381,12 +381,13 @@
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
         <translation>Zeilen: Knoten. Zahlen: gespielte Spiele. Grün: meist Par oder besser. Gerahmt: die Stufe, die gerade geübt wird.</translation>
     </message>
-    <message numerus="yes">
-        <source>Results against par, last %n game(s) of level %1</source>
-        <translation>
-            <numerusform>Ergebnis zu Par, letztes Spiel der Stufe %1</numerusform>
-            <numerusform>Ergebnis zu Par, letzte %n Spiele der Stufe %1</numerusform>
-        </translation>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Ergebnis zu Par, das eine Spiel der Stufe %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Ergebnisse zu Par, die letzten %1 Spiele der Stufe %2</translation>
     </message>
     <message>
         <source>Choose a level to see its results against par.</source>

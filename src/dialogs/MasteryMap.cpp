@@ -62,7 +62,7 @@ class TMasteryMap::LevelCell : public QAbstractButton {
         const bool marked =
             shape.vertices == m_map->m_markedVertices && shape.showEdges == m_map->m_markedEdges;
         // Dark words on a light cell, light ones on a dark cell.
-        painter.setPen(fill.lightnessF() > 0.55 ? QColor(0, 0, 0) : QColor(255, 255, 255));
+        painter.setPen(qGray(fill.rgb()) > 140 ? QColor(0, 0, 0) : QColor(255, 255, 255));
         QFont font = ui::DialogFont(10, marked);
         painter.setFont(font);
         painter.drawText(rect(), Qt::AlignCenter, cell.games ? QString::number(cell.games) : QString());
@@ -160,11 +160,12 @@ void TMasteryMap::paintEvent(QPaintEvent*) {
                         "Framed: the level being taught."));
 
     const QRect chart = ChartRect();
-    painter.drawText(
-        QRect(chart.left(), 6, chart.width(), 28), Qt::AlignLeft | Qt::TextWordWrap,
-        m_trendLevel ? tr("Results against par, last %n game(s) of level %1", nullptr, int(m_trend.size()))
-                           .arg(m_trendLevel)
-                     : tr("Choose a level to see its results against par."));
+    QString title = tr("Choose a level to see its results against par.");
+    if (m_trendLevel && m_trend.size() == 1)
+        title = tr("Result against par, the one game of level %1").arg(m_trendLevel);
+    else if (m_trendLevel)
+        title = tr("Results against par, last %1 games of level %2").arg(m_trend.size()).arg(m_trendLevel);
+    painter.drawText(QRect(chart.left(), 6, chart.width(), 28), Qt::AlignLeft | Qt::TextWordWrap, title);
     painter.fillRect(chart, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(chart.adjusted(0, 0, -1, -1));

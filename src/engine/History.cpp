@@ -30,17 +30,25 @@ constexpr std::array<std::string_view, 10> kColumns = {
     "utc", "vertices", "colors", "edges", "par", "result", "par_or_better", "teaching", "ending", "solve_ms"};
 constexpr std::array<std::string_view, 3> kEndings = {"solved", "new_puzzle", "solution_asked"};
 
-std::vector<std::string_view> Split(std::string_view line) {
-    std::vector<std::string_view> fields;
+// The tab-separated fields of a line, up to a generous number of columns (more are ignored);
+// kept on the stack, as a history of many thousands of games is read line by line.
+struct Fields {
+    std::array<std::string_view, 48> at;
+    std::size_t count = 0;
+};
+
+Fields Split(std::string_view line) {
+    Fields fields;
     std::size_t start = 0;
-    for (;;) {
+    while (fields.count < fields.at.size()) {
         const std::size_t tab = line.find('\t', start);
-        fields.push_back(
-            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        fields.at[fields.count++] =
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
         if (tab == std::string_view::npos)
-            return fields;
+            break;
         start = tab + 1;
     }
+    return fields;
 }
 
 template <typename T>
@@ -61,13 +69,13 @@ using ColumnMap = std::array<std::size_t, kColumns.size()>;
 constexpr ColumnMap kOwnOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 ColumnMap MapColumns(std::string_view header) {
-    const std::vector<std::string_view> names = Split(header);
+    const Fields names = Split(header);
     ColumnMap map{};
     for (std::size_t column = 0; column < kColumns.size(); ++column) {
         std::size_t found = 0;
         // The first field is the format's name and version; the columns follow.
-        for (std::size_t i = 1; i < names.size() && !found; ++i) {
-            if (names[i] == kColumns[column])
+        for (std::size_t i = 1; i < names.count && !found; ++i) {
+            if (names.at[i] == kColumns[column])
                 found = i;
         }
         if (!found)
@@ -78,12 +86,12 @@ ColumnMap MapColumns(std::string_view header) {
 }
 
 bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
-    const std::vector<std::string_view> fields = Split(line);
+    const Fields fields = Split(line);
     for (std::size_t index : map) {
-        if (index >= fields.size())
+        if (index >= fields.count)
             return false;
     }
-    const auto at = [&](Column column) { return fields[map[column]]; };
+    const auto at = [&](Column column) { return fields.at[map[column]]; };
     const std::string_view utc = at(kUtc);
     if (utc.size() < 20 || utc.size() >= game.utc.size() || utc.back() != 'Z' || utc[4] != '-' ||
         utc[10] != 'T')
@@ -156,6 +164,7 @@ std::string HistoryLine(const GameRecord& g) {
 
 HistoryText ParseHistory(std::string_view text) {
     HistoryText history;
+    history.games.reserve(text.size() / 48);
     ColumnMap map = kOwnOrder;
     GameRecord game;
     ForEachLine(text, [&](std::string_view line, std::string_view, bool broken) {
