@@ -2,8 +2,10 @@
 #include "dialogs/MasteryMap.h"
 
 #include <QAbstractButton>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -50,6 +52,13 @@ class TMasteryMap::LevelCell : public QAbstractButton {
     }
 
   protected:
+    // Reached by the keyboard, a cell tells its numbers as pointing at it does.
+    void focusInEvent(QFocusEvent* event) override {
+        QAbstractButton::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const Cell& cell = m_map->m_figures[static_cast<std::size_t>(m_level)];
