@@ -6,6 +6,7 @@
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "engine/Puzzle.h"
+#include "support/GameRecords.h"
 #include "support/GameTest.h"
 
 namespace {
@@ -30,16 +31,8 @@ class RecordTest : public gametest::EngineTest {
 };
 
 game::GameRecord Game(int vertices, int colors, bool edges, int par, int result, std::int64_t ms = -1) {
-    game::GameRecord g;
+    game::GameRecord g = gametest::RatedGame(vertices, colors, edges, par, result, ms);
     g.utc = game::UtcText(Utc());
-    g.vertices = vertices;
-    g.colors = colors;
-    g.edgesShown = edges;
-    g.par = par;
-    g.result = result;
-    g.parOrBetter = result <= par;
-    g.ending = ms >= 0 ? game::Ending::Solved : game::Ending::NewPuzzle;
-    g.solveMs = ms;
     return g;
 }
 

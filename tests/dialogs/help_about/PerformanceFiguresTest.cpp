@@ -15,6 +15,7 @@
 
 #include "app/GameLog.h"
 #include "dialogs/TabbedScores.h"
+#include "support/GameRecords.h"
 #include "support/ScratchDir.h"
 #include "ui/Modeless.h"
 
@@ -22,17 +23,7 @@ namespace {
 
 game::GameRecord Game(int level, int par, int result, std::int64_t ms = -1) {
     const PerformanceLevel shape = DecodeLevel(level);
-    game::GameRecord g;
-    g.utc = game::UtcText(1'767'268'800'000);
-    g.vertices = shape.vertices;
-    g.colors = shape.colors;
-    g.edgesShown = shape.showEdges;
-    g.par = par;
-    g.result = result;
-    g.parOrBetter = result <= par;
-    g.ending = ms >= 0 ? game::Ending::Solved : game::Ending::NewPuzzle;
-    g.solveMs = ms;
-    return g;
+    return gametest::RatedGame(shape.vertices, shape.colors, shape.showEdges, par, result, ms);
 }
 
 QString Text(const QWidget& window, const char* name) {
