@@ -242,6 +242,10 @@
         <source>Unable to write to %1.</source>
         <translation>%1 lässt sich nicht schreiben.</translation>
     </message>
+    <message>
+        <source>&amp;Performance...</source>
+        <translation>&amp;Leistung...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -356,6 +360,45 @@
     </message>
 </context>
 <context>
+    <name>TMasteryMap</name>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
+        <translation>Stufe %1: %2 Knoten, %3 Farben, %4. Gespielt: %5, Par oder besser: %6.</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 Farben</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>sichtbar</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
+        <translation>Zeilen: Knoten. Zahlen: gespielte Spiele. Grün: meist Par oder besser. Gerahmt: die Stufe, die gerade geübt wird.</translation>
+    </message>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Ergebnis zu Par, das eine Spiel der Stufe %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Ergebnisse zu Par, die letzten %1 Spiele der Stufe %2</translation>
+    </message>
+    <message>
+        <source>Choose a level to see its results against par.</source>
+        <translation>Wähle eine Stufe, um ihre Ergebnisse zu Par zu sehen.</translation>
+    </message>
+    <message>
+        <source>par</source>
+        <translation>Par</translation>
+    </message>
+</context>
+<context>
     <name>TPerformancePages</name>
     <message>
         <source>Choose Level</source>
@@ -364,10 +407,6 @@
     <message>
         <source>Choose Player Rank</source>
         <translation>Rang wählen</translation>
-    </message>
-    <message>
-        <source>Not implemented yet</source>
-        <translation>Noch nicht verfügbar</translation>
     </message>
     <message>
         <source>Show edges</source>
@@ -500,6 +539,38 @@
     <message>
         <source>Overall</source>
         <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
+        <translation>Das Spiel läuft ohne Netz: Zahlen und Ränge anderer Spieler gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Every game is written to the history as it ends.</source>
+        <translation>Jedes Spiel wird gleich bei seinem Ende in den Verlauf geschrieben.</translation>
+    </message>
+    <message>
+        <source>Games cannot be saved to %1; the game goes on.</source>
+        <translation>Spiele lassen sich nicht in %1 speichern; das Spiel läuft weiter.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read.</source>
+        <translation>Der Verlauf %1 lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from your history? This cannot be undone.</source>
+        <translation>Alle Spiele der Stufe %1 aus deinem Verlauf löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from this session&apos;s figures?</source>
+        <translation>Alle Spiele der Stufe %1 aus den Zahlen dieser Sitzung löschen?</translation>
+    </message>
+    <message>
+        <source>The history could not be rewritten; nothing was deleted.</source>
+        <translation>Der Verlauf ließ sich nicht neu schreiben; nichts wurde gelöscht.</translation>
     </message>
 </context>
 <context>

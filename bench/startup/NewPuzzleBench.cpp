@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     game::world.SetStartValues();
     app::TWindows windows(game::world);

@@ -56,6 +56,7 @@ void WaitUntil(const std::function<bool()>& done, int milliseconds) {
 int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_DATA_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     game::LoadSettings();
     game::world.SetStartValues();

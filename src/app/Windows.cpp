@@ -28,7 +28,9 @@ TWindows::TWindows(game::World& world)
       GameNotOverDecision(new TGameNotOverDecision(Level1)),
       GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
       NotBadMessage(new TNotBadMessage(Level1)),
-      m_world(world) {
+      m_world(world),
+      m_log(std::make_unique<GameLog>()) {
+    PerformancePages->ShowLog(m_log.get());
     QObject::connect(Level1, &TLevel1::windowRequested, Level1, [this](TLevel1::Window window) {
         switch (window) {
             case TLevel1::Window::Settings:
@@ -36,6 +38,8 @@ TWindows::TWindows(game::World& world)
             case TLevel1::Window::About:
                 return ui::ShowModeless(AboutBox);
             case TLevel1::Window::PerformanceStats:
+                PerformancePages->MarkCurrentLevel(m_world.Settings.NumberOfVertices,
+                                                   m_world.Settings.ShowEdges);
                 return ui::ShowModeless(PerformancePages);
         }
     });
@@ -74,6 +78,10 @@ void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
             ui::ShowModeless(GameNotOverDecision2);
             break;
     }
+}
+
+void TWindows::GameRated(const game::GameRecord& record) {
+    m_log->Record(record);
 }
 
 void TWindows::SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) {

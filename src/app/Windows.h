@@ -2,6 +2,9 @@
 // app::TWindows: every window of the game, once, from start-up to the end of the run.
 #pragma once
 
+#include <memory>
+
+#include "app/GameLog.h"
 #include "engine/Views.h"
 
 class TLevel1;
@@ -38,6 +41,7 @@ class TWindows : public game::GameWindows {
     // game::GameWindows
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override;
     void SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) override;
+    void GameRated(const game::GameRecord& record) override;
 
     TLevel1* const Level1;
     TOptionsL1* const OptionsL1;
@@ -49,8 +53,12 @@ class TWindows : public game::GameWindows {
     TGameNotOverDecision2* const GameNotOverDecision2;
     TNotBadMessage* const NotBadMessage;
 
+    // Every rated game of the run, and the history file, for the statistics window.
+    GameLog& Log() { return *m_log; }
+
   private:
     game::World& m_world;
+    std::unique_ptr<GameLog> m_log;
 };
 
 }  // namespace app

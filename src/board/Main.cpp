@@ -130,6 +130,8 @@ TLevel1::~TLevel1() = default;
 
 void TLevel1::CreateMenu() {
     File1 = menuBar()->addMenu(tr("&File"));
+    Performance1 = File1->addAction(tr("&Performance..."), this, &TLevel1::ViewPerformanceStats1Click);
+    File1->addSeparator();
     Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
 
     Options1 = menuBar()->addMenu(tr("&Options"));

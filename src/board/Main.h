@@ -49,7 +49,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     // What the engine tells the board arrives here.
     game::BoardView& View();
 
-    // Nothing in the menu leads here; it asks for the statistics window.
+    // File > Performance...: asks for the statistics window.
     void ViewPerformanceStats1Click();
 
     // The windows the board's commands open without owning them.

@@ -2,7 +2,6 @@
 #include "dialogs/About.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -11,7 +10,7 @@
 #include "app/Version.h"
 #include "artwork/Artwork.h"
 #include "ui/DialogLook.h"
-#include "ui/Modeless.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -44,66 +43,77 @@ class BevelPanel : public QWidget {
     }
 };
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, const QColor& color,
-                  const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
+enum Tag : int { kPlate = 1, kWhiteWords, kNavyTitle, kRedTitle, kPicture, kOkButton };
 
-QString ReleaseLine() {
-    return QCoreApplication::translate("TAboutBox", "SpEcTrUmIx Team  Dec 2026");
+using ui::Kind;
+// The box as the player sees it, in the order the controls stack: the red title is made after
+// its navy copy three pixels to the right, which shows as a shadow.
+// clang-format off
+constexpr ui::ControlRow kAboutTable[] = {
+    {"Panel1", Kind::Custom, {11, 20, 441, 176}, nullptr, nullptr, true, nullptr, kPlate},
+    // Major and minor only, from the project's one version number: "Version 1.0".
+    {"Version", Kind::Label, {14, 42, 65, 13}, QT_TRANSLATE_NOOP("TAboutBox", "Version %1.%2"), nullptr, true, "Panel1", kWhiteWords},
+    {"Copyright", Kind::Label, {15, 57, 167, 13}, QT_TRANSLATE_NOOP("TAboutBox", "\u00A9 2026 The SpEcTrUmIx team"), nullptr, true, "Panel1", kWhiteWords},
+    {"Label8", Kind::Label, {15, 73, 167, 13}, QT_TRANSLATE_NOOP("TAboutBox", "and all its contributors"), nullptr, true, "Panel1", kWhiteWords},
+    {"Label1", Kind::Label, {16, 91, 277, 23}, QT_TRANSLATE_NOOP("TAboutBox", "SpEcTrUmIx Team  Dec 2026"), nullptr, true, "Panel1", kNavyTitle},
+    {"Label7", Kind::Label, {13, 91, 277, 23}, QT_TRANSLATE_NOOP("TAboutBox", "SpEcTrUmIx Team  Dec 2026"), nullptr, true, "Panel1", kRedTitle},
+    {"Label2", Kind::Label, {15, 117, 331, 13}, QT_TRANSLATE_NOOP("TAboutBox", "Write to us through the game's project page."), nullptr, true, "Panel1", kWhiteWords},
+    {"Image1", Kind::Custom, {307, 6, 120, 160}, nullptr, nullptr, true, "Panel1", kPicture},
+    {"OKButton", Kind::Custom, {119, 211, 77, 27}, QT_TRANSLATE_NOOP("TAboutBox", "OK"), nullptr, true, nullptr, kOkButton},
+    {"Button1", Kind::PushButton, {199, 211, 168, 27}, QT_TRANSLATE_NOOP("TAboutBox", "Meet the SpEcTrUmIx team")},
+};
+// clang-format on
+
+void SetLook(QWidget* widget, const QColor& color, const QFont& font) {
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
 }
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent) : ui::FixedDialog(parent, tr("About SpEcTrUmIx"), {464, 253}) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(tr("About SpEcTrUmIx"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(false);
-    setFixedSize(464, 253);
     setFont(ui::DialogFont(13, false));
     setProperty("helpContext", help::kMakersTopic);
 
-    auto* panel = new BevelPanel(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(11, 20, 441, 176);
-
-    const QColor white(255, 255, 255);
     const QFont small = ui::DialogFont(11, true);
-    // Major and minor only, from the project's one version number: "Version 1.0".
-    const QString version = tr("Version %1.%2").arg(spectrumix::kVersionMajor).arg(spectrumix::kVersionMinor);
-    MakeLabel(panel, "Version", version, {14, 42, 65, 13}, white, small);
-    MakeLabel(panel, "Copyright", tr("\u00A9 2026 The SpEcTrUmIx team"), {15, 57, 167, 13}, white, small);
-    MakeLabel(panel, "Label8", tr("and all its contributors"), {15, 73, 167, 13}, white, small);
-    // The red title is drawn three pixels left of a navy copy, which shows as a shadow on its right.
-    MakeLabel(panel, "Label1", ReleaseLine(), {16, 91, 277, 23}, QColor(0, 0, 128), ui::DialogFont(19, true));
-    MakeLabel(panel, "Label7", ReleaseLine(), {13, 91, 277, 23}, QColor(255, 0, 0), ui::DialogFont(19, true));
-    MakeLabel(panel, "Label2", tr("Write to us through the game's project page."), {15, 117, 331, 13}, white,
-              small);
+    ui::Form form(*this, "TAboutBox");
+    form.Build(kAboutTable,
+               [&small](const ui::ControlRow& row, const QString& caption, QWidget* parent) -> QWidget* {
+                   switch (row.tag) {
+                       case kPlate:
+                           return new BevelPanel(parent);
+                       case kPicture:
+                           return new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(),
+                                                        parent);
+                       case kOkButton: {
+                           auto* button = new QPushButton(ui::CheckMarkGlyph(18), caption, parent);
+                           button->setFont(small);
+                           return button;
+                       }
+                       default:
+                           return nullptr;
+                   }
+               });
+    const QColor white(255, 255, 255);
+    for (const ui::ControlRow& row : kAboutTable) {
+        QWidget* control = form[row.name];
+        if (row.tag == kWhiteWords)
+            SetLook(control, white, small);
+        else if (row.tag == kNavyTitle)
+            SetLook(control, QColor(0, 0, 128), ui::DialogFont(19, true));
+        else if (row.tag == kRedTitle)
+            SetLook(control, QColor(255, 0, 0), ui::DialogFont(19, true));
+    }
+    auto* version = form.get<QLabel>("Version");
+    version->setText(version->text().arg(spectrumix::kVersionMajor).arg(spectrumix::kVersionMinor));
 
-    auto* image = new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), panel);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(307, 6, 120, 160);
-
-    m_okButton = new QPushButton(ui::CheckMarkGlyph(18), tr("OK"), this);
-    m_okButton->setObjectName(QStringLiteral("OKButton"));
-    m_okButton->setGeometry(119, 211, 77, 27);
-    m_okButton->setFont(small);
+    m_okButton = form.get<QPushButton>("OKButton");
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
-
-    auto* makers = new QPushButton(tr("Meet the SpEcTrUmIx team"), this);
-    makers->setObjectName(QStringLiteral("Button1"));
-    makers->setGeometry(199, 211, 168, 27);
-    connect(makers, &QPushButton::clicked, this, &TAboutBox::Button1Click);
-
+    connect(form.get<QPushButton>("Button1"), &QPushButton::clicked, this, &TAboutBox::Button1Click);
     m_okButton->setFocus();
 }
 
@@ -115,20 +125,6 @@ void TAboutBox::Button1Click() {
     help::ShowTopic(help::kMakersTopic);
 }
 
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
-    // The box has no cancel button, so Escape leaves it open.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TAboutBox::showEvent(QShowEvent* event) {
-    if (!m_placed) {
-        m_placed = true;
-        ui::CenterOnScreen(*this);
-        m_okButton->setFocus();
-    }
-    QDialog::showEvent(event);
+void TAboutBox::FirstShown() {
+    m_okButton->setFocus();
 }

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TabbedScores.h"
 
-#include <QKeyEvent>
-
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "app/HelpViewer.h"
+#include "dialogs/MasteryMap.h"
+#include "dialogs/PerformanceTable.h"
+#include "engine/GameEnd.h"
 #include "ui/DialogLook.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <vector>
+
+using namespace performance;
 
 namespace {
 
@@ -26,11 +32,7 @@ void SetTextColor(QWidget* widget, const QColor& color) {
 }
 
 // Group captions are bold and black; what the group holds keeps the window's regular font.
-QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QRect geometry,
-                     bool silver = false) {
-    auto* box = new QGroupBox(caption, page);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
+void StyleGroup(QWidget* box, bool silver) {
     box->setFont(ui::DialogFont(11, true));
     SetTextColor(box, Qt::black);
     if (silver) {
@@ -39,29 +41,76 @@ QGroupBox* MakeGroup(QWidget* page, const char* name, const QString& caption, QR
         box->setPalette(palette);
         box->setAutoFillBackground(true);
     }
-    return box;
 }
 
-QLabel* MakeLabel(QGroupBox* box, const char* name, const QString& caption, int left, int top) {
-    auto* label = new QLabel(caption, box);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(ui::DialogFont(11, false));
-    // Wide enough for the longest caption a decoded level gives.
-    label->setGeometry(left, top, box->width() - left - 4, 14);
-    return label;
+// A control that does nothing in an offline game, with a tip saying why.
+void Inert(QWidget* control, const QString& why) {
+    control->setEnabled(false);
+    control->setToolTip(why);
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(ui::DialogFont(11, false));
-    button->setGeometry(geometry);
-    return button;
+// Figures written the way the player's language writes decimals.
+QString Decimals(const std::string& digits) {
+    return QString::fromStdString(digits).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QString& prompt, QRect geometry) {
+QString AverageText(const game::Tally& tally) {
+    return Decimals(game::ReduceAverage(tally.totalFromPar, tally.games).Text());
+}
+
+// "1:07.4"; nothing when there is no time to show.
+QString TimeText(std::int64_t ms) {
+    return ms < 0 ? QString() : Decimals(game::TimeText(ms));
+}
+
+// The rows of one box of the "Overall" page: the box, its label rows, others' rank box, its button.
+void AddOverallBox(std::vector<ui::ControlRow>& rows, const OverallBoxRow& box) {
+    rows.push_back({box.name, ui::Kind::GroupBox, box.place, box.caption, nullptr, true, "Overall", box.tag});
+    for (std::size_t i = 0; i < box.labels.size() && box.labels[i]; ++i) {
+        rows.push_back({box.labels[i],
+                        ui::Kind::Label,
+                        {8, 24 + 16 * static_cast<int>(i), box.place.width() - 12, 14},
+                        kOverallCaptions[i],
+                        nullptr,
+                        true,
+                        box.name});
+    }
+    if (box.rank)
+        rows.push_back(
+            {box.rank, ui::Kind::Custom, {8, 92, 121, 21}, nullptr, nullptr, true, box.name, kRankBox});
+    rows.push_back(
+        {box.button, ui::Kind::PushButton, box.buttonPlace, box.buttonCaption, nullptr, true, box.name});
+}
+
+// The rows of one box of a level page, in the order they were always made: the box, its level
+// box, its label rows, others' rank box, its buttons.
+void AddLevelBox(std::vector<ui::ControlRow>& rows, const LevelBoxRow& box) {
+    const QRect place = kColumnPlace[box.column];
+    rows.push_back({box.name, ui::Kind::GroupBox, place, box.caption, nullptr, true, box.page, kGroup});
+    rows.push_back(
+        {box.level, ui::Kind::Custom, {8, 24, 89, 21}, nullptr, nullptr, true, box.name, kLevelBox});
+    // Each label as wide as the box leaves room for, so a figure after its caption shows whole.
+    for (std::size_t i = 0; i < box.labels.size() && box.labels[i]; ++i) {
+        rows.push_back({box.labels[i],
+                        ui::Kind::Label,
+                        {8, kRowTop[i], place.width() - 12, 14},
+                        (*box.captions)[i],
+                        nullptr,
+                        true,
+                        box.name});
+    }
+    if (box.more[2])
+        rows.push_back(
+            {box.more[2], ui::Kind::Custom, {8, 152, 121, 21}, nullptr, nullptr, true, box.name, kRankBox});
+    for (std::size_t i = 0; i < 2 && box.more[i]; ++i) {
+        const ButtonRow& button = kColumnButtons[box.column][i];
+        rows.push_back(
+            {box.more[i], ui::Kind::PushButton, button.place, button.caption, nullptr, true, box.name});
+    }
+}
+
+QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& prompt, QRect place) {
     auto* combo = new QComboBox(box);
-    combo->setObjectName(QLatin1String(name));
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
     QFont narrow = ui::DialogFont(11, false);
@@ -71,44 +120,12 @@ QComboBox* MakeChoiceBox(QGroupBox* box, const char* name, int count, const QStr
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (int item = 1; item <= count; ++item) combo->addItem(QString::number(item));
-    combo->setGeometry(geometry);
+    combo->setGeometry(place);
     combo->setCurrentIndex(-1);
     combo->setEditText(prompt);
     combo->lineEdit()->setCursorPosition(0);  // show the prompt from its first letter
     return combo;
 }
-
-QComboBox* MakeLevelBox(QGroupBox* box, const char* name) {
-    return MakeChoiceBox(box, name, 66, QCoreApplication::translate("TPerformancePages", "Choose Level"),
-                         {8, 24, 89, 21});
-}
-
-QComboBox* MakeRankBox(QGroupBox* box, const char* name, int left, int top) {
-    return MakeChoiceBox(box, name, 20,
-                         QCoreApplication::translate("TPerformancePages", "Choose Player Rank"),
-                         {left, top, 121, 21});
-}
-
-void MakeNotImplementedNote(QWidget* page, const char* name) {
-    auto* note = new QLabel(QCoreApplication::translate("TPerformancePages", "Not implemented yet"), page);
-    note->setObjectName(QLatin1String(name));
-    note->setFont(ui::DialogFont(20, false));
-    SetTextColor(note, QColor(255, 0, 0));
-    // The note was measured for a narrower face: let it grow to its text so no letter is cut off.
-    note->setGeometry(224, 256, std::max(177, note->sizeHint().width()), 25);
-}
-
-// The three boxes of the "By Level" and "Timed Games" pages stand at the same places.
-constexpr QRect kLeftBox(9, 3, 194, 238);
-constexpr QRect kMiddleBox(209, 3, 194, 238);
-constexpr QRect kRightBox(409, 2, 206, 239);
-
-constexpr int kLabelRows[] = {56, 72, 88, 104, 120, 136, 152};
-
-// The buttons under the label rows: two stacked ones, or one below the rank box.
-constexpr QRect kUpperButton(8, 179, 137, 23);
-constexpr QRect kLowerButton(8, 203, 137, 23);
-constexpr QRect kDataButton(7, 182, 126, 22);
 
 }  // namespace
 
@@ -137,47 +154,33 @@ QString LevelModeText(bool showEdges) {
                      : QCoreApplication::translate("TPerformancePages", "Do not show edges");
 }
 
-TPerformancePages::TPerformancePages(QWidget* parent, Pages pages) : QDialog(parent) {
+TPerformancePages::TPerformancePages(QWidget* parent, Pages pages)
+    : ui::FixedDialog(parent, tr("Personal and Group Performance"), {639, 361}),
+      m_form(*this, "TPerformancePages") {
     setObjectName(QStringLiteral("PerformancePages"));
-    setWindowTitle(tr("Personal and Group Performance"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(false);
-    setFixedSize(639, 361);
     setFont(ui::DialogFont(11, false));
     // Its group captions are black, as the game has always shown them.
     ui::KeepLightFace(*this);
 
-    auto* panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setGeometry(0, 0, 639, 327);
+    m_form.Build(kFrameTable, [](const ui::ControlRow&, const QString&, QWidget* parent) -> QWidget* {
+        return new QTabWidget(parent);
+    });
+    auto* tabs = m_form.get<QTabWidget>("PageControl1");
+    for (const ui::ControlRow& row : kFrameTable) {
+        if (row.tag & kHelp)
+            m_form[row.name]->setProperty("helpContext", help::kStatisticsTopic);
+        if (row.kind == ui::Kind::PushButton)
+            m_form[row.name]->setFont(ui::DialogFont(11, false));
+        if (row.tag & kPage)
+            tabs->addTab(m_form[row.name], m_form.Translate(row.caption));
+    }
+    tabs->setCurrentWidget(m_form["TimedGames"]);
 
-    m_pages = new QTabWidget(panel1);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->setGeometry(5, 5, 629, 317);
-    m_pages->setProperty("helpContext", help::kStatisticsTopic);
-
-    auto* overall = new QWidget;
-    overall->setObjectName(QStringLiteral("Overall"));
-    auto* byLevel = new QWidget;
-    byLevel->setObjectName(QStringLiteral("ByLevel"));
-    byLevel->setProperty("helpContext", help::kStatisticsTopic);
-    auto* timed = new QWidget;
-    timed->setObjectName(QStringLiteral("TimedGames"));
-    m_pages->addTab(overall, tr("Overall"));
-    m_pages->addTab(byLevel, tr("By Level"));
-    m_pages->addTab(timed, tr("Timed Games"));
-
-    m_pages->setCurrentWidget(timed);
-
-    auto* panel2 = new QWidget(this);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setGeometry(0, 327, 639, 34);
-    panel2->setProperty("helpContext", help::kStatisticsTopic);
-    auto* ok = MakeButton(panel2, "PersonalAndGroupPerformanceOKButton", tr("OK"), {267, 2, 75, 25});
+    auto* ok = m_form.get<QPushButton>("PersonalAndGroupPerformanceOKButton");
     ok->setDefault(true);
-    auto* helpButton = MakeButton(panel2, "HelpBtn", tr("&Help"), {347, 2, 75, 25});
     connect(ok, &QPushButton::clicked, this, &TPerformancePages::PersonalAndGroupPerformanceOKButtonClick);
-    connect(helpButton, &QPushButton::clicked, this, &TPerformancePages::HelpBtnClick);
+    connect(m_form.get<QPushButton>("HelpBtn"), &QPushButton::clicked, this,
+            &TPerformancePages::HelpBtnClick);
 
     ok->setFocus();
     if (pages == Pages::BuiltNow)
@@ -188,181 +191,187 @@ void TPerformancePages::BuildPages() {
     if (m_pagesBuilt)
         return;
     m_pagesBuilt = true;
-    BuildOverallPage(m_pages->widget(0));
-    BuildByLevelPage(m_pages->widget(1));
-    BuildTimedPage(m_pages->widget(2));
-
-    const auto onChoice = [this](QComboBox* combo, void (TPerformancePages::*reaction)()) {
-        connect(combo, &QComboBox::currentIndexChanged, this, reaction);
-    };
-    onChoice(m_byLevelPlayer.level, &TPerformancePages::ByLevelPlayerchooseLevelChange);
-    onChoice(m_byLevelOthers.level, &TPerformancePages::ByLevelOthersChooseLevelChange);
-    onChoice(m_timedPlayer.level, &TPerformancePages::TimedPlayerChooseLevelChange);
-    onChoice(m_timedOthers.level, &TPerformancePages::TimedOthersChooseLevelChange);
-}
-
-void TPerformancePages::BuildOverallPage(QWidget* page) {
-    auto* session = MakeGroup(page, "GroupBox9", tr("Your Performance This Session"), {8, 0, 185, 153}, true);
-    MakeLabel(session, "Label15", tr("Total Number of Games: "), 8, 24);
-    MakeLabel(session, "Label16", tr("Par or Better Scores: "), 8, 40);
-    MakeLabel(session, "Label17", tr("Highest Level Played: "), 8, 56);
-    MakeLabel(session, "Label18", tr("Average From Par: "), 8, 72);
-    MakeButton(session, "Button5", tr("Write to History"), {10, 120, 124, 22});
-
-    auto* player = MakeGroup(page, "GroupBox3", tr("Your Overall Performance"), {208, 0, 185, 153}, true);
-    MakeLabel(player, "OverallPlayerNumberOfGames", tr("Total Number of Games: "), 8, 24);
-    MakeLabel(player, "OverallPlayerParOrBetterScores", tr("Par or Better Scores: "), 8, 40);
-    MakeLabel(player, "OverallPlayerHighestLevelPlayed", tr("Highest Level Played: "), 8, 56);
-    MakeLabel(player, "OverallPlayerAverageFromPar", tr("Average From Par: "), 8, 72);
-    MakeLabel(player, "OverallPlayerOverallRaning", tr("Overall Ranking:"), 8, 88);
-    MakeButton(player, "OverallPlayerGetRankButton", tr("Get Rank From Internet"), {10, 120, 124, 22});
-
-    auto* others = MakeGroup(page, "GroupBox1", tr("Others' Performance"), {408, 0, 201, 153});
-    MakeLabel(others, "OverallOthersTotalNumberOfGames", tr("Total Number of Games: "), 8, 24);
-    MakeLabel(others, "OverallOthersParOrBetterScores", tr("Par or Better Scores: "), 8, 40);
-    MakeLabel(others, "OverallOthersHighestLevelPlayed", tr("Highest Level Played: "), 8, 56);
-    MakeLabel(others, "OverallOthersAverageFromPar", tr("Average From Par: "), 8, 72);
-    MakeRankBox(others, "OverallOthersChooseRank", 8, 92);
-    MakeButton(others, "OverallOthersGetDataButton", tr("Get Data From Internet"), {7, 119, 138, 22});
-
-    MakeNotImplementedNote(page, "N");
-}
-
-void TPerformancePages::BuildByLevelPage(QWidget* page) {
-    BuildLevelGroup(page, {"GroupBox8",
-                           QT_TR_NOOP("Your Current Session"),
-                           kLeftBox,
-                           "ComboBox2",
-                           {{{"Label8", QT_TR_NOOP("Number of Vertices: ")},
-                             {"Label9", QT_TR_NOOP("Number of Colors: ")},
-                             {"Label10", QT_TR_NOOP("Mode:")},
-                             {"Label11", QT_TR_NOOP("Number of Games Played: ")},
-                             {"Label12", QT_TR_NOOP("Par or Better Scores: ")},
-                             {"Label13", QT_TR_NOOP("Average From Par: ")}}},
-                           nullptr,
-                           {{{"Button3", QT_TR_NOOP("Write to History"), kUpperButton},
-                             {"Button4", QT_TR_NOOP("Delete Data For This Level"), kLowerButton}}}});
-    m_byLevelPlayer = BuildLevelGroup(
-        page,
-        {"GroupBox2",
-         QT_TR_NOOP("Your Performance by Level"),
-         kMiddleBox,
-         "ByLevelPlayerchooseLevel",
-         {{{"ByLevelPlayerNumberOfVertices", QT_TR_NOOP("Number of Vertices: ")},
-           {"ByLevelPlayerNumberofColors", QT_TR_NOOP("Number of Colors: ")},
-           {"ByLevelPlayerMode", QT_TR_NOOP("Mode:")},
-           {"ByLevelPlayerNumOfGamesPlayed", QT_TR_NOOP("Number of Games Played: ")},
-           {"ByLevelPlayerParOrBetterScores", QT_TR_NOOP("Par or Better Scores: ")},
-           {"ByLevelPlayerAverageFromPar", QT_TR_NOOP("Average From Par: ")},
-           {"ByLevelPlayerRanking", QT_TR_NOOP("Ranking:")}}},
-         nullptr,
-         {{{"ByLevelPlayerRankButton", QT_TR_NOOP("Get Rank From Internet"), kUpperButton},
-           {"ByLevelPlayerDeleteDataButton", QT_TR_NOOP("Delete Data For This Level"), kLowerButton}}}});
-    m_byLevelOthers = BuildLevelGroup(
-        page, {"GroupBox4",
-               QT_TR_NOOP("Others' Performance By Level"),
-               kRightBox,
-               "ByLevelOthersChooseLevel",
-               {{{"ByLevelOthersNumberOfVertices", QT_TR_NOOP("Number of Vertices: ")},
-                 {"ByLevelOthersNumberOfColors", QT_TR_NOOP("Number of Colors: ")},
-                 {"ByLevelOthersMode", QT_TR_NOOP("Mode:")},
-                 {"ByLevelOthersNumberOfGamesPlayed", QT_TR_NOOP("Number of Games Played: ")},
-                 {"ByLevelOthersParOrBetterScores", QT_TR_NOOP("Par or Better Scores: ")},
-                 {"ByLevelOthersAverageFromPar", QT_TR_NOOP("Average From Par: ")}}},
-               "ByLevelOthersChooseRank",
-               {{{"ByLevelOthersGetDataButton", QT_TR_NOOP("Get Data From Internet"), kDataButton}}}});
-    MakeNotImplementedNote(page, "Label7");
-}
-
-void TPerformancePages::BuildTimedPage(QWidget* page) {
-    BuildLevelGroup(page, {"GroupBox7",
-                           QT_TR_NOOP("Your Current Session"),
-                           kLeftBox,
-                           "ComboBox1",
-                           {{{"Label1", QT_TR_NOOP("Number of Vertices: ")},
-                             {"Label2", QT_TR_NOOP("Number of Colors: ")},
-                             {"Label3", QT_TR_NOOP("Mode:")},
-                             {"Label4", QT_TR_NOOP("Number of Games Played: ")},
-                             {"Label5", QT_TR_NOOP("Best Time : ")},
-                             {"Label6", QT_TR_NOOP("Average Time: ")}}},
-                           nullptr,
-                           {{{"Button1", QT_TR_NOOP("Write to History"), kUpperButton},
-                             {"Button2", QT_TR_NOOP("Delete Data For This Level"), kLowerButton}}}});
-    m_timedPlayer = BuildLevelGroup(
-        page, {"GroupBox5",
-               QT_TR_NOOP("Your History By Level"),
-               kMiddleBox,
-               "TimedPlayerChooseLevel",
-               {{{"TimedPlayerNumberOfVertices", QT_TR_NOOP("Number of Vertices: ")},
-                 {"TimedPlayerNumberOfColors", QT_TR_NOOP("Number of Colors: ")},
-                 {"TimedPlayerMode", QT_TR_NOOP("Mode:")},
-                 {"TimedPlayerNumberOfGamesPlayed", QT_TR_NOOP("Number of Games Played: ")},
-                 {"TimedPlayerBestTime", QT_TR_NOOP("Best Time : ")},
-                 {"TimedPlayerAverageTime", QT_TR_NOOP("Average Time: ")},
-                 {"TimedPlayerRanking", QT_TR_NOOP("Ranking:")}}},
-               nullptr,
-               {{{"TimedPlayerGetRankButton", QT_TR_NOOP("Get Rank From Internet"), kUpperButton},
-                 {"TimedPlayerDeleteDataButton", QT_TR_NOOP("Delete Data For This Level"), kLowerButton}}}});
-    m_timedOthers = BuildLevelGroup(
-        page, {"GroupBox6",
-               QT_TR_NOOP("Others' Performance By Level"),
-               kRightBox,
-               "TimedOthersChooseLevel",
-               {{{"TimedOthersNumberOfVertices", QT_TR_NOOP("Number of Vertices: ")},
-                 {"TimedOthersNumberOfColors", QT_TR_NOOP("Number of Colors: ")},
-                 {"TimedOthersMode", QT_TR_NOOP("Mode:")},
-                 {"TimedOthersNumberOfGamesPlayed", QT_TR_NOOP("Number of Games Played: ")},
-                 {"TimedOthersBestTime", QT_TR_NOOP("Best Time: ")},
-                 {"TimedOthersAverageTime", QT_TR_NOOP("Average Time: ")}}},
-               "TimedOthersChooseRank",
-               {{{"TimedOthersGetDataButton", QT_TR_NOOP("Get Data From Internet"), kDataButton}}}});
-    MakeNotImplementedNote(page, "Label14");
-}
-
-TPerformancePages::LevelReadout TPerformancePages::BuildLevelGroup(QWidget* page,
-                                                                   const LevelGroupLayout& layout) {
-    auto* group = MakeGroup(page, layout.name, tr(layout.caption), layout.place);
-    LevelReadout readout;
-    readout.level = MakeLevelBox(group, layout.levelBox);
-    std::array<QLabel*, 7> labels{};
-    for (std::size_t row = 0; row < layout.labels.size() && layout.labels[row].name; ++row) {
-        labels[row] =
-            MakeLabel(group, layout.labels[row].name, tr(layout.labels[row].text), 8, kLabelRows[row]);
+    std::vector<ui::ControlRow> rows;
+    for (const OverallBoxRow& box : kOverallBoxes) AddOverallBox(rows, box);
+    for (const LevelBoxRow& box : kLevelBoxes) AddLevelBox(rows, box);
+    rows.push_back(kProgressRow);
+    m_form.Build(rows, [this](const ui::ControlRow& row, const QString&, QWidget* parent) -> QWidget* {
+        if (row.tag & kMap)
+            return new TMasteryMap(parent);
+        if (row.tag & kLevelBox)
+            return MakeChoiceBox(parent, 66, tr("Choose Level"), row.place);
+        return MakeChoiceBox(parent, 20, tr("Choose Player Rank"), row.place);
+    });
+    for (const ui::ControlRow& row : rows) {
+        QWidget* control = m_form[row.name];
+        if (row.tag & kGroup)
+            StyleGroup(control, row.tag & kSilver);
+        else if (row.kind == ui::Kind::Label || row.kind == ui::Kind::PushButton)
+            control->setFont(ui::DialogFont(11, false));
     }
-    // The first three rows are the ones a chosen level fills in.
-    readout.vertices = labels[0];
-    readout.colors = labels[1];
-    readout.mode = labels[2];
-    if (layout.rankBox)
-        MakeRankBox(group, layout.rankBox, 8, 152);
-    for (const auto& button : layout.buttons) {
-        if (button.name)
-            MakeButton(group, button.name, tr(button.text), button.place);
+    for (const char* name : kOffline) Inert(m_form[name], tr(kOfflineHint));
+    for (const char* name : kWrittenAlready) Inert(m_form[name], tr(kWrittenHint));
+
+    for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) {
+        const LevelBoxRow& box = kLevelBoxes[i];
+        connect(m_form.get<QComboBox>(box.level), &QComboBox::currentIndexChanged, this,
+                [this, i] { ShowLevelBox(i); });
+        if (box.column == kOthers)
+            continue;
+        auto* forget = m_form.get<QPushButton>(box.more[1]);
+        forget->setEnabled(false);  // until a level is chosen
+        connect(forget, &QPushButton::clicked, this, [this, i] { AskToForget(i); });
     }
-    return readout;
+    m_map = m_form.get<TMasteryMap>("MasteryMap");
+    m_map->MarkCurrent(m_marked.first, m_marked.second);
+    connect(m_map, &TMasteryMap::levelChosen, this, &TPerformancePages::ChooseLevel);
+    Refresh();
 }
 
-void TPerformancePages::ShowChosenLevel(const LevelReadout& readout) {
-    const int chosen = readout.level->currentIndex();
+void TPerformancePages::ShowLog(app::GameLog* log) {
+    m_log = log;
+    if (m_log)
+        m_log->changed = [this] { Refresh(); };
+    Refresh();
+}
+
+void TPerformancePages::MarkCurrentLevel(int vertices, bool edgesShown) {
+    m_marked = {vertices, edgesShown};
+    if (m_map)
+        m_map->MarkCurrent(vertices, edgesShown);
+}
+
+std::span<const game::GameRecord> TPerformancePages::Games(bool history) const {
+    if (!m_log)
+        return {};
+    if (!history)
+        return m_log->Session();
+    // The history is read only once the window has been opened, never while the game starts.
+    return m_historyWanted ? m_log->History() : std::span<const game::GameRecord>();
+}
+
+void TPerformancePages::Refresh() {
+    if (!m_pagesBuilt)
+        return;
+    for (std::size_t column = 0; column < 2; ++column) {
+        const game::Tally tally = game::Summarize(Games(column == kPlayer));
+        const OverallBoxRow& box = kOverallBoxes[column];
+        const QString values[] = {QString::number(tally.games), QString::number(tally.parOrBetter),
+                                  tally.highestLevel ? QString::number(tally.highestLevel) : QString(),
+                                  AverageText(tally)};
+        for (std::size_t row = 0; row < std::size(values); ++row)
+            m_form.get<QLabel>(box.labels[row])->setText(tr(kOverallCaptions[row]) + values[row]);
+    }
+    for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) ShowLevelBox(i);
+    ShowProgress();
+
+    auto* note = m_form.get<QLabel>("HistoryNote");
+    const app::GameLog::Trouble trouble = m_log ? m_log->trouble() : app::GameLog::Trouble::None;
+    const QString path = m_log ? QString::fromStdString(m_log->path()) : QString();
+    QString words;
+    if (trouble == app::GameLog::Trouble::CannotWrite)
+        words = tr("Games cannot be saved to %1; the game goes on.").arg(path);
+    else if (trouble == app::GameLog::Trouble::CannotRead)
+        words = tr("The history %1 cannot be read.").arg(path);
+    note->setText(note->fontMetrics().elidedText(words, Qt::ElideMiddle, note->width()));
+    note->setToolTip(words);
+    note->setVisible(!words.isEmpty());
+}
+
+void TPerformancePages::ShowProgress() {
+    // The history holds this session's games too, unless it cannot be kept.
+    const bool history = m_historyWanted && m_log && m_log->trouble() == app::GameLog::Trouble::None;
+    const std::span<const game::GameRecord> games = Games(history);
+    TMasteryMap::Cells cells{};
+    std::vector<std::int64_t> trend;
+    for (const game::GameRecord& game : games) {
+        TMasteryMap::Cell& cell = cells[static_cast<std::size_t>(game.Level())];
+        ++cell.games;
+        cell.parOrBetter += game.parOrBetter ? 1 : 0;
+        if (m_mapLevel && game.Level() == m_mapLevel)
+            trend.push_back(game.result - game.par);
+    }
+    if (trend.size() > kTrendGames)
+        trend.erase(trend.begin(), trend.end() - kTrendGames);
+    m_map->ShowCells(cells);
+    m_map->ShowTrend(m_mapLevel, std::move(trend));
+}
+
+void TPerformancePages::ShowLevelBox(std::size_t index) {
+    if (!m_pagesBuilt)
+        return;
+    const LevelBoxRow& box = kLevelBoxes[index];
+    const int chosen = m_form.get<QComboBox>(box.level)->currentIndex();
     if (chosen < 0)
         return;  // nothing chosen yet: the captions stay as they are
-    const PerformanceLevel level = DecodeLevel(chosen + 1);
-    readout.vertices->setText(tr("Number of Vertices: ") + QString::number(level.vertices));
-    readout.colors->setText(tr("Number of Colors: ") + QString::number(level.colors));
-    readout.mode->setText(tr("Mode: ") + LevelModeText(level.showEdges));
+    const int level = chosen + 1;
+    const PerformanceLevel shape = DecodeLevel(level);
+    const auto label = [&](std::size_t row) { return m_form.get<QLabel>(box.labels[row]); };
+    label(0)->setText(tr("Number of Vertices: ") + QString::number(shape.vertices));
+    label(1)->setText(tr("Number of Colors: ") + QString::number(shape.colors));
+    label(2)->setText(tr("Mode: ") + LevelModeText(shape.showEdges));
+    if (box.column == kOthers)
+        return;
+    m_form.get<QPushButton>(box.more[1])->setEnabled(true);
+    const game::Tally tally = game::Summarize(Games(box.column == kPlayer), level);
+    const bool timed = box.captions != &kByLevelCaptions;
+    const QString values[] = {
+        QString::number(timed ? tally.timed : tally.games),
+        timed ? TimeText(tally.bestMs) : QString::number(tally.parOrBetter),
+        timed ? TimeText(tally.timed ? tally.totalMs / tally.timed : -1) : AverageText(tally)};
+    for (std::size_t row = 0; row < std::size(values); ++row)
+        label(3 + row)->setText(tr((*box.captions)[3 + row]) + values[row]);
+}
+
+void TPerformancePages::ChooseLevel(int level) {
+    m_mapLevel = level;
+    for (const LevelBoxRow& box : kLevelBoxes) {
+        if (box.column != kOthers)
+            m_form.get<QComboBox>(box.level)->setCurrentIndex(level - 1);
+    }
+    ShowProgress();
+}
+
+void TPerformancePages::AskToForget(std::size_t index) {
+    const LevelBoxRow& box = kLevelBoxes[index];
+    const int level = m_form.get<QComboBox>(box.level)->currentIndex() + 1;
+    if (level < 1 || !m_log)
+        return;
+    const bool history = box.column == kPlayer;
+    auto* question = new QMessageBox(
+        QMessageBox::Question, tr("Delete Data For This Level"),
+        history ? tr("Delete every game of level %1 from your history? This cannot be undone.").arg(level)
+                : tr("Delete every game of level %1 from this session's figures?").arg(level),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question->setObjectName(QStringLiteral("ForgetLevelQuestion"));
+    question->setDefaultButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, history, level](int answer) {
+        if (answer != QMessageBox::Yes || !m_log)
+            return;
+        if (!history) {
+            m_log->ForgetSessionLevel(level);
+        } else if (!m_log->ForgetHistoryLevel(level)) {
+            auto* note = m_form.get<QLabel>("HistoryNote");
+            note->setText(tr("The history could not be rewritten; nothing was deleted."));
+            note->show();
+        }
+    });
+    // Only this window waits for the answer; the board stays in play.
+    question->open();
 }
 
 void TPerformancePages::ByLevelPlayerchooseLevelChange() {
-    ShowChosenLevel(m_byLevelPlayer);
+    ShowLevelBox(1);
 }
 void TPerformancePages::ByLevelOthersChooseLevelChange() {
-    ShowChosenLevel(m_byLevelOthers);
+    ShowLevelBox(2);
 }
 void TPerformancePages::TimedPlayerChooseLevelChange() {
-    ShowChosenLevel(m_timedPlayer);
+    ShowLevelBox(4);
 }
 void TPerformancePages::TimedOthersChooseLevelChange() {
-    ShowChosenLevel(m_timedOthers);
+    ShowLevelBox(5);
 }
 
 void TPerformancePages::PersonalAndGroupPerformanceOKButtonClick() {
@@ -373,20 +382,8 @@ void TPerformancePages::HelpBtnClick() {
     help::ShowTopic(help::kStatisticsTopic);
 }
 
-void TPerformancePages::showEvent(QShowEvent* event) {
+void TPerformancePages::FirstShown() {
     BuildPages();
-    if (!m_placed) {
-        m_placed = true;
-        ui::CenterOnScreen(*this);
-    }
-    QDialog::showEvent(event);
-}
-
-void TPerformancePages::keyPressEvent(QKeyEvent* event) {
-    // Only OK and the close box put the window away: it has no cancel button for Escape.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    m_historyWanted = true;
+    Refresh();
 }

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The performance statistics window "Personal and Group Performance": three tabbed pages laid
-// out for statistics the game does not collect yet. Its one working part reads a level number
-// chosen in a level box as vertices, colours and edge mode.
+// TPerformancePages: the statistics window "Personal and Group Performance".
+// This session's figures and the player's history, overall, by level and for timed games, and a
+// map of mastery over the 66 levels; what would need other players or a network stays inert.
 #pragma once
 
-#include <QDialog>
-#include <QRect>
 #include <QString>
-#include <array>
 
-class QComboBox;
-class QLabel;
-class QShowEvent;
-class QTabWidget;
+#include <cstddef>
+#include <span>
+#include <utility>
+
+#include "app/GameLog.h"
+
+#include "ui/FixedDialog.h"
+#include "ui/Form.h"
 
 // What a level of the statistics pages stands for: levels 1 to 66 run through the vertex counts
 // 6 to 16 in groups of six, each group going 2, 2, 3, 3, 4, 4 colours with edges shown on the
@@ -26,7 +27,7 @@ PerformanceLevel DecodeLevel(int level);
 // "Show edges" or "Do not show edges".
 QString LevelModeText(bool showEdges);
 
-class TPerformancePages : public QDialog {
+class TPerformancePages : public ui::FixedDialog {
     Q_OBJECT
 
   public:
@@ -36,8 +37,16 @@ class TPerformancePages : public QDialog {
     enum class Pages { BuiltNow, BuiltWhenShown };
     explicit TPerformancePages(QWidget* parent = nullptr, Pages pages = Pages::BuiltNow);
 
-    // Makes the three pages' boxes, labels and level boxes, once.
+    // Makes the pages' boxes, labels and level boxes, once.
     void BuildPages();
+
+    // The games the pages show figures of; they follow every change of it. The history is read
+    // the first time the window is shown.
+    void ShowLog(app::GameLog* log);
+    // The puzzle shape the game is teaching now, marked on the "Progress" page.
+    void MarkCurrentLevel(int vertices, bool edgesShown);
+    // Chooses a level on the "By Level" and "Timed Games" pages and in the trend of "Progress".
+    void ChooseLevel(int level);
 
     // Change reactions of the four level boxes that decode their level.
     void ByLevelPlayerchooseLevelChange();
@@ -45,56 +54,31 @@ class TPerformancePages : public QDialog {
     void TimedPlayerChooseLevelChange();
     void TimedOthersChooseLevelChange();
 
-    // Hides the window (OK, Enter).
+    // Puts the window away (OK, Enter).
     void PersonalAndGroupPerformanceOKButtonClick();
-    // Opens the help topic about this window; the window stays open.
+    // Asks for the help topic about this window; the window stays open.
     void HelpBtnClick();
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void FirstShown() override;
 
   private:
-    // A level box and the three labels of its group that show the decoded level.
-    struct LevelReadout {
-        QComboBox* level = nullptr;
-        QLabel* vertices = nullptr;
-        QLabel* colors = nullptr;
-        QLabel* mode = nullptr;
-    };
-    static void ShowChosenLevel(const LevelReadout& readout);
+    // A level box's level decoded in its first three labels and, in the player's own boxes, that
+    // level's figures below them.
+    void ShowLevelBox(std::size_t index);
+    void Refresh();
+    void ShowProgress();
+    // Asks first, then forgets the chosen level's games in the session or the history.
+    void AskToForget(std::size_t index);
+    std::span<const game::GameRecord> Games(bool history) const;
 
-    // One box of the "By Level" and "Timed Games" pages: a level box, up to seven label rows
-    // (a missing name ends them), an optional rank box and up to two buttons.
-    struct LevelGroupLayout {
-        struct Caption {
-            const char* name = nullptr;
-            const char* text = nullptr;
-        };
-        struct Button {
-            const char* name = nullptr;
-            const char* text = nullptr;
-            QRect place;
-        };
-        const char* name;
-        const char* caption;
-        QRect place;
-        const char* levelBox;
-        std::array<Caption, 7> labels;
-        const char* rankBox;
-        std::array<Button, 2> buttons;
-    };
-    static LevelReadout BuildLevelGroup(QWidget* page, const LevelGroupLayout& layout);
+    static constexpr std::size_t kTrendGames = 100;
 
-    void BuildOverallPage(QWidget* page);
-    void BuildByLevelPage(QWidget* page);
-    void BuildTimedPage(QWidget* page);
-
-    QTabWidget* m_pages = nullptr;
-    LevelReadout m_byLevelPlayer;
-    LevelReadout m_byLevelOthers;
-    LevelReadout m_timedPlayer;
-    LevelReadout m_timedOthers;
-    bool m_placed = false;
+    ui::Form m_form;
     bool m_pagesBuilt = false;
+    bool m_historyWanted = false;
+    app::GameLog* m_log = nullptr;
+    class TMasteryMap* m_map = nullptr;
+    std::pair<int, bool> m_marked{0, true};
+    int m_mapLevel = 0;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/GameEnd.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <string>
@@ -65,7 +66,7 @@ std::string AverageFromPar::Text() const {
     return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-void UpdateSessionAverage() {
+void UpdateSessionAverage(Ending ending) {
     const PuzzleState& p = world.Puzzle;
     const std::int32_t par = ComputePar();
     const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
@@ -73,6 +74,20 @@ void UpdateSessionAverage() {
     CountUp(s.SessionGameCount);
     s.SessionTotalFromPar += result - par;
     world.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
+
+    GameRecord record;
+    record.utc = UtcText(world.UtcMs());
+    record.vertices = p.VertexCount;
+    record.colors = p.HiddenColorCount;
+    record.edgesShown = p.EdgesShown;
+    record.par = par;
+    record.result = result;
+    record.parOrBetter = result <= par;
+    record.teaching = world.Settings.TeachingMode;
+    record.ending = ending;
+    if (ending == Ending::Solved && p.ShownAtMs >= 0)
+        record.solveMs = std::max<std::int64_t>(0, world.SteadyMs() - p.ShownAtMs);
+    world.Windows().GameRated(record);
 }
 
 void ShowSolution() {
@@ -94,7 +109,7 @@ void ShowSolution() {
 
 void EvaluateSolvedGame() {
     const GameSettings& s = world.Settings;
-    UpdateSessionAverage();
+    UpdateSessionAverage(Ending::Solved);
     ShowSolution();
     const bool good = world.Puzzle.ClickCount <= ComputePar();
     if (good) {
@@ -137,7 +152,7 @@ void DrawGraphClick() {
 void NewPuzzleDecisionYes() {
     if (!world.Puzzle.GameOver) {
         Streak() = 0;
-        UpdateSessionAverage();
+        UpdateSessionAverage(Ending::NewPuzzle);
     }
     NewPuzzle();
 }
@@ -146,7 +161,7 @@ void DrawGraphDecisionYes() {
     if (world.Puzzle.GameOver)
         return;
     Streak() = 0;
-    UpdateSessionAverage();
+    UpdateSessionAverage(Ending::SolutionAsked);
     ShowSolution();
 }
 

@@ -9,8 +9,9 @@
 
 namespace game {
 
-// Rates the game on display into the run's average distance from par.
-void UpdateSessionAverage();
+// Rates the game on display into the run's average distance from par, and hands its record,
+// ended so, to the windows.
+void UpdateSessionAverage(Ending ending);
 // Called by the click that solved the puzzle.
 void EvaluateSolvedGame();
 // Shows the game's own colouring beside the board and stops play.

@@ -239,6 +239,7 @@ void NewPuzzle() {
     board.ShowScore(0);
     p.ClickCount = 0;
     board.ShowEdgeCount(p.EdgeCount);
+    p.ShownAtMs = world.SteadyMs();
 }
 
 }  // namespace game

@@ -3,6 +3,8 @@
 
 #include "engine/Views.h"
 
+#include <chrono>
+
 namespace game {
 
 namespace {
@@ -44,6 +46,20 @@ BoardView& World::Board() const {
 
 GameWindows& World::Windows() const {
     return hooks.windows ? *hooks.windows : g_silentWindows;
+}
+
+std::int64_t World::SteadyMs() const {
+    using namespace std::chrono;
+    if (hooks.steadyClock)
+        return hooks.steadyClock();
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t World::UtcMs() const {
+    using namespace std::chrono;
+    if (hooks.utcClock)
+        return hooks.utcClock();
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 void KeepSettingsInRange(GameSettings& settings) {

@@ -116,6 +116,8 @@ struct PuzzleState {
     bool EdgesShown = false;
     // Counts puzzles made.
     std::uint32_t Serial = 0;
+    // When the puzzle appeared, on the monotonic clock (milliseconds).
+    std::int64_t ShownAtMs = -1;
 };
 
 struct SessionState {
@@ -137,6 +139,8 @@ class GameWindows;
 
 // Milliseconds since midnight UTC.
 using ClockFn = std::int32_t (*)();
+// Milliseconds on a clock that only goes forward, and since 1970-01-01 UTC.
+using MillisecondsFn = std::int64_t (*)();
 // Hears every edge a new puzzle adds, in the order made (developer tools and tests).
 using EdgeListener = void (*)(int u, int v, void* context);
 
@@ -149,6 +153,8 @@ struct Hooks {
     std::int32_t pinnedMs = -1;  // 0 and up: every reading of the clock gives this
     EdgeListener edgeListener = nullptr;
     void* edgeListenerContext = nullptr;
+    MillisecondsFn steadyClock = nullptr;  // unset: the system's monotonic clock
+    MillisecondsFn utcClock = nullptr;     // unset: the system's calendar clock
 };
 
 // The game's one world: the process-wide records every handler reads and writes on the
@@ -170,6 +176,9 @@ struct World {
     // The attached board and dialogs, or silent ones.
     BoardView& Board() const;
     GameWindows& Windows() const;
+    // Readings of the hooked clocks, or of the system's.
+    std::int64_t SteadyMs() const;
+    std::int64_t UtcMs() const;
 
     // The start values set after the settings are loaded and before any window exists.
     void SetStartValues();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/History.h"
 #include "engine/State.h"
 
 namespace game {
@@ -111,6 +112,8 @@ class GameWindows {
     // The game itself changed these settings (a set of SettingsChange bits); the settings
     // dialog follows, from the settings as they now stand.
     virtual void SettingsChangedByGame(const GameSettings& settings, unsigned changes) = 0;
+    // A game has just been rated into the run's average; the record is all there is to keep.
+    virtual void GameRated(const GameRecord& record) { (void)record; }
 };
 
 }  // namespace game

@@ -475,6 +475,31 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
     EXPECT_EQ(viewer.requests, std::vector<int>{help::kContents});
 }
 
+TEST_F(BoardWindow, FilePerformanceShowsTheGamesJustPlayed) {
+    const QList<QAction*> items = Level1->File1->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("&Performance..."));
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
+
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(6, 2, true);
+    SolveByClicks();
+    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    NewPuzzle(6, 2, true);
+    Level1->NewGame->click();
+    windows->GameNotOverDecision->OKBtn->click();
+    Level1->Performance1->trigger();
+    QWidget* const stats = windows->PerformancePages;
+    ASSERT_TRUE(stats->isVisible());
+    EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("Label15"))->text(), "Total Number of Games: 2");
+    EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("Label16"))->text(), "Par or Better Scores: 1");
+    EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("Label17"))->text(), "Highest Level Played: 1");
+    // The history, in this test's own data folder, holds them too.
+    EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("OverallPlayerNumberOfGames"))->text().back(), '2');
+}
+
 // Answers the next message box from inside its own loop and notes what it said.
 struct MessageBoxAnswer {
     QString title, text, defaultButton;

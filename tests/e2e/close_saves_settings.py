@@ -68,7 +68,7 @@ def fail(message, game=None):
 def main():
     binary = sys.argv[1]
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
         game = subprocess.Popen([binary], env=env)
         d = display.Display()
 

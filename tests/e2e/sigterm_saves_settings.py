@@ -63,7 +63,7 @@ def main():
         path = os.path.join(config, "SpEcTrUmIx.ini")
         with open(path, "w") as f:
             f.write("\n".join(PLAYERS_OWN) + "\n")
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
         game = subprocess.Popen([binary], env=env)
         d = display.Display()
 

@@ -80,7 +80,8 @@ class RecordingWindows : public game::GameWindows {
     std::vector<game::Dialog> dialogs;
     std::vector<game::Rating> ratings;  // what each opened dialog was handed
     std::vector<unsigned> settingsChanges;
-    game::GameSettings followed;  // the settings the last change was handed
+    game::GameSettings followed;          // the settings the last change was handed
+    std::vector<game::GameRecord> rated;  // every game handed over as rated
 
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override {
         dialogs.push_back(dialog);
@@ -90,6 +91,7 @@ class RecordingWindows : public game::GameWindows {
         settingsChanges.push_back(changes);
         followed = settings;
     }
+    void GameRated(const game::GameRecord& record) override { rated.push_back(record); }
 };
 
 }  // namespace gametest

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/History.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace game {
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+constexpr const char* kMagic = "#SpEcTrUmIx-history";
+
+// The columns of this version, in the order it writes them.
+enum Column : std::size_t {
+    kUtc,
+    kVertices,
+    kColors,
+    kEdges,
+    kPar,
+    kResult,
+    kGood,
+    kTeaching,
+    kEnding,
+    kSolveMs
+};
+constexpr std::array<std::string_view, 10> kColumns = {
+    "utc", "vertices", "colors", "edges", "par", "result", "par_or_better", "teaching", "ending", "solve_ms"};
+constexpr std::array<std::string_view, 3> kEndings = {"solved", "new_puzzle", "solution_asked"};
+
+// The tab-separated fields of a line, up to a generous number of columns (more are ignored);
+// kept on the stack, as a history of many thousands of games is read line by line.
+struct Fields {
+    std::array<std::string_view, 48> at;
+    std::size_t count = 0;
+};
+
+Fields Split(std::string_view line) {
+    Fields fields;
+    std::size_t start = 0;
+    while (fields.count < fields.at.size()) {
+        const std::size_t tab = line.find('\t', start);
+        fields.at[fields.count++] =
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        if (tab == std::string_view::npos)
+            break;
+        start = tab + 1;
+    }
+    return fields;
+}
+
+template <typename T>
+bool Number(std::string_view field, T& value) {
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    return error == std::errc() && end == field.data() + field.size();
+}
+
+bool Flag(std::string_view field, bool& value) {
+    if (field != "0" && field != "1")
+        return false;
+    value = field == "1";
+    return true;
+}
+
+// Where each column of this version stands in the file's lines.
+using ColumnMap = std::array<std::size_t, kColumns.size()>;
+constexpr ColumnMap kOwnOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+ColumnMap MapColumns(std::string_view header) {
+    const Fields names = Split(header);
+    ColumnMap map{};
+    for (std::size_t column = 0; column < kColumns.size(); ++column) {
+        std::size_t found = 0;
+        // The first field is the format's name and version; the columns follow.
+        for (std::size_t i = 1; i < names.count && !found; ++i) {
+            if (names.at[i] == kColumns[column])
+                found = i;
+        }
+        if (!found)
+            return kOwnOrder;  // not a header this version understands: read the own order
+        map[column] = found - 1;
+    }
+    return map;
+}
+
+bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
+    const Fields fields = Split(line);
+    for (std::size_t index : map) {
+        if (index >= fields.count)
+            return false;
+    }
+    const auto at = [&](Column column) { return fields.at[map[column]]; };
+    const std::string_view utc = at(kUtc);
+    if (utc.size() < 20 || utc.size() >= game.utc.size() || utc.back() != 'Z' || utc[4] != '-' ||
+        utc[10] != 'T')
+        return false;
+    game.utc.fill('\0');
+    utc.copy(game.utc.data(), utc.size());
+    bool ending = false;
+    for (std::size_t e = 0; e < kEndings.size(); ++e) {
+        if (at(kEnding) == kEndings[e]) {
+            game.ending = static_cast<Ending>(e);
+            ending = true;
+        }
+    }
+    if (!ending || !Number(at(kVertices), game.vertices) || !Number(at(kColors), game.colors) ||
+        !Flag(at(kEdges), game.edgesShown) || !Number(at(kPar), game.par) ||
+        !Number(at(kResult), game.result) || !Flag(at(kGood), game.parOrBetter) ||
+        !Flag(at(kTeaching), game.teaching))
+        return false;
+    game.solveMs = -1;
+    if (at(kSolveMs) != "-" && (!Number(at(kSolveMs), game.solveMs) || game.solveMs < 0))
+        return false;
+    return game.Level() != 0;
+}
+
+// Calls `each` with every line of `text` and whether it is the header.
+template <typename Each>
+void ForEachLine(std::string_view text, Each each) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool broken = end == std::string_view::npos;  // the last line, its write cut short
+        if (broken)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        each(line, text.substr(start, end - start + (broken ? 0 : 1)), broken);
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown) {
+    if (vertices < 6 || vertices > 16 || colors < 2 || colors > 4)
+        return 0;
+    return (vertices - 6) * 6 + (colors - 2) * 2 + (edgesShown ? 1 : 2);
+}
+
+std::int32_t GameRecord::Level() const {
+    return LevelOf(vertices, colors, edgesShown);
+}
+
+std::string HistoryHeader() {
+    std::string header = std::string(kMagic) + " " + std::to_string(kFormatVersion);
+    for (std::string_view name : kColumns) (header += '\t') += name;
+    return header + '\n';
+}
+
+std::string HistoryLine(const GameRecord& g) {
+    std::string line(g.Utc());
+    for (const std::string& field :
+         {std::to_string(g.vertices), std::to_string(g.colors), std::string(g.edgesShown ? "1" : "0"),
+          std::to_string(g.par), std::to_string(g.result), std::string(g.parOrBetter ? "1" : "0"),
+          std::string(g.teaching ? "1" : "0"), std::string(kEndings[static_cast<std::size_t>(g.ending)]),
+          g.solveMs >= 0 ? std::to_string(g.solveMs) : std::string("-")})
+        (line += '\t') += field;
+    return line + '\n';
+}
+
+HistoryText ParseHistory(std::string_view text) {
+    HistoryText history;
+    history.games.reserve(text.size() / 48);
+    ColumnMap map = kOwnOrder;
+    GameRecord game;
+    ForEachLine(text, [&](std::string_view line, std::string_view, bool broken) {
+        if (line.substr(0, std::string_view(kMagic).size()) == kMagic) {
+            map = MapColumns(line);
+        } else if (!broken && ReadLine(line, map, game)) {
+            history.games.push_back(game);
+        } else if (!line.empty()) {
+            ++history.skipped;
+        }
+    });
+    return history;
+}
+
+std::string WithoutLevel(std::string_view text, std::int32_t level) {
+    std::string kept;
+    kept.reserve(text.size());
+    ColumnMap map = kOwnOrder;
+    GameRecord game;
+    ForEachLine(text, [&](std::string_view line, std::string_view whole, bool broken) {
+        if (line.substr(0, std::string_view(kMagic).size()) == kMagic)
+            map = MapColumns(line);
+        else if (!broken && ReadLine(line, map, game) && game.Level() == level)
+            return;
+        kept += whole;
+    });
+    return kept;
+}
+
+Tally Summarize(std::span<const GameRecord> games, std::int32_t level) {
+    Tally tally;
+    for (const GameRecord& game : games) {
+        const std::int32_t at = game.Level();
+        if (level != 0 && at != level)
+            continue;
+        ++tally.games;
+        tally.parOrBetter += game.parOrBetter ? 1 : 0;
+        tally.totalFromPar += game.result - game.par;
+        if (at > tally.highestLevel)
+            tally.highestLevel = at;
+        if (game.Timed()) {
+            ++tally.timed;
+            tally.totalMs += game.solveMs;
+            if (tally.bestMs < 0 || game.solveMs < tally.bestMs)
+                tally.bestMs = game.solveMs;
+        }
+    }
+    return tally;
+}
+
+std::string TimeText(std::int64_t ms, char point) {
+    const std::int64_t tenths = (ms < 0 ? 0 : ms + 50) / 100;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%lld:%02lld%c%lld", static_cast<long long>(tenths / 600),
+                  static_cast<long long>(tenths / 10 % 60), point, static_cast<long long>(tenths % 10));
+    return buffer;
+}
+
+std::array<char, 32> UtcText(std::int64_t ms) {
+    // Days to a civil date (proleptic Gregorian), after Howard Hinnant's algorithm.
+    std::int64_t days = (ms >= 0 ? ms : ms - 86'399'999) / 86'400'000;
+    const std::int64_t inDay = ms - days * 86'400'000;
+    days += 719'468;
+    const std::int64_t era = (days >= 0 ? days : days - 146'096) / 146'097;
+    const std::int64_t doe = days - era * 146'097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36'524 - doe / 146'096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
+    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    // Written digit by digit: every field has a fixed width, the year kept to four digits.
+    std::array<char, 32> text{};
+    std::size_t at = 0;
+    const auto put = [&](std::int64_t value, int width, char after) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            text[at + static_cast<std::size_t>(i)] = char('0' + value % 10);
+        at += static_cast<std::size_t>(width);
+        text[at++] = after;
+    };
+    put(std::clamp<std::int64_t>(year, 0, 9999), 4, '-');
+    put(month, 2, '-');
+    put(day, 2, 'T');
+    put(inDay / 3'600'000, 2, ':');
+    put(inDay / 60'000 % 60, 2, ':');
+    put(inDay / 1000 % 60, 2, '.');
+    put(inDay % 1000, 3, 'Z');
+    return text;
+}
+
+}  // namespace game

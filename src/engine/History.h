@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// game::GameRecord and the history text: what the game keeps of every rated game, and the
+// figures the statistics window shows from a list of them. No Qt, no files.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game {
+
+// How a rated game ended.
+enum class Ending { Solved, NewPuzzle, SolutionAsked };
+
+// One game as it entered the run's average from par.
+struct GameRecord {
+    // "2026-01-01T12:00:00.000Z", kept in place so that rating a game allocates nothing.
+    std::array<char, 32> utc{};
+    std::int32_t vertices = 0;
+    std::int32_t colors = 0;
+    bool edgesShown = false;
+    std::int32_t par = 0;
+    std::int64_t result = 0;  // the clicks, or par + 10 for an abandoned game
+    bool parOrBetter = false;
+    bool teaching = false;
+    Ending ending = Ending::Solved;
+    std::int64_t solveMs = -1;  // a solve: from the puzzle appearing to the solving click
+
+    // The level of the statistics pages, 1 to 66; 0 outside them.
+    std::int32_t Level() const;
+    std::string_view Utc() const { return utc.data(); }
+    bool Timed() const { return ending == Ending::Solved && solveMs >= 0; }
+    bool operator==(const GameRecord&) const = default;
+};
+
+// The level 1 to 66 of a puzzle shape; 0 when it lies outside the catalogue.
+std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown);
+
+// The history file's first line, naming its columns after the format's version, and one line a
+// game (each with its line break).
+std::string HistoryHeader();
+std::string HistoryLine(const GameRecord& record);
+
+// What a history text holds: every line that reads as a game, in file order. Lines that do not
+// (torn by a kill, damaged, blank) are counted and passed over; a file of a newer version, with
+// more columns or in another order, is read by the column names of its first line.
+struct HistoryText {
+    std::vector<GameRecord> games;
+    std::size_t skipped = 0;
+};
+HistoryText ParseHistory(std::string_view text);
+
+// The same text without the games of `level`: every other line, read or not, stays as it was.
+std::string WithoutLevel(std::string_view text, std::int32_t level);
+
+// The figures of a list of games, over all levels (level 0) or one.
+struct Tally {
+    std::int32_t games = 0;
+    std::int32_t parOrBetter = 0;
+    std::int64_t totalFromPar = 0;
+    std::int32_t highestLevel = 0;
+    std::int32_t timed = 0;  // solved games with a time
+    std::int64_t bestMs = -1;
+    std::int64_t totalMs = 0;
+};
+Tally Summarize(std::span<const GameRecord> games, std::int32_t level = 0);
+
+// A time as minutes and seconds to a tenth, the tenth rounded half up: "1:07.4", "0:05.0".
+// `point` stands between the seconds and the tenth.
+std::string TimeText(std::int64_t ms, char point = '.');
+
+// A moment as the history writes it, from milliseconds since 1970-01-01 UTC.
+std::array<char, 32> UtcText(std::int64_t msSinceEpoch);
+
+}  // namespace game

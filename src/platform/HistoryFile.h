@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game history's file: where it lives, appending a game to it, reading it whole.
+// Plain C++ and POSIX, no Qt; what the lines mean is the engine's affair.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// "$XDG_DATA_HOME/SpEcTrUmIx/history.tsv", or under "~/.local/share" when XDG_DATA_HOME is unset,
+// empty or not an absolute path; empty when neither that nor HOME can be found.
+std::string HistoryPath();
+
+// Adds `line` (ending in a line break) at the end of the file in one write and flushes it to
+// disk; a new or empty file gets `header` first, and a last line cut short by a kill is closed
+// off first, so the new game always stands on a line of its own. Two games running side by
+// side can append at the same time without losing a line. Missing folders are made, private to
+// the player. False when the file cannot be written (no folder, a directory in its place).
+bool AppendToHistory(const std::string& path, std::string_view header, std::string_view line);
+
+// The file's bytes, at most `largest` of them (the rest is left unread): empty when there is no
+// file yet; nothing when it cannot be read or is no regular file. Never blocks on a pipe.
+std::optional<std::string> ReadHistory(const std::string& path, std::size_t largest);
+
+}  // namespace platform

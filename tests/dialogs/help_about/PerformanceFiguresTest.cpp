@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window filled from a real history file in a scratch folder: figures in every
+// box, the history read only once the window opens, deleting a level, and a folder that cannot
+// be written.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include "app/GameLog.h"
+#include "dialogs/TabbedScores.h"
+#include "support/GameRecords.h"
+#include "support/ScratchDir.h"
+#include "ui/Modeless.h"
+
+namespace {
+
+game::GameRecord Game(int level, int par, int result, std::int64_t ms = -1) {
+    const PerformanceLevel shape = DecodeLevel(level);
+    return gametest::RatedGame(shape.vertices, shape.colors, shape.showEdges, par, result, ms);
+}
+
+QString Text(const QWidget& window, const char* name) {
+    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+void Choose(const QWidget& window, const char* box, int level) {
+    window.findChild<QComboBox*>(QLatin1String(box))->setCurrentIndex(level - 1);
+}
+
+// Presses `button` and answers the question it asks.
+void AnswerForget(QWidget& window, const char* button, QMessageBox::StandardButton answer) {
+    window.findChild<QPushButton*>(QLatin1String(button))->click();
+    auto* question = window.findChild<QMessageBox*>(QStringLiteral("ForgetLevelQuestion"));
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No));
+    question->button(answer)->click();
+    QTest::qWait(0);
+}
+
+class PerformanceFigures : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gametest::WriteBytes(path, game::HistoryHeader() + game::HistoryLine(Game(1, 5, 5, 4'000)) +
+                                       "damaged line\n" + game::HistoryLine(Game(1, 5, 8, 9'000)) +
+                                       game::HistoryLine(Game(66, 30, 40)));
+    }
+    gametest::ScratchDir scratch;
+    const std::string path = scratch / "history.tsv";
+};
+
+}  // namespace
+
+TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWindowOpens) {
+    app::GameLog log(path);
+    TPerformancePages window(nullptr, TPerformancePages::Pages::BuiltWhenShown);
+    window.ShowLog(&log);
+    log.Record(Game(1, 5, 5, 67'449));
+    EXPECT_FALSE(log.HistoryRead()) << "the history is read when the window is first needed";
+    window.BuildPages();  // idle time after start-up builds the pages but reads nothing yet
+    EXPECT_FALSE(log.HistoryRead());
+    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1");
+
+    ui::ShowModeless(&window);
+    EXPECT_EQ(Text(window, "Label16"), "Par or Better Scores: 1");
+    EXPECT_EQ(Text(window, "Label17"), "Highest Level Played: 1");
+    EXPECT_EQ(Text(window, "Label18"), "Average From Par: 0.000");
+    EXPECT_EQ(Text(window, "OverallPlayerNumberOfGames"), "Total Number of Games: 4");
+    EXPECT_EQ(Text(window, "OverallPlayerParOrBetterScores"), "Par or Better Scores: 2");
+    EXPECT_EQ(Text(window, "OverallPlayerHighestLevelPlayed"), "Highest Level Played: 66");
+    EXPECT_EQ(Text(window, "OverallPlayerAverageFromPar"), "Average From Par: 3.250");
+
+    Choose(window, "ByLevelPlayerchooseLevel", 1);
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 3");
+    EXPECT_EQ(Text(window, "ByLevelPlayerParOrBetterScores"), "Par or Better Scores: 2");
+    EXPECT_EQ(Text(window, "ByLevelPlayerAverageFromPar"), "Average From Par: 1.000");
+    Choose(window, "ComboBox1", 1);
+    EXPECT_EQ(Text(window, "Label4"), "Number of Games Played: 1");
+    EXPECT_EQ(Text(window, "Label5"), "Best Time : 1:07.4");
+    Choose(window, "TimedPlayerChooseLevel", 1);
+    EXPECT_EQ(Text(window, "TimedPlayerBestTime"), "Best Time : 0:04.0");
+    EXPECT_EQ(Text(window, "TimedPlayerAverageTime"), "Average Time: 0:26.8");
+
+    // Each game as it is rated shows at once, and the map tells its numbers.
+    log.Record(Game(66, 30, 30));
+    EXPECT_EQ(Text(window, "OverallPlayerNumberOfGames"), "Total Number of Games: 5");
+    auto* cell = window.findChild<QAbstractButton*>(QStringLiteral("Level66"));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->accessibleName(),
+              "Level 66: 16 vertices, 4 colors, Do not show edges. Games played: 2, par or better: 1.");
+    EXPECT_EQ(cell->toolTip(), cell->accessibleName());
+    cell->click();  // chooses the level on the level pages
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 2");
+    EXPECT_EQ(Text(window, "TimedPlayerNumberOfVertices"), "Number of Vertices: 16");
+    window.hide();
+}
+
+TEST_F(PerformanceFigures, DeletingALevelAsksFirstAndKeepsEverythingElse) {
+    app::GameLog log(path);
+    log.Record(Game(1, 5, 6));
+    TPerformancePages window;
+    window.ShowLog(&log);
+    ui::ShowModeless(&window);
+    Choose(window, "ByLevelPlayerchooseLevel", 1);
+    AnswerForget(window, "ByLevelPlayerDeleteDataButton", QMessageBox::No);
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 3");
+
+    AnswerForget(window, "ByLevelPlayerDeleteDataButton", QMessageBox::Yes);
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 0");
+    EXPECT_EQ(gametest::ReadBytes(path),
+              game::HistoryHeader() + "damaged line\n" + game::HistoryLine(Game(66, 30, 40)));
+    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1") << "the session keeps its own figures";
+
+    Choose(window, "ComboBox2", 1);
+    AnswerForget(window, "Button4", QMessageBox::Yes);
+    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 0");
+    EXPECT_EQ(gametest::ReadBytes(path),
+              game::HistoryHeader() + "damaged line\n" + game::HistoryLine(Game(66, 30, 40)));
+    window.hide();
+}
+
+TEST_F(PerformanceFigures, AHistoryThatCannotBeWrittenIsSaidInOneLineAndTheSessionGoesOn) {
+    const std::string blocked = scratch / "blocked";
+    ASSERT_EQ(::mkdir(blocked.c_str(), 0700), 0);  // a directory where the file should be
+    app::GameLog log(blocked);
+    TPerformancePages window;
+    window.ShowLog(&log);
+    ui::ShowModeless(&window);
+    log.Record(Game(3, 6, 6));
+    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1");
+    const auto* note = window.findChild<QLabel*>(QStringLiteral("HistoryNote"));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->toolTip(),
+              QString("Games cannot be saved to %1; the game goes on.").arg(blocked.c_str()));
+    window.hide();
+}

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The learner's record: which games are rated and what is kept of them, the history text read
+// back leniently, and the figures the statistics window shows.
+#include <gtest/gtest.h>
+
+#include "engine/GameEnd.h"
+#include "engine/History.h"
+#include "engine/Puzzle.h"
+#include "support/GameRecords.h"
+#include "support/GameTest.h"
+
+namespace {
+
+std::int64_t g_steady = 0;
+std::int64_t Steady() {
+    return g_steady;
+}
+// 2026-01-01 12:00:00.250 UTC.
+std::int64_t Utc() {
+    return 1'767'268'800'250;
+}
+
+class RecordTest : public gametest::EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        game::world.hooks.steadyClock = &Steady;
+        game::world.hooks.utcClock = &Utc;
+        g_steady = 1000;
+    }
+};
+
+game::GameRecord Game(int vertices, int colors, bool edges, int par, int result, std::int64_t ms = -1) {
+    game::GameRecord g = gametest::RatedGame(vertices, colors, edges, par, result, ms);
+    g.utc = game::UtcText(Utc());
+    return g;
+}
+
+}  // namespace
+
+TEST_F(RecordTest, EveryRatedGameIsHandedOverOnceWithItsNumbersAndNoUnratedOne) {
+    gametest::StartExample(true);
+    game::DrawGraphClick();  // the free first Draw Graph is not rated
+    game::NewGameClick();    // the game is over: a new puzzle at once, nothing rated
+    ASSERT_TRUE(windows.rated.empty());
+
+    g_steady = 68'400;  // 67.4 seconds after the puzzle appeared
+    Solve(1);
+    ASSERT_EQ(windows.rated.size(), 1u);
+    const game::GameRecord solved = windows.rated[0];
+    EXPECT_EQ(solved.Utc(), "2026-01-01T12:00:00.250Z");
+    EXPECT_EQ(solved.vertices, 6);
+    EXPECT_EQ(solved.colors, 3);
+    EXPECT_TRUE(solved.edgesShown);
+    EXPECT_EQ(solved.par, 6);
+    EXPECT_EQ(solved.result, 7);
+    EXPECT_FALSE(solved.parOrBetter);
+    EXPECT_TRUE(solved.teaching);
+    EXPECT_EQ(solved.ending, game::Ending::Solved);
+    EXPECT_EQ(solved.solveMs, 67'400);
+    EXPECT_EQ(solved.Level(), 3);
+
+    gametest::StartExample(false);
+    game::NewGameClick();
+    game::NewPuzzleDecisionYes();
+    game::DrawGraphClick();
+    game::DrawGraphDecisionYes();
+    game::ApplySettings(game::world.Settings);  // the settings' OK drops a game unrated
+    ASSERT_EQ(windows.rated.size(), 3u);
+    EXPECT_EQ(windows.rated[1].ending, game::Ending::NewPuzzle);
+    EXPECT_EQ(windows.rated[1].result, windows.rated[1].par + 10);
+    EXPECT_EQ(windows.rated[1].solveMs, -1);
+    EXPECT_EQ(windows.rated[1].Level(), 4);
+    EXPECT_EQ(windows.rated[2].ending, game::Ending::SolutionAsked);
+    EXPECT_FALSE(windows.rated[2].Timed());
+}
+
+TEST(HistoryText, ReadsBackWhatItWroteAndSkipsWhatItCannotReadWithoutLosingTheRest) {
+    const game::GameRecord a = Game(6, 2, true, 5, 5, 4'000);
+    const game::GameRecord b = Game(16, 4, false, 30, 40);
+    std::string text = game::HistoryHeader() + game::HistoryLine(a) + "\x01\xff junk\n\n" +
+                       game::HistoryLine(b) + "2026-01-01T12:00:00.000Z\t7\t3\t1\n" + "2026-01-01T12:0";
+    const game::HistoryText read = game::ParseHistory(text);
+    ASSERT_EQ(read.games.size(), 2u);
+    EXPECT_EQ(read.games[0], a);
+    EXPECT_EQ(read.games[1], b);
+    EXPECT_EQ(read.skipped, 3u);  // the junk, the short line and the torn last one
+    EXPECT_TRUE(game::ParseHistory("").games.empty());
+
+    // Deleting a level keeps every other line byte for byte, unreadable ones included.
+    const std::string kept = game::WithoutLevel(text, b.Level());
+    EXPECT_EQ(kept, game::HistoryHeader() + game::HistoryLine(a) + "\x01\xff junk\n\n" +
+                        "2026-01-01T12:00:00.000Z\t7\t3\t1\n" + "2026-01-01T12:0");
+
+    // A newer version with its columns in another order and more of them is read by name.
+    const std::string newer =
+        "#SpEcTrUmIx-history 2\tnote\tending\tsolve_ms\tutc\tvertices\tcolors\tedges\tpar\tresult\t"
+        "par_or_better\tteaching\textra\n"
+        "hi\tsolved\t4000\t2026-01-01T12:00:00.250Z\t6\t2\t1\t5\t5\t1\t0\tmore\n";
+    const game::HistoryText later = game::ParseHistory(newer);
+    ASSERT_EQ(later.games.size(), 1u);
+    EXPECT_EQ(later.games[0], a);
+}
+
+TEST(HistoryFigures, CountLevelsParAndTimes) {
+    const std::vector<game::GameRecord> games = {Game(6, 2, true, 5, 5, 67'449),
+                                                 Game(6, 2, true, 5, 8, 2'550), Game(6, 2, true, 5, 15),
+                                                 Game(16, 4, false, 30, 29, 600'000)};
+    const game::Tally all = game::Summarize(games);
+    EXPECT_EQ(all.games, 4);
+    EXPECT_EQ(all.parOrBetter, 2);
+    EXPECT_EQ(all.totalFromPar, 0 + 3 + 10 - 1);
+    EXPECT_EQ(all.highestLevel, 66);
+    const game::Tally first = game::Summarize(games, 1);
+    EXPECT_EQ(first.games, 3);
+    EXPECT_EQ(first.timed, 2);
+    EXPECT_EQ(first.bestMs, 2'550);
+    EXPECT_EQ(game::Summarize(games, 2).games, 0);
+
+    EXPECT_EQ(game::TimeText(67'449), "1:07.4");
+    EXPECT_EQ(game::TimeText(2'550), "0:02.6");
+    EXPECT_EQ(game::TimeText(59'950), "1:00.0");
+    EXPECT_EQ(game::TimeText(600'000, ','), "10:00,0");
+    EXPECT_EQ(game::LevelOf(6, 2, true), 1);
+    EXPECT_EQ(game::LevelOf(7, 4, false), 12);
+    EXPECT_EQ(game::LevelOf(16, 4, false), 66);
+    EXPECT_EQ(game::LevelOf(5, 2, true), 0);
+    EXPECT_EQ(std::string(game::UtcText(951'782'400'000).data()), "2000-02-29T00:00:00.000Z");
+}
