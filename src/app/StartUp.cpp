@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/CommandLine.h"
 #include "app/HelpViewer.h"
 #include "app/Language.h"
 #include "app/SessionEnd.h"
@@ -16,6 +17,12 @@
 #include "ui/GameStyle.h"
 
 int main(int argc, char* argv[]) {
+    // Any argument is answered without a window, so --help and --version work without a display.
+    if (argc > 1) {
+        QCoreApplication core(argc, argv);
+        language::Install(core);
+        return app::AnswerCommandLine(QCoreApplication::arguments(), stdout, stderr);
+    }
     QApplication app(argc, argv);
     // Before any window: every caption is made in the player's language.
     language::Install(app);
