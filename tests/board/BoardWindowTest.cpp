@@ -423,6 +423,52 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     EXPECT_TRUE(Black(image, {480, 200}));
 }
 
+// On a screen of two device pixels to the board's pixel the lines are smooth, at their width and
+// place; at one to one they stay hard, aqua on black.
+TEST_F(BoardWindow, EdgesAreSmoothOnlyAboveOneDevicePixelPerPixel) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(6, 3, false);
+    game::RevealEdge(1, 4);  // horizontal, y = 200
+    game::RevealEdge(1, 2);  // diagonal, (265,200) to (213,291)
+    const auto render = [](qreal ratio) {
+        QImage image(Level1->Surface->size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::black);
+        Level1->Surface->render(&image);
+        return image;
+    };
+    const auto shaded = [](const QImage& image, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c != QColor(0, 255, 255) && c != QColor(0, 0, 0) ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    const auto CountAqua = [](const QImage& image, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixelColor(x, y) == QColor(0, 255, 255);
+        }
+        return count;
+    };
+    const QImage sharp = render(1);
+    EXPECT_EQ(shaded(sharp, QRect(230, 225, 30, 30)), 0);
+    EXPECT_GT(CountAqua(sharp, QRect(230, 225, 30, 30)), 20);
+    EXPECT_TRUE(Aqua(sharp, {100, 199}) && Aqua(sharp, {100, 200}));
+    EXPECT_TRUE(Black(sharp, {100, 198}) && Black(sharp, {100, 201}));
+
+    const QImage smooth = render(2);
+    EXPECT_GT(shaded(smooth, QRect(460, 450, 60, 60)), 20);
+    // The horizontal line covers the same two board pixels, four device pixels, all aqua.
+    for (int y = 398; y <= 401; ++y) EXPECT_TRUE(Aqua(smooth, {200, y})) << y;
+    EXPECT_TRUE(Black(smooth, {200, 397}) && Black(smooth, {200, 402}));
+}
+
 // Asks the widget for its tool tip as a resting pointer would; returns what popped up.
 QString ToolTipOf(QWidget* widget) {
     QToolTip::showText(QPoint(), QString());
