@@ -50,8 +50,9 @@ int main(int argc, char* argv[]) {
     // Logout, shutdown and a closed terminal keep the run's progress too.
     app::SaveSettingsAtSessionEnd(app);
     // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
-    // are drawn, so the first rating dialog opens without the wait for its banner.
-    QTimer::singleShot(300, &app, [&windows] { windows.PrepareHiddenWindows(); });
+    // are drawn, a piece per idle turn, so the first rating dialog opens without the wait for its
+    // banner and no click waits for more than one picture.
+    QTimer::singleShot(300, &app, [&windows] { windows.PrepareHiddenWindowsInIdleTime(); });
 
     return QApplication::exec();
 }

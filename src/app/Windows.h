@@ -2,7 +2,13 @@
 // app::TWindows: every window of the game, once, from start-up to the end of the run.
 #pragma once
 
+#include <QPointer>
+
+#include <deque>
+
 #include "engine/Views.h"
+
+class QTimer;
 
 class TLevel1;
 class TOptionsL1;
@@ -13,6 +19,9 @@ class TPerformancePages;
 class TGameNotOverDecision;
 class TGameNotOverDecision2;
 class TNotBadMessage;
+namespace artwork {
+class TPicture;
+}
 
 namespace app {
 
@@ -32,8 +41,13 @@ class TWindows : public game::GameWindows {
 
     // Finishes the windows not shown yet: draws their pictures (the rating banners first of all)
     // for the screen they will open on, so that the first of them opens at once, and fills the
-    // statistics window's pages; meant for idle time once the board is up.
+    // statistics window's pages; all at once.
     void PrepareHiddenWindows();
+    // The same in idle time once the board is up: one picture (or the statistics pages) per turn
+    // of the event loop, so a click in between waits for one piece at most, never for all.
+    void PrepareHiddenWindowsInIdleTime();
+    // Prepares the next piece of the queue; false when nothing was left.
+    bool PrepareNextHiddenPiece();
 
     // game::GameWindows
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override;
@@ -50,7 +64,12 @@ class TWindows : public game::GameWindows {
     TNotBadMessage* const NotBadMessage;
 
   private:
+    void QueueHiddenPieces();
+
     game::World& m_world;
+    std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
+    bool m_pagesPending = false;
+    QTimer* m_idleTurn = nullptr;
 };
 
 }  // namespace app

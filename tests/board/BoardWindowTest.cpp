@@ -423,6 +423,32 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     EXPECT_TRUE(Black(image, {480, 200}));
 }
 
+// After start-up the hidden windows are finished in idle time a piece per turn, rating banners
+// first, so a click in between never waits for all of them.
+TEST_F(BoardWindow, HiddenWindowsArePreparedOnePiecePerIdleTurn) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    const auto drawn = [this] {
+        int count = 0;
+        for (const auto* picture : Level1->findChildren<artwork::TPicture*>())
+            count += picture->pixmap().isNull() ? 0 : 1;
+        return count;
+    };
+    const int before = drawn();
+    const int all = int(Level1->findChildren<artwork::TPicture*>().size());
+    ASSERT_LT(before, all);
+    windows->PrepareHiddenWindowsInIdleTime();
+    EXPECT_EQ(drawn(), before);  // nothing yet: the board's own turn comes first
+    ASSERT_TRUE(windows->PrepareNextHiddenPiece());
+    EXPECT_EQ(drawn(), before + 1);
+    EXPECT_FALSE(windows->PerfectDlg->Image1->pixmap().isNull());
+    EXPECT_TRUE(windows->PerformancePages->findChildren<QComboBox*>().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return drawn() == all; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !windows->PerformancePages->findChildren<QComboBox*>().isEmpty(); }, 5000));
+    EXPECT_FALSE(windows->PrepareNextHiddenPiece());
+}
+
 // On a screen of two device pixels to the board's pixel the lines are smooth, at their width and
 // place; at one to one they stay hard, aqua on black.
 TEST_F(BoardWindow, EdgesAreSmoothOnlyAboveOneDevicePixelPerPixel) {
