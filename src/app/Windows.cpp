@@ -2,6 +2,8 @@
 #include "app/Windows.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <algorithm>
@@ -88,6 +90,7 @@ void TWindows::QueueHiddenPieces() {
         }
     }
     m_pagesPending = true;
+    m_themeIconPending = true;
 }
 
 bool TWindows::PrepareNextHiddenPiece() {
@@ -102,6 +105,15 @@ bool TWindows::PrepareNextHiddenPiece() {
     if (m_pagesPending) {
         m_pagesPending = false;
         PerformancePages->BuildPages();
+        return true;
+    }
+    if (m_themeIconPending) {
+        m_themeIconPending = false;
+        // The installed game takes the very icon file its menu entry shows.
+        if (const QIcon themed = artwork::DesktopThemeIcon(); !themed.isNull()) {
+            QApplication::setWindowIcon(themed);
+            Level1->setWindowIcon(themed);
+        }
         return true;
     }
     return false;

@@ -41,7 +41,8 @@ class TWindows : public game::GameWindows {
 
     // Finishes the windows not shown yet: draws their pictures (the rating banners first of all)
     // for the screen they will open on, so that the first of them opens at once, and fills the
-    // statistics window's pages; all at once.
+    // statistics window's pages, and takes the desktop theme's icon where the game is installed;
+    // all at once.
     void PrepareHiddenWindows();
     // The same in idle time once the board is up: one picture (or the statistics pages) per turn
     // of the event loop, so a click in between waits for one piece at most, never for all.
@@ -69,6 +70,7 @@ class TWindows : public game::GameWindows {
     game::World& m_world;
     std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
     bool m_pagesPending = false;
+    bool m_themeIconPending = false;
     QTimer* m_idleTurn = nullptr;
 };
 

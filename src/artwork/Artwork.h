@@ -69,8 +69,10 @@ QIcon PerfectDialogIcon();
 // The icon name of the game's desktop entry, looked up in the desktop's icon theme.
 inline constexpr const char* kDesktopIconName = "org.spectrumix.spectrumix";
 
-// The game's window icon: the desktop entry's icon from the icon theme, or, where the theme
-// does not have it, the same picture drawn at 16, 32, 48 and 64 pixels.
+// The game's window icon: the desktop entry's icon drawn at 16, 32, 48 and 64 pixels.
 QIcon ApplicationIcon();
+// The desktop entry's icon as the desktop's icon theme has it (an installed game), or a null
+// icon. Looking it up reads the theme's folders (some milliseconds): not before the board shows.
+QIcon DesktopThemeIcon();
 
 }  // namespace artwork

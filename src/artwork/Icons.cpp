@@ -113,16 +113,17 @@ QIcon PerfectDialogIcon() {
 
 QIcon ApplicationIcon() {
     return detail::KeptIcon(QStringLiteral("ApplicationIcon"), [] {
-        // The icon the desktop entry names, so the task bar shows what the menu shows.
-        QIcon themed = QIcon::fromTheme(QString::fromLatin1(kDesktopIconName));
-        if (!themed.isNull() && !themed.availableSizes().isEmpty())
-            return themed;
         QIcon icon;
         for (const int size : {16, 32, 48, 64}) {
             icon.addPixmap(DesktopIconPicture(size));
         }
         return icon;
     });
+}
+
+QIcon DesktopThemeIcon() {
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(kDesktopIconName));
+    return themed.availableSizes().isEmpty() ? QIcon() : themed;
 }
 
 }  // namespace artwork
