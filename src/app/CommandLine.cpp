@@ -11,10 +11,6 @@ namespace app {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 void Write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
@@ -27,12 +23,14 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     const QString program = QStringLiteral("spectrumix");
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        Tr("A puzzle game that teaches graph colouring. Started without "
-           "options, it opens the game."));
+        QCoreApplication::translate("CommandLine",
+                                    "A puzzle game that teaches graph colouring. Started without "
+                                    "options, it opens the game."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Tr("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     Tr("Show the version and exit."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
 
@@ -40,14 +38,17 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     if (!parser.parse(arguments))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        error = Tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().constFirst());
     else if (!parser.isSet(help) && !parser.isSet(version))
-        error = Tr("Unexpected argument '%1'.").arg(arguments.value(1));  // "--" alone asks nothing
+        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                    .arg(arguments.value(1));  // "--" alone asks nothing
     if (!error.isEmpty()) {
         // One line, whatever Qt's own wording: a script reading the error sees it whole.
         error.replace(QLatin1Char('\n'), QLatin1Char(' '));
         Write(err, program + QStringLiteral(": ") + error + QLatin1Char(' ') +
-                       Tr("Try '%1 --help'.").arg(program) + QLatin1Char('\n'));
+                       QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(program) +
+                       QLatin1Char('\n'));
         return 2;
     }
     if (parser.isSet(help)) {
