@@ -89,6 +89,7 @@ void TWindows::QueueHiddenPieces() {
                 m_pendingPictures.emplace_back(picture);
         }
     }
+    m_captionsPending = true;
     m_pagesPending = true;
     m_themeIconPending = true;
 }
@@ -101,6 +102,11 @@ bool TWindows::PrepareNextHiddenPiece() {
             picture->drawForScreen();
             return true;
         }
+    }
+    if (m_captionsPending) {
+        m_captionsPending = false;
+        OptionsL1->FitCaptions();
+        return true;
     }
     if (m_pagesPending) {
         m_pagesPending = false;

@@ -69,6 +69,7 @@ class TWindows : public game::GameWindows {
 
     game::World& m_world;
     std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
+    bool m_captionsPending = false;
     bool m_pagesPending = false;
     bool m_themeIconPending = false;
     QTimer* m_idleTurn = nullptr;

@@ -80,6 +80,17 @@ def activate(d, window):
     time.sleep(0.5)
 
 
+def open_by_keys(d, board, find, *names):
+    """Gives the board the focus and presses the keys until `find` sees the window they open."""
+    for _ in range(5):
+        activate(d, board)
+        press(d, *names)
+        window = wait_for(find, 4)
+        if window is not None:
+            return window
+    return None
+
+
 def press(d, *names):
     codes = [d.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
     for code in codes:
@@ -104,32 +115,30 @@ def main():
         board = wait_for(lambda: find_window(d, "SpEcTrUmIx"))
         if board is None:
             fail("no board appeared", game, manager)
-        time.sleep(1)
-        activate(d, board)
-        press(d, "F1")
-        helper = wait_for(lambda: find_titled(d, "SpEcTrUmIx Help"))
+        helper = open_by_keys(d, board, lambda: find_titled(d, "SpEcTrUmIx Help"), "F1")
         if helper is None:
             fail("F1 opened no help window", game, manager)
-        time.sleep(1)  # framed, fitted and moved
-        x, y, w, h = outer_frame(d, helper)
-        if x < 0 or y < 0 or x + w > SCREEN[0] or y + h > SCREEN[1]:
+        # Framed, fitted and moved in once the frame is known; a loaded machine takes its time.
+        def on_screen():
+            x, y, w, h = outer_frame(d, helper)
+            return x >= 0 and y >= 0 and x + w <= SCREEN[0] and y + h <= SCREEN[1]
+        if not wait_for(on_screen, 10):
+            x, y, w, h = outer_frame(d, helper)
             fail("the help window's frame %dx%d+%d+%d is not wholly on the %dx%d screen" % (w, h, x, y, *SCREEN),
                  game, manager)
 
-        activate(d, board)
-        press(d, "Control_L", "z")
-        options = wait_for(lambda: find_window(d, "SpEcTrUmIx Options"))
+        options = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), "Control_L", "z")
         if options is None:
             fail("Ctrl+Z opened no settings dialog", game, manager)
-        time.sleep(1)
-        x, y, w, h = outer_frame(d, options)
-        client = options.get_geometry()
-        if (w, h) == (client.width, client.height):
-            fail("openbox put no frame around the settings dialog", game, manager)
-        off = (x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2)
-        if abs(off[0]) > 2 or abs(off[1]) > 2:
-            fail("the settings dialog's frame %dx%d+%d+%d stands %+.0f, %+.0f px off the screen's centre"
-                 % (w, h, x, y, off[0], off[1]), game, manager)
+
+        def offset():
+            x, y, w, h = outer_frame(d, options)
+            return x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2
+        if not wait_for(lambda: max(abs(v) for v in offset()) <= 2, 10):
+            x, y, w, h = outer_frame(d, options)
+            client = options.get_geometry()
+            fail("the settings dialog's frame %dx%d+%d+%d (client %dx%d) stands %+.0f, %+.0f px off the screen's "
+                 "centre" % (w, h, x, y, client.width, client.height, *offset()), game, manager)
         game.kill()
         game.wait()
     manager.terminate()
