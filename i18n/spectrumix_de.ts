@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <translation>Ein Rätselspiel, das das Färben von Graphen lehrt. Ohne Optionen gestartet, öffnet es das Spiel.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Mehr unter „%1 --help“.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>SpEcTrUmIx Help</source>
@@ -78,15 +101,15 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Klickst du &apos;Ja&apos;, zählt das Spiel als Par + 10,</translation>
+        <translation>Klickst du „Ja“, zählt das Spiel als Par + 10,</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>und du musst es schlucken. Mit &apos;Nein&apos; geht es</translation>
+        <translation>und musst die Kröte schlucken. Mit „Nein“ geht es</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
-        <translation>zurück ins Spiel. Das Leben ist hart. Entscheide.</translation>
+        <translation>zurück ins Spiel. Das Leben ist hart. Du entscheidest.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -124,7 +147,7 @@
     </message>
     <message>
         <source>This is my solution to the underlying graph.</source>
-        <translation>Das ist meine Lösung für den Graphen dahinter.</translation>
+        <translation>Das ist meine Lösung für den zugrunde liegenden Graphen.</translation>
     </message>
     <message>
         <source>Notice the number of edges is the same as stated.</source>
@@ -164,7 +187,7 @@
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation>Neues Spiel</translation>
+        <translation>Neues Rätsel</translation>
     </message>
     <message>
         <source>Draw Graph</source>
@@ -208,7 +231,7 @@
     </message>
     <message>
         <source>Your average score from Par over the games you play this session.</source>
-        <translation>Wie weit du im Schnitt über oder unter Par liegst, über die Spiele dieser Sitzung.</translation>
+        <translation>Wie weit du in den Spielen dieser Sitzung im Schnitt über oder unter Par liegst.</translation>
     </message>
     <message>
         <source>Edges: %1</source>
@@ -240,7 +263,7 @@
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation>%1 lässt sich nicht schreiben.</translation>
+        <translation>%1 kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Performance...</source>
@@ -266,11 +289,11 @@
     </message>
     <message>
         <source>Show Edges</source>
-        <translation>Mit Kanten</translation>
+        <translation>Kanten zeigen</translation>
     </message>
     <message>
         <source>Random Number of Colors</source>
-        <translation>Zufällige Farbenzahl</translation>
+        <translation>Zufällige Farbanzahl</translation>
     </message>
     <message>
         <source>This determines how many colors are needed to color the graph.</source>
@@ -298,7 +321,7 @@
     </message>
     <message>
         <source>Show Tool Tips</source>
-        <translation>Tipps zeigen</translation>
+        <translation>Kurzinfos anzeigen</translation>
     </message>
     <message>
         <source>Timer (not working yet)</source>
@@ -314,7 +337,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbruch</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -438,7 +461,7 @@
     </message>
     <message>
         <source>Your Performance This Session</source>
-        <translation>Deine Leistung heute</translation>
+        <translation>Leistung in dieser Sitzung</translation>
     </message>
     <message>
         <source>Total Number of Games: </source>
@@ -478,7 +501,7 @@
     </message>
     <message>
         <source>Get Data From Internet</source>
-        <translation>Daten aus dem Netz</translation>
+        <translation>Daten aus dem Internet</translation>
     </message>
     <message>
         <source>Your Current Session</source>
@@ -546,7 +569,7 @@
     </message>
     <message>
         <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
-        <translation>Das Spiel läuft ohne Netz: Zahlen und Ränge anderer Spieler gibt es nicht.</translation>
+        <translation>Das Spiel läuft ohne Internet: Zahlen und Ränge anderer Spieler gibt es nicht.</translation>
     </message>
     <message>
         <source>Every game is written to the history as it ends.</source>
@@ -609,7 +632,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>

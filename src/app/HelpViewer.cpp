@@ -2,6 +2,7 @@
 #include "app/HelpViewer.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -106,7 +107,8 @@ class HelpWindow : public QWidget {
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(close, &QShortcut::activated, this, &QWidget::hide);
 
-        resize(660, 560);
+        resize(kDesignedSize);
+        ui::FitOnScreen(*this, kDesignedSize);
         ui::CenterOnScreen(*this);
     }
 
@@ -115,10 +117,29 @@ class HelpWindow : public QWidget {
             m_browser->setSource(url);
         if (isMinimized())
             showNormal();
+        // The screen may have changed (another scale, another monitor) since the last opening.
+        ui::FitOnScreen(*this, kDesignedSize);
         ui::ShowModeless(this);
     }
 
+  protected:
+    bool event(QEvent* event) override {
+        const bool handled = QWidget::event(event);
+        // The frame a window manager adds after the first showing may push the title bar off
+        // the top or the bottom off the screen: fitted again, and centred by the frame the
+        // first time, once it is known.
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible() && !m_framed &&
+            ui::FrameKnown(*this)) {
+            m_framed = true;
+            ui::FitOnScreen(*this, kDesignedSize);
+            ui::CenterOnScreen(*this);
+        }
+        return handled;
+    }
+
   private:
+    // Room for a page and a half of text beside the board on the game's smallest screen.
+    static constexpr QSize kDesignedSize{660, 560};
     // Only the help file's own pages are followed: the game never goes on the network.
     void follow(const QUrl& link) {
         const QUrl target = m_browser->source().resolved(link);
@@ -129,6 +150,7 @@ class HelpWindow : public QWidget {
     QTextBrowser* m_browser = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
+    bool m_framed = false;
 };
 
 QPointer<HelpWindow> g_window;

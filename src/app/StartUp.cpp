@@ -6,6 +6,7 @@
 
 #include <csignal>
 
+#include "app/CommandLine.h"
 #include "app/HelpViewer.h"
 #include "app/Language.h"
 #include "app/SessionEnd.h"
@@ -21,6 +22,12 @@ int main(int argc, char* argv[]) {
     // A file-size limit then makes a save fail as a full disk does (the player is told, the old
     // file stays) instead of killing the game in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Any argument is answered without a window, so --help and --version work without a display.
+    if (argc > 1) {
+        QCoreApplication core(argc, argv);
+        language::Install(core);
+        return app::AnswerCommandLine(QCoreApplication::arguments(), stdout, stderr);
+    }
     app::ExpectDisplay();
     QApplication app(argc, argv);
     app::DisplayOpened();
@@ -50,8 +57,9 @@ int main(int argc, char* argv[]) {
     // Logout, shutdown and a closed terminal keep the run's progress too.
     app::SaveSettingsAtSessionEnd(app);
     // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
-    // are drawn, so the first rating dialog opens without the wait for its banner.
-    QTimer::singleShot(300, &app, [&windows] { windows.PrepareHiddenWindows(); });
+    // are drawn, a piece per idle turn, so the first rating dialog opens without the wait for its
+    // banner and no click waits for more than one picture.
+    QTimer::singleShot(300, &app, [&windows] { windows.PrepareHiddenWindowsInIdleTime(); });
 
     return QApplication::exec();
 }

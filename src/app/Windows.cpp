@@ -2,6 +2,12 @@
 #include "app/Windows.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 #include "artwork/Artwork.h"
 #include "board/Main.h"
@@ -56,8 +62,71 @@ TWindows::~TWindows() {
 }
 
 void TWindows::PrepareHiddenWindows() {
-    PerformancePages->BuildPages();
-    for (artwork::TPicture* picture : Level1->findChildren<artwork::TPicture*>()) picture->drawForScreen();
+    QueueHiddenPieces();
+    while (PrepareNextHiddenPiece()) {
+    }
+}
+
+void TWindows::PrepareHiddenWindowsInIdleTime() {
+    QueueHiddenPieces();
+    if (!m_idleTurn) {
+        m_idleTurn = new QTimer(Level1);
+        m_idleTurn->setInterval(0);
+        QObject::connect(m_idleTurn, &QTimer::timeout, Level1, [this] {
+            if (!PrepareNextHiddenPiece())
+                m_idleTurn->stop();
+        });
+    }
+    m_idleTurn->start();
+}
+
+void TWindows::QueueHiddenPieces() {
+    m_pendingPictures.clear();
+    // The rating banners first: the first solved puzzle opens one of them.
+    const QWidget* const ratings[] = {PerfectDlg, ExcellentDlg, NotBadMessage};
+    const auto pictures = Level1->findChildren<artwork::TPicture*>();
+    for (const bool rating : {true, false}) {
+        for (artwork::TPicture* picture : pictures) {
+            const bool onRating =
+                std::find(std::begin(ratings), std::end(ratings), picture->window()) != std::end(ratings);
+            if (onRating == rating)
+                m_pendingPictures.emplace_back(picture);
+        }
+    }
+    m_captionsPending = true;
+    m_pagesPending = true;
+    m_themeIconPending = true;
+}
+
+bool TWindows::PrepareNextHiddenPiece() {
+    while (!m_pendingPictures.empty()) {
+        const QPointer<artwork::TPicture> picture = m_pendingPictures.front();
+        m_pendingPictures.pop_front();
+        if (picture) {
+            picture->drawForScreen();
+            return true;
+        }
+    }
+    if (m_captionsPending) {
+        m_captionsPending = false;
+        OptionsL1->FitCaptions();
+        return true;
+    }
+    if (m_pagesPending) {
+        m_pagesPending = false;
+        PerformancePages->BuildPages();
+        return true;
+    }
+    if (m_themeIconPending) {
+        m_themeIconPending = false;
+        // The installed game takes the very icon file its menu entry shows.
+        if (const QIcon themed = artwork::DesktopThemeIcon(); !themed.isNull()) {
+            QApplication::setWindowIcon(themed);
+            Level1->setWindowIcon(themed);
+        }
+        return true;
+    }
+    return false;
 }
 
 void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {

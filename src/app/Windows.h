@@ -5,7 +5,13 @@
 #include <memory>
 
 #include "app/GameLog.h"
+#include <QPointer>
+
+#include <deque>
+
 #include "engine/Views.h"
+
+class QTimer;
 
 class TLevel1;
 class TOptionsL1;
@@ -16,6 +22,9 @@ class TPerformancePages;
 class TGameNotOverDecision;
 class TGameNotOverDecision2;
 class TNotBadMessage;
+namespace artwork {
+class TPicture;
+}
 
 namespace app {
 
@@ -35,8 +44,14 @@ class TWindows : public game::GameWindows {
 
     // Finishes the windows not shown yet: draws their pictures (the rating banners first of all)
     // for the screen they will open on, so that the first of them opens at once, and fills the
-    // statistics window's pages; meant for idle time once the board is up.
+    // statistics window's pages, and takes the desktop theme's icon where the game is installed;
+    // all at once.
     void PrepareHiddenWindows();
+    // The same in idle time once the board is up: one picture (or the statistics pages) per turn
+    // of the event loop, so a click in between waits for one piece at most, never for all.
+    void PrepareHiddenWindowsInIdleTime();
+    // Prepares the next piece of the queue; false when nothing was left.
+    bool PrepareNextHiddenPiece();
 
     // game::GameWindows
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override;
@@ -57,8 +72,15 @@ class TWindows : public game::GameWindows {
     GameLog& Log() { return *m_log; }
 
   private:
+    void QueueHiddenPieces();
+
     game::World& m_world;
     std::unique_ptr<GameLog> m_log;
+    std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
+    bool m_captionsPending = false;
+    bool m_pagesPending = false;
+    bool m_themeIconPending = false;
+    QTimer* m_idleTurn = nullptr;
 };
 
 }  // namespace app

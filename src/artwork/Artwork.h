@@ -66,7 +66,13 @@ class TPicture : public QLabel {
 // Window icon of the Perfect dialog: a 32 x 32 gold star in the sixteen basic colours.
 QIcon PerfectDialogIcon();
 
-// The game's window icon, a small coloured graph, at 16, 32, 48 and 64 pixels.
+// The icon name of the game's desktop entry, looked up in the desktop's icon theme.
+inline constexpr const char* kDesktopIconName = "org.spectrumix.spectrumix";
+
+// The game's window icon: the desktop entry's icon drawn at 16, 32, 48 and 64 pixels.
 QIcon ApplicationIcon();
+// The desktop entry's icon as the desktop's icon theme has it (an installed game), or a null
+// icon. Looking it up reads the theme's folders (some milliseconds): not before the board shows.
+QIcon DesktopThemeIcon();
 
 }  // namespace artwork

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Perfect dialog's star and the game's own window icon.
+// The Perfect dialog's star and the game's window icon.
 #include "artwork/Drawing.h"
 
 #include "artwork/Artwork.h"
@@ -71,31 +71,36 @@ QPixmap GoldStar() {
     return pixmap;
 }
 
-// The game in a nutshell: four vertices in the four paint colours on black, joined by the aqua
-// edges of a small graph (a ring of four with one diagonal).
-QPixmap SmallGraph(int size) {
-    QPixmap pixmap = detail::Canvas(size, size, Qt::black);
+// The picture of the desktop entry's icon (packaging/org.spectrumix.spectrumix.svg), drawn
+// here for when the desktop's icon theme does not have it (a game run from its build folder):
+// five vertices on a circle in three of the paint colours, joined by aqua edges, on black.
+QPixmap DesktopIconPicture(int size) {
+    QPixmap pixmap = detail::Canvas(size, size, Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing, size > 16);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The icon's own 128-unit design.
+    painter.scale(size / 128.0, size / 128.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRoundedRect(QRectF(4, 4, 120, 120), 18, 18);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x40), 2));
+    painter.drawEllipse(QPointF(64, 64), 42, 42);
 
-    const int side = size <= 16 ? 5 : int(std::lround(size * 0.25));
-    const int rim = size >= 48 ? 2 : size > 16 ? 1 : 0;
-    const qreal near = side / 2.0 + std::max(1, size / 16);
-    const qreal far = size - near;
-    const std::array<QPointF, 4> centres{QPointF(near, near), QPointF(far, near), QPointF(far, far),
-                                         QPointF(near, far)};
-    constexpr std::array<std::pair<int, int>, 5> edges{{{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 2}}};
-    painter.setPen(QPen(toQColor(game::clAqua), std::max(1.0, size / 20.0)));
+    constexpr std::array<QPoint, 5> centres{{{64, 22}, {100, 85}, {28, 85}, {104, 50}, {24, 50}}};
+    constexpr std::array<std::pair<int, int>, 8> edges{
+        {{0, 1}, {0, 2}, {2, 1}, {0, 3}, {3, 1}, {2, 4}, {4, 0}, {4, 3}}};
+    painter.setPen(QPen(toQColor(game::clAqua), 4, Qt::SolidLine, Qt::RoundCap));
     for (const auto& [a, b] : edges) {
         painter.drawLine(centres[size_t(a)], centres[size_t(b)]);
     }
-
-    for (int k = 0; k < 4; ++k) {
-        const QPointF c = centres[size_t(k)];
-        const QRect square(int(std::lround(c.x() - side / 2.0)), int(std::lround(c.y() - side / 2.0)), side,
-                           side);
-        painter.fillRect(square, toQColor(game::clWhite));
-        painter.fillRect(square.adjusted(rim, rim, -rim, -rim), toQColor(game::PaintColor(k + 1)));
+    const std::array<QColor, 5> fills{toQColor(game::PaintColor(1)), toQColor(game::PaintColor(2)),
+                                      toQColor(game::PaintColor(3)), toQColor(game::PaintColor(3)),
+                                      toQColor(game::PaintColor(2))};
+    painter.setPen(QPen(toQColor(game::PaintColor(4)), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (size_t k = 0; k < centres.size(); ++k) {
+        painter.setBrush(fills[k]);
+        painter.drawRect(QRect(centres[k] - QPoint(11, 11), QSize(22, 22)));
     }
     return pixmap;
 }
@@ -110,10 +115,15 @@ QIcon ApplicationIcon() {
     return detail::KeptIcon(QStringLiteral("ApplicationIcon"), [] {
         QIcon icon;
         for (const int size : {16, 32, 48, 64}) {
-            icon.addPixmap(SmallGraph(size));
+            icon.addPixmap(DesktopIconPicture(size));
         }
         return icon;
     });
+}
+
+QIcon DesktopThemeIcon() {
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(kDesktopIconName));
+    return themed.availableSizes().isEmpty() ? QIcon() : themed;
 }
 
 }  // namespace artwork

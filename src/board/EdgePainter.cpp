@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/EdgePainter.h"
 
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
@@ -39,6 +41,12 @@ void TEdgePainter::Paint(QPainter& painter) const {
     const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
     m_pen.setColor(toQColor(game::clAqua));
     painter.setPen(m_pen);
+    // On a screen of more than one device pixel to the board's pixel the lines are drawn smooth,
+    // at the same width and place; at one to one every pixel stays as the board has always been.
+    // The surface really painted on (the window's backing store, or a picture being rendered).
+    const QPaintDevice* target =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
+    painter.setRenderHint(QPainter::Antialiasing, target && target->devicePixelRatioF() > 1.0);
     const auto drawMarked = [&](const game::PairMatrix<std::int32_t>& marks, const Vertices& ends) {
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {

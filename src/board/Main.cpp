@@ -215,6 +215,7 @@ void TLevel1::CreateControls(game::World& world) {
     for (QPushButton* button : {NewGame, DrawGraph}) {
         button->setFont(ui::DialogFont(13, false));
         button->setAutoDefault(false);
+        ui::FitCaption(*button);
     }
     connect(NewGame, &QPushButton::clicked, this, &TLevel1::NewGameClick);
     connect(DrawGraph, &QPushButton::clicked, this, &TLevel1::DrawGraphClick);

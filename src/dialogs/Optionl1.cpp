@@ -310,8 +310,20 @@ void TOptionsL1::reject() {
     BitBtn1Click();
 }
 
+void TOptionsL1::FitCaptions() {
+    if (m_captionsFitted)
+        return;
+    m_captionsFitted = true;
+    // A translation may run longer than the captions were laid out for: the two boxes with a free
+    // row beside them grow into it, inside the bevel; the buttons' words are set tighter.
+    const int bevelInside = Bevel1->geometry().right() - 3;
+    for (QCheckBox* box : {ShowEdges, ShowToolTips}) ui::FitCheckBox(*box, bevelInside);
+    for (QPushButton* button : {OKBtn, BitBtn1, HelpBtn}) ui::FitCaption(*button);
+}
+
 void TOptionsL1::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
+        FitCaptions();
         ui::CenterOnScreen(*this);
         FormShow();
     }

@@ -41,6 +41,10 @@ class TOptionsL1 : public QDialog {
     // digit enters a "1".
     static QChar VertNumSpinEditKeyPress(QChar key);
 
+    // Fits captions a translation made longer than their controls; done once, in idle time after
+    // start-up or at the first showing, so the hidden dialog loads no face before the board shows.
+    void FitCaptions();
+
     QCheckBox* TeachingMode;
     QCheckBox* ShowEdges;
     QCheckBox* RandomNumberOfColors;
@@ -78,4 +82,5 @@ class TOptionsL1 : public QDialog {
     game::GameSettings Stored() const;
 
     SettingsFlow m_flow;
+    bool m_captionsFitted = false;
 };

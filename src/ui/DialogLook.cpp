@@ -3,13 +3,19 @@
 
 #include "ui/DrawnIcon.h"
 
+#include <QCheckBox>
 #include <QDialog>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -23,12 +29,62 @@ QFont DialogFont(int pixelSize, bool bold) {
     return font;
 }
 
+namespace {
+
+// A window manager frames a window only after it is shown, so a window centred by its client
+// area stands half a title bar too high. Once the frame is known (the move into the frame, or
+// the activation that follows it), the window is centred again by its outer frame, once per
+// showing. Without a window manager no frame ever arrives and nothing moves.
+class FrameCentring : public QObject {
+  public:
+    explicit FrameCentring(QWidget& window) : QObject(&window), m_window(window) {
+        setObjectName(QStringLiteral("FrameCentring"));
+        window.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &m_window)
+            return false;
+        switch (event->type()) {
+            case QEvent::Show:
+                m_centred = false;
+                break;
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::WindowActivate:  // some window managers frame without moving the client
+                if (!m_centred && m_window.isVisible() && FrameKnown(m_window)) {
+                    m_centred = true;
+                    CenterOnScreen(m_window);
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    QWidget& m_window;
+    bool m_centred = false;
+};
+
+}  // namespace
+
+bool FrameKnown(const QWidget& window) {
+    return window.frameGeometry().size() != window.geometry().size();
+}
+
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height) {
+    // A dialog window (not a normal one, which a window manager gives minimise and maximise
+    // buttons whatever it is asked) with a title and a close button, of one size.
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(width, height);
     dialog.setSizeGripEnabled(false);
+    if (!dialog.findChild<FrameCentring*>(QString(), Qt::FindDirectChildrenOnly))
+        new FrameCentring(dialog);
 }
 
 void KeepLightFace(QWidget& window) {
@@ -43,12 +99,72 @@ void CenterOnScreen(QWidget& window, QSize outer) {
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The outer frame, where a window manager has drawn one already.
     if (outer.isEmpty())
-        outer = window.size();
+        outer = FrameKnown(window) ? window.frameGeometry().size() : window.size();
     const QRect area = screen->availableGeometry();
     // Half the space left over on each side, rounded down, as the game has always placed them.
     window.move(area.topLeft() +
                 QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
+}
+
+void FitOnScreen(QWidget& window, QSize designed) {
+    const QScreen* screen = window.screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame's share of the outer size: nothing until a window manager has framed it.
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QSize fitted = designed.boundedTo(area.size() - frame).expandedTo(window.minimumSize());
+    if (fitted != window.size())
+        window.resize(fitted);
+    const QRect outer(window.frameGeometry().topLeft(), fitted + frame);
+    // Moved in from any side it stands out on, the title bar first.
+    QPoint place = outer.topLeft();
+    place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - outer.width())));
+    place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - outer.height())));
+    if (place != outer.topLeft())
+        window.move(place);
+}
+
+namespace {
+
+// The room a push button's caption needs: its words, its glyph with the gap beside it, and the
+// button's own margins.
+int CaptionNeeds(const QPushButton& button, const QFont& font) {
+    QString words = button.text();
+    words.remove(QLatin1Char('&'));
+    const int glyph = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+    return QFontMetrics(font).horizontalAdvance(words) + glyph + 8;
+}
+
+}  // namespace
+
+void FitCaption(QPushButton& button) {
+    QFont font = button.font();
+    if (CaptionNeeds(button, font) <= button.width())
+        return;
+    for (qreal spacing = 99; spacing >= 92; spacing -= 1) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        if (CaptionNeeds(button, font) <= button.width()) {
+            button.setFont(font);
+            return;
+        }
+    }
+    // Still too long: the narrow cut of the same face, at the ordinary spacing.
+    QFont narrow = button.font();
+    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow"),
+                        QStringLiteral("Arial Narrow")});
+    narrow.setStretch(QFont::Condensed);
+    button.setFont(narrow);
+}
+
+void FitCheckBox(QCheckBox& box, int right) {
+    const int needed = box.sizeHint().width();
+    if (needed > box.width())
+        box.resize(std::min(needed, right - box.x() + 1), box.height());
 }
 
 QIcon CheckMarkGlyph(int size) {

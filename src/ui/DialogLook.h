@@ -9,7 +9,9 @@
 #include <QRect>
 #include <QString>
 
+class QCheckBox;
 class QDialog;
+class QPushButton;
 class QFrame;
 class QWidget;
 
@@ -21,16 +23,32 @@ namespace ui {
 QFont DialogFont(int pixelSize, bool bold = false);
 
 // A dialog that cannot be resized, minimised or maximised, with a close box only, and
-// exactly this client area.
+// exactly this client area; under a window manager it is centred by its outer frame as soon
+// as the frame is known.
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
 
 // The window's black words need a light face: on a dark desktop palette it gets the classic
 // light one (light grey face, white fields, black text); on a light desktop nothing changes.
 void KeepLightFace(QWidget& window);
 
-// Puts the window in the middle of the screen it is on; `outer` is the size to centre (the
-// window's own size when empty, or its designed outer size with the frame).
+// Whether a window manager has framed the window (its outer frame is larger than its client).
+bool FrameKnown(const QWidget& window);
+
+// Puts the window in the middle of the screen it is on; `outer` is the size to centre (when
+// empty, the window's outer frame, or its own size while it has no frame; or its designed
+// outer size with the frame).
 void CenterOnScreen(QWidget& window, QSize outer = QSize());
+
+// Gives the window its designed client size where that fits in the screen's available area
+// with its frame, and less where not, and moves it in wholly where it stands out.
+void FitOnScreen(QWidget& window, QSize designed);
+
+// A caption longer than its button, as a translation may be, is set a little tighter, and where
+// that is not enough in the narrow cut of the face; a caption that fits is left as it is.
+void FitCaption(QPushButton& button);
+// A check box whose words run past it grows to the right, up to the pixel column `right`, into
+// the free room beside it; one that fits is left as it is.
+void FitCheckBox(QCheckBox& box, int right);
 
 // The green check mark of an OK button, `size` pixels square.
 QIcon CheckMarkGlyph(int size);

@@ -423,6 +423,79 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     EXPECT_TRUE(Black(image, {480, 200}));
 }
 
+// After start-up the hidden windows are finished in idle time a piece per turn, rating banners
+// first, so a click in between never waits for all of them.
+TEST_F(BoardWindow, HiddenWindowsArePreparedOnePiecePerIdleTurn) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    const auto drawn = [this] {
+        int count = 0;
+        for (const auto* picture : Level1->findChildren<artwork::TPicture*>())
+            count += picture->pixmap().isNull() ? 0 : 1;
+        return count;
+    };
+    const int before = drawn();
+    const int all = int(Level1->findChildren<artwork::TPicture*>().size());
+    ASSERT_LT(before, all);
+    windows->PrepareHiddenWindowsInIdleTime();
+    EXPECT_EQ(drawn(), before);  // nothing yet: the board's own turn comes first
+    ASSERT_TRUE(windows->PrepareNextHiddenPiece());
+    EXPECT_EQ(drawn(), before + 1);
+    EXPECT_FALSE(windows->PerfectDlg->Image1->pixmap().isNull());
+    EXPECT_TRUE(windows->PerformancePages->findChildren<QComboBox*>().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return drawn() == all; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !windows->PerformancePages->findChildren<QComboBox*>().isEmpty(); }, 5000));
+    // The idle turns stop once everything is done.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !windows->PrepareNextHiddenPiece(); }, 5000));
+}
+
+// On a screen of two device pixels to the board's pixel the lines are smooth, at their width and
+// place; at one to one they stay hard, aqua on black.
+TEST_F(BoardWindow, EdgesAreSmoothOnlyAboveOneDevicePixelPerPixel) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    NewPuzzle(6, 3, false);
+    game::RevealEdge(1, 4);  // horizontal, y = 200
+    game::RevealEdge(1, 2);  // diagonal, (265,200) to (213,291)
+    const auto render = [](qreal ratio) {
+        QImage image(Level1->Surface->size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::black);
+        Level1->Surface->render(&image);
+        return image;
+    };
+    const auto shaded = [](const QImage& image, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c != QColor(0, 255, 255) && c != QColor(0, 0, 0) ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    const auto CountAqua = [](const QImage& image, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixelColor(x, y) == QColor(0, 255, 255);
+        }
+        return count;
+    };
+    const QImage sharp = render(1);
+    EXPECT_EQ(shaded(sharp, QRect(230, 225, 30, 30)), 0);
+    EXPECT_GT(CountAqua(sharp, QRect(230, 225, 30, 30)), 20);
+    EXPECT_TRUE(Aqua(sharp, {100, 199}) && Aqua(sharp, {100, 200}));
+    EXPECT_TRUE(Black(sharp, {100, 198}) && Black(sharp, {100, 201}));
+
+    const QImage smooth = render(2);
+    EXPECT_GT(shaded(smooth, QRect(460, 450, 60, 60)), 20);
+    // The horizontal line covers the same two board pixels, four device pixels, all aqua.
+    for (int y = 398; y <= 401; ++y) EXPECT_TRUE(Aqua(smooth, {200, y})) << y;
+    EXPECT_TRUE(Black(smooth, {200, 397}) && Black(smooth, {200, 402}));
+}
+
 // Asks the widget for its tool tip as a resting pointer would; returns what popped up.
 QString ToolTipOf(QWidget* widget) {
     QToolTip::showText(QPoint(), QString());

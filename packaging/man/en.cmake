@@ -1,0 +1,68 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The English words of the manual page (packaging/spectrumix.6.in); every language sets the same names.
+set(MAN_DATE "December 2026")
+set(MAN_GAMES "Games")
+set(MAN_NAME_HEADING "NAME")
+set(MAN_SUMMARY "a puzzle game that teaches graph colouring")
+set(MAN_SYNOPSIS_HEADING "SYNOPSIS")
+set(MAN_DESCRIPTION_HEADING "DESCRIPTION")
+set(MAN_DESCRIPTION [=[.B spectrumix
+is a desktop puzzle game about graph colouring.
+Each puzzle is a random graph of 6 to 16 vertices standing as small squares on a circle,
+built around a hidden colouring with two, three or four colours, so that it can always be
+coloured with that many.
+.PP
+Pick one of the offered colour buttons and click vertices to paint them.
+A click is never refused: the clicked vertex always takes the selected colour, and any
+neighbour that already carries that colour turns black again while the edge between the two
+is drawn.
+The puzzle is solved when every vertex is coloured at once, which can only happen when no
+edge joins two vertices of the same colour.
+Each puzzle has a par, the number of clicks to aim for.
+.PP
+Edges can be shown from the start or hidden, to be discovered through clashes.
+The number of vertices and colours and the edge display are chosen in the Options window
+(\fBOptions\fR, \fBSettings...\fR, or Ctrl+Z).
+A teaching mode leads from small graphs with their edges shown up to large graphs with
+their edges hidden.
+.PP
+The game uses no network.]=])
+set(MAN_OPTIONS_HEADING "OPTIONS")
+set(MAN_OPTIONS_INTRO [=[Started without arguments, the game opens its window.
+With one of the options below it answers on standard output and ends without opening a window,
+so it needs no display.
+Any other argument is refused with a one-line message on standard error.]=])
+set(MAN_HELP_OPTION "Shows a short usage, in the player's language, and exits.")
+set(MAN_VERSION_OPTION [=[Shows the version (\fBspectrumix @PROJECT_VERSION@\fR) and exits.]=])
+set(MAN_EXIT_HEADING "EXIT STATUS")
+set(MAN_EXIT_SUCCESS "The game was closed, or an option was answered.")
+set(MAN_EXIT_USAGE "An argument the game does not know was given.")
+set(MAN_FILES_HEADING "FILES")
+set(MAN_SETTINGS_FILE [=[The player's settings and teaching-mode progress, read when the game starts and written when
+it closes.
+A closing game writes only the settings it changed, into the file as it is at that moment:
+two games closing together keep each other's changes, and a value edited by hand while the
+game runs stays unless the game changed it too.
+Other lines and sections are kept as they are; files saved as UTF-16 or UTF-32 with a
+byte-order mark are written back in their encoding, and a file whose encoding the game cannot
+tell, or one larger than 1 MiB, is read as the defaults and never rewritten.
+When
+.B XDG_CONFIG_HOME
+is not set, or is not an absolute path, the file is
+.IR ~/.config/SpEcTrUmIx.ini .]=])
+set(MAN_ENVIRONMENT_HEADING "ENVIRONMENT")
+set(MAN_CONFIG_HOME "The folder that holds the settings file.")
+set(MAN_SEE_ALSO_HEADING "SEE ALSO")
+set(MAN_SEE_ALSO [=[The game's own help, opened from its \fBHelp\fR menu (\fBContents\fR) or with the F1 key,
+explains the rules, the ideas of graph colouring and strategies to try.]=])
+set(MAN_LOCK_FILE [=[Beside the settings file: held while a game saves, so that two saves never overlap.
+It stays empty and may be removed while no game is closing.]=])
+set(MAN_HISTORY_FILE [=[The history of every rated game, one line each, appended as each game ends and shown in the
+statistics window (\fBFile\fR, \fBPerformance...\fR).
+When
+.B XDG_DATA_HOME
+is not set, or is not an absolute path, the file is
+.IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
+set(MAN_DATA_HOME "The folder that holds the game history.")
+set(MAN_EXIT_NO_DISPLAY [=[No display could be opened (the game then says so in one line on the standard error), or
+the display was lost while the game ran, after the settings had been saved.]=])

@@ -1,0 +1,151 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The real game under a window manager (openbox) on a 1920x1080 screen at scale 2, as on a
+laptop's panel: the help window stands wholly on the screen, its title bar too, and the fixed
+settings dialog is centred by its outer frame, the title bar included.
+
+Usage: frames_fit_screen.py PATH_TO_SPECTRUMIX PATH_TO_OPENBOX
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+try:
+    from Xlib import X, XK, display, protocol
+    from Xlib.ext import xtest
+except ImportError:  # an interpreter of its own may not see Debian's python3-xlib
+    sys.path.append("/usr/lib/python3/dist-packages")
+    from Xlib import X, XK, display, protocol
+    from Xlib.ext import xtest
+
+from close_saves_settings import find_window, window_name
+
+SCREEN = (1920, 1080)
+
+
+def fail(message, *programs):
+    for program in programs:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
+    print("FAIL: " + message)
+    print("0 passed, 1 failed")
+    sys.exit(1)
+
+
+def wait_for(what, timeout=20):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = what()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def find_titled(d, prefix):
+    pending = [d.screen().root]
+    while pending:
+        window = pending.pop()
+        try:
+            if (window_name(d, window) or "").startswith(prefix) and window.get_attributes().map_state == X.IsViewable:
+                return window
+            pending.extend(window.query_tree().children)
+        except Exception:
+            continue
+    return None
+
+
+def outer_frame(d, window):
+    """The window manager's frame around a client: its topmost ancestor below the root."""
+    root = d.screen().root
+    while True:
+        parent = window.query_tree().parent
+        if parent == root or parent.id == root.id:
+            break
+        window = parent
+    g = window.get_geometry()
+    return g.x, g.y, g.width, g.height
+
+
+def activate(d, window):
+    """Asks the window manager to give the window the focus, as a task bar does."""
+    root = d.screen().root
+    message = protocol.event.ClientMessage(window=window, client_type=d.intern_atom("_NET_ACTIVE_WINDOW"),
+                                           data=(32, [2, X.CurrentTime, 0, 0, 0]))
+    root.send_event(message, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+    d.sync()
+    time.sleep(0.5)
+
+
+def open_by_keys(d, board, find, *names):
+    """Gives the board the focus and presses the keys until `find` sees the window they open."""
+    for _ in range(5):
+        activate(d, board)
+        press(d, *names)
+        window = wait_for(find, 4)
+        if window is not None:
+            return window
+    return None
+
+
+def press(d, *names):
+    codes = [d.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+    for code in codes:
+        xtest.fake_input(d, X.KeyPress, code)
+    for code in reversed(codes):
+        xtest.fake_input(d, X.KeyRelease, code)
+    d.sync()
+
+
+def main():
+    game_binary, openbox_binary = sys.argv[1], sys.argv[2]
+    d = display.Display()
+    root = d.screen().root
+    manager = subprocess.Popen([openbox_binary], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
+    if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType)):
+        fail("openbox did not start", manager)
+    with tempfile.TemporaryDirectory() as config:
+        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="2", LANG="C.UTF-8",
+                   LANGUAGE="")
+        game = subprocess.Popen([game_binary], env=env)
+        board = wait_for(lambda: find_window(d, "SpEcTrUmIx"))
+        if board is None:
+            fail("no board appeared", game, manager)
+        helper = open_by_keys(d, board, lambda: find_titled(d, "SpEcTrUmIx Help"), "F1")
+        if helper is None:
+            fail("F1 opened no help window", game, manager)
+        # Framed, fitted and moved in once the frame is known; a loaded machine takes its time.
+        def on_screen():
+            x, y, w, h = outer_frame(d, helper)
+            return x >= 0 and y >= 0 and x + w <= SCREEN[0] and y + h <= SCREEN[1]
+        if not wait_for(on_screen, 10):
+            x, y, w, h = outer_frame(d, helper)
+            fail("the help window's frame %dx%d+%d+%d is not wholly on the %dx%d screen" % (w, h, x, y, *SCREEN),
+                 game, manager)
+
+        options = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), "Control_L", "z")
+        if options is None:
+            fail("Ctrl+Z opened no settings dialog", game, manager)
+
+        def offset():
+            x, y, w, h = outer_frame(d, options)
+            return x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2
+        if not wait_for(lambda: max(abs(v) for v in offset()) <= 2, 10):
+            x, y, w, h = outer_frame(d, options)
+            client = options.get_geometry()
+            fail("the settings dialog's frame %dx%d+%d+%d (client %dx%d) stands %+.0f, %+.0f px off the screen's "
+                 "centre" % (w, h, x, y, client.width, client.height, *offset()), game, manager)
+        game.kill()
+        game.wait()
+    manager.terminate()
+    manager.wait()
+    print("PASS: the help window stands wholly on screen and the settings dialog is centred by its frame")
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main()
