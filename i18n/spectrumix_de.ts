@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>ungefärbt</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>SpEcTrUmIx Help</source>
@@ -223,22 +262,6 @@
         <translation>Ohne Speichern beenden</translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Grün</translation>
-    </message>
-    <message>
-        <source>Purple</source>
-        <translation>Lila</translation>
-    </message>
-    <message>
         <source>Unable to write to %1.</source>
         <translation>%1 lässt sich nicht schreiben.</translation>
     </message>
@@ -319,26 +342,6 @@
 </context>
 <context>
     <name>TOrbVertex1</name>
-    <message>
-        <source>uncoloured</source>
-        <translation>ungefärbt</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blau</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>rot</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>grün</translation>
-    </message>
-    <message>
-        <source>purple</source>
-        <translation>lila</translation>
-    </message>
     <message>
         <source>Vertex, %1</source>
         <translation>Knoten, %1</translation>

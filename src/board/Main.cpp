@@ -27,6 +27,7 @@
 #include "engine/Moves.h"
 #include "engine/State.h"
 #include "ui/Colors.h"
+#include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
 
@@ -71,7 +72,7 @@ const game::PaletteEntry* PaletteByName(const char* name) {
 
 TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
     auto* painter = new TColorButton(parent);
-    painter->setAccessibleName(QCoreApplication::translate("TLevel1", kPainterWords[colour.index]));
+    painter->setAccessibleName(ui::PainterWord(colour.index));
     painter->setStyle(TToggleStyle::Toggle);
     painter->GroupIndex = 1;
     painter->setThickness(4);

@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "controls/Accessible.h"
+#include "controls/PressTracker.h"
 #include "ui/Colors.h"
+#include "ui/ColourWords.h"
 
 #include <QAccessible>
 
@@ -20,6 +22,11 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     resize(40, 40);
     m_ownRecord.SetObserver(this);
     controls::InstallAccessibility();
+    auto* tracker = new controls::PressTracker(this);
+    tracker->onRelease = [this](QMouseEvent*, bool click) {
+        if (click && isVisible() && isEnabled())
+            emit clicked();
+    };
 }
 
 TOrbVertex1::~TOrbVertex1() {
@@ -54,20 +61,14 @@ game::TColor TOrbVertex1::penColor() const {
     return m_penColor;
 }
 void TOrbVertex1::setPenColor(game::TColor color) {
-    if (color == m_penColor)
-        return;
-    m_penColor = color;
-    update();
+    controls::StoreAndRepaint(this, m_penColor, color);
 }
 
 int TOrbVertex1::penWidth() const {
     return m_penWidth;
 }
 void TOrbVertex1::setPenWidth(int width) {
-    if (width == m_penWidth)
-        return;
-    m_penWidth = width;
-    update();
+    controls::StoreAndRepaint(this, m_penWidth, width);
 }
 
 int TOrbVertex1::CenterX() const {
@@ -108,28 +109,8 @@ void TOrbVertex1::setNumber(int number) {
 }
 
 QString TOrbVertex1::AccessibleName() const {
-    // The colours by the names of the buttons that paint them.
-    QString colour;
-    switch (m_record->FillColor()) {
-        case game::clBlack:
-            colour = tr("uncoloured");
-            break;
-        case game::clBlue:
-            colour = tr("blue");
-            break;
-        case game::clRed:
-            colour = tr("red");
-            break;
-        case game::clLime:
-            colour = tr("green");
-            break;
-        case game::clFuchsia:
-            colour = tr("purple");
-            break;
-        default:
-            colour = QColor(toQColor(m_record->FillColor())).name();
-            break;
-    }
+    // The colours by the names of the painters that paint them.
+    const QString colour = ui::FillWord(m_record->FillColor());
     if (m_number <= 0)
         return tr("Vertex, %1").arg(colour);
     return tr("Vertex %1, %2").arg(m_number).arg(colour);
@@ -165,38 +146,4 @@ void TOrbVertex1::paintEvent(QPaintEvent*) {
     painter.fillRect(outer, toQColor(m_penColor));
     if (inner.isValid())
         painter.fillRect(inner, toQColor(m_record->FillColor()));
-}
-
-void TOrbVertex1::mousePressEvent(QMouseEvent* event) {
-    m_clickPending = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void TOrbVertex1::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    const bool click = m_clickPending && rect().contains(event->position().toPoint());
-    m_clickPending = false;
-    event->accept();
-    if (click && isVisible() && isEnabled())
-        emit clicked();
-}
-
-void TOrbVertex1::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click is no new click: its release must raise nothing.
-    m_clickPending = false;
-    event->accept();
-}
-
-void TOrbVertex1::hideEvent(QHideEvent* event) {
-    m_clickPending = false;
-    QWidget::hideEvent(event);
-}
-
-void TOrbVertex1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled())
-        m_clickPending = false;
-    QWidget::changeEvent(event);
 }

@@ -56,11 +56,6 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void fillColorChanged() override;
@@ -69,7 +64,5 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     game::VertexRecord* m_record = &m_ownRecord;
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
-    // A left press that may still end in a click (cleared by the release or a double click).
-    bool m_clickPending = false;
     int m_number = 0;
 };
