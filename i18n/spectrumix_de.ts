@@ -148,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>Knoten %1 geleert, verbunden</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>Knoten %1 geleert</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Punktzahl %1</translation>
+    </message>
+    <message>
+        <source>%1 painter</source>
+        <translation>Farbe %1</translation>
+    </message>
+</context>
+<context>
     <name>TLevel1</name>
     <message>
         <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
@@ -349,6 +368,26 @@
     <message>
         <source>Vertex %1, %2</source>
         <translation>Knoten %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>noch keine Kante bekannt</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Lösungsknoten %1, %2</translation>
     </message>
 </context>
 <context>

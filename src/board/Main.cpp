@@ -20,6 +20,7 @@
 #include "board/BoardTable.h"
 #include "board/CloseGuard.h"
 #include "board/EdgePainter.h"
+#include "board/KeyboardPlay.h"
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
@@ -83,16 +84,17 @@ TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
     // The shadow is the face itself: a released painter shows its light colour on the top and
     // left, a pressed one on the bottom and right.
     painter->setShadowColor(colour.face);
-    // The painters follow the two buttons in the board's tab order.
+    // Tab reaches the painters, and a click gives them the focus.
     painter->setFocusPolicy(Qt::StrongFocus);
     painter->setValue(false);
     painter->setEnabled(false);
     return painter;
 }
 
-TOrbVertex1* MakeVertex(int number, QWidget* parent) {
+TOrbVertex1* MakeVertex(int number, bool solution, QWidget* parent) {
     auto* vertex = new TOrbVertex1(parent);
     vertex->setNumber(number);
+    vertex->setSolution(solution);
     vertex->setPenColor(game::clFuchsia);
     vertex->setPenWidth(3);
     return vertex;
@@ -115,15 +117,11 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
 
     CreateMenu();
     CreateControls(world);
-    // Clicking a button leaves the keyboard where it was; the tab order is the game's own.
-    setTabOrder(NewGame, DrawGraph);
-    setTabOrder(DrawGraph, NavyPainter);
-    setTabOrder(NavyPainter, MaroonPainter);
-    setTabOrder(MaroonPainter, PurplePainter);
-    setTabOrder(PurplePainter, GreenPainter);
+    m_keys = new board::TKeyboardPlay(*this, *this);
 
     resize(kOuterWidth, kOuterHeight);
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
+    m_adapter->playStarted = [this] { m_keys->PlayStarted(); };
     FormCreate(world);
 }
 
@@ -160,9 +158,9 @@ void TLevel1::CreateControls(game::World& world) {
         if (row.tag & kPainter)
             return MakePainter(*PaletteByName(row.name), parent);
         if (row.tag & kVertex)
-            return MakeVertex(++vertex, parent);
+            return MakeVertex(++vertex, false, parent);
         if (row.tag & kTwin)
-            return MakeVertex(++twin, parent);
+            return MakeVertex(++twin, true, parent);
         return nullptr;
     });
 
@@ -300,6 +298,7 @@ void TLevel1::FitFrameToDesignedSize() {
 // --- the player's commands ------------------------------------------------------------
 
 void TLevel1::NewGameClick() {
+    m_keys->NewPuzzleAsked();
     game::NewGameClick();
 }
 
@@ -354,6 +353,27 @@ TBoardSurface::TBoardSurface(const TEdgePainter& edges, QWidget* parent) : QWidg
 void TBoardSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     m_edges.Paint(painter);
+    if (m_mark.isNull())
+        return;
+    // White and dotted: no colour of the game is white, and no edge is dotted.
+    QPen pen(Qt::white, 2, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(m_mark).adjusted(1, 1, -1, -1));
+}
+
+QRect TBoardSurface::FocusMarkArea() const {
+    return m_mark;
+}
+
+void TBoardSurface::SetFocusMark(const QWidget* control) {
+    // Three pixels clear of the control, two pixels wide.
+    const QRect next = control ? control->geometry().adjusted(-5, -5, 5, 5) : QRect();
+    if (next == m_mark)
+        return;
+    update(m_mark);
+    m_mark = next;
+    update(m_mark);
 }
 
 }  // namespace board

@@ -77,7 +77,7 @@ TColorButton::TColorButton(QWidget* parent)
     setAutoFillBackground(false);
     controls::InstallAccessibility();
 
-    m_tracker->onPress = [this](QMouseEvent*) { press(); };
+    m_tracker->onPress = [this](QMouseEvent*) { press(true); };
     m_tracker->onDoubleClick = [this](QMouseEvent* event) {
         // The second press of a double click still presses the button, but it is a double
         // click and no start of a click.
@@ -85,7 +85,7 @@ TColorButton::TColorButton(QWidget* parent)
         if (event->button() == Qt::LeftButton)
             emit doubleClicked();
         if (self && isVisible() && isEnabled())
-            press();
+            press(true);
     };
     m_tracker->onRelease = [this](QMouseEvent*, bool click) {
         if (click) {
@@ -121,7 +121,7 @@ void TColorButton::Click() {
 void TColorButton::nextCheckState() {
     // A normal button has no state to keep between clicks.
     if (m_style == TToggleStyle::Toggle)
-        press();
+        press(false);
 }
 
 bool TColorButton::event(QEvent* event) {
@@ -300,8 +300,9 @@ void TColorButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void TColorButton::press() {
-    setFocus(Qt::MouseFocusReason);
+void TColorButton::press(bool takeFocus) {
+    if (takeFocus)
+        setFocus(Qt::MouseFocusReason);
     if (m_style == TToggleStyle::Normal) {
         setChecked(true);
     } else {

@@ -62,7 +62,7 @@ class TColorButton : public QAbstractButton {
     QString About();
 
     // What a full mouse click does (press and release inside), for a screen reader's press
-    // and the keyboard: only a shown, enabled button takes it.
+    // and the keyboard, without moving the focus: only a shown, enabled button takes it.
     void Click();
 
   protected:
@@ -73,7 +73,8 @@ class TColorButton : public QAbstractButton {
     void nextCheckState() override;
 
   private:
-    void press();
+    // A press of the mouse takes the focus; a key picking a painter leaves it where it is.
+    void press(bool takeFocus);
     void release();
     // Tells a listening screen reader that the pressed state changed.
     void valueChanged();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Vertex1.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -99,9 +100,67 @@ void TOrbVertex1::Refresh() {
 
 void TOrbVertex1::fillColorChanged() {
     update();
+    m_announcement.clear();
+    if (s_quiet > 0)
+        return;
     // Costs nothing while no screen reader listens.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
+}
+
+void TOrbVertex1::setKnownNeighbours(const QList<int>& numbers) {
+    if (numbers == m_neighbours)
+        return;
+    m_neighbours = numbers;
+    if (s_quiet > 0)
+        return;
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+void TOrbVertex1::setSolution(bool solution) {
+    m_solution = solution;
+}
+
+bool TOrbVertex1::Pressable() const {
+    return !m_solution && m_playable && isVisible() && isEnabled();
+}
+
+void TOrbVertex1::Announce(const QString& words) {
+    m_announcement = words;
+    if (words.isEmpty())
+        return;
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+QString TOrbVertex1::AccessibleDescription() const {
+    if (m_neighbours.isEmpty())
+        return tr("no edge known yet");
+    QString list = QString::number(m_neighbours.last());
+    if (m_neighbours.size() > 1) {
+        QStringList first;
+        for (qsizetype i = 0; i + 1 < m_neighbours.size(); ++i) first << QString::number(m_neighbours[i]);
+        list = tr("%1 and %2").arg(first.join(tr(", ")), list);
+    }
+    return tr("joined to %1").arg(list);
+}
+
+void TOrbVertex1::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            Click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TOrbVertex1::focusOutEvent(QFocusEvent* event) {
+    m_announcement.clear();
+    QWidget::focusOutEvent(event);
 }
 
 void TOrbVertex1::setNumber(int number) {
@@ -111,8 +170,12 @@ void TOrbVertex1::setNumber(int number) {
 QString TOrbVertex1::AccessibleName() const {
     // The colours by the names of the painters that paint them.
     const QString colour = ui::FillWord(m_record->FillColor());
+    if (!m_announcement.isEmpty())
+        return m_announcement;
     if (m_number <= 0)
         return tr("Vertex, %1").arg(colour);
+    if (m_solution)
+        return tr("Solution vertex %1, %2").arg(m_number).arg(colour);
     return tr("Vertex %1, %2").arg(m_number).arg(colour);
 }
 

@@ -4,6 +4,7 @@
 // where every edge line touching the vertex begins or ends.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include "engine/State.h"
@@ -12,6 +13,12 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     Q_OBJECT
   public:
     explicit TOrbVertex1(QWidget* parent = nullptr);
+
+  signals:
+    // A left press and release over the shown, enabled square, or Space or Enter on it.
+    void clicked();
+
+  public:
     ~TOrbVertex1() override;
 
     TOrbVertex1(const TOrbVertex1&) = delete;
@@ -46,16 +53,38 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // The vertex's number on the board (0: none), for the words a screen reader speaks.
     int Number() const { return m_number; }
     void setNumber(int number);
-    // "Vertex 3, red", "Vertex 5, uncoloured": the number and the colour it wears now.
+    // "Vertex 3, red", "Vertex 5, uncoloured" ("Solution vertex 3, blue" in the solution view):
+    // the number and the colour it wears now, or for one reading what a keyboard move did.
     QString AccessibleName() const;
+    // "joined to 1, 4 and 6", "no edge known yet": the vertices an edge on the board joins it to.
+    QString AccessibleDescription() const;
+    // The edges the board shows at this vertex, by the numbers of their other ends.
+    void setKnownNeighbours(const QList<int>& numbers);
+    const QList<int>& KnownNeighbours() const { return m_neighbours; }
+    // A twin in the solution view: named so, and never pressed.
+    void setSolution(bool solution);
+    bool IsSolution() const { return m_solution; }
+    // Whether a press would colour it: not once the game is over.
+    void setPlayable(bool playable) { m_playable = playable; }
+    bool Pressable() const;
+    // Says `words` as the vertex's name once, until its colour or the focus changes; empty words
+    // silently go back to the plain name.
+    void Announce(const QString& words);
+    // While one lives, colour changes of every vertex stay silent: a move is told once, whole.
+    struct QuietNames {
+        QuietNames() { ++s_quiet; }
+        ~QuietNames() { --s_quiet; }
+        QuietNames(const QuietNames&) = delete;
+        QuietNames& operator=(const QuietNames&) = delete;
+    };
     // A click as the mouse gives one: only a shown, enabled vertex raises it.
     void Click();
 
-  signals:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Space and Enter click the focused vertex.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void fillColorChanged() override;
@@ -65,4 +94,9 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
     int m_number = 0;
+    bool m_solution = false;
+    bool m_playable = true;
+    QList<int> m_neighbours;
+    QString m_announcement;
+    static inline int s_quiet = 0;
 };

@@ -69,7 +69,10 @@ TEST(Accessibility, APainterIsANamedToggleAndAPressDoesWhatAClickDoes) {
     QAccessibleInterface* face = Interface(maroon);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->text(QAccessible::Name), "Red");
-    EXPECT_EQ(face->role(), QAccessible::Button);
+    // One group of choices, and the long tool tip is not read as its description.
+    EXPECT_EQ(face->role(), QAccessible::RadioButton);
+    maroon->setToolTip("Click to paint vertices red, then click the vertices.");
+    EXPECT_TRUE(face->text(QAccessible::Description).isEmpty());
     EXPECT_TRUE(face->state().checkable);
     EXPECT_FALSE(face->state().checked);
     EXPECT_TRUE(Interface(navy)->state().checked);
