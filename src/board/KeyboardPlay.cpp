@@ -68,6 +68,11 @@ bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             SetKeyboard(false);
             return false;
+        case QEvent::FocusOut:
+            // What a move said is said; back on the vertex, its plain name is read.
+            if (TOrbVertex1* vertex = BoardVertex(watched))
+                vertex->Announce(QString());
+            return false;
         case QEvent::KeyPress:
             break;
         default:

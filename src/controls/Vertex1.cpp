@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Vertex1.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -144,23 +143,6 @@ QString TOrbVertex1::AccessibleDescription() const {
         list = tr("%1 and %2").arg(first.join(tr(", ")), list);
     }
     return tr("joined to %1").arg(list);
-}
-
-void TOrbVertex1::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        if (!event->isAutoRepeat())
-            Click();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void TOrbVertex1::focusOutEvent(QFocusEvent* event) {
-    m_announcement.clear();
-    QWidget::focusOutEvent(event);
 }
 
 void TOrbVertex1::setNumber(int number) {

@@ -15,7 +15,7 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     explicit TOrbVertex1(QWidget* parent = nullptr);
 
   signals:
-    // A left press and release over the shown, enabled square, or Space or Enter on it.
+    // A left press and release over the shown, enabled square (the board adds Space and Enter).
     void clicked();
 
   public:
@@ -67,8 +67,8 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // Whether a press would colour it: not once the game is over.
     void setPlayable(bool playable) { m_playable = playable; }
     bool Pressable() const;
-    // Says `words` as the vertex's name once, until its colour or the focus changes; empty words
-    // silently go back to the plain name.
+    // Says `words` as the vertex's name once, until its colour changes; empty words silently go
+    // back to the plain name.
     void Announce(const QString& words);
     // While one lives, colour changes of every vertex stay silent: a move is told once, whole.
     struct QuietNames {
@@ -82,9 +82,6 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    // Space and Enter click the focused vertex.
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void fillColorChanged() override;
