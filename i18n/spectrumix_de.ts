@@ -358,6 +358,18 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Farbenzahl</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Knotenzahl</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>Kantendichte</translation>
+    </message>
 </context>
 <context>
     <name>TOrbVertex1</name>
@@ -593,6 +605,17 @@
     <message>
         <source>PERFECT</source>
         <translation>PERFEKT</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Eins mehr</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Eins weniger</translation>
     </message>
 </context>
 <context>

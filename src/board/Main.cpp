@@ -31,6 +31,7 @@
 #include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
+#include "ui/ReadAsOne.h"
 
 namespace {
 
@@ -173,6 +174,9 @@ void TLevel1::CreateControls(game::World& world) {
         label->setAutoFillBackground(true);
         SetColours(label, pair.text, toQColor(pair.background));
     }
+    // Five coloured letter pairs on the screen, one name to the ear.
+    ui::ReadAsOne({TitleLabel[1], TitleLabel[2], TitleLabel[3], TitleLabel[4], TitleLabel[5]},
+                  artwork::TitleStarWords());
     ColorAllVertices = form.get<QLabel>("ColorAllVertices");
     PuzzleSolved = form.get<QLabel>("PuzzleSolved");
     NewGame = form.get<QPushButton>("NewGame");
