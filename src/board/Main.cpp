@@ -193,6 +193,9 @@ void TLevel1::CreateControls(game::World& world) {
     PlayerScore = form.get<QLabel>("PlayerScore");
     EdgesLabel = form.get<QLabel>("EdgesLabel");
     SessionAveFromParLabel = form.get<QLabel>("SessionAveFromParLabel");
+    // A number is read with its caption ("Par: 6"); the caption is not read again on its own.
+    ui::ReadAsOne({Par, ParLabel}, QString());
+    ui::ReadAsOne({PlayerScore, PlayerScoreLabel}, QString());
 
     for (const ui::ControlRow& row : kBoardTable) {
         QWidget* control = form[row.name];
