@@ -140,12 +140,12 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     }
     const QString scoreBefore = m_c.PlayerScore->text();
     const bool solvedBefore = !m_c.PuzzleSolved->isHidden();
-    {
-        // The move is told below, whole: none of its parts on its own.
-        TOrbVertex1::QuietNames quiet;
-        vertex->Announce(QString());
-        vertex->Click();
-    }
+    // The move is told below, whole, on the vertex it was made on; the neighbours it clears are
+    // not followed by a screen reader, so they tell their own changes as they come.
+    vertex->setQuiet(true);
+    vertex->Announce(QString());
+    vertex->Click();
+    vertex->setQuiet(false);
     if (m_c.PlayerScore->text() == scoreBefore)
         return;  // no move was made (the game is over)
     QStringList words{vertex->AccessibleName()};
@@ -171,9 +171,12 @@ void TKeyboardPlay::PickPainter(int colorIndex) {
         return;
     painter->Click();
     // On a vertex, the player hears the colour now in hand.
-    if (TOrbVertex1* vertex = BoardVertex(QApplication::focusWidget()))
+    if (TOrbVertex1* vertex = BoardVertex(QApplication::focusWidget())) {
+        vertex->Announce(QString());
         vertex->Announce(
-            QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex)));
+            QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex)) +
+            QStringLiteral("; ") + vertex->AccessibleName());
+    }
 }
 
 void TKeyboardPlay::AskNewPuzzle() {

@@ -100,7 +100,7 @@ void TOrbVertex1::Refresh() {
 void TOrbVertex1::fillColorChanged() {
     update();
     m_announcement.clear();
-    if (s_quiet > 0)
+    if (m_quiet)
         return;
     // Costs nothing while no screen reader listens.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
@@ -111,7 +111,7 @@ void TOrbVertex1::setKnownNeighbours(const QList<int>& numbers) {
     if (numbers == m_neighbours)
         return;
     m_neighbours = numbers;
-    if (s_quiet > 0)
+    if (m_quiet)
         return;
     QAccessibleEvent described(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);

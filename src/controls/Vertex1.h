@@ -70,13 +70,9 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // Says `words` as the vertex's name once, until its colour changes; empty words silently go
     // back to the plain name.
     void Announce(const QString& words);
-    // While one lives, colour changes of every vertex stay silent: a move is told once, whole.
-    struct QuietNames {
-        QuietNames() { ++s_quiet; }
-        ~QuietNames() { --s_quiet; }
-        QuietNames(const QuietNames&) = delete;
-        QuietNames& operator=(const QuietNames&) = delete;
-    };
+    // While `quiet`, the vertex changes its name and description without telling a screen reader:
+    // the move made on it is then told once, whole, by Announce.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
     // A click as the mouse gives one: only a shown, enabled vertex raises it.
     void Click();
 
@@ -95,5 +91,5 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     bool m_playable = true;
     QList<int> m_neighbours;
     QString m_announcement;
-    static inline int s_quiet = 0;
+    bool m_quiet = false;
 };

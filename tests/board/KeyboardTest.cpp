@@ -106,6 +106,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_3);
     EXPECT_TRUE(board->GreenPainter->Value());
     EXPECT_TRUE(Vertex(1)->hasFocus());
+    EXPECT_EQ(Said(Vertex(1)), "Green painter; Vertex 1, uncoloured");
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
