@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/KeyboardPlay.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,6 +18,33 @@
 #include "ui/ColourWords.h"
 
 namespace board {
+
+namespace {
+
+// What a keyboard move did, said by a screen reader: a notification that shows for each message.
+// It paints nothing and lets every click through, so the board looks and plays as without it.
+class TSpokenNote : public QWidget {
+  public:
+    explicit TSpokenNote(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+        hide();
+    }
+};
+
+class SpokenNoteAccessible : public QAccessibleWidget {
+  public:
+    explicit SpokenNoteAccessible(QWidget* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* MakeSpokenNote(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && dynamic_cast<TSpokenNote*>(object))
+        return new SpokenNoteAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
 
 TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
     : QObject(&window), m_window(window), m_c(controls) {
@@ -46,6 +75,18 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
         connect(key, &QShortcut::activated, this, [this, index] { PickPainter(index); });
     }
     connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
+
+    QAccessible::installFactory(&MakeSpokenNote);
+    m_note = new TSpokenNote(m_c.Surface);
+    m_note->lower();
+}
+
+void TKeyboardPlay::Say(const QString& words) {
+    // Shown afresh, the note is read by a screen reader at once; on the screen it is nothing.
+    m_note->hide();
+    m_note->setAccessibleName(words);
+    m_note->show();
+    m_note->lower();
 }
 
 TOrbVertex1* TKeyboardPlay::BoardVertex(const QObject* object) const {
@@ -162,6 +203,7 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     if (!solvedBefore && !m_c.PuzzleSolved->isHidden())
         words << artwork::PuzzleSolvedWords();
     vertex->Announce(words.join(QStringLiteral("; ")));
+    Say(vertex->AccessibleName());
 }
 
 void TKeyboardPlay::PickPainter(int colorIndex) {
@@ -170,13 +212,14 @@ void TKeyboardPlay::PickPainter(int colorIndex) {
     if (!painter->isVisible() || !painter->isEnabled())
         return;
     painter->Click();
-    // On a vertex, the player hears the colour now in hand.
+    // The player hears the colour now in hand, on a vertex as on a painter.
+    const QString words =
+        QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex));
     if (TOrbVertex1* vertex = BoardVertex(QApplication::focusWidget())) {
         vertex->Announce(QString());
-        vertex->Announce(
-            QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex)) +
-            QStringLiteral("; ") + vertex->AccessibleName());
+        vertex->Announce(words + QStringLiteral("; ") + vertex->AccessibleName());
     }
+    Say(words);
 }
 
 void TKeyboardPlay::AskNewPuzzle() {

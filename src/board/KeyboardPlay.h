@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 class TOrbVertex1;
@@ -39,12 +40,15 @@ class TKeyboardPlay : public QObject {
     void AskNewPuzzle();
     void SetKeyboard(bool keyboard);
     void UpdateMark();
+    // Has a screen reader say `words` now.
+    void Say(const QString& words);
 
     QWidget& m_window;
     const TBoardControls& m_c;
     // The last thing the player used on the board was a key (not the mouse).
     bool m_keyboard = false;
     bool m_painterFocusPending = false;
+    QWidget* m_note = nullptr;
 };
 
 }  // namespace board

@@ -127,10 +127,6 @@ bool TOrbVertex1::Pressable() const {
 
 void TOrbVertex1::Announce(const QString& words) {
     m_announcement = words;
-    if (words.isEmpty())
-        return;
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
 }
 
 QString TOrbVertex1::AccessibleDescription() const {

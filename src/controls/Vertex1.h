@@ -67,8 +67,9 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // Whether a press would colour it: not once the game is over.
     void setPlayable(bool playable) { m_playable = playable; }
     bool Pressable() const;
-    // Says `words` as the vertex's name once, until its colour changes; empty words silently go
-    // back to the plain name.
+    // Reads `words` as the vertex's name (what the last keyboard move did) until its colour
+    // changes or the focus leaves; empty words go back to the plain name. The words are spoken by
+    // the board; the vertex itself makes no event of them.
     void Announce(const QString& words);
     // While `quiet`, the vertex changes its name and description without telling a screen reader:
     // the move made on it is then told once, whole, by Announce.

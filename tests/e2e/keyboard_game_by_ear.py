@@ -218,6 +218,10 @@ WORDS = {1: "blue", 2: "red", 3: "green", 4: "purple"}
 def main():
     binary = sys.argv[1]
     play(binary, 8, True)
+    # One game alone (for a screen reader's log of it): --shown-only.
+    if "--shown-only" in sys.argv:
+        print("1 passed, 0 failed")
+        return
     play(binary, 7, False)
     print("2 passed, 0 failed")
 
