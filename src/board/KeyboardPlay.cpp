@@ -76,7 +76,11 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
     }
     connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
 
-    QAccessible::installFactory(&MakeSpokenNote);
+    static const bool noteKnown = [] {
+        QAccessible::installFactory(&MakeSpokenNote);
+        return true;
+    }();
+    (void)noteKnown;
     m_note = new TSpokenNote(m_c.Surface);
     m_note->lower();
 }
