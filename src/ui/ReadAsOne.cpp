@@ -28,6 +28,14 @@ QAccessibleInterface* MakeSilentPart(const QString&, QObject* object) {
     return nullptr;
 }
 
+void Silence(QWidget* part) {
+    part->setProperty(kSilent, true);
+    // A reader may have met the part already (its text was set): it meets it anew.
+    QAccessibleInterface* known = QAccessible::queryAccessibleInterface(part);
+    if (known && !dynamic_cast<SilentPart*>(known))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+}
+
 }  // namespace
 
 void ReadAsOne(const QList<QWidget*>& parts, const QString& text) {
@@ -40,7 +48,7 @@ void ReadAsOne(const QList<QWidget*>& parts, const QString& text) {
         if (i == 0)
             parts[i]->setAccessibleName(text);
         else
-            parts[i]->setProperty(kSilent, true);
+            Silence(parts[i]);
     }
 }
 

@@ -11,12 +11,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/Windows.h"
 #include "board/Main.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
+#include "dialogs/DecisionDialog.h"
 #include "dialogs/GameNotOverDialog.h"
+#include "dialogs/Optionl1.h"
+#include "dialogs/SpinEdit.h"
 #include "engine/Random.h"
 #include "engine/State.h"
 #include "support/GameTest.h"
@@ -164,6 +168,29 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     EXPECT_EQ(Said(twin), "Solution vertex 1, red");
     EXPECT_EQ(Said(twin, QAccessible::Description), "joined to 3, 4 and 6");
     EXPECT_TRUE(Actions(twin).isEmpty());
+}
+
+TEST_F(KeyboardPlay, WhatIsSeenAsOneIsReadAsOneAndTheNumberFieldsHaveNamesAndValues) {
+    const auto state = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->state(); };
+    EXPECT_EQ(Said(board->TitleLabel[1]), "SpEcTrUmIx");
+    for (int i = 2; i <= 5; ++i) EXPECT_TRUE(state(board->TitleLabel[static_cast<std::size_t>(i)]).invisible);
+    EXPECT_TRUE(state(board->ParLabel).invisible) << "the caption is read with the number";
+
+    TDecisionDialog* decision = windows->GameNotOverDecision;
+    EXPECT_TRUE(Said(decision->Label1).endsWith("Life's tough. You decide."));
+    EXPECT_TRUE(state(decision->Label2).invisible && state(decision->Label3).invisible);
+
+    auto* field = windows->OptionsL1->findChild<TSpinEdit*>("VertNumSpinEdit");
+    ASSERT_NE(field, nullptr);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+    EXPECT_EQ(face->role(), QAccessible::SpinBox);
+    EXPECT_EQ(face->text(QAccessible::Name), "Number of Vertices");
+    QAccessibleValueInterface* value = face->valueInterface();
+    ASSERT_NE(value, nullptr);
+    value->setCurrentValue(99);
+    EXPECT_EQ(value->currentValue().toInt(), 16);
+    EXPECT_EQ(field->text(), "16");
+    EXPECT_EQ(Said(field->UpButton()), "One more");
 }
 
 }  // namespace
