@@ -284,6 +284,10 @@
         <source>Unable to write to %1.</source>
         <translation>%1 lässt sich nicht schreiben.</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

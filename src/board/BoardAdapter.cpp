@@ -99,6 +99,9 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
     for (int index = game::kNavy; index <= game::kPurple; ++index) {
         TColorButton* painter = m_c.Painter[static_cast<std::size_t>(index)];
         if (painters.used[index]) {
+            // Its place among the choices, by the number key that picks it: "1 of 3".
+            painter->setAccessibleDescription(
+                QCoreApplication::translate("TLevel1", "%1 of %2").arg(index).arg(c));
             painter->setEnabled(true);
             SetRect(painter, painters.place[index]);
             painter->show();

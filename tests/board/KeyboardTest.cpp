@@ -76,6 +76,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_F2);
     ASSERT_FALSE(game::world.Puzzle.GameOver);
     EXPECT_TRUE(Marked(board->NavyPainter)) << "a puzzle started by key puts the focus on the first painter";
+    EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
 
     // Painters, the six vertices in number order, the two buttons, and round again.
     QList<QWidget*> ring;
