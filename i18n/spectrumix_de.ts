@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>ungefärbt</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>SpEcTrUmIx Help</source>
@@ -129,6 +168,25 @@
     <message>
         <source>Youse a dude!</source>
         <translation>Du bist der Hammer!</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>Knoten %1 geleert, verbunden</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>Knoten %1 geleert</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Punktzahl %1</translation>
+    </message>
+    <message>
+        <source>%1 painter</source>
+        <translation>Farbe %1</translation>
     </message>
 </context>
 <context>
@@ -246,28 +304,16 @@
         <translation>Ohne Speichern beenden</translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <translation>Grün</translation>
-    </message>
-    <message>
-        <source>Purple</source>
-        <translation>Lila</translation>
-    </message>
-    <message>
         <source>Unable to write to %1.</source>
         <translation>%1 kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Leistung...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -343,29 +389,21 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Farbenzahl</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Knotenzahl</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>Kantendichte</translation>
+    </message>
 </context>
 <context>
     <name>TOrbVertex1</name>
-    <message>
-        <source>uncoloured</source>
-        <translation>ungefärbt</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blau</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>rot</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>grün</translation>
-    </message>
-    <message>
-        <source>purple</source>
-        <translation>lila</translation>
-    </message>
     <message>
         <source>Vertex, %1</source>
         <translation>Knoten, %1</translation>
@@ -373,6 +411,26 @@
     <message>
         <source>Vertex %1, %2</source>
         <translation>Knoten %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>noch keine Kante bekannt</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Lösungsknoten %1, %2</translation>
     </message>
 </context>
 <context>
@@ -645,6 +703,17 @@
     <message>
         <source>PERFECT</source>
         <translation>PERFEKT</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Eins mehr</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Eins weniger</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HelpViewer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -53,9 +55,22 @@ QFont HelpFont() {
 // The help window: the topic pages in a browser with Contents, Back and Forward. It belongs to
 // no other window, so it can sit beside the board while the player tries out what it says; it
 // does not keep the game running once the board is closed.
+// A screen reader meets the help as a window named by its title, not as a nameless filler.
+QAccessibleInterface* MakeHelpWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType() ||
+        object->objectName() != QLatin1String("HelpWindow"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 class HelpWindow : public QWidget {
   public:
     HelpWindow() {
+        static const bool known = [] {
+            QAccessible::installFactory(&MakeHelpWindowAccessible);
+            return true;
+        }();
+        (void)known;
         setObjectName(QStringLiteral("HelpWindow"));
         setAttribute(Qt::WA_QuitOnClose, false);
         setWindowTitle(QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help"));

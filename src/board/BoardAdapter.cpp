@@ -23,9 +23,12 @@ void SetRect(QWidget* widget, const game::Rect& rect) {
 }
 
 // A caption that grows its label, so "Average From Par: -1.250" is never cut short.
-void SetCaption(QLabel* label, const QString& text) {
+void SetCaption(QLabel* label, const QString& text, const QLabel* caption = nullptr) {
     label->setText(text);
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    // A number is read with its caption ("Par: 6"), never bare.
+    if (caption)
+        label->setAccessibleName(caption->text().trimmed() + QLatin1Char(' ') + text);
 }
 
 }  // namespace
@@ -47,6 +50,13 @@ void TBoardAdapter::ShowPlayControls() {
                           m_c.SessionAveFromParLabel}) {
         label->show();
     }
+}
+
+void TBoardAdapter::TellNeighbours(game::EdgeView view, int k) {
+    if (k < 1 || k > game::kMaxVertices)
+        return;
+    const auto& vertices = view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex;
+    vertices[static_cast<std::size_t>(k)]->setKnownNeighbours(m_edges.KnownNeighbours(view, k));
 }
 
 void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
@@ -89,6 +99,9 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
     for (int index = game::kNavy; index <= game::kPurple; ++index) {
         TColorButton* painter = m_c.Painter[static_cast<std::size_t>(index)];
         if (painters.used[index]) {
+            // Its place among the choices, by the number key that picks it: "1 of 3".
+            painter->setAccessibleDescription(
+                QCoreApplication::translate("TLevel1", "%1 of %2").arg(index).arg(c));
             painter->setEnabled(true);
             SetRect(painter, painters.place[index]);
             painter->show();
@@ -97,6 +110,10 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
             painter->hide();
         }
     }
+    // The marks are clear: no edge of the last puzzle is known any more.
+    for (int k = 1; k <= game::kMaxVertices; ++k) TellNeighbours(game::EdgeView::Board, k);
+    if (playStarted)
+        playStarted();
 }
 
 void TBoardAdapter::MirrorToSolutionView(bool twinsShown) {
@@ -108,10 +125,19 @@ void TBoardAdapter::MirrorToSolutionView(bool twinsShown) {
         twin->setPenColor(vertex->penColor());
         twin->setPenWidth(vertex->penWidth());
         twin->setVisible(twinsShown && !vertex->isHidden());
+        TellNeighbours(game::EdgeView::Solution, k);
     }
 }
 
 void TBoardAdapter::EnablePainters(bool on) {
+    // The painters are on exactly while a game is played: only then do the vertices take a press,
+    // and Tab reach them. Taken off the tab ring first, a vertex leaves the focus where a painter
+    // losing it has always sent it: to New Puzzle.
+    for (int k = 1; k <= game::kMaxVertices; ++k) {
+        TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
+        vertex->setPlayable(on);
+        vertex->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+    }
     for (int index = game::kNavy; index <= game::kPurple; ++index) {
         TColorButton* painter = m_c.Painter[static_cast<std::size_t>(index)];
         painter->setEnabled(on);
@@ -128,6 +154,8 @@ void TBoardAdapter::PressPainter(int colorIndex) {
 
 void TBoardAdapter::DrawEdge(game::EdgeView view, int a, int b) {
     m_edges.ShowEdge(*m_c.Surface, view, a, b);
+    TellNeighbours(view, a);
+    TellNeighbours(view, b);
 }
 
 void TBoardAdapter::RefreshVertex(game::EdgeView view, int k) {
@@ -146,11 +174,11 @@ void TBoardAdapter::SetDrawGraphEnabled(bool enabled) {
 }
 
 void TBoardAdapter::ShowPar(std::int32_t par) {
-    SetCaption(m_c.Par, QString::number(par));
+    SetCaption(m_c.Par, QString::number(par), m_c.ParLabel);
 }
 
 void TBoardAdapter::ShowScore(std::int32_t clicks) {
-    SetCaption(m_c.PlayerScore, QString::number(clicks));
+    SetCaption(m_c.PlayerScore, QString::number(clicks), m_c.PlayerScoreLabel);
 }
 
 void TBoardAdapter::ShowEdgeCount(std::int32_t edges) {

@@ -2,6 +2,8 @@
 // board::TBoardAdapter: what the engine tells the main window Level1, shown on its controls.
 #pragma once
 
+#include <functional>
+
 #include "board/BoardControls.h"
 #include "engine/Views.h"
 
@@ -32,7 +34,12 @@ class TBoardAdapter : public game::BoardView {
     void ShowAverageFromPar(const game::AverageFromPar& average) override;
     void ApplyToolTips(bool on) override;
 
+    // Called once the controls of a new puzzle are ready to play.
+    std::function<void()> playStarted;
+
   private:
+    // What a screen reader learns of the graph: each vertex's edges shown in its view.
+    void TellNeighbours(game::EdgeView view, int k);
     const TBoardControls& m_c;
     TEdgePainter& m_edges;
     TToolTipSwitch& m_toolTips;

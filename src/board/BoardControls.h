@@ -24,11 +24,17 @@ class TBoardSurface : public QWidget {
   public:
     TBoardSurface(const TEdgePainter& edges, QWidget* parent);
 
+    // Rings `control` (a painter or a vertex the keyboard moved to) with the focus mark; nullptr
+    // takes the mark away. The mark stands just outside the control, never on its face.
+    void SetFocusMark(const QWidget* control);
+    QRect FocusMarkArea() const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const TEdgePainter& m_edges;
+    QRect m_mark;
 };
 
 // Vertex and painter arrays are indexed 1..16 and by colour index 1..4 (navy, maroon, green,

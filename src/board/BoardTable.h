@@ -294,9 +294,4 @@ inline constexpr ui::ControlRow kBoardTable[] = {
     {"Comp16Vert", Kind::Custom, {432, 360, 40, 40}, nullptr, kSolutionHint, false, nullptr, kTwin},
 };
 
-// What a screen reader calls each painter, by colour index.
-inline const char* const kPainterWords[] = {
-    "", QT_TRANSLATE_NOOP("TLevel1", "Blue"), QT_TRANSLATE_NOOP("TLevel1", "Red"),
-    QT_TRANSLATE_NOOP("TLevel1", "Green"), QT_TRANSLATE_NOOP("TLevel1", "Purple")};
-
 }  // namespace board::form

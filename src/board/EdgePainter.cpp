@@ -74,4 +74,20 @@ void TEdgePainter::ShowEdge(QWidget& surface, game::EdgeView view, int a, int b)
     surface.update(area);
 }
 
+QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {
+    QList<int> numbers;
+    const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
+    if (k < 1 || k > n || m_puzzle.EdgeCount < 1)
+        return numbers;
+    const auto& marks =
+        view == game::EdgeView::Solution ? m_puzzle.SolutionEdgeDrawn : m_puzzle.BoardEdgeDrawn;
+    const auto a = static_cast<std::size_t>(k);
+    for (int i = 1; i <= n; ++i) {
+        const auto b = static_cast<std::size_t>(i);
+        if (i != k && (marks[a][b] == 1 || marks[b][a] == 1))
+            numbers.append(i);
+    }
+    return numbers;
+}
+
 }  // namespace board

@@ -2,6 +2,7 @@
 // board::TEdgePainter: the edges of the main window Level1, drawn from their marks.
 #pragma once
 
+#include <QList>
 #include <QPen>
 
 #include <array>
@@ -30,6 +31,8 @@ class TEdgePainter {
     // Asks `surface` to show a just-marked edge of a view: the area under its line and the two
     // vertex squares over its ends.
     void ShowEdge(QWidget& surface, game::EdgeView view, int a, int b) const;
+    // The vertices a line of the view joins vertex k to, in number order.
+    QList<int> KnownNeighbours(game::EdgeView view, int k) const;
 
   private:
     const game::PuzzleState& m_puzzle;

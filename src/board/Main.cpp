@@ -20,6 +20,7 @@
 #include "board/BoardTable.h"
 #include "board/CloseGuard.h"
 #include "board/EdgePainter.h"
+#include "board/KeyboardPlay.h"
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
@@ -27,8 +28,10 @@
 #include "engine/Moves.h"
 #include "engine/State.h"
 #include "ui/Colors.h"
+#include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
+#include "ui/ReadAsOne.h"
 
 namespace {
 
@@ -71,7 +74,7 @@ const game::PaletteEntry* PaletteByName(const char* name) {
 
 TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
     auto* painter = new TColorButton(parent);
-    painter->setAccessibleName(QCoreApplication::translate("TLevel1", kPainterWords[colour.index]));
+    painter->setAccessibleName(ui::PainterWord(colour.index));
     painter->setStyle(TToggleStyle::Toggle);
     painter->GroupIndex = 1;
     painter->setThickness(4);
@@ -82,16 +85,17 @@ TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
     // The shadow is the face itself: a released painter shows its light colour on the top and
     // left, a pressed one on the bottom and right.
     painter->setShadowColor(colour.face);
-    // The painters follow the two buttons in the board's tab order.
+    // Tab reaches the painters, and a click gives them the focus.
     painter->setFocusPolicy(Qt::StrongFocus);
     painter->setValue(false);
     painter->setEnabled(false);
     return painter;
 }
 
-TOrbVertex1* MakeVertex(int number, QWidget* parent) {
+TOrbVertex1* MakeVertex(int number, bool solution, QWidget* parent) {
     auto* vertex = new TOrbVertex1(parent);
     vertex->setNumber(number);
+    vertex->setSolution(solution);
     vertex->setPenColor(game::clFuchsia);
     vertex->setPenWidth(3);
     return vertex;
@@ -114,15 +118,11 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
 
     CreateMenu();
     CreateControls(world);
-    // Clicking a button leaves the keyboard where it was; the tab order is the game's own.
-    setTabOrder(NewGame, DrawGraph);
-    setTabOrder(DrawGraph, NavyPainter);
-    setTabOrder(NavyPainter, MaroonPainter);
-    setTabOrder(MaroonPainter, PurplePainter);
-    setTabOrder(PurplePainter, GreenPainter);
+    m_keys = new board::TKeyboardPlay(*this, *this);
 
     resize(kOuterWidth, kOuterHeight);
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
+    m_adapter->playStarted = [this] { m_keys->PlayStarted(); };
     FormCreate(world);
 }
 
@@ -161,9 +161,9 @@ void TLevel1::CreateControls(game::World& world) {
         if (row.tag & kPainter)
             return MakePainter(*PaletteByName(row.name), parent);
         if (row.tag & kVertex)
-            return MakeVertex(++vertex, parent);
+            return MakeVertex(++vertex, false, parent);
         if (row.tag & kTwin)
-            return MakeVertex(++twin, parent);
+            return MakeVertex(++twin, true, parent);
         return nullptr;
     });
 
@@ -176,6 +176,9 @@ void TLevel1::CreateControls(game::World& world) {
         label->setAutoFillBackground(true);
         SetColours(label, pair.text, toQColor(pair.background));
     }
+    // Five coloured letter pairs on the screen, one name to the ear.
+    ui::ReadAsOne({TitleLabel[1], TitleLabel[2], TitleLabel[3], TitleLabel[4], TitleLabel[5]},
+                  artwork::TitleStarWords());
     ColorAllVertices = form.get<QLabel>("ColorAllVertices");
     PuzzleSolved = form.get<QLabel>("PuzzleSolved");
     NewGame = form.get<QPushButton>("NewGame");
@@ -192,6 +195,9 @@ void TLevel1::CreateControls(game::World& world) {
     PlayerScore = form.get<QLabel>("PlayerScore");
     EdgesLabel = form.get<QLabel>("EdgesLabel");
     SessionAveFromParLabel = form.get<QLabel>("SessionAveFromParLabel");
+    // A number is read with its caption ("Par: 6"); the caption is not read again on its own.
+    ui::ReadAsOne({Par, ParLabel}, QString());
+    ui::ReadAsOne({PlayerScore, PlayerScoreLabel}, QString());
 
     for (const ui::ControlRow& row : kBoardTable) {
         QWidget* control = form[row.name];
@@ -302,6 +308,7 @@ void TLevel1::FitFrameToDesignedSize() {
 // --- the player's commands ------------------------------------------------------------
 
 void TLevel1::NewGameClick() {
+    m_keys->NewPuzzleAsked();
     game::NewGameClick();
 }
 
@@ -356,6 +363,27 @@ TBoardSurface::TBoardSurface(const TEdgePainter& edges, QWidget* parent) : QWidg
 void TBoardSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     m_edges.Paint(painter);
+    if (m_mark.isNull())
+        return;
+    // White and dotted: no colour of the game is white, and no edge is dotted.
+    QPen pen(Qt::white, 2, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(m_mark).adjusted(1, 1, -1, -1));
+}
+
+QRect TBoardSurface::FocusMarkArea() const {
+    return m_mark;
+}
+
+void TBoardSurface::SetFocusMark(const QWidget* control) {
+    // Three pixels clear of the control, two pixels wide.
+    const QRect next = control ? control->geometry().adjusted(-5, -5, 5, 5) : QRect();
+    if (next == m_mark)
+        return;
+    update(m_mark);
+    m_mark = next;
+    update(m_mark);
 }
 
 }  // namespace board

@@ -23,6 +23,7 @@ struct World;
 namespace board {
 class TBoardAdapter;
 class TEdgePainter;
+class TKeyboardPlay;
 class TToolTipSwitch;
 }  // namespace board
 
@@ -84,6 +85,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
 
     std::unique_ptr<board::TEdgePainter> m_edges;
     board::TToolTipSwitch* m_toolTips = nullptr;
+    board::TKeyboardPlay* m_keys = nullptr;
     std::unique_ptr<board::TBoardAdapter> m_adapter;
     bool m_frameFitted = false;
 };

@@ -16,16 +16,19 @@ class VertexAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
             return vertex()->AccessibleName();
+        // The graph, not the tool tip: which vertices an edge on the board joins it to.
+        if (kind == QAccessible::Description)
+            return vertex()->AccessibleDescription();
         return QAccessibleWidget::text(kind);
     }
 
     // Only a vertex that a click would colour offers the press.
     QStringList actionNames() const override {
-        return vertex()->isEnabled() && vertex()->isVisible() ? QStringList{pressAction()} : QStringList{};
+        return vertex()->Pressable() ? QStringList{pressAction()} : QStringList{};
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction())
+        if (action == pressAction() && vertex()->Pressable())
             vertex()->Click();
     }
 
@@ -37,9 +40,19 @@ class ColorButtonAccessible : public QAccessibleWidget {
   public:
     explicit ColorButtonAccessible(TColorButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
+    // The painters are one group of choices, read as radio buttons.
+    QAccessible::Role role() const override {
+        return button()->Style() == TToggleStyle::Toggle && button()->GroupIndex != 0
+                   ? QAccessible::RadioButton
+                   : QAccessible::Button;
+    }
+
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
             return button()->Caption();
+        // Short to hear: the long tool tip is no description.
+        if (kind == QAccessible::Description)
+            return widget()->accessibleDescription();
         return QAccessibleWidget::text(kind);
     }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "controls/Accessible.h"
+#include "controls/PressTracker.h"
 #include "ui/Colors.h"
 
 #include <QAccessible>
@@ -59,16 +61,47 @@ class PixelPainter {
 
 }  // namespace
 
-TColorButton::TColorButton(QWidget* parent) : QWidget(parent) {
+TColorButton::TColorButton(QWidget* parent)
+    : QAbstractButton(parent), m_tracker(new controls::PressTracker(this)) {
+    // Drawn like any plain widget: the caption in the window text colour, no button roles.
+    setForegroundRole(QPalette::NoRole);
+    setBackgroundRole(QPalette::NoRole);
+    setCheckable(true);
     resize(128, 64);
     // Out of the box the button wears the desktop's own button colours.
     m_color = fromQColor(palette().color(QPalette::Button));
     m_lightColor = fromQColor(palette().color(QPalette::Light));
     m_shadowColor = fromQColor(palette().color(QPalette::Dark));
-    // It takes the focus when pressed, but nothing on the keyboard presses it.
+    // A click gives it the focus; the board lets Tab reach the painters.
     setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(false);
     controls::InstallAccessibility();
+
+    m_tracker->onPress = [this](QMouseEvent*) { press(true); };
+    m_tracker->onDoubleClick = [this](QMouseEvent* event) {
+        // The second press of a double click still presses the button, but it is a double
+        // click and no start of a click.
+        QPointer<TColorButton> self(this);
+        if (event->button() == Qt::LeftButton)
+            emit doubleClicked();
+        if (self && isVisible() && isEnabled())
+            press(true);
+    };
+    m_tracker->onRelease = [this](QMouseEvent*, bool click) {
+        if (click) {
+            QPointer<TColorButton> self(this);
+            emit clicked(Value());
+            if (!self)
+                return;
+        }
+        setFocus(Qt::MouseFocusReason);
+        release();
+    };
+    // A normal button is down only while held: once it is gone no release will come.
+    m_tracker->onDrop = [this](bool held) {
+        if (held && m_style == TToggleStyle::Normal)
+            setValue(false);
+    };
 }
 
 void TColorButton::valueChanged() {
@@ -81,23 +114,54 @@ void TColorButton::valueChanged() {
 }
 
 void TColorButton::Click() {
-    if (!isVisible() || !isEnabled())
-        return;
-    pressed();
-    m_held = false;
-    QPointer<TColorButton> self(this);
-    emit clicked();
-    if (self && m_style == TToggleStyle::Normal) {
-        m_value = false;
-        update();
-        valueChanged();
+    if (isVisible() && isEnabled())
+        click();
+}
+
+void TColorButton::nextCheckState() {
+    // A normal button has no state to keep between clicks.
+    if (m_style == TToggleStyle::Toggle)
+        press(false);
+}
+
+bool TColorButton::event(QEvent* event) {
+    // A disabled colour button lets the mouse through to what lies under it, as a plain
+    // control does (Qt's buttons would swallow it).
+    if (!isEnabled()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::HoverEnter:
+            case QEvent::HoverLeave:
+            case QEvent::HoverMove:
+            case QEvent::ContextMenu:
+            case QEvent::Wheel:
+                return QWidget::event(event);
+            default:
+                break;
+        }
     }
+    return QAbstractButton::event(event);
+}
+
+void TColorButton::keyPressEvent(QKeyEvent* event) {
+    // Enter clicks as Space does (Qt's button takes Space itself).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            Click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void TColorButton::setValue(bool value) {
-    if (value == m_value)
+    if (value == Value())
         return;
-    m_value = value;
+    setChecked(value);
     update();
     valueChanged();
 }
@@ -114,65 +178,34 @@ void TColorButton::setCaption(const QString& caption) {
 }
 
 void TColorButton::setColor(game::TColor color) {
-    if (color == m_color)
-        return;
-    m_color = color;
-    update();
+    controls::StoreAndRepaint(this, m_color, color);
 }
-
 void TColorButton::setLightColor(game::TColor color) {
-    if (color == m_lightColor)
-        return;
-    m_lightColor = color;
-    update();
+    controls::StoreAndRepaint(this, m_lightColor, color);
 }
-
 void TColorButton::setShadowColor(game::TColor color) {
-    if (color == m_shadowColor)
-        return;
-    m_shadowColor = color;
-    update();
+    controls::StoreAndRepaint(this, m_shadowColor, color);
 }
-
 void TColorButton::setLightOn(bool on) {
-    if (on == m_lightOn)
-        return;
-    m_lightOn = on;
-    update();
+    controls::StoreAndRepaint(this, m_lightOn, on);
 }
-
 void TColorButton::setLightOff(bool on) {
-    if (on == m_lightOff)
-        return;
-    m_lightOff = on;
-    update();
+    controls::StoreAndRepaint(this, m_lightOff, on);
 }
-
 void TColorButton::setStyle(TToggleStyle style) {
-    if (style == m_style)
-        return;
-    m_style = style;
-    update();
+    controls::StoreAndRepaint(this, m_style, style);
+}
+void TColorButton::setALign(TAlignStyle align) {
+    controls::StoreAndRepaint(this, m_align, align);
+}
+void TColorButton::setThickness(int thickness) {
+    controls::StoreAndRepaint(this, m_thickness, thickness);
 }
 
 void TColorButton::setLines(const QStringList& lines) {
     m_lines = lines;
     if (!m_lines.isEmpty())
         m_caption = m_lines.first();
-    update();
-}
-
-void TColorButton::setALign(TAlignStyle align) {
-    if (align == m_align)
-        return;
-    m_align = align;
-    update();
-}
-
-void TColorButton::setThickness(int thickness) {
-    if (thickness == m_thickness)
-        return;
-    m_thickness = thickness;
     update();
 }
 
@@ -193,6 +226,7 @@ void TColorButton::paintEvent(QPaintEvent*) {
     const int h = height();
     const int t = m_thickness;
     const game::TColor c = m_color;
+    const bool down = Value();
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -203,12 +237,12 @@ void TColorButton::paintEvent(QPaintEvent*) {
     px.rectangle(t + 1, t + 1, w - t - 1, h - t - 1, c, c);
 
     // Pressed, the light falls on the other sides and the caption sinks by the bevel width.
-    const game::TColor topLeft = m_value ? m_shadowColor : m_lightColor;
-    const game::TColor bottomRight = m_value ? m_lightColor : m_shadowColor;
-    const int d = m_value ? t : 0;
-    if (m_value && m_lightOn)
+    const game::TColor topLeft = down ? m_shadowColor : m_lightColor;
+    const game::TColor bottomRight = down ? m_lightColor : m_shadowColor;
+    const int d = down ? t : 0;
+    if (down && m_lightOn)
         px.rectangle(w - 30, 8, w - 15, 12, game::clLime, game::clLime);
-    if (!m_value && m_lightOff)
+    if (!down && m_lightOff)
         px.rectangle(w - 30, 8, w - 15, 12, game::clRed, game::clRed);
 
     for (int a = 1; a <= t; ++a) {
@@ -266,18 +300,26 @@ void TColorButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void TColorButton::pressed() {
-    m_held = true;
-    setFocus(Qt::MouseFocusReason);
+void TColorButton::press(bool takeFocus) {
+    if (takeFocus)
+        setFocus(Qt::MouseFocusReason);
     if (m_style == TToggleStyle::Normal) {
-        m_value = true;
+        setChecked(true);
     } else {
-        m_value = !m_value;
-        if (m_value && GroupIndex != 0)
+        setChecked(!Value());
+        if (Value() && GroupIndex != 0)
             releaseOthersInGroup();
     }
     update();
     valueChanged();
+}
+
+void TColorButton::release() {
+    if (m_style == TToggleStyle::Normal) {
+        setChecked(false);
+        update();
+        valueChanged();
+    }
 }
 
 void TColorButton::releaseOthersInGroup() {
@@ -292,62 +334,4 @@ void TColorButton::releaseOthersInGroup() {
         if (other && other != this && other->Value())
             other->setValue(false);
     }
-}
-
-void TColorButton::mousePressEvent(QMouseEvent* event) {
-    m_clickPending = event->button() == Qt::LeftButton;
-    event->accept();
-    pressed();
-}
-
-void TColorButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click still presses the button, but it is a double
-    // click and no start of a click.
-    m_clickPending = false;
-    event->accept();
-    QPointer<TColorButton> self(this);
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
-    if (self && isVisible() && isEnabled())
-        pressed();
-}
-
-void TColorButton::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() == Qt::LeftButton) {
-        const bool click = m_clickPending && rect().contains(event->position().toPoint());
-        m_clickPending = false;
-        if (click) {
-            QPointer<TColorButton> self(this);
-            emit clicked();
-            if (!self)
-                return;
-        }
-    }
-    m_held = false;
-    setFocus(Qt::MouseFocusReason);
-    if (m_style == TToggleStyle::Normal) {
-        m_value = false;
-        update();
-        valueChanged();
-    }
-}
-
-void TColorButton::hideEvent(QHideEvent* event) {
-    // A normal button is down only while held: once it disappears no release will come.
-    if (m_held && m_style == TToggleStyle::Normal)
-        setValue(false);
-    m_held = false;
-    m_clickPending = false;
-    QWidget::hideEvent(event);
-}
-
-void TColorButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        if (m_held && m_style == TToggleStyle::Normal)
-            setValue(false);
-        m_held = false;
-        m_clickPending = false;
-    }
-    QWidget::changeEvent(event);
 }

@@ -5,22 +5,33 @@
 // pressing one releases the others. The game's painter buttons are four of them.
 #pragma once
 
+#include <QAbstractButton>
 #include <QStringList>
-#include <QWidget>
 
 #include "engine/State.h"
 
 enum class TToggleStyle { Normal = 0, Toggle = 1 };
 enum class TAlignStyle { Center = 0, AlignLeft = 1, AlignRight = 2 };
 
-class TColorButton : public QWidget {
+namespace controls {
+class PressTracker;
+}
+
+// Qt's button keeps the pressed state (checked), the focus and the keyboard's click; the mouse
+// takes the game's own path through a PressTracker.
+class TColorButton : public QAbstractButton {
     Q_OBJECT
   public:
     explicit TColorButton(QWidget* parent = nullptr);
 
+  signals:
+    // Qt's clicked() is the click; the second press of a double click raises this as well.
+    void doubleClicked();
+
+  public:
     // Every setter stores the new value and repaints at the next paint cycle, only when
     // the value changed. Setting Value from code never touches the rest of the group.
-    bool Value() const { return m_value; }
+    bool Value() const { return isChecked(); }
     void setValue(bool value);
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
@@ -50,28 +61,26 @@ class TColorButton : public QWidget {
     // Tells the curious where the usage notes are.
     QString About();
 
-    // What a full mouse click does (press and release inside), for a screen reader's press.
+    // What a full mouse click does (press and release inside), for a screen reader's press
+    // and the keyboard, without moving the focus: only a shown, enabled button takes it.
     void Click();
-
-  signals:
-    void clicked();
-    void doubleClicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // A click that no mouse made (keyboard, screen reader) presses a toggle as the mouse does.
+    void nextCheckState() override;
 
   private:
-    void pressed();
+    // A press of the mouse takes the focus; a key picking a painter leaves it where it is.
+    void press(bool takeFocus);
+    void release();
     // Tells a listening screen reader that the pressed state changed.
     void valueChanged();
     void releaseOthersInGroup();
 
-    bool m_value = false;
+    controls::PressTracker* m_tracker;
     QString m_caption;
     game::TColor m_color = 0;
     game::TColor m_lightColor = 0;
@@ -82,8 +91,4 @@ class TColorButton : public QWidget {
     QStringList m_lines{QString()};
     TAlignStyle m_align = TAlignStyle::Center;
     int m_thickness = 1;
-    // A left press (not the second of a double click) whose release may raise a click.
-    bool m_clickPending = false;
-    // A mouse button went down on the button and has not come up yet.
-    bool m_held = false;
 };

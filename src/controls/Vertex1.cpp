@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "controls/Accessible.h"
+#include "controls/PressTracker.h"
 #include "ui/Colors.h"
+#include "ui/ColourWords.h"
 
 #include <QAccessible>
 
@@ -20,6 +22,11 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     resize(40, 40);
     m_ownRecord.SetObserver(this);
     controls::InstallAccessibility();
+    auto* tracker = new controls::PressTracker(this);
+    tracker->onRelease = [this](QMouseEvent*, bool click) {
+        if (click && isVisible() && isEnabled())
+            emit clicked();
+    };
 }
 
 TOrbVertex1::~TOrbVertex1() {
@@ -54,20 +61,14 @@ game::TColor TOrbVertex1::penColor() const {
     return m_penColor;
 }
 void TOrbVertex1::setPenColor(game::TColor color) {
-    if (color == m_penColor)
-        return;
-    m_penColor = color;
-    update();
+    controls::StoreAndRepaint(this, m_penColor, color);
 }
 
 int TOrbVertex1::penWidth() const {
     return m_penWidth;
 }
 void TOrbVertex1::setPenWidth(int width) {
-    if (width == m_penWidth)
-        return;
-    m_penWidth = width;
-    update();
+    controls::StoreAndRepaint(this, m_penWidth, width);
 }
 
 int TOrbVertex1::CenterX() const {
@@ -98,9 +99,46 @@ void TOrbVertex1::Refresh() {
 
 void TOrbVertex1::fillColorChanged() {
     update();
+    m_announcement.clear();
+    if (m_quiet)
+        return;
     // Costs nothing while no screen reader listens.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
+}
+
+void TOrbVertex1::setKnownNeighbours(const QList<int>& numbers) {
+    if (numbers == m_neighbours)
+        return;
+    m_neighbours = numbers;
+    if (m_quiet)
+        return;
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+void TOrbVertex1::setSolution(bool solution) {
+    m_solution = solution;
+}
+
+bool TOrbVertex1::Pressable() const {
+    return !m_solution && m_playable && isVisible() && isEnabled();
+}
+
+void TOrbVertex1::Announce(const QString& words) {
+    m_announcement = words;
+}
+
+QString TOrbVertex1::AccessibleDescription() const {
+    if (m_neighbours.isEmpty())
+        return tr("no edge known yet");
+    QString list = QString::number(m_neighbours.last());
+    if (m_neighbours.size() > 1) {
+        QStringList first;
+        for (qsizetype i = 0; i + 1 < m_neighbours.size(); ++i) first << QString::number(m_neighbours[i]);
+        list = tr("%1 and %2").arg(first.join(tr(", ")), list);
+    }
+    return tr("joined to %1").arg(list);
 }
 
 void TOrbVertex1::setNumber(int number) {
@@ -108,30 +146,14 @@ void TOrbVertex1::setNumber(int number) {
 }
 
 QString TOrbVertex1::AccessibleName() const {
-    // The colours by the names of the buttons that paint them.
-    QString colour;
-    switch (m_record->FillColor()) {
-        case game::clBlack:
-            colour = tr("uncoloured");
-            break;
-        case game::clBlue:
-            colour = tr("blue");
-            break;
-        case game::clRed:
-            colour = tr("red");
-            break;
-        case game::clLime:
-            colour = tr("green");
-            break;
-        case game::clFuchsia:
-            colour = tr("purple");
-            break;
-        default:
-            colour = QColor(toQColor(m_record->FillColor())).name();
-            break;
-    }
+    // The colours by the names of the painters that paint them.
+    const QString colour = ui::FillWord(m_record->FillColor());
+    if (!m_announcement.isEmpty())
+        return m_announcement;
     if (m_number <= 0)
         return tr("Vertex, %1").arg(colour);
+    if (m_solution)
+        return tr("Solution vertex %1, %2").arg(m_number).arg(colour);
     return tr("Vertex %1, %2").arg(m_number).arg(colour);
 }
 
@@ -165,38 +187,4 @@ void TOrbVertex1::paintEvent(QPaintEvent*) {
     painter.fillRect(outer, toQColor(m_penColor));
     if (inner.isValid())
         painter.fillRect(inner, toQColor(m_record->FillColor()));
-}
-
-void TOrbVertex1::mousePressEvent(QMouseEvent* event) {
-    m_clickPending = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void TOrbVertex1::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    const bool click = m_clickPending && rect().contains(event->position().toPoint());
-    m_clickPending = false;
-    event->accept();
-    if (click && isVisible() && isEnabled())
-        emit clicked();
-}
-
-void TOrbVertex1::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click is no new click: its release must raise nothing.
-    m_clickPending = false;
-    event->accept();
-}
-
-void TOrbVertex1::hideEvent(QHideEvent* event) {
-    m_clickPending = false;
-    QWidget::hideEvent(event);
-}
-
-void TOrbVertex1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled())
-        m_clickPending = false;
-    QWidget::changeEvent(event);
 }

@@ -4,6 +4,7 @@
 // where every edge line touching the vertex begins or ends.
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include "engine/State.h"
@@ -12,6 +13,12 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     Q_OBJECT
   public:
     explicit TOrbVertex1(QWidget* parent = nullptr);
+
+  signals:
+    // A left press and release over the shown, enabled square (the board adds Space and Enter).
+    void clicked();
+
+  public:
     ~TOrbVertex1() override;
 
     TOrbVertex1(const TOrbVertex1&) = delete;
@@ -46,21 +53,32 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     // The vertex's number on the board (0: none), for the words a screen reader speaks.
     int Number() const { return m_number; }
     void setNumber(int number);
-    // "Vertex 3, red", "Vertex 5, uncoloured": the number and the colour it wears now.
+    // "Vertex 3, red", "Vertex 5, uncoloured" ("Solution vertex 3, blue" in the solution view):
+    // the number and the colour it wears now, or for one reading what a keyboard move did.
     QString AccessibleName() const;
+    // "joined to 1, 4 and 6", "no edge known yet": the vertices an edge on the board joins it to.
+    QString AccessibleDescription() const;
+    // The edges the board shows at this vertex, by the numbers of their other ends.
+    void setKnownNeighbours(const QList<int>& numbers);
+    const QList<int>& KnownNeighbours() const { return m_neighbours; }
+    // A twin in the solution view: named so, and never pressed.
+    void setSolution(bool solution);
+    bool IsSolution() const { return m_solution; }
+    // Whether a press would colour it: not once the game is over.
+    void setPlayable(bool playable) { m_playable = playable; }
+    bool Pressable() const;
+    // Reads `words` as the vertex's name (what the last keyboard move did) until its colour
+    // changes or the focus leaves; empty words go back to the plain name. The words are spoken by
+    // the board; the vertex itself makes no event of them.
+    void Announce(const QString& words);
+    // While `quiet`, the vertex changes its name and description without telling a screen reader:
+    // the move made on it is then told once, whole, by Announce.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
     // A click as the mouse gives one: only a shown, enabled vertex raises it.
     void Click();
 
-  signals:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void fillColorChanged() override;
@@ -69,7 +87,10 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     game::VertexRecord* m_record = &m_ownRecord;
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
-    // A left press that may still end in a click (cleared by the release or a double click).
-    bool m_clickPending = false;
     int m_number = 0;
+    bool m_solution = false;
+    bool m_playable = true;
+    QList<int> m_neighbours;
+    QString m_announcement;
+    bool m_quiet = false;
 };

@@ -10,6 +10,7 @@
 #include "artwork/Artwork.h"
 #include "engine/GameEnd.h"
 #include "ui/DialogLook.h"
+#include "ui/ReadAsOne.h"
 
 namespace {
 
@@ -42,6 +43,9 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
     Label1 = MakeLine(this, tr("You will suffer a score of Par + 10 if you click 'Yes'"), 32, 112, right);
     Label2 = MakeLine(this, tr("and take your lumps. If you click 'No' you will be"), 40, 128, right);
     Label3 = MakeLine(this, tr("returned to the current game. Life's tough. You decide."), 32, 144, right);
+    // Three lines on the screen, one message to the ear.
+    ui::ReadAsOne({Label1, Label2, Label3},
+                  Label1->text() + QLatin1Char(' ') + Label2->text() + QLatin1Char(' ') + Label3->text());
 
     OKBtn = new QPushButton(tr("Yes"), this);
     OKBtn->setGeometry(79, 180, 75, 25);

@@ -78,14 +78,18 @@ constexpr ui::ControlRow kOptionsTable[] = {
 // clang-format on
 
 // The limits of each number field and how many characters may be typed into it (0: any number).
+// Each also has the name a screen reader gives it (the field stands beside its check box, not a label).
 struct FieldLimits {
     const char* name;
     int min, max, typed;
+    const char* spoken;
 };
 constexpr FieldLimits kFieldLimits[] = {
-    {"NumOfColorsSpinEdit", game::kMinColors, game::kMaxColors, 0},
-    {"VertNumSpinEdit", game::kMinVertices, game::kMaxVertices, 2},
-    {"EdgeNumFactorSpinEdit", 1, 100, 2},
+    {"NumOfColorsSpinEdit", game::kMinColors, game::kMaxColors, 0,
+     QT_TRANSLATE_NOOP("TOptionsL1", "Number of Colors")},
+    {"VertNumSpinEdit", game::kMinVertices, game::kMaxVertices, 2,
+     QT_TRANSLATE_NOOP("TOptionsL1", "Number of Vertices")},
+    {"EdgeNumFactorSpinEdit", 1, 100, 2, QT_TRANSLATE_NOOP("TOptionsL1", "Edge Probability")},
 };
 
 using Flag = bool game::GameSettings::*;
@@ -142,6 +146,7 @@ TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_
                     auto* field = new TSpinEdit(limits.min, limits.max, parent);
                     field->SetMaxTypedLength(limits.typed);
                     field->keyFilter = &TOptionsL1::VertNumSpinEditKeyPress;
+                    field->setAccessibleName(tr(limits.spoken));
                     return field;
                 }
                 return nullptr;

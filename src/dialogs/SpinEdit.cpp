@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/SpinEdit.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -49,6 +51,37 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType direction) {
     return arrow;
 }
 
+// A screen reader meets the field as a spin box with a value, its limits and its arrows.
+class SpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SpinEditAccessible(TSpinEdit* field) : QAccessibleWidget(field, QAccessible::SpinBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return field()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QVariant currentValue() const override { return field()->ClampedValue(); }
+    void setCurrentValue(const QVariant& value) override { field()->SetValue(value.toInt()); }
+    QVariant maximumValue() const override { return field()->MaxValue(); }
+    QVariant minimumValue() const override { return field()->MinValue(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+  private:
+    TSpinEdit* field() const { return static_cast<TSpinEdit*>(widget()); }
+};
+
+QAccessibleInterface* MakeSpinEditAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("TSpinEdit") && object && object->isWidgetType())
+        return new SpinEditAccessible(static_cast<TSpinEdit*>(object));
+    return nullptr;
+}
+
 }  // namespace
 
 TSpinEdit::TSpinEdit(int minValue, int maxValue, QWidget* parent)
@@ -61,6 +94,18 @@ TSpinEdit::TSpinEdit(int minValue, int maxValue, QWidget* parent)
     setTextMargins(0, 0, kArrowWidth, 0);
     connect(m_up, &QToolButton::clicked, this, [this] { StepBy(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { StepBy(-1); });
+    m_up->setAccessibleName(tr("One more"));
+    m_down->setAccessibleName(tr("One less"));
+    static const bool accessible = [] {
+        QAccessible::installFactory(&MakeSpinEditAccessible);
+        return true;
+    }();
+    (void)accessible;
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        // Costs nothing while no screen reader listens.
+        QAccessibleValueChangeEvent changed(this, ClampedValue());
+        QAccessible::updateAccessibility(&changed);
+    });
     SetValue(minValue);
 }
 

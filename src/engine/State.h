@@ -60,6 +60,7 @@ class VertexRecord {
     }
 
     void SetObserver(VertexObserver* observer) { m_observer = observer; }
+    const VertexObserver* Observer() const { return m_observer; }
     // Back to a fresh control's record: no neighbours, black fill (the observer stays).
     void Reset() {
         m_slots.fill(0);

@@ -30,10 +30,15 @@ TEST(Accessibility, AVertexSaysItsNumberAndColourAndAPressIsAClick) {
     EXPECT_EQ(face->role(), QAccessible::Button);
     EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, uncoloured");
 
-    vertex->setBrushColor(game::clRed);
-    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, red");
-    vertex->setBrushColor(game::clFuchsia);
-    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, purple");
+    // Each colour by the name of the painter that paints it.
+    const std::pair<game::TColor, const char*> words[] = {{game::clBlue, "Vertex 3, blue"},
+                                                          {game::clRed, "Vertex 3, red"},
+                                                          {game::clLime, "Vertex 3, green"},
+                                                          {game::clFuchsia, "Vertex 3, purple"}};
+    for (const auto& [fill, name] : words) {
+        vertex->setBrushColor(fill);
+        EXPECT_EQ(face->text(QAccessible::Name), name);
+    }
 
     QAccessibleActionInterface* actions = face->actionInterface();
     ASSERT_NE(actions, nullptr);
@@ -64,7 +69,10 @@ TEST(Accessibility, APainterIsANamedToggleAndAPressDoesWhatAClickDoes) {
     QAccessibleInterface* face = Interface(maroon);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->text(QAccessible::Name), "Red");
-    EXPECT_EQ(face->role(), QAccessible::Button);
+    // One group of choices, and the long tool tip is not read as its description.
+    EXPECT_EQ(face->role(), QAccessible::RadioButton);
+    maroon->setToolTip("Click to paint vertices red, then click the vertices.");
+    EXPECT_TRUE(face->text(QAccessible::Description).isEmpty());
     EXPECT_TRUE(face->state().checkable);
     EXPECT_FALSE(face->state().checked);
     EXPECT_TRUE(Interface(navy)->state().checked);

@@ -347,14 +347,18 @@ TEST(ColorButton, ToggleFlipsOnEveryPressAndClicksOnlyForLeftPressesThatAreNotDo
     EXPECT_TRUE(navy.Value());
     EXPECT_EQ(clicks.count(), 1);
 
-    // The keyboard cannot press it, and a disabled button ignores the mouse.
+    // Space and Enter click it as the left button does; a disabled button ignores both.
     QTest::keyClick(&navy, Qt::Key_Space);
+    EXPECT_FALSE(navy.Value());
     QTest::keyClick(&navy, Qt::Key_Return);
     EXPECT_TRUE(navy.Value());
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(valueSeenByClick.back(), true);
     navy.setEnabled(false);
     QTest::mouseClick(&navy, Qt::LeftButton);
+    QTest::keyClick(&navy, Qt::Key_Space);
     EXPECT_TRUE(navy.Value());
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 3);
 }
 
 TEST(ColorButton, PressingAGroupedToggleReleasesEveryOtherPressedColourButtonOnItsParent) {

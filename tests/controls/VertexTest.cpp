@@ -106,7 +106,7 @@ TEST(Vertex, ShowsAndObservesTheEngineRecordItIsGiven) {
     // A destroyed control leaves no dangling observer behind in a record that lives on.
     board.vertex->setRecord(&record);
     delete board.vertex;
-    record.SetFillColor(game::clAqua);
+    EXPECT_EQ(record.Observer(), nullptr);
 }
 
 TEST(Vertex, PenSettersRepaintOnlyOnChange) {

@@ -30,6 +30,7 @@
 #include "app/Language.h"
 #include "app/Windows.h"
 #include "board/Main.h"
+#include "controls/Vertex1.h"
 
 namespace {
 
@@ -196,6 +197,17 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     BuildWindows();
     EXPECT_EQ(g_windows->Level1->SessionAveFromParLabel->text(), "Schnitt zu Par: 1,030");
     EXPECT_EQ(g_windows->Level1->EdgesLabel->text(), QString("Kanten: %1").arg(game::world.Puzzle.EdgeCount));
+    // The graph as a screen reader tells it, in German too.
+    TOrbVertex1* vertex = g_windows->Level1->OrbVertex[1];
+    EXPECT_EQ(vertex->AccessibleName(), "Knoten 1, ungefärbt");
+    EXPECT_TRUE(vertex->AccessibleDescription().startsWith("verbunden mit "))
+        << vertex->AccessibleDescription().toStdString();
+    vertex->setKnownNeighbours({});
+    EXPECT_EQ(vertex->AccessibleDescription(), "noch keine Kante bekannt");
+    vertex->setKnownNeighbours({2, 5, 7});
+    EXPECT_EQ(vertex->AccessibleDescription(), "verbunden mit 2, 5 und 7");
+    g_windows->Level1->CompVert[2]->setBrushColor(game::clLime);
+    EXPECT_EQ(g_windows->Level1->CompVert[2]->AccessibleName(), "Lösungsknoten 2, grün");
     // Qt's own German for the standard buttons of a message box.
     QMessageBox box(QMessageBox::Critical, "", "", QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(Plain(box.button(QMessageBox::Cancel)->text()), "Abbrechen");

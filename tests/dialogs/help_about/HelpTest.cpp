@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -202,6 +203,11 @@ TEST(HelpWindow, OpensWithoutBlockingAndIsReusedForTheNextTopic) {
     EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose)) << "closing the board must still end the game";
     EXPECT_EQ(browser->source(), help::TopicUrl(help::kPlayingTopic));
     EXPECT_TRUE(browser->toPlainText().contains(QLatin1String("Playing SpEcTrUmIx")));
+    EXPECT_TRUE(browser->toPlainText().contains(QLatin1String("Playing with the keyboard")));
+    // A screen reader finds a window named by its title, not a nameless filler.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_TRUE(face->text(QAccessible::Name).startsWith("SpEcTrUmIx Help"));
 
     window->hide();
     help::ShowTopic(help::kSettingsTopic);

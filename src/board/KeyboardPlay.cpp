@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/KeyboardPlay.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "artwork/Artwork.h"
+#include "board/BoardControls.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
+#include "engine/Palette.h"
+#include "ui/ColourWords.h"
+
+namespace board {
+
+namespace {
+
+// What a keyboard move did, said by a screen reader: a notification that shows for each message.
+// It paints nothing and lets every click through, so the board looks and plays as without it.
+class TSpokenNote : public QWidget {
+  public:
+    explicit TSpokenNote(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+        hide();
+    }
+};
+
+class SpokenNoteAccessible : public QAccessibleWidget {
+  public:
+    explicit SpokenNoteAccessible(QWidget* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* MakeSpokenNote(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && dynamic_cast<TSpokenNote*>(object))
+        return new SpokenNoteAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
+    : QObject(&window), m_window(window), m_c(controls) {
+    // Tab: the painters in the board's own order (purple before green), the vertices in number
+    // order, then the two buttons. Qt passes over what is hidden, disabled or (vertices out of a
+    // game) off the tab ring.
+    QList<QWidget*> ring{m_c.NavyPainter, m_c.MaroonPainter, m_c.PurplePainter, m_c.GreenPainter};
+    for (int k = 1; k <= game::kMaxVertices; ++k) ring << m_c.OrbVertex[static_cast<std::size_t>(k)];
+    ring << m_c.NewGame << m_c.DrawGraph;
+    // Qt orders only controls that take the focus: the vertices do while the ring is made.
+    QList<Qt::FocusPolicy> policies;
+    for (QWidget* control : ring) {
+        policies << control->focusPolicy();
+        control->setFocusPolicy(Qt::TabFocus);
+    }
+    for (qsizetype i = 0; i + 1 < ring.size(); ++i) QWidget::setTabOrder(ring[i], ring[i + 1]);
+    for (qsizetype i = 0; i < ring.size(); ++i) ring[i]->setFocusPolicy(policies[i]);
+    for (QWidget* control : ring) control->installEventFilter(this);
+    m_c.Surface->installEventFilter(this);
+
+    auto* newPuzzle = new QAction(this);
+    newPuzzle->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    newPuzzle->setShortcutContext(Qt::WindowShortcut);
+    connect(newPuzzle, &QAction::triggered, this, &TKeyboardPlay::AskNewPuzzle);
+    window.addAction(newPuzzle);
+    for (int index = game::kNavy; index <= game::kPurple; ++index) {
+        auto* key = new QShortcut(QKeySequence(Qt::Key_0 + index), &window);
+        connect(key, &QShortcut::activated, this, [this, index] { PickPainter(index); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
+
+    static const bool noteKnown = [] {
+        QAccessible::installFactory(&MakeSpokenNote);
+        return true;
+    }();
+    (void)noteKnown;
+    m_note = new TSpokenNote(m_c.Surface);
+    m_note->lower();
+}
+
+void TKeyboardPlay::Say(const QString& words) {
+    // Shown afresh, the note is read by a screen reader at once; on the screen it is nothing.
+    m_note->hide();
+    m_note->setAccessibleName(words);
+    m_note->show();
+    m_note->lower();
+}
+
+TOrbVertex1* TKeyboardPlay::BoardVertex(const QObject* object) const {
+    for (int k = 1; k <= game::kMaxVertices; ++k) {
+        if (m_c.OrbVertex[static_cast<std::size_t>(k)] == object)
+            return m_c.OrbVertex[static_cast<std::size_t>(k)];
+    }
+    return nullptr;
+}
+
+int TKeyboardPlay::VisibleVertices() const {
+    int n = 0;
+    while (n < game::kMaxVertices && !m_c.OrbVertex[static_cast<std::size_t>(n + 1)]->isHidden()) ++n;
+    return n;
+}
+
+bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            SetKeyboard(false);
+            return false;
+        case QEvent::FocusOut:
+            // What a move said is said; back on the vertex, its plain name is read.
+            if (TOrbVertex1* vertex = BoardVertex(watched))
+                vertex->Announce(QString());
+            return false;
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
+    }
+    SetKeyboard(true);
+    TOrbVertex1* vertex = BoardVertex(watched);
+    if (!vertex)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            Walk(vertex, key->key());
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!key->isAutoRepeat())
+                Move(vertex);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TKeyboardPlay::Walk(TOrbVertex1* from, int key) {
+    const int n = VisibleVertices();
+    if (n < 1)
+        return;
+    int k = from->Number();
+    switch (key) {
+        case Qt::Key_Home:
+            k = 1;
+            break;
+        case Qt::Key_End:
+            k = n;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            k = k <= 1 ? n : k - 1;
+            break;
+        default:
+            k = k >= n ? 1 : k + 1;
+            break;
+    }
+    m_c.OrbVertex[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+}
+
+void TKeyboardPlay::Move(TOrbVertex1* vertex) {
+    const int n = VisibleVertices();
+    const int v = vertex->Number();
+    std::array<game::TColor, game::kMaxVertices + 1> before{};
+    std::array<QList<int>, game::kMaxVertices + 1> knownBefore{};
+    for (int k = 1; k <= n; ++k) {
+        before[static_cast<std::size_t>(k)] = m_c.OrbVertex[static_cast<std::size_t>(k)]->brushColor();
+        knownBefore[static_cast<std::size_t>(k)] =
+            m_c.OrbVertex[static_cast<std::size_t>(k)]->KnownNeighbours();
+    }
+    const QString scoreBefore = m_c.PlayerScore->text();
+    const bool solvedBefore = !m_c.PuzzleSolved->isHidden();
+    // The move is told below, whole, on the vertex it was made on; the neighbours it clears are
+    // not followed by a screen reader, so they tell their own changes as they come.
+    vertex->setQuiet(true);
+    vertex->Announce(QString());
+    vertex->Click();
+    vertex->setQuiet(false);
+    if (m_c.PlayerScore->text() == scoreBefore)
+        return;  // no move was made (the game is over)
+    QStringList words{vertex->AccessibleName()};
+    for (int k = 1; k <= n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const TOrbVertex1* other = m_c.OrbVertex[i];
+        if (k == v || before[i] == game::clBlack || other->brushColor() != game::clBlack)
+            continue;
+        const bool revealed = !knownBefore[i].contains(v) && other->KnownNeighbours().contains(v);
+        words << (revealed ? QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1, joined").arg(k)
+                           : QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1").arg(k));
+    }
+    words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(m_c.PlayerScore->text());
+    if (!solvedBefore && !m_c.PuzzleSolved->isHidden())
+        words << artwork::PuzzleSolvedWords();
+    vertex->Announce(words.join(QStringLiteral("; ")));
+    Say(vertex->AccessibleName());
+}
+
+void TKeyboardPlay::PickPainter(int colorIndex) {
+    SetKeyboard(true);
+    TColorButton* painter = m_c.Painter[static_cast<std::size_t>(colorIndex)];
+    if (!painter->isVisible() || !painter->isEnabled())
+        return;
+    painter->Click();
+    // The player hears the colour now in hand, on a vertex as on a painter.
+    const QString words =
+        QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex));
+    if (TOrbVertex1* vertex = BoardVertex(QApplication::focusWidget())) {
+        vertex->Announce(QString());
+        vertex->Announce(words + QStringLiteral("; ") + vertex->AccessibleName());
+    }
+    Say(words);
+}
+
+void TKeyboardPlay::AskNewPuzzle() {
+    SetKeyboard(true);
+    if (m_c.NewGame->isVisible() && m_c.NewGame->isEnabled())
+        m_c.NewGame->click();
+}
+
+void TKeyboardPlay::NewPuzzleAsked() {
+    m_painterFocusPending = m_keyboard;
+}
+
+void TKeyboardPlay::PlayStarted() {
+    if (!m_painterFocusPending)
+        return;
+    m_painterFocusPending = false;
+    for (TColorButton* painter : {m_c.NavyPainter, m_c.MaroonPainter, m_c.PurplePainter, m_c.GreenPainter}) {
+        if (!painter->isHidden() && painter->isEnabled()) {
+            painter->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+    UpdateMark();
+}
+
+void TKeyboardPlay::SetKeyboard(bool keyboard) {
+    if (!keyboard)
+        m_painterFocusPending = false;
+    if (keyboard == m_keyboard)
+        return;
+    m_keyboard = keyboard;
+    UpdateMark();
+}
+
+void TKeyboardPlay::UpdateMark() {
+    const QWidget* focus = m_window.focusWidget();
+    bool marked = false;
+    if (m_keyboard && focus && focus->isVisible()) {
+        for (const TColorButton* painter : m_c.Painter) marked = marked || (painter && painter == focus);
+        marked = marked || BoardVertex(focus) != nullptr;
+    }
+    m_c.Surface->SetFocusMark(marked ? focus : nullptr);
+}
+
+}  // namespace board

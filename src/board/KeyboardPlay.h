@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// board::TKeyboardPlay: the main window Level1 played from the keyboard and followed by ear.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+class TOrbVertex1;
+
+namespace board {
+
+struct TBoardControls;
+
+// Tab runs through the painters, the vertices and the two buttons; the arrows, Home and End walk
+// round the circle; Space or Enter clicks; 1 to 4 pick a painter; F2 and Ctrl+N ask for a new
+// puzzle as New Puzzle does. A focus mark rings the painter or vertex the keyboard reached, and
+// only while the keyboard is in use: the mouse game never shows it. A move made from the
+// keyboard is told on the vertex it was made on, once and whole.
+class TKeyboardPlay : public QObject {
+    Q_OBJECT
+  public:
+    TKeyboardPlay(QWidget& window, const TBoardControls& controls);
+
+    // New Puzzle was clicked, by the mouse or by the keyboard.
+    void NewPuzzleAsked();
+    // A new puzzle's controls are ready: after one asked for from the keyboard, the first
+    // painter takes the focus.
+    void PlayStarted();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    TOrbVertex1* BoardVertex(const QObject* object) const;
+    int VisibleVertices() const;
+    void Walk(TOrbVertex1* from, int key);
+    void Move(TOrbVertex1* vertex);
+    void PickPainter(int colorIndex);
+    void AskNewPuzzle();
+    void SetKeyboard(bool keyboard);
+    void UpdateMark();
+    // Has a screen reader say `words` now.
+    void Say(const QString& words);
+
+    QWidget& m_window;
+    const TBoardControls& m_c;
+    // The last thing the player used on the board was a key (not the mouse).
+    bool m_keyboard = false;
+    bool m_painterFocusPending = false;
+    QWidget* m_note = nullptr;
+};
+
+}  // namespace board

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board played from the keyboard alone and followed by a screen reader, on the offscreen
+// platform: the tab ring, walking round the circle, keys that click, pick and start, the focus
+// mark that only the keyboard shows, and the graph as the accessible tree tells it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/Windows.h"
+#include "board/Main.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
+#include "dialogs/DecisionDialog.h"
+#include "dialogs/GameNotOverDialog.h"
+#include "dialogs/Optionl1.h"
+#include "dialogs/SpinEdit.h"
+#include "engine/Random.h"
+#include "engine/State.h"
+#include "support/GameTest.h"
+
+namespace {
+
+class KeyboardPlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        game::world.Reset();
+        game::world.SetStartValues();
+        game::PinClock(gametest::kNoon);
+        windows = std::make_unique<app::TWindows>(game::world);
+        board = windows->Level1;
+        game::GameSettings& s = game::world.Settings;
+        // The worked example: hidden colouring 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3 1-4 1-6 2-3 5-6.
+        s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
+        s.NumberOfVertices = 6;
+        s.NumberOfColors = 3;
+        s.EdgeProbability = 63;
+        s.TeachingMode = false;
+        board->ShowCentered();
+        board->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    }
+    void TearDown() override {
+        windows.reset();
+        game::world.Reset();
+    }
+    static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    static QString Said(QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(kind);
+    }
+    static QStringList Actions(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->actionInterface()->actionNames();
+    }
+    TOrbVertex1* Vertex(int k) const { return board->OrbVertex[static_cast<std::size_t>(k)]; }
+    bool Marked(const QWidget* control) const {
+        return board->Surface->FocusMarkArea().contains(control->geometry()) && control->hasFocus();
+    }
+
+    QTemporaryDir m_config;
+    std::unique_ptr<app::TWindows> windows;
+    TLevel1* board = nullptr;
+};
+
+TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
+    game::world.Settings.ShowEdges = false;
+    Key(Qt::Key_F2);
+    ASSERT_FALSE(game::world.Puzzle.GameOver);
+    EXPECT_TRUE(Marked(board->NavyPainter)) << "a puzzle started by key puts the focus on the first painter";
+    EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
+
+    // Painters, the six vertices in number order, the two buttons, and round again.
+    QList<QWidget*> ring;
+    for (int i = 0; i < 12; ++i) {
+        Key(Qt::Key_Tab);
+        ring << QApplication::focusWidget();
+    }
+    const QList<QWidget*> expected{board->MaroonPainter,
+                                   board->GreenPainter,
+                                   Vertex(1),
+                                   Vertex(2),
+                                   Vertex(3),
+                                   Vertex(4),
+                                   Vertex(5),
+                                   Vertex(6),
+                                   board->NewGame,
+                                   board->DrawGraph,
+                                   board->NavyPainter,
+                                   board->MaroonPainter};
+    EXPECT_EQ(ring, expected);
+
+    // Round the circle, wrapping; Home and End go to the first and last vertex.
+    Vertex(1)->setFocus(Qt::TabFocusReason);
+    const std::pair<int, int> walk[] = {{Qt::Key_Left, 6}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2},
+                                        {Qt::Key_Up, 1},   {Qt::Key_End, 6},   {Qt::Key_Home, 1}};
+    for (const auto& [key, to] : walk) {
+        Key(key);
+        EXPECT_TRUE(Marked(Vertex(to))) << "key " << key << " to vertex " << to;
+    }
+
+    // A digit picks its painter and leaves the focus on the vertex; Space clicks it.
+    Key(Qt::Key_3);
+    EXPECT_TRUE(board->GreenPainter->Value());
+    EXPECT_TRUE(Vertex(1)->hasFocus());
+    EXPECT_EQ(Said(Vertex(1)), "Green painter; Vertex 1, uncoloured");
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
+    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
+    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "no edge known yet");
+
+    // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, uncoloured");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
+    EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
+    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, green; cleared vertex 1, joined; score 2");
+    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1");
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3");
+    EXPECT_EQ(Said(board->PlayerScore), "Your Score: 2");
+
+    // During a game, F2 and Ctrl+N ask first, as New Puzzle does.
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(windows->GameNotOverDecision->isVisible());
+}
+
+TEST_F(KeyboardPlay, TheMouseNeverShowsTheFocusMark) {
+    QTest::mouseClick(board->NewGame, Qt::LeftButton);
+    QTest::mouseClick(board->MaroonPainter, Qt::LeftButton);
+    QTest::mouseClick(Vertex(2), Qt::LeftButton);
+    EXPECT_TRUE(board->Surface->FocusMarkArea().isNull());
+    EXPECT_TRUE(board->MaroonPainter->hasFocus());
+    EXPECT_FALSE(Vertex(2)->hasFocus()) << "a clicked vertex leaves the focus where it was";
+
+    // The keyboard shows it; the next mouse press takes it away.
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Marked(board->GreenPainter));
+    QTest::mouseClick(Vertex(2), Qt::LeftButton);
+    EXPECT_TRUE(board->Surface->FocusMarkArea().isNull());
+}
+
+TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
+    game::world.Settings.ShowEdges = true;
+    game::world.Settings.PlayComputer = true;
+    QTest::mouseClick(board->NewGame, Qt::LeftButton);
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6");
+    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3");
+    EXPECT_EQ(Said(board->Par), "Par: 6");
+    EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
+
+    gametest::Solve([&](int colour, int k) {
+        QTest::mouseClick(board->Painter[static_cast<std::size_t>(colour)], Qt::LeftButton);
+        QTest::mouseClick(Vertex(k), Qt::LeftButton);
+    });
+    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    EXPECT_TRUE(Actions(Vertex(1)).isEmpty()) << "the game is over";
+    TOrbVertex1* twin = board->CompVert[1];
+    ASSERT_TRUE(twin->isVisible());
+    EXPECT_EQ(Said(twin), "Solution vertex 1, red");
+    EXPECT_EQ(Said(twin, QAccessible::Description), "joined to 3, 4 and 6");
+    EXPECT_TRUE(Actions(twin).isEmpty());
+}
+
+TEST_F(KeyboardPlay, WhatIsSeenAsOneIsReadAsOneAndTheNumberFieldsHaveNamesAndValues) {
+    const auto state = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->state(); };
+    EXPECT_EQ(Said(board->TitleLabel[1]), "SpEcTrUmIx");
+    for (int i = 2; i <= 5; ++i) EXPECT_TRUE(state(board->TitleLabel[static_cast<std::size_t>(i)]).invisible);
+    EXPECT_TRUE(state(board->ParLabel).invisible) << "the caption is read with the number";
+
+    TDecisionDialog* decision = windows->GameNotOverDecision;
+    EXPECT_TRUE(Said(decision->Label1).endsWith("Life's tough. You decide."));
+    EXPECT_TRUE(state(decision->Label2).invisible && state(decision->Label3).invisible);
+
+    auto* field = windows->OptionsL1->findChild<TSpinEdit*>("VertNumSpinEdit");
+    ASSERT_NE(field, nullptr);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+    EXPECT_EQ(face->role(), QAccessible::SpinBox);
+    EXPECT_EQ(face->text(QAccessible::Name), "Number of Vertices");
+    QAccessibleValueInterface* value = face->valueInterface();
+    ASSERT_NE(value, nullptr);
+    value->setCurrentValue(99);
+    EXPECT_EQ(value->currentValue().toInt(), 16);
+    EXPECT_EQ(field->text(), "16");
+    EXPECT_EQ(Said(field->UpButton()), "One more");
+}
+
+}  // namespace
