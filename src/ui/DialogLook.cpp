@@ -87,6 +87,16 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
         new FrameCentring(dialog);
 }
 
+namespace {
+
+// The screen the window stands on, or the first one while it stands on none yet.
+const QScreen* ScreenOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
 void KeepLightFace(QWidget& window) {
     if (window.palette().color(QPalette::Window).lightnessF() >= 0.5)
         return;
@@ -94,9 +104,7 @@ void KeepLightFace(QWidget& window) {
 }
 
 void CenterOnScreen(QWidget& window, QSize outer) {
-    const QScreen* screen = window.screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = ScreenOf(window);
     if (!screen)
         return;
     // The outer frame, where a window manager has drawn one already.
@@ -109,9 +117,7 @@ void CenterOnScreen(QWidget& window, QSize outer) {
 }
 
 void FitOnScreen(QWidget& window, QSize designed) {
-    const QScreen* screen = window.screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = ScreenOf(window);
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
