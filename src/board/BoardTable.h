@@ -19,17 +19,17 @@ enum Tag : int {
     kTwin = 1 << 6,            // a vertex of the solution view
 };
 
-inline const char* const kTitleHint =
+inline constexpr const char* kTitleHint =
     QT_TRANSLATE_NOOP("TLevel1", "Vertices joined by an edge cannot be the same color.");
-inline const char* const kPainterHint = QT_TRANSLATE_NOOP(
+inline constexpr const char* kPainterHint = QT_TRANSLATE_NOOP(
     "TLevel1",
     "To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the "
     "same color.");
-inline const char* const kVertexHint =
+inline constexpr const char* kVertexHint =
     QT_TRANSLATE_NOOP("TLevel1", "The goal is to color all the vertices other than black.");
-inline const char* const kSolutionHint =
+inline constexpr const char* kSolutionHint =
     QT_TRANSLATE_NOOP("TLevel1", "This is my solution to the underlying graph.");
-inline const char* const kEdgeCountHint =
+inline constexpr const char* kEdgeCountHint =
     QT_TRANSLATE_NOOP("TLevel1", "Notice the number of edges is the same as stated.");
 
 using ui::Kind;

@@ -195,7 +195,7 @@ void TPerformancePages::BuildPages() {
     for (const OverallBoxRow& box : kOverallBoxes) AddOverallBox(rows, box);
     for (const LevelBoxRow& box : kLevelBoxes) AddLevelBox(rows, box);
     rows.push_back(kProgressRow);
-    m_form.Build(rows, [this](const ui::ControlRow& row, const QString&, QWidget* parent) -> QWidget* {
+    m_form.Build(rows, [](const ui::ControlRow& row, const QString&, QWidget* parent) -> QWidget* {
         if (row.tag & kMap)
             return new TMasteryMap(parent);
         if (row.tag & kLevelBox)
