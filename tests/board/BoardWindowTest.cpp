@@ -45,6 +45,7 @@
 #include "engine/Puzzle.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
+#include "support/ControlPixels.h"
 #include "support/GameTest.h"
 #include "support/RecordingViewer.h"
 
@@ -421,6 +422,105 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     image = RenderBoard();
     EXPECT_TRUE(Black(image, {100, 200}));
     EXPECT_TRUE(Black(image, {480, 200}));
+}
+
+// New Puzzle, Draw Graph and every vertex click are answered by one paint of the board once the
+// game is back in its loop, never by a paint per vertex while the click is handled.
+TEST_F(BoardWindow, EachCommandIsAnsweredByOnePaintOfTheBoard) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    game::world.Settings.PlayComputer = true;
+    NewPuzzle(16, 4, true);
+    controls_test::PaintCounter paints(*Level1->Surface);
+    const auto answeredOnce = [&](const char* what, const std::function<void()>& command) {
+        paints.settle();
+        command();
+        EXPECT_EQ(paints.count, 0) << what << " paints while it is handled";
+        controls_test::PaintCounter::flush();
+        EXPECT_EQ(paints.count, 1) << what;
+    };
+    game::world.Puzzle.GameOver = true;
+    answeredOnce("New Puzzle", [] { game::NewGameClick(); });
+    ASSERT_GT(game::world.Puzzle.EdgeCount, 20);
+    answeredOnce("Draw Graph", [] { game::DrawGraphClick(); });
+    ASSERT_TRUE(game::world.Puzzle.GameOver);
+
+    // With the edges hidden, every clash and the solving click alike.
+    game::world.Settings.ShowEdges = false;
+    answeredOnce("New Puzzle", [] { game::NewGameClick(); });
+    const game::PuzzleState& p = game::world.Puzzle;
+    int neighbour = 2;
+    while (neighbour < 16 && game::world.BoardVertex[1].GetNeighbor(neighbour) != 1) ++neighbour;
+    gametest::Paint(p.HiddenColoring[1], 1);
+    answeredOnce("a clash", [&] { game::VertexClick(neighbour); });
+    ASSERT_EQ(p.BoardEdgeDrawn[neighbour][1], 1);
+    // Over par, so no rating dialog takes the focus (and a repaint) from the board.
+    int moves = 0;
+    const int all = game::ComputePar() + 1 + p.VertexCount;
+    gametest::Solve(
+        [&](int colour, int vertex) {
+            if (++moves == all)
+                answeredOnce("the solving click", [&] { gametest::Paint(colour, vertex); });
+            else
+                gametest::Paint(colour, vertex);
+        },
+        game::ComputePar() + 1);
+    EXPECT_TRUE(p.GameOver);
+}
+
+// What the window shows after that one paint: every line of the puzzle, and none of the last one.
+TEST_F(BoardWindow, TheWindowShowsEveryLineOfThePuzzleAndNoneOfTheLast) {
+    Level1->ShowCentered();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
+    game::world.Settings.PlayComputer = true;
+    const auto onScreen = [] {
+        controls_test::PaintCounter::flush();
+        const QPoint origin = Level1->Surface->mapTo(Level1, QPoint(0, 0));
+        return Level1->screen()
+            ->grabWindow(Level1->winId(), origin.x(), origin.y(), Level1->Surface->width(),
+                         Level1->Surface->height())
+            .toImage();
+    };
+    const auto midpoint = [](const std::array<TOrbVertex1*, 17>& ends, int a, int b) {
+        return (Centre(ends[static_cast<std::size_t>(a)]) + Centre(ends[static_cast<std::size_t>(b)])) / 2;
+    };
+    const auto lines = [&](const game::PairMatrix<std::int32_t>& marks,
+                           const std::array<TOrbVertex1*, 17>& ends) {
+        QList<QPoint> middles;
+        for (int a = 1; a <= game::world.Puzzle.VertexCount; ++a) {
+            for (int b = a + 1; b <= game::world.Puzzle.VertexCount; ++b) {
+                if (marks[a][b] == 1 || marks[b][a] == 1)
+                    middles << midpoint(ends, a, b);
+            }
+        }
+        return middles;
+    };
+    NewPuzzle(16, 4, true);
+    const QList<QPoint> first = lines(game::world.Puzzle.BoardEdgeDrawn, Level1->OrbVertex);
+    ASSERT_GT(first.size(), 20);
+    // Where a picture of the board drawn at once shows a line's middle (not under a control).
+    const auto expectLines = [&](const QList<QPoint>& middles) {
+        const QImage shown = onScreen();
+        const QImage drawnAtOnce = RenderBoard();
+        for (const QPoint at : middles) {
+            if (Aqua(drawnAtOnce, at)) {
+                EXPECT_TRUE(Aqua(shown, at)) << at.x() << "," << at.y();
+            }
+        }
+    };
+    expectLines(first);
+    Click(Level1->DrawGraph);
+    expectLines(lines(game::world.Puzzle.SolutionEdgeDrawn, Level1->CompVert));
+
+    // A smaller puzzle with its edges hidden: the old lines are gone, wherever they ran.
+    NewPuzzle(6, 3, false);
+    const QImage shown = onScreen();
+    const QImage drawnAtOnce = RenderBoard();
+    for (const QPoint at : first) {
+        if (Black(drawnAtOnce, at)) {
+            EXPECT_TRUE(Black(shown, at)) << at.x() << "," << at.y();
+        }
+    }
 }
 
 // After start-up the hidden windows are finished in idle time a piece per turn, rating banners
