@@ -468,59 +468,35 @@ TEST_F(BoardWindow, EachCommandIsAnsweredByOnePaintOfTheBoard) {
     EXPECT_TRUE(p.GameOver);
 }
 
-// What the window shows after that one paint: every line of the puzzle, and none of the last one.
-TEST_F(BoardWindow, TheWindowShowsEveryLineOfThePuzzleAndNoneOfTheLast) {
+// What the window shows after that one paint is the board drawn at once, but for the odd pixel
+// where the edge of an area renewed on its own cut a line (a few dozen at 16 vertices, where a
+// missing line alone is a hundred): no line missing, and none of the last puzzle left.
+TEST_F(BoardWindow, TheWindowShowsTheBoardAsDrawnAtOnce) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     game::world.Settings.PlayComputer = true;
-    const auto onScreen = [] {
+    const auto differing = [] {
         controls_test::PaintCounter::flush();
-        const QPoint origin = Level1->Surface->mapTo(Level1, QPoint(0, 0));
-        return Level1->screen()
-            ->grabWindow(Level1->winId(), origin.x(), origin.y(), Level1->Surface->width(),
-                         Level1->Surface->height())
-            .toImage();
-    };
-    const auto midpoint = [](const std::array<TOrbVertex1*, 17>& ends, int a, int b) {
-        return (Centre(ends[static_cast<std::size_t>(a)]) + Centre(ends[static_cast<std::size_t>(b)])) / 2;
-    };
-    const auto lines = [&](const game::PairMatrix<std::int32_t>& marks,
-                           const std::array<TOrbVertex1*, 17>& ends) {
-        QList<QPoint> middles;
-        for (int a = 1; a <= game::world.Puzzle.VertexCount; ++a) {
-            for (int b = a + 1; b <= game::world.Puzzle.VertexCount; ++b) {
-                if (marks[a][b] == 1 || marks[b][a] == 1)
-                    middles << midpoint(ends, a, b);
-            }
+        const QRect area(Level1->Surface->mapTo(Level1, QPoint(0, 0)), Level1->Surface->size());
+        const QImage shown =
+            Level1->screen()
+                ->grabWindow(Level1->winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage atOnce = RenderBoard().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < area.height(); ++y) {
+            for (int x = 0; x < area.width(); ++x) count += shown.pixel(x, y) != atOnce.pixel(x, y);
         }
-        return middles;
+        return count;
     };
     NewPuzzle(16, 4, true);
-    const QList<QPoint> first = lines(game::world.Puzzle.BoardEdgeDrawn, Level1->OrbVertex);
-    ASSERT_GT(first.size(), 20);
-    // Where a picture of the board drawn at once shows a line's middle (not under a control).
-    const auto expectLines = [&](const QList<QPoint>& middles) {
-        const QImage shown = onScreen();
-        const QImage drawnAtOnce = RenderBoard();
-        for (const QPoint at : middles) {
-            if (Aqua(drawnAtOnce, at)) {
-                EXPECT_TRUE(Aqua(shown, at)) << at.x() << "," << at.y();
-            }
-        }
-    };
-    expectLines(first);
+    ASSERT_GT(game::world.Puzzle.EdgeCount, 20);
+    EXPECT_LT(differing(), 100) << "a new puzzle with its edges";
     Click(Level1->DrawGraph);
-    expectLines(lines(game::world.Puzzle.SolutionEdgeDrawn, Level1->CompVert));
-
-    // A smaller puzzle with its edges hidden: the old lines are gone, wherever they ran.
+    EXPECT_LT(differing(), 100) << "the solution view";
     NewPuzzle(6, 3, false);
-    const QImage shown = onScreen();
-    const QImage drawnAtOnce = RenderBoard();
-    for (const QPoint at : first) {
-        if (Black(drawnAtOnce, at)) {
-            EXPECT_TRUE(Black(shown, at)) << at.x() << "," << at.y();
-        }
-    }
+    EXPECT_EQ(differing(), 0) << "the next puzzle, its edges hidden";
 }
 
 // After start-up the hidden windows are finished in idle time a piece per turn, rating banners
