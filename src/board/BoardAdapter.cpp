@@ -64,9 +64,10 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
     const int c = std::clamp(shape.colors, game::kMinColors, game::kMaxColors);
     const int cx = shape.centerX;
     const int cy = shape.centerY;
-    // A fresh board: the whole surface is drawn again at once, while the new puzzle's marks are
-    // still clear, so no line of the last puzzle survives; each edge then shows as it is marked.
-    m_c.Surface->repaint();
+    // A fresh board: the whole surface is drawn again, so no line of the last puzzle survives. The
+    // new puzzle's lines, vertices and controls all show together in the one paint that follows.
+    m_c.Surface->RenewNow(m_c.Surface->rect());
+    m_c.Surface->update();
 
     for (int k = n + 1; k <= game::kMaxVertices; ++k) {
         TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
@@ -153,15 +154,25 @@ void TBoardAdapter::PressPainter(int colorIndex) {
 }
 
 void TBoardAdapter::DrawEdge(game::EdgeView view, int a, int b) {
-    m_edges.ShowEdge(*m_c.Surface, view, a, b);
+    const QRegion area = m_edges.EdgeArea(view, a, b);
+    m_edges.Dirty(area);
+    m_c.Surface->update(area);
     TellNeighbours(view, a);
     TellNeighbours(view, b);
 }
 
 void TBoardAdapter::RefreshVertex(game::EdgeView view, int k) {
-    if (k >= 1 && k <= game::kMaxVertices)
-        (view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex)[static_cast<std::size_t>(k)]
-            ->Refresh();
+    // The lines so far are settled under the square's area and the edges marked since, as they
+    // have always been at this moment; the square stands over their ends in the one paint that
+    // follows, which paints the surface's children after it.
+    if (k < 1 || k > game::kMaxVertices)
+        return;
+    TOrbVertex1* vertex =
+        (view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex)[static_cast<std::size_t>(k)];
+    if (!vertex->isVisible())
+        return;
+    m_c.Surface->RenewNow(vertex->geometry());
+    vertex->update();
 }
 
 void TBoardAdapter::ShowSolutionVertices(int n) {

@@ -2,6 +2,8 @@
 // board::TBoardControls: the controls of the main window Level1, by the names the game gives them.
 #pragma once
 
+#include <QHash>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -22,19 +24,34 @@ class TEdgePainter;
 class TBoardSurface : public QWidget {
     Q_OBJECT
   public:
-    TBoardSurface(const TEdgePainter& edges, QWidget* parent);
+    TBoardSurface(TEdgePainter& edges, QWidget* parent);
 
     // Rings `control` (a painter or a vertex the keyboard moved to) with the focus mark; nullptr
     // takes the mark away. The mark stands just outside the control, never on its face.
     void SetFocusMark(const QWidget* control);
     QRect FocusMarkArea() const;
+    // The board's own immediate paint of `area`, with every control that changed its place or
+    // look since the board was last painted: the lines there are renewed as they stand now,
+    // and the window shows them with the next paint.
+    void RenewNow(const QRegion& area);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    const TEdgePainter& m_edges;
+    // Where each control stood and how it looked when the board was last renewed.
+    struct Look {
+        QRect place;
+        bool shown = false;
+        std::size_t face = 0;
+    };
+    QRegion TakeChanges();
+
+    TEdgePainter& m_edges;
     QRect m_mark;
+    QHash<const QWidget*, Look> m_looks;
 };
 
 // Vertex and painter arrays are indexed 1..16 and by colour index 1..4 (navy, maroon, green,

@@ -33,7 +33,7 @@ void TEdgePainter::SetEdgePen() {
     m_pen.setWidth(2);
 }
 
-void TEdgePainter::Paint(QPainter& painter) const {
+void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
     if (m_puzzle.EdgeCount < 1)
         return;
     // The puzzle on display keeps its own vertex count: a teaching advance that changes the
@@ -43,10 +43,7 @@ void TEdgePainter::Paint(QPainter& painter) const {
     painter.setPen(m_pen);
     // On a screen of more than one device pixel to the board's pixel the lines are drawn smooth,
     // at the same width and place; at one to one every pixel stays as the board has always been.
-    // The surface really painted on (the window's backing store, or a picture being rendered).
-    const QPaintDevice* target =
-        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
-    painter.setRenderHint(QPainter::Antialiasing, target && target->devicePixelRatioF() > 1.0);
+    painter.setRenderHint(QPainter::Antialiasing, ratio > 1.0);
     const auto drawMarked = [&](const game::PairMatrix<std::int32_t>& marks, const Vertices& ends) {
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {
@@ -61,9 +58,42 @@ void TEdgePainter::Paint(QPainter& painter) const {
     drawMarked(m_puzzle.SolutionEdgeDrawn, m_twins);
 }
 
-void TEdgePainter::ShowEdge(QWidget& surface, game::EdgeView view, int a, int b) const {
-    if (a < 1 || a > game::kMaxVertices || b < 1 || b > game::kMaxVertices)
+void TEdgePainter::Renew(const QRegion& area, qreal ratio, QSize size) const {
+    if (m_layer.isNull() || m_layer.devicePixelRatio() != ratio || m_layer.deviceIndependentSize() != size) {
+        m_layer = QImage(size * ratio, QImage::Format_RGB32);
+        m_layer.setDevicePixelRatio(ratio);
+        m_layer.fill(Qt::black);
+        m_settled = QRegion();
+        Renew(QRegion(0, 0, size.width(), size.height()), ratio, size);
         return;
+    }
+    if (area.isEmpty())
+        return;
+    QPainter painter(&m_layer);
+    painter.setClipRegion(area);
+    painter.fillRect(area.boundingRect(), Qt::black);
+    DrawLines(painter, ratio);
+}
+
+void TEdgePainter::Paint(QPainter& painter, const QRegion& area, QSize size, bool onScreen) const {
+    // The surface really painted on (the window's backing store, or a picture being rendered).
+    const QPaintDevice* target =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
+    const qreal ratio = target ? target->devicePixelRatioF() : 1.0;
+    if (!onScreen) {
+        DrawLines(painter, ratio);
+        return;
+    }
+    // What was settled keeps its lines; the rest of the area is renewed as it stands now.
+    Renew((area - m_settled) + m_pending, ratio, size);
+    m_settled = QRegion();
+    m_pending = QRegion();
+    painter.drawImage(QPoint(0, 0), m_layer);
+}
+
+QRegion TEdgePainter::EdgeArea(game::EdgeView view, int a, int b) const {
+    if (a < 1 || a > game::kMaxVertices || b < 1 || b > game::kMaxVertices)
+        return {};
     const Vertices& vertices = view == game::EdgeView::Solution ? m_twins : m_board;
     const TOrbVertex1* from = vertices[static_cast<std::size_t>(a)];
     const TOrbVertex1* to = vertices[static_cast<std::size_t>(b)];
@@ -71,7 +101,17 @@ void TEdgePainter::ShowEdge(QWidget& surface, game::EdgeView view, int a, int b)
     QRegion area(QRect(CentreOf(from), CentreOf(to)).normalized().adjusted(-margin, -margin, margin, margin));
     area += from->geometry();
     area += to->geometry();
-    surface.update(area);
+    return area;
+}
+
+void TEdgePainter::Dirty(const QRegion& area) {
+    m_pending += area;
+}
+
+void TEdgePainter::Settle(const QWidget& surface) {
+    Renew(m_pending, surface.devicePixelRatioF(), surface.size());
+    m_settled += m_pending;
+    m_pending = QRegion();
 }
 
 QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {

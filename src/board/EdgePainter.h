@@ -2,8 +2,11 @@
 // board::TEdgePainter: the edges of the main window Level1, drawn from their marks.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QPen>
+#include <QRegion>
+#include <QSize>
 
 #include <array>
 
@@ -26,19 +29,34 @@ class TEdgePainter {
 
     // The pen of every edge (aqua, 2 pixels), set at the start of each puzzle.
     void SetEdgePen();
-    // Draws every marked edge of both views; nothing while the puzzle has no edge.
-    void Paint(QPainter& painter) const;
-    // Asks `surface` to show a just-marked edge of a view: the area under its line and the two
-    // vertex squares over its ends.
-    void ShowEdge(QWidget& surface, game::EdgeView view, int a, int b) const;
+    // Draws every marked edge of both views; nothing while the puzzle has no edge. A paint of
+    // the board itself (`onScreen`) renews `area` of the board's lines and copies it.
+    void Paint(QPainter& painter, const QRegion& area, QSize size, bool onScreen) const;
+    // The area under a just-marked edge of a view and the two vertex squares over its ends.
+    QRegion EdgeArea(game::EdgeView view, int a, int b) const;
+    // The board's lines are renewed in this area at the next Settle or paint.
+    void Dirty(const QRegion& area);
+    // Renews the lines in the dirty area now, as they stand: where the next paint of the board
+    // shows this area, it shows the lines as they were at this moment, not as they are then.
+    void Settle(const QWidget& surface);
     // The vertices a line of the view joins vertex k to, in number order.
     QList<int> KnownNeighbours(game::EdgeView view, int k) const;
 
   private:
+    void DrawLines(QPainter& painter, qreal ratio) const;
+    void Renew(const QRegion& area, qreal ratio, QSize size) const;
+
     const game::PuzzleState& m_puzzle;
     const Vertices& m_board;
     const Vertices& m_twins;
     mutable QPen m_pen;
+    // The board's lines on black at the screen's ratio. A thick line is rasterized a pixel
+    // differently where the edge of the renewed area cuts it, so the board keeps the lines of each
+    // area as they were drawn when that area was renewed: a command renews its areas step by step
+    // (Settle) and the one paint that follows shows them all together.
+    mutable QImage m_layer;
+    mutable QRegion m_pending;
+    mutable QRegion m_settled;
 };
 
 }  // namespace board

@@ -93,10 +93,6 @@ void TOrbVertex1::SetNeighbor(int index, int value) {
     m_record->SetNeighbor(index, value);
 }
 
-void TOrbVertex1::Refresh() {
-    repaint();
-}
-
 void TOrbVertex1::fillColorChanged() {
     update();
     m_announcement.clear();

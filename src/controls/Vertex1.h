@@ -47,9 +47,6 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     int GetNeighbor(int index) const;
     void SetNeighbor(int index, int value);
 
-    // Paints at once, so the square stands over lines just drawn on the parent.
-    void Refresh();
-
     // The vertex's number on the board (0: none), for the words a screen reader speaks.
     int Number() const { return m_number; }
     void setNumber(int number);

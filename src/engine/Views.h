@@ -88,7 +88,8 @@ class BoardView {
     virtual void PressPainter(int colorIndex) = 0;
     // An edge of a view has just been marked: it shows now, the vertex squares over its ends.
     virtual void DrawEdge(EdgeView view, int a, int b) = 0;
-    // Every edge of vertex k has been drawn: its square is repainted at once, over their ends.
+    // Every edge of vertex k has been drawn: its square stands over their ends when the board
+    // next shows, and the lines so far look as they always have at this step.
     virtual void RefreshVertex(EdgeView view, int k) = 0;
     // The solution view shows its twins 1..n, in the colours their records hold.
     virtual void ShowSolutionVertices(int n) = 0;
