@@ -84,6 +84,13 @@ void TEdgePainter::Paint(QPainter& painter, const QRegion& area, QSize size, boo
         DrawLines(painter, ratio);
         return;
     }
+    // Before the first puzzle the board is its black background alone: no picture of the lines is
+    // kept (nor made, at the first paint of the game) until a puzzle lays the board out.
+    if (m_layer.isNull() && m_puzzle.VertexCount < 1) {
+        m_settled = QRegion();
+        m_pending = QRegion();
+        return;
+    }
     // What was settled keeps its lines; the rest of the area is renewed as it stands now.
     Renew((area - m_settled) + m_pending, ratio, size);
     m_settled = QRegion();
