@@ -20,9 +20,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_figures import name_of  # noqa: E402
+from startup_figures import close_window, name_of, watch_new_windows  # noqa: E402
 
-from Xlib import X, display, protocol  # noqa: E402
+from Xlib import X, display  # noqa: E402
 
 NEAR_BOUND = (1 << 20) - 1024
 
@@ -44,11 +44,7 @@ def settings_text(kind):
 
 
 def one_run(d, binary, env):
-    root = d.screen().root
-    root.change_attributes(event_mask=X.SubstructureNotifyMask)
-    d.sync()
-    while d.pending_events():
-        d.next_event()
+    watch_new_windows(d)
     start = time.perf_counter()
     program = subprocess.Popen([binary], env=env)
     shown = window = None
@@ -64,12 +60,8 @@ def one_run(d, binary, env):
         program.kill()
         raise SystemExit("the game never showed its board")
     time.sleep(0.5)
-    message = protocol.event.ClientMessage(
-        window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
-        data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
     closing = time.perf_counter()
-    window.send_event(message, event_mask=X.NoEventMask)
-    d.flush()
+    close_window(d, window)
     _, status, usage = os.wait4(program.pid, 0)
     ended = time.perf_counter()
     if status != 0:

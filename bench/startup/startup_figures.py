@@ -54,12 +54,25 @@ def rss_kib(pid):
     return 0
 
 
-def one_launch(d, binary, title, env):
-    root = d.screen().root
-    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+def watch_new_windows(d):
+    """Asks for the root window's map and create events, and drops what is queued before."""
+    d.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     d.sync()
     while d.pending_events():
         d.next_event()
+
+
+def close_window(d, window):
+    """What a window manager sends when the player clicks the close button."""
+    message = protocol.event.ClientMessage(
+        window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
+        data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    window.send_event(message, event_mask=X.NoEventMask)
+    d.flush()
+
+
+def one_launch(d, binary, title, env):
+    watch_new_windows(d)
     start = time.perf_counter()
     program = subprocess.Popen([binary], env=env)
     shown = None
@@ -89,11 +102,7 @@ def one_launch(d, binary, title, env):
         raise SystemExit("%s never showed and painted a window called %r" % (binary, title))
     time.sleep(0.5)  # let the first paint and the event loop settle before measuring memory
     memory = rss_kib(program.pid)
-    message = protocol.event.ClientMessage(
-        window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
-        data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-    window.send_event(message, event_mask=X.NoEventMask)
-    d.flush()
+    close_window(d, window)
     try:
         program.wait(timeout=10)
     except subprocess.TimeoutExpired:

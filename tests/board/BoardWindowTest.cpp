@@ -45,6 +45,7 @@
 #include "engine/Puzzle.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
+#include "support/BoardTest.h"
 #include "support/ControlPixels.h"
 #include "support/GameTest.h"
 #include "support/RecordingViewer.h"
@@ -56,24 +57,18 @@ using game::kMaroon;
 using game::kNavy;
 using game::kPurple;
 
-class BoardWindow : public ::testing::Test {
+class BoardWindow : public boardtest::BoardTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_config.isValid());
-        // Never the player's own settings file.
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        game::world.Reset();
-        game::world.SetStartValues();
+        BoardTest::SetUp();
         CreateWindows();
     }
     void TearDown() override {
-        windows.reset();
+        BoardTest::TearDown();
         Level1 = nullptr;
-        game::world.Reset();
     }
     void CreateWindows() {
-        windows.reset();
-        windows = std::make_unique<app::TWindows>(game::world);
+        BoardTest::CreateWindows();
         Level1 = windows->Level1;
     }
 
@@ -106,8 +101,6 @@ class BoardWindow : public ::testing::Test {
             extra);
     }
 
-    QTemporaryDir m_config;
-    std::unique_ptr<app::TWindows> windows;
     static inline TLevel1* Level1 = nullptr;
 };
 

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -23,34 +22,24 @@
 #include "dialogs/SpinEdit.h"
 #include "engine/Random.h"
 #include "engine/State.h"
+#include "support/BoardTest.h"
 #include "support/GameTest.h"
 
 namespace {
 
-class KeyboardPlay : public ::testing::Test {
+class KeyboardPlay : public boardtest::BoardTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_config.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        game::world.Reset();
-        game::world.SetStartValues();
+        BoardTest::SetUp();
         game::PinClock(gametest::kNoon);
-        windows = std::make_unique<app::TWindows>(game::world);
+        CreateWindows();
         board = windows->Level1;
-        game::GameSettings& s = game::world.Settings;
-        // The worked example: hidden colouring 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3 1-4 1-6 2-3 5-6.
-        s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
-        s.NumberOfVertices = 6;
-        s.NumberOfColors = 3;
-        s.EdgeProbability = 63;
-        s.TeachingMode = false;
+        // The worked example, started by the keys the tests press.
+        gametest::UseExample(game::world.Settings.ShowEdges);
+        game::world.Settings.TeachingMode = false;
         board->ShowCentered();
         board->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(board));
-    }
-    void TearDown() override {
-        windows.reset();
-        game::world.Reset();
     }
     static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
@@ -66,8 +55,6 @@ class KeyboardPlay : public ::testing::Test {
         return board->Surface->FocusMarkArea().contains(control->geometry()) && control->hasFocus();
     }
 
-    QTemporaryDir m_config;
-    std::unique_ptr<app::TWindows> windows;
     TLevel1* board = nullptr;
 };
 

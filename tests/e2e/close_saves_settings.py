@@ -56,6 +56,17 @@ def find_board(d):
     return find_window(d, TITLE)
 
 
+def close_by_window_manager(d, *boards):
+    """Sends each board what a window manager sends when the player clicks its close button."""
+    protocols = d.intern_atom("WM_PROTOCOLS")
+    delete = d.intern_atom("WM_DELETE_WINDOW")
+    for board in boards:
+        message = protocol.event.ClientMessage(window=board, client_type=protocols,
+                                               data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        board.send_event(message, event_mask=X.NoEventMask)
+    d.flush()
+
+
 def fail(message, game=None):
     if game is not None and game.poll() is None:
         game.kill()
@@ -93,12 +104,7 @@ def main():
             if not wanted or wm_class is None or wm_class[1] != wanted[0]:
                 fail("WM_CLASS %s does not match the desktop entry's StartupWMClass %s" % (wm_class, wanted), game)
 
-        # What a window manager sends when the player clicks the close button.
-        protocols = d.intern_atom("WM_PROTOCOLS")
-        delete = d.intern_atom("WM_DELETE_WINDOW")
-        message = protocol.event.ClientMessage(window=board, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        board.send_event(message, event_mask=X.NoEventMask)
-        d.flush()
+        close_by_window_manager(d, board)
 
         try:
             code = game.wait(timeout=20)

@@ -26,6 +26,10 @@ except ImportError:  # an interpreter of its own (pyenv, venv) may not see Debia
         print("SKIP: no pyatspi to read the accessible tree with")
         sys.exit(77)
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from close_saves_settings import fail  # noqa: E402
+from sigterm_saves_settings import wait_for  # noqa: E402
+
 SETTINGS = """[Level 1]
 NumOfVertices={n}
 ShowEdges={edges}
@@ -37,15 +41,6 @@ ShowToolTips=0
 """
 VERTEX = re.compile(r"^Vertex (\d+), ")
 KEY_DELAY = 0.12
-
-
-def fail(message, game=None):
-    if game is not None and game.poll() is None:
-        game.kill()
-        game.wait()
-    print("FAIL: " + message)
-    print("0 passed, 1 failed")
-    sys.exit(1)
 
 
 def key(*names):
@@ -128,18 +123,6 @@ def colouring(n, colours, edges, fixed=None):
         return False
 
     return result if place(0) else None
-
-
-def wait_for(what, seconds, game):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if game.poll() is not None:
-            fail("the game ended on its own with code %d" % game.returncode)
-        found = what()
-        if found:
-            return found
-        time.sleep(0.2)
-    return None
 
 
 def play(binary, n, edges_shown):

@@ -23,10 +23,10 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from close_saves_settings import KEYS, fail, window_name  # noqa: E402
-from sigterm_saves_settings import press, wait_for  # noqa: E402
+from close_saves_settings import KEYS, close_by_window_manager, fail, window_name  # noqa: E402
+from sigterm_saves_settings import open_settings, press, wait_for  # noqa: E402
 
-from Xlib import X, display, protocol  # noqa: E402
+from Xlib import X, display  # noqa: E402
 
 DEFAULTS = {"NumOfVertices": "6", "ShowEdges": "1", "RandomNumberOfVertices": "0",
             "RandomNumberOfColors": "1", "RandomEdgeProbability": "1", "EdgeNumFactor": "63",
@@ -73,17 +73,7 @@ def untick(d, game, tabs_back):
     board = wait_for(lambda: window_of(d, "SpEcTrUmIx", game.pid), 30, game)
     if board is None:
         fail("no board window appeared", game)
-    dialog = None
-    for _ in range(50):
-        d.set_input_focus(board, X.RevertToParent, X.CurrentTime)
-        d.sync()
-        time.sleep(0.1)
-        press(d, "z", "Control_L")
-        dialog = wait_for(lambda: window_of(d, "SpEcTrUmIx Options", game.pid), 1, game)
-        if dialog is not None:
-            break
-    if dialog is None:
-        fail("Ctrl+Z opened no settings dialog", game)
+    dialog = open_settings(d, board, lambda: window_of(d, "SpEcTrUmIx Options", game.pid), game)
     d.set_input_focus(dialog, X.RevertToParent, X.CurrentTime)
     d.sync()
     time.sleep(0.3)
@@ -113,13 +103,7 @@ def two_games(binary):
         with open(path, "w", encoding="latin-1") as f:
             f.write(text.replace("TimerActive=0", "TimerActive=1"))
 
-        protocols = d.intern_atom("WM_PROTOCOLS")
-        delete = d.intern_atom("WM_DELETE_WINDOW")
-        for board in boards:
-            message = protocol.event.ClientMessage(window=board, client_type=protocols,
-                                                   data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-            board.send_event(message, event_mask=X.NoEventMask)
-        d.flush()
+        close_by_window_manager(d, *boards)
         for game in (first, second):
             try:
                 code = game.wait(timeout=20)

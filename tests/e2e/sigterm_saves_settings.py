@@ -57,6 +57,20 @@ def wait_for(what, deadline_seconds, game):
     return None
 
 
+def open_settings(d, board, find_dialog, game):
+    """Ctrl+Z opens the settings dialog once the board has its dialogs: asked again until it
+    shows. Returns the dialog; a game that never shows it fails the test."""
+    for _ in range(50):
+        d.set_input_focus(board, X.RevertToParent, X.CurrentTime)
+        d.sync()
+        time.sleep(0.1)
+        press(d, "z", "Control_L")
+        dialog = wait_for(find_dialog, 1, game)
+        if dialog is not None:
+            return dialog
+    fail("Ctrl+Z opened no settings dialog", game)
+
+
 def main():
     binary = sys.argv[1]
     with tempfile.TemporaryDirectory() as config:
@@ -71,19 +85,7 @@ def main():
         if board is None:
             fail("no board window appeared", game)
 
-        # Ctrl+Z opens the settings dialog once the board has its dialogs; ask again until
-        # it shows.
-        dialog = None
-        for _ in range(50):
-            d.set_input_focus(board, X.RevertToParent, X.CurrentTime)
-            d.sync()
-            time.sleep(0.1)
-            press(d, "z", "Control_L")
-            dialog = wait_for(lambda: find_window(d, "SpEcTrUmIx Options"), 1, game)
-            if dialog is not None:
-                break
-        if dialog is None:
-            fail("Ctrl+Z opened no settings dialog", game)
+        dialog = open_settings(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), game)
         d.set_input_focus(dialog, X.RevertToParent, X.CurrentTime)
         d.sync()
         time.sleep(0.3)

@@ -28,15 +28,19 @@ void Solve(Play&& play, int extra = 0) {
     for (int k = 1; k <= p.VertexCount; ++k) play(p.HiddenColoring[k], k);
 }
 
-// The six-vertex worked example at noon: hidden colouring 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3
-// 1-4 1-6 2-3 5-6 (par 6 with edges shown, 12 hidden).
-inline void StartExample(bool showEdges) {
+// The six-vertex worked example at noon, its settings alone or started at once: hidden colouring
+// 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3 1-4 1-6 2-3 5-6 (par 6 with edges shown, 12 hidden).
+inline void UseExample(bool showEdges) {
     game::GameSettings& s = game::world.Settings;
     s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
     s.NumberOfVertices = 6;
     s.NumberOfColors = 3;
     s.EdgeProbability = 63;
     s.ShowEdges = showEdges;
+}
+
+inline void StartExample(bool showEdges) {
+    UseExample(showEdges);
     game::NewPuzzle();
 }
 
