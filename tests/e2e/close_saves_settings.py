@@ -67,6 +67,17 @@ def close_by_window_manager(d, *boards):
     d.flush()
 
 
+def expect_clean_end(game, why):
+    """Waits for `game` to end after `why` (the close, the signal) and fails unless it ended
+    within 20 s with status 0."""
+    try:
+        code = game.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        fail("the game did not end after %s" % why, game)
+    if code != 0:
+        fail("the game ended with code %d after %s" % (code, why))
+
+
 def fail(message, game=None):
     if game is not None and game.poll() is None:
         game.kill()
@@ -106,12 +117,7 @@ def main():
 
         close_by_window_manager(d, board)
 
-        try:
-            code = game.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            fail("the game did not end after the window manager closed it", game)
-        if code != 0:
-            fail("the game ended with code %d" % code)
+        expect_clean_end(game, "the window manager closed it")
 
         path = os.path.join(config, "SpEcTrUmIx.ini")
         if not os.path.exists(path):

@@ -23,7 +23,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from close_saves_settings import KEYS, close_by_window_manager, fail, window_name  # noqa: E402
+from close_saves_settings import KEYS, close_by_window_manager, expect_clean_end, fail, window_name  # noqa: E402
 from sigterm_saves_settings import open_settings, press, wait_for  # noqa: E402
 
 from Xlib import X, display  # noqa: E402
@@ -105,12 +105,7 @@ def two_games(binary):
 
         close_by_window_manager(d, *boards)
         for game in (first, second):
-            try:
-                code = game.wait(timeout=20)
-            except subprocess.TimeoutExpired:
-                fail("a game did not end when its board was closed", game)
-            if code != 0:
-                fail("a game ended with code %d" % code)
+            expect_clean_end(game, "its board was closed")
 
         lines, written = values(path)
         if "; kept by hand" not in lines:

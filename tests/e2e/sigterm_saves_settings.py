@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from close_saves_settings import KEYS, fail, find_board, find_window  # noqa: E402
+from close_saves_settings import KEYS, expect_clean_end, fail, find_board, find_window  # noqa: E402
 
 from Xlib import X, XK, display  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
@@ -99,12 +99,7 @@ def main():
 
         before = open(path).read()
         game.send_signal(signal.SIGTERM)
-        try:
-            code = game.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            fail("the game did not end on SIGTERM", game)
-        if code != 0:
-            fail("the game ended with code %d on SIGTERM" % code)
+        expect_clean_end(game, "SIGTERM")
 
         with open(path, encoding="latin-1") as f:
             lines = [line.rstrip("\n") for line in f]
