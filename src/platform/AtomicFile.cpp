@@ -99,6 +99,8 @@ std::optional<std::string> ResolveLinks(std::string path) {
     return std::nullopt;  // a loop of links
 }
 
+}  // namespace
+
 // mkdir -p. New directories are private to the player, as is usual for a configuration
 // directory; a regular file standing where a directory should be makes this fail.
 bool MakeDirectories(const std::string& dir) {
@@ -128,6 +130,8 @@ bool WriteAll(int fd, std::string_view data) {
     }
     return true;
 }
+
+namespace {
 
 // Temporary files of this game: ".<name>.new-" and sixteen random hexadecimal digits, made
 // only while the lock is held. An older game named its own ".<name>.tmp-<pid>-<n>".

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -51,5 +52,12 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // not write it, `rewrite` gives nothing or more than `largest` bytes (which could never be read
 // back), or writing fails.
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
+
+// The pieces the game's other files (the history) share with the save:
+// mkdir -p of `dir`, new directories private to the player; false when one cannot be made or
+// something other than a directory stands in the way.
+bool MakeDirectories(const std::string& dir);
+// Writes all of `data` to `fd`, through interrupted and partial writes; false on an error.
+bool WriteAll(int fd, std::string_view data);
 
 }  // namespace platform

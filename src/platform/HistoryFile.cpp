@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HistoryFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,28 +29,6 @@ class Descriptor {
     int m_fd;
 };
 
-bool MakeFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    return true;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string HistoryPath() {
@@ -66,7 +46,10 @@ std::string HistoryPath() {
 }
 
 bool AppendToHistory(const std::string& path, std::string_view header, std::string_view line) {
-    if (path.empty() || !MakeFolders(path))
+    if (path.empty())
+        return false;
+    const std::size_t slash = path.rfind('/');
+    if (!MakeDirectories(slash == std::string::npos ? std::string(".") : path.substr(0, slash)))
         return false;
     const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600));
     struct stat info {};
