@@ -125,6 +125,15 @@ class HelpWindow : public QWidget {
         resize(kDesignedSize);
         ui::FitOnScreen(*this, kDesignedSize);
         ui::CenterOnScreen(*this);
+        // The frame a window manager adds after the first showing may push the title bar off
+        // the top or the bottom off the screen: fitted again, and centred by the frame, once.
+        ui::WhenFramed(
+            *this,
+            [this] {
+                ui::FitOnScreen(*this, kDesignedSize);
+                ui::CenterOnScreen(*this);
+            },
+            false);
     }
 
     void open(const QUrl& url) {
@@ -135,21 +144,6 @@ class HelpWindow : public QWidget {
         // The screen may have changed (another scale, another monitor) since the last opening.
         ui::FitOnScreen(*this, kDesignedSize);
         ui::ShowModeless(this);
-    }
-
-  protected:
-    bool event(QEvent* event) override {
-        const bool handled = QWidget::event(event);
-        // The frame a window manager adds after the first showing may push the title bar off
-        // the top or the bottom off the screen: fitted again, and centred by the frame the
-        // first time, once it is known.
-        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible() && !m_framed &&
-            ui::FrameKnown(*this)) {
-            m_framed = true;
-            ui::FitOnScreen(*this, kDesignedSize);
-            ui::CenterOnScreen(*this);
-        }
-        return handled;
     }
 
   private:
@@ -165,7 +159,6 @@ class HelpWindow : public QWidget {
     QTextBrowser* m_browser = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
-    bool m_framed = false;
 };
 
 QPointer<HelpWindow> g_window;

@@ -125,6 +125,7 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
     m_keys = new board::TKeyboardPlay(*this, *this);
 
     resize(kOuterWidth, kOuterHeight);
+    ui::WhenFramed(*this, [this] { FitFrameToDesignedSize(); }, false);
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
     m_adapter->playStarted = [this] { m_keys->PlayStarted(); };
     FormCreate(world);
@@ -271,41 +272,20 @@ void TLevel1::ShowCentered() {
 }
 
 bool TLevel1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    if (m_frameFitted)
-        return handled;
-    switch (event->type()) {
-        case QEvent::Show:
-            // Until a window manager frames the board, the whole designed size is its own.
-            if (minimumSize().isNull())
-                setMinimumSize(kOuterWidth, kOuterHeight);
-            QTimer::singleShot(0, this, &TLevel1::FitFrameToDesignedSize);
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            // A window manager frames the window after it is shown: the frame's size arrives with
-            // the move that puts the window into its frame.
-            FitFrameToDesignedSize();
-            break;
-        default:
-            break;
-    }
-    return handled;
+    // Until a window manager frames the board, the whole designed size is its own.
+    if (event->type() == QEvent::Show && !m_frameFitted && minimumSize().isNull())
+        setMinimumSize(kOuterWidth, kOuterHeight);
+    return QMainWindow::event(event);
 }
 
 void TLevel1::FitFrameToDesignedSize() {
-    if (m_frameFitted || !isVisible() || isMaximized() || isFullScreen())
+    if (isMaximized() || isFullScreen())
         return;
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const int frameWidth = outer.width() - inner.width();
-    const int frameHeight = outer.height() - inner.height();
-    if (frameWidth <= 0 && frameHeight <= 0)
-        return;  // no frame known (yet); the next move or resize asks again
     m_frameFitted = true;
     // The designed client size: what is left of the designed outer size inside this frame.
-    setMinimumSize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
-    resize(kOuterWidth - frameWidth, kOuterHeight - frameHeight);
+    const QSize client = QSize(kOuterWidth, kOuterHeight).shrunkBy(ui::FrameMargins(*this));
+    setMinimumSize(client);
+    resize(client);
     ui::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
 }
 

@@ -65,8 +65,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // Showing, moving and resizing: the board fits its frame to the designed size once the window
-    // manager has framed it.
+    // Showing: the board keeps its designed size until a window manager frames it.
     bool event(QEvent* event) override;
 
   private:

@@ -14,8 +14,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -31,14 +34,23 @@ QFont DialogFont(int pixelSize, bool bold) {
 
 namespace {
 
-// A window manager frames a window only after it is shown, so a window centred by its client
-// area stands half a title bar too high. Once the frame is known (the move into the frame, or
-// the activation that follows it), the window is centred again by its outer frame, once per
-// showing. Without a window manager no frame ever arrives and nothing moves.
-class FrameCentring : public QObject {
+// A window manager frames a window only after it is shown, and no event says when: the frame
+// arrives with a move or an activation on some desktops, with neither on others, or before the
+// window's own geometry has caught up with it. So from each showing the frame is looked for
+// at every move, resize and activation and on a short tick besides, and the first time it is
+// known the window is placed by it, once. Without a window manager no frame ever arrives, the
+// ticks run out and nothing moves.
+class FrameWatch : public QObject {
   public:
-    explicit FrameCentring(QWidget& window) : QObject(&window), m_window(window) {
-        setObjectName(QStringLiteral("FrameCentring"));
+    FrameWatch(QWidget& window, std::function<void()> framed, bool everyShowing)
+        : QObject(&window), m_window(window), m_framed(std::move(framed)), m_everyShowing(everyShowing) {
+        setObjectName(QStringLiteral("FrameWatch"));
+        m_tick.setInterval(kTickMs);
+        connect(&m_tick, &QTimer::timeout, this, [this] {
+            if (++m_ticks >= kTicks)
+                m_tick.stop();
+            Look();
+        });
         window.installEventFilter(this);
     }
 
@@ -48,15 +60,16 @@ class FrameCentring : public QObject {
             return false;
         switch (event->type()) {
             case QEvent::Show:
-                m_centred = false;
+                if (m_everyShowing || !m_done) {
+                    m_done = false;
+                    m_ticks = 0;
+                    m_tick.start();
+                }
                 break;
             case QEvent::Move:
             case QEvent::Resize:
-            case QEvent::WindowActivate:  // some window managers frame without moving the client
-                if (!m_centred && m_window.isVisible() && FrameKnown(m_window)) {
-                    m_centred = true;
-                    CenterOnScreen(m_window);
-                }
+            case QEvent::WindowActivate:
+                Look();
                 break;
             default:
                 break;
@@ -65,14 +78,60 @@ class FrameCentring : public QObject {
     }
 
   private:
+    // Two seconds in all: a loaded machine's window manager may take its time.
+    static constexpr int kTickMs = 20;
+    static constexpr int kTicks = 100;
+
+    void Look() {
+        if (m_done || !m_window.isVisible() || !FrameKnown(m_window))
+            return;
+        m_done = true;
+        m_tick.stop();
+        m_framed();
+    }
+
     QWidget& m_window;
-    bool m_centred = false;
+    std::function<void()> m_framed;
+    bool m_everyShowing;
+    bool m_done = false;
+    int m_ticks = 0;
+    QTimer m_tick;
 };
+
+// The screen the window stands on, or the first one while it stands on none yet.
+const QScreen* ScreenOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// Puts the window's outer frame's top left corner at `corner`. Once the frame is known the
+// window's own place is set from it, as the window manager reported it; the frame Qt keeps for
+// the widget may lag behind in the moment it arrives. Before, the place is the frame's, which
+// the window manager takes as such for a window not yet shown.
+void PlaceFrame(QWidget& window, QPoint corner) {
+    const QMargins frame = FrameMargins(window);
+    if (frame.isNull()) {
+        window.move(corner);
+        return;
+    }
+    const QPoint client = corner + QPoint(frame.left(), frame.top());
+    if (client != window.geometry().topLeft())
+        window.setGeometry(QRect(client, window.size()));
+}
 
 }  // namespace
 
+QMargins FrameMargins(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 bool FrameKnown(const QWidget& window) {
-    return window.frameGeometry().size() != window.geometry().size();
+    return !FrameMargins(window).isNull();
+}
+
+void WhenFramed(QWidget& window, std::function<void()> framed, bool everyShowing) {
+    new FrameWatch(window, std::move(framed), everyShowing);
 }
 
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height) {
@@ -83,19 +142,9 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(width, height);
     dialog.setSizeGripEnabled(false);
-    if (!dialog.findChild<FrameCentring*>(QString(), Qt::FindDirectChildrenOnly))
-        new FrameCentring(dialog);
+    if (!dialog.findChild<FrameWatch*>(QString(), Qt::FindDirectChildrenOnly))
+        WhenFramed(dialog, [&dialog] { CenterOnScreen(dialog); }, true);
 }
-
-namespace {
-
-// The screen the window stands on, or the first one while it stands on none yet.
-const QScreen* ScreenOf(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    return screen ? screen : QGuiApplication::primaryScreen();
-}
-
-}  // namespace
 
 void KeepLightFace(QWidget& window) {
     if (window.palette().color(QPalette::Window).lightnessF() >= 0.5)
@@ -109,11 +158,11 @@ void CenterOnScreen(QWidget& window, QSize outer) {
         return;
     // The outer frame, where a window manager has drawn one already.
     if (outer.isEmpty())
-        outer = FrameKnown(window) ? window.frameGeometry().size() : window.size();
+        outer = window.size().grownBy(FrameMargins(window));
     const QRect area = screen->availableGeometry();
     // Half the space left over on each side, rounded down, as the game has always placed them.
-    window.move(area.topLeft() +
-                QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
+    PlaceFrame(window, area.topLeft() +
+                           QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
 }
 
 void FitOnScreen(QWidget& window, QSize designed) {
@@ -122,17 +171,17 @@ void FitOnScreen(QWidget& window, QSize designed) {
         return;
     const QRect area = screen->availableGeometry();
     // The frame's share of the outer size: nothing until a window manager has framed it.
-    const QSize frame = window.frameGeometry().size() - window.size();
-    const QSize fitted = designed.boundedTo(area.size() - frame).expandedTo(window.minimumSize());
+    const QMargins frame = FrameMargins(window);
+    const QSize fitted = designed.boundedTo(area.size().shrunkBy(frame)).expandedTo(window.minimumSize());
     if (fitted != window.size())
         window.resize(fitted);
-    const QRect outer(window.frameGeometry().topLeft(), fitted + frame);
+    const QRect outer(window.geometry().topLeft() - QPoint(frame.left(), frame.top()), fitted.grownBy(frame));
     // Moved in from any side it stands out on, the title bar first.
     QPoint place = outer.topLeft();
     place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - outer.width())));
     place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - outer.height())));
     if (place != outer.topLeft())
-        window.move(place);
+        PlaceFrame(window, place);
 }
 
 namespace {

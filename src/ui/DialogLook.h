@@ -6,8 +6,11 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QMargins>
 #include <QRect>
 #include <QString>
+
+#include <functional>
 
 class QCheckBox;
 class QDialog;
@@ -31,8 +34,14 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
 // light one (light grey face, white fields, black text); on a light desktop nothing changes.
 void KeepLightFace(QWidget& window);
 
-// Whether a window manager has framed the window (its outer frame is larger than its client).
+// The frame a window manager has drawn around the window, none before it is framed (or without
+// a window manager), and whether there is one.
+QMargins FrameMargins(const QWidget& window);
 bool FrameKnown(const QWidget& window);
+
+// Calls `framed` as soon as a window manager's frame around the window is known, once per
+// showing (`everyShowing`) or once for the window's life.
+void WhenFramed(QWidget& window, std::function<void()> framed, bool everyShowing);
 
 // Puts the window in the middle of the screen it is on; `outer` is the size to centre (when
 // empty, the window's outer frame, or its own size while it has no frame; or its designed

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real game under a window manager (openbox) on a 1920x1080 screen at scale 2, as on a
 laptop's panel: the help window stands wholly on the screen, its title bar too, and the fixed
-settings dialog is centred by its outer frame, the title bar included.
+settings dialog and the board are centred by their outer frames, the title bar included.
 
 Usage: frames_fit_screen.py PATH_TO_SPECTRUMIX PATH_TO_OPENBOX
 """
@@ -131,19 +131,20 @@ def main():
         if options is None:
             fail("Ctrl+Z opened no settings dialog", game, manager)
 
-        def offset():
-            x, y, w, h = outer_frame(d, options)
-            return x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2
-        if not wait_for(lambda: max(abs(v) for v in offset()) <= 2, 10):
-            x, y, w, h = outer_frame(d, options)
-            client = options.get_geometry()
-            fail("the settings dialog's frame %dx%d+%d+%d (client %dx%d) stands %+.0f, %+.0f px off the screen's "
-                 "centre" % (w, h, x, y, client.width, client.height, *offset()), game, manager)
+        for window, name in ((options, "settings dialog"), (board, "board")):
+            def offset():
+                x, y, w, h = outer_frame(d, window)
+                return x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2
+            if not wait_for(lambda: max(abs(v) for v in offset()) <= 2, 10):
+                x, y, w, h = outer_frame(d, window)
+                client = window.get_geometry()
+                fail("the %s's frame %dx%d+%d+%d (client %dx%d) stands %+.0f, %+.0f px off the screen's centre"
+                     % (name, w, h, x, y, client.width, client.height, *offset()), game, manager)
         game.kill()
         game.wait()
     manager.terminate()
     manager.wait()
-    print("PASS: the help window stands wholly on screen and the settings dialog is centred by its frame")
+    print("PASS: the help window stands wholly on screen and the settings dialog and the board are centred by their frames")
     print("1 passed, 0 failed")
 
 
