@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace ui {
@@ -172,7 +173,12 @@ void FitOnScreen(QWidget& window, QSize designed) {
     const QRect area = screen->availableGeometry();
     // The frame's share of the outer size: nothing until a window manager has framed it.
     const QMargins frame = FrameMargins(window);
-    const QSize fitted = designed.boundedTo(area.size().shrunkBy(frame)).expandedTo(window.minimumSize());
+    // At a fractional scale the frame is known only to the nearest pixel, and may come out one
+    // screen pixel larger than it says: a pixel is kept in hand, so the frame never stands out.
+    const qreal ratio = screen->devicePixelRatio();
+    const int slack = ratio == std::floor(ratio) ? 0 : 1;
+    const QSize room = area.size().shrunkBy(frame) - QSize(slack, slack);
+    const QSize fitted = designed.boundedTo(room).expandedTo(window.minimumSize());
     if (fitted != window.size())
         window.resize(fitted);
     const QRect outer(window.geometry().topLeft() - QPoint(frame.left(), frame.top()), fitted.grownBy(frame));

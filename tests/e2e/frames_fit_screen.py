@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The real game under a window manager (openbox) on a 1920x1080 screen at scale 2, as on a
-laptop's panel: the help window stands wholly on the screen, its title bar too, and the fixed
-settings dialog and the board are centred by their outer frames, the title bar included.
+"""The real game under a window manager (openbox) on a laptop's panel (1920x1080 at scale 2, or
+the screen and scale given, say 1366x768 at 1.5, where the frame's pixels round): the help
+window stands wholly on the screen, its title bar too, and the fixed settings dialog and the
+board are centred by their outer frames, the title bar included.
 
-Usage: frames_fit_screen.py PATH_TO_SPECTRUMIX PATH_TO_OPENBOX
+Usage: frames_fit_screen.py PATH_TO_SPECTRUMIX PATH_TO_OPENBOX [WIDTHxHEIGHT SCALE]
 """
 import os
 import subprocess
@@ -22,7 +23,8 @@ except ImportError:  # an interpreter of its own may not see Debian's python3-xl
 
 from close_saves_settings import find_window, window_name
 
-SCREEN = (1920, 1080)
+SCREEN = tuple(int(v) for v in sys.argv[3].split("x")) if len(sys.argv) > 4 else (1920, 1080)
+SCALE = sys.argv[4] if len(sys.argv) > 4 else "2"
 
 
 def fail(message, *programs):
@@ -109,7 +111,7 @@ def main():
     if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType)):
         fail("openbox did not start", manager)
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="2", LANG="C.UTF-8",
+        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=SCALE, LANG="C.UTF-8",
                    LANGUAGE="")
         game = subprocess.Popen([game_binary], env=env)
         board = wait_for(lambda: find_window(d, "SpEcTrUmIx"))
