@@ -37,10 +37,11 @@ namespace {
 
 // A window manager frames a window only after it is shown, and no event says when: the frame
 // arrives with a move or an activation on some desktops, with neither on others, or before the
-// window's own geometry has caught up with it. So from each showing the frame is looked for
-// at every move, resize and activation and on a short tick besides, and the first time it is
-// known the window is placed by it, once. Without a window manager no frame ever arrives, the
-// ticks run out and nothing moves.
+// window's own geometry has caught up with it. So from each showing the frame is looked for on
+// a short tick and at the activation, and the first time it is known the window is placed by
+// it, once. (Not at every move: the first look asks the X server, and during the showing that
+// would hold up the window's first picture.) Without a window manager no frame ever arrives,
+// the ticks run out and nothing moves.
 class FrameWatch : public QObject {
   public:
     FrameWatch(QWidget& window, std::function<void()> framed, bool everyShowing)
@@ -67,8 +68,6 @@ class FrameWatch : public QObject {
                     m_tick.start();
                 }
                 break;
-            case QEvent::Move:
-            case QEvent::Resize:
             case QEvent::WindowActivate:
                 Look();
                 break;
