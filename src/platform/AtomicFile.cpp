@@ -68,6 +68,8 @@ FileContent ReadFile(const std::string& path, std::size_t largest) {
     return result;
 }
 
+}  // namespace
+
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos)
@@ -76,6 +78,8 @@ std::string DirectoryOf(const std::string& path) {
         return "/";
     return path.substr(0, slash);
 }
+
+namespace {
 
 std::string BaseNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -207,45 +211,6 @@ void SyncDirectory(const std::string& dir) {
     ::close(fd);
 }
 
-// The exclusive lock on ".<name>.lock" beside the target, released when the object goes. The
-// lock file stays (removing it would let a waiting save lock a file nobody else sees). Where
-// it cannot be made (a folder the game may not add to), the target itself carries the lock:
-// there only in-place writes are possible, which keep the target's inode.
-class SaveLock {
-  public:
-    SaveLock(const std::string& dir, const std::string& base, const std::string& target) {
-        // Opened before it is created: a kernel guarding sticky folders refuses O_CREAT on a
-        // lock file another user made, although it could be locked all the same.
-        const std::string lockPath = dir + "/." + base + ".lock";
-        m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (m_fd < 0 && errno == ENOENT)
-            m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (m_fd < 0)
-            m_fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (m_fd < 0)
-            return;
-        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
-                ::close(m_fd);
-                m_fd = -1;
-                return;
-            }
-            ::usleep(10'000);
-        }
-    }
-    ~SaveLock() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    SaveLock(const SaveLock&) = delete;
-    SaveLock& operator=(const SaveLock&) = delete;
-    bool held() const { return m_fd >= 0; }
-
-  private:
-    int m_fd = -1;
-};
-
 enum class Replaced { Yes, Failed, Refused };
 
 // The usual way: a temporary file renamed over the target. Refused (with nothing left
@@ -319,6 +284,45 @@ bool MustWriteInPlace(const FileContent& old) {
 
 }  // namespace
 
+// The lock file stays (removing it would let a waiting writer lock a file nobody else sees).
+// Where it cannot be made (a folder the game may not add to), the target itself carries the
+// lock: there only in-place writes are possible, which keep the target's inode.
+FileLock::FileLock(const std::string& dir, const std::string& base, const std::string& target) {
+    Take(dir, base, target);
+}
+
+FileLock::FileLock(const std::string& path) {
+    if (const std::optional<std::string> target = ResolveLinks(path))
+        Take(DirectoryOf(*target), BaseNameOf(*target), *target);
+}
+
+void FileLock::Take(const std::string& dir, const std::string& base, const std::string& target) {
+    // Opened before it is created: a kernel guarding sticky folders refuses O_CREAT on a
+    // lock file another user made, although it could be locked all the same.
+    const std::string lockPath = dir + "/." + base + ".lock";
+    m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (m_fd < 0 && errno == ENOENT)
+        m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (m_fd < 0)
+        m_fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (m_fd < 0)
+        return;
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+            ::close(m_fd);
+            m_fd = -1;
+            return;
+        }
+        ::usleep(10'000);
+    }
+}
+
+FileLock::~FileLock() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t largest) {
     FileContent file = ReadFile(path, largest);
     if (file.status != ReadStatus::Ok)
@@ -336,7 +340,7 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
         return false;
     const std::string dir = DirectoryOf(*target);
     const std::string base = BaseNameOf(*target);
-    const SaveLock lock(dir, base, *target);
+    const FileLock lock(dir, base, *target);
     if (!lock.held())
         return false;
     RemoveLeftoverTemporaries(dir, base);

@@ -53,10 +53,29 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // back), or writing fails.
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
 
+// The exclusive lock a rewrite of `path` holds (an flock on the hidden ".<name>.lock" beside
+// the file a link leads to), for the other writers of the same file to take their turn under:
+// waited for up to kLockWait, and released when the object goes.
+class FileLock {
+  public:
+    explicit FileLock(const std::string& path);
+    FileLock(const std::string& dir, const std::string& base, const std::string& target);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+
+  private:
+    void Take(const std::string& dir, const std::string& base, const std::string& target);
+    int m_fd = -1;
+};
+
 // The pieces the game's other files (the history) share with the save:
 // mkdir -p of `dir`, new directories private to the player; false when one cannot be made or
 // something other than a directory stands in the way.
 bool MakeDirectories(const std::string& dir);
+// The folder holding `path` ("." for a bare name).
+std::string DirectoryOf(const std::string& path);
 // Writes all of `data` to `fd`, through interrupted and partial writes; false on an error.
 bool WriteAll(int fd, std::string_view data);
 

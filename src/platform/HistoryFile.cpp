@@ -4,11 +4,9 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
 #include <cstdlib>
 
@@ -31,16 +29,6 @@ class Descriptor {
     int m_fd;
 };
 
-// Another game may be appending to the same file: they take turns, since a line being written
-// can be seen half done, and the look at the file's end must see whole lines. A game that
-// cannot have its turn within the wait still adds its line (the one write keeps it whole).
-void WaitForTurn(int fd) {
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR) &&
-           std::chrono::steady_clock::now() < deadline)
-        ::usleep(2'000);
-}
-
 }  // namespace
 
 std::string HistoryPath() {
@@ -60,15 +48,16 @@ std::string HistoryPath() {
 bool AppendToHistory(const std::string& path, std::string_view header, std::string_view line) {
     if (path.empty())
         return false;
-    const std::size_t slash = path.rfind('/');
-    if (!MakeDirectories(slash == std::string::npos ? std::string(".") : path.substr(0, slash)))
+    if (!MakeDirectories(DirectoryOf(path)))
         return false;
+    // Another game may be appending, or forgetting a level of the history, at the same moment:
+    // they take turns, since a line being written can be seen half done, and a rewrite would
+    // drop a line added to the file it has read. A game that cannot have its turn within the
+    // wait still adds its line (the one write keeps it whole).
+    const FileLock turn(path);
     const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    WaitForTurn(file.get());  // released when the file is closed
-    if (::fstat(file.get(), &info) != 0)
         return false;
     std::string bytes;
     if (info.st_size == 0) {
