@@ -27,7 +27,7 @@ QFont DialogFont(int pixelSize, bool bold = false);
 
 // A dialog that cannot be resized, minimised or maximised, with a close box only, and
 // exactly this client area; under a window manager it is centred by its outer frame as soon
-// as the frame is known.
+// as the frame is known, at every showing (unless a frame watch of its own came first).
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
 
 // The window's black words need a light face: on a dark desktop palette it gets the classic

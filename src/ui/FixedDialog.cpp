@@ -8,6 +8,9 @@
 namespace ui {
 
 FixedDialog::FixedDialog(QWidget* parent, const QString& caption, QSize client) : QDialog(parent) {
+    // Centred by its frame the first time only, as it is placed: opened again, it stays where
+    // the player moved it.
+    WhenFramed(*this, [this] { CenterOnScreen(*this); }, false);
     MakeFixedDialog(*this, caption, client.width(), client.height());
     setModal(false);
 }
