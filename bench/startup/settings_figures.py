@@ -77,7 +77,7 @@ def main():
     for kind in ("small", "blank lines", "key lines"):
         figures = []
         with tempfile.TemporaryDirectory() as config:
-            env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+            env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
             path = os.path.join(config, "SpEcTrUmIx.ini")
             for run in range(runs + 1):  # the first warms the file cache
                 with open(path, "w") as f:

@@ -111,8 +111,8 @@ def main():
     if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType)):
         fail("openbox did not start", manager)
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=SCALE, LANG="C.UTF-8",
-                   LANGUAGE="")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
+                   QT_SCALE_FACTOR=SCALE, LANG="C.UTF-8", LANGUAGE="")
         game = subprocess.Popen([game_binary], env=env)
         board = wait_for(lambda: find_window(d, "SpEcTrUmIx"))
         if board is None:

@@ -129,7 +129,7 @@ def play(binary, n, edges_shown):
     with tempfile.TemporaryDirectory() as config:
         with open(os.path.join(config, "SpEcTrUmIx.ini"), "w") as f:
             f.write(SETTINGS.format(n=n, edges=1 if edges_shown else 0))
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         game = subprocess.Popen([binary], env=env)
         try:

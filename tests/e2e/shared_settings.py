@@ -91,7 +91,7 @@ def two_games(binary):
         path = os.path.join(config, "SpEcTrUmIx.ini")
         with open(path, "w") as f:
             f.write(file_text())
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
         d = display.Display()
         first = subprocess.Popen([binary], env=env)
         second = subprocess.Popen([binary], env=env)
@@ -122,6 +122,7 @@ def no_display(binary):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     with tempfile.TemporaryDirectory() as config:
         env["XDG_CONFIG_HOME"] = config
+        env["XDG_DATA_HOME"] = os.path.join(config, "data")
         run = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=30)
         lines = run.stderr.splitlines()
         if run.returncode != 1 or len(lines) != 1 or "graphical session" not in lines[0]:
@@ -135,7 +136,7 @@ def file_size_limit(binary):
         path = os.path.join(config, "SpEcTrUmIx.ini")
         with open(path, "w") as f:
             f.write("[Level 1]\nNumOfVertices=9\n")
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
         limit = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (0, resource.RLIM_INFINITY))  # noqa: E731
         game = subprocess.Popen([binary], env=env, preexec_fn=limit)
         d = display.Display()
@@ -168,7 +169,8 @@ def display_lost(binary):
     os.close(read_end)
     name = ":" + number.decode().strip()
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", DISPLAY=name)
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
+                   DISPLAY=name)
         game = subprocess.Popen([binary], env=env, stderr=subprocess.DEVNULL)
         d = display.Display(name)
         found = wait_for(lambda: window_of(d, "SpEcTrUmIx", game.pid), 30, game)
