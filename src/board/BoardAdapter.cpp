@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/Geometry.h"
+#include "ui/DialogLook.h"
 
 namespace board {
 
@@ -197,11 +197,8 @@ void TBoardAdapter::ShowEdgeCount(std::int32_t edges) {
 }
 
 void TBoardAdapter::ShowAverageFromPar(const game::AverageFromPar& average) {
-    QString digits = QString::fromStdString(average.Text());
-    // The number is written the way the player's language writes decimals.
-    digits.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    SetCaption(m_c.SessionAveFromParLabel,
-               QCoreApplication::translate("TLevel1", "Average From Par: %1").arg(digits));
+    SetCaption(m_c.SessionAveFromParLabel, QCoreApplication::translate("TLevel1", "Average From Par: %1")
+                                               .arg(ui::LocalDecimals(average.Text())));
 }
 
 void TBoardAdapter::ApplyToolTips(bool on) {

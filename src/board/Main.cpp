@@ -59,14 +59,6 @@ QFont TitleFace(const char* letters, int width) {
     return face;
 }
 
-void SetColours(QWidget* widget, game::TColor text, const QColor& background = QColor()) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, toQColor(text));
-    if (background.isValid())
-        colours.setColor(QPalette::Window, background);
-    widget->setPalette(colours);
-}
-
 // The painter of each colour, by its name on the board.
 const game::PaletteEntry* PaletteByName(const char* name) {
     for (const game::PaletteEntry& entry : game::kPalette) {
@@ -179,7 +171,7 @@ void TLevel1::CreateControls(game::World& world) {
         label->setFont(TitleFace(pair.letters, label->width()));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        SetColours(label, pair.text, toQColor(pair.background));
+        ui::SetWordsColour(*label, toQColor(pair.text), toQColor(pair.background));
     }
     // Five coloured letter pairs on the screen, one name to the ear.
     ui::ReadAsOne({TitleLabel[1], TitleLabel[2], TitleLabel[3], TitleLabel[4], TitleLabel[5]},
@@ -211,7 +203,7 @@ void TLevel1::CreateControls(game::World& world) {
         if (row.tag & kScore) {
             auto* label = static_cast<QLabel*>(control);
             label->setFont(ui::DialogFont(13, true));
-            SetColours(label, game::clRed);
+            ui::SetWordsColour(*label, toQColor(game::clRed));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             // A label grows with its caption, so "Average From Par: -1.250" is never cut short.
             label->resize(std::max(label->width(), label->sizeHint().width()), label->height());

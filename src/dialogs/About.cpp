@@ -66,9 +66,7 @@ constexpr ui::ControlRow kAboutTable[] = {
 
 void SetLook(QWidget* widget, const QColor& color, const QFont& font) {
     widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
+    ui::SetWordsColour(*widget, color);
 }
 
 }  // namespace

@@ -130,9 +130,7 @@ TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_
     setProperty("helpContext", help::kSettingsTopic);
     setFont(ui::DialogFont(11, true));
     ui::KeepLightFace(*this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
+    ui::SetWordsColour(*this, Qt::black);
 
     ui::Form form(*this, "TOptionsL1");
     form.Build(

@@ -16,10 +16,7 @@
 TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(parent) {
     ui::MakeFixedDialog(*this, design.caption, design.clientSize.width(), design.clientSize.height());
     setFont(ui::DialogFont(11));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 0, 255));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
+    ui::SetWordsColour(*this, Qt::black, QColor(255, 0, 255));
     setAutoFillBackground(true);
 
     Bevel1 = ui::MakeBevel(this, QRect(8, 8, 409, 121));

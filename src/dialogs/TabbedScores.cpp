@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -25,16 +24,10 @@ using namespace performance;
 
 namespace {
 
-void SetTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
 // Group captions are bold and black; what the group holds keeps the window's regular font.
 void StyleGroup(QWidget* box, bool silver) {
     box->setFont(ui::DialogFont(11, true));
-    SetTextColor(box, Qt::black);
+    ui::SetWordsColour(*box, Qt::black);
     if (silver) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -49,18 +42,13 @@ void Inert(QWidget* control, const QString& why) {
     control->setToolTip(why);
 }
 
-// Figures written the way the player's language writes decimals.
-QString Decimals(const std::string& digits) {
-    return QString::fromStdString(digits).replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
 QString AverageText(const game::Tally& tally) {
-    return Decimals(game::ReduceAverage(tally.totalFromPar, tally.games).Text());
+    return ui::LocalDecimals(game::ReduceAverage(tally.totalFromPar, tally.games).Text());
 }
 
 // "1:07.4"; nothing when there is no time to show.
 QString TimeText(std::int64_t ms) {
-    return ms < 0 ? QString() : Decimals(game::TimeText(ms));
+    return ms < 0 ? QString() : ui::LocalDecimals(game::TimeText(ms));
 }
 
 // The rows of one box of the "Overall" page: the box, its label rows, others' rank box, its button.

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -144,6 +145,18 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setSizeGripEnabled(false);
     if (!dialog.findChild<FrameWatch*>(QString(), Qt::FindDirectChildrenOnly))
         WhenFramed(dialog, [&dialog] { CenterOnScreen(dialog); }, true);
+}
+
+QString LocalDecimals(const std::string& digits) {
+    return QString::fromStdString(digits).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+void SetWordsColour(QWidget& widget, const QColor& words, const QColor& face) {
+    QPalette colours = widget.palette();
+    if (face.isValid())
+        colours.setColor(QPalette::Window, face);
+    colours.setColor(QPalette::WindowText, words);
+    widget.setPalette(colours);
 }
 
 void KeepLightFace(QWidget& window) {

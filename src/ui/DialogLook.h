@@ -11,8 +11,10 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QCheckBox;
+class QColor;
 class QDialog;
 class QPushButton;
 class QFrame;
@@ -29,6 +31,12 @@ QFont DialogFont(int pixelSize, bool bold = false);
 // exactly this client area; under a window manager it is centred by its outer frame as soon
 // as the frame is known, at every showing (unless a frame watch of its own came first).
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height);
+
+// Figures ("1.250") written the way the player's language writes decimals.
+QString LocalDecimals(const std::string& digits);
+
+// Sets the colour of a window's or label's words, and of its face where one is given.
+void SetWordsColour(QWidget& widget, const QColor& words, const QColor& face = QColor());
 
 // The window's black words need a light face: on a dark desktop palette it gets the classic
 // light one (light grey face, white fields, black text); on a light desktop nothing changes.
