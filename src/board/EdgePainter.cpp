@@ -20,6 +20,11 @@ QPoint CentreOf(const TOrbVertex1* vertex) {
     return {vertex->CenterX(), vertex->CenterY()};
 }
 
+// An edge is marked drawn under either order of its ends.
+bool Marked(const game::PairMatrix<std::int32_t>& marks, std::size_t a, std::size_t b) {
+    return marks[a][b] == 1 || marks[b][a] == 1;
+}
+
 }  // namespace
 
 TEdgePainter::TEdgePainter(const game::PuzzleState& puzzle, const Vertices& board, const Vertices& twins)
@@ -39,7 +44,6 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
     // The puzzle on display keeps its own vertex count: a teaching advance that changes the
     // count for the next puzzle must not lose or invent lines of this one.
     const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
-    m_pen.setColor(toQColor(game::clAqua));
     painter.setPen(m_pen);
     // On a screen of more than one device pixel to the board's pixel the lines are drawn smooth,
     // at the same width and place; at one to one every pixel stays as the board has always been.
@@ -49,7 +53,7 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
             for (int j = i + 1; j <= n; ++j) {
                 const auto a = static_cast<std::size_t>(i);
                 const auto b = static_cast<std::size_t>(j);
-                if (marks[a][b] == 1 || marks[b][a] == 1)
+                if (Marked(marks, a, b))
                     painter.drawLine(CentreOf(ends[a]), CentreOf(ends[b]));
             }
         }
@@ -131,7 +135,7 @@ QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {
     const auto a = static_cast<std::size_t>(k);
     for (int i = 1; i <= n; ++i) {
         const auto b = static_cast<std::size_t>(i);
-        if (i != k && (marks[a][b] == 1 || marks[b][a] == 1))
+        if (i != k && Marked(marks, a, b))
             numbers.append(i);
     }
     return numbers;

@@ -49,7 +49,7 @@ class TEdgePainter {
     const game::PuzzleState& m_puzzle;
     const Vertices& m_board;
     const Vertices& m_twins;
-    mutable QPen m_pen;
+    QPen m_pen;
     // The board's lines on black at the screen's ratio. A thick line is rasterized a pixel
     // differently where the edge of the renewed area cuts it, so the board keeps the lines of each
     // area as they were drawn when that area was renewed: a command renews its areas step by step
