@@ -39,12 +39,15 @@ def window_name(d, window):
     return name.decode("latin-1") if isinstance(name, bytes) else name
 
 
-def find_window(d, title):
+def find_window(d, title, prefix=False):
+    """The shown window called `title` (or whose name begins with it)."""
     pending = [d.screen().root]
     while pending:
         window = pending.pop()
         try:
-            if window_name(d, window) == title and window.get_attributes().map_state == X.IsViewable:
+            name = window_name(d, window) or ""
+            if (name.startswith(title) if prefix else name == title) and \
+                    window.get_attributes().map_state == X.IsViewable:
                 return window
             pending.extend(window.query_tree().children)
         except Exception:  # a window may vanish while we look
@@ -78,10 +81,12 @@ def expect_clean_end(game, why):
         fail("the game ended with code %d after %s" % (code, why))
 
 
-def fail(message, game=None):
-    if game is not None and game.poll() is None:
-        game.kill()
-        game.wait()
+def fail(message, *programs):
+    """Ends the run as failed, after ending the programs it started (the game, a window manager)."""
+    for program in programs:
+        if program is not None and program.poll() is None:
+            program.kill()
+            program.wait()
     print("FAIL: " + message)
     print("0 passed, 1 failed")
     sys.exit(1)

@@ -14,50 +14,16 @@ import tempfile
 import time
 
 try:
-    from Xlib import X, XK, display, protocol
-    from Xlib.ext import xtest
+    from Xlib import X, display, protocol
 except ImportError:  # an interpreter of its own may not see Debian's python3-xlib
     sys.path.append("/usr/lib/python3/dist-packages")
-    from Xlib import X, XK, display, protocol
-    from Xlib.ext import xtest
+    from Xlib import X, display, protocol
 
-from close_saves_settings import find_window, window_name
+from close_saves_settings import fail, find_window  # noqa: E402
+from sigterm_saves_settings import press, wait_for  # noqa: E402
 
 SCREEN = tuple(int(v) for v in sys.argv[3].split("x")) if len(sys.argv) > 4 else (1920, 1080)
 SCALE = sys.argv[4] if len(sys.argv) > 4 else "2"
-
-
-def fail(message, *programs):
-    for program in programs:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
-    print("FAIL: " + message)
-    print("0 passed, 1 failed")
-    sys.exit(1)
-
-
-def wait_for(what, timeout=20):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = what()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def find_titled(d, prefix):
-    pending = [d.screen().root]
-    while pending:
-        window = pending.pop()
-        try:
-            if (window_name(d, window) or "").startswith(prefix) and window.get_attributes().map_state == X.IsViewable:
-                return window
-            pending.extend(window.query_tree().children)
-        except Exception:
-            continue
-    return None
 
 
 def outer_frame(d, window):
@@ -82,24 +48,15 @@ def activate(d, window):
     time.sleep(0.5)
 
 
-def open_by_keys(d, board, find, *names):
-    """Gives the board the focus and presses the keys until `find` sees the window they open."""
+def open_by_keys(d, board, find, name, modifier=None):
+    """Gives the board the focus and presses the key until `find` sees the window it opens."""
     for _ in range(5):
         activate(d, board)
-        press(d, *names)
+        press(d, name, modifier)
         window = wait_for(find, 4)
         if window is not None:
             return window
     return None
-
-
-def press(d, *names):
-    codes = [d.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
-    for code in codes:
-        xtest.fake_input(d, X.KeyPress, code)
-    for code in reversed(codes):
-        xtest.fake_input(d, X.KeyRelease, code)
-    d.sync()
 
 
 def main():
@@ -108,16 +65,16 @@ def main():
     root = d.screen().root
     manager = subprocess.Popen([openbox_binary], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
-    if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType)):
+    if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType), 20):
         fail("openbox did not start", manager)
     with tempfile.TemporaryDirectory() as config:
         env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
                    QT_SCALE_FACTOR=SCALE, LANG="C.UTF-8", LANGUAGE="")
         game = subprocess.Popen([game_binary], env=env)
-        board = wait_for(lambda: find_window(d, "SpEcTrUmIx"))
+        board = wait_for(lambda: find_window(d, "SpEcTrUmIx"), 20, game)
         if board is None:
             fail("no board appeared", game, manager)
-        helper = open_by_keys(d, board, lambda: find_titled(d, "SpEcTrUmIx Help"), "F1")
+        helper = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Help", prefix=True), "F1")
         if helper is None:
             fail("F1 opened no help window", game, manager)
         # Framed, fitted and moved in once the frame is known; a loaded machine takes its time.
@@ -129,7 +86,7 @@ def main():
             fail("the help window's frame %dx%d+%d+%d is not wholly on the %dx%d screen" % (w, h, x, y, *SCREEN),
                  game, manager)
 
-        options = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), "Control_L", "z")
+        options = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), "z", "Control_L")
         if options is None:
             fail("Ctrl+Z opened no settings dialog", game, manager)
 

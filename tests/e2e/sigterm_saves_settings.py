@@ -45,10 +45,10 @@ def press(d, name, modifier=None):
     time.sleep(0.15)
 
 
-def wait_for(what, deadline_seconds, game):
+def wait_for(what, deadline_seconds, game=None):
     deadline = time.monotonic() + deadline_seconds
     while time.monotonic() < deadline:
-        if game.poll() is not None:
+        if game is not None and game.poll() is not None:
             fail("the game ended on its own with code %d" % game.returncode)
         found = what()
         if found:
