@@ -16,7 +16,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/InPlaceWrite.h"
+
 namespace platform {
+
+using files::BaseNameOf;
+using files::SyncDirectory;
 
 namespace {
 
@@ -28,7 +33,10 @@ struct FileContent {
     struct stat info {};
 };
 
-FileContent ReadFile(const std::string& path, std::size_t largest) {
+// Reads the file at `path`. A reader (`named`, the name it was asked for) first waits for a save
+// of the file under way, which holds the file's lock while it writes it in place, and takes
+// what a save killed part way meant the file to hold; a save reads with the lock in hand.
+FileContent ReadFile(const std::string& path, std::size_t largest, const std::string* named = nullptr) {
     FileContent result;
     // O_NONBLOCK: a named pipe in the file's place must not hang the game.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -37,10 +45,30 @@ FileContent ReadFile(const std::string& path, std::size_t largest) {
         return result;
     }
     // Anything but a regular file (a directory in the file's place, a device) is not a file
-    // the game keeps: reading gives nothing and writing must not replace it. Neither does a
-    // file too large to be one.
-    if (::fstat(fd, &result.info) != 0 || !S_ISREG(result.info.st_mode) ||
-        static_cast<std::uint64_t>(result.info.st_size) > largest) {
+    // the game keeps: reading gives nothing and writing must not replace it.
+    if (::fstat(fd, &result.info) != 0 || !S_ISREG(result.info.st_mode)) {
+        ::close(fd);
+        return result;
+    }
+    if (named != nullptr) {
+        files::Pending pending;
+        if (files::WaitForLock(fd, LOCK_SH, std::chrono::steady_clock::now() + kLockWait) &&
+            ::fstat(fd, &result.info) == 0) {
+            pending = files::ReadPending(*named, result.info, largest);
+        } else {
+            pending.state = files::Pending::State::Unreadable;
+        }
+        if (pending.state != files::Pending::State::None) {
+            ::close(fd);
+            if (pending.state == files::Pending::State::Whole) {
+                result.bytes = std::move(pending.bytes);
+                result.status = ReadStatus::Ok;
+            }
+            return result;
+        }
+    }
+    // Neither is a file too large to be one.
+    if (static_cast<std::uint64_t>(result.info.st_size) > largest) {
         ::close(fd);
         return result;
     }
@@ -80,11 +108,6 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 namespace {
-
-std::string BaseNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Follows a chain of symbolic links to the file that really holds the settings (which need
 // not exist yet), so that a write replaces the target and leaves the link in place.
@@ -203,14 +226,6 @@ int CreateTemporary(const std::string& dir, const std::string& base, std::string
     return -1;
 }
 
-void SyncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 enum class Replaced { Yes, Failed, Refused };
 
 // The usual way: a temporary file renamed over the target. Refused (with nothing left
@@ -244,36 +259,6 @@ Replaced ReplaceFile(const std::string& target, std::string_view newBytes, const
     return Replaced::Yes;
 }
 
-// The file's own inode rewritten, for files a replace would give a new owner, cut from their
-// other names, or that the folder will not let the game replace. The room is reserved before
-// the first byte changes, so a full disk or a size limit stops the save with the old bytes
-// whole. Not atomic against a crash in the middle of the write; the lock keeps other saves out.
-bool WriteInPlace(const std::string& target, std::string_view newBytes, const FileContent& old) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0)
-        return false;
-    struct stat now {};
-    const auto oldSize = static_cast<off_t>(old.info.st_size);
-    const auto newSize = static_cast<off_t>(newBytes.size());
-    bool ok = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode) && now.st_ino == old.info.st_ino &&
-              now.st_dev == old.info.st_dev;
-    if (ok && newSize > oldSize && ::posix_fallocate(fd, 0, newSize) != 0) {
-        (void)!::ftruncate(fd, oldSize);  // whatever the reservation added
-        ok = false;
-    }
-    for (std::size_t done = 0; ok && done < newBytes.size();) {
-        const ssize_t n =
-            ::pwrite(fd, newBytes.data() + done, newBytes.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
-    }
-    ok = ok && ::ftruncate(fd, newSize) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    return ok;
-}
-
 // A replace would make a different file of it: another owner that the game cannot restore,
 // or a second name that would keep the old bytes.
 bool MustWriteInPlace(const FileContent& old) {
@@ -284,47 +269,8 @@ bool MustWriteInPlace(const FileContent& old) {
 
 }  // namespace
 
-// The lock file stays (removing it would let a waiting writer lock a file nobody else sees).
-// Where it cannot be made (a folder the game may not add to), the target itself carries the
-// lock: there only in-place writes are possible, which keep the target's inode.
-FileLock::FileLock(const std::string& dir, const std::string& base, const std::string& target) {
-    Take(dir, base, target);
-}
-
-FileLock::FileLock(const std::string& path) {
-    if (const std::optional<std::string> target = ResolveLinks(path))
-        Take(DirectoryOf(*target), BaseNameOf(*target), *target);
-}
-
-void FileLock::Take(const std::string& dir, const std::string& base, const std::string& target) {
-    // Opened before it is created: a kernel guarding sticky folders refuses O_CREAT on a
-    // lock file another user made, although it could be locked all the same.
-    const std::string lockPath = dir + "/." + base + ".lock";
-    m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (m_fd < 0 && errno == ENOENT)
-        m_fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (m_fd < 0)
-        m_fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (m_fd < 0)
-        return;
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
-            ::close(m_fd);
-            m_fd = -1;
-            return;
-        }
-        ::usleep(10'000);
-    }
-}
-
-FileLock::~FileLock() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t largest) {
-    FileContent file = ReadFile(path, largest);
+    FileContent file = ReadFile(path, largest, &path);
     if (file.status != ReadStatus::Ok)
         return std::nullopt;
     return std::move(file.bytes);
@@ -338,12 +284,10 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
     const std::optional<std::string> target = ResolveLinks(path);
     if (!target || !MakeDirectories(DirectoryOf(*target)))
         return false;
-    const std::string dir = DirectoryOf(*target);
-    const std::string base = BaseNameOf(*target);
-    const FileLock lock(dir, base, *target);
+    const FileLock lock(path);
     if (!lock.held())
         return false;
-    RemoveLeftoverTemporaries(dir, base);
+    RemoveLeftoverTemporaries(DirectoryOf(*target), BaseNameOf(*target));
     FileContent old = ReadFile(*target, largest);
     if (old.status == ReadStatus::Failed)
         return false;
@@ -361,10 +305,10 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
     if (*newBytes == oldBytes && old.status == ReadStatus::Ok)
         return true;  // nothing changed: the file, its times and its links stay as they are
     if (MustWriteInPlace(old))
-        return WriteInPlace(*target, *newBytes, old);
+        return files::WriteInPlace(path, *target, oldBytes, *newBytes, old.info);
     const Replaced replaced = ReplaceFile(*target, *newBytes, old);
     if (replaced == Replaced::Refused && old.status == ReadStatus::Ok)
-        return WriteInPlace(*target, *newBytes, old);
+        return files::WriteInPlace(path, *target, oldBytes, *newBytes, old.info);
     return replaced == Replaced::Yes;
 }
 

@@ -23,6 +23,8 @@ inline constexpr std::chrono::seconds kStaleTemporary{30};
 
 // The bytes of the file at `path`; nothing when it is missing, is not a regular file, cannot
 // be read, or holds more than `largest` bytes (also when it grows past them while it is read).
+// Never a file half written: a save writing it in place is waited for (up to kLockWait, then
+// nothing), and what a save killed part way was writing counts as the file's bytes.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t largest);
 
 // What a rewrite makes of a file's present bytes (empty when there is no file yet); nothing
@@ -30,8 +32,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t la
 using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 
 // Rewrites the file at `path` with what `rewrite` makes of the bytes it holds at this moment,
-// all or nothing, while holding an exclusive lock (flock) on the hidden ".<name>.lock" beside
-// it, so that the file cannot change between the reading and the writing. The kernel drops
+// all or nothing, while holding its lock (FileLock), so that the file cannot change between the
+// reading and the writing. The kernel drops
 // the lock when its holder dies, in whatever process namespace it ran, so a killed game never
 // leaves a stale lock. The new bytes go to a temporary file of a random name beside the
 // target, are flushed to disk and renamed over it, so a crash, a kill or a full disk leaves
@@ -43,31 +45,39 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // The file is written in place instead (its own inode: owner, hard links and all) when a
 // replace would change what the file is: it belongs to another user and the game cannot give
 // it back (not root), it has further hard links, or the directory refuses the rename although
-// the file itself is writable (a sticky folder). Room for the new bytes is reserved first, so
-// a full disk still leaves the old file whole.
+// the file itself is writable (a sticky folder). The whole new text then first goes, flushed to
+// disk, into the hidden ".<name>.pending" beside the name `path`, which stands for the file
+// until the file holds it: a kill at any moment leaves the whole old or the whole new text to
+// every reader, and the next rewrite writes a killed one through before anything else. Where
+// that sidecar cannot be made (a folder the game may not add to), the rewrite is refused.
 //
 // Returns false, with the old file untouched, when the path is empty, the links loop, a
-// directory cannot be made, the lock cannot be had within kLockWait, the file cannot be read
+// directory cannot be made, the lock cannot be had within kLockWait, a killed rewrite's
+// sidecar cannot be written through, the file cannot be read
 // as ReadWholeFile would, it has no write permission bit (even for root) or the caller may
 // not write it, `rewrite` gives nothing or more than `largest` bytes (which could never be read
 // back), or writing fails.
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
 
-// The exclusive lock a rewrite of `path` holds (an flock on the hidden ".<name>.lock" beside
-// the file a link leads to), for the other writers of the same file to take their turn under:
-// waited for up to kLockWait, and released when the object goes.
+// The exclusive lock a rewrite of `path` holds, for the other writers of the same file to take
+// their turn under: an flock on the hidden ".<name>.lock" beside the name `path` (never beside
+// what a link leads to), and one on the file itself, so that two names of one file exclude
+// each other too. Waited for up to kLockWait, and released when the object goes. Not held when
+// the lock file is there but cannot be opened (another user's): nothing else stands in for it.
 class FileLock {
   public:
     explicit FileLock(const std::string& path);
-    FileLock(const std::string& dir, const std::string& base, const std::string& target);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
-    bool held() const { return m_fd >= 0; }
+    bool held() const { return m_held; }
 
   private:
-    void Take(const std::string& dir, const std::string& base, const std::string& target);
-    int m_fd = -1;
+    void Take(const std::string& path);
+    void Release();
+    int m_fd = -1;      // the lock file
+    int m_fileFd = -1;  // the file itself, when there is one
+    bool m_held = false;
 };
 
 // The pieces the game's other files (the history) share with the save:

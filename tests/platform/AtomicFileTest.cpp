@@ -187,8 +187,8 @@ TEST_F(AtomicFileTest, WritesThroughSymbolicLinksToTheirTargets) {
     EXPECT_EQ(ReadBytes(dir / "dotfiles/real.ini"), "old+new") << "the target's bytes were the start";
     ASSERT_EQ(::stat((dir / "dotfiles/real.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_EQ(dir.Entries(dir / "dotfiles"), (std::vector<std::string>{".real.ini.lock", "real.ini"}))
-        << "the lock lies beside the file it guards";
+    EXPECT_EQ(dir.Entries(dir / "dotfiles"), (std::vector<std::string>{"real.ini"}))
+        << "nothing is added beside what a link leads to";
 
     // A dangling link gets its target created.
     ASSERT_EQ(::symlink("later/target.ini", (dir / "dangling.ini").c_str()), 0);
@@ -218,7 +218,8 @@ TEST_F(AtomicFileTest, FilesAReplaceWouldChangeAreWrittenInPlace) {
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadBytes(file), "short");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "second.ini", "settings.ini"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "second.ini", "settings.ini"}))
+        << "no sidecar left";
 
     if (::geteuid() != 0)
         return;  // the rest needs a file of another user, which only root can arrange
@@ -243,6 +244,115 @@ TEST_F(AtomicFileTest, FilesAReplaceWouldChangeAreWrittenInPlace) {
         ASSERT_EQ(::stat(shared.c_str(), &after), 0);
         EXPECT_EQ(after.st_uid, 0u) << "the file stays its owner's";
     }
+}
+
+// A save killed while it rewrites a hard-linked file in place leaves every reader the whole
+// old text or the whole new one, under either name once the next save has run.
+TEST_F(AtomicFileTest, AKillDuringAnInPlaceSaveLeavesTheWholeOldOrTheWholeNewText) {
+    constexpr std::size_t kBound = std::size_t{1} << 20;
+    std::string longer;
+    std::string shorter;
+    for (int line = 0; longer.size() < 600'000; ++line) longer += "Colour" + std::to_string(line) + "=blue\n";
+    for (int line = 0; shorter.size() < 250'000; ++line) shorter += "Shade" + std::to_string(line) + "=red\n";
+    WriteBytes(file, shorter);
+    const std::string second = dir / "second.ini";
+    ASSERT_EQ(::link(file.c_str(), second.c_str()), 0);
+    const auto wholeText = [&](const std::optional<std::string>& text) {
+        return text == longer || text == shorter;
+    };
+
+    // The in-place write itself is a small part of a save, most of which waits for the disk:
+    // a few kills in a hundred land in it.
+    std::srand(3);
+    int changed = 0;
+    for (int round = 0; round < 120; ++round) {
+        const std::string before = ReadBytes(second);
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            ::alarm(10);  // never outlives a test run that went wrong
+            for (bool flip = before == longer;; flip = !flip) {
+                (void)platform::RewriteFile(file, kBound, [&](std::string) { return flip ? shorter : longer; });
+            }
+        }
+        ::usleep(static_cast<useconds_t>(std::rand() % 30'000));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+
+        const std::optional<std::string> read = platform::ReadWholeFile(file, kBound);
+        ASSERT_TRUE(wholeText(read)) << "round " << round << ": " << (read ? read->size() : 0) << " bytes";
+        changed += read != before ? 1 : 0;
+        ASSERT_TRUE(platform::RewriteFile(file, kBound, [](std::string old) { return old; }));
+        ASSERT_EQ(ReadBytes(second), *read) << "round " << round << ": written through";
+    }
+    EXPECT_GT(changed, 0) << "the kills did land during saves";
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "second.ini", "settings.ini"}));
+}
+
+// Two games of two users in one sticky folder: when the other user's lock file cannot be
+// opened, the save is refused rather than made under a lock the other game does not see.
+TEST_F(AtomicFileTest, ALockFileThatCannotBeOpenedStopsTheSave) {
+    WriteBytes(file, "old");
+    // A link in the lock file's place, which the game never follows, stands in for another
+    // user's lock file as far as root is concerned.
+    ASSERT_EQ(::symlink("settings.ini", (dir / ".settings.ini.lock").c_str()), 0);
+    EXPECT_FALSE(Replace(file, "new"));
+    EXPECT_EQ(ReadBytes(file), "old");
+    if (::geteuid() != 0)
+        return;  // the rest needs a file of another user, which only root can arrange
+    ASSERT_EQ(::unlink((dir / ".settings.ini.lock").c_str()), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 01777), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+    WriteBytes(dir / ".settings.ini.lock", "");
+    ASSERT_EQ(::chmod((dir / ".settings.ini.lock").c_str(), 0600), 0);
+    const pid_t player = ::fork();
+    ASSERT_GE(player, 0);
+    if (player == 0) {
+        const bool asNobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(asNobody && !Replace(file, "nobody's") ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(player, &status, 0);
+    EXPECT_EQ(status, 0) << "refused";
+    EXPECT_EQ(ReadBytes(file), "old");
+}
+
+// The lock file lies beside the name the player gave: a link to a pipe among devices gets none
+// beside the pipe. Two names of one file still take turns.
+TEST_F(AtomicFileTest, LockFilesLieBesideTheGivenNameAndTwoNamesOfOneFileTakeTurns) {
+    ASSERT_EQ(::mkdir((dir / "devs").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo((dir / "devs/zero").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink((dir / "devs/zero").c_str(), file.c_str()), 0);
+    EXPECT_FALSE(Replace(file, "new"));
+    EXPECT_FALSE(platform::FileLock(file).held());
+    EXPECT_EQ(dir.Entries(dir / "devs"), std::vector<std::string>{"zero"});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"devs", "settings.ini"}));
+
+    ASSERT_EQ(::mkdir((dir / "dotfiles").c_str(), 0755), 0);
+    const std::string real = dir / "dotfiles/real.ini";
+    const std::string linked = dir / "linked.ini";
+    WriteBytes(real, "start");
+    ASSERT_EQ(::symlink(real.c_str(), linked.c_str()), 0);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        const platform::FileLock turn(linked);
+        (void)!::write(ready[1], turn.held() ? "y" : "n", 1);
+        ::usleep(200'000);
+        WriteBytes(real, "other");
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'y');
+    ASSERT_TRUE(platform::RewriteFile(real, kLargest, [](std::string old) { return old + "+mine"; }));
+    ::waitpid(other, nullptr, 0);
+    EXPECT_EQ(ReadBytes(real), "other+mine") << "the save under the file's own name waited its turn";
+    EXPECT_EQ(dir.Entries(dir / "dotfiles"), (std::vector<std::string>{".real.ini.lock", "real.ini"}));
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 }  // namespace
