@@ -172,6 +172,7 @@ SaveOutcome SaveSettings() {
     const std::optional<GameSettings>& inFile = world.SettingsInFile;
     std::array<std::string, kKeys.size()> texts;
     std::array<ini::Update, kKeys.size()> updates;
+    bool runChangedAny = false;
     for (const SettingKey& entry : kKeys) {
         const auto at = static_cast<std::size_t>(entry.writePosition);
         bool changed = true;
@@ -186,11 +187,15 @@ SaveOutcome SaveSettings() {
         // A key this run left alone keeps what the file holds now: another game closed
         // meanwhile, or the player's own edit. It is only added when missing.
         updates[at] = {entry.key, texts[at], !changed};
+        runChangedAny = runChangedAny || changed;
     }
     // All fifteen in one replace of the file: the file holds either the whole set of this
     // run or the whole set it held before, never a mix of two runs.
+    // A run that changed nothing loses nothing when the file cannot be written (one the game
+    // does not read, in an encoding it cannot tell or too large, or one made read-only): the
+    // keys only added where missing would read as the defaults they hold.
     if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, updates))
-        return SaveOutcome::CannotWrite;
+        return runChangedAny ? SaveOutcome::CannotWrite : SaveOutcome::Saved;
     world.SettingsInFile = settings;
     return SaveOutcome::Saved;
 }

@@ -22,13 +22,15 @@ std::string SettingsFilePath();
 void LoadSettings();
 
 enum class SaveOutcome {
-    Saved,
-    CannotWrite,  // the file (kSettingsFileName) stays as it was; the board tells the player
+    Saved,        // the file holds this run's settings, or this run changed none of them
+    CannotWrite,  // this run's changes could not be saved: the file (kSettingsFileName) stays
+                  // as it was; the board tells the player
 };
 
 // Writes the keys whose values this run changed (all fifteen when nothing was loaded), and
 // those missing from the file, in a single all-or-nothing update of the file as it is at this
 // moment, keeping every other line: keys changed meanwhile by another game or by hand stay.
+// Adding missing keys is done where the file allows it; it alone never makes a save fail.
 SaveOutcome SaveSettings();
 
 // The file's integer syntax: leading spaces, then an optional sign and decimal digits, or

@@ -315,6 +315,7 @@ TEST_F(SettingsFileTest, AFileTooLargeForSettingsGivesTheDefaultsAndIsKept) {
     Settings = Unusual();
     GameSettings s = LoadFrom(huge);
     EXPECT_EQ(s, GameSettings{});
+    Settings.NumberOfVertices = 9;
     EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), huge);
 }
@@ -438,15 +439,17 @@ TEST_F(SettingsFileTest, TwoGamesClosingTogetherKeepEachOthersChanges) {
 TEST_F(SettingsFileTest, ASaveNeverMakesAFileTooLargeToRead) {
     std::filesystem::create_directories(dir / "config");
     constexpr std::size_t kBound = std::size_t{1} << 20;
-    const std::string added = "TimerActive=0\n";
+    // This run switches the timer on, and the file lacks its key.
+    const std::string added = "TimerActive=1\n";
     std::string withoutTimer(kDefaultFile);
-    withoutTimer.erase(withoutTimer.find(added));
+    withoutTimer.erase(withoutTimer.find("TimerActive=0\n"));
     for (const std::size_t after : {kBound, kBound + 1}) {
         const std::size_t dashes = after - withoutTimer.size() - added.size() - 3;
         const std::string atStart = withoutTimer + "; " + std::string(dashes, '-') + "\n";
         game::LoadSettings();  // no file yet, or the one of the last round
         WriteBytes(file, atStart);
         game::LoadSettings();
+        Settings.TimerActive = true;
         const game::SaveOutcome outcome = game::SaveSettings();
         if (after == kBound) {
             EXPECT_EQ(outcome, game::SaveOutcome::Saved);
@@ -487,11 +490,29 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     const std::string noMark = Utf16("[Level 1]\r\nNumOfVertices=9\r\n", true).substr(2);
     for (const std::string& unsure : {noMark, std::string("[Level 1]\nNumOfVertices=9\nName=caf\xE9\n")}) {
         EXPECT_EQ(LoadFrom(unsure), GameSettings{});
+        Settings.NumberOfVertices = 10;
         EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
         EXPECT_EQ(ReadBytes(file), unsure);
     }
     EXPECT_EQ(LoadFrom("; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9)
         << "any bytes in a comment";
+}
+
+// A file the game reads as the defaults and will not rewrite (UTF-16 without its mark, more
+// than 1 MiB, read-only) costs a run that changed nothing neither a write nor an error box.
+TEST_F(SettingsFileTest, ACloseThatChangedNothingNeitherWritesNorFails) {
+    std::string huge = "[Level 1]\nNumOfVertices=9\n";
+    huge.resize((std::size_t{1} << 20) + 1, ';');
+    const std::string noMark = Utf16("[Level 1]\r\nNumOfVertices=9\r\n", true).substr(2);
+    for (const std::string& unread : {huge, noMark}) {
+        EXPECT_EQ(LoadFrom(unread), GameSettings{});
+        EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+        EXPECT_EQ(ReadBytes(file), unread);
+    }
+    EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9);
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_EQ(ReadBytes(file), "[Level 1]\nNumOfVertices=9\n");
 }
 
 }  // namespace
