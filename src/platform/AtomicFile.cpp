@@ -51,9 +51,12 @@ FileContent ReadFile(const std::string& path, std::size_t largest, const std::st
         return result;
     }
     if (named != nullptr) {
+        // A save that holds the lock past the wait leaves the file unread; a file system
+        // without locks has no save to wait for.
+        const bool waited = files::WaitForLock(fd, LOCK_SH, std::chrono::steady_clock::now() + kLockWait) ||
+                            (errno != EWOULDBLOCK && errno != EINTR);
         files::Pending pending;
-        if (files::WaitForLock(fd, LOCK_SH, std::chrono::steady_clock::now() + kLockWait) &&
-            ::fstat(fd, &result.info) == 0) {
+        if (waited && ::fstat(fd, &result.info) == 0) {
             pending = files::ReadPending(*named, result.info, largest);
         } else {
             pending.state = files::Pending::State::Unreadable;
