@@ -161,6 +161,9 @@ Pending ReadPending(const std::string& named, const struct stat& file, std::size
         result.state = Pending::State::Unreadable;
     } else if (static_cast<std::uint64_t>(info.st_size) >= sizeof(Header)) {
         bytes = ReadAll(fd, largest + sizeof(Header));
+        // A text too large for the reader stands for a file it could not read either.
+        if (!bytes)
+            result.state = Pending::State::Unreadable;
     }
     ::close(fd);
     if (!bytes || bytes->size() < sizeof(Header))
