@@ -32,10 +32,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t la
 using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 
 // Rewrites the file at `path` with what `rewrite` makes of the bytes it holds at this moment,
-// all or nothing, while holding its lock (FileLock), so that the file cannot change between the
-// reading and the writing. The kernel drops
-// the lock when its holder dies, in whatever process namespace it ran, so a killed game never
-// leaves a stale lock. The new bytes go to a temporary file of a random name beside the
+// all or nothing, while holding its lock (FileLock), so that the file cannot change between
+// the reading and the writing. The kernel drops the lock when its holder dies, in whatever
+// process namespace it ran, so a killed game never leaves a stale lock. The new bytes go to a temporary file of a random name beside the
 // target, are flushed to disk and renamed over it, so a crash, a kill or a full disk leaves
 // either the whole old file or the whole new one; temporary files that earlier saves left
 // behind are removed. Missing directories are created, private to the player. The file keeps
@@ -52,8 +51,7 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // that sidecar cannot be made (a folder the game may not add to), the rewrite is refused.
 //
 // Returns false, with the old file untouched, when the path is empty, the links loop, a
-// directory cannot be made, the lock cannot be had within kLockWait, a killed rewrite's
-// sidecar cannot be written through, the file cannot be read
+// directory cannot be made, the lock cannot be had within kLockWait, the file cannot be read
 // as ReadWholeFile would, it has no write permission bit (even for root) or the caller may
 // not write it, `rewrite` gives nothing or more than `largest` bytes (which could never be read
 // back), or writing fails.
@@ -62,8 +60,10 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
 // The exclusive lock a rewrite of `path` holds, for the other writers of the same file to take
 // their turn under: an flock on the hidden ".<name>.lock" beside the name `path` (never beside
 // what a link leads to), and one on the file itself, so that two names of one file exclude
-// each other too. Waited for up to kLockWait, and released when the object goes. Not held when
-// the lock file is there but cannot be opened (another user's): nothing else stands in for it.
+// each other too. Waited for up to kLockWait, and released when the object goes. Whoever
+// holds it finds the file whole: an in-place rewrite that a kill cut short is written through
+// first. Not held when the lock file is there but cannot be opened (another user's), since
+// nothing else may stand in for it, nor when a cut-short rewrite cannot be written through.
 class FileLock {
   public:
     explicit FileLock(const std::string& path);
