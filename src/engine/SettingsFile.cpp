@@ -191,8 +191,8 @@ SaveOutcome SaveSettings() {
     }
     // All fifteen in one replace of the file: the file holds either the whole set of this
     // run or the whole set it held before, never a mix of two runs. A run that changed
-    // nothing loses nothing when the file cannot be written (one the game cannot read, in an
-    // encoding it cannot tell or too large, or one made read-only): the keys it would only
+    // nothing loses nothing when the file cannot be written (one the game does not read, in
+    // an encoding it cannot tell or too large, or a read-only one): the keys it would only
     // have added where missing read as the defaults they hold.
     if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, updates))
         return runChangedAny ? SaveOutcome::CannotWrite : SaveOutcome::Saved;
