@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
         if (saver == 0) {
             ::alarm(30);
             for (bool flip = before == longer;; flip = !flip) {
-                (void)platform::RewriteFile(file, kBound, [&](std::string) { return flip ? shorter : longer; });
+                (void)platform::RewriteFile(file, kBound,
+                                            [&](std::string) { return flip ? shorter : longer; });
             }
         }
         // The first save of each child is the one that matters most: kill within its span.

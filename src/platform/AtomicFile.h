@@ -34,10 +34,10 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // Rewrites the file at `path` with what `rewrite` makes of the bytes it holds at this moment,
 // all or nothing, while holding its lock (FileLock), so that the file cannot change between
 // the reading and the writing. The kernel drops the lock when its holder dies, in whatever
-// process namespace it ran, so a killed game never leaves a stale lock. The new bytes go to a temporary file of a random name beside the
-// target, are flushed to disk and renamed over it, so a crash, a kill or a full disk leaves
-// either the whole old file or the whole new one; temporary files that earlier saves left
-// behind are removed. Missing directories are created, private to the player. The file keeps
+// process namespace it ran, so a killed game never leaves a stale lock. The new bytes go to a
+// temporary file of a random name beside the target, are flushed to disk and renamed over it,
+// so a crash, a kill or a full disk leaves either the whole old file or the whole new one;
+// temporary files that earlier saves left behind are removed. Missing directories are created, private to the player. The file keeps
 // its permission bits and its owner, and a symbolic link is written through to its target
 // (which need not exist yet) rather than replaced.
 //

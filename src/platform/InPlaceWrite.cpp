@@ -115,7 +115,8 @@ bool Overwrite(int fd, std::string_view bytes) {
 // Writes the sidecar for the file `file`, flushed to disk with its name. It may be read by
 // whoever may read the file, since it stands for the file until the file is written.
 bool WriteSidecar(const std::string& path, const struct stat& file, std::string_view text) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
         return false;
     Header header{};
@@ -191,8 +192,8 @@ bool FinishPendingWrite(const std::string& named) {
     if (pending.state == Pending::State::Whole) {
         const int fd = ::open(named.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
         struct stat now {};
-        bool ok = fd >= 0 && ::fstat(fd, &now) == 0 && now.st_dev == file.st_dev && now.st_ino == file.st_ino &&
-                  Overwrite(fd, pending.bytes);
+        bool ok = fd >= 0 && ::fstat(fd, &now) == 0 && now.st_dev == file.st_dev &&
+                  now.st_ino == file.st_ino && Overwrite(fd, pending.bytes);
         ok = (fd >= 0 && ::close(fd) == 0) && ok;
         if (!ok)
             return false;

@@ -275,7 +275,8 @@ TEST_F(AtomicFileTest, AKillDuringAnInPlaceSaveLeavesTheWholeOldOrTheWholeNewTex
         if (saver == 0) {
             ::alarm(10);  // never outlives a test run that went wrong
             for (bool flip = before == longer;; flip = !flip) {
-                (void)platform::RewriteFile(file, kBound, [&](std::string) { return flip ? shorter : longer; });
+                (void)platform::RewriteFile(file, kBound,
+                                            [&](std::string) { return flip ? shorter : longer; });
             }
         }
         ::usleep(static_cast<useconds_t>(std::rand() % window));
