@@ -37,9 +37,10 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // process namespace it ran, so a killed game never leaves a stale lock. The new bytes go to a
 // temporary file of a random name beside the target, are flushed to disk and renamed over it,
 // so a crash, a kill or a full disk leaves either the whole old file or the whole new one;
-// temporary files that earlier saves left behind are removed. Missing directories are created, private to the player. The file keeps
-// its permission bits and its owner, and a symbolic link is written through to its target
-// (which need not exist yet) rather than replaced.
+// temporary files that earlier saves left behind are removed. Missing directories are
+// created, private to the player. The file keeps its permission bits and its owner, and a
+// symbolic link is written through to its target (which need not exist yet) rather than
+// replaced.
 //
 // The file is written in place instead (its own inode: owner, hard links and all) when a
 // replace would change what the file is: it belongs to another user and the game cannot give
