@@ -220,10 +220,13 @@ void GameLog::Work() {
         lock.lock();
         m_landed.push_back(std::move(landing));
         m_working = false;
-        QMetaObject::invokeMethod(
-            m_receiver.get(), [this] { Land(); }, Qt::QueuedConnection);
         if (m_jobs.empty())
             m_idle.notify_all();
+        lock.unlock();
+        // Handed to the board's thread by its event loop, unless Settle has taken it already.
+        QMetaObject::invokeMethod(
+            m_receiver.get(), [this] { Land(); }, Qt::QueuedConnection);
+        lock.lock();
     }
 }
 

@@ -238,10 +238,6 @@ std::span<const game::GameRecord> TPerformancePages::Games(bool history) const {
     return m_historyWanted ? m_log->History() : std::span<const game::GameRecord>();
 }
 
-bool TPerformancePages::HistoryKnown() const {
-    return !m_log || m_log->HistoryRead();
-}
-
 void TPerformancePages::Refresh() {
     if (!m_pagesBuilt)
         return;
@@ -258,10 +254,7 @@ void TPerformancePages::Refresh() {
                 ->setText(tr(kOverallCaptions[row]) + (known ? values[row] : QString()));
     }
     // The file is read or rewritten meanwhile; the board stays in play.
-    if (m_log && m_log->Busy())
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
+    setCursor(m_log && m_log->Busy() ? Qt::BusyCursor : Qt::ArrowCursor);
     for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) ShowLevelBox(i);
     ShowProgress();
 
@@ -397,12 +390,7 @@ void TPerformancePages::FirstShown() {
 
 void TPerformancePages::showEvent(QShowEvent* event) {
     ui::FixedDialog::showEvent(event);
-    // A game another copy of the game kept from the file waits no longer than this.
+    // A game kept waiting while another copy of the game held the history goes in now.
     if (m_log)
         m_log->WriteWaitingGames();
-}
-
-TPerformancePages::~TPerformancePages() {
-    if (m_log)
-        m_log->changed = nullptr;
 }

@@ -59,7 +59,10 @@ class TPerformancePages : public ui::FixedDialog {
     // Asks for the help topic about this window; the window stays open.
     void HelpBtnClick();
 
-    ~TPerformancePages() override;
+    ~TPerformancePages() override {
+        if (m_log)
+            m_log->changed = nullptr;
+    }
 
   protected:
     void FirstShown() override;
@@ -75,7 +78,7 @@ class TPerformancePages : public ui::FixedDialog {
     void AskToForget(std::size_t index);
     std::span<const game::GameRecord> Games(bool history) const;
     // Whether the history's figures are in (always, with no log to show).
-    bool HistoryKnown() const;
+    bool HistoryKnown() const { return !m_log || m_log->HistoryRead(); }
 
     static constexpr std::size_t kTrendGames = 100;
 
