@@ -1,24 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history's figures, on files of the caller's choosing (never the player's own):
 //   history_bench make FILE GAMES   writes a history of that many made-up games
-//   history_bench open FILE         first opening of the statistics window on it, to painted
+//   history_bench open FILE         first opening of the statistics window on it: the longest
+//                                   stall of the board's thread and the time until the figures show
+//   history_bench forget FILE       "Delete Data For This Level" (level 1) from the window: the
+//                                   longest stall and the time until the rewrite is done
+//   history_bench slowforget FILE   another game forgets level 1 slowly (7 s, its lock held) while
+//                                   this one rates a game every 100 ms: games lost, longest stall
 //   history_bench append FILE       200 appends, each flushed to disk: median and 90th percentile
 //   history_bench loop FILE         appends until killed (kill_history.py kills it at random)
 //   history_bench count FILE        games read and lines passed over
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/GameLog.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/History.h"
+#include "platform/AtomicFile.h"
 #include "platform/HistoryFile.h"
 
 namespace {
@@ -37,14 +49,139 @@ game::GameRecord Made(int i) {
 }
 
 bool Append(const std::string& path, int i) {
-    return platform::AppendToHistory(path, game::HistoryHeader(), game::HistoryLine(Made(i)));
+    return platform::AppendToHistory(path, game::HistoryHeader(), game::HistoryLine(Made(i))) ==
+           platform::Appended::Done;
+}
+
+// The longest gap between two turns of the board's thread, ticking every 10 ms.
+class StallWatch {
+  public:
+    StallWatch() {
+        m_clock.start();
+        m_tick.setInterval(10);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.elapsed();
+            m_longest = std::max(m_longest, now - m_last);
+            m_last = now;
+        });
+        m_tick.start();
+    }
+    qint64 longest() const { return std::max(m_longest, m_clock.elapsed() - m_last); }
+    qint64 elapsed() const { return m_clock.elapsed(); }
+
+  private:
+    QElapsedTimer m_clock;
+    QTimer m_tick;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// Runs the event loop until `done` holds, then 200 ms more for the painting.
+void RunUntil(const std::function<bool()>& done) {
+    while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QElapsedTimer after;
+    after.start();
+    while (after.elapsed() < 200) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+int Open(const std::string& path) {
+    app::GameLog log(path);
+    TPerformancePages window(nullptr, TPerformancePages::Pages::BuiltWhenShown);
+    window.ShowLog(&log);
+    window.BuildPages();  // as the game does in idle time after start-up
+    StallWatch watch;
+    qint64 shown = -1;
+    QTimer::singleShot(20, [&] { window.show(); });
+    RunUntil([&] {
+        if (shown < 0 && log.HistoryRead())
+            shown = watch.elapsed() - 20;
+        return shown >= 0;
+    });
+    std::printf("first opening with %zu games: longest stall %lld ms, figures shown after %lld ms\n",
+                log.History().size(), static_cast<long long>(watch.longest()), static_cast<long long>(shown));
+    return 0;
+}
+
+int Forget(const std::string& path) {
+    app::GameLog log(path);
+    TPerformancePages window;
+    window.ShowLog(&log);
+    window.show();
+    log.Settle();
+    const std::size_t before = log.History().size();
+    StallWatch watch;
+    bool done = false;
+    qint64 took = -1;
+    QTimer::singleShot(20, [&] {
+        log.ForgetHistoryLevel(1, [&](bool rewritten) {
+            done = true;
+            took = rewritten ? watch.elapsed() - 20 : -1;
+        });
+    });
+    RunUntil([&] { return done; });
+    std::printf("forgetting level 1 of %zu games (%zu left): longest stall %lld ms, done after %lld ms\n",
+                before, log.History().size(), static_cast<long long>(watch.longest()),
+                static_cast<long long>(took));
+    return took < 0;
+}
+
+// Another copy of the game, whose rewrite of level 1 takes 7 s under the lock (a slow disk);
+// started before this one's windows. Gives its process and the games the forget keeps.
+std::pair<pid_t, std::size_t> StartSlowForget(const std::string& path) {
+    std::size_t kept = 0;
+    for (const game::GameRecord& g :
+         game::ParseHistory(*platform::ReadHistory(path, std::size_t{1} << 30)).games)
+        kept += g.Level() != 1 ? 1 : 0;
+    const pid_t other = ::fork();
+    if (other == 0) {
+        const bool done = platform::RewriteFile(path, std::size_t{1} << 30, [](std::string old) {
+            ::sleep(7);
+            return std::optional<std::string>(game::WithoutLevel(old, 1));
+        });
+        ::_exit(done ? 0 : 1);
+    }
+    return {other, kept};
+}
+
+int SlowForget(const std::string& path, pid_t other, std::size_t before) {
+    ::usleep(300'000);  // the rewrite has its lock
+    std::size_t rated = 0;
+    qint64 longest = 0;
+    {
+        app::GameLog log(path);
+        StallWatch watch;
+        QTimer rate;
+        rate.setInterval(100);
+        QObject::connect(&rate, &QTimer::timeout, [&] {
+            log.Record(Made(2 + 6 * static_cast<int>(rated)));  // never level 1
+            ++rated;
+        });
+        rate.start();
+        int status = 0;
+        RunUntil([&] { return ::waitpid(other, &status, WNOHANG) == other; });
+        rate.stop();
+        log.Record(Made(2 + 6 * static_cast<int>(rated++)));  // the next chance after the rewrite
+        longest = watch.longest();
+        log.Settle();
+    }
+    std::size_t levelOne = 0;
+    const game::HistoryText after = game::ParseHistory(*platform::ReadHistory(path, std::size_t{1} << 30));
+    for (const game::GameRecord& g : after.games) levelOne += g.Level() == 1 ? 1 : 0;
+    const long long lost = static_cast<long long>(rated) -
+                           (static_cast<long long>(after.games.size()) - static_cast<long long>(before));
+    std::printf(
+        "slow forget by another game: %zu games rated meanwhile, %lld lost, %zu of level 1 left, "
+        "longest stall %lld ms\n",
+        rated, lost, levelOne, static_cast<long long>(longest));
+    return lost != 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: history_bench make|open|append|loop|count FILE [GAMES]\n");
+        std::fprintf(stderr,
+                     "usage: history_bench make|open|forget|slowforget|append|loop|count FILE [GAMES]\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -78,16 +215,13 @@ int main(int argc, char** argv) {
         std::printf("%zu %zu\n", read.games.size(), read.skipped);
         return 0;
     }
+    const auto [other, kept] = mode == "slowforget" ? StartSlowForget(path) : std::pair<pid_t, std::size_t>{};
     QApplication app(argc, argv);
-    app::GameLog log(path);
-    TPerformancePages window(nullptr, TPerformancePages::Pages::BuiltWhenShown);
-    window.ShowLog(&log);
-    QElapsedTimer timer;
-    timer.start();
-    window.show();
-    QApplication::processEvents();
-    window.grab();
-    std::printf("first opening with %zu games: %lld ms to painted\n", log.History().size(),
-                static_cast<long long>(timer.elapsed()));
-    return 0;
+    if (mode == "open")
+        return Open(path);
+    if (mode == "forget")
+        return Forget(path);
+    if (mode == "slowforget")
+        return SlowForget(path, other, kept);
+    return 2;
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GameLog.h"
 
+#include <QMetaObject>
+#include <QObject>
+
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "platform/AtomicFile.h"
-#include "platform/HistoryFile.h"
 
 namespace app {
 
@@ -15,33 +18,134 @@ namespace {
 // far as this and the rest left alone.
 constexpr std::size_t kLargestHistory = std::size_t{256} << 20;
 
+// At the close, how many times a game still waiting for the file waits for the lock (each time
+// as long as a save does): a rewrite of the largest history another game is doing ends well
+// within them.
+constexpr int kTurnsAtClose = 6;
+
+std::string Lines(const std::vector<game::GameRecord>& games) {
+    std::string lines;
+    for (const game::GameRecord& game : games) lines += game::HistoryLine(game);
+    return lines;
+}
+
 }  // namespace
 
-GameLog::GameLog(std::string path) : m_path(std::move(path)) {}
+GameLog::GameLog(std::string path)
+    : m_path(std::move(path)), m_receiver(std::make_unique<QObject>()), m_worker([this] { Work(); }) {}
 GameLog::GameLog() : GameLog(platform::HistoryPath()) {}
+
+GameLog::~GameLog() {
+    // The windows that listen may be gone already: nothing is told any more.
+    m_closing = true;
+    changed = nullptr;
+    Settle();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    m_worker.join();
+    std::vector<game::GameRecord> games;
+    for (const Waiting& waiting : m_waiting) games.push_back(waiting.game);
+    for (int turn = 0; turn < kTurnsAtClose && !games.empty(); ++turn) {
+        if (platform::AppendToHistory(m_path, game::HistoryHeader(), Lines(games)) !=
+            platform::Appended::Busy)
+            break;
+    }
+}
 
 void GameLog::Record(const game::GameRecord& game) {
     m_session.push_back(game);
-    if (platform::AppendToHistory(m_path, game::HistoryHeader(), game::HistoryLine(game))) {
-        if (m_read)
-            m_history.push_back(game);
-        if (m_trouble == Trouble::CannotWrite)
-            m_trouble = Trouble::None;
-    } else {
-        m_trouble = Trouble::CannotWrite;
-    }
+    m_waiting.push_back({m_nextId++, game});
+    if (m_read == Read::Done)
+        m_history.push_back(game);
+    WriteWaitingGames();
     Changed();
 }
 
+bool GameLog::Held(const Waiting& waiting) const {
+    return std::any_of(m_holds.begin(), m_holds.end(), [&](const Hold& hold) {
+        return waiting.game.Level() == hold.level && waiting.id < hold.before;
+    });
+}
+
+void GameLog::WriteWaitingGames() {
+    if (m_appending) {
+        m_chanceMissed = true;  // tried again once the append under way is done
+        return;
+    }
+    std::vector<Waiting> sent;
+    std::vector<game::GameRecord> games;
+    for (const Waiting& waiting : m_waiting) {
+        if (!Held(waiting)) {
+            sent.push_back(waiting);
+            games.push_back(waiting.game);
+        }
+    }
+    if (sent.empty())
+        return;
+    m_appending = true;
+    Post([this, sent = std::move(sent), path = m_path, lines = Lines(games)] {
+        const platform::Appended result = platform::AppendToHistory(path, game::HistoryHeader(), lines);
+        return [this, sent, result] { Appended(sent, result); };
+    });
+}
+
+void GameLog::Appended(const std::vector<Waiting>& sent, platform::Appended result) {
+    m_appending = false;
+    const auto wasSent = [&](const Waiting& waiting) {
+        return std::any_of(sent.begin(), sent.end(), [&](const Waiting& s) { return s.id == waiting.id; });
+    };
+    if (result == platform::Appended::Done) {
+        std::erase_if(m_waiting, wasSent);
+        if (m_trouble == Trouble::CannotWrite)
+            m_trouble = Trouble::None;
+    } else if (result == platform::Appended::Failed) {
+        // The file cannot take games: this run's games stay in the session's figures only.
+        for (const Waiting& waiting : m_waiting) {
+            if (!wasSent(waiting) || m_read != Read::Done)
+                continue;
+            const auto at = std::find(m_history.rbegin(), m_history.rend(), waiting.game);
+            if (at != m_history.rend())
+                m_history.erase(std::next(at).base());
+        }
+        std::erase_if(m_waiting, wasSent);
+        m_trouble = Trouble::CannotWrite;
+    }
+    // Busy: the games wait for the next chance.
+    if (m_chanceMissed || (result == platform::Appended::Done && !m_waiting.empty())) {
+        m_chanceMissed = false;
+        WriteWaitingGames();
+    }
+    if (result != platform::Appended::Busy)
+        Changed();
+}
+
 const std::vector<game::GameRecord>& GameLog::History() {
-    if (!m_read) {
-        m_read = true;
-        if (const std::optional<std::string> bytes = platform::ReadHistory(m_path, kLargestHistory))
-            m_history = game::ParseHistory(*bytes).games;
-        else if (m_trouble == Trouble::None)
-            m_trouble = Trouble::CannotRead;
+    if (m_read == Read::No) {
+        m_read = Read::Reading;
+        Post([path = m_path, this] {
+            std::optional<std::vector<game::GameRecord>> games;
+            if (const std::optional<std::string> bytes = platform::ReadHistory(path, kLargestHistory))
+                games = game::ParseHistory(*bytes).games;
+            return [this, games = std::move(games)]() mutable {
+                if (!games && m_trouble == Trouble::None)
+                    m_trouble = Trouble::CannotRead;
+                TakeHistory(games ? std::move(*games) : std::vector<game::GameRecord>());
+                Changed();
+            };
+        });
     }
     return m_history;
+}
+
+void GameLog::TakeHistory(std::vector<game::GameRecord> fromFile) {
+    // The worker writes in turn: what the file held when it was read has every game whose
+    // append was done before, and none of those still waiting here.
+    m_history = std::move(fromFile);
+    for (const Waiting& waiting : m_waiting) m_history.push_back(waiting.game);
+    m_read = Read::Done;
 }
 
 void GameLog::ForgetSessionLevel(int level) {
@@ -49,23 +153,94 @@ void GameLog::ForgetSessionLevel(int level) {
     Changed();
 }
 
-bool GameLog::ForgetHistoryLevel(int level) {
-    // The file as it stands now is rewritten, so a game another copy of the game appended in the
-    // meantime, and any line this version cannot read, stays.
-    const bool done = platform::RewriteFile(m_path, kLargestHistory, [level](std::string old) {
-        return std::optional<std::string>(game::WithoutLevel(old, level));
-    });
-    if (done) {
-        m_read = false;
-        m_history.clear();
-        History();
-    }
+void GameLog::ForgetHistoryLevel(int level, std::function<void(bool)> done) {
+    const Hold hold{level, m_nextId};
+    m_holds.push_back(hold);
+    ++m_rewrites;
     Changed();
-    return done;
+    // The file as it stands when its turn comes is rewritten, so a game another copy of the
+    // game appended in the meantime, and any line this version cannot read, stays.
+    Post([this, path = m_path, hold, done = std::move(done)] {
+        std::vector<game::GameRecord> kept;
+        const bool rewritten = platform::RewriteFile(path, kLargestHistory, [&](std::string old) {
+            std::string text = game::WithoutLevel(old, hold.level);
+            kept = game::ParseHistory(text).games;
+            return std::optional<std::string>(std::move(text));
+        });
+        return [this, hold, rewritten, kept = std::move(kept), done]() mutable {
+            --m_rewrites;
+            std::erase_if(m_holds,
+                          [&](const Hold& h) { return h.level == hold.level && h.before == hold.before; });
+            if (rewritten) {
+                std::erase_if(m_waiting, [&](const Waiting& waiting) {
+                    return waiting.game.Level() == hold.level && waiting.id < hold.before;
+                });
+                TakeHistory(std::move(kept));
+            }
+            WriteWaitingGames();
+            Changed();
+            if (done && !m_closing)
+                done(rewritten);
+        };
+    });
+}
+
+void GameLog::Settle() {
+    // What lands may ask for more (the games rated during a rewrite are written after it).
+    for (;;) {
+        {
+            std::unique_lock lock(m_mutex);
+            m_idle.wait(lock, [this] { return m_jobs.empty() && !m_working; });
+            if (m_landed.empty())
+                return;
+        }
+        Land();
+    }
+}
+
+void GameLog::Post(std::function<std::function<void()>()> work) {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_jobs.push_back(std::move(work));
+    }
+    m_wake.notify_one();
+}
+
+void GameLog::Work() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
+        if (m_jobs.empty())
+            return;  // stopped, and nothing left to do
+        std::function<std::function<void()>()> job = std::move(m_jobs.front());
+        m_jobs.pop_front();
+        m_working = true;
+        lock.unlock();
+        std::function<void()> landing = job();
+        lock.lock();
+        m_landed.push_back(std::move(landing));
+        m_working = false;
+        if (m_jobs.empty())
+            m_idle.notify_all();
+        lock.unlock();
+        // Handed to the board's thread by its event loop, unless Settle has taken it already.
+        QMetaObject::invokeMethod(
+            m_receiver.get(), [this] { Land(); }, Qt::QueuedConnection);
+        lock.lock();
+    }
+}
+
+void GameLog::Land() {
+    std::vector<std::function<void()>> landed;
+    {
+        const std::lock_guard lock(m_mutex);
+        landed.swap(m_landed);
+    }
+    for (std::function<void()>& landing : landed) landing();
 }
 
 void GameLog::Changed() const {
-    if (changed)
+    if (changed && !m_closing)
         changed();
 }
 

@@ -244,12 +244,17 @@ void TPerformancePages::Refresh() {
     for (std::size_t column = 0; column < 2; ++column) {
         const game::Tally tally = game::Summarize(Games(column == kPlayer));
         const OverallBoxRow& box = kOverallBoxes[column];
+        // Until the history has been read its figures are not known: the captions stand alone.
+        const bool known = column != kPlayer || HistoryKnown();
         const QString values[] = {QString::number(tally.games), QString::number(tally.parOrBetter),
                                   tally.highestLevel ? QString::number(tally.highestLevel) : QString(),
                                   AverageText(tally)};
         for (std::size_t row = 0; row < std::size(values); ++row)
-            m_form.get<QLabel>(box.labels[row])->setText(tr(kOverallCaptions[row]) + values[row]);
+            m_form.get<QLabel>(box.labels[row])
+                ->setText(tr(kOverallCaptions[row]) + (known ? values[row] : QString()));
     }
+    // The file is read or rewritten meanwhile; the board stays in play.
+    setCursor(m_log && m_log->Busy() ? Qt::BusyCursor : Qt::ArrowCursor);
     for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) ShowLevelBox(i);
     ShowProgress();
 
@@ -268,7 +273,8 @@ void TPerformancePages::Refresh() {
 
 void TPerformancePages::ShowProgress() {
     // The history holds this session's games too, unless it cannot be kept.
-    const bool history = m_historyWanted && m_log && m_log->trouble() == app::GameLog::Trouble::None;
+    const bool history =
+        m_historyWanted && m_log && m_log->HistoryRead() && m_log->trouble() == app::GameLog::Trouble::None;
     const std::span<const game::GameRecord> games = Games(history);
     TMasteryMap::Cells cells{};
     std::vector<std::int64_t> trend;
@@ -303,12 +309,13 @@ void TPerformancePages::ShowLevelBox(std::size_t index) {
     m_form.get<QPushButton>(box.more[1])->setEnabled(true);
     const game::Tally tally = game::Summarize(Games(box.column == kPlayer), level);
     const bool timed = box.captions != &kByLevelCaptions;
+    const bool known = box.column != kPlayer || HistoryKnown();
     const QString values[] = {
         QString::number(timed ? tally.timed : tally.games),
         timed ? TimeText(tally.bestMs) : QString::number(tally.parOrBetter),
         timed ? TimeText(tally.timed ? tally.totalMs / tally.timed : -1) : AverageText(tally)};
     for (std::size_t row = 0; row < std::size(values); ++row)
-        label(3 + row)->setText(tr((*box.captions)[3 + row]) + values[row]);
+        label(3 + row)->setText(tr((*box.captions)[3 + row]) + (known ? values[row] : QString()));
 }
 
 void TPerformancePages::ChooseLevel(int level) {
@@ -339,11 +346,16 @@ void TPerformancePages::AskToForget(std::size_t index) {
             return;
         if (!history) {
             m_log->ForgetSessionLevel(level);
-        } else if (!m_log->ForgetHistoryLevel(level)) {
+            return;
+        }
+        // Rewritten off the board's thread; the figures follow when it is done.
+        m_log->ForgetHistoryLevel(level, [this](bool rewritten) {
+            if (rewritten)
+                return;
             auto* note = m_form.get<QLabel>("HistoryNote");
             note->setText(tr("The history could not be rewritten; nothing was deleted."));
             note->show();
-        }
+        });
     });
     // Only this window waits for the answer; the board stays in play.
     question->open();
@@ -374,4 +386,11 @@ void TPerformancePages::FirstShown() {
     BuildPages();
     m_historyWanted = true;
     Refresh();
+}
+
+void TPerformancePages::showEvent(QShowEvent* event) {
+    ui::FixedDialog::showEvent(event);
+    // A game kept waiting while another copy of the game held the history goes in now.
+    if (m_log)
+        m_log->WriteWaitingGames();
 }

@@ -59,8 +59,14 @@ class TPerformancePages : public ui::FixedDialog {
     // Asks for the help topic about this window; the window stays open.
     void HelpBtnClick();
 
+    ~TPerformancePages() override {
+        if (m_log)
+            m_log->changed = nullptr;
+    }
+
   protected:
     void FirstShown() override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // A level box's level decoded in its first three labels and, in the player's own boxes, that
@@ -71,6 +77,8 @@ class TPerformancePages : public ui::FixedDialog {
     // Asks first, then forgets the chosen level's games in the session or the history.
     void AskToForget(std::size_t index);
     std::span<const game::GameRecord> Games(bool history) const;
+    // Whether the history's figures are in (always, with no log to show).
+    bool HistoryKnown() const { return !m_log || m_log->HistoryRead(); }
 
     static constexpr std::size_t kTrendGames = 100;
 

@@ -94,7 +94,7 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     const auto at = [&](Column column) { return fields.at[map[column]]; };
     const std::string_view utc = at(kUtc);
     if (utc.size() < 20 || utc.size() >= game.utc.size() || utc.back() != 'Z' || utc[4] != '-' ||
-        utc[10] != 'T')
+        utc[10] != 'T' || utc.find('\0') != std::string_view::npos)
         return false;
     game.utc.fill('\0');
     utc.copy(game.utc.data(), utc.size());
@@ -110,8 +110,11 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
         !Number(at(kResult), game.result) || !Flag(at(kGood), game.parOrBetter) ||
         !Flag(at(kTeaching), game.teaching))
         return false;
+    if (game.par < 1 || game.par > kLargestPar || game.result < 0 || game.result > kLargestResult)
+        return false;
     game.solveMs = -1;
-    if (at(kSolveMs) != "-" && (!Number(at(kSolveMs), game.solveMs) || game.solveMs < 0))
+    if (at(kSolveMs) != "-" &&
+        (!Number(at(kSolveMs), game.solveMs) || game.solveMs < 0 || game.solveMs > kLongestSolveMs))
         return false;
     return game.Level() != 0;
 }
@@ -195,6 +198,8 @@ std::string WithoutLevel(std::string_view text, std::int32_t level) {
 }
 
 Tally Summarize(std::span<const GameRecord> games, std::int32_t level) {
+    // Every game read holds figures within the bounds above, so the 64-bit totals hold the
+    // sums of far more games than a history file of its largest readable size can keep.
     Tally tally;
     for (const GameRecord& game : games) {
         const std::int32_t at = game.Level();
@@ -216,7 +221,8 @@ Tally Summarize(std::span<const GameRecord> games, std::int32_t level) {
 }
 
 std::string TimeText(std::int64_t ms, char point) {
-    const std::int64_t tenths = (ms < 0 ? 0 : ms + 50) / 100;
+    // Half up without adding first, so that no time is too long to be written.
+    const std::int64_t tenths = ms < 0 ? 0 : ms / 100 + (ms % 100 >= 50 ? 1 : 0);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%lld:%02lld%c%lld", static_cast<long long>(tenths / 600),
                   static_cast<long long>(tenths / 10 % 60), point, static_cast<long long>(tenths % 10));

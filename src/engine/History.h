@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,16 @@ struct GameRecord {
     bool operator==(const GameRecord&) const = default;
 };
 
+// What a game can give, and so all a history line may hold; a line beyond these bounds is
+// damaged and read as unreadable. They keep every figure of the statistics window within its
+// numbers, however many games the history holds.
+// The largest par: all 120 edges of 16 vertices hidden, plus half the vertex count.
+inline constexpr std::int32_t kLargestPar = 16 * 15 / 2 + 16 / 2;
+// The clicks are counted in 32 bits; an abandoned game counts par + 10.
+inline constexpr std::int64_t kLargestResult = std::numeric_limits<std::int32_t>::max();
+// A puzzle left open for a year has still been solved; no longer solve is real.
+inline constexpr std::int64_t kLongestSolveMs = std::int64_t{366} * 24 * 60 * 60 * 1000;
+
 // The level 1 to 66 of a puzzle shape; 0 when it lies outside the catalogue.
 std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown);
 
@@ -45,8 +56,8 @@ std::string HistoryHeader();
 std::string HistoryLine(const GameRecord& record);
 
 // What a history text holds: every line that reads as a game, in file order. Lines that do not
-// (torn by a kill, damaged, blank) are counted and passed over; a file of a newer version, with
-// more columns or in another order, is read by the column names of its first line.
+// (torn by a kill, damaged, blank, or holding figures no game can give) are counted and passed over; a file
+// of a newer version, with more columns or in another order, is read by the column names of its first line.
 struct HistoryText {
     std::vector<GameRecord> games;
     std::size_t skipped = 0;

@@ -45,20 +45,22 @@ std::string HistoryPath() {
     return base + "/SpEcTrUmIx/history.tsv";
 }
 
-bool AppendToHistory(const std::string& path, std::string_view header, std::string_view line) {
+Appended AppendToHistory(const std::string& path, std::string_view header, std::string_view lines) {
     if (path.empty())
-        return false;
+        return Appended::Failed;
     if (!MakeDirectories(DirectoryOf(path)))
-        return false;
+        return Appended::Failed;
     // Another game may be appending, or forgetting a level of the history, at the same moment:
     // they take turns, since a line being written can be seen half done, and a rewrite would
-    // drop a line added to the file it has read. A game that cannot have its turn within the
-    // wait still adds its line (the one write keeps it whole).
+    // drop a line added to the file it has read, replacing it with its own. So a game that
+    // cannot have its turn within the wait writes nothing and keeps its lines for later.
     const FileLock turn(path);
+    if (!turn.held())
+        return Appended::Busy;
     const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
+        return Appended::Failed;
     std::string bytes;
     if (info.st_size == 0) {
         bytes = header;
@@ -67,10 +69,10 @@ bool AppendToHistory(const std::string& path, std::string_view header, std::stri
         if (::pread(file.get(), &last, 1, info.st_size - 1) == 1 && last != '\n')
             bytes = "\n";
     }
-    bytes += line;
-    // One write: with O_APPEND the whole line lands at the end, after any other game's line.
+    bytes += lines;
+    // One write: with O_APPEND the whole lines land at the end, after any other game's line.
     // (The file is opened for reading too, to look at its last byte.)
-    return WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    return WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 ? Appended::Done : Appended::Failed;
 }
 
 std::optional<std::string> ReadHistory(const std::string& path, std::size_t largest) {

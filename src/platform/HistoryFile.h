@@ -13,12 +13,17 @@ namespace platform {
 // empty or not an absolute path; empty when neither that nor HOME can be found.
 std::string HistoryPath();
 
-// Adds `line` (ending in a line break) at the end of the file in one write and flushes it to
-// disk; a new or empty file gets `header` first, and a last line cut short by a kill is closed
-// off first, so the new game always stands on a line of its own. Two games running side by
-// side can append at the same time without losing a line. Missing folders are made, private to
-// the player. False when the file cannot be written (no folder, a directory in its place).
-bool AppendToHistory(const std::string& path, std::string_view header, std::string_view line);
+// How an append ended: written; not written since another game held the file beyond the lock's
+// wait (it may be replacing the file, so nothing may go into it: try again later); or failed.
+enum class Appended { Done, Busy, Failed };
+
+// Adds `lines` (each ending in a line break) at the end of the file in one write and flushes
+// them to disk; a new or empty file gets `header` first, and a last line cut short by a kill is
+// closed off first, so the new games always stand on lines of their own. Two games running side
+// by side can append at the same time without losing a line, and no line goes into a file that
+// another game is rewriting. Missing folders are made, private to the player. Failed when the
+// file cannot be written (no folder, a directory in its place).
+Appended AppendToHistory(const std::string& path, std::string_view header, std::string_view lines);
 
 // The file's bytes, at most `largest` of them (the rest is left unread): empty when there is no
 // file yet; nothing when it cannot be read or is no regular file. Never blocks on a pipe.

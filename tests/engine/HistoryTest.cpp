@@ -127,3 +127,31 @@ TEST(HistoryFigures, CountLevelsParAndTimes) {
     EXPECT_EQ(game::LevelOf(5, 2, true), 0);
     EXPECT_EQ(std::string(game::UtcText(951'782'400'000).data()), "2000-02-29T00:00:00.000Z");
 }
+
+TEST(HistoryText, FiguresNoGameCanGiveLeaveTheLineUnreadButKeptAndNoFigureOverflows) {
+    // Par, result and solve time at the largest a game can give read back; one past them, or
+    // a damaged line of the largest numbers a file can hold, is passed over and kept.
+    game::GameRecord largest = Game(16, 4, false, game::kLargestPar, 0, game::kLongestSolveMs);
+    largest.result = game::kLargestResult;
+    const std::string damaged =
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t-5\t9223372036854775807\t0\t0\tsolved\t-\n"
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t0\t6\t0\t0\tsolved\t-\n"
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t129\t6\t0\t0\tsolved\t-\n"
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t6\t-1\t0\t0\tsolved\t-\n"
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t6\t2147483648\t0\t0\tsolved\t-\n"
+        "2026-01-01T00:00:00.000Z\t6\t2\t1\t6\t6\t1\t0\tsolved\t31622400001\n";
+    const std::string text = game::HistoryHeader() + damaged + game::HistoryLine(largest);
+    const game::HistoryText read = game::ParseHistory(text);
+    ASSERT_EQ(read.games.size(), 1u);
+    EXPECT_EQ(read.games[0], largest);
+    EXPECT_EQ(read.skipped, 6u);
+    EXPECT_EQ(game::WithoutLevel(text, 1), text);
+    EXPECT_EQ(game::WithoutLevel(text, 66), game::HistoryHeader() + damaged);
+
+    const std::vector<game::GameRecord> many(100'000, largest);
+    const game::Tally tally = game::Summarize(many);
+    EXPECT_EQ(tally.totalFromPar, 100'000 * (game::kLargestResult - game::kLargestPar));
+    EXPECT_EQ(tally.totalMs, 100'000 * game::kLongestSolveMs);
+    EXPECT_EQ(game::TimeText(tally.totalMs / tally.timed), "527040:00.0");
+    EXPECT_EQ(game::TimeText(INT64_MAX), "153722867280912:55.8");
+}

@@ -20,6 +20,10 @@ std::string Line(int n) {
     return "line " + std::to_string(n) + "\n";
 }
 
+bool Append(const std::string& path, const std::string& line) {
+    return platform::AppendToHistory(path, "#head\n", line) == platform::Appended::Done;
+}
+
 }  // namespace
 
 TEST(HistoryFile, AppendsWholeLinesAfterOneHeaderAndNeverOntoATornLine) {
@@ -27,10 +31,10 @@ TEST(HistoryFile, AppendsWholeLinesAfterOneHeaderAndNeverOntoATornLine) {
     const std::string path = scratch / "data/SpEcTrUmIx/history.tsv";
     EXPECT_EQ(platform::ReadHistory(path, 1 << 20), std::string());  // no file yet: no games
 
-    ASSERT_TRUE(platform::AppendToHistory(path, "#head\n", Line(1)));
-    ASSERT_TRUE(platform::AppendToHistory(path, "#head\n", Line(2)));
+    ASSERT_TRUE(Append(path, Line(1)));
+    ASSERT_TRUE(Append(path, Line(2)));
     gametest::WriteBytes(path, gametest::ReadBytes(path) + "torn li");
-    ASSERT_TRUE(platform::AppendToHistory(path, "#head\n", Line(3)));
+    ASSERT_TRUE(Append(path, Line(3)));
     EXPECT_EQ(platform::ReadHistory(path, 1 << 20), "#head\nline 1\nline 2\ntorn li\nline 3\n");
     EXPECT_EQ(platform::ReadHistory(path, 8), "#head\nli");  // a huge file is read as far as allowed
     struct stat folder {};
@@ -41,10 +45,11 @@ TEST(HistoryFile, AppendsWholeLinesAfterOneHeaderAndNeverOntoATornLine) {
     const std::string blocked = scratch / "blocked/history.tsv";
     ASSERT_EQ(::mkdir((scratch / "blocked").c_str(), 0700), 0);
     ASSERT_EQ(::mkdir(blocked.c_str(), 0700), 0);
-    EXPECT_FALSE(platform::AppendToHistory(blocked, "#head\n", Line(1)));
+    EXPECT_EQ(platform::AppendToHistory(blocked, "#head\n", Line(1)), platform::Appended::Failed);
     EXPECT_EQ(platform::ReadHistory(blocked, 1 << 20), std::nullopt);
     gametest::WriteBytes(scratch / "plain", "x");
-    EXPECT_FALSE(platform::AppendToHistory(scratch / "plain/history.tsv", "#head\n", Line(1)));
+    EXPECT_EQ(platform::AppendToHistory(scratch / "plain/history.tsv", "#head\n", Line(1)),
+              platform::Appended::Failed);
 }
 
 TEST(HistoryFile, TwoGamesAppendingAtOnceLoseNoLine) {
@@ -57,8 +62,7 @@ TEST(HistoryFile, TwoGamesAppendingAtOnceLoseNoLine) {
         ASSERT_GE(children[c], 0);
         if (children[c] == 0) {
             bool ok = true;
-            for (int i = 0; i < kEach; ++i)
-                ok = platform::AppendToHistory(path, "#head\n", Line(c * kEach + i)) && ok;
+            for (int i = 0; i < kEach; ++i) ok = Append(path, Line(c * kEach + i)) && ok;
             ::_exit(ok ? 0 : 1);
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window filled from a real history file in a scratch folder: figures in every
-// box, the history read only once the window opens, deleting a level, and a folder that cannot
-// be written.
+// box, the history read only once the window opens and away from the board's thread, deleting a
+// level, a game kept while another game holds the file, and a folder that cannot be written.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -13,8 +13,11 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+
 #include "app/GameLog.h"
 #include "dialogs/TabbedScores.h"
+#include "platform/AtomicFile.h"
 #include "support/GameRecords.h"
 #include "support/ScratchDir.h"
 #include "ui/Modeless.h"
@@ -45,11 +48,16 @@ void AnswerForget(QWidget& window, const char* button, QMessageBox::StandardButt
     QTest::qWait(0);
 }
 
+// A line of level 1 whose figures no game can give: passed over, and kept when level 1 goes.
+const std::string kOverflowing =
+    "2026-01-01T00:00:00.000Z\t6\t2\t1\t-5\t9223372036854775807\t0\t0\tsolved\t-\n";
+
 class PerformanceFigures : public ::testing::Test {
   protected:
     void SetUp() override {
         gametest::WriteBytes(path, game::HistoryHeader() + game::HistoryLine(Game(1, 5, 5, 4'000)) +
-                                       "damaged line\n" + game::HistoryLine(Game(1, 5, 8, 9'000)) +
+                                       "damaged line\n" + kOverflowing +
+                                       game::HistoryLine(Game(1, 5, 8, 9'000)) +
                                        game::HistoryLine(Game(66, 30, 40)));
     }
     gametest::ScratchDir scratch;
@@ -69,6 +77,12 @@ TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWi
     EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1");
 
     ui::ShowModeless(&window);
+    // The history is read away from the board: until it is in, its figures are not shown and
+    // the window says it is busy; the session's are there at once.
+    EXPECT_EQ(Text(window, "OverallPlayerNumberOfGames"), "Total Number of Games: ");
+    EXPECT_EQ(window.cursor().shape(), Qt::BusyCursor);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.HistoryRead(); }, 60'000));
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(Text(window, "Label16"), "Par or Better Scores: 1");
     EXPECT_EQ(Text(window, "Label17"), "Highest Level Played: 1");
     EXPECT_EQ(Text(window, "Label18"), "Average From Par: 0.000");
@@ -108,22 +122,62 @@ TEST_F(PerformanceFigures, DeletingALevelAsksFirstAndKeepsEverythingElse) {
     TPerformancePages window;
     window.ShowLog(&log);
     ui::ShowModeless(&window);
+    log.Settle();
     Choose(window, "ByLevelPlayerchooseLevel", 1);
     AnswerForget(window, "ByLevelPlayerDeleteDataButton", QMessageBox::No);
     EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 3");
 
     AnswerForget(window, "ByLevelPlayerDeleteDataButton", QMessageBox::Yes);
-    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 0");
-    EXPECT_EQ(gametest::ReadBytes(path),
-              game::HistoryHeader() + "damaged line\n" + game::HistoryLine(Game(66, 30, 40)));
-    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1") << "the session keeps its own figures";
+    // The rewrite goes on away from the board, which rates a game of that level meanwhile.
+    log.Record(Game(1, 5, 7));
+    log.Settle();
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 1");
+    EXPECT_EQ(gametest::ReadBytes(path), game::HistoryHeader() + "damaged line\n" + kOverflowing +
+                                             game::HistoryLine(Game(66, 30, 40)) +
+                                             game::HistoryLine(Game(1, 5, 7)));
+    EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 2") << "the session keeps its own figures";
 
     Choose(window, "ComboBox2", 1);
     AnswerForget(window, "Button4", QMessageBox::Yes);
     EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 0");
-    EXPECT_EQ(gametest::ReadBytes(path),
-              game::HistoryHeader() + "damaged line\n" + game::HistoryLine(Game(66, 30, 40)));
+    log.Settle();
+    EXPECT_EQ(gametest::ReadBytes(path), game::HistoryHeader() + "damaged line\n" + kOverflowing +
+                                             game::HistoryLine(Game(66, 30, 40)) +
+                                             game::HistoryLine(Game(1, 5, 7)));
     window.hide();
+}
+
+TEST_F(PerformanceFigures, AGameRatedWhileAnotherGameHoldsTheHistoryWaitsAndIsWrittenAtTheNextChance) {
+    const std::string before = gametest::ReadBytes(path);
+    std::optional<app::GameLog> log(std::in_place, path);
+    TPerformancePages window;
+    window.ShowLog(&*log);
+    ui::ShowModeless(&window);
+    std::optional<platform::FileLock> otherGame(std::in_place, path);  // rewriting the file, say
+    ASSERT_TRUE(otherGame->held());
+    log->Record(Game(2, 6, 6));
+    log->Settle();  // the lock's whole wait, away from the board
+    EXPECT_EQ(gametest::ReadBytes(path), before) << "nothing goes into a file being replaced";
+    EXPECT_EQ(log->WaitingGames(), 1u);
+    Choose(window, "ByLevelPlayerchooseLevel", 2);
+    EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 1");
+
+    otherGame.reset();
+    log->Record(Game(3, 6, 7));  // the next rated game takes the one waiting along
+    log->Settle();
+    EXPECT_EQ(gametest::ReadBytes(path),
+              before + game::HistoryLine(Game(2, 6, 6)) + game::HistoryLine(Game(3, 6, 7)));
+
+    otherGame.emplace(path);
+    log->Record(Game(4, 6, 8));
+    log->Settle();
+    otherGame.reset();
+    window.hide();
+    window.ShowLog(nullptr);
+    log.reset();  // the close writes what still waits
+    EXPECT_EQ(gametest::ReadBytes(path), before + game::HistoryLine(Game(2, 6, 6)) +
+                                             game::HistoryLine(Game(3, 6, 7)) +
+                                             game::HistoryLine(Game(4, 6, 8)));
 }
 
 TEST_F(PerformanceFigures, AHistoryThatCannotBeWrittenIsSaidInOneLineAndTheSessionGoesOn) {
@@ -134,6 +188,7 @@ TEST_F(PerformanceFigures, AHistoryThatCannotBeWrittenIsSaidInOneLineAndTheSessi
     window.ShowLog(&log);
     ui::ShowModeless(&window);
     log.Record(Game(3, 6, 6));
+    log.Settle();
     EXPECT_EQ(Text(window, "Label15"), "Total Number of Games: 1");
     const auto* note = window.findChild<QLabel*>(QStringLiteral("HistoryNote"));
     EXPECT_TRUE(note->isVisible());
