@@ -122,15 +122,17 @@ class HelpWindow : public QWidget {
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(close, &QShortcut::activated, this, &QWidget::hide);
 
+        // Fitted with room for the frame the game's other windows have, before it is first shown.
         resize(kDesignedSize);
         ui::FitOnScreen(*this, kDesignedSize);
         ui::CenterOnScreen(*this);
-        // The frame a window manager adds after the first showing may push the title bar off
-        // the top or the bottom off the screen: fitted again, and centred by the frame, once.
+        // Where no other window showed the frame, the frame a window manager adds after the first
+        // showing may push the title bar off the top or the bottom off the screen: made smaller
+        // where it stands out (never larger), and centred by the frame, once.
         ui::WhenFramed(
             *this,
             [this] {
-                ui::FitOnScreen(*this, kDesignedSize);
+                ui::FitOnScreen(*this, size());
                 ui::CenterOnScreen(*this);
             },
             false);

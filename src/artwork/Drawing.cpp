@@ -49,8 +49,9 @@ QPainterPath FittedText(const QString& text, const QFont& font, const QRectF& bo
 
 QImage Swirl(int width, int height, QPointF centre, const SwirlStyle& style, qreal ratio) {
     ratio = SaneRatio(ratio);
-    const int deviceWidth = int(std::ceil(width * ratio));
-    const int deviceHeight = int(std::ceil(height * ratio));
+    const QSize device = DeviceSize(QSize(width, height), ratio);
+    const int deviceWidth = device.width();
+    const int deviceHeight = device.height();
     QImage image(deviceWidth, deviceHeight, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     constexpr qreal twoPi = 2 * std::numbers::pi;
@@ -130,7 +131,7 @@ QIcon KeptIcon(const QString& key, const std::function<QIcon()>& draw) {
 
 QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio) {
     ratio = SaneRatio(ratio);
-    QPixmap pixmap(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)));
+    QPixmap pixmap(DeviceSize(QSize(width, height), ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(fill);
     return pixmap;

@@ -52,6 +52,7 @@ QPixmap Canvas(int width, int height, const QColor& fill, qreal ratio = 1.0);
 // The key of a picture drawn at a device pixel ratio; at 1 it is the plain key.
 QString KeyAt(const QString& key, qreal ratio);
 
+using ui::DeviceSize;
 using ui::SaneRatio;
 
 }  // namespace artwork::detail

@@ -11,6 +11,7 @@
 
 #include "controls/Vertex1.h"
 #include "ui/Colors.h"
+#include "ui/DrawnIcon.h"
 
 namespace board {
 
@@ -62,14 +63,15 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
     drawMarked(m_puzzle.SolutionEdgeDrawn, m_twins);
 }
 
-void TEdgePainter::Renew(const QRegion& area, qreal ratio, QSize size) const {
-    if (m_layer.isNull() || m_layer.devicePixelRatio() != ratio || m_layer.deviceIndependentSize() != size) {
-        m_layer = QImage(size * ratio, QImage::Format_RGB32);
+void TEdgePainter::Renew(QRegion area, qreal ratio, QSize size) const {
+    // Made and compared in device pixels: a logical size need not come back whole from them.
+    const QSize device = ui::DeviceSize(size, ratio);
+    if (m_layer.isNull() || m_layer.devicePixelRatio() != ratio || m_layer.size() != device) {
+        m_layer = QImage(device, QImage::Format_RGB32);
         m_layer.setDevicePixelRatio(ratio);
         m_layer.fill(Qt::black);
         m_settled = QRegion();
-        Renew(QRegion(0, 0, size.width(), size.height()), ratio, size);
-        return;
+        area = QRegion(0, 0, size.width(), size.height());
     }
     if (area.isEmpty())
         return;

@@ -44,7 +44,7 @@ class TEdgePainter {
 
   private:
     void DrawLines(QPainter& painter, qreal ratio) const;
-    void Renew(const QRegion& area, qreal ratio, QSize size) const;
+    void Renew(QRegion area, qreal ratio, QSize size) const;
 
     const game::PuzzleState& m_puzzle;
     const Vertices& m_board;

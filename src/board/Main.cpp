@@ -25,6 +25,7 @@
 #include "board/CloseGuard.h"
 #include "board/EdgePainter.h"
 #include "board/KeyboardPlay.h"
+#include "board/ScreenFit.h"
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
@@ -258,15 +259,16 @@ game::BoardView& TLevel1::View() {
 }
 
 void TLevel1::ShowCentered() {
-    resize(kOuterWidth, kOuterHeight);
-    ui::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
+    m_outer = board::FitToScreen(*this, *Surface, QSize(kOuterWidth, kOuterHeight));
+    resize(m_outer);
+    ui::CenterOnScreen(*this, m_outer);
     show();
 }
 
 bool TLevel1::event(QEvent* event) {
-    // Until a window manager frames the board, the whole designed size is its own.
+    // Until a window manager frames the board, the whole outer size is its own.
     if (event->type() == QEvent::Show && !m_frameFitted && minimumSize().isNull())
-        setMinimumSize(kOuterWidth, kOuterHeight);
+        setMinimumSize(m_outer);
     return QMainWindow::event(event);
 }
 
@@ -274,11 +276,11 @@ void TLevel1::FitFrameToDesignedSize() {
     if (isMaximized() || isFullScreen())
         return;
     m_frameFitted = true;
-    // The designed client size: what is left of the designed outer size inside this frame.
-    const QSize client = QSize(kOuterWidth, kOuterHeight).shrunkBy(ui::FrameMargins(*this));
+    // The client size: what is left of the outer size inside this frame.
+    const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
     setMinimumSize(client);
     resize(client);
-    ui::CenterOnScreen(*this, QSize(kOuterWidth, kOuterHeight));
+    ui::CenterOnScreen(*this, m_outer);
 }
 
 // --- the player's commands ------------------------------------------------------------

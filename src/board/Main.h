@@ -39,7 +39,8 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     static constexpr int kOuterWidth = 652;
     static constexpr int kOuterHeight = 492;
 
-    // Shows the board for the first time, centred on its screen at its designed size.
+    // Shows the board for the first time, centred on its screen at its designed size (on a screen
+    // too small for it, filling the screen with the board in a scroll area).
     void ShowCentered();
 
     // Tool tips of the play controls follow the player's setting; the title, the
@@ -87,4 +88,6 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     board::TKeyboardPlay* m_keys = nullptr;
     std::unique_ptr<board::TBoardAdapter> m_adapter;
     bool m_frameFitted = false;
+    // The outer size the board opened at: the designed one where the screen has room for it.
+    QSize m_outer{kOuterWidth, kOuterHeight};
 };

@@ -3,6 +3,7 @@
 
 #include "ui/DrawnIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QEvent>
@@ -120,6 +121,21 @@ void PlaceFrame(QWidget& window, QPoint corner) {
         window.setGeometry(QRect(client, window.size()));
 }
 
+// The frame the window will have: its own once a window manager has drawn it; before, the frame
+// of another of the game's windows already framed (the window manager draws the same title bar
+// and borders round each), so that a window is fitted and placed whole before it is first shown,
+// not corrected once its frame comes.
+QMargins ExpectedFrame(const QWidget& window) {
+    if (const QMargins own = FrameMargins(window); !own.isNull())
+        return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != &window && other->isVisible() && other->windowType() != Qt::Popup &&
+            other->windowType() != Qt::ToolTip && FrameKnown(*other))
+            return FrameMargins(*other);
+    }
+    return {};
+}
+
 }  // namespace
 
 QMargins FrameMargins(const QWidget& window) {
@@ -169,13 +185,14 @@ void CenterOnScreen(QWidget& window, QSize outer) {
     const QScreen* screen = ScreenOf(window);
     if (!screen)
         return;
-    // The outer frame, where a window manager has drawn one already.
+    // The outer frame, where a window manager has drawn one already or is expected to.
     if (outer.isEmpty())
-        outer = window.size().grownBy(FrameMargins(window));
+        outer = window.size().grownBy(ExpectedFrame(window));
     const QRect area = screen->availableGeometry();
-    // Half the space left over on each side, rounded down, as the game has always placed them.
-    PlaceFrame(window, area.topLeft() +
-                           QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
+    // Half the space left over on each side, rounded down, as the game has always placed them. A
+    // window larger than the screen keeps its title bar and menu on it, at the top left.
+    PlaceFrame(window, area.topLeft() + QPoint(std::max(0, (area.width() - outer.width()) / 2),
+                                               std::max(0, (area.height() - outer.height()) / 2)));
 }
 
 void FitOnScreen(QWidget& window, QSize designed) {
@@ -183,17 +200,21 @@ void FitOnScreen(QWidget& window, QSize designed) {
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    // The frame's share of the outer size: nothing until a window manager has framed it.
-    const QMargins frame = FrameMargins(window);
+    // The frame's share of the outer size, known or expected.
+    const QMargins frame = ExpectedFrame(window);
     // At a fractional scale the frame is known only to the nearest pixel, and may come out one
     // screen pixel larger than it says: a pixel is kept in hand, so the frame never stands out.
+    // Another window's frame, rounded at its own place, may differ by one more.
     const qreal ratio = screen->devicePixelRatio();
-    const int slack = ratio == std::floor(ratio) ? 0 : 1;
+    const int slack = ratio == std::floor(ratio) ? 0 : FrameKnown(window) ? 1 : 2;
     const QSize room = area.size().shrunkBy(frame) - QSize(slack, slack);
     const QSize fitted = designed.boundedTo(room).expandedTo(window.minimumSize());
     if (fitted != window.size())
         window.resize(fitted);
-    const QRect outer(window.geometry().topLeft() - QPoint(frame.left(), frame.top()), fitted.grownBy(frame));
+    // Where the frame is not drawn yet, the window's place is its frame's.
+    const QPoint corner = FrameKnown(window) ? window.geometry().topLeft() - QPoint(frame.left(), frame.top())
+                                             : window.pos();
+    const QRect outer(corner, fitted.grownBy(frame));
     // Moved in from any side it stands out on, the title bar first.
     QPoint place = outer.topLeft();
     place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - outer.width())));

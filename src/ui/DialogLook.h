@@ -52,12 +52,15 @@ bool FrameKnown(const QWidget& window);
 void WhenFramed(QWidget& window, std::function<void()> framed, bool everyShowing);
 
 // Puts the window in the middle of the screen it is on; `outer` is the size to centre (when
-// empty, the window's outer frame, or its own size while it has no frame; or its designed
-// outer size with the frame).
+// empty, the window's outer frame: its own, or before it has one the frame another of the game's
+// windows has; or its designed outer size with the frame). A window larger than the screen's
+// available area stands at its top left, title bar and menu on the screen.
 void CenterOnScreen(QWidget& window, QSize outer = QSize());
 
 // Gives the window its designed client size where that fits in the screen's available area
-// with its frame, and less where not, and moves it in wholly where it stands out.
+// with its frame (its own, or before it has one the frame another of the game's windows has, so
+// that it fits before it is first shown), and less where not, and moves it in wholly where it
+// stands out.
 void FitOnScreen(QWidget& window, QSize designed);
 
 // A caption longer than its button, as a translation may be, is set a little tighter, and where

@@ -18,6 +18,10 @@ qreal SaneRatio(qreal ratio) {
     return std::isfinite(ratio) && ratio >= 1.0 ? std::min(ratio, 8.0) : 1.0;
 }
 
+QSize DeviceSize(QSize logical, qreal ratio) {
+    return (QSizeF(logical) * ratio).toSize();
+}
+
 namespace {
 
 class DrawnIconEngine : public QIconEngine {
@@ -47,8 +51,7 @@ class DrawnIconEngine : public QIconEngine {
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal ratio = SaneRatio(painter->device() ? painter->device()->devicePixelRatioF() : 1.0);
-        QPixmap drawn = pixmap(
-            QSize(int(std::ceil(rect.width() * ratio)), int(std::ceil(rect.height() * ratio))), mode, state);
+        QPixmap drawn = pixmap(DeviceSize(rect.size(), ratio), mode, state);
         drawn.setDevicePixelRatio(ratio);
         painter->drawPixmap(rect, drawn);
     }

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real game under a window manager (openbox) on a laptop's panel (1920x1080 at scale 2, or
 the screen and scale given, say 1366x768 at 1.5, where the frame's pixels round): the help
-window stands wholly on the screen, its title bar too, and the fixed settings dialog and the
-board are centred by their outer frames, the title bar included.
+window stands wholly on the screen, its title bar too, at the size it was first shown at (fitted
+before it was shown, not once its frame came), and the fixed settings dialog and the board are
+centred by their outer frames, the title bar included. A board larger than the screen (1024x768
+at 2) fills the screen, placed on it from the first, its board in a scroll area.
 
 Usage: frames_fit_screen.py PATH_TO_SPECTRUMIX PATH_TO_OPENBOX [WIDTHxHEIGHT SCALE]
 """
@@ -59,6 +61,16 @@ def open_by_keys(d, board, find, name, modifier=None):
     return None
 
 
+def created(d, made):
+    """Adds the windows made on the screen since the last look, with the place and size each was
+    made at (before any window manager saw it), to `made`."""
+    while d.pending_events():
+        event = d.next_event()
+        if event.type == X.CreateNotify:
+            made[event.window.id] = (event.x, event.y, event.width, event.height)
+    return made
+
+
 def main():
     game_binary, openbox_binary = sys.argv[1], sys.argv[2]
     d = display.Display()
@@ -67,8 +79,12 @@ def main():
     check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
     if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType), 20):
         fail("openbox did not start", manager)
+    # Every window the game makes is told here with the place and size it was first given.
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    made = {}
     with tempfile.TemporaryDirectory() as config:
-        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), HOME=config,
+                   QT_QPA_PLATFORM="xcb",
                    QT_SCALE_FACTOR=SCALE, LANG="C.UTF-8", LANGUAGE="")
         game = subprocess.Popen([game_binary], env=env)
         board = wait_for(lambda: find_window(d, "SpEcTrUmIx"), 20, game)
@@ -78,18 +94,36 @@ def main():
         if helper is None:
             fail("F1 opened no help window", game, manager)
         # Framed, fitted and moved in once the frame is known; a loaded machine takes its time.
-        def on_screen():
-            x, y, w, h = outer_frame(d, helper)
+        def on_screen(window):
+            x, y, w, h = outer_frame(d, window)
             return x >= 0 and y >= 0 and x + w <= SCREEN[0] and y + h <= SCREEN[1]
-        if not wait_for(on_screen, 10):
+        if not wait_for(lambda: on_screen(helper), 10):
             x, y, w, h = outer_frame(d, helper)
             fail("the help window's frame %dx%d+%d+%d is not wholly on the %dx%d screen" % (w, h, x, y, *SCREEN),
                  game, manager)
+        # Fitted before it was first shown: the size it was made at fits with the frame it got (a
+        # screen pixel of rounding aside), where a window fitted only once framed stood out by a title bar.
+        first = created(d, made).get(helper.id)
+        now = helper.get_geometry()
+        x, y, w, h = outer_frame(d, helper)
+        if first is None or first[2] + w - now.width > SCREEN[0] or first[3] + h - now.height > SCREEN[1]:
+            fail("the help window was first made %s, which does not fit the %dx%d screen with its %dx%d frame"
+                 % ("%dx%d" % first[2:] if first else "unseen", *SCREEN, w - now.width, h - now.height), game, manager)
 
         options = open_by_keys(d, board, lambda: find_window(d, "SpEcTrUmIx Options"), "z", "Control_L")
         if options is None:
             fail("Ctrl+Z opened no settings dialog", game, manager)
 
+        # The board is placed on the screen from the first (a board larger than the screen, as at 2 on
+        # a 1024x768 screen, was made off it), and stands wholly on it.
+        first = created(d, made).get(board.id)
+        if first is None or first[0] < 0 or first[1] < 0:
+            fail("the board was first placed at %s, off the screen" % (first[:2] if first else "unseen",),
+                 game, manager)
+        if not wait_for(lambda: on_screen(board), 10):
+            x, y, w, h = outer_frame(d, board)
+            fail("the board's frame %dx%d+%d+%d is not wholly on the %dx%d screen" % (w, h, x, y, *SCREEN),
+                 game, manager)
         for window, name in ((options, "settings dialog"), (board, "board")):
             def offset():
                 x, y, w, h = outer_frame(d, window)
