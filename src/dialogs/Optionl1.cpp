@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include <variant>
+#include <algorithm>
 
 #include "app/HelpViewer.h"
 #include "artwork/Artwork.h"
@@ -77,50 +77,23 @@ constexpr ui::ControlRow kOptionsTable[] = {
 };
 // clang-format on
 
-// The limits of each number field and how many characters may be typed into it (0: any number).
-// Each also has the name a screen reader gives it (the field stands beside its check box, not a label).
-struct FieldLimits {
+// How many characters may be typed into each number field (0: any number), and the name a
+// screen reader gives it (the field stands beside its check box, not a label). Its limits are
+// its setting's range.
+struct FieldTyping {
     const char* name;
-    int min, max, typed;
+    int typed;
     const char* spoken;
 };
-constexpr FieldLimits kFieldLimits[] = {
-    {"NumOfColorsSpinEdit", game::kMinColors, game::kMaxColors, 0,
-     QT_TRANSLATE_NOOP("TOptionsL1", "Number of Colors")},
-    {"VertNumSpinEdit", game::kMinVertices, game::kMaxVertices, 2,
-     QT_TRANSLATE_NOOP("TOptionsL1", "Number of Vertices")},
-    {"EdgeNumFactorSpinEdit", 1, 100, 2, QT_TRANSLATE_NOOP("TOptionsL1", "Edge Probability")},
+constexpr FieldTyping kFieldTyping[] = {
+    {"NumOfColorsSpinEdit", 0, QT_TRANSLATE_NOOP("TOptionsL1", "Number of Colors")},
+    {"VertNumSpinEdit", 2, QT_TRANSLATE_NOOP("TOptionsL1", "Number of Vertices")},
+    {"EdgeNumFactorSpinEdit", 2, QT_TRANSLATE_NOOP("TOptionsL1", "Edge Probability")},
 };
-
-using Flag = bool game::GameSettings::*;
-using Number = std::int32_t game::GameSettings::*;
-using GS = game::GameSettings;
-
-// Which control shows which setting, in the order the dialog loads them. A number field is
-// enabled exactly while its random box is unchecked; FormShow refreshes only the rows marked so;
-// PlayComputer's hidden box is filled by Cancel alone, so the first OK clears a PlayComputer left
-// on in the settings file; a teaching advance moves the rows of its change bits.
-struct Binding {
-    std::variant<Flag, Number> field;
-    const char* control;
-    const char* randomBox;
-    bool refreshedOnShow;
-    bool loadedAtStart;
-    unsigned followsChange;
-};
-const Binding kBindings[] = {
-    {&GS::ShowEdges, "ShowEdges", nullptr, false, true, game::kShowEdgesChanged},
-    {&GS::RandomNumberOfColors, "RandomNumberOfColors", nullptr, false, true, 0},
-    {&GS::NumberOfColors, "NumOfColorsSpinEdit", "RandomNumberOfColors", true, true, 0},
-    {&GS::RandomNumberOfVertices, "RandomNumberOfVertices", nullptr, false, true, 0},
-    {&GS::NumberOfVertices, "VertNumSpinEdit", "RandomNumberOfVertices", true, true,
-     game::kVertexCountChanged},
-    {&GS::RandomEdgeProbability, "RandomEdgeProbability", nullptr, false, true, 0},
-    {&GS::EdgeProbability, "EdgeNumFactorSpinEdit", "RandomEdgeProbability", true, true, 0},
-    {&GS::PlayComputer, "PlayComputer", nullptr, false, false, 0},
-    {&GS::ShowToolTips, "ShowToolTips", nullptr, true, true, 0},
-    {&GS::TeachingMode, "TeachingMode", nullptr, false, true, 0},
-};
+static_assert(std::ranges::all_of(kFieldTyping, [](const FieldTyping& typing) {
+    const game::SettingRow* setting = game::SettingEditedBy(typing.name);
+    return setting != nullptr && !setting->IsFlag();
+}));
 
 }  // namespace
 
@@ -138,13 +111,14 @@ TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_
             if (row.tag == kPicture)
                 return new artwork::TPicture(&artwork::TitleStarPicture, artwork::TitleStarWords(), parent);
             if (row.tag == kField) {
-                for (const FieldLimits& limits : kFieldLimits) {
-                    if (qstrcmp(limits.name, row.name) != 0)
+                for (const FieldTyping& typing : kFieldTyping) {
+                    if (qstrcmp(typing.name, row.name) != 0)
                         continue;
-                    auto* field = new TSpinEdit(limits.min, limits.max, parent);
-                    field->SetMaxTypedLength(limits.typed);
+                    const game::SettingRow* setting = game::SettingEditedBy(row.name);
+                    auto* field = new TSpinEdit(setting->range.min, setting->range.max, parent);
+                    field->SetMaxTypedLength(typing.typed);
                     field->keyFilter = &TOptionsL1::VertNumSpinEditKeyPress;
-                    field->setAccessibleName(tr(limits.spoken));
+                    field->setAccessibleName(tr(typing.spoken));
                     return field;
                 }
                 return nullptr;
@@ -197,11 +171,11 @@ TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_
     // A box changed by code reacts just as it does to a click: the teaching-mode rule relies on
     // it, and each random box enables its number field exactly while it is unchecked.
     connect(TeachingMode, &QCheckBox::toggled, this, [this] { ApplyTeachingModeRule(); });
-    for (const Binding& binding : kBindings) {
-        if (!binding.randomBox)
+    for (const game::SettingRow& setting : game::kSettings) {
+        if (!setting.control.randomBox)
             continue;
-        auto* box = findChild<QCheckBox*>(QLatin1String(binding.randomBox));
-        auto* field = findChild<TSpinEdit*>(QLatin1String(binding.control));
+        QCheckBox* box = Box(setting.control.randomBox);
+        TSpinEdit* field = Field(setting.control.name);
         connect(box, &QCheckBox::toggled, field, [box, field] { field->setEnabled(!box->isChecked()); });
     }
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
@@ -216,19 +190,33 @@ QChar TOptionsL1::VertNumSpinEditKeyPress(QChar key) {
     return key.isDigit() ? key : QChar(u'1');
 }
 
+QCheckBox* TOptionsL1::Box(const char* name) const {
+    return findChild<QCheckBox*>(QLatin1String(name));
+}
+
+TSpinEdit* TOptionsL1::Field(const char* name) const {
+    return findChild<TSpinEdit*>(QLatin1String(name));
+}
+
+void TOptionsL1::ShowSetting(const game::SettingRow& setting, const game::GameSettings& settings) {
+    if (setting.IsFlag())
+        Box(setting.control.name)->setChecked(setting.ValueIn(settings) != 0);
+    else
+        Field(setting.control.name)->SetValue(setting.ValueIn(settings));
+}
+
 void TOptionsL1::LoadFrom(const game::GameSettings& settings, Load when) {
-    for (const Binding& binding : kBindings) {
-        if (when == Load::OnShow && !binding.refreshedOnShow)
+    using game::ControlLoad;
+    for (const game::SettingRow& setting : game::kSettings) {
+        if (!setting.control.name)
             continue;
-        if (when == Load::AtStart && !binding.loadedAtStart)
+        if (when == Load::OnShow && setting.control.load != ControlLoad::EveryShowingToo)
             continue;
-        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
-            findChild<QCheckBox*>(QLatin1String(binding.control))->setChecked(settings.*(*flag));
+        if (when == Load::AtStart && setting.control.load == ControlLoad::CancelOnly)
             continue;
-        }
-        auto* field = findChild<TSpinEdit*>(QLatin1String(binding.control));
-        field->setEnabled(!findChild<QCheckBox*>(QLatin1String(binding.randomBox))->isChecked());
-        field->SetValue(settings.*std::get<Number>(binding.field));
+        if (setting.control.randomBox)
+            Field(setting.control.name)->setEnabled(!Box(setting.control.randomBox)->isChecked());
+        ShowSetting(setting, settings);
     }
     if (when != Load::OnShow)
         ApplyTeachingModeRule();
@@ -236,29 +224,22 @@ void TOptionsL1::LoadFrom(const game::GameSettings& settings, Load when) {
 
 game::GameSettings TOptionsL1::Stored() const {
     game::GameSettings settings = m_flow.current ? m_flow.current() : game::GameSettings{};
-    for (const Binding& binding : kBindings) {
-        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
-            settings.*(*flag) = findChild<QCheckBox*>(QLatin1String(binding.control))->isChecked();
-        } else {
-            // Clamped into the field's limits, non-numeric text counting as the minimum.
-            settings.*std::get<Number>(binding.field) =
-                findChild<TSpinEdit*>(QLatin1String(binding.control))->ClampedValue();
-        }
+    for (const game::SettingRow& setting : game::kSettings) {
+        if (!setting.control.name)
+            continue;
+        // A number is taken clamped into its field's limits, non-numeric text counting as the minimum.
+        setting.Store(settings, setting.IsFlag() ? Box(setting.control.name)->isChecked()
+                                                 : Field(setting.control.name)->ClampedValue());
     }
     return settings;
 }
 
 void TOptionsL1::FollowGameChanges(const game::GameSettings& settings, unsigned changes) {
-    for (const Binding& binding : kBindings) {
-        if ((binding.followsChange & changes) == 0)
-            continue;
-        if (const auto* flag = std::get_if<Flag>(&binding.field)) {
-            findChild<QCheckBox*>(QLatin1String(binding.control))->setChecked(settings.*(*flag));
-        } else {
-            findChild<TSpinEdit*>(QLatin1String(binding.control))
-                ->SetValue(settings.*std::get<Number>(binding.field));
-        }
-    }
+    // A teaching advance moves the edge mode and the vertex count of the next puzzle.
+    if (changes & game::kShowEdgesChanged)
+        ShowSetting(game::SettingOf(&game::GameSettings::ShowEdges), settings);
+    if (changes & game::kVertexCountChanged)
+        ShowSetting(game::SettingOf(&game::GameSettings::NumberOfVertices), settings);
 }
 
 void TOptionsL1::FormCreate() {

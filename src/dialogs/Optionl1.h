@@ -77,6 +77,10 @@ class TOptionsL1 : public QDialog {
     void HelpBtnClick();
     void ApplyTeachingModeRule();
 
+    // Every setting with a control here is a row of game::kSettings, its control found by name.
+    QCheckBox* Box(const char* name) const;
+    TSpinEdit* Field(const char* name) const;
+    void ShowSetting(const game::SettingRow& setting, const game::GameSettings& settings);
     enum class Load { AtStart, OnCancel, OnShow };
     void LoadFrom(const game::GameSettings& settings, Load when);
     game::GameSettings Stored() const;

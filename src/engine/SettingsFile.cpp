@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
-#include <variant>
 #include <vector>
 
 #include <pwd.h>
@@ -16,50 +15,6 @@
 namespace game {
 
 namespace {
-
-using IntegerField = std::int32_t GameSettings::*;
-using FlagField = bool GameSettings::*;
-
-struct SettingKey {
-    const char* key;
-    std::variant<IntegerField, FlagField> field;
-    // Place of the key in the order a closing game writes them, which is also the order in
-    // which missing keys join the file.
-    int writePosition;
-};
-
-// In the order in which a starting game reads its settings.
-constexpr std::array<SettingKey, 15> kKeys{{
-    {"RandomNumberOfVertices", &GameSettings::RandomNumberOfVertices, 2},
-    {"NumOfVertices", &GameSettings::NumberOfVertices, 0},
-    {"ShowEdges", &GameSettings::ShowEdges, 1},
-    {"RandomEdgeProbability", &GameSettings::RandomEdgeProbability, 4},
-    {"EdgeNumFactor", &GameSettings::EdgeProbability, 5},
-    {"RandomNumberOfColors", &GameSettings::RandomNumberOfColors, 3},
-    {"NumOfColors", &GameSettings::NumberOfColors, 6},
-    {"ShowToolTips", &GameSettings::ShowToolTips, 7},
-    {"TeachingModeOn", &GameSettings::TeachingMode, 8},
-    {"TeachingModePrimaryLevel", &GameSettings::TeachingModePrimaryLevel, 9},
-    {"TeachingModeSecondaryLevel", &GameSettings::TeachingModeSecondaryLevel, 10},
-    {"TeachingModeLastGameGood", &GameSettings::TeachingModeLastGameGood, 11},
-    {"TeachingModeConsecutiveGoodGames", &GameSettings::TeachingModeConsecutiveGoodGames, 12},
-    {"PlayComputer", &GameSettings::PlayComputer, 13},
-    {"TimerActive", &GameSettings::TimerActive, 14},
-}};
-
-// Every key has its own place in the write order.
-constexpr bool WriteOrderIsComplete() {
-    std::array<bool, kKeys.size()> taken{};
-    for (const SettingKey& entry : kKeys) {
-        if (entry.writePosition < 0 || entry.writePosition >= static_cast<int>(kKeys.size()) ||
-            taken[static_cast<std::size_t>(entry.writePosition)]) {
-            return false;
-        }
-        taken[static_cast<std::size_t>(entry.writePosition)] = true;
-    }
-    return true;
-}
-static_assert(WriteOrderIsComplete());
 
 bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -143,24 +98,18 @@ std::int32_t ReadIntegerText(std::string_view text, std::int32_t defaultValue) {
 }
 
 void LoadSettings() {
-    std::array<std::string_view, kKeys.size()> names;
-    for (std::size_t i = 0; i < kKeys.size(); ++i) names[i] = kKeys[i].key;
+    std::array<std::string_view, kSettings.size()> names;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) names[i] = kSettings[i].key;
     // One reading for all keys, so that every value comes from the same version of the file.
     // Values are read whole, however long: cutting one short could turn nonsense such as
     // "12345678901" into a number.
     const std::vector<std::optional<std::string>> texts =
         ini::ReadValues(SettingsFilePath(), kSettingsSection, names);
-    const GameSettings defaults;
     GameSettings& settings = world.Settings;
-    for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        const SettingKey& entry = kKeys[i];
-        const std::string text = texts[i].value_or("");
-        if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
-            settings.*(*integer) = ReadIntegerText(text, defaults.*(*integer));
-        } else {
-            const FlagField flag = std::get<FlagField>(entry.field);
-            settings.*flag = ReadIntegerText(text, defaults.*flag ? 1 : 0) != 0;
-        }
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        // A flag reads as a number whose default is 0 or 1, and is on for anything but 0.
+        const SettingRow& row = kSettings[i];
+        row.Store(settings, ReadIntegerText(texts[i].value_or(""), row.defaultValue));
     }
     // A hand-edited N or C outside what generation can build falls back to its default.
     KeepSettingsInRange(settings);
@@ -170,23 +119,17 @@ void LoadSettings() {
 SaveOutcome SaveSettings() {
     const GameSettings& settings = world.Settings;
     const std::optional<GameSettings>& inFile = world.SettingsInFile;
-    std::array<std::string, kKeys.size()> texts;
-    std::array<ini::Update, kKeys.size()> updates;
+    std::array<std::string, kSettings.size()> texts;
+    std::array<ini::Update, kSettings.size()> updates;
     bool runChangedAny = false;
-    for (const SettingKey& entry : kKeys) {
-        const auto at = static_cast<std::size_t>(entry.writePosition);
-        bool changed = true;
-        if (const auto* integer = std::get_if<IntegerField>(&entry.field)) {
-            texts[at] = std::to_string(settings.*(*integer));
-            changed = !inFile || (*inFile).*(*integer) != settings.*(*integer);
-        } else {
-            const FlagField flag = std::get<FlagField>(entry.field);
-            texts[at].assign(1, settings.*flag ? '1' : '0');
-            changed = !inFile || (*inFile).*flag != settings.*flag;
-        }
+    for (const SettingRow& row : kSettings) {
+        const auto at = static_cast<std::size_t>(row.writePosition);
+        const std::int32_t value = row.ValueIn(settings);
+        texts[at] = std::to_string(value);  // a flag as "0" or "1"
+        const bool changed = !inFile || row.ValueIn(*inFile) != value;
         // A key this run left alone keeps what the file holds now: another game closed
         // meanwhile, or the player's own edit. It is only added when missing.
-        updates[at] = {entry.key, texts[at], !changed};
+        updates[at] = {row.key, texts[at], !changed};
         runChangedAny = runChangedAny || changed;
     }
     // All fifteen in one replace of the file: the file holds either the whole set of this

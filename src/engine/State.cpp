@@ -62,14 +62,6 @@ std::int64_t World::UtcMs() const {
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-void KeepSettingsInRange(GameSettings& settings) {
-    const GameSettings defaults;
-    if (settings.NumberOfVertices < kMinVertices || settings.NumberOfVertices > kMaxVertices)
-        settings.NumberOfVertices = defaults.NumberOfVertices;
-    if (settings.NumberOfColors < kMinColors || settings.NumberOfColors > kMaxColors)
-        settings.NumberOfColors = defaults.NumberOfColors;
-}
-
 void World::SetStartValues() {
     KeepSettingsInRange(Settings);
     Layout = BoardLayout{};

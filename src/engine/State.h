@@ -8,13 +8,9 @@
 #include <optional>
 
 #include "engine/Palette.h"
+#include "engine/Settings.h"
 
 namespace game {
-
-inline constexpr int kMaxVertices = 16;
-inline constexpr int kMinVertices = 6;
-inline constexpr int kMinColors = 2;
-inline constexpr int kMaxColors = 4;
 
 // Paint colour of a ColorIndex 1..4 (blue, red, lime, fuchsia); black for anything else.
 constexpr TColor PaintColor(int colorIndex) {
@@ -71,26 +67,6 @@ class VertexRecord {
     Slots m_slots{};
     TColor m_fill = clBlack;
     VertexObserver* m_observer = nullptr;
-};
-
-struct GameSettings {
-    bool RandomNumberOfVertices = false;
-    std::int32_t NumberOfVertices = 6;
-    bool ShowEdges = true;
-    bool RandomEdgeProbability = true;
-    std::int32_t EdgeProbability = 63;
-    bool RandomNumberOfColors = true;
-    std::int32_t NumberOfColors = 3;
-    bool ShowToolTips = true;
-    bool TeachingMode = true;
-    std::int32_t TeachingModePrimaryLevel = 0;
-    std::int32_t TeachingModeSecondaryLevel = 0;
-    bool TeachingModeLastGameGood = false;
-    std::int32_t TeachingModeConsecutiveGoodGames = 0;
-    bool TimerActive = false;
-    bool PlayComputer = false;
-
-    bool operator==(const GameSettings&) const = default;
 };
 
 template <typename T>
@@ -189,9 +165,5 @@ struct World {
 };
 
 inline World world;
-
-// Brings N and C back to their defaults when they lie outside 6..16 and 2..4, so that
-// no hand-edited settings file can push generation past its arrays.
-void KeepSettingsInRange(GameSettings& settings);
 
 }  // namespace game

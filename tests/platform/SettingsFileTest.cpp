@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include <sys/resource.h>
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/Settings.h"
 #include "engine/State.h"
 #include "support/FullDisk.h"
 #include "support/ScratchDir.h"
@@ -177,6 +179,29 @@ TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
     const std::string once = ReadBytes(file);
     ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), once);
+}
+
+// Each row of the settings table is a key of the file: a value away from its default is written
+// under the row's key at the row's place in the write order and read back into the row's field.
+TEST_F(SettingsFileTest, EverySettingIsWrittenAtItsPlaceAndReadBackIntoItsField) {
+    for (const game::SettingRow& row : game::kSettings) {
+        game::world.Reset();
+        std::filesystem::remove(file);
+        const std::int32_t far = row.defaultValue != row.range.max ? row.range.max : row.range.min;
+        const std::int32_t unlike = row.IsFlag() ? 1 - row.defaultValue : far;
+        GameSettings expected;
+        row.Store(expected, unlike);
+        Settings = expected;
+        ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+        std::istringstream lines(ReadBytes(file));
+        std::string line;
+        for (int i = 0; i <= row.writePosition + 1; ++i) std::getline(lines, line);  // after "[Level 1]"
+        EXPECT_EQ(line, std::string(row.key) + "=" + std::to_string(unlike));
+
+        Settings = GameSettings{};
+        game::LoadSettings();
+        EXPECT_EQ(Settings, expected) << row.key;
+    }
 }
 
 TEST_F(SettingsFileTest, HandWrittenValuesReadLikeTheOriginalGame) {

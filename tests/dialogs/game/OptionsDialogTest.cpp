@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include <optional>
+
 #include "dialogs/SpinEdit.h"
 
 namespace dialogtest {
@@ -185,6 +187,42 @@ TEST_F(OptionsDialogTest, PlayComputerFromTheFileLastsUntilTheFirstOkUnlessCance
     Open();
     Click(options->OKBtn);
     EXPECT_TRUE(game::world.Settings.PlayComputer);
+}
+
+// Each setting the settings table gives a control is shown by the control of that name, of its
+// kind and with the setting's range as its limits, and comes back unchanged through Cancel and OK.
+TEST_F(OptionsDialogTest, EverySettingWithAControlIsShownAndStoredByThatControl) {
+    game::GameSettings unlike;
+    for (const game::SettingRow& row : game::kSettings) {
+        if (row.control.name) {
+            const std::int32_t far = row.defaultValue != row.range.max ? row.range.max : row.range.min;
+            row.Store(unlike, row.IsFlag() ? 1 - row.defaultValue : far);
+        }
+    }
+    std::optional<game::GameSettings> stored;
+    options = std::make_unique<TOptionsL1>(TOptionsL1::SettingsFlow{
+        [&] { return unlike; }, [&](const game::GameSettings& settings) { stored = settings; }});
+    Open();
+    Click(options->BitBtn1);  // Cancel loads every control, the hidden PlayComputer box too
+    for (const game::SettingRow& row : game::kSettings) {
+        if (!row.control.name)
+            continue;
+        if (row.IsFlag()) {
+            const auto* box = options->findChild<QCheckBox*>(row.control.name);
+            ASSERT_NE(box, nullptr) << row.key;
+            EXPECT_EQ(box->isChecked(), row.ValueIn(unlike) != 0) << row.key;
+            continue;
+        }
+        const auto* field = options->findChild<TSpinEdit*>(row.control.name);
+        ASSERT_NE(field, nullptr) << row.key;
+        EXPECT_EQ(field->MinValue(), row.range.min) << row.key;
+        EXPECT_EQ(field->MaxValue(), row.range.max) << row.key;
+        EXPECT_EQ(field->Value(), row.ValueIn(unlike)) << row.key;
+    }
+    Open();
+    Click(options->OKBtn);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(*stored, unlike);
 }
 
 TEST_F(OptionsDialogTest, HelpOpensTheSettingsTopicAndLeavesTheDialogOpen) {
