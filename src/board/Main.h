@@ -70,9 +70,9 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     bool event(QEvent* event) override;
 
   private:
+    void FormCreate(game::World& world);
     void CreateMenu();
     void CreateControls();
-    void FormCreate(game::World& world);
     void FitFrameToDesignedSize();
 
     void NewGameClick();
