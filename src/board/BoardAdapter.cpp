@@ -52,11 +52,14 @@ void TBoardAdapter::ShowPlayControls() {
     }
 }
 
+TOrbVertex1* TBoardAdapter::Vertex(game::EdgeView view, int k) const {
+    return (view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex)[static_cast<std::size_t>(k)];
+}
+
 void TBoardAdapter::TellNeighbours(game::EdgeView view, int k) {
     if (k < 1 || k > game::kMaxVertices)
         return;
-    const auto& vertices = view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex;
-    vertices[static_cast<std::size_t>(k)]->setKnownNeighbours(m_edges.KnownNeighbours(view, k));
+    Vertex(view, k)->setKnownNeighbours(m_edges.KnownNeighbours(view, k));
 }
 
 void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
@@ -66,6 +69,7 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
     const int cy = shape.centerY;
     // A fresh board: the whole surface is drawn again, so no line of the last puzzle survives. The
     // new puzzle's lines, vertices and controls all show together in the one paint that follows.
+    m_edges.NewBoard();
     m_c.Surface->RenewNow(m_c.Surface->rect());
     m_c.Surface->update();
 
@@ -153,7 +157,29 @@ void TBoardAdapter::PressPainter(int colorIndex) {
         m_c.Painter[static_cast<std::size_t>(index)]->setValue(index == colorIndex);
 }
 
+void TBoardAdapter::ShowFills(game::EdgeView view, const game::Fills& fills) {
+    for (int k = 1; k <= game::kMaxVertices; ++k)
+        Vertex(view, k)->setBrushColor(fills[static_cast<std::size_t>(k)]);
+}
+
+void TBoardAdapter::ShowMove(const game::MoveReport& move) {
+    if (move.vertex < 1 || move.vertex > game::kMaxVertices)
+        return;
+    // In the order the rules make the move: the score first, then the painted vertex, then each
+    // clash in turn, its neighbour turned black and then its edge drawn.
+    ShowScore(move.clicks);
+    Vertex(game::EdgeView::Board, move.vertex)->setBrushColor(game::PaintColor(move.colorIndex));
+    for (int i = 0; i < move.clearedCount; ++i) {
+        const int neighbour = move.cleared[static_cast<std::size_t>(i)].vertex;
+        Vertex(game::EdgeView::Board, neighbour)->setBrushColor(game::clBlack);
+        DrawEdge(game::EdgeView::Board, move.vertex, neighbour);
+    }
+    if (moveShown)
+        moveShown(move);
+}
+
 void TBoardAdapter::DrawEdge(game::EdgeView view, int a, int b) {
+    m_edges.Mark(view, a, b);
     const QRegion area = m_edges.EdgeArea(view, a, b);
     m_edges.Dirty(area);
     m_c.Surface->update(area);
@@ -167,8 +193,7 @@ void TBoardAdapter::RefreshVertex(game::EdgeView view, int k) {
     // follows, which paints the surface's children after it.
     if (k < 1 || k > game::kMaxVertices)
         return;
-    TOrbVertex1* vertex =
-        (view == game::EdgeView::Solution ? m_c.CompVert : m_c.OrbVertex)[static_cast<std::size_t>(k)];
+    TOrbVertex1* vertex = Vertex(view, k);
     if (!vertex->isVisible())
         return;
     m_c.Surface->RenewNow(vertex->geometry());

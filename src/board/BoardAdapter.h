@@ -24,6 +24,8 @@ class TBoardAdapter : public game::BoardView {
     void MirrorToSolutionView(bool twinsShown) override;
     void EnablePainters(bool on) override;
     void PressPainter(int colorIndex) override;
+    void ShowFills(game::EdgeView view, const game::Fills& fills) override;
+    void ShowMove(const game::MoveReport& move) override;
     void DrawEdge(game::EdgeView view, int a, int b) override;
     void RefreshVertex(game::EdgeView view, int k) override;
     void ShowSolutionVertices(int n) override;
@@ -36,8 +38,11 @@ class TBoardAdapter : public game::BoardView {
 
     // Called once the controls of a new puzzle are ready to play.
     std::function<void()> playStarted;
+    // Called once a move is shown, with what it did.
+    std::function<void(const game::MoveReport&)> moveShown;
 
   private:
+    TOrbVertex1* Vertex(game::EdgeView view, int k) const;
     // What a screen reader learns of the graph: each vertex's edges shown in its view.
     void TellNeighbours(game::EdgeView view, int k);
     const TBoardControls& m_c;

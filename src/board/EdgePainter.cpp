@@ -22,15 +22,18 @@ QPoint CentreOf(const TOrbVertex1* vertex) {
 }
 
 // An edge is marked drawn under either order of its ends.
-bool Marked(const game::PairMatrix<std::int32_t>& marks, std::size_t a, std::size_t b) {
-    return marks[a][b] == 1 || marks[b][a] == 1;
+bool Marked(const game::PairMatrix<bool>& marks, std::size_t a, std::size_t b) {
+    return marks[a][b] || marks[b][a];
+}
+
+bool InBoard(int k) {
+    return k >= 1 && k <= game::kMaxVertices;
 }
 
 }  // namespace
 
-TEdgePainter::TEdgePainter(const game::PuzzleState& puzzle, const Vertices& board, const Vertices& twins)
-    : m_puzzle(puzzle),
-      m_board(board),
+TEdgePainter::TEdgePainter(const Vertices& board, const Vertices& twins)
+    : m_board(board),
       m_twins(twins),
       m_pen(toQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin) {}
 
@@ -39,17 +42,35 @@ void TEdgePainter::SetEdgePen() {
     m_pen.setWidth(2);
 }
 
-void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
-    if (m_puzzle.EdgeCount < 1)
+void TEdgePainter::NewBoard() {
+    m_boardMarks = {};
+    m_solutionMarks = {};
+    m_noPuzzle = false;
+}
+
+void TEdgePainter::Mark(game::EdgeView view, int a, int b) {
+    if (!InBoard(a) || !InBoard(b))
         return;
-    // The puzzle on display keeps its own vertex count: a teaching advance that changes the
-    // count for the next puzzle must not lose or invent lines of this one.
-    const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
+    Marks& marks = view == game::EdgeView::Solution ? m_solutionMarks : m_boardMarks;
+    marks[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = true;
+}
+
+const TEdgePainter::Marks& TEdgePainter::MarksOf(game::EdgeView view) const {
+    return view == game::EdgeView::Solution ? m_solutionMarks : m_boardMarks;
+}
+
+void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
+    // Every puzzle has an edge; before the first one the board has no line at all.
+    if (m_noPuzzle)
+        return;
+    // Only the puzzle on display is marked: a teaching advance that changes the count for the
+    // next puzzle neither loses nor invents lines of this one.
+    const int n = game::kMaxVertices;
     painter.setPen(m_pen);
     // On a screen of more than one device pixel to the board's pixel the lines are drawn smooth,
     // at the same width and place; at one to one every pixel stays as the board has always been.
     painter.setRenderHint(QPainter::Antialiasing, ratio > 1.0);
-    const auto drawMarked = [&](const game::PairMatrix<std::int32_t>& marks, const Vertices& ends) {
+    const auto drawMarked = [&](const Marks& marks, const Vertices& ends) {
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {
                 const auto a = static_cast<std::size_t>(i);
@@ -59,8 +80,8 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
             }
         }
     };
-    drawMarked(m_puzzle.BoardEdgeDrawn, m_board);
-    drawMarked(m_puzzle.SolutionEdgeDrawn, m_twins);
+    drawMarked(m_boardMarks, m_board);
+    drawMarked(m_solutionMarks, m_twins);
 }
 
 void TEdgePainter::Renew(QRegion area, qreal ratio, QSize size) const {
@@ -92,7 +113,7 @@ void TEdgePainter::Paint(QPainter& painter, const QRegion& area, QSize size, boo
     }
     // Before the first puzzle the board is its black background alone: no picture of the lines is
     // kept (nor made, at the first paint of the game) until a puzzle lays the board out.
-    if (m_layer.isNull() && m_puzzle.VertexCount < 1) {
+    if (m_layer.isNull() && m_noPuzzle) {
         m_settled = QRegion();
         m_pending = QRegion();
         return;
@@ -129,13 +150,11 @@ void TEdgePainter::Settle(const QWidget& surface) {
 
 QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {
     QList<int> numbers;
-    const int n = std::clamp(m_puzzle.VertexCount, 0, game::kMaxVertices);
-    if (k < 1 || k > n || m_puzzle.EdgeCount < 1)
+    if (!InBoard(k))
         return numbers;
-    const auto& marks =
-        view == game::EdgeView::Solution ? m_puzzle.SolutionEdgeDrawn : m_puzzle.BoardEdgeDrawn;
+    const Marks& marks = MarksOf(view);
     const auto a = static_cast<std::size_t>(k);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= game::kMaxVertices; ++i) {
         const auto b = static_cast<std::size_t>(i);
         if (i != k && Marked(marks, a, b))
             numbers.append(i);

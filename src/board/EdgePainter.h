@@ -20,15 +20,20 @@ class TOrbVertex1;
 namespace board {
 
 // The board's and the solution view's edges are the one thing the board draws itself: every
-// marked pair as a line from centre to centre, under the vertex squares. The marks and the
-// vertex controls are handed in; the pen is the board's own and keeps its state between paints.
+// marked pair as a line from centre to centre, under the vertex squares. The painter keeps the
+// marks it is told of (each edge the engine has the board draw); the vertex controls are handed
+// in; the pen is the board's own and keeps its state between paints.
 class TEdgePainter {
   public:
     using Vertices = std::array<TOrbVertex1*, 17>;
-    TEdgePainter(const game::PuzzleState& puzzle, const Vertices& board, const Vertices& twins);
+    TEdgePainter(const Vertices& board, const Vertices& twins);
 
     // The pen of every edge (aqua, 2 pixels), set at the start of each puzzle.
     void SetEdgePen();
+    // A new puzzle is laid out: no line of the last one is known any more, in either view.
+    void NewBoard();
+    // The edge a-b of a view is drawn from now on (under either order of its ends).
+    void Mark(game::EdgeView view, int a, int b);
     // Draws every marked edge of both views; nothing while the puzzle has no edge. A paint of
     // the board itself (`onScreen`) renews `area` of the board's lines and copies it.
     void Paint(QPainter& painter, const QRegion& area, QSize size, bool onScreen) const;
@@ -46,7 +51,13 @@ class TEdgePainter {
     void DrawLines(QPainter& painter, qreal ratio) const;
     void Renew(QRegion area, qreal ratio, QSize size) const;
 
-    const game::PuzzleState& m_puzzle;
+    using Marks = game::PairMatrix<bool>;
+    const Marks& MarksOf(game::EdgeView view) const;
+
+    Marks m_boardMarks{};
+    Marks m_solutionMarks{};
+    // No puzzle has been laid out yet: the board has no line to draw.
+    bool m_noPuzzle = true;
     const Vertices& m_board;
     const Vertices& m_twins;
     QPen m_pen;

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -173,38 +172,32 @@ void TKeyboardPlay::Walk(TOrbVertex1* from, int key) {
     m_c.OrbVertex[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
 }
 
+void TKeyboardPlay::MoveShown(const game::MoveReport& move) {
+    m_move = move;
+}
+
 void TKeyboardPlay::Move(TOrbVertex1* vertex) {
-    const int n = VisibleVertices();
-    const int v = vertex->Number();
-    std::array<game::TColor, game::kMaxVertices + 1> before{};
-    std::array<QList<int>, game::kMaxVertices + 1> knownBefore{};
-    for (int k = 1; k <= n; ++k) {
-        before[static_cast<std::size_t>(k)] = m_c.OrbVertex[static_cast<std::size_t>(k)]->brushColor();
-        knownBefore[static_cast<std::size_t>(k)] =
-            m_c.OrbVertex[static_cast<std::size_t>(k)]->KnownNeighbours();
-    }
-    const QString scoreBefore = m_c.PlayerScore->text();
-    const bool solvedBefore = !m_c.PuzzleSolved->isHidden();
     // The move is told below, whole, on the vertex it was made on; the neighbours it clears are
     // not followed by a screen reader, so they tell their own changes as they come.
+    m_move.reset();
     vertex->setQuiet(true);
     vertex->Announce(QString());
     vertex->Click();
     vertex->setQuiet(false);
-    if (m_c.PlayerScore->text() == scoreBefore)
+    if (!m_move)
         return;  // no move was made (the game is over)
+    const game::MoveReport move = *m_move;
+    m_move.reset();
     QStringList words{vertex->AccessibleName()};
-    for (int k = 1; k <= n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        const TOrbVertex1* other = m_c.OrbVertex[i];
-        if (k == v || before[i] == game::clBlack || other->brushColor() != game::clBlack)
-            continue;
-        const bool revealed = !knownBefore[i].contains(v) && other->KnownNeighbours().contains(v);
-        words << (revealed ? QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1, joined").arg(k)
-                           : QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1").arg(k));
+    for (int i = 0; i < move.clearedCount; ++i) {
+        const game::ClearedNeighbour& cleared = move.cleared[static_cast<std::size_t>(i)];
+        const QString said = cleared.edgeWasHidden
+                                 ? QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1, joined")
+                                 : QCoreApplication::translate("TKeyboardPlay", "cleared vertex %1");
+        words << said.arg(cleared.vertex);
     }
-    words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(m_c.PlayerScore->text());
-    if (!solvedBefore && !m_c.PuzzleSolved->isHidden())
+    words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(move.clicks);
+    if (move.solved)
         words << artwork::PuzzleSolvedWords();
     vertex->Announce(words.join(QStringLiteral("; ")));
     Say(vertex->AccessibleName());

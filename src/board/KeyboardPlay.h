@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
+#include "engine/Views.h"
+
 class QWidget;
 class TOrbVertex1;
 
@@ -27,6 +31,8 @@ class TKeyboardPlay : public QObject {
     // A new puzzle's controls are ready: after one asked for from the keyboard, the first
     // painter takes the focus.
     void PlayStarted();
+    // The board has shown a move: what a keyboard move did is told from this.
+    void MoveShown(const game::MoveReport& move);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +54,8 @@ class TKeyboardPlay : public QObject {
     // The last thing the player used on the board was a key (not the mouse).
     bool m_keyboard = false;
     bool m_painterFocusPending = false;
+    // The last move the board showed, while a keyboard move waits to tell it.
+    std::optional<game::MoveReport> m_move;
     QWidget* m_note = nullptr;
 };
 

@@ -106,7 +106,7 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(artwork::ApplicationIcon());
     setProperty("helpContext", help::kPlayingTopic);
     setFont(ui::DialogFont(13, false));
-    m_edges = std::make_unique<board::TEdgePainter>(world.Puzzle, OrbVertex, CompVert);
+    m_edges = std::make_unique<board::TEdgePainter>(OrbVertex, CompVert);
     m_toolTips = new board::TToolTipSwitch(this);
 
     Surface = new board::TBoardSurface(*m_edges, this);
@@ -114,13 +114,14 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(Surface);
 
     CreateMenu();
-    CreateControls(world);
+    CreateControls();
     m_keys = new board::TKeyboardPlay(*this, *this);
 
     resize(kOuterWidth, kOuterHeight);
     ui::WhenFramed(*this, [this] { FitFrameToDesignedSize(); }, false);
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
     m_adapter->playStarted = [this] { m_keys->PlayStarted(); };
+    m_adapter->moveShown = [this](const game::MoveReport& move) { m_keys->MoveShown(move); };
     FormCreate(world);
 }
 
@@ -143,7 +144,7 @@ void TLevel1::CreateMenu() {
     About1 = Help1->addAction(tr("&About..."), this, &TLevel1::About1Click);
 }
 
-void TLevel1::CreateControls(game::World& world) {
+void TLevel1::CreateControls() {
     ui::Form form(*Surface, "TLevel1");
     int twin = 0;
     int vertex = 0;
@@ -229,7 +230,6 @@ void TLevel1::CreateControls(game::World& world) {
     }
     for (int k = 1; k <= game::kMaxVertices; ++k) {
         TOrbVertex1* v = OrbVertex[static_cast<std::size_t>(k)];
-        v->setRecord(&world.BoardVertex[static_cast<std::size_t>(k)]);
         connect(v, &TOrbVertex1::clicked, this, [this, k] { OrbVertexClick(k); });
         CompVert[static_cast<std::size_t>(k)]->setEnabled(false);
     }
@@ -240,9 +240,6 @@ void TLevel1::FormCreate(game::World& world) {
     ColorAllVertices->show();
     DrawGraph->setEnabled(false);
     m_adapter->EnablePainters(false);
-    for (int k = 1; k <= game::kMaxVertices; ++k) {
-        CompVert[static_cast<std::size_t>(k)]->setRecord(&world.SolutionVertex[static_cast<std::size_t>(k)]);
-    }
     ApplyToolTips(world.Settings.ShowToolTips);
 }
 

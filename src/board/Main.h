@@ -30,8 +30,8 @@ class TToolTipSwitch;
 class TLevel1 : public QMainWindow, public board::TBoardControls, public board::TBoardMenu {
     Q_OBJECT
   public:
-    // Built for the world it shows: its vertices display the world's vertex records and its
-    // painter draws the world's edge marks.
+    // Built from the world's settings; what it shows of the game reaches it only through the
+    // engine's messages (View()).
     explicit TLevel1(game::World& world, QWidget* parent = nullptr);
     ~TLevel1() override;
 
@@ -70,9 +70,9 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     bool event(QEvent* event) override;
 
   private:
-    void CreateMenu();
-    void CreateControls(game::World& world);
     void FormCreate(game::World& world);
+    void CreateMenu();
+    void CreateControls();
     void FitFrameToDesignedSize();
 
     void NewGameClick();

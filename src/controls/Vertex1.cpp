@@ -20,7 +20,6 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
     resize(40, 40);
-    m_ownRecord.SetObserver(this);
     controls::InstallAccessibility();
     auto* tracker = new controls::PressTracker(this);
     tracker->onRelease = [this](QMouseEvent*, bool click) {
@@ -29,32 +28,23 @@ TOrbVertex1::TOrbVertex1(QWidget* parent) : QWidget(parent) {
     };
 }
 
-TOrbVertex1::~TOrbVertex1() {
-    m_record->SetObserver(nullptr);
-}
-
-void TOrbVertex1::setRecord(game::VertexRecord* record) {
-    game::VertexRecord* next = record ? record : &m_ownRecord;
-    if (next == m_record)
-        return;
-    m_record->SetObserver(nullptr);
-    m_record = next;
-    m_record->SetObserver(this);
-    update();
-}
-
-game::VertexRecord& TOrbVertex1::record() {
-    return *m_record;
-}
-const game::VertexRecord& TOrbVertex1::record() const {
-    return *m_record;
-}
+TOrbVertex1::~TOrbVertex1() = default;
 
 game::TColor TOrbVertex1::brushColor() const {
-    return m_record->FillColor();
+    return m_fill;
 }
+
 void TOrbVertex1::setBrushColor(game::TColor color) {
-    m_record->SetFillColor(color);
+    if (color == m_fill)
+        return;
+    m_fill = color;
+    update();
+    m_announcement.clear();
+    if (m_quiet)
+        return;
+    // Costs nothing while no screen reader listens.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 game::TColor TOrbVertex1::penColor() const {
@@ -84,23 +74,6 @@ void TOrbVertex1::setCenterX(int) {
 }
 void TOrbVertex1::setCenterY(int) {
     CenterY();
-}
-
-int TOrbVertex1::GetNeighbor(int index) const {
-    return m_record->GetNeighbor(index);
-}
-void TOrbVertex1::SetNeighbor(int index, int value) {
-    m_record->SetNeighbor(index, value);
-}
-
-void TOrbVertex1::fillColorChanged() {
-    update();
-    m_announcement.clear();
-    if (m_quiet)
-        return;
-    // Costs nothing while no screen reader listens.
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
 }
 
 void TOrbVertex1::setKnownNeighbours(const QList<int>& numbers) {
@@ -143,7 +116,7 @@ void TOrbVertex1::setNumber(int number) {
 
 QString TOrbVertex1::AccessibleName() const {
     // The colours by the names of the painters that paint them.
-    const QString colour = ui::FillWord(m_record->FillColor());
+    const QString colour = ui::FillWord(m_fill);
     if (!m_announcement.isEmpty())
         return m_announcement;
     if (m_number <= 0)
@@ -182,5 +155,5 @@ void TOrbVertex1::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(outer, toQColor(m_penColor));
     if (inner.isValid())
-        painter.fillRect(inner, toQColor(m_record->FillColor()));
+        painter.fillRect(inner, toQColor(m_fill));
 }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TOrbVertex1: one graph vertex on the board, a filled square with a coloured outline.
-// It shows an engine VertexRecord (fill colour and Neighbors) and reports its centre,
-// where every edge line touching the vertex begins or ends.
+// It shows the fill it is given (the board passes on the engine's messages) and reports its
+// centre, where every edge line touching the vertex begins or ends.
 #pragma once
 
 #include <QList>
 #include <QWidget>
 
-#include "engine/State.h"
+#include "engine/Palette.h"
 
-class TOrbVertex1 : public QWidget, private game::VertexObserver {
+class TOrbVertex1 : public QWidget {
     Q_OBJECT
   public:
     explicit TOrbVertex1(QWidget* parent = nullptr);
@@ -24,13 +24,8 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     TOrbVertex1(const TOrbVertex1&) = delete;
     TOrbVertex1& operator=(const TOrbVertex1&) = delete;
 
-    // Displays this record from now on and repaints whenever its fill changes;
-    // nullptr goes back to the control's own blank record.
-    void setRecord(game::VertexRecord* record);
-    game::VertexRecord& record();
-    const game::VertexRecord& record() const;
-
-    // The fill is the vertex's colour (black = uncoloured); it lives in the record.
+    // The fill is the vertex's colour (black = uncoloured). A new fill repaints the square and
+    // renames it for a screen reader; the same fill again changes nothing.
     game::TColor brushColor() const;
     void setBrushColor(game::TColor color);
     game::TColor penColor() const;
@@ -43,9 +38,6 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     int CenterY() const;
     void setCenterX(int ignored);
     void setCenterY(int ignored);
-
-    int GetNeighbor(int index) const;
-    void SetNeighbor(int index, int value);
 
     // The vertex's number on the board (0: none), for the words a screen reader speaks.
     int Number() const { return m_number; }
@@ -78,10 +70,7 @@ class TOrbVertex1 : public QWidget, private game::VertexObserver {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void fillColorChanged() override;
-
-    game::VertexRecord m_ownRecord;
-    game::VertexRecord* m_record = &m_ownRecord;
+    game::TColor m_fill = game::clBlack;
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
     int m_number = 0;

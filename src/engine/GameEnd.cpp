@@ -97,11 +97,14 @@ void ShowSolution() {
     board.EnablePainters(false);
     p.GameOver = true;
     const int n = p.VertexCount;
-    for (int k = 1; k <= n; ++k) {
-        const TColor color = PaintColor(p.HiddenColoring[k]);
+    Fills fills{};
+    for (int k = 1; k <= kMaxVertices; ++k) {
+        const TColor color = k <= n ? PaintColor(p.HiddenColoring[k]) : clBlack;
         if (color != clBlack)
             world.SolutionVertex[k].SetFillColor(color);
+        fills[k] = world.SolutionVertex[k].FillColor();
     }
+    board.ShowFills(EdgeView::Solution, fills);
     board.ShowSolutionVertices(n);
     DrawEveryEdge(EdgeView::Solution, n);
     board.SetDrawGraphEnabled(false);

@@ -38,18 +38,19 @@ void VertexClick(int k) {
     ColorVertex(k);
 }
 
-void ColorVertex(int v) {
+MoveReport ColorVertex(int v) {
+    MoveReport move;
     if (v < 1 || v > kMaxVertices)
-        return;
+        return move;
     PuzzleState& p = world.Puzzle;
     PerVertex<VertexRecord>& vertices = world.BoardVertex;
     const int n = p.VertexCount;
 
-    ++p.ClickCount;
-    world.Board().ShowScore(p.ClickCount);
-
+    move.vertex = v;
+    move.clicks = ++p.ClickCount;
     VertexRecord& vertex = vertices[v];
     vertex.SetFillColor(p.SelectedColor);
+    move.colorIndex = ColorIndexOf(p.SelectedColor);
     if (p.VertexColored[v] == 0) {
         ++p.ColoredCount;
         p.VertexColored[v] = 1;
@@ -60,17 +61,21 @@ void ColorVertex(int v) {
         vertices[i].SetFillColor(clBlack);
         --p.ColoredCount;
         p.VertexColored[i] = 0;
-        RevealEdge(v, i);
+        const bool hidden = p.BoardEdgeDrawn[v][i] == 0 && p.BoardEdgeDrawn[i][v] == 0;
+        move.cleared[static_cast<std::size_t>(move.clearedCount++)] = {i, hidden};
+        // Marked now; the board draws it when it shows the move.
+        p.BoardEdgeDrawn[v][i] = 1;
     }
-    if (p.ColoredCount == n) {
+    move.solved = p.ColoredCount == n;
+    world.Board().ShowMove(move);
+    if (move.solved) {
         p.GameOver = true;
         EvaluateSolvedGame();
     }
+    return move;
 }
 
 void RevealEdge(int a, int b) {
-    // The mark comes first: the board draws from the marks, so the immediate repaint
-    // it makes for this edge already shows the line.
     world.Puzzle.BoardEdgeDrawn[a][b] = 1;
     world.Board().DrawEdge(EdgeView::Board, a, b);
 }

@@ -2,6 +2,8 @@
 // ColorVertex and the painter clicks: the player's moves.
 #pragma once
 
+#include "engine/Views.h"
+
 namespace game {
 
 void NavyPainterClick();
@@ -15,8 +17,9 @@ void PainterClick(int colorIndex);
 void VertexClick(int k);
 
 // The one move of the game: paints v, clears clashing neighbours and reveals their edges,
-// counts the click and ends the game when every vertex is coloured.
-void ColorVertex(int v);
+// counts the click, tells the board what it did (one ShowMove) and ends the game when every
+// vertex is coloured. Returns what it told (vertex 0: no vertex of the board, nothing done).
+MoveReport ColorVertex(int v);
 
 // Marks the board edge a-b as drawn and has the board draw it now.
 void RevealEdge(int a, int b);

@@ -65,4 +65,13 @@ constexpr const PaletteEntry* PaletteOf(int colorIndex) {
     return colorIndex >= 1 && colorIndex <= 4 ? &kPalette[static_cast<std::size_t>(colorIndex - 1)] : nullptr;
 }
 
+// The ColorIndex 1..4 whose painter paints `paint`; 0 for black or any colour no painter paints.
+constexpr int ColorIndexOf(TColor paint) {
+    for (const PaletteEntry& entry : kPalette) {
+        if (entry.paint == paint)
+            return entry.index;
+    }
+    return 0;
+}
+
 }  // namespace game

@@ -178,10 +178,13 @@ void DrawEveryEdge(EdgeView view, int n) {
 }
 
 void MirrorToSolutionView() {
+    Fills fills{};
     for (int k = 1; k <= kMaxVertices; ++k) {
         world.SolutionVertex[k].SetFillColor(world.BoardVertex[k].FillColor());
         world.SolutionVertex[k].SetAllNeighbors(world.BoardVertex[k].AllNeighbors());
+        fills[k] = world.SolutionVertex[k].FillColor();
     }
+    world.Board().ShowFills(EdgeView::Solution, fills);
     world.Board().MirrorToSolutionView(world.Settings.PlayComputer);
 }
 
@@ -216,7 +219,8 @@ void NewPuzzle() {
         // Slots above n keep what they held; nothing reads them for this puzzle.
         for (int slot = 0; slot <= n; ++slot) world.BoardVertex[k].SetNeighbor(slot, 0);
     }
-    // No line of the previous puzzle survives: the board is laid out afresh from these marks.
+    board.ShowFills(EdgeView::Board, Fills{});  // every vertex black
+    // No edge of the previous puzzle stays marked; the board forgets its lines when it lays out this one.
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
 

@@ -18,6 +18,8 @@ class SilentBoard : public BoardView {
     void MirrorToSolutionView(bool) override {}
     void EnablePainters(bool) override {}
     void PressPainter(int) override {}
+    void ShowFills(EdgeView, const Fills&) override {}
+    void ShowMove(const MoveReport&) override {}
     void DrawEdge(EdgeView, int, int) override {}
     void RefreshVertex(EdgeView, int) override {}
     void ShowSolutionVertices(int) override {}

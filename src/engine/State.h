@@ -18,17 +18,9 @@ constexpr TColor PaintColor(int colorIndex) {
     return entry ? entry->paint : clBlack;
 }
 
-// Whoever displays a vertex record (the vertex control) hears about fill changes here.
-class VertexObserver {
-  public:
-    virtual void fillColorChanged() = 0;
-
-  protected:
-    ~VertexObserver() = default;
-};
-
 // One vertex's share of the puzzle: its Neighbors slots -5..16 (slot 0 the degree,
-// slots 1..16 adjacency flags) and its fill colour (black = uncoloured).
+// slots 1..16 adjacency flags) and its fill colour (black = uncoloured). Plain data: the
+// windows learn of a changed fill from the engine's messages, never from the record.
 class VertexRecord {
   public:
     static constexpr int kFirstSlot = -5;
@@ -46,27 +38,17 @@ class VertexRecord {
     void SetAllNeighbors(const Slots& values) { m_slots = values; }
 
     TColor FillColor() const { return m_fill; }
-    // Stores the colour and tells the observer, only when the colour changed.
-    void SetFillColor(TColor color) {
-        if (color == m_fill)
-            return;
-        m_fill = color;
-        if (m_observer)
-            m_observer->fillColorChanged();
-    }
+    void SetFillColor(TColor color) { m_fill = color; }
 
-    void SetObserver(VertexObserver* observer) { m_observer = observer; }
-    const VertexObserver* Observer() const { return m_observer; }
-    // Back to a fresh control's record: no neighbours, black fill (the observer stays).
+    // Back to a fresh vertex: no neighbours, black fill.
     void Reset() {
         m_slots.fill(0);
-        SetFillColor(clBlack);
+        m_fill = clBlack;
     }
 
   private:
     Slots m_slots{};
     TColor m_fill = clBlack;
-    VertexObserver* m_observer = nullptr;
 };
 
 template <typename T>
@@ -159,8 +141,8 @@ struct World {
 
     // The start values set after the settings are loaded and before any window exists.
     void SetStartValues();
-    // Everything back to a fresh start with default settings: records, vertex records
-    // (their displays stay attached), seed, clock, board, dialogs and listener.
+    // Everything back to a fresh start with default settings: records, vertex records, seed,
+    // clock, board, dialogs and listener.
     void Reset();
 };
 

@@ -8,6 +8,7 @@
 // tests put recording fakes in their places.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -62,6 +63,32 @@ struct BoardShape {
     std::int32_t centerY = 200;
 };
 
+// A neighbour a move turned black: it wore the colour just painted and is joined to the painted
+// vertex, and the edge between them is drawn now, from the painted vertex to this one.
+struct ClearedNeighbour {
+    std::int32_t vertex = 0;
+    // The line was not on the board before this move (neither shown with the puzzle nor revealed
+    // by an earlier clash).
+    bool edgeWasHidden = false;
+    bool operator==(const ClearedNeighbour&) const = default;
+};
+
+// What one click on a vertex did, whole: the board shows it and a screen reader tells it from
+// this alone. Fixed in size: a move never touches the heap.
+struct MoveReport {
+    std::int32_t vertex = 0;      // the vertex painted, 1..16
+    std::int32_t colorIndex = 0;  // the colour it now wears, 1..4
+    // The neighbours it cleared, in ascending order: the first `clearedCount` entries.
+    std::int32_t clearedCount = 0;
+    std::array<ClearedNeighbour, kMaxVertices> cleared{};
+    std::int32_t clicks = 0;  // the score with this click counted
+    bool solved = false;      // every vertex is coloured: the game ends with this move
+    bool operator==(const MoveReport&) const = default;
+};
+
+// The fill of each vertex 1..16 of a view (black = uncoloured); slot 0 unused.
+using Fills = PerVertex<TColor>;
+
 // The settings a teaching advance changed, for the settings dialog to follow.
 enum SettingsChange : unsigned {
     kShowEdgesChanged = 1u << 0,
@@ -79,19 +106,26 @@ class BoardView {
     // A fresh board: every line of the last puzzle gone, and vertices, buttons, labels and
     // painters placed for this shape.
     virtual void LayOutBoard(const BoardShape& shape) = 0;
-    // The solution view copies the board vertices' look and place (the engine has already
-    // copied their records); its twins show during play only when `twinsShown`.
+    // The solution view copies the board vertices' look and place (their fills came just before,
+    // by ShowFills); its twins show during play only when `twinsShown`.
     virtual void MirrorToSolutionView(bool twinsShown) = 0;
     // All four painters enabled (on) or disabled, and released; when on, NavyPainter pressed.
     virtual void EnablePainters(bool on) = 0;
     // Shows the painter of a colour index 1..4 pressed and the others released.
     virtual void PressPainter(int colorIndex) = 0;
+    // The vertices of a view wear these fills now (a new puzzle's black board, the solution view's
+    // colours); a vertex whose fill did not change is left as it is.
+    virtual void ShowFills(EdgeView view, const Fills& fills) = 0;
+    // A click on a board vertex, told once it is decided: the score, the painted vertex's colour,
+    // then each cleared neighbour turning black with its edge drawn. A solving move is followed
+    // by the messages of the game's end.
+    virtual void ShowMove(const MoveReport& move) = 0;
     // An edge of a view has just been marked: it shows now, the vertex squares over its ends.
     virtual void DrawEdge(EdgeView view, int a, int b) = 0;
     // Every edge of vertex k has been drawn: its square stands over their ends when the board
     // next shows, and the lines so far look as they always have at this step.
     virtual void RefreshVertex(EdgeView view, int k) = 0;
-    // The solution view shows its twins 1..n, in the colours their records hold.
+    // The solution view shows its twins 1..n, in the fills it was last given.
     virtual void ShowSolutionVertices(int n) = 0;
     virtual void SetDrawGraphEnabled(bool enabled) = 0;
     // The numbers under the board.

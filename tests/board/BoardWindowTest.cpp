@@ -393,7 +393,7 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     EXPECT_EQ(Centre(Level1->OrbVertex[1]), QPoint(265, 200));
     EXPECT_EQ(Centre(Level1->OrbVertex[4]), QPoint(55, 200));
     // Its twin, marked only from its other end, is drawn all the same.
-    game::world.Puzzle.SolutionEdgeDrawn[4][1] = 1;
+    Level1->View().DrawEdge(game::EdgeView::Solution, 4, 1);
     image = RenderBoard();
     for (int x : {90, 100, 230, 240}) EXPECT_TRUE(Aqua(image, {x, 200})) << x;
     for (int x : {410, 480, 550}) EXPECT_TRUE(Aqua(image, {x, 200})) << x;

@@ -22,11 +22,9 @@ TEST(EdgeLayer, IsDrawnAtFractionalRatiosWhateverTheBoardsSize) {
         ends[k] = new TOrbVertex1(&surface);
         ends[k]->setGeometry(100 + 300 * int(k - 1), 190, 20, 20);
     }
-    game::PuzzleState puzzle;
-    puzzle.VertexCount = 2;
-    puzzle.EdgeCount = 1;
-    puzzle.BoardEdgeDrawn[1][2] = 1;
-    board::TEdgePainter edges(puzzle, ends, twins);
+    board::TEdgePainter edges(ends, twins);
+    edges.NewBoard();
+    edges.Mark(game::EdgeView::Board, 1, 2);
     // 653 and 469 board pixels are no whole number of device pixels at any of these ratios.
     const QSize size(653, 469);
     for (const qreal ratio : {1.25, 1.5, 1.75}) {

@@ -44,7 +44,6 @@ TEST(Vertex, NewControlIsABlankFuchsiaSquareWhoseCentreFollowsItsBounds) {
     EXPECT_EQ(vertex->penColor(), game::clFuchsia);
     EXPECT_EQ(vertex->penWidth(), 3);
     EXPECT_EQ(vertex->brushColor(), game::clBlack);
-    for (int slot = -5; slot <= 16; ++slot) EXPECT_EQ(vertex->GetNeighbor(slot), 0) << "slot " << slot;
 
     vertex->move(70, 130);
     EXPECT_EQ(vertex->CenterX(), 90);
@@ -63,50 +62,20 @@ TEST(Vertex, NewControlIsABlankFuchsiaSquareWhoseCentreFollowsItsBounds) {
     EXPECT_EQ(vertex->CenterY(), 63);
 }
 
-TEST(Vertex, ShowsAndObservesTheEngineRecordItIsGiven) {
+TEST(Vertex, ANewFillShowsAtTheNextPaintAndOnlyWhenItChanged) {
     Board board;
     board.parent.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&board.parent));
     PaintCounter paints(*board.vertex);
-    game::VertexRecord record;
-    record.SetFillColor(game::clRed);
-    record.SetNeighbor(0, 2);
-    record.SetNeighbor(7, 1);
-
-    board.vertex->setRecord(&record);
-    EXPECT_EQ(board.vertex->brushColor(), game::clRed);
-    EXPECT_EQ(board.vertex->GetNeighbor(7), 1);
-    board.vertex->SetNeighbor(16, 1);
-    EXPECT_EQ(record.GetNeighbor(16), 1);
-
-    // A move sets the colour in the engine; the square repaints with no further call...
     paints.settle();
-    record.SetFillColor(game::clLime);
+    board.vertex->setBrushColor(game::clLime);
     PaintCounter::flush();
     EXPECT_GE(paints.count, 1);
     EXPECT_EQ(pixel(board.render(), 30, 30), game::clLime);
-    // ...and only when the colour really changed.
     paints.settle();
-    record.SetFillColor(game::clLime);
     board.vertex->setBrushColor(game::clLime);
     PaintCounter::flush();
     EXPECT_EQ(paints.count, 0);
-    board.vertex->setBrushColor(game::clBlue);
-    EXPECT_EQ(record.FillColor(), game::clBlue);
-
-    // Back on its own blank record, the old one no longer drives it.
-    board.vertex->setRecord(nullptr);
-    EXPECT_EQ(board.vertex->brushColor(), game::clBlack);
-    EXPECT_EQ(board.vertex->GetNeighbor(7), 0);
-    paints.settle();
-    record.SetFillColor(game::clYellow);
-    PaintCounter::flush();
-    EXPECT_EQ(paints.count, 0);
-
-    // A destroyed control leaves no dangling observer behind in a record that lives on.
-    board.vertex->setRecord(&record);
-    delete board.vertex;
-    EXPECT_EQ(record.Observer(), nullptr);
 }
 
 TEST(Vertex, PenSettersRepaintOnlyOnChange) {

@@ -74,6 +74,28 @@ TEST_F(EngineTest, AClashClearsEveryClashingNeighbourAndRevealsTheirEdges) {
     EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[4][1], 1);
 }
 
+// One record tells the board all a click did: here a red vertex 3 clears 1, whose edge an earlier
+// clash showed, and 5, whose edge it reveals.
+TEST_F(EngineTest, ADoubleClashIsToldAsOneMove) {
+    StartExample(false);
+    Paint(2, 1);
+    Paint(2, 3);  // clears 1 and reveals 3-1
+    Paint(2, 1);  // clears 3 over the edge already shown
+    Paint(2, 5);
+    board.boardEdges.clear();
+    const MoveReport move = ColorVertex(3);
+    ASSERT_EQ(board.moves.size(), 5u) << "one message for each click";
+    EXPECT_EQ(board.moves.back(), move);
+    EXPECT_EQ(move.vertex, 3);
+    EXPECT_EQ(move.colorIndex, 2);
+    ASSERT_EQ(move.clearedCount, 2);
+    EXPECT_EQ(move.cleared[0], (ClearedNeighbour{1, false}));
+    EXPECT_EQ(move.cleared[1], (ClearedNeighbour{5, true}));
+    EXPECT_EQ(move.clicks, 5);
+    EXPECT_FALSE(move.solved);
+    EXPECT_EQ(board.boardEdges, (Edges{{3, 1}, {3, 5}}));
+}
+
 TEST_F(EngineTest, TheLastVertexSolvesOnlyWithoutAClash) {
     StartExample(true);
     // Colour 1..5 properly, then give the last black vertex, 6, the red of its neighbours 1 and 5.
@@ -87,6 +109,7 @@ TEST_F(EngineTest, TheLastVertexSolvesOnlyWithoutAClash) {
     Paint(3, 6);
     EXPECT_TRUE(world.Puzzle.GameOver);
     EXPECT_EQ(board.score, 9) << "the solving click is counted and shown";
+    EXPECT_TRUE(board.moves.back().solved);
 
     // After the end, clicks change nothing and do not count.
     const TColor before = world.BoardVertex[1].FillColor();

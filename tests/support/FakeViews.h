@@ -23,6 +23,7 @@ class RecordingBoard : public game::BoardView {
     int averagesShown = 0;
     game::BoardShape shape;
     int layouts = 0;
+    std::vector<game::MoveReport> moves;  // every move shown, in order
     std::vector<std::pair<int, int>> boardEdges;
     std::vector<std::pair<int, int>> solutionEdges;
     int twinsShown = 0;
@@ -59,6 +60,15 @@ class RecordingBoard : public game::BoardView {
         pressedPainter = on ? 1 : 0;
     }
     void PressPainter(int colorIndex) override { pressedPainter = colorIndex; }
+    void ShowFills(game::EdgeView, const game::Fills&) override {}
+    // A move shows its score and draws the edge of each clash, as the board does.
+    void ShowMove(const game::MoveReport& move) override {
+        moves.push_back(move);
+        score = move.clicks;
+        for (int i = 0; i < move.clearedCount; ++i) {
+            DrawEdge(game::EdgeView::Board, move.vertex, move.cleared[static_cast<std::size_t>(i)].vertex);
+        }
+    }
     void DrawEdge(game::EdgeView view, int a, int b) override {
         (view == game::EdgeView::Board ? boardEdges : solutionEdges).emplace_back(a, b);
     }
