@@ -27,11 +27,11 @@
 #include <string>
 #include <vector>
 
-#include "app/GameLog.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/History.h"
 #include "platform/AtomicFile.h"
 #include "platform/HistoryFile.h"
+#include "services/GameLog.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ void RunUntil(const std::function<bool()>& done) {
 }
 
 int Open(const std::string& path) {
-    app::GameLog log(path);
+    services::GameLog log(path);
     TPerformancePages window(nullptr, TPerformancePages::Pages::BuiltWhenShown);
     window.ShowLog(&log);
     window.BuildPages();  // as the game does in idle time after start-up
@@ -103,7 +103,7 @@ int Open(const std::string& path) {
 }
 
 int Forget(const std::string& path) {
-    app::GameLog log(path);
+    services::GameLog log(path);
     TPerformancePages window;
     window.ShowLog(&log);
     window.show();
@@ -148,7 +148,7 @@ int SlowForget(const std::string& path, pid_t other, std::size_t before) {
     std::size_t rated = 0;
     qint64 longest = 0;
     {
-        app::GameLog log(path);
+        services::GameLog log(path);
         StallWatch watch;
         QTimer rate;
         rate.setInterval(100);

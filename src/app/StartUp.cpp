@@ -6,16 +6,16 @@
 
 #include <csignal>
 
-#include "app/CommandLine.h"
-#include "app/HelpViewer.h"
-#include "app/Language.h"
 #include "app/SessionEnd.h"
-#include "app/Version.h"
 #include "app/Windows.h"
 #include "artwork/Artwork.h"
 #include "board/Main.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
+#include "services/CommandLine.h"
+#include "services/HelpViewer.h"
+#include "services/Language.h"
+#include "services/Version.h"
 #include "ui/GameStyle.h"
 
 int main(int argc, char* argv[]) {
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     if (argc > 1) {
         QCoreApplication core(argc, argv);
         language::Install(core);
-        return app::AnswerCommandLine(QCoreApplication::arguments(), stdout, stderr);
+        return services::AnswerCommandLine(QCoreApplication::arguments(), stdout, stderr);
     }
     app::ExpectDisplay();
     QApplication app(argc, argv);

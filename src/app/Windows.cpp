@@ -35,7 +35,7 @@ TWindows::TWindows(game::World& world)
       GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
       NotBadMessage(new TNotBadMessage(Level1)),
       m_world(world),
-      m_log(std::make_unique<GameLog>()) {
+      m_log(std::make_unique<services::GameLog>()) {
     PerformancePages->ShowLog(m_log.get());
     QObject::connect(Level1, &TLevel1::windowRequested, Level1, [this](TLevel1::Window window) {
         switch (window) {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "app/GameLog.h"
 #include <QPointer>
+#include "services/GameLog.h"
 
 #include <deque>
 
@@ -69,13 +69,13 @@ class TWindows : public game::GameWindows {
     TNotBadMessage* const NotBadMessage;
 
     // Every rated game of the run, and the history file, for the statistics window.
-    GameLog& Log() { return *m_log; }
+    services::GameLog& Log() { return *m_log; }
 
   private:
     void QueueHiddenPieces();
 
     game::World& m_world;
-    std::unique_ptr<GameLog> m_log;
+    std::unique_ptr<services::GameLog> m_log;
     std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
     bool m_captionsPending = false;
     bool m_pagesPending = false;

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/HelpViewer.h"
-#include "app/Version.h"
 #include "artwork/Artwork.h"
+#include "services/HelpViewer.h"
+#include "services/Version.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
 

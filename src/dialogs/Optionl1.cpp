@@ -12,10 +12,10 @@
 
 #include <algorithm>
 
-#include "app/HelpViewer.h"
 #include "artwork/Artwork.h"
 #include "dialogs/SpinEdit.h"
 #include "engine/Views.h"
+#include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
 #include "ui/DrawnIcon.h"
 #include "ui/Form.h"

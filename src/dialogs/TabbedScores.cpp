@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/HelpViewer.h"
 #include "dialogs/MasteryMap.h"
 #include "dialogs/PerformanceTable.h"
 #include "engine/GameEnd.h"
+#include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
 
 #include <algorithm>
@@ -216,7 +216,7 @@ void TPerformancePages::BuildPages() {
     Refresh();
 }
 
-void TPerformancePages::ShowLog(app::GameLog* log) {
+void TPerformancePages::ShowLog(services::GameLog* log) {
     m_log = log;
     if (m_log)
         m_log->changed = [this] { Refresh(); };
@@ -259,12 +259,12 @@ void TPerformancePages::Refresh() {
     ShowProgress();
 
     auto* note = m_form.get<QLabel>("HistoryNote");
-    const app::GameLog::Trouble trouble = m_log ? m_log->trouble() : app::GameLog::Trouble::None;
+    const services::GameLog::Trouble trouble = m_log ? m_log->trouble() : services::GameLog::Trouble::None;
     const QString path = m_log ? QString::fromStdString(m_log->path()) : QString();
     QString words;
-    if (trouble == app::GameLog::Trouble::CannotWrite)
+    if (trouble == services::GameLog::Trouble::CannotWrite)
         words = tr("Games cannot be saved to %1; the game goes on.").arg(path);
-    else if (trouble == app::GameLog::Trouble::CannotRead)
+    else if (trouble == services::GameLog::Trouble::CannotRead)
         words = tr("The history %1 cannot be read.").arg(path);
     note->setText(note->fontMetrics().elidedText(words, Qt::ElideMiddle, note->width()));
     note->setToolTip(words);
@@ -273,8 +273,8 @@ void TPerformancePages::Refresh() {
 
 void TPerformancePages::ShowProgress() {
     // The history holds this session's games too, unless it cannot be kept.
-    const bool history =
-        m_historyWanted && m_log && m_log->HistoryRead() && m_log->trouble() == app::GameLog::Trouble::None;
+    const bool history = m_historyWanted && m_log && m_log->HistoryRead() &&
+                         m_log->trouble() == services::GameLog::Trouble::None;
     const std::span<const game::GameRecord> games = Games(history);
     TMasteryMap::Cells cells{};
     std::vector<std::int64_t> trend;

@@ -10,7 +10,7 @@
 #include <span>
 #include <utility>
 
-#include "app/GameLog.h"
+#include "services/GameLog.h"
 
 #include "ui/FixedDialog.h"
 #include "ui/Form.h"
@@ -42,7 +42,7 @@ class TPerformancePages : public ui::FixedDialog {
 
     // The games the pages show figures of; they follow every change of it. The history is read
     // the first time the window is shown.
-    void ShowLog(app::GameLog* log);
+    void ShowLog(services::GameLog* log);
     // The puzzle shape the game is teaching now, marked on the "Progress" page.
     void MarkCurrentLevel(int vertices, bool edgesShown);
     // Chooses a level on the "By Level" and "Timed Games" pages and in the trend of "Progress".
@@ -85,7 +85,7 @@ class TPerformancePages : public ui::FixedDialog {
     ui::Form m_form;
     bool m_pagesBuilt = false;
     bool m_historyWanted = false;
-    app::GameLog* m_log = nullptr;
+    services::GameLog* m_log = nullptr;
     class TMasteryMap* m_map = nullptr;
     std::pair<int, bool> m_marked{0, true};
     int m_mapLevel = 0;

@@ -25,7 +25,6 @@
 #include <QToolTip>
 #include <functional>
 
-#include "app/HelpViewer.h"
 #include "app/SessionEnd.h"
 #include "app/Windows.h"
 #include "artwork/Artwork.h"
@@ -45,6 +44,7 @@
 #include "engine/Puzzle.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
+#include "services/HelpViewer.h"
 #include "support/BoardTest.h"
 #include "support/ControlPixels.h"
 #include "support/GameTest.h"

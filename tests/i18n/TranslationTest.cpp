@@ -26,11 +26,11 @@
 #include <map>
 #include <vector>
 
-#include "app/HelpViewer.h"
-#include "app/Language.h"
 #include "app/Windows.h"
 #include "board/Main.h"
 #include "controls/Vertex1.h"
+#include "services/HelpViewer.h"
+#include "services/Language.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/HelpViewer.h"
+#include "services/HelpViewer.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/HelpViewer.h"
+#include "services/HelpViewer.h"
 
 class RecordingViewer : public help::Viewer {
   public:

@@ -15,9 +15,9 @@
 
 #include <cmath>
 
-#include "app/HelpViewer.h"
 #include "dialogs/Optionl1.h"
 #include "dialogs/TabbedScores.h"
+#include "services/HelpViewer.h"
 
 namespace {
 

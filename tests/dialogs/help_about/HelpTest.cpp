@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "app/HelpViewer.h"
+#include "services/HelpViewer.h"
 #include "support/RecordingViewer.h"
 #include "ui/Modeless.h"
 

@@ -15,9 +15,9 @@
 
 #include <optional>
 
-#include "app/GameLog.h"
 #include "dialogs/TabbedScores.h"
 #include "platform/AtomicFile.h"
+#include "services/GameLog.h"
 #include "support/GameRecords.h"
 #include "support/ScratchDir.h"
 #include "ui/Modeless.h"
@@ -67,7 +67,7 @@ class PerformanceFigures : public ::testing::Test {
 }  // namespace
 
 TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWindowOpens) {
-    app::GameLog log(path);
+    services::GameLog log(path);
     TPerformancePages window(nullptr, TPerformancePages::Pages::BuiltWhenShown);
     window.ShowLog(&log);
     log.Record(Game(1, 5, 5, 67'449));
@@ -117,7 +117,7 @@ TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWi
 }
 
 TEST_F(PerformanceFigures, DeletingALevelAsksFirstAndKeepsEverythingElse) {
-    app::GameLog log(path);
+    services::GameLog log(path);
     log.Record(Game(1, 5, 6));
     TPerformancePages window;
     window.ShowLog(&log);
@@ -149,7 +149,7 @@ TEST_F(PerformanceFigures, DeletingALevelAsksFirstAndKeepsEverythingElse) {
 
 TEST_F(PerformanceFigures, AGameRatedWhileAnotherGameHoldsTheHistoryWaitsAndIsWrittenAtTheNextChance) {
     const std::string before = gametest::ReadBytes(path);
-    std::optional<app::GameLog> log(std::in_place, path);
+    std::optional<services::GameLog> log(std::in_place, path);
     TPerformancePages window;
     window.ShowLog(&*log);
     ui::ShowModeless(&window);
@@ -183,7 +183,7 @@ TEST_F(PerformanceFigures, AGameRatedWhileAnotherGameHoldsTheHistoryWaitsAndIsWr
 TEST_F(PerformanceFigures, AHistoryThatCannotBeWrittenIsSaidInOneLineAndTheSessionGoesOn) {
     const std::string blocked = scratch / "blocked";
     ASSERT_EQ(::mkdir(blocked.c_str(), 0700), 0);  // a directory where the file should be
-    app::GameLog log(blocked);
+    services::GameLog log(blocked);
     TPerformancePages window;
     window.ShowLog(&log);
     ui::ShowModeless(&window);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CommandLine.h"
+#include "services/CommandLine.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "app/Version.h"
+#include "services/Version.h"
 
-namespace app {
+namespace services {
 
 namespace {
 
@@ -64,4 +64,4 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     return 0;
 }
 
-}  // namespace app
+}  // namespace services

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/GameLog.h"
+#include "services/GameLog.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -10,7 +10,7 @@
 
 #include "platform/AtomicFile.h"
 
-namespace app {
+namespace services {
 
 namespace {
 
@@ -244,4 +244,4 @@ void GameLog::Changed() const {
         changed();
 }
 
-}  // namespace app
+}  // namespace services

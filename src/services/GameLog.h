@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// app::GameLog: the learner's record, this run's rated games and the history file's.
+// services::GameLog: the learner's record, this run's rated games and the history file's.
 // Every rated game is kept for the session and appended to the history at once; the history
 // itself is read only when the statistics are first needed, never at start-up. All the file's
 // work (appends, the one reading, the rewrite that forgets a level) is done in turn by one
@@ -22,7 +22,7 @@
 
 class QObject;
 
-namespace app {
+namespace services {
 
 class GameLog {
   public:
@@ -117,4 +117,4 @@ class GameLog {
     std::thread m_worker;
 };
 
-}  // namespace app
+}  // namespace services

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Language.h"
+#include "services/Language.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/HelpViewer.h"
+#include "services/HelpViewer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -17,7 +17,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "app/Language.h"
+#include "services/Language.h"
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
 

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/BoardSurface.h"
+
+#include <QBackingStore>
+#include <QChildEvent>
+#include <QLabel>
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "board/EdgePainter.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
+
+namespace board {
+
+TBoardSurface::TBoardSurface(TEdgePainter& edges, QWidget* parent) : QWidget(parent), m_edges(edges) {
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+}
+
+void TBoardSurface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // The window's own paint, not a picture of the board rendered elsewhere.
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const bool onScreen =
+        target && window()->backingStore() && target == window()->backingStore()->paintDevice();
+    // Controls changed since the board was last renewed are renewed now, as the lines stand.
+    if (onScreen)
+        m_edges.Dirty(TakeChanges() & event->region());
+    m_edges.Paint(painter, event->region(), size(), onScreen);
+    if (m_mark.isNull())
+        return;
+    // White and dotted: no colour of the game is white, and no edge is dotted.
+    QPen pen(Qt::white, 2, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(m_mark).adjusted(1, 1, -1, -1));
+}
+
+void TBoardSurface::RenewNow(const QRegion& area) {
+    if (!isVisible())
+        return;  // a board not shown is painted whole when it shows
+    m_edges.Dirty(area + TakeChanges());
+    m_edges.Settle(*this);
+}
+
+void TBoardSurface::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+bool TBoardSurface::eventFilter(QObject* watched, QEvent* event) {
+    // A control shown or placed while a command runs asks for its whole area once more when the game is
+    // back in its loop, after the command's own paints: the lines there are renewed then.
+    if (event->type() == QEvent::UpdateLater && watched->parent() == this) {
+        const auto* control = static_cast<const QWidget*>(watched);
+        m_edges.Dirty(QRegion(control->geometry()) & rect());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QRegion TBoardSurface::TakeChanges() {
+    QRegion changed;
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control)
+            continue;
+        Look now{control->geometry(), control->isVisibleTo(this), control->isEnabled() ? 1u : 0u};
+        if (const auto* vertex = qobject_cast<TOrbVertex1*>(control)) {
+            now.face = qHashMulti(0, now.face, vertex->brushColor(), vertex->penColor(), vertex->penWidth());
+        } else if (const auto* painter = qobject_cast<TColorButton*>(control)) {
+            now.face = qHashMulti(0, now.face, painter->Value(), painter->isDown());
+        } else if (const auto* label = qobject_cast<QLabel*>(control)) {
+            now.face = qHashMulti(0, now.face, label->text());
+        }
+        const auto was = m_looks.constFind(control);
+        if (was == m_looks.constEnd() || was->place != now.place || was->shown != now.shown ||
+            was->face != now.face) {
+            if (was != m_looks.constEnd() && was->shown)
+                changed += was->place;
+            if (now.shown)
+                changed += now.place;
+        }
+        m_looks.insert(control, now);
+    }
+    return changed & rect();
+}
+
+QRect TBoardSurface::FocusMarkArea() const {
+    return m_mark;
+}
+
+void TBoardSurface::SetFocusMark(const QWidget* control) {
+    // Three pixels clear of the control, two pixels wide.
+    const QRect next = control ? control->geometry().adjusted(-5, -5, 5, 5) : QRect();
+    if (next == m_mark)
+        return;
+    update(m_mark);
+    m_mark = next;
+    update(m_mark);
+}
+
+}  // namespace board

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// board::TBoardSurface: the black area of the main window Level1 that the edges are drawn on.
+#pragma once
+
+#include <QHash>
+#include <QRect>
+#include <QRegion>
+#include <QWidget>
+
+#include <cstddef>
+
+namespace board {
+
+class TEdgePainter;
+
+// The black area under the menu bar. Every position of the game is a client coordinate of this
+// widget; it paints the edges the painter it is given holds, under the vertex squares.
+class TBoardSurface : public QWidget {
+    Q_OBJECT
+  public:
+    TBoardSurface(TEdgePainter& edges, QWidget* parent);
+
+    // Rings `control` (a painter or a vertex the keyboard moved to) with the focus mark; nullptr
+    // takes the mark away. The mark stands just outside the control, never on its face.
+    void SetFocusMark(const QWidget* control);
+    QRect FocusMarkArea() const;
+    // The board's own immediate paint of `area`, with every control that changed its place or
+    // look since the board was last painted: the lines there are renewed as they stand now,
+    // and the window shows them with the next paint.
+    void RenewNow(const QRegion& area);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Where each control stood and how it looked when the board was last renewed.
+    struct Look {
+        QRect place;
+        bool shown = false;
+        std::size_t face = 0;
+    };
+    QRegion TakeChanges();
+
+    TEdgePainter& m_edges;
+    QRect m_mark;
+    QHash<const QWidget*, Look> m_looks;
+};
+
+}  // namespace board
