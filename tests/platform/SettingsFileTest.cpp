@@ -546,6 +546,13 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     }
     EXPECT_EQ(LoadFrom("; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9)
         << "any bytes in a comment";
+    // Behind the byte-order mark an editor may put first, that comment is a comment still: the
+    // keys are read, and a close writes its change, the mark and the comment's bytes kept.
+    EXPECT_EQ(LoadFrom("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9);
+    Settings.NumberOfVertices = 10;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_TRUE(ReadBytes(file).starts_with("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=10\n"))
+        << ReadBytes(file);
 }
 
 // A file the game reads as the defaults and will not rewrite (UTF-16 without its mark, more
