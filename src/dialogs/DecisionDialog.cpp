@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "artwork/Artwork.h"
 #include "engine/GameEnd.h"
@@ -31,8 +30,8 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
 
 }  // namespace
 
-TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent) : QDialog(parent) {
-    ui::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
+TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent)
+    : ui::FixedDialog(parent, tr("Decide Your Fate"), {clientWidth, 214}, Kind::Question) {
     setFont(ui::DialogFont(11));
 
     Bevel1 = ui::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
@@ -60,12 +59,6 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
 void TDecisionDialog::CancelBtnClick() {
     hide();
     game::DecisionNo();
-}
-
-void TDecisionDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        ui::CenterOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 // The close box puts the question away; the game goes on as with "No".
