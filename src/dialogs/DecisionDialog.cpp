@@ -19,12 +19,16 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
     auto* line = new QLabel(text, parent);
     line->move(left, top);
     line->adjustSize();
-    for (qreal spacing = 99; line->geometry().right() > right && spacing >= 90; spacing -= 1) {
-        QFont tighter = line->font();
-        tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        line->setFont(tighter);
+    if (line->geometry().right() <= right)
+        return line;
+    const auto width = [line](const QFont& font) {
+        line->setFont(font);
         line->adjustSize();
-    }
+        return line->width();
+    };
+    line->setFont(
+        ui::FitToWidth(line->font(), right - left + 1, ui::Squeeze::LetterSpacing, 99, 90, width).face);
+    line->adjustSize();
     return line;
 }
 

@@ -101,10 +101,7 @@ QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& prompt, QRect p
     auto* combo = new QComboBox(box);
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
-    QFont narrow = ui::DialogFont(11, false);
-    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
-                        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
-    combo->setFont(narrow);
+    combo->setFont(ui::NarrowFace(ui::DialogFont(11, false)));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (int item = 1; item <= count; ++item) combo->addItem(QString::number(item));

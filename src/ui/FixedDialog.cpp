@@ -13,8 +13,7 @@ FixedDialog::FixedDialog(QWidget* parent, const QString& caption, QSize client, 
     // Centred by its frame as soon as the frame is known: a window to look at the first time
     // only, as it is placed (opened again, it stays where the player moved it), a question at
     // every showing.
-    WhenFramed(
-        *this, [this] { CenterOnScreen(*this); }, kind == Kind::Question);
+    WhenFramed(*this, [this] { CenterOnScreen(*this); }, kind == Kind::Question);
     MakeFixedDialog(*this, caption, client.width(), client.height());
     setModal(false);
 }
