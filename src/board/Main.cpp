@@ -42,17 +42,17 @@ using namespace board::form;
 // A pair wider than its box (the "Um" in its 23 pixels) is set narrower until it is whole, as the
 // decision dialog sets a long line tighter; the box stays as it is.
 QFont TitleFace(const char* letters, int width) {
-    QFont face = ui::DialogFont(27, true);
-    const int natural = QFontMetrics(face).horizontalAdvance(letters);
-    if (natural > width) {
-        // Widths shrink in proportion to the stretch; each further step costs a font load, so
-        // start from the proportional guess and only correct its rounding.
-        int stretch = std::clamp(100 * width / natural, 40, 99);
-        face.setStretch(stretch);
-        while (QFontMetrics(face).horizontalAdvance(letters) > width && stretch > 40)
-            face.setStretch(--stretch);
-    }
-    return face;
+    const QFont face = ui::DialogFont(27, true);
+    const auto advance = [letters](const QFont& font) {
+        return QFontMetrics(font).horizontalAdvance(letters);
+    };
+    const int natural = advance(face);
+    if (natural <= width)
+        return face;
+    // Widths shrink in proportion to the stretch; each further step costs a font load, so start
+    // from the proportional guess and only correct its rounding.
+    const int guess = std::clamp(100 * width / natural, 40, 99);
+    return ui::FitToWidth(face, width, ui::Squeeze::Stretch, guess, 40, advance).face;
 }
 
 // The painter of each colour, by its name on the board.

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "artwork/Artwork.h"
 #include "engine/GameEnd.h"
@@ -20,19 +19,23 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
     auto* line = new QLabel(text, parent);
     line->move(left, top);
     line->adjustSize();
-    for (qreal spacing = 99; line->geometry().right() > right && spacing >= 90; spacing -= 1) {
-        QFont tighter = line->font();
-        tighter.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        line->setFont(tighter);
+    if (line->geometry().right() <= right)
+        return line;
+    const auto width = [line](const QFont& font) {
+        line->setFont(font);
         line->adjustSize();
-    }
+        return line->width();
+    };
+    line->setFont(
+        ui::FitToWidth(line->font(), right - left + 1, ui::Squeeze::LetterSpacing, 99, 90, width).face);
+    line->adjustSize();
     return line;
 }
 
 }  // namespace
 
-TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent) : QDialog(parent) {
-    ui::MakeFixedDialog(*this, tr("Decide Your Fate"), clientWidth, 214);
+TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent)
+    : ui::FixedDialog(parent, tr("Decide Your Fate"), {clientWidth, 214}, Kind::Question) {
     setFont(ui::DialogFont(11));
 
     Bevel1 = ui::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
@@ -60,12 +63,6 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
 void TDecisionDialog::CancelBtnClick() {
     hide();
     game::DecisionNo();
-}
-
-void TDecisionDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        ui::CenterOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 // The close box puts the question away; the game goes on as with "No".

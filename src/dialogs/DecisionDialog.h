@@ -5,13 +5,13 @@
 // decision dialogs differ only in their width and in what "Yes" goes on to do.
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 
-class TDecisionDialog : public QDialog {
+class TDecisionDialog : public ui::FixedDialog {
     Q_OBJECT
 
   public:
@@ -29,7 +29,6 @@ class TDecisionDialog : public QDialog {
     void reject() override { CancelBtnClick(); }  // Escape: "No"
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     virtual void OKBtnClick() = 0;
     void CancelBtnClick();

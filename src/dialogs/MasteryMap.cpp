@@ -2,6 +2,7 @@
 #include "dialogs/MasteryMap.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +10,7 @@
 
 #include <algorithm>
 
-#include "dialogs/TabbedScores.h"
+#include "engine/History.h"
 #include "ui/DialogLook.h"
 
 namespace {
@@ -67,9 +68,9 @@ class TMasteryMap::LevelCell : public QAbstractButton {
         painter.fillRect(rect(), fill);
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        const PerformanceLevel shape = DecodeLevel(m_level);
+        const game::LevelShape shape = game::DecodeLevel(m_level);
         const bool marked =
-            shape.vertices == m_map->m_markedVertices && shape.showEdges == m_map->m_markedEdges;
+            shape.vertices == m_map->m_markedVertices && shape.edgesShown == m_map->m_markedEdges;
         // Dark words on a light cell, light ones on a dark cell.
         painter.setPen(qGray(fill.rgb()) > 140 ? QColor(0, 0, 0) : QColor(255, 255, 255));
         QFont font = ui::DialogFont(10, marked);
@@ -90,6 +91,11 @@ class TMasteryMap::LevelCell : public QAbstractButton {
     TMasteryMap* m_map;
 };
 
+QString LevelModeText(bool edgesShown) {
+    return edgesShown ? QCoreApplication::translate("TPerformancePages", "Show edges")
+                      : QCoreApplication::translate("TPerformancePages", "Do not show edges");
+}
+
 TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
     setFont(ui::DialogFont(11, false));
     for (int level = 1; level <= 66; ++level) {
@@ -101,12 +107,12 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
 }
 
 QString TMasteryMap::CellWords(int level, const Cell& cell) {
-    const PerformanceLevel shape = DecodeLevel(level);
+    const game::LevelShape shape = game::DecodeLevel(level);
     return tr("Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.")
         .arg(level)
         .arg(shape.vertices)
         .arg(shape.colors)
-        .arg(LevelModeText(shape.showEdges))
+        .arg(LevelModeText(shape.edgesShown))
         .arg(cell.games)
         .arg(cell.parOrBetter);
 }

@@ -14,6 +14,9 @@
 
 class QAbstractButton;
 
+// A level's edge mode in the statistics window's words: "Show edges" or "Do not show edges".
+QString LevelModeText(bool edgesShown);
+
 class TMasteryMap : public QWidget {
     Q_OBJECT
 

@@ -97,9 +97,9 @@ static_assert(std::ranges::all_of(kFieldTyping, [](const FieldTyping& typing) {
 
 }  // namespace
 
-TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent) : QDialog(parent), m_flow(std::move(flow)) {
+TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent)
+    : ui::FixedDialog(parent, tr("SpEcTrUmIx Options"), {419, 261}, Kind::Question), m_flow(std::move(flow)) {
     setObjectName("OptionsL1");
-    ui::MakeFixedDialog(*this, tr("SpEcTrUmIx Options"), 419, 261);
     setProperty("helpContext", help::kSettingsTopic);
     setFont(ui::DialogFont(11, true));
     ui::KeepLightFace(*this);
@@ -308,10 +308,9 @@ void TOptionsL1::FitCaptions() {
 void TOptionsL1::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         FitCaptions();
-        ui::CenterOnScreen(*this);
         FormShow();
     }
-    QDialog::showEvent(event);
+    ui::FixedDialog::showEvent(event);
 }
 
 void TOptionsL1::closeEvent(QCloseEvent* event) {

@@ -7,11 +7,10 @@
 // settings an OK confirms; it never reaches into the game's records itself.
 #pragma once
 
-#include <QDialog>
-
 #include <functional>
 
 #include "engine/State.h"
+#include "ui/FixedDialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -19,7 +18,7 @@ class QLabel;
 class QPushButton;
 class TSpinEdit;
 
-class TOptionsL1 : public QDialog {
+class TOptionsL1 : public ui::FixedDialog {
     Q_OBJECT
 
   public:

@@ -13,8 +13,8 @@
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
 
-TRatingDialog::TRatingDialog(const Design& design, QWidget* parent) : QDialog(parent) {
-    ui::MakeFixedDialog(*this, design.caption, design.clientSize.width(), design.clientSize.height());
+TRatingDialog::TRatingDialog(const Design& design, QWidget* parent)
+    : ui::FixedDialog(parent, design.caption, design.clientSize, Kind::Question) {
     setFont(ui::DialogFont(11));
     ui::SetWordsColour(*this, Qt::black, QColor(255, 0, 255));
     setAutoFillBackground(true);
@@ -97,9 +97,7 @@ void TRatingDialog::Open(const game::Rating& rating) {
 }
 
 void TRatingDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        ui::CenterOnScreen(*this);
-    QDialog::showEvent(event);
+    ui::FixedDialog::showEvent(event);
     // Each opening starts on "OK", so Enter never answers an offer with the "No" that had
     // the focus from an earlier opening.
     if (!event->spontaneous())

@@ -3,9 +3,8 @@
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
-#include <QDialog>
-
 #include "engine/Views.h"
+#include "ui/FixedDialog.h"
 
 class QFrame;
 class QLabel;
@@ -14,7 +13,7 @@ class QPushButton;
 // A fuchsia window with a banner word, a message and OK (plus "No" where the game offers a
 // choice). Escape does nothing here: the player has to answer; the close box puts it away
 // without any button's effect.
-class TRatingDialog : public QDialog {
+class TRatingDialog : public ui::FixedDialog {
     Q_OBJECT
 
   public:

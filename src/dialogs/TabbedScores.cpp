@@ -2,7 +2,6 @@
 #include "dialogs/TabbedScores.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 #include "dialogs/MasteryMap.h"
 #include "dialogs/PerformanceTable.h"
 #include "engine/GameEnd.h"
+#include "engine/History.h"
 #include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
 
@@ -101,10 +101,7 @@ QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& prompt, QRect p
     auto* combo = new QComboBox(box);
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
-    QFont narrow = ui::DialogFont(11, false);
-    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
-                        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
-    combo->setFont(narrow);
+    combo->setFont(ui::NarrowFace(ui::DialogFont(11, false)));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (int item = 1; item <= count; ++item) combo->addItem(QString::number(item));
@@ -116,31 +113,6 @@ QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& prompt, QRect p
 }
 
 }  // namespace
-
-PerformanceLevel DecodeLevel(int level) {
-    PerformanceLevel decoded;
-    decoded.vertices = 6 + (level - 1) / 6;
-    switch (level % 6) {
-        case 1:
-        case 2:
-            decoded.colors = 2;
-            break;
-        case 3:
-        case 4:
-            decoded.colors = 3;
-            break;
-        default:
-            decoded.colors = 4;
-            break;
-    }
-    decoded.showEdges = level % 2 != 0;
-    return decoded;
-}
-
-QString LevelModeText(bool showEdges) {
-    return showEdges ? QCoreApplication::translate("TPerformancePages", "Show edges")
-                     : QCoreApplication::translate("TPerformancePages", "Do not show edges");
-}
 
 TPerformancePages::TPerformancePages(QWidget* parent, Pages pages)
     : ui::FixedDialog(parent, tr("Personal and Group Performance"), {639, 361}),
@@ -299,11 +271,11 @@ void TPerformancePages::ShowLevelBox(std::size_t index) {
     if (chosen < 0)
         return;  // nothing chosen yet: the captions stay as they are
     const int level = chosen + 1;
-    const PerformanceLevel shape = DecodeLevel(level);
+    const game::LevelShape shape = game::DecodeLevel(level);
     const auto label = [&](std::size_t row) { return m_form.get<QLabel>(box.labels[row]); };
     label(0)->setText(tr("Number of Vertices: ") + QString::number(shape.vertices));
     label(1)->setText(tr("Number of Colors: ") + QString::number(shape.colors));
-    label(2)->setText(tr("Mode: ") + LevelModeText(shape.showEdges));
+    label(2)->setText(tr("Mode: ") + LevelModeText(shape.edgesShown));
     if (box.column == kOthers)
         return;
     m_form.get<QPushButton>(box.more[1])->setEnabled(true);

@@ -15,18 +15,6 @@
 #include "ui/FixedDialog.h"
 #include "ui/Form.h"
 
-// What a level of the statistics pages stands for: levels 1 to 66 run through the vertex counts
-// 6 to 16 in groups of six, each group going 2, 2, 3, 3, 4, 4 colours with edges shown on the
-// odd levels and hidden on the even ones.
-struct PerformanceLevel {
-    int vertices = 0;
-    int colors = 0;
-    bool showEdges = false;
-};
-PerformanceLevel DecodeLevel(int level);
-// "Show edges" or "Do not show edges".
-QString LevelModeText(bool showEdges);
-
 class TPerformancePages : public ui::FixedDialog {
     Q_OBJECT
 

@@ -144,6 +144,13 @@ std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown
     return (vertices - 6) * 6 + (colors - 2) * 2 + (edgesShown ? 1 : 2);
 }
 
+LevelShape DecodeLevel(std::int32_t level) {
+    if (level < 1 || level > 66)
+        return {};
+    const std::int32_t index = level - 1;
+    return {6 + index / 6, 2 + index % 6 / 2, index % 2 == 0};
+}
+
 std::int32_t GameRecord::Level() const {
     return LevelOf(vertices, colors, edgesShown);
 }

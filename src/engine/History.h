@@ -47,8 +47,20 @@ inline constexpr std::int64_t kLargestResult = std::numeric_limits<std::int32_t>
 // A puzzle left open for a year has still been solved; no longer solve is real.
 inline constexpr std::int64_t kLongestSolveMs = std::int64_t{366} * 24 * 60 * 60 * 1000;
 
+// A puzzle shape of the catalogue, as a level of the statistics pages stands for it.
+struct LevelShape {
+    std::int32_t vertices = 0;
+    std::int32_t colors = 0;
+    bool edgesShown = false;
+    bool operator==(const LevelShape&) const = default;
+};
+
 // The level 1 to 66 of a puzzle shape; 0 when it lies outside the catalogue.
 std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown);
+// The way back: levels 1 to 66 run through the vertex counts 6 to 16 in groups of six, each
+// group going 2, 2, 3, 3, 4, 4 colours with edges shown on the odd levels and hidden on the even
+// ones. All zero for a number outside the catalogue.
+LevelShape DecodeLevel(std::int32_t level);
 
 // The history file's first line, naming its columns after the format's version, and one line a
 // game (each with its line break).

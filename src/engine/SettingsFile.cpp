@@ -2,15 +2,12 @@
 #include "engine/SettingsFile.h"
 
 #include <array>
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include "engine/State.h"
 #include "platform/IniFile.h"
+#include "platform/PlayerFolders.h"
 
 namespace game {
 
@@ -32,23 +29,13 @@ bool IsDecimalDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string HomeDirectory() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return ".";
-}
-
 }  // namespace
 
 std::string SettingsFilePath() {
-    // A relative XDG_CONFIG_HOME is invalid by the freedesktop rules and is ignored.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && config[0] == '/') {
-        return std::string(config) + "/" + kSettingsFileName;
-    }
-    return HomeDirectory() + "/.config/" + kSettingsFileName;
+    // Without a folder the path is empty: nothing is read, and a save that changed something
+    // says it could not write, as it does for any folder the game cannot use.
+    const std::string folder = platform::ConfigFolder();
+    return folder.empty() ? folder : folder + "/" + kSettingsFileName;
 }
 
 // Hexadecimal text names a number just as decimal text does: "$7FFFFFFF" is the largest

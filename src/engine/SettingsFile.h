@@ -12,8 +12,8 @@ namespace game {
 inline constexpr const char* kSettingsFileName = "SpEcTrUmIx.ini";
 inline constexpr const char* kSettingsSection = "Level 1";
 
-// $XDG_CONFIG_HOME/SpEcTrUmIx.ini when XDG_CONFIG_HOME is an absolute path, else
-// ~/.config/SpEcTrUmIx.ini.
+// SpEcTrUmIx.ini in the player's settings folder (platform::ConfigFolder): the one of
+// XDG_CONFIG_HOME when that is an absolute path, else ~/.config; empty when no folder is found.
 std::string SettingsFilePath();
 
 // Fills every GameSettings field from one reading of the file; anything missing or unusable

@@ -2,13 +2,13 @@
 #include "platform/HistoryFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/PlayerFolders.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 
 namespace platform {
 
@@ -32,17 +32,8 @@ class Descriptor {
 }  // namespace
 
 std::string HistoryPath() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (data && data[0] == '/') {
-        base = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || home[0] != '/')
-            return {};
-        base = std::string(home) + "/.local/share";
-    }
-    return base + "/SpEcTrUmIx/history.tsv";
+    const std::string folder = DataFolder();
+    return folder.empty() ? folder : folder + "/SpEcTrUmIx/history.tsv";
 }
 
 Appended AppendToHistory(const std::string& path, std::string_view header, std::string_view lines) {

@@ -9,8 +9,8 @@
 
 namespace platform {
 
-// "$XDG_DATA_HOME/SpEcTrUmIx/history.tsv", or under "~/.local/share" when XDG_DATA_HOME is unset,
-// empty or not an absolute path; empty when neither that nor HOME can be found.
+// "SpEcTrUmIx/history.tsv" in the player's data folder (DataFolder: the one of XDG_DATA_HOME when
+// that is an absolute path, else ~/.local/share); empty, and the history off, when no folder is found.
 std::string HistoryPath();
 
 // How an append ended: written; not written since another game held the file beyond the lock's

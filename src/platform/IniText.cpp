@@ -129,6 +129,15 @@ std::vector<std::optional<std::string>> FindValues(std::string_view fileText, st
     return values;
 }
 
+bool EveryMeaningfulLine(std::string_view fileText, bool (*holds)(std::string_view line)) {
+    bool all = true;
+    ForEachLine(fileText, {}, [&](const Line& line) {
+        if (all && line.kind != LineKind::Blank && line.kind != LineKind::Comment)
+            all = holds(fileText.substr(line.begin, line.contentEnd - line.begin));
+    });
+    return all;
+}
+
 std::optional<std::string> FindValue(std::string_view fileText, std::string_view section,
                                      std::string_view key) {
     return FindValues(fileText, section, std::span(&key, 1)).front();

@@ -52,6 +52,12 @@ std::string SetValues(std::string_view fileText, std::string_view section, std::
 std::string SetValue(std::string_view fileText, std::string_view section, std::string_view key,
                      std::string_view value);
 
+// Whether `holds` is true of every line a reader takes a meaning from: all but blank lines and
+// comments (";" or "#" after blanks), each without its line break and the first without the
+// byte-order mark that may open the text. The encoding check asks it, so that it skips the very
+// lines this parser skips.
+bool EveryMeaningfulLine(std::string_view fileText, bool (*holds)(std::string_view line));
+
 // Whether a section name, key name and value can be written without changing the
 // meaning of any other line.
 bool IsWritable(std::string_view section, std::string_view key, std::string_view value);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/IniText.h"
+
 namespace platform {
 
 namespace {
@@ -102,22 +104,11 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
-// Whether every line that could mean something to a reader (not blank, not a comment) is
-// UTF-8. Comments may hold any bytes: they are kept as they are and never read.
+// Whether every line that could mean something to a reader is UTF-8. Blank lines and comments
+// may hold any bytes, a Latin-1 word typed by the player among them: they are kept as they are
+// and never read.
 bool MeaningfulLinesAreUtf8(std::string_view text) {
-    if (IsUtf8(text))
-        return true;
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t brk = text.find_first_of("\r\n", pos);
-        if (brk == std::string_view::npos)
-            brk = text.size();
-        std::string_view line = text.substr(pos, brk - pos);
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-        if (!line.empty() && line.front() != ';' && line.front() != '#' && !IsUtf8(line))
-            return false;
-        pos = brk + 1;
-    }
-    return true;
+    return IsUtf8(text) || ini::text::EveryMeaningfulLine(text, IsUtf8);
 }
 
 // Nothing when the bytes are not whole, valid code units: such a file could not be written

@@ -236,21 +236,38 @@ int CaptionNeeds(const QPushButton& button, const QFont& font) {
 
 }  // namespace
 
+QFont NarrowFace(QFont face) {
+    face.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow"),
+                      QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("Liberation Sans")});
+    return face;
+}
+
+FittedFace FitToWidth(QFont face, int room, Squeeze squeeze, int from, int tightest,
+                      const std::function<int(const QFont&)>& width) {
+    for (int percent = from; percent >= tightest; --percent) {
+        if (squeeze == Squeeze::LetterSpacing)
+            face.setLetterSpacing(QFont::PercentageSpacing, percent);
+        else
+            face.setStretch(percent);
+        if (width(face) <= room)
+            return {face, true};
+    }
+    return {face, false};
+}
+
 void FitCaption(QPushButton& button) {
-    QFont font = button.font();
-    if (CaptionNeeds(button, font) <= button.width())
+    if (CaptionNeeds(button, button.font()) <= button.width())
         return;
-    for (qreal spacing = 99; spacing >= 92; spacing -= 1) {
-        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        if (CaptionNeeds(button, font) <= button.width()) {
-            button.setFont(font);
-            return;
-        }
+    const auto needs = [&button](const QFont& font) { return CaptionNeeds(button, font); };
+    const FittedFace tighter =
+        FitToWidth(button.font(), button.width(), Squeeze::LetterSpacing, 99, 92, needs);
+    if (tighter.fits) {
+        button.setFont(tighter.face);
+        return;
     }
     // Still too long: the narrow cut of the same face, at the ordinary spacing.
-    QFont narrow = button.font();
-    narrow.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow"),
-                        QStringLiteral("Arial Narrow")});
+    QFont narrow = NarrowFace(button.font());
     narrow.setStretch(QFont::Condensed);
     button.setFont(narrow);
 }

@@ -63,6 +63,22 @@ void CenterOnScreen(QWidget& window, QSize outer = QSize());
 // stands out.
 void FitOnScreen(QWidget& window, QSize designed);
 
+// The narrow cut of the game's sans, for words in a box laid out for a narrower face than the
+// one standing in for it; where no narrow cut is installed, the condensed one or the ordinary sans.
+QFont NarrowFace(QFont face);
+
+// Letter spacing or the width of the letters themselves, in percent of the face's own.
+enum class Squeeze { LetterSpacing, Stretch };
+struct FittedFace {
+    QFont face;
+    bool fits = false;
+};
+// A face too wide for its room set narrower a percent at a time, from `from` down to `tightest`,
+// until `width` (what the words need in that face) is at most `room`: the first that fits, or the
+// tightest when none does.
+FittedFace FitToWidth(QFont face, int room, Squeeze squeeze, int from, int tightest,
+                      const std::function<int(const QFont&)>& width);
+
 // A caption longer than its button, as a translation may be, is set a little tighter, and where
 // that is not enough in the narrow cut of the face; a caption that fits is left as it is.
 void FitCaption(QPushButton& button);

@@ -128,6 +128,29 @@ TEST(HistoryFigures, CountLevelsParAndTimes) {
     EXPECT_EQ(std::string(game::UtcText(951'782'400'000).data()), "2000-02-29T00:00:00.000Z");
 }
 
+// Every level of the statistics pages names one puzzle shape of the catalogue and back again, so
+// a game filed under a level is found under that level's shape.
+TEST(HistoryFigures, EachOfTheSixtySixLevelsDecodesToTheShapeThatGivesIt) {
+    int shapes = 0;
+    for (std::int32_t vertices = 6; vertices <= 16; ++vertices) {
+        for (std::int32_t colors = 2; colors <= 4; ++colors) {
+            for (const bool edgesShown : {true, false}) {
+                const std::int32_t level = game::LevelOf(vertices, colors, edgesShown);
+                EXPECT_EQ(game::DecodeLevel(level), (game::LevelShape{vertices, colors, edgesShown}))
+                    << "level " << level;
+                ++shapes;
+            }
+        }
+    }
+    EXPECT_EQ(shapes, 66);
+    for (std::int32_t level = 1; level <= 66; ++level) {
+        const game::LevelShape shape = game::DecodeLevel(level);
+        EXPECT_EQ(game::LevelOf(shape.vertices, shape.colors, shape.edgesShown), level);
+    }
+    EXPECT_EQ(game::DecodeLevel(0), game::LevelShape{}) << "no level, no shape";
+    EXPECT_EQ(game::DecodeLevel(67), game::LevelShape{});
+}
+
 TEST(HistoryText, FiguresNoGameCanGiveLeaveTheLineUnreadButKeptAndNoFigureOverflows) {
     // Par, result and solve time at the largest a game can give read back; one past them, or
     // a damaged line of the largest numbers a file can hold, is passed over and kept.

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,6 +20,7 @@
 
 #include "engine/Settings.h"
 #include "engine/State.h"
+#include "platform/HistoryFile.h"
 #include "support/FullDisk.h"
 #include "support/ScratchDir.h"
 #include "support/Utf16Bytes.h"
@@ -154,6 +156,54 @@ TEST_F(SettingsFileTest, LivesInTheConfigurationDirectory) {
     {
         ScopedEnv unset{"XDG_CONFIG_HOME", nullptr};
         EXPECT_EQ(game::SettingsFilePath(), dir / "home/.config/SpEcTrUmIx.ini");
+    }
+}
+
+// The settings and the history are found by one rule, so they always stay together: an absolute
+// XDG folder counts, a relative or empty one is ignored, and a HOME that is missing, empty or
+// relative gives way to the password entry's home, never to the folder the game was started in.
+TEST_F(SettingsFileTest, SettingsAndHistoryShareTheirFoldersWhateverTheEnvironment) {
+    enum Value { Absolute, Relative, Empty, Missing };
+    enum Folder { Xdg, Home, PasswordHome };
+    struct Case {
+        Value xdg, home;
+        Folder expected;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {Absolute, Absolute, Xdg},  {Absolute, Relative, Xdg},          {Absolute, Empty, Xdg},
+        {Absolute, Missing, Xdg},   {Relative, Absolute, Home},         {Empty, Absolute, Home},
+        {Missing, Absolute, Home},  {Relative, Relative, PasswordHome}, {Relative, Empty, PasswordHome},
+        {Relative, Missing, PasswordHome}, {Empty, Relative, PasswordHome}, {Empty, Empty, PasswordHome},
+        {Empty, Missing, PasswordHome},    {Missing, Relative, PasswordHome}, {Missing, Empty, PasswordHome},
+        {Missing, Missing, PasswordHome}};
+    // clang-format on
+    const passwd* entry = ::getpwuid(::getuid());
+    ASSERT_NE(entry, nullptr);
+    const std::string passwordHome = entry->pw_dir;
+    const auto text = [&](Value value, const std::string& absolute) -> const char* {
+        switch (value) {
+            case Absolute:
+                return absolute.c_str();
+            case Relative:
+                return "relative/folder";
+            case Empty:
+                return "";
+            case Missing:
+                return nullptr;
+        }
+        return nullptr;
+    };
+    const std::string config = dir / "config", data = dir / "data", home = dir / "home";
+    for (const Case& c : cases) {
+        ScopedEnv configHome{"XDG_CONFIG_HOME", text(c.xdg, config)};
+        ScopedEnv dataHome{"XDG_DATA_HOME", text(c.xdg, data)};
+        ScopedEnv homeFolder{"HOME", text(c.home, home)};
+        const std::string base = c.expected == Home ? home : passwordHome;
+        const std::string settings = c.expected == Xdg ? config : base + "/.config";
+        const std::string history = c.expected == Xdg ? data : base + "/.local/share";
+        EXPECT_EQ(game::SettingsFilePath(), settings + "/SpEcTrUmIx.ini") << "case " << &c - cases;
+        EXPECT_EQ(platform::HistoryPath(), history + "/SpEcTrUmIx/history.tsv") << "case " << &c - cases;
     }
 }
 
@@ -521,6 +571,13 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     }
     EXPECT_EQ(LoadFrom("; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9)
         << "any bytes in a comment";
+    // Behind the byte-order mark an editor may put first, that comment is a comment still: the
+    // keys are read, and a close writes its change, the mark and the comment's bytes kept.
+    EXPECT_EQ(LoadFrom("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9);
+    Settings.NumberOfVertices = 10;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_TRUE(ReadBytes(file).starts_with("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=10\n"))
+        << ReadBytes(file);
 }
 
 // A file the game reads as the defaults and will not rewrite (UTF-16 without its mark, more

@@ -25,8 +25,8 @@
 namespace {
 
 game::GameRecord Game(int level, int par, int result, std::int64_t ms = -1) {
-    const PerformanceLevel shape = DecodeLevel(level);
-    return gametest::RatedGame(shape.vertices, shape.colors, shape.showEdges, par, result, ms);
+    const game::LevelShape shape = game::DecodeLevel(level);
+    return gametest::RatedGame(shape.vertices, shape.colors, shape.edgesShown, par, result, ms);
 }
 
 QString Text(const QWidget& window, const char* name) {

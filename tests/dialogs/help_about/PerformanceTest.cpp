@@ -11,7 +11,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "dialogs/MasteryMap.h"
 #include "dialogs/TabbedScores.h"
+#include "engine/History.h"
 #include "support/RecordingViewer.h"
 #include "ui/Modeless.h"
 
@@ -47,10 +49,10 @@ TEST(PerformanceLevels, DecodeIntoVerticesColoursAndEdgeMode) {
     for (const Case& c :
          {Case{1, 6, 2, true}, Case{2, 6, 2, false}, Case{3, 6, 3, true}, Case{6, 6, 4, false},
           Case{7, 7, 2, true}, Case{12, 7, 4, false}, Case{61, 16, 2, true}, Case{66, 16, 4, false}}) {
-        const PerformanceLevel decoded = DecodeLevel(c.level);
+        const game::LevelShape decoded = game::DecodeLevel(c.level);
         EXPECT_EQ(decoded.vertices, c.vertices) << "level " << c.level;
         EXPECT_EQ(decoded.colors, c.colors) << "level " << c.level;
-        EXPECT_EQ(decoded.showEdges, c.showEdges) << "level " << c.level;
+        EXPECT_EQ(decoded.edgesShown, c.showEdges) << "level " << c.level;
     }
     EXPECT_EQ(LevelModeText(true), QStringLiteral("Show edges"));
     EXPECT_EQ(LevelModeText(false), QStringLiteral("Do not show edges"));
