@@ -17,6 +17,7 @@
 #include "ui/DialogLook.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <vector>
 
@@ -172,10 +173,23 @@ void TPerformancePages::BuildPages() {
     for (const char* name : kOffline) Inert(m_form[name], tr(kOfflineHint));
     for (const char* name : kWrittenAlready) Inert(m_form[name], tr(kWrittenHint));
 
+    // The four named level boxes answer through their own change reactions; the two session
+    // boxes have none of their own.
+    using Reaction = void (TPerformancePages::*)();
+    constexpr std::array<Reaction, std::size(kLevelBoxes)> kReactions = {
+        nullptr,
+        &TPerformancePages::ByLevelPlayerchooseLevelChange,
+        &TPerformancePages::ByLevelOthersChooseLevelChange,
+        nullptr,
+        &TPerformancePages::TimedPlayerChooseLevelChange,
+        &TPerformancePages::TimedOthersChooseLevelChange};
     for (std::size_t i = 0; i < std::size(kLevelBoxes); ++i) {
         const LevelBoxRow& box = kLevelBoxes[i];
-        connect(m_form.get<QComboBox>(box.level), &QComboBox::currentIndexChanged, this,
-                [this, i] { ShowLevelBox(i); });
+        auto* level = m_form.get<QComboBox>(box.level);
+        if (kReactions[i])
+            connect(level, &QComboBox::currentIndexChanged, this, kReactions[i]);
+        else
+            connect(level, &QComboBox::currentIndexChanged, this, [this, i] { ShowLevelBox(i); });
         if (box.column == kOthers)
             continue;
         auto* forget = m_form.get<QPushButton>(box.more[1]);

@@ -36,7 +36,8 @@ class TPerformancePages : public ui::FixedDialog {
     // Chooses a level on the "By Level" and "Timed Games" pages and in the trend of "Progress".
     void ChooseLevel(int level);
 
-    // Change reactions of the four level boxes that decode their level.
+    // Change reactions of the four named level boxes (connected to them): each shows the figures
+    // of the level its box now names.
     void ByLevelPlayerchooseLevelChange();
     void ByLevelOthersChooseLevelChange();
     void TimedPlayerChooseLevelChange();
