@@ -90,9 +90,12 @@ constexpr FieldTyping kFieldTyping[] = {
     {"VertNumSpinEdit", 2, QT_TRANSLATE_NOOP("TOptionsL1", "Number of Vertices")},
     {"EdgeNumFactorSpinEdit", 2, QT_TRANSLATE_NOOP("TOptionsL1", "Edge Probability")},
 };
+// Every number field edits a number setting of the table. (Asked row by row, without comparing
+// pointers, which the sanitizer build does not take as a constant expression.)
 static_assert(std::ranges::all_of(kFieldTyping, [](const FieldTyping& typing) {
-    const game::SettingRow* setting = game::SettingEditedBy(typing.name);
-    return setting != nullptr && !setting->IsFlag();
+    return std::ranges::any_of(game::kSettings, [&](const game::SettingRow& row) {
+        return row.control.name && std::string_view(row.control.name) == typing.name && !row.IsFlag();
+    });
 }));
 
 }  // namespace
