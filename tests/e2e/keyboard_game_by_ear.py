@@ -125,13 +125,28 @@ def colouring(n, colours, edges, fixed=None):
     return result if place(0) else None
 
 
+def start(binary, env):
+    """Starts the game. An X server that xvfb-run has only just handed over can, now and then,
+    refuse the game's very first connection: a game that could not open the display at all
+    (it ends at once with code 1, before any window) is started once more."""
+    game = subprocess.Popen([binary], env=env)
+    deadline = time.monotonic() + 2
+    while time.monotonic() < deadline and game.poll() is None:
+        time.sleep(0.1)
+    if game.returncode != 1:
+        return game
+    print("note: the game could not open the display; starting it once more")
+    time.sleep(1)
+    return subprocess.Popen([binary], env=env)
+
+
 def play(binary, n, edges_shown):
     with tempfile.TemporaryDirectory() as config:
         with open(os.path.join(config, "SpEcTrUmIx.ini"), "w") as f:
             f.write(SETTINGS.format(n=n, edges=1 if edges_shown else 0))
         env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        game = subprocess.Popen([binary], env=env)
+        game = start(binary, env)
         try:
             app = wait_for(find_game, 30, game)
             if app is None:
