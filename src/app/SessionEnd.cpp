@@ -99,8 +99,6 @@ void HoldWhileStarting(QtMsgType type, const QMessageLogContext& context, const 
             "spectrumix: cannot open the display %s; the game needs a graphical session to show its window\n",
             display != nullptr && *display != '\0' ? display : wayland);
     }
-    // Qt's own words say why, for whoever has to find out.
-    std::fprintf(stderr, "spectrumix: %s\n", qPrintable(text));
     std::fflush(stderr);
     // Nothing was loaded or saved yet, and nothing may run at exit.
     std::_Exit(1);
