@@ -228,6 +228,10 @@
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>

@@ -53,6 +53,8 @@ class TPicture : public QLabel {
     qreal drawnRatio() const { return m_ratio; }
     // Draws now for the ratio the picture's screen has (nothing when it is already drawn so).
     void drawForScreen();
+    // Shows the picture `zoom` times its drawn size, drawn afresh at that size.
+    void setZoom(qreal zoom);
 
   protected:
     bool event(QEvent* event) override;
@@ -61,6 +63,8 @@ class TPicture : public QLabel {
   private:
     Drawing m_draw;
     qreal m_ratio = 0;
+    qreal m_zoom = 1.0;
+    qreal m_drawnZoom = 1.0;
 };
 
 // Window icon of the Perfect dialog: a 32 x 32 gold star in the sixteen basic colours.

@@ -18,10 +18,27 @@ TPicture::TPicture(Drawing draw, const QString& words, QWidget* parent)
 
 void TPicture::drawForScreen() {
     const qreal ratio = detail::SaneRatio(devicePixelRatioF());
-    if (ratio == m_ratio || !m_draw)
+    if ((ratio == m_ratio && m_zoom == m_drawnZoom) || !m_draw)
         return;
     m_ratio = ratio;
-    setPixmap(m_draw(ratio));
+    m_drawnZoom = m_zoom;
+    if (m_zoom == 1.0) {
+        setPixmap(m_draw(ratio));
+        return;
+    }
+    // Drawn for as many device pixels as the enlarged picture covers, then shown at the screen's
+    // own ratio: as large as the picture now is, and as sharp.
+    QPixmap larger = m_draw(ratio * m_zoom);
+    larger.setDevicePixelRatio(ratio);
+    setPixmap(larger);
+}
+
+void TPicture::setZoom(qreal zoom) {
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    if (isVisible())
+        drawForScreen();
 }
 
 bool TPicture::event(QEvent* event) {

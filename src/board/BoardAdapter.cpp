@@ -18,14 +18,15 @@ namespace board {
 
 namespace {
 
-void SetRect(QWidget* widget, const game::Rect& rect) {
-    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+// Every place the game gives is one on the board as designed.
+void SetRect(TBoardScale& layout, QWidget* widget, const game::Rect& rect) {
+    layout.Place(widget, QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
 // A caption that grows its label, so "Average From Par: -1.250" is never cut short.
-void SetCaption(QLabel* label, const QString& text, const QLabel* caption = nullptr) {
+void SetCaption(TBoardScale& layout, QLabel* label, const QString& text, const QLabel* caption = nullptr) {
     label->setText(text);
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    layout.GrowToText(label);
     // A number is read with its caption ("Par: 6"), never bare.
     if (caption)
         label->setAccessibleName(caption->text().trimmed() + QLatin1Char(' ') + text);
@@ -81,14 +82,15 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
     for (int k = 1; k <= n; ++k) {
         TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
         vertex->setPenWidth(game::VertexPenWidthFor(n));
-        SetRect(vertex, game::VertexRect(n, k, cx, cy));
+        SetRect(m_c.Surface->Layout(), vertex, game::VertexRect(n, k, cx, cy));
         vertex->setEnabled(true);
         vertex->show();
     }
 
     const game::ControlPlaces places = game::PlaceControls(n, game::DefaultControlSizes(), cx, cy);
-    SetRect(m_c.NewGame, places.NewGame);
-    SetRect(m_c.DrawGraph, places.DrawGraph);
+    TBoardScale& layout = m_c.Surface->Layout();
+    SetRect(layout, m_c.NewGame, places.NewGame);
+    SetRect(layout, m_c.DrawGraph, places.DrawGraph);
     // Labels keep their own (text-fitting) size; only their places follow the layout.
     const std::pair<QLabel*, const game::Rect&> labels[] = {
         {m_c.ParLabel, places.ParLabel},
@@ -98,7 +100,7 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
         {m_c.EdgesLabel, places.EdgesLabel},
         {m_c.SessionAveFromParLabel, places.SessionAveFromParLabel},
     };
-    for (const auto& [label, place] : labels) label->move(place.left, place.top);
+    for (const auto& [label, place] : labels) layout.MoveTo(label, QPoint(place.left, place.top));
 
     const game::PainterPlaces painters = game::PlacePainters(c, 30, 30, cx, cy);
     for (int index = game::kNavy; index <= game::kPurple; ++index) {
@@ -108,7 +110,7 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
             painter->setAccessibleDescription(
                 QCoreApplication::translate("TLevel1", "%1 of %2").arg(index).arg(c));
             painter->setEnabled(true);
-            SetRect(painter, painters.place[index]);
+            SetRect(layout, painter, painters.place[index]);
             painter->show();
         } else {
             painter->setEnabled(false);
@@ -122,11 +124,12 @@ void TBoardAdapter::LayOutBoard(const game::BoardShape& shape) {
 }
 
 void TBoardAdapter::MirrorToSolutionView(bool twinsShown) {
+    TBoardScale& layout = m_c.Surface->Layout();
     for (int k = 1; k <= game::kMaxVertices; ++k) {
-        const TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
+        TOrbVertex1* vertex = m_c.OrbVertex[static_cast<std::size_t>(k)];
         TOrbVertex1* twin = m_c.CompVert[static_cast<std::size_t>(k)];
         twin->setEnabled(vertex->isEnabled());
-        twin->setGeometry(vertex->x() + 320, vertex->y(), vertex->width(), vertex->height());
+        layout.Place(twin, layout.Designed(vertex).translated(320, 0));
         twin->setPenColor(vertex->penColor());
         twin->setPenWidth(vertex->penWidth());
         twin->setVisible(twinsShown && !vertex->isHidden());
@@ -210,19 +213,19 @@ void TBoardAdapter::SetDrawGraphEnabled(bool enabled) {
 }
 
 void TBoardAdapter::ShowPar(std::int32_t par) {
-    SetCaption(m_c.Par, QString::number(par), m_c.ParLabel);
+    SetCaption(m_c.Surface->Layout(), m_c.Par, QString::number(par), m_c.ParLabel);
 }
 
 void TBoardAdapter::ShowScore(std::int32_t clicks) {
-    SetCaption(m_c.PlayerScore, QString::number(clicks), m_c.PlayerScoreLabel);
+    SetCaption(m_c.Surface->Layout(), m_c.PlayerScore, QString::number(clicks), m_c.PlayerScoreLabel);
 }
 
 void TBoardAdapter::ShowEdgeCount(std::int32_t edges) {
-    SetCaption(m_c.EdgesLabel, QCoreApplication::translate("TLevel1", "Edges: %1").arg(edges));
+    SetCaption(m_c.Surface->Layout(), m_c.EdgesLabel, QCoreApplication::translate("TLevel1", "Edges: %1").arg(edges));
 }
 
 void TBoardAdapter::ShowAverageFromPar(const game::AverageFromPar& average) {
-    SetCaption(m_c.SessionAveFromParLabel, QCoreApplication::translate("TLevel1", "Average From Par: %1")
+    SetCaption(m_c.Surface->Layout(), m_c.SessionAveFromParLabel, QCoreApplication::translate("TLevel1", "Average From Par: %1")
                                                .arg(ui::LocalDecimals(average.Text())));
 }
 

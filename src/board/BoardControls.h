@@ -41,6 +41,7 @@ struct TBoardMenu {
     QAction* Exit1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Settings1 = nullptr;
+    QAction* FullScreen1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction *Contents1 = nullptr, *About1 = nullptr;
 };

@@ -7,7 +7,10 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 #include "board/EdgePainter.h"
 #include "controls/TColButt.h"
@@ -35,10 +38,40 @@ void TBoardSurface::paintEvent(QPaintEvent* event) {
     if (m_mark.isNull())
         return;
     // White and dotted: no colour of the game is white, and no edge is dotted.
-    QPen pen(Qt::white, 2, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    const int width = std::max(2, m_layout.Scaled(2));
+    QPen pen(Qt::white, width, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(m_mark).adjusted(1, 1, -1, -1));
+    const qreal half = width / 2.0;
+    painter.drawRect(QRectF(m_mark).adjusted(half, half, -half, -half));
+}
+
+QSize TBoardSurface::DesignedSize() const {
+    const QWidget* frame = window();
+    // In a scroll area (a screen too small for the board) the board keeps its designed size.
+    if (frame == this || parentWidget() != frame || m_designedClient.isEmpty())
+        return {};
+    return size() - (frame->size() - m_designedClient);
+}
+
+void TBoardSurface::SetDesignedClient(QSize client) {
+    m_designedClient = client;
+    Refit();
+}
+
+void TBoardSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Refit();
+}
+
+void TBoardSurface::Refit() {
+    if (!m_layout.Fit(size(), DesignedSize()))
+        return;
+    m_edges.SetZoom(m_layout.Zoom());
+    if (m_marked)
+        SetFocusMark(m_marked);
+    m_edges.Dirty(rect());
+    update();
 }
 
 void TBoardSurface::RenewNow(const QRegion& area) {
@@ -95,9 +128,15 @@ QRect TBoardSurface::FocusMarkArea() const {
     return m_mark;
 }
 
+QRect TBoardSurface::MarkAround(const QWidget* control) const {
+    // Three pixels clear of the control, two pixels wide (both larger on a larger board).
+    const int out = m_layout.Scaled(5);
+    return control->geometry().adjusted(-out, -out, out, out);
+}
+
 void TBoardSurface::SetFocusMark(const QWidget* control) {
-    // Three pixels clear of the control, two pixels wide.
-    const QRect next = control ? control->geometry().adjusted(-5, -5, 5, 5) : QRect();
+    m_marked = control;
+    const QRect next = control ? MarkAround(control) : QRect();
     if (next == m_mark)
         return;
     update(m_mark);

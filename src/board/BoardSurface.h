@@ -3,11 +3,14 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
 
 #include <cstddef>
+
+#include "board/BoardScale.h"
 
 namespace board {
 
@@ -29,8 +32,16 @@ class TBoardSurface : public QWidget {
     // and the window shows them with the next paint.
     void RenewNow(const QRegion& area);
 
+    // Where the game places the board's controls, in designed pixels (see TBoardScale).
+    TBoardScale& Layout() { return m_layout; }
+    // The board's size as designed: its window's designed client area less the rest of the
+    // window (the menu bar). Empty until the window says its designed client size.
+    QSize DesignedSize() const;
+    void SetDesignedClient(QSize client);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,8 +53,14 @@ class TBoardSurface : public QWidget {
         std::size_t face = 0;
     };
     QRegion TakeChanges();
+    QRect MarkAround(const QWidget* control) const;
+    // Lays the board out afresh for its size.
+    void Refit();
 
     TEdgePainter& m_edges;
+    TBoardScale m_layout{*this};
+    QPointer<const QWidget> m_marked;
+    QSize m_designedClient;
     QRect m_mark;
     QHash<const QWidget*, Look> m_looks;
 };

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -39,7 +40,12 @@ TEdgePainter::TEdgePainter(const Vertices& board, const Vertices& twins)
 
 void TEdgePainter::SetEdgePen() {
     m_pen.setColor(toQColor(game::clAqua));
-    m_pen.setWidth(2);
+    m_pen.setWidthF(2 * m_zoom);
+}
+
+void TEdgePainter::SetZoom(qreal zoom) {
+    m_zoom = zoom;
+    m_pen.setWidthF(2 * m_zoom);
 }
 
 void TEdgePainter::NewBoard() {
@@ -67,9 +73,9 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
     // next puzzle neither loses nor invents lines of this one.
     const int n = game::kMaxVertices;
     painter.setPen(m_pen);
-    // On a screen of more than one device pixel to the board's pixel the lines are drawn smooth,
-    // at the same width and place; at one to one every pixel stays as the board has always been.
-    painter.setRenderHint(QPainter::Antialiasing, ratio > 1.0);
+    // On a screen of more than one device pixel to the board's pixel, or on an enlarged board, the
+    // lines are drawn smooth; at one to one every pixel stays as the board has always been.
+    painter.setRenderHint(QPainter::Antialiasing, ratio > 1.0 || m_zoom != 1.0);
     const auto drawMarked = [&](const Marks& marks, const Vertices& ends) {
         for (int i = 1; i <= n; ++i) {
             for (int j = i + 1; j <= n; ++j) {
@@ -131,7 +137,7 @@ QRegion TEdgePainter::EdgeArea(game::EdgeView view, int a, int b) const {
     const Vertices& vertices = view == game::EdgeView::Solution ? m_twins : m_board;
     const TOrbVertex1* from = vertices[static_cast<std::size_t>(a)];
     const TOrbVertex1* to = vertices[static_cast<std::size_t>(b)];
-    const int margin = m_pen.width() + 1;
+    const int margin = qCeil(m_pen.widthF()) + 1;
     QRegion area(QRect(CentreOf(from), CentreOf(to)).normalized().adjusted(-margin, -margin, margin, margin));
     area += from->geometry();
     area += to->geometry();

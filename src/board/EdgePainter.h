@@ -30,6 +30,8 @@ class TEdgePainter {
 
     // The pen of every edge (aqua, 2 pixels), set at the start of each puzzle.
     void SetEdgePen();
+    // The board is shown `zoom` times its designed size: the lines are as much wider, and smooth.
+    void SetZoom(qreal zoom);
     // A new puzzle is laid out: no line of the last one is known any more, in either view.
     void NewBoard();
     // The edge a-b of a view is drawn from now on (under either order of its ends).
@@ -61,6 +63,7 @@ class TEdgePainter {
     const Vertices& m_board;
     const Vertices& m_twins;
     QPen m_pen;
+    qreal m_zoom = 1.0;
     // The board's lines on black at the screen's ratio. A thick line is rasterized a pixel
     // differently where the edge of the renewed area cuts it, so the board keeps the lines of each
     // area as they were drawn when that area was renewed: a command renews its areas step by step

@@ -133,6 +133,10 @@ void TLevel1::CreateMenu() {
     Settings1 = Options1->addAction(tr("&Settings..."), this, &TLevel1::Settings1Click);
     // Ctrl+Z opens the settings: the board has nothing to undo.
     Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // The board fills the screen, as large as it fits: for a projector or a player who sees little.
+    FullScreen1 = Options1->addAction(tr("&Full Screen"), this, &TLevel1::FullScreen1Click);
+    FullScreen1->setCheckable(true);
+    FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Contents1 = Help1->addAction(tr("Contents"), this, &TLevel1::Contents1Click);
@@ -254,6 +258,8 @@ game::BoardView& TLevel1::View() {
 void TLevel1::ShowCentered() {
     m_outer = board::FitToScreen(*this, *Surface, QSize(kOuterWidth, kOuterHeight));
     resize(m_outer);
+    // Until a window manager frames it, the whole outer size is the board's client area.
+    Surface->SetDesignedClient(m_outer);
     ui::CenterOnScreen(*this, m_outer);
     show();
 }
@@ -272,6 +278,7 @@ void TLevel1::FitFrameToDesignedSize() {
     // The client size: what is left of the outer size inside this frame.
     const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
     setMinimumSize(client);
+    Surface->SetDesignedClient(client);
     resize(client);
     ui::CenterOnScreen(*this, m_outer);
 }
@@ -297,6 +304,24 @@ void TLevel1::Exit1Click() {
 
 void TLevel1::Settings1Click() {
     emit windowRequested(Window::Settings);
+}
+
+void TLevel1::FullScreen1Click(bool on) {
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        // Back to the window it was: maximised if it was before.
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    }
+}
+
+void TLevel1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // The desktop may end full screen on its own (a key of its own, another window taking it).
+    if (event->type() == QEvent::WindowStateChange && FullScreen1)
+        FullScreen1->setChecked(isFullScreen());
 }
 
 void TLevel1::Contents1Click() {

@@ -68,6 +68,8 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void closeEvent(QCloseEvent* event) override;
     // Showing: the board keeps its designed size until a window manager frames it.
     bool event(QEvent* event) override;
+    // Full screen follows the window, however it was entered or left.
+    void changeEvent(QEvent* event) override;
 
   private:
     void FormCreate(game::World& world);
@@ -80,6 +82,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void OrbVertexClick(int k);
     void Exit1Click();
     void Settings1Click();
+    void FullScreen1Click(bool on);
     void Contents1Click();
     void About1Click();
 

@@ -202,6 +202,10 @@ void TColorButton::setThickness(int thickness) {
     controls::StoreAndRepaint(this, m_thickness, thickness);
 }
 
+void TColorButton::setZoom(qreal zoom) {
+    controls::StoreAndRepaint(this, m_zoom, zoom);
+}
+
 void TColorButton::setLines(const QStringList& lines) {
     m_lines = lines;
     if (!m_lines.isEmpty())
@@ -224,7 +228,7 @@ QString TColorButton::About() {
 void TColorButton::paintEvent(QPaintEvent*) {
     const int w = width();
     const int h = height();
-    const int t = m_thickness;
+    const int t = m_zoom == 1.0 ? m_thickness : qRound(m_thickness * m_zoom);
     const game::TColor c = m_color;
     const bool down = Value();
 

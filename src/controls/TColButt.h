@@ -57,6 +57,9 @@ class TColorButton : public QAbstractButton {
     void setALign(TAlignStyle align);
     int Thickness() const { return m_thickness; }
     void setThickness(int thickness);
+    // On a board shown `zoom` times its designed size the bevel is as much wider.
+    qreal Zoom() const { return m_zoom; }
+    void setZoom(qreal zoom);
 
     // Tells the curious where the usage notes are.
     QString About();
@@ -91,4 +94,5 @@ class TColorButton : public QAbstractButton {
     QStringList m_lines{QString()};
     TAlignStyle m_align = TAlignStyle::Center;
     int m_thickness = 1;
+    qreal m_zoom = 1.0;
 };

@@ -131,13 +131,17 @@ void TOrbVertex1::Click() {
         emit clicked();
 }
 
+void TOrbVertex1::setZoom(qreal zoom) {
+    controls::StoreAndRepaint(this, m_zoom, zoom);
+}
+
 void TOrbVertex1::paintEvent(QPaintEvent*) {
     // The square's rectangle for pen width p runs from (p div 2, p div 2) to
     // (p div 2 + W - p + 1, p div 2 + H - p + 1), right and bottom exclusive, and the pen is
     // centred on its border (p div 2 pixels outwards, the rest inwards). So whatever the
     // width, the outline is exactly the outer p pixels of the control and the fill is the rest:
     // the square always ends where the control ends, and edge lines stop at its border.
-    const int p = std::max(1, m_penWidth);
+    const int p = std::max(1, qRound(m_penWidth * m_zoom));
     const int w = width();
     const int h = height();
     const int left = p / 2;

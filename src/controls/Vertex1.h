@@ -65,6 +65,9 @@ class TOrbVertex1 : public QWidget {
     void setQuiet(bool quiet) { m_quiet = quiet; }
     // A click as the mouse gives one: only a shown, enabled vertex raises it.
     void Click();
+    // On a board shown `zoom` times its designed size the outline is as much wider.
+    void setZoom(qreal zoom);
+    qreal Zoom() const { return m_zoom; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +76,7 @@ class TOrbVertex1 : public QWidget {
     game::TColor m_fill = game::clBlack;
     game::TColor m_penColor = game::clFuchsia;
     int m_penWidth = 3;
+    qreal m_zoom = 1.0;
     int m_number = 0;
     bool m_solution = false;
     bool m_playable = true;
