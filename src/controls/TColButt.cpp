@@ -82,10 +82,18 @@ TColorButton::TColorButton(QWidget* parent)
         // The second press of a double click still presses the button, but it is a double
         // click and no start of a click.
         QPointer<TColorButton> self(this);
-        if (event->button() == Qt::LeftButton)
+        const bool left = event->button() == Qt::LeftButton;
+        if (left)
             emit doubleClicked();
-        if (self && isVisible() && isEnabled())
-            press(true);
+        if (!self || !isVisible() || !isEnabled())
+            return;
+        // A quick double click on a painter chose its colour with the first click: the second
+        // press leaves the chosen toggle of a group pressed, as its colour is the one that paints.
+        if (left && m_style == TToggleStyle::Toggle && GroupIndex != 0 && Value()) {
+            setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        press(true);
     };
     m_tracker->onRelease = [this](QMouseEvent*, bool click) {
         if (click) {
