@@ -15,6 +15,7 @@
 
 #include "controls/Accessible.h"
 #include "controls/PressTracker.h"
+#include "ui/ColourMarks.h"
 #include "ui/Colors.h"
 
 #include <QAccessible>
@@ -210,6 +211,10 @@ void TColorButton::setThickness(int thickness) {
     controls::StoreAndRepaint(this, m_thickness, thickness);
 }
 
+void TColorButton::setColourMark(int number) {
+    controls::StoreAndRepaint(this, m_mark, number);
+}
+
 void TColorButton::setLines(const QStringList& lines) {
     m_lines = lines;
     if (!m_lines.isEmpty())
@@ -306,6 +311,22 @@ void TColorButton::paintEvent(QPaintEvent*) {
         }
         y += lineHeight;
     }
+    if (m_mark != 0)
+        paintMark(painter, down);
+}
+
+void TColorButton::paintMark(QPainter& painter, bool down) {
+    const int t = m_thickness;
+    const QRect face(t + 1, t + 1, width() - 2 * t - 2, height() - 2 * t - 2);
+    ui::DrawColourMark(painter, face, m_mark, toQColor(m_color));
+    if (!down)
+        return;
+    const int r = ui::SelectionRingWidth(size());
+    const QColor ring(Qt::white);
+    painter.fillRect(QRect(0, 0, width(), r), ring);
+    painter.fillRect(QRect(0, height() - r, width(), r), ring);
+    painter.fillRect(QRect(0, r, r, height() - 2 * r), ring);
+    painter.fillRect(QRect(width() - r, r, r, height() - 2 * r), ring);
 }
 
 void TColorButton::press(bool takeFocus) {

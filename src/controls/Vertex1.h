@@ -65,6 +65,11 @@ class TOrbVertex1 : public QWidget {
     void setQuiet(bool quiet) { m_quiet = quiet; }
     // A click as the mouse gives one: only a shown, enabled vertex raises it.
     void Click();
+    // How the fill is shown: with its colour's number 1..4 (`marks`; black shows none), and in
+    // the colour-safe set (`safe`). The fill itself, and so the words, stay the engine's colour.
+    void setColourLook(bool marks, bool safe);
+    bool ColourMarks() const { return m_marks; }
+    bool SafeColours() const { return m_safe; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -79,4 +84,6 @@ class TOrbVertex1 : public QWidget {
     QList<int> m_neighbours;
     QString m_announcement;
     bool m_quiet = false;
+    bool m_marks = false;
+    bool m_safe = false;
 };
