@@ -3,9 +3,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ui/Colors.h"
@@ -23,28 +25,46 @@ double RelativeLuminance(const QColor& colour) {
     return 0.2126 * Linear(colour.red()) + 0.7152 * Linear(colour.green()) + 0.0722 * Linear(colour.blue());
 }
 
-// The largest bold face whose digit fits `box` whole; the board asks for a handful of sizes, so
-// the answer for the last size is kept.
+// The largest bold face in which each of the four digits fits `box` whole. A board asks for two
+// or three sizes (vertices, twins, painters), each on every paint: the last few answers are kept,
+// as plain numbers, so nothing needs tearing down when the game ends.
 QFont MarkFace(const QFont& base, const QSize& box) {
-    static QSize lastBox;
-    static QFont lastFace;
-    static QString lastFamily;
-    if (box == lastBox && base.family() == lastFamily)
-        return lastFace;
+    struct Fit {
+        int width = 0;
+        int height = 0;
+        std::size_t font = 0;
+        int pixelSize = 0;
+    };
+    static std::array<Fit, 8> fits{};
+    static std::size_t next = 0;
     QFont face = base;
     face.setBold(true);
+    const std::size_t font = qHash(base.key());
+    for (const Fit& fit : fits) {
+        if (fit.pixelSize > 0 && fit.width == box.width() && fit.height == box.height() && fit.font == font) {
+            face.setPixelSize(fit.pixelSize);
+            return face;
+        }
+    }
+    const auto fitsIn = [&box](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        for (const char digit : {'1', '2', '3', '4'}) {
+            const QRect ink = metrics.tightBoundingRect(QString(QLatin1Char(digit)));
+            if (ink.width() > box.width() || ink.height() > box.height())
+                return false;
+        }
+        return true;
+    };
+    // A digit's ink is about three quarters of the face's pixel size: start a little above that.
     int size = std::max(1, box.height() * 3 / 2);
     for (; size > 1; --size) {
         face.setPixelSize(size);
-        // "8" is as tall and as wide as the widest of the four digits.
-        const QRect ink = QFontMetrics(face).tightBoundingRect(QStringLiteral("8"));
-        if (ink.width() <= box.width() && ink.height() <= box.height())
+        if (fitsIn(face))
             break;
     }
     face.setPixelSize(size);
-    lastBox = box;
-    lastFace = face;
-    lastFamily = base.family();
+    fits[next] = {box.width(), box.height(), font, size};
+    next = (next + 1) % fits.size();
     return face;
 }
 
