@@ -228,6 +228,14 @@
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
+        <source>Colour &amp;Marks</source>
+        <translation>Farb&amp;marken</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;Safe Colours</source>
+        <translation>&amp;Farbenblind-sichere Farben</translation>
+    </message>
+    <message>
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>

@@ -41,6 +41,8 @@ struct TBoardMenu {
     QAction* Exit1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Settings1 = nullptr;
+    // Checkable: the colours' numbers on vertices and painters, and the colour-safe set.
+    QAction *ColourMarks1 = nullptr, *ColourSafeColours1 = nullptr;
     QAction* FullScreen1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction *Contents1 = nullptr, *About1 = nullptr;

@@ -133,6 +133,12 @@ void TLevel1::CreateMenu() {
     Settings1 = Options1->addAction(tr("&Settings..."), this, &TLevel1::Settings1Click);
     // Ctrl+Z opens the settings: the board has nothing to undo.
     Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ColourMarks1 = Options1->addAction(tr("Colour &Marks"));
+    // Ctrl+M: no key of keyboard play has a Ctrl of its own but New Puzzle's Ctrl+N.
+    ColourMarks1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    ColourMarks1->setCheckable(true);
+    ColourSafeColours1 = Options1->addAction(tr("Colour-&Safe Colours"));
+    ColourSafeColours1->setCheckable(true);
     // The board fills the screen, as large as it fits: for a projector or a player who sees little.
     FullScreen1 = Options1->addAction(tr("&Full Screen"), this, &TLevel1::FullScreen1Click);
     FullScreen1->setCheckable(true);
@@ -241,6 +247,39 @@ void TLevel1::FormCreate(game::World& world) {
     DrawGraph->setEnabled(false);
     m_adapter->EnablePainters(false);
     ApplyToolTips(world.Settings.ShowToolTips);
+    ConnectColourItems(world.Settings);
+}
+
+void TLevel1::ConnectColourItems(game::GameSettings& settings) {
+    ColourMarks1->setChecked(settings.ColourMarks);
+    ColourSafeColours1->setChecked(settings.ColourSafeColours);
+    ShowColours(settings);
+    // Kept in the settings, and so saved when the board closes, like every other setting.
+    connect(ColourMarks1, &QAction::toggled, this, [this, &settings](bool on) {
+        settings.ColourMarks = on;
+        ShowColours(settings);
+    });
+    connect(ColourSafeColours1, &QAction::toggled, this, [this, &settings](bool on) {
+        settings.ColourSafeColours = on;
+        ShowColours(settings);
+    });
+}
+
+void TLevel1::ShowColours(const game::GameSettings& settings) {
+    const bool marks = settings.ColourMarks;
+    const bool safe = settings.ColourSafeColours;
+    for (const game::PaletteEntry& colour : game::kPalette) {
+        TColorButton* painter = Painter[static_cast<std::size_t>(colour.index)];
+        const game::ShownColours& shown = game::kSafePalette[static_cast<std::size_t>(colour.index - 1)];
+        painter->setColor(safe ? shown.face : colour.face);
+        painter->setLightColor(safe ? shown.light : colour.light);
+        painter->setShadowColor(safe ? shown.face : colour.face);
+        painter->setColourMark(marks ? colour.index : 0);
+    }
+    for (std::size_t k = 1; k <= game::kMaxVertices; ++k) {
+        OrbVertex[k]->setColourLook(marks, safe);
+        CompVert[k]->setColourLook(marks, safe);
+    }
 }
 
 void TLevel1::ApplyToolTips(bool on) {

@@ -17,6 +17,7 @@
 
 namespace game {
 class BoardView;
+struct GameSettings;
 struct World;
 }  // namespace game
 
@@ -76,6 +77,10 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void CreateMenu();
     void CreateControls();
     void FitFrameToDesignedSize();
+    // The Options menu's colour items follow the settings and change them.
+    void ConnectColourItems(game::GameSettings& settings);
+    // Vertices, twins and painters show the colours as the settings ask.
+    void ShowColours(const game::GameSettings& settings);
 
     void NewGameClick();
     void DrawGraphClick();

@@ -15,6 +15,7 @@
 
 #include "controls/Accessible.h"
 #include "controls/PressTracker.h"
+#include "ui/ColourMarks.h"
 #include "ui/Colors.h"
 
 #include <QAccessible>
@@ -82,10 +83,18 @@ TColorButton::TColorButton(QWidget* parent)
         // The second press of a double click still presses the button, but it is a double
         // click and no start of a click.
         QPointer<TColorButton> self(this);
-        if (event->button() == Qt::LeftButton)
+        const bool left = event->button() == Qt::LeftButton;
+        if (left)
             emit doubleClicked();
-        if (self && isVisible() && isEnabled())
-            press(true);
+        if (!self || !isVisible() || !isEnabled())
+            return;
+        // A quick double click on a painter chose its colour with the first click: the second
+        // press leaves the chosen toggle of a group pressed, as its colour is the one that paints.
+        if (left && m_style == TToggleStyle::Toggle && GroupIndex != 0 && Value()) {
+            setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        press(true);
     };
     m_tracker->onRelease = [this](QMouseEvent*, bool click) {
         if (click) {
@@ -206,6 +215,10 @@ void TColorButton::setZoom(qreal zoom) {
     controls::StoreAndRepaint(this, m_zoom, zoom);
 }
 
+void TColorButton::setColourMark(int number) {
+    controls::StoreAndRepaint(this, m_mark, number);
+}
+
 void TColorButton::setLines(const QStringList& lines) {
     m_lines = lines;
     if (!m_lines.isEmpty())
@@ -302,6 +315,22 @@ void TColorButton::paintEvent(QPaintEvent*) {
         }
         y += lineHeight;
     }
+    if (m_mark != 0)
+        paintMark(painter, down);
+}
+
+void TColorButton::paintMark(QPainter& painter, bool down) {
+    const int t = m_thickness;
+    const QRect face(t + 1, t + 1, width() - 2 * t - 2, height() - 2 * t - 2);
+    ui::DrawColourMark(painter, face, m_mark, toQColor(m_color));
+    if (!down)
+        return;
+    const int r = ui::SelectionRingWidth(size());
+    const QColor ring(Qt::white);
+    painter.fillRect(QRect(0, 0, width(), r), ring);
+    painter.fillRect(QRect(0, height() - r, width(), r), ring);
+    painter.fillRect(QRect(0, r, r, height() - 2 * r), ring);
+    painter.fillRect(QRect(width() - r, r, r, height() - 2 * r), ring);
 }
 
 void TColorButton::press(bool takeFocus) {

@@ -16,6 +16,7 @@ enum class TAlignStyle { Center = 0, AlignLeft = 1, AlignRight = 2 };
 namespace controls {
 class PressTracker;
 }
+class QPainter;
 
 // Qt's button keeps the pressed state (checked), the focus and the keyboard's click; the mouse
 // takes the game's own path through a PressTracker.
@@ -60,6 +61,10 @@ class TColorButton : public QAbstractButton {
     // On a board shown `zoom` times its designed size the bevel is as much wider.
     qreal Zoom() const { return m_zoom; }
     void setZoom(qreal zoom);
+    // A colour number 1..4 shown on the face (0: none); while it shows, the pressed button also
+    // wears a white ring round its edge that no one can miss on a dark board.
+    int ColourMark() const { return m_mark; }
+    void setColourMark(int number);
 
     // Tells the curious where the usage notes are.
     QString About();
@@ -82,6 +87,8 @@ class TColorButton : public QAbstractButton {
     // Tells a listening screen reader that the pressed state changed.
     void valueChanged();
     void releaseOthersInGroup();
+    // The colour number on the face and, pressed, the ring round the edge.
+    void paintMark(QPainter& painter, bool down);
 
     controls::PressTracker* m_tracker;
     QString m_caption;
@@ -95,4 +102,5 @@ class TColorButton : public QAbstractButton {
     TAlignStyle m_align = TAlignStyle::Center;
     int m_thickness = 1;
     qreal m_zoom = 1.0;
+    int m_mark = 0;
 };

@@ -9,6 +9,7 @@
 #include "controls/Accessible.h"
 #include "controls/PressTracker.h"
 #include "ui/Colors.h"
+#include "ui/ColourMarks.h"
 #include "ui/ColourWords.h"
 
 #include <QAccessible>
@@ -158,6 +159,18 @@ void TOrbVertex1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(outer, toQColor(m_penColor));
-    if (inner.isValid())
-        painter.fillRect(inner, toQColor(m_fill));
+    if (!inner.isValid())
+        return;
+    const QColor fill = ui::ShownColour(m_fill, m_safe);
+    painter.fillRect(inner, fill);
+    if (m_marks)
+        ui::DrawColourMark(painter, inner, game::ColorIndexOf(m_fill), fill);
+}
+
+void TOrbVertex1::setColourLook(bool marks, bool safe) {
+    if (marks == m_marks && safe == m_safe)
+        return;
+    m_marks = marks;
+    m_safe = safe;
+    update();
 }

@@ -68,6 +68,11 @@ class TOrbVertex1 : public QWidget {
     // On a board shown `zoom` times its designed size the outline is as much wider.
     void setZoom(qreal zoom);
     qreal Zoom() const { return m_zoom; }
+    // How the fill is shown: with its colour's number 1..4 (`marks`; black shows none), and in
+    // the colour-safe set (`safe`). The fill itself, and so the words, stay the engine's colour.
+    void setColourLook(bool marks, bool safe);
+    bool ColourMarks() const { return m_marks; }
+    bool SafeColours() const { return m_safe; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -83,4 +88,6 @@ class TOrbVertex1 : public QWidget {
     QList<int> m_neighbours;
     QString m_announcement;
     bool m_quiet = false;
+    bool m_marks = false;
+    bool m_safe = false;
 };

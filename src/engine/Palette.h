@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace game {
@@ -44,6 +45,34 @@ inline constexpr std::array<PaletteEntry, 4> kPalette{{
     {3, clLime, clGreen, clLime, "GreenPainter"},
     {4, clFuchsia, clPurple, clFuchsia, "PurplePainter"},
 }};
+
+// The colour-safe set, for the player who turns it on: the same four colours by index and name
+// (sky blue, rose red, leaf green, violet), chosen so that every pair stays clearly apart for
+// normal vision and for protanopia, deuteranopia and tritanopia, each at least 3:1 against the
+// black board, and the green far from the aqua edge lines. A painter's face is its colour itself,
+// so painter and vertex match at a glance; its lit edge is that colour halfway to white. Only
+// the display uses this set: moves, files and words keep kPalette's values.
+struct ShownColours {
+    TColor paint;
+    TColor face;
+    TColor light;
+};
+inline constexpr std::array<ShownColours, 4> kSafePalette{{
+    {0xFFAF40, 0xFFAF40, 0xFFD7A0},
+    {0x8566FF, 0x8566FF, 0xC2B2FF},
+    {0x11733A, 0x11733A, 0x88B99C},
+    {0xA64274, 0xA64274, 0xD2A0BA},
+}};
+
+// What the colour-safe set paints where kPalette paints `paint`; black, and any colour no painter
+// paints, stay as they are.
+constexpr TColor SafeShown(TColor paint) {
+    for (std::size_t i = 0; i < kPalette.size(); ++i) {
+        if (paint == kPalette[i].paint)
+            return kSafePalette[i].paint;
+    }
+    return paint;
+}
 
 // The game's name as its title shows it: two letters at a time, each pair on its own colours
 // (the board's title labels and the title picture both read this).

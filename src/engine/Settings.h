@@ -37,6 +37,10 @@ struct GameSettings {
     std::int32_t TeachingModeConsecutiveGoodGames{};
     bool TimerActive{};
     bool PlayComputer{};
+    // How the board shows the colours: each colour's number on its vertices and painters, and a
+    // set of colours told apart by every eye. Only the display changes, never a rule.
+    bool ColourMarks{};
+    bool ColourSafeColours{};
 
     constexpr GameSettings();
     bool operator==(const GameSettings&) const = default;
@@ -81,6 +85,9 @@ struct SettingRow {
     std::int32_t defaultValue;  // what a missing key or unusable text gives
     SettingRange range;
     SettingControl control;
+    // A key that older files never had joins the file only once its value is not the default (or
+    // when the file already holds it): a player who never changes it keeps the file byte for byte.
+    bool joinsWhenSet = false;
 
     constexpr bool IsFlag() const { return field.flag != nullptr; }
     constexpr std::int32_t ValueIn(const GameSettings& settings) const {
@@ -105,9 +112,9 @@ using enum ControlLoad;
 // random, teaching mode after them all, as its rule sets those boxes. A starting game reads
 // every key in one reading, so the order matters to nothing else.
 // clang-format off
-inline constexpr std::array<SettingRow, 15> kSettings{{
+inline constexpr std::array<SettingRow, 17> kSettings{{
 //   key, write position, field, default, range,
-//   settings-dialog control (its random box, when the dialog loads it)
+//   settings-dialog control (its random box, when the dialog loads it), joins the file only when set
     {"ShowEdges", 1, &GS::ShowEdges, 1, {0, 1}, {"ShowEdges"}},
     {"RandomNumberOfColors", 3, &GS::RandomNumberOfColors, 1, {0, 1}, {"RandomNumberOfColors"}},
     {"NumOfColors", 6, &GS::NumberOfColors, 3, {kMinColors, kMaxColors, true},
@@ -127,6 +134,9 @@ inline constexpr std::array<SettingRow, 15> kSettings{{
     {"TeachingModeLastGameGood", 11, &GS::TeachingModeLastGameGood, 0, {0, 1}, {}},
     {"TeachingModeConsecutiveGoodGames", 12, &GS::TeachingModeConsecutiveGoodGames, 0, {0, kNoLimit}, {}},
     {"TimerActive", 14, &GS::TimerActive, 0, {0, 1}, {}},
+    // The Options menu turns these on and off; the settings dialog does not show them.
+    {"ColourMarks", 15, &GS::ColourMarks, 0, {0, 1}, {}, true},
+    {"ColourSafeColours", 16, &GS::ColourSafeColours, 0, {0, 1}, {}, true},
 }};
 // clang-format on
 }  // namespace settings_table

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/SettingsFile.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "engine/State.h"
@@ -109,6 +111,7 @@ SaveOutcome SaveSettings() {
     std::array<std::string, kSettings.size()> texts;
     std::array<ini::Update, kSettings.size()> updates;
     bool runChangedAny = false;
+    std::size_t count = 0;
     for (const SettingRow& row : kSettings) {
         const auto at = static_cast<std::size_t>(row.writePosition);
         const std::int32_t value = row.ValueIn(settings);
@@ -117,14 +120,21 @@ SaveOutcome SaveSettings() {
         // A key this run left alone keeps what the file holds now: another game closed
         // meanwhile, or the player's own edit. It is only added when missing.
         updates[at] = {row.key, texts[at], !changed};
+        // A newer key at its default stays out of a file that lacks it: the file of a player who
+        // never set it stays as it was. Set back to its default, it is updated where it stands.
+        if (row.joinsWhenSet && value == row.defaultValue)
+            updates[at] = changed ? ini::Update{row.key, texts[at], false, true} : ini::Update{};
+        count += updates[at].key.empty() ? 0 : 1;
         runChangedAny = runChangedAny || changed;
     }
-    // All fifteen in one replace of the file: the file holds either the whole set of this
+    // The keys left out move behind the rest, which keep their order of writing.
+    std::stable_partition(updates.begin(), updates.end(), [](const ini::Update& u) { return !u.key.empty(); });
+    // All the keys in one replace of the file: the file holds either the whole set of this
     // run or the whole set it held before, never a mix of two runs. A run that changed
     // nothing loses nothing when the file cannot be written (one the game does not read, in
     // an encoding it cannot tell or too large, or a read-only one): the keys it would only
     // have added where missing read as the defaults they hold.
-    if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, updates))
+    if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, std::span(updates.data(), count)))
         return runChangedAny ? SaveOutcome::CannotWrite : SaveOutcome::Saved;
     world.SettingsInFile = settings;
     return SaveOutcome::Saved;

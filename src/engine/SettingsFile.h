@@ -27,8 +27,8 @@ enum class SaveOutcome {
                   // as it was; the board tells the player
 };
 
-// Writes the keys whose values this run changed (all fifteen when nothing was loaded), and
-// those missing from the file, in a single all-or-nothing update of the file as it is at this
+// Writes the keys whose values this run changed (all of them when nothing was loaded), and
+// those missing from the file (a key that joins only when set: once it is not at its default), in a single all-or-nothing update of the file as it is at this
 // moment, keeping every other line: keys changed meanwhile by another game or by hand stay.
 // Adding missing keys is done where the file allows it; it alone never makes a save fail.
 SaveOutcome SaveSettings();

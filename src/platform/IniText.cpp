@@ -154,6 +154,7 @@ std::string SetValues(std::string_view fileText, std::string_view section, std::
         } else {
             same->value = update.value;
             same->onlyIfMissing = same->onlyIfMissing && update.onlyIfMissing;
+            same->onlyIfPresent = same->onlyIfPresent && update.onlyIfPresent;
         }
     }
 
@@ -190,7 +191,7 @@ std::string SetValues(std::string_view fileText, std::string_view section, std::
         if (found[i]) {
             if (!wanted[i].onlyIfMissing)
                 edits.push_back({found[i]->valueBegin, found[i]->contentEnd, std::string(wanted[i].value)});
-        } else {
+        } else if (!wanted[i].onlyIfPresent) {
             added.append(wanted[i].key).append("=").append(wanted[i].value).append(lineBreak);
         }
     }

@@ -21,11 +21,13 @@ namespace ini {
 using Entry = std::pair<std::string_view, std::string_view>;  // key, value
 
 // One key of an edit: its value replaces the one in the file, or, when `onlyIfMissing`, the
-// key is written only if the section lacks it and an existing line is left as it stands.
+// key is written only if the section lacks it and an existing line is left as it stands; when
+// `onlyIfPresent`, an existing line takes the value and a missing key is not added.
 struct Update {
     std::string_view key;
     std::string_view value;
     bool onlyIfMissing = false;
+    bool onlyIfPresent = false;
 };
 
 namespace text {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -332,8 +333,10 @@ TEST(ColorButton, ToggleFlipsOnEveryPressAndClicksOnlyForLeftPressesThatAreNotDo
     EXPECT_FALSE(navy.Value());
     EXPECT_EQ(clicks.count(), 2);
 
-    // A quick double click flips twice; only the first press and release is a click.
+    // A quick double click on a toggle outside any group flips twice; only the first press and
+    // release is a click.
     clicks.clear();
+    navy.GroupIndex = 0;
     QTest::mouseClick(&navy, Qt::LeftButton);
     QTest::mouseDClick(&navy, Qt::LeftButton);
     QTest::mouseRelease(&navy, Qt::LeftButton);
@@ -359,6 +362,39 @@ TEST(ColorButton, ToggleFlipsOnEveryPressAndClicksOnlyForLeftPressesThatAreNotDo
     QTest::keyClick(&navy, Qt::Key_Space);
     EXPECT_TRUE(navy.Value());
     EXPECT_EQ(clicks.count(), 3);
+}
+
+// A quick double click on a painter chooses its colour once: the painter stays drawn and reported
+// pressed, whether it was pressed before or not. Right and middle double clicks still flip twice.
+TEST(ColorButton, ADoubleClickLeavesTheChosenToggleOfAGroupPressed) {
+    Painters painters;
+    painters.showActive();
+    TColorButton& red = *painters.button[1];
+    QSignalSpy clicks(&red, &TColorButton::clicked);
+    QSignalSpy doubles(&red, &TColorButton::doubleClicked);
+    const auto checked = [&red] { return QAccessible::queryAccessibleInterface(&red)->state().checked; };
+
+    QTest::mouseClick(&red, Qt::LeftButton);
+    QTest::mouseDClick(&red, Qt::LeftButton);
+    QTest::mouseRelease(&red, Qt::LeftButton);
+    EXPECT_EQ(painters.values(), "0100");
+    EXPECT_TRUE(checked());
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(doubles.count(), 1);
+
+    // The board presses the painter again for a click that released it: the double click keeps it.
+    QObject::connect(&red, &TColorButton::clicked, [&red] { red.setValue(true); });
+    QTest::mouseClick(&red, Qt::LeftButton);
+    QTest::mouseDClick(&red, Qt::LeftButton);
+    QTest::mouseRelease(&red, Qt::LeftButton);
+    EXPECT_EQ(painters.values(), "0100");
+    EXPECT_TRUE(checked());
+
+    red.setValue(false);
+    QTest::mouseClick(&red, Qt::RightButton);
+    QTest::mouseDClick(&red, Qt::RightButton);
+    QTest::mouseRelease(&red, Qt::RightButton);
+    EXPECT_EQ(painters.values(), "0000");
 }
 
 TEST(ColorButton, PressingAGroupedToggleReleasesEveryOtherPressedColourButtonOnItsParent) {

@@ -52,7 +52,7 @@ class ScopedEnv {
     std::optional<std::string> m_old;
 };
 
-// Every field away from its default, a negative number among them.
+// Every field of the fifteen keys every file has away from its default, a negative number among them.
 GameSettings Unusual() {
     GameSettings s;
     s.RandomNumberOfVertices = true;
@@ -243,15 +243,55 @@ TEST_F(SettingsFileTest, EverySettingIsWrittenAtItsPlaceAndReadBackIntoItsField)
         row.Store(expected, unlike);
         Settings = expected;
         ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+        // Keys that join the file only when set stay out of it at their defaults.
+        int before = 0;
+        for (const game::SettingRow& other : game::kSettings)
+            before += other.writePosition < row.writePosition && !other.joinsWhenSet ? 1 : 0;
         std::istringstream lines(ReadBytes(file));
         std::string line;
-        for (int i = 0; i <= row.writePosition + 1; ++i) std::getline(lines, line);  // after "[Level 1]"
+        for (int i = 0; i <= before + 1; ++i) std::getline(lines, line);  // after "[Level 1]"
         EXPECT_EQ(line, std::string(row.key) + "=" + std::to_string(unlike));
 
         Settings = GameSettings{};
         game::LoadSettings();
         EXPECT_EQ(Settings, expected) << row.key;
     }
+}
+
+// The colour marks and colour-safe colours came after the fifteen first keys: a player who never
+// turns them on keeps a file without them, byte for byte; once in the file, a key stays and
+// follows the player's choice.
+TEST_F(SettingsFileTest, NewerKeysJoinTheFileOnlyOnceSetAndThenStay) {
+    std::filesystem::create_directories(dir / "config");
+    WriteBytes(file, kDefaultFile);
+    game::LoadSettings();
+    Settings.NumberOfVertices = 9;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    std::string expected(kDefaultFile);
+    expected.replace(expected.find("NumOfVertices=6"), 15, "NumOfVertices=9");
+    EXPECT_EQ(ReadBytes(file), expected) << "neither key joins at its default";
+
+    Settings.ColourSafeColours = true;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    expected += "ColourSafeColours=1\n";
+    EXPECT_EQ(ReadBytes(file), expected);
+    Settings = GameSettings{};
+    game::LoadSettings();
+    EXPECT_TRUE(Settings.ColourSafeColours);
+    EXPECT_FALSE(Settings.ColourMarks);
+
+    Settings.ColourSafeColours = false;
+    Settings.ColourMarks = true;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    expected.replace(expected.find("ColourSafeColours=1"), 19, "ColourSafeColours=0");
+    expected += "ColourMarks=1\n";
+    EXPECT_EQ(ReadBytes(file), expected) << "turned off, the key stays where it stands";
+
+    // Turned off after the player took the line out by hand, it does not come back.
+    WriteBytes(file, kDefaultFile);
+    Settings.ColourMarks = false;
+    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_EQ(ReadBytes(file), kDefaultFile);
 }
 
 TEST_F(SettingsFileTest, HandWrittenValuesReadLikeTheOriginalGame) {
