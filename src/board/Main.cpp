@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -248,6 +250,7 @@ void TLevel1::FormCreate(game::World& world) {
     m_adapter->EnablePainters(false);
     ApplyToolTips(world.Settings.ShowToolTips);
     ConnectColourItems(world.Settings);
+    m_settings = &world.Settings;
 }
 
 void TLevel1::ConnectColourItems(game::GameSettings& settings) {
@@ -299,8 +302,51 @@ void TLevel1::ShowCentered() {
     resize(m_outer);
     // Until a window manager frames it, the whole outer size is the board's client area.
     Surface->SetDesignedClient(m_outer);
-    ui::CenterOnScreen(*this, m_outer);
+    m_restored = RestorePlace();
+    if (!m_restored)
+        ui::CenterOnScreen(*this, m_outer);
+    m_placed = geometry();
     show();
+}
+
+bool TLevel1::RestorePlace() {
+    // A board in a scroll area (a screen too small for it) always fills the screen.
+    if (!m_settings || centralWidget() != Surface || m_settings->WindowWidth <= 0 || m_settings->WindowHeight <= 0)
+        return false;
+    const game::GameSettings& settings = *m_settings;
+    QRect place(settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight);
+    // A screen that is gone (a projector unplugged): the board opens centred, as large as designed.
+    const QScreen* screen = QGuiApplication::screenAt(place.center());
+    if (!screen)
+        return false;
+    const QRect area = screen->availableGeometry();
+    place.setSize(place.size().boundedTo(area.size()));
+    place.moveLeft(std::clamp(place.left(), area.left(), area.right() + 1 - place.width()));
+    place.moveTop(std::clamp(place.top(), area.top(), area.bottom() + 1 - place.height()));
+    setGeometry(place);
+    if (settings.WindowState == kFullScreen)
+        setWindowState(Qt::WindowFullScreen);
+    else if (settings.WindowState == kMaximised)
+        setWindowState(Qt::WindowMaximized);
+    return true;
+}
+
+void TLevel1::RememberPlace() {
+    if (!m_settings || centralWidget() != Surface)
+        return;
+    const int state = isFullScreen() ? kFullScreen : isMaximized() ? kMaximised : kNormal;
+    const QRect normal = state == kNormal ? geometry() : normalGeometry();
+    // Where and as large as the game itself put it (a window manager may nudge it a few pixels):
+    // nothing to remember, and a settings file that never held a place gets none.
+    const bool asPlaced = state == kNormal && normal.size() == m_placed.size() &&
+                          (normal.topLeft() - m_placed.topLeft()).manhattanLength() <= 8;
+    if (asPlaced || !normal.isValid())
+        return;
+    m_settings->WindowLeft = normal.left();
+    m_settings->WindowTop = normal.top();
+    m_settings->WindowWidth = normal.width();
+    m_settings->WindowHeight = normal.height();
+    m_settings->WindowState = state;
 }
 
 bool TLevel1::event(QEvent* event) {
@@ -318,8 +364,16 @@ void TLevel1::FitFrameToDesignedSize() {
     const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
     setMinimumSize(client);
     Surface->SetDesignedClient(client);
-    resize(client);
-    ui::CenterOnScreen(*this, m_outer);
+    if (m_restored) {
+        // Where the player left it, with its title bar on the screen.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        if (area.isValid() && frameGeometry().top() < area.top())
+            move(x(), area.top());
+    } else {
+        resize(client);
+        ui::CenterOnScreen(*this, m_outer);
+    }
+    m_placed = geometry();
 }
 
 // --- the player's commands ------------------------------------------------------------
@@ -376,6 +430,7 @@ void TLevel1::ViewPerformanceStats1Click() {
 }
 
 void TLevel1::closeEvent(QCloseEvent* event) {
+    RememberPlace();
     if (!board::TCloseGuard::SaveBeforeClosing(*this)) {
         event->ignore();
         return;

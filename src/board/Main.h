@@ -18,6 +18,7 @@
 namespace game {
 class BoardView;
 struct GameSettings;
+struct GameSettings;
 struct World;
 }  // namespace game
 
@@ -77,6 +78,13 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void CreateMenu();
     void CreateControls();
     void FitFrameToDesignedSize();
+    // The window as the player left it last time: its place, size and whether maximised or full
+    // screen. False when nothing usable is remembered (the board then opens centred).
+    bool RestorePlace();
+    // Keeps where the player left the window in the settings (saved as the board closes);
+    // nothing when it stands where and as large as the game put it.
+    void RememberPlace();
+    enum PlaceState { kNormal = 0, kMaximised = 1, kFullScreen = 2 };
     // The Options menu's colour items follow the settings and change them.
     void ConnectColourItems(game::GameSettings& settings);
     // Vertices, twins and painters show the colours as the settings ask.
@@ -96,6 +104,11 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     board::TKeyboardPlay* m_keys = nullptr;
     std::unique_ptr<board::TBoardAdapter> m_adapter;
     bool m_frameFitted = false;
+    game::GameSettings* m_settings = nullptr;
+    // The window opened where the player left it last time.
+    bool m_restored = false;
+    // The client area the game itself last gave the window.
+    QRect m_placed;
     // The outer size the board opened at: the designed one where the screen has room for it.
     QSize m_outer{kOuterWidth, kOuterHeight};
 };

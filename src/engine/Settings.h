@@ -41,6 +41,14 @@ struct GameSettings {
     // set of colours told apart by every eye. Only the display changes, never a rule.
     bool ColourMarks{};
     bool ColourSafeColours{};
+    // Where the board's window was left, when the player moved, enlarged or maximised it: its
+    // client area on the desktop (a width of 0: where and as large as the board opens by itself)
+    // and whether it was normal (0), maximised (1) or full screen (2).
+    std::int32_t WindowLeft{};
+    std::int32_t WindowTop{};
+    std::int32_t WindowWidth{};
+    std::int32_t WindowHeight{};
+    std::int32_t WindowState{};
 
     constexpr GameSettings();
     bool operator==(const GameSettings&) const = default;
@@ -103,6 +111,7 @@ struct SettingRow {
 };
 
 inline constexpr std::int32_t kNoLimit = std::numeric_limits<std::int32_t>::max();
+inline constexpr std::int32_t kNoLowerLimit = std::numeric_limits<std::int32_t>::min();
 
 namespace settings_table {
 using GS = GameSettings;
@@ -112,7 +121,7 @@ using enum ControlLoad;
 // random, teaching mode after them all, as its rule sets those boxes. A starting game reads
 // every key in one reading, so the order matters to nothing else.
 // clang-format off
-inline constexpr std::array<SettingRow, 17> kSettings{{
+inline constexpr std::array<SettingRow, 22> kSettings{{
 //   key, write position, field, default, range,
 //   settings-dialog control (its random box, when the dialog loads it), joins the file only when set
     {"ShowEdges", 1, &GS::ShowEdges, 1, {0, 1}, {"ShowEdges"}},
@@ -137,6 +146,12 @@ inline constexpr std::array<SettingRow, 17> kSettings{{
     // The Options menu turns these on and off; the settings dialog does not show them.
     {"ColourMarks", 15, &GS::ColourMarks, 0, {0, 1}, {}, true},
     {"ColourSafeColours", 16, &GS::ColourSafeColours, 0, {0, 1}, {}, true},
+    // The board's window, as it was left.
+    {"WindowLeft", 17, &GS::WindowLeft, 0, {kNoLowerLimit, kNoLimit}, {}, true},
+    {"WindowTop", 18, &GS::WindowTop, 0, {kNoLowerLimit, kNoLimit}, {}, true},
+    {"WindowWidth", 19, &GS::WindowWidth, 0, {0, kNoLimit}, {}, true},
+    {"WindowHeight", 20, &GS::WindowHeight, 0, {0, kNoLimit}, {}, true},
+    {"WindowState", 21, &GS::WindowState, 0, {0, 2}, {}, true},
 }};
 // clang-format on
 }  // namespace settings_table
