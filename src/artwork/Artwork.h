@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QTimer;
+
 #include <functional>
 
 class QPainter;
@@ -65,6 +67,8 @@ class TPicture : public QLabel {
     qreal m_ratio = 0;
     qreal m_zoom = 1.0;
     qreal m_drawnZoom = 1.0;
+    // Runs while the picture's size changes: until it rests, the last drawing is stretched.
+    QTimer* m_settle = nullptr;
 };
 
 // Window icon of the Perfect dialog: a 32 x 32 gold star in the sixteen basic colours.

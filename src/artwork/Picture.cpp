@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <utility>
 
@@ -37,6 +38,25 @@ void TPicture::setZoom(qreal zoom) {
     if (zoom == m_zoom)
         return;
     m_zoom = zoom;
+    // While the window is being dragged larger or smaller, the picture drawn last is shown
+    // stretched, and drawn afresh once the size rests: drawing it takes longer at a large size
+    // than a whole step of the drag may. Back at its designed size it is drawn at once.
+    if (m_zoom != 1.0 && !pixmap().isNull()) {
+        if (!m_settle) {
+            m_settle = new QTimer(this);
+            m_settle->setSingleShot(true);
+            m_settle->setInterval(150);
+            connect(m_settle, &QTimer::timeout, this, [this] {
+                drawForScreen();
+                update();
+            });
+        }
+        m_settle->start();
+        update();
+        return;
+    }
+    if (m_settle)
+        m_settle->stop();
     if (isVisible())
         drawForScreen();
 }
@@ -57,6 +77,15 @@ bool TPicture::event(QEvent* event) {
 }
 
 void TPicture::paintEvent(QPaintEvent* event) {
+    if (m_settle && m_settle->isActive()) {
+        // The last drawing, stretched to the size the picture has now, where the label puts it.
+        const QPixmap shown = pixmap();
+        const QSizeF size = shown.deviceIndependentSize() * (m_zoom / m_drawnZoom);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRectF(QPointF(0, (height() - size.height()) / 2), size), shown, shown.rect());
+        return;
+    }
     // A ratio that changed without a screen change (a setting of the desktop) shows up here.
     drawForScreen();
     QLabel::paintEvent(event);

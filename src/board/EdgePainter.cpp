@@ -113,7 +113,15 @@ void TEdgePainter::Paint(QPainter& painter, const QRegion& area, QSize size, boo
     const QPaintDevice* target =
         painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
     const qreal ratio = target ? target->devicePixelRatioF() : 1.0;
-    if (!onScreen) {
+    // An enlarged board draws its smooth lines straight onto the window: a picture of a whole
+    // large screen kept for the pixels of thick lines cut at the area's edge would only slow
+    // every step of a resize.
+    if (onScreen && m_zoom != 1.0) {
+        m_layer = QImage();
+        m_settled = QRegion();
+        m_pending = QRegion();
+    }
+    if (!onScreen || m_zoom != 1.0) {
         DrawLines(painter, ratio);
         return;
     }
@@ -149,6 +157,10 @@ void TEdgePainter::Dirty(const QRegion& area) {
 }
 
 void TEdgePainter::Settle(const QWidget& surface) {
+    if (m_zoom != 1.0) {
+        m_pending = QRegion();
+        return;
+    }
     Renew(m_pending, surface.devicePixelRatioF(), surface.size());
     m_settled += m_pending;
     m_pending = QRegion();
