@@ -10,7 +10,9 @@ server:
 
 OTHER_GAME, another build of the game (say, of the main branch; "-" for none), is launched in the
 same rounds, so that both games meet the same machine. HISTORY, a game history file, is put in the
-games' data folder first: start-up never reads it.
+games' data folder first: start-up never reads it. A settings file named by the environment's
+STARTUP_SETTINGS (say, one with colour marks and colour-safe colours on) is put in their settings
+folder first.
 
 Prints the median of RUNS (default 7) interleaved launches of each, and the game's share of the
 bare window's figures (targets: to the first paint at most 1.05 x the time, at most 4 MiB more
@@ -123,6 +125,8 @@ def main():
         programs.append(("other", sys.argv[4], "SpEcTrUmIx"))
     with tempfile.TemporaryDirectory() as config:
         env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb")
+        if os.environ.get("STARTUP_SETTINGS"):
+            shutil.copyfile(os.environ["STARTUP_SETTINGS"], os.path.join(config, "SpEcTrUmIx.ini"))
         if len(sys.argv) > 5:
             os.makedirs(os.path.join(config, "data", "SpEcTrUmIx"))
             shutil.copyfile(sys.argv[5], os.path.join(config, "data", "SpEcTrUmIx", "history.tsv"))
