@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
+#include "services/HelpText.h"
 #include "services/Language.h"
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
@@ -56,12 +58,59 @@ QFont HelpFont() {
 // no other window, so it can sit beside the board while the player tries out what it says; it
 // does not keep the game running once the board is closed.
 // A screen reader meets the help as a window named by its title, not as a nameless filler.
+// Its page is met as a text with a caret that the reader follows (see help::ReadableText).
 QAccessibleInterface* MakeHelpWindowAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType() ||
-        object->objectName() != QLatin1String("HelpWindow"))
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QTextBrowser") && object->objectName() == QLatin1String("HelpBrowser"))
+        return ReadableText(static_cast<QTextBrowser*>(object));
+    if (className != QLatin1String("QWidget") || object->objectName() != QLatin1String("HelpWindow"))
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
+
+// The page of the help window. Tab goes on to the next link after the caret, as a reader moving
+// down the page with the arrow keys expects, where Qt's own browser starts again at the top.
+class HelpBrowser : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+  protected:
+    bool focusNextPrevChild(bool next) override {
+        const QTextCursor caret = textCursor();
+        const bool moved = NextLink(next);
+        // Qt moves to a link without a word to the screen reader: it is told of the link's
+        // words as the selection, and of the caret at its end.
+        const QTextCursor now = textCursor();
+        if (hasFocus() && now != caret && now.hasSelection()) {
+            QAccessibleTextSelectionEvent selected(this, now.selectionStart(), now.selectionEnd());
+            selected.setCursorPosition(now.position());
+            QAccessible::updateAccessibility(&selected);
+            QAccessibleTextCursorEvent caretMoved(this, now.position());
+            QAccessible::updateAccessibility(&caretMoved);
+        }
+        return moved;
+    }
+
+  private:
+    bool NextLink(bool next) {
+        const QTextCursor caret = textCursor();
+        const int at = caret.position();
+        const int last = document()->characterCount() - 1;
+        if (caret.hasSelection() || (next ? at == 0 : at >= last))
+            return QTextBrowser::focusNextPrevChild(next);
+        // Qt looks for a link from the end (or the start) of the selection: one letter beside
+        // the caret, taken away again when no link follows.
+        QTextCursor from(document());
+        from.setPosition(next ? at - 1 : at + 1);
+        from.setPosition(at, QTextCursor::KeepAnchor);
+        setTextCursor(from);
+        const bool moved = QTextBrowser::focusNextPrevChild(next);
+        if (!textCursor().hasSelection() || textCursor() == from || !hasFocus())
+            setTextCursor(caret);
+        return moved;
+    }
+};
 
 class HelpWindow : public QWidget {
   public:
@@ -85,11 +134,15 @@ class HelpWindow : public QWidget {
         m_back->setEnabled(false);
         m_forward->setEnabled(false);
 
-        m_browser = new QTextBrowser(this);
+        m_browser = new HelpBrowser(this);
         m_browser->setObjectName(QStringLiteral("HelpBrowser"));
         m_browser->setOpenLinks(false);
         m_browser->setOpenExternalLinks(false);
         m_browser->document()->setDocumentMargin(12);
+        // Read as a document: the arrow keys move a caret through the words and Tab selects the
+        // next link, so a screen reader follows the caret and speaks the line or the link reached,
+        // and a sighted player sees where the keys are.
+        m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
         // Dark words on a white page whatever the desktop's palette: the pages' own colours
         // (headings, links, tips) are chosen for white.
         QPalette page = m_browser->palette();
@@ -115,6 +168,8 @@ class HelpWindow : public QWidget {
         connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
         connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
             const QString title = m_browser->documentTitle();
+            // The page is met by its title, as a reader names a document.
+            m_browser->setAccessibleName(title);
             setWindowTitle(title.isEmpty()
                                ? QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help")
                                : QCoreApplication::translate("HelpWindow", "SpEcTrUmIx Help - ") + title);

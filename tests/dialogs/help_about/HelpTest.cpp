@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Help requests reach the right topic from every trigger, the help file's pages and links are
-// all there, and the game's own help window opens without blocking and is reused.
+// all there, and the game's own help window opens without blocking, is reused and reads by keys.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 #include "services/HelpViewer.h"
 #include "support/RecordingViewer.h"
@@ -228,5 +229,43 @@ TEST(HelpWindow, OpensWithoutBlockingAndIsReusedForTheNextTopic) {
     EXPECT_EQ(browser->source(), help::TopicUrl(help::kSettingsTopic));
     window->findChild<QPushButton*>(QStringLiteral("ContentsButton"))->click();
     EXPECT_EQ(browser->source(), help::TopicUrl(help::kContents));
+    window->hide();
+}
+
+TEST(HelpWindow, ArrowsAndTabMoveACaretThatAScreenReaderFollows) {
+    help::SetViewer(nullptr);
+    help::ShowTopic(help::kPlayingTopic);
+    QWidget* window = HelpWindow();
+    ASSERT_NE(window, nullptr);
+    auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    QApplication::setActiveWindow(window);
+    browser->setFocus(Qt::TabFocusReason);
+    browser->moveCursor(QTextCursor::Start);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(browser);
+    QAccessibleTextInterface* text = face->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), browser->documentTitle()) << "the page is met by its title";
+
+    // Down moves the caret to the next line, where the screen reader finds it (Qt tells the
+    // reader of each move; the offscreen platform has no reader to tell).
+    int start = 0;
+    int end = 0;
+    const QString firstLine = text->textAtOffset(0, QAccessible::LineBoundary, &start, &end);
+    EXPECT_TRUE(firstLine.startsWith(QLatin1String("Contents"))) << firstLine.toStdString();
+    QTest::keyClick(browser, Qt::Key_Down);
+    const int below = text->cursorPosition();
+    EXPECT_GE(below, end) << "the caret stays on the first line";
+    EXPECT_NE(text->textAtOffset(below, QAccessible::LineBoundary, &start, &end), firstLine);
+
+    // Tab selects the next link below the caret: its words are the selection, and the caret
+    // moved with it.
+    QTest::keyClick(browser, Qt::Key_Tab);
+    EXPECT_TRUE(browser->hasFocus()) << "Tab stays among the page's links";
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_LT(start, end);
+    EXPECT_TRUE(browser->textCursor().charFormat().isAnchor());
+    EXPECT_GT(text->cursorPosition(), below);
+    EXPECT_EQ(text->text(start, end), browser->textCursor().selectedText());
     window->hide();
 }
