@@ -37,13 +37,29 @@ void TBoardSurface::paintEvent(QPaintEvent* event) {
     m_edges.Paint(painter, event->region(), size(), onScreen);
     if (m_mark.isNull())
         return;
-    // White and dotted: no colour of the game is white, and no edge is dotted.
-    const int width = std::max(2, m_layout.Scaled(2));
-    QPen pen(Qt::white, width, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
-    painter.setPen(pen);
+    // A white ring two pixels wide (more on a larger board) in long dashes, laid on a black band
+    // one pixel wider on each side: white stands out on the black board, and where an aqua edge
+    // or a coloured control comes near, the band keeps black beside the white. The dashes tell it
+    // from the solid white ring of a selected painter, which lies on the painter's own face.
+    const int width = MarkWidth();
+    const int band = MarkBand();
+    const QRectF ring = QRectF(m_mark).adjusted(band + width / 2.0, band + width / 2.0, -band - width / 2.0,
+                                                -band - width / 2.0);
     painter.setBrush(Qt::NoBrush);
-    const qreal half = width / 2.0;
-    painter.drawRect(QRectF(m_mark).adjusted(half, half, -half, -half));
+    painter.setPen(QPen(Qt::black, width + 2 * band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(ring);
+    QPen dashes(Qt::white, width, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashes.setDashPattern({3, 1});
+    painter.setPen(dashes);
+    painter.drawRect(ring);
+}
+
+int TBoardSurface::MarkWidth() const {
+    return std::max(2, m_layout.Scaled(2));
+}
+
+int TBoardSurface::MarkBand() const {
+    return std::max(1, m_layout.Scaled(1));
 }
 
 QSize TBoardSurface::DesignedSize() const {
@@ -129,8 +145,9 @@ QRect TBoardSurface::FocusMarkArea() const {
 }
 
 QRect TBoardSurface::MarkAround(const QWidget* control) const {
-    // Three pixels clear of the control, two pixels wide (both larger on a larger board).
-    const int out = m_layout.Scaled(5);
+    // The ring three pixels clear of the control, two pixels wide, with its black band on both
+    // sides (all larger on a larger board).
+    const int out = m_layout.Scaled(3) + MarkWidth() + MarkBand();
     return control->geometry().adjusted(-out, -out, out, out);
 }
 

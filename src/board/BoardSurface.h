@@ -26,6 +26,7 @@ class TBoardSurface : public QWidget {
     // Rings `control` (a painter or a vertex the keyboard moved to) with the focus mark; nullptr
     // takes the mark away. The mark stands just outside the control, never on its face.
     void SetFocusMark(const QWidget* control);
+    // All the mark covers: its ring and the black band on each side.
     QRect FocusMarkArea() const;
     // The board's own immediate paint of `area`, with every control that changed its place or
     // look since the board was last painted: the lines there are renewed as they stand now,
@@ -54,6 +55,9 @@ class TBoardSurface : public QWidget {
     };
     QRegion TakeChanges();
     QRect MarkAround(const QWidget* control) const;
+    // The focus mark's white ring and the black band on each side of it, in pixels at this size.
+    int MarkWidth() const;
+    int MarkBand() const;
     // Lays the board out afresh for its size.
     void Refit();
 
