@@ -15,6 +15,7 @@
 #include "engine/History.h"
 #include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
+#include "ui/FocusTabs.h"
 
 #include <algorithm>
 #include <array>
@@ -124,7 +125,7 @@ TPerformancePages::TPerformancePages(QWidget* parent, Pages pages)
     ui::KeepLightFace(*this);
 
     m_form.Build(kFrameTable, [](const ui::ControlRow&, const QString&, QWidget* parent) -> QWidget* {
-        return new QTabWidget(parent);
+        return new ui::TFocusTabs(parent);
     });
     auto* tabs = m_form.get<QTabWidget>("PageControl1");
     for (const ui::ControlRow& row : kFrameTable) {

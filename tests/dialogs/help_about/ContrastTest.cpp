@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -122,6 +124,48 @@ TEST(Readability, HelpSettingsAndStatisticsReadUnderALightAndADarkPalette) {
         browser->window()->hide();
     }
     QApplication::setPalette(desktop);
+}
+
+// The tab the keyboard is on wears a ring at least two pixels deep whose pixels stand 3 : 1 or
+// more against what they show without it; without the keyboard the tabs look as Qt's own.
+TEST(Readability, TheTabTheKeyboardIsOnIsRingedAndTheMouseSeesPlainTabs) {
+    TPerformancePages statistics;
+    statistics.show();
+    auto* tabs = statistics.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    const QImage plain = bar->grab().toImage();
+
+    QTabWidget qts;
+    qts.setFont(tabs->font());
+    for (int i = 0; i < tabs->count(); ++i) qts.addTab(new QWidget, tabs->tabText(i));
+    qts.setCurrentIndex(tabs->currentIndex());
+    qts.resize(tabs->size());
+    qts.show();
+    EXPECT_EQ(qts.tabBar()->grab().toImage(), plain) << "the mouse sees the tabs as always";
+
+    QApplication::setActiveWindow(&statistics);
+    bar->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(bar->hasFocus());
+    const QImage ringed = bar->grab().toImage();
+    const QRect tab = bar->tabRect(bar->currentIndex());
+    // Down the middle of the tab's caption and across it: the changed pixels run two or more deep
+    // on each side, each at 3 : 1 or more against the pixel it replaced.
+    const auto deepest = [&](QPoint from, QPoint step, int length) {
+        int run = 0;
+        int best = 0;
+        for (int i = 0; i < length; ++i) {
+            const QPoint p = from + step * i;
+            run = Contrast(ringed.pixelColor(p), plain.pixelColor(p)) >= 3.0 ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        return best;
+    };
+    const int middle = tab.center().x();
+    EXPECT_GE(deepest({middle, tab.top()}, {0, 1}, tab.height() / 2), 2) << "top";
+    EXPECT_GE(deepest({middle, tab.center().y()}, {0, 1}, tab.height() / 2), 2) << "bottom";
+    EXPECT_GE(deepest({tab.left(), tab.center().y()}, {1, 0}, 8), 2) << "left";
+    EXPECT_GE(deepest({tab.right() - 8, tab.center().y()}, {1, 0}, 8), 2) << "right";
 }
 
 }  // namespace
