@@ -5,10 +5,12 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -71,11 +73,26 @@ QAccessibleInterface* MakeHelpWindowAccessible(const QString& className, QObject
 
 // The page of the help window. Tab goes on to the next link after the caret, as a reader moving
 // down the page with the arrow keys expects, where Qt's own browser starts again at the top.
+// The caret, two pixels wide, shows while the keys are in use: a click hides it again.
 class HelpBrowser : public QTextBrowser {
   public:
-    using QTextBrowser::QTextBrowser;
+    explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) { setCursorWidth(0); }
 
   protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+            event->reason() == Qt::ShortcutFocusReason)
+            setCursorWidth(kCaretWidth);
+        QTextBrowser::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        setCursorWidth(kCaretWidth);
+        QTextBrowser::keyPressEvent(event);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        setCursorWidth(0);
+        QTextBrowser::mousePressEvent(event);
+    }
     bool focusNextPrevChild(bool next) override {
         const QTextCursor caret = textCursor();
         const bool moved = NextLink(next);
@@ -93,6 +110,7 @@ class HelpBrowser : public QTextBrowser {
     }
 
   private:
+    static constexpr int kCaretWidth = 2;
     bool NextLink(bool next) {
         const QTextCursor caret = textCursor();
         const int at = caret.position();

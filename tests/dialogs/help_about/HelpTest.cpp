@@ -256,6 +256,7 @@ TEST(HelpWindow, ArrowsAndTabMoveACaretThatAScreenReaderFollows) {
     const int below = text->cursorPosition();
     EXPECT_GE(below, end) << "the caret stays on the first line";
     EXPECT_NE(text->textAtOffset(below, QAccessible::LineBoundary, &start, &end), firstLine);
+    EXPECT_GE(browser->cursorWidth(), 2) << "the keys show the caret";
 
     // Tab selects the next link below the caret: its words are the selection, and the caret
     // moved with it.
@@ -267,5 +268,9 @@ TEST(HelpWindow, ArrowsAndTabMoveACaretThatAScreenReaderFollows) {
     EXPECT_TRUE(browser->textCursor().charFormat().isAnchor());
     EXPECT_GT(text->cursorPosition(), below);
     EXPECT_EQ(text->text(start, end), browser->textCursor().selectedText());
+
+    // A click hides the caret: the mouse sees the page as it always has.
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(browser->cursorWidth(), 0);
     window->hide();
 }
