@@ -18,7 +18,7 @@ struct TBoardControls;
 
 // Tab runs through the painters, the vertices and the two buttons; the arrows, Home and End walk
 // round the circle; Space or Enter clicks; 1 to 4 pick a painter; F2 and Ctrl+N ask for a new
-// puzzle as New Puzzle does. A focus mark rings the painter or vertex the keyboard reached, and
+// puzzle as New Puzzle does; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
 // only while the keyboard is in use: the mouse game never shows it. A move made from the
 // keyboard is told on the vertex it was made on, once and whole.
 class TKeyboardPlay : public QObject {
@@ -46,7 +46,7 @@ class TKeyboardPlay : public QObject {
     void AskNewPuzzle();
     void SetKeyboard(bool keyboard);
     void UpdateMark();
-    // Has a screen reader say `words` now.
+    // Has a screen reader say `words` now, and nothing more.
     void Say(const QString& words);
 
     QWidget& m_window;

@@ -40,7 +40,8 @@ TeachingModeOn=0
 ShowToolTips=0
 """
 VERTEX = re.compile(r"^Vertex (\d+), ")
-KEY_DELAY = 0.12
+# Seconds between keys; a measurement of what a screen reader says may ask for a player's pace.
+KEY_DELAY = float(os.environ.get("KEY_DELAY", "0.12"))
 
 
 def key(*names):
