@@ -185,6 +185,11 @@
         <translation>Punktzahl %1</translation>
     </message>
     <message>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
         <source>1 edge shown</source>
         <translation>1 Kante gezeigt</translation>
     </message>

@@ -218,9 +218,13 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(move.clicks);
     if (move.solved)
         words << artwork::PuzzleSolvedWords();
-    // Read as the vertex's name until the focus leaves it, and said once now.
+    // Read as the vertex's name until the focus leaves it. Said once now, without the word
+    // "vertex" the player has just heard on arriving there.
     vertex->Announce(words.join(QStringLiteral("; ")));
-    Say(vertex->AccessibleName());
+    words[0] = QCoreApplication::translate("TKeyboardPlay", "%1 %2", "a vertex's number, then its colour")
+                   .arg(vertex->Number())
+                   .arg(ui::FillWord(vertex->brushColor()));
+    Say(words.join(QStringLiteral("; ")));
 }
 
 void TKeyboardPlay::PickPainter(int colorIndex) {
@@ -240,27 +244,26 @@ void TKeyboardPlay::AskNewPuzzle() {
 }
 
 void TKeyboardPlay::NewPuzzleAsked() {
-    m_painterFocusPending = m_keyboard;
+    m_playFocusPending = m_keyboard;
 }
 
 void TKeyboardPlay::PlayStarted() {
-    if (!m_painterFocusPending)
+    if (!m_playFocusPending)
         return;
-    m_painterFocusPending = false;
-    for (TColorButton* painter : {m_c.NavyPainter, m_c.MaroonPainter, m_c.PurplePainter, m_c.GreenPainter}) {
-        if (!painter->isHidden() && painter->isEnabled()) {
-            // The puzzle's size is heard once, as the focus reaches its first painter.
-            painter->Announce(PuzzleSizeWords(game::world) + QStringLiteral(". ") + painter->accessibleName());
-            painter->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
+    m_playFocusPending = false;
+    // Straight to the first vertex, where the play is (the digits pick the painters), with the
+    // puzzle's size heard once as the focus arrives.
+    TOrbVertex1* first = m_c.OrbVertex[1];
+    if (first->isHidden() || !first->isEnabled())
+        return;
+    first->Announce(PuzzleSizeWords(game::world) + QStringLiteral(". ") + first->AccessibleName());
+    first->setFocus(Qt::OtherFocusReason);
     UpdateMark();
 }
 
 void TKeyboardPlay::SetKeyboard(bool keyboard) {
     if (!keyboard)
-        m_painterFocusPending = false;
+        m_playFocusPending = false;
     if (keyboard == m_keyboard)
         return;
     m_keyboard = keyboard;

@@ -29,7 +29,7 @@ class TKeyboardPlay : public QObject {
     // New Puzzle was clicked, by the mouse or by the keyboard.
     void NewPuzzleAsked();
     // A new puzzle's controls are ready: after one asked for from the keyboard, the first
-    // painter takes the focus.
+    // vertex takes the focus, and the puzzle's size is heard.
     void PlayStarted();
     // The board has shown a move: what a keyboard move did is told from this.
     void MoveShown(const game::MoveReport& move);
@@ -53,7 +53,7 @@ class TKeyboardPlay : public QObject {
     const TBoardControls& m_c;
     // The last thing the player used on the board was a key (not the mouse).
     bool m_keyboard = false;
-    bool m_painterFocusPending = false;
+    bool m_playFocusPending = false;
     // The last move the board showed, while a keyboard move waits to tell it.
     std::optional<game::MoveReport> m_move;
     QWidget* m_note = nullptr;

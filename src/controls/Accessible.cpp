@@ -11,7 +11,7 @@ namespace {
 
 class VertexAccessible : public QAccessibleWidget {
   public:
-    explicit VertexAccessible(TOrbVertex1* vertex) : QAccessibleWidget(vertex, QAccessible::Button) {}
+    explicit VertexAccessible(TOrbVertex1* vertex) : QAccessibleWidget(vertex, QAccessible::ListItem) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)

@@ -74,13 +74,14 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     game::world.Settings.ShowEdges = false;
     Key(Qt::Key_F2);
     ASSERT_FALSE(game::world.Puzzle.GameOver);
-    EXPECT_TRUE(Marked(board->NavyPainter)) << "a puzzle started by key puts the focus on the first painter";
+    EXPECT_TRUE(Marked(Vertex(1))) << "a puzzle started by key puts the focus on the first vertex";
     EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
-    // The puzzle's size is heard once, with the first painter.
-    const QString size = Said(board->NavyPainter);
+    // The puzzle's size is heard once, as the focus arrives.
+    const QString size = Said(Vertex(1));
     EXPECT_TRUE(size.startsWith("6 vertices, 3 colours, ") && size.contains(" edges hidden, par ") &&
-                size.endsWith(". Blue"))
+                size.endsWith(". Vertex 1, uncoloured"))
         << size.toStdString();
+    board->NavyPainter->setFocus(Qt::TabFocusReason);
 
     // Painters, the six vertices in number order, the two buttons, and round again.
     QList<QWidget*> ring;
@@ -120,7 +121,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
-    EXPECT_EQ(Note(), "Vertex 1, green; score 1") << "said once, as it is read on the vertex";
+    EXPECT_EQ(Note(), "1 green; score 1") << "said once, without the word just heard";
     EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "no edge known yet");
 
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.

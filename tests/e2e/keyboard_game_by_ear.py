@@ -39,7 +39,8 @@ RandomEdgeProbability=1
 TeachingModeOn=0
 ShowToolTips=0
 """
-VERTEX = re.compile(r"^Vertex (\d+), ")
+# A vertex's name; the first one, right after a new puzzle, is read after the puzzle's size.
+VERTEX = re.compile(r"(?:^|\. )Vertex (\d+), ")
 # Seconds between keys; a measurement of what a screen reader says may ask for a player's pace.
 KEY_DELAY = float(os.environ.get("KEY_DELAY", "0.12"))
 
@@ -92,12 +93,13 @@ class Board:
         for node in walk(app):
             name = node.name or ""
             role = node.getRole()
-            match = VERTEX.match(name)
+            match = VERTEX.search(name)
             if name == "Puzzle Solved":
                 self.solved = True
-            if match and role == pyatspi.ROLE_PUSH_BUTTON:
+            if match and role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_MENU_ITEM):
                 numbers = [int(x) for x in re.findall(r"\d+", node.description or "")]
-                self.vertices[int(match.group(1))] = (name, set(numbers))
+                self.vertices[int(match.group(1))] = (name[match.end(0) - len("Vertex %s, " % match.group(1)):],
+                                                      set(numbers))
             elif role == pyatspi.ROLE_RADIO_BUTTON and node.getState().contains(pyatspi.STATE_SENSITIVE):
                 self.painters += 1
             elif re.match(r"^Par: \d+$", name):
@@ -162,8 +164,7 @@ def play(binary, n, edges_shown):
             if board is None:
                 fail("F2 showed no puzzle of %d vertices" % n, game)
             colours = board.painters
-            # F2 left the focus on the first painter; Tab passes the painters to vertex 1.
-            key(*["Tab"] * colours)
+            # F2 left the focus on vertex 1.
             at = 1
             known = {v: set(nb) for v, (_, nb) in board.vertices.items()}
             presses = 0
