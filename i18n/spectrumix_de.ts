@@ -185,8 +185,61 @@
         <translation>Punktzahl %1</translation>
     </message>
     <message>
-        <source>%1 painter</source>
-        <translation>Farbe %1</translation>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 edge shown</source>
+        <translation>1 Kante gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 edges shown</source>
+        <translation>%1 Kanten gezeigt</translation>
+    </message>
+    <message>
+        <source>1 edge hidden</source>
+        <translation>1 Kante verborgen</translation>
+    </message>
+    <message>
+        <source>%1 edges hidden</source>
+        <translation>%1 Kanten verborgen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, par %4</source>
+        <translation>%1, %2, %3, Par %4</translation>
+    </message>
+    <message>
+        <source>1 vertex</source>
+        <translation>1 Knoten</translation>
+    </message>
+    <message>
+        <source>%1 vertices</source>
+        <translation>%1 Knoten</translation>
+    </message>
+    <message>
+        <source>%1 colours</source>
+        <translation>%1 Farben</translation>
+    </message>
+    <message>
+        <source>No puzzle yet: F2 makes one.</source>
+        <translation>Noch kein Rätsel: F2 bringt eines.</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, par %2.</source>
+        <translation>Spiel vorbei: Punktzahl %1, Par %2.</translation>
+    </message>
+    <message>
+        <source>score %1, par %2, %3 of %4 edges known, %5</source>
+        <translation>Punktzahl %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
+    </message>
+    <message>
+        <source>1 vertex left</source>
+        <translation>1 Knoten übrig</translation>
+    </message>
+    <message>
+        <source>%1 vertices left</source>
+        <translation>%1 Knoten übrig</translation>
     </message>
 </context>
 <context>
@@ -439,6 +492,11 @@
     <message>
         <source>joined to %1</source>
         <translation>verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>neighbour numbers, then their colour</comment>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Solution vertex %1, %2</source>
@@ -715,6 +773,10 @@
     <message>
         <source>PERFECT</source>
         <translation>PERFEKT</translation>
+    </message>
+    <message>
+        <source>Your score %1, par %2.</source>
+        <translation>Deine Züge: %1, Par %2.</translation>
     </message>
 </context>
 <context>

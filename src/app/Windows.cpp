@@ -20,6 +20,7 @@
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
 #include "engine/GameEnd.h"
+#include "engine/Puzzle.h"
 #include "ui/Modeless.h"
 
 namespace app {
@@ -130,6 +131,10 @@ bool TWindows::PrepareNextHiddenPiece() {
 }
 
 void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
+    // A rating is read with the score it rates, before its message.
+    for (TRatingDialog* rated : {static_cast<TRatingDialog*>(PerfectDlg), static_cast<TRatingDialog*>(ExcellentDlg),
+                                 static_cast<TRatingDialog*>(NotBadMessage)})
+        rated->SetScore(m_world.Puzzle.ClickCount, game::ComputePar());
     switch (dialog) {
         case game::Dialog::Perfect:
             PerfectDlg->Open(rating);

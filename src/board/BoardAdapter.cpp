@@ -35,7 +35,16 @@ void SetCaption(TBoardScale& layout, QLabel* label, const QString& text, const Q
 }  // namespace
 
 TBoardAdapter::TBoardAdapter(const TBoardControls& controls, TEdgePainter& edges, TToolTipSwitch& toolTips)
-    : m_c(controls), m_edges(edges), m_toolTips(toolTips) {}
+    : m_c(controls), m_edges(edges), m_toolTips(toolTips) {
+    // A vertex tells its neighbours' colours as they are in its own view.
+    for (const game::EdgeView view : {game::EdgeView::Board, game::EdgeView::Solution}) {
+        for (int k = 1; k <= game::kMaxVertices; ++k) {
+            Vertex(view, k)->setNeighbourFills([this, view](int j) {
+                return j >= 1 && j <= game::kMaxVertices ? Vertex(view, j)->brushColor() : game::clBlack;
+            });
+        }
+    }
+}
 
 void TBoardAdapter::ShowSolvedPicture(bool solved) {
     m_c.PuzzleSolved->setVisible(solved);

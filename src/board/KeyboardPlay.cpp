@@ -11,35 +11,43 @@
 
 #include "artwork/Artwork.h"
 #include "board/BoardControls.h"
+#include "board/SpokenWords.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/Palette.h"
+#include "engine/State.h"
 #include "ui/ColourWords.h"
 
 namespace board {
 
 namespace {
 
-// What a keyboard move did, said by a screen reader: a notification that shows for each message.
-// It paints nothing and lets every click through, so the board looks and plays as without it.
+// What the board tells a player by ear (a move, the colour in hand, the status): a notification
+// that shows for each message, inside a status line of its own, so a screen reader says the words
+// alone, without calling them a notification each time. Neither paints anything nor takes a
+// click, so the board looks and plays as without them.
 class TSpokenNote : public QWidget {
   public:
-    explicit TSpokenNote(QWidget* parent) : QWidget(parent) {
+    explicit TSpokenNote(QWidget* parent, bool shown) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
-        hide();
+        setVisible(shown);
     }
+    // The status line holds the note; the note shows for each message.
+    bool line = false;
 };
 
 class SpokenNoteAccessible : public QAccessibleWidget {
   public:
-    explicit SpokenNoteAccessible(QWidget* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+    explicit SpokenNoteAccessible(TSpokenNote* note)
+        : QAccessibleWidget(note, note->line ? QAccessible::StatusBar : QAccessible::Notification) {}
 };
 
 QAccessibleInterface* MakeSpokenNote(const QString&, QObject* object) {
-    if (object && object->isWidgetType() && dynamic_cast<TSpokenNote*>(object))
-        return new SpokenNoteAccessible(static_cast<QWidget*>(object));
+    if (object && object->isWidgetType())
+        if (auto* note = dynamic_cast<TSpokenNote*>(object))
+            return new SpokenNoteAccessible(note);
     return nullptr;
 }
 
@@ -73,6 +81,12 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
         auto* key = new QShortcut(QKeySequence(Qt::Key_0 + index), &window);
         connect(key, &QShortcut::activated, this, [this, index] { PickPainter(index); });
     }
+    // S: where the game stands (score, par, edges known, vertices left), whenever asked.
+    auto* status = new QShortcut(QKeySequence(Qt::Key_S), &window);
+    connect(status, &QShortcut::activated, this, [this] {
+        SetKeyboard(true);
+        Say(StatusWords(game::world));
+    });
     connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
 
     static const bool noteKnown = [] {
@@ -80,8 +94,12 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
         return true;
     }();
     (void)noteKnown;
-    m_note = new TSpokenNote(m_c.Surface);
-    m_note->lower();
+    auto* line = new TSpokenNote(m_c.Surface, true);
+    line->line = true;
+    line->setObjectName(QStringLiteral("SpokenLine"));
+    line->lower();
+    m_note = new TSpokenNote(line, false);
+    m_note->setObjectName(QStringLiteral("SpokenNote"));
 }
 
 void TKeyboardPlay::Say(const QString& words) {
@@ -89,7 +107,6 @@ void TKeyboardPlay::Say(const QString& words) {
     m_note->hide();
     m_note->setAccessibleName(words);
     m_note->show();
-    m_note->lower();
 }
 
 TOrbVertex1* TKeyboardPlay::BoardVertex(const QObject* object) const {
@@ -113,9 +130,11 @@ bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
             SetKeyboard(false);
             return false;
         case QEvent::FocusOut:
-            // What a move said is said; back on the vertex, its plain name is read.
+            // What a move said is said; back on the vertex or painter, its plain name is read.
             if (TOrbVertex1* vertex = BoardVertex(watched))
                 vertex->Announce(QString());
+            else if (auto* painter = qobject_cast<TColorButton*>(watched))
+                painter->Announce(QString());
             return false;
         case QEvent::KeyPress:
             break;
@@ -199,8 +218,13 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(move.clicks);
     if (move.solved)
         words << artwork::PuzzleSolvedWords();
+    // Read as the vertex's name until the focus leaves it. Said once now, without the word
+    // "vertex" the player has just heard on arriving there.
     vertex->Announce(words.join(QStringLiteral("; ")));
-    Say(vertex->AccessibleName());
+    words[0] = QCoreApplication::translate("TKeyboardPlay", "%1 %2", "a vertex's number, then its colour")
+                   .arg(vertex->Number())
+                   .arg(ui::FillWord(vertex->brushColor()));
+    Say(words.join(QStringLiteral("; ")));
 }
 
 void TKeyboardPlay::PickPainter(int colorIndex) {
@@ -209,14 +233,8 @@ void TKeyboardPlay::PickPainter(int colorIndex) {
     if (!painter->isVisible() || !painter->isEnabled())
         return;
     painter->Click();
-    // The player hears the colour now in hand, on a vertex as on a painter.
-    const QString words =
-        QCoreApplication::translate("TKeyboardPlay", "%1 painter").arg(ui::PainterWord(colorIndex));
-    if (TOrbVertex1* vertex = BoardVertex(QApplication::focusWidget())) {
-        vertex->Announce(QString());
-        vertex->Announce(words + QStringLiteral("; ") + vertex->AccessibleName());
-    }
-    Say(words);
+    // The player hears the colour now in hand, and nothing more.
+    Say(ui::PainterWord(colorIndex));
 }
 
 void TKeyboardPlay::AskNewPuzzle() {
@@ -226,25 +244,26 @@ void TKeyboardPlay::AskNewPuzzle() {
 }
 
 void TKeyboardPlay::NewPuzzleAsked() {
-    m_painterFocusPending = m_keyboard;
+    m_playFocusPending = m_keyboard;
 }
 
 void TKeyboardPlay::PlayStarted() {
-    if (!m_painterFocusPending)
+    if (!m_playFocusPending)
         return;
-    m_painterFocusPending = false;
-    for (TColorButton* painter : {m_c.NavyPainter, m_c.MaroonPainter, m_c.PurplePainter, m_c.GreenPainter}) {
-        if (!painter->isHidden() && painter->isEnabled()) {
-            painter->setFocus(Qt::OtherFocusReason);
-            break;
-        }
-    }
+    m_playFocusPending = false;
+    // Straight to the first vertex, where the play is (the digits pick the painters), with the
+    // puzzle's size heard once as the focus arrives.
+    TOrbVertex1* first = m_c.OrbVertex[1];
+    if (first->isHidden() || !first->isEnabled())
+        return;
+    first->Announce(PuzzleSizeWords(game::world) + QStringLiteral(". ") + first->AccessibleName());
+    first->setFocus(Qt::OtherFocusReason);
     UpdateMark();
 }
 
 void TKeyboardPlay::SetKeyboard(bool keyboard) {
     if (!keyboard)
-        m_painterFocusPending = false;
+        m_playFocusPending = false;
     if (keyboard == m_keyboard)
         return;
     m_keyboard = keyboard;

@@ -18,7 +18,7 @@ struct TBoardControls;
 
 // Tab runs through the painters, the vertices and the two buttons; the arrows, Home and End walk
 // round the circle; Space or Enter clicks; 1 to 4 pick a painter; F2 and Ctrl+N ask for a new
-// puzzle as New Puzzle does. A focus mark rings the painter or vertex the keyboard reached, and
+// puzzle as New Puzzle does; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
 // only while the keyboard is in use: the mouse game never shows it. A move made from the
 // keyboard is told on the vertex it was made on, once and whole.
 class TKeyboardPlay : public QObject {
@@ -29,7 +29,7 @@ class TKeyboardPlay : public QObject {
     // New Puzzle was clicked, by the mouse or by the keyboard.
     void NewPuzzleAsked();
     // A new puzzle's controls are ready: after one asked for from the keyboard, the first
-    // painter takes the focus.
+    // vertex takes the focus, and the puzzle's size is heard.
     void PlayStarted();
     // The board has shown a move: what a keyboard move did is told from this.
     void MoveShown(const game::MoveReport& move);
@@ -46,14 +46,14 @@ class TKeyboardPlay : public QObject {
     void AskNewPuzzle();
     void SetKeyboard(bool keyboard);
     void UpdateMark();
-    // Has a screen reader say `words` now.
+    // Has a screen reader say `words` now, and nothing more.
     void Say(const QString& words);
 
     QWidget& m_window;
     const TBoardControls& m_c;
     // The last thing the player used on the board was a key (not the mouse).
     bool m_keyboard = false;
-    bool m_painterFocusPending = false;
+    bool m_playFocusPending = false;
     // The last move the board showed, while a keyboard move waits to tell it.
     std::optional<game::MoveReport> m_move;
     QWidget* m_note = nullptr;

@@ -11,7 +11,7 @@ namespace {
 
 class VertexAccessible : public QAccessibleWidget {
   public:
-    explicit VertexAccessible(TOrbVertex1* vertex) : QAccessibleWidget(vertex, QAccessible::Button) {}
+    explicit VertexAccessible(TOrbVertex1* vertex) : QAccessibleWidget(vertex, QAccessible::ListItem) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
@@ -48,6 +48,8 @@ class ColorButtonAccessible : public QAccessibleWidget {
     }
 
     QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && !button()->Announcement().isEmpty())
+            return button()->Announcement();
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
             return button()->Caption();
         // Short to hear: the long tool tip is no description.

@@ -99,16 +99,40 @@ void TOrbVertex1::Announce(const QString& words) {
     m_announcement = words;
 }
 
+namespace {
+
+// "1, 4 and 6" ("1" alone, "1 and 4" for two).
+QString ListOf(const QStringList& items) {
+    if (items.size() < 2)
+        return items.value(0);
+    return TOrbVertex1::tr("%1 and %2").arg(items.first(items.size() - 1).join(TOrbVertex1::tr(", ")), items.last());
+}
+
+}  // namespace
+
 QString TOrbVertex1::AccessibleDescription() const {
     if (m_neighbours.isEmpty())
         return tr("no edge known yet");
-    QString list = QString::number(m_neighbours.last());
-    if (m_neighbours.size() > 1) {
-        QStringList first;
-        for (qsizetype i = 0; i + 1 < m_neighbours.size(); ++i) first << QString::number(m_neighbours[i]);
-        list = tr("%1 and %2").arg(first.join(tr(", ")), list);
+    if (!m_fillOf) {
+        QStringList numbers;
+        for (const int k : m_neighbours) numbers << QString::number(k);
+        return tr("joined to %1").arg(ListOf(numbers));
     }
-    return tr("joined to %1").arg(list);
+    // Neighbours in number order, each run of one colour said once after its numbers.
+    QStringList runs;
+    QStringList numbers;
+    game::TColor runFill = 0;
+    for (qsizetype i = 0; i < m_neighbours.size(); ++i) {
+        const game::TColor fill = m_fillOf(m_neighbours[i]);
+        if (!numbers.isEmpty() && fill != runFill) {
+            runs << tr("%1 %2", "neighbour numbers, then their colour").arg(ListOf(numbers), ui::FillWord(runFill));
+            numbers.clear();
+        }
+        runFill = fill;
+        numbers << QString::number(m_neighbours[i]);
+    }
+    runs << tr("%1 %2", "neighbour numbers, then their colour").arg(ListOf(numbers), ui::FillWord(runFill));
+    return tr("joined to %1").arg(runs.join(tr(", ")));
 }
 
 void TOrbVertex1::setNumber(int number) {

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 #include "engine/Palette.h"
 
 class TOrbVertex1 : public QWidget {
@@ -45,8 +47,12 @@ class TOrbVertex1 : public QWidget {
     // "Vertex 3, red", "Vertex 5, uncoloured" ("Solution vertex 3, blue" in the solution view):
     // the number and the colour it wears now, or for one reading what a keyboard move did.
     QString AccessibleName() const;
-    // "joined to 1, 4 and 6", "no edge known yet": the vertices an edge on the board joins it to.
+    // "joined to 1 blue, 3 and 5 uncoloured, 6 red", "no edge known yet": the vertices an edge on
+    // the board joins it to, each with the colour it wears now, so that a player choosing a colour
+    // for this vertex hears its neighbours' without visiting them.
     QString AccessibleDescription() const;
+    // Where the description finds the colour a neighbour (by its number) wears now.
+    void setNeighbourFills(std::function<game::TColor(int)> fillOf) { m_fillOf = std::move(fillOf); }
     // The edges the board shows at this vertex, by the numbers of their other ends.
     void setKnownNeighbours(const QList<int>& numbers);
     const QList<int>& KnownNeighbours() const { return m_neighbours; }
@@ -86,6 +92,7 @@ class TOrbVertex1 : public QWidget {
     bool m_solution = false;
     bool m_playable = true;
     QList<int> m_neighbours;
+    std::function<game::TColor(int)> m_fillOf;
     QString m_announcement;
     bool m_quiet = false;
     bool m_marks = false;

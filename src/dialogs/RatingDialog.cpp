@@ -78,6 +78,9 @@ QString TRatingDialog::Words(const game::Rating& rating) {
 
 void TRatingDialog::ShowMessage(const game::Rating& rating) {
     Label1->setText(Words(rating));
+    Label1->setAccessibleName(m_par < 0 ? QString()
+                                         : tr("Your score %1, par %2.").arg(m_score).arg(m_par) +
+                                               QLatin1Char(' ') + Label1->text());
     if (NoButton) {
         NoButton->setEnabled(rating.offer);
         NoButton->setVisible(rating.offer);

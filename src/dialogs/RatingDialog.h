@@ -3,6 +3,8 @@
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
+#include <cstdint>
+
 #include "engine/Views.h"
 #include "ui/FixedDialog.h"
 
@@ -37,6 +39,12 @@ class TRatingDialog : public ui::FixedDialog {
 
     // The words of a message the engine chose, in the player's language.
     static QString Words(const game::Rating& rating);
+    // The score the next message rates, and its par: a screen reader reads them before the
+    // message (the dialog shows the message alone, as ever).
+    void SetScore(std::int32_t score, std::int32_t par) {
+        m_score = score;
+        m_par = par;
+    }
 
     QFrame* Bevel1;
     QLabel* Image1;
@@ -55,4 +63,6 @@ class TRatingDialog : public ui::FixedDialog {
 
   private:
     void Answer(void (*effect)());
+    std::int32_t m_score = -1;
+    std::int32_t m_par = -1;
 };

@@ -18,8 +18,12 @@
 #include "controls/Vertex1.h"
 #include "dialogs/DecisionDialog.h"
 #include "dialogs/GameNotOverDialog.h"
+#include "dialogs/NotBadDialog.h"
 #include "dialogs/Optionl1.h"
+#include "dialogs/Perfect.h"
 #include "dialogs/SpinEdit.h"
+#include "dialogs/excellent.h"
+#include "engine/Puzzle.h"
 #include "engine/Random.h"
 #include "engine/State.h"
 #include "support/BoardTest.h"
@@ -51,6 +55,14 @@ class KeyboardPlay : public boardtest::BoardTest {
         return QAccessible::queryAccessibleInterface(widget)->actionInterface()->actionNames();
     }
     TOrbVertex1* Vertex(int k) const { return board->OrbVertex[static_cast<std::size_t>(k)]; }
+    // What the board last said aloud, and that it was said: the note shows for each message, inside a
+    // status line so that a screen reader reads the words alone.
+    QString Note() const {
+        const QWidget* note = board->Surface->findChild<QWidget*>("SpokenNote");
+        EXPECT_TRUE(note && note->isVisible());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(note->parentWidget())->role(), QAccessible::StatusBar);
+        return Said(const_cast<QWidget*>(note));
+    }
     bool Marked(const QWidget* control) const {
         return board->Surface->FocusMarkArea().contains(control->geometry()) && control->hasFocus();
     }
@@ -62,8 +74,14 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     game::world.Settings.ShowEdges = false;
     Key(Qt::Key_F2);
     ASSERT_FALSE(game::world.Puzzle.GameOver);
-    EXPECT_TRUE(Marked(board->NavyPainter)) << "a puzzle started by key puts the focus on the first painter";
+    EXPECT_TRUE(Marked(Vertex(1))) << "a puzzle started by key puts the focus on the first vertex";
     EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
+    // The puzzle's size is heard once, as the focus arrives.
+    const QString size = Said(Vertex(1));
+    EXPECT_TRUE(size.startsWith("6 vertices, 3 colours, ") && size.contains(" edges hidden, par ") &&
+                size.endsWith(". Vertex 1, uncoloured"))
+        << size.toStdString();
+    board->NavyPainter->setFocus(Qt::TabFocusReason);
 
     // Painters, the six vertices in number order, the two buttons, and round again.
     QList<QWidget*> ring;
@@ -98,10 +116,12 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_3);
     EXPECT_TRUE(board->GreenPainter->Value());
     EXPECT_TRUE(Vertex(1)->hasFocus());
-    EXPECT_EQ(Said(Vertex(1)), "Green painter; Vertex 1, uncoloured");
+    EXPECT_EQ(Note(), "Green") << "the colour in hand, and nothing more";
+    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, uncoloured");
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
+    EXPECT_EQ(Note(), "1 green; score 1") << "said once, without the word just heard";
     EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "no edge known yet");
 
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.
@@ -112,9 +132,15 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
     EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
     EXPECT_EQ(Said(Vertex(3)), "Vertex 3, green; cleared vertex 1, joined; score 2");
-    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1");
-    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3");
+    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1 uncoloured");
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3 green");
     EXPECT_EQ(Said(board->PlayerScore), "Your Score: 2");
+
+    // S tells where the game stands.
+    Key(Qt::Key_S);
+    EXPECT_EQ(Note(), QString("score 2, par %1, 1 of %2 edges known, 5 vertices left")
+                          .arg(game::ComputePar())
+                          .arg(game::world.Puzzle.EdgeCount));
 
     // During a game, F2 and Ctrl+N ask first, as New Puzzle does.
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -140,8 +166,8 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     game::world.Settings.ShowEdges = true;
     game::world.Settings.PlayComputer = true;
     QTest::mouseClick(board->NewGame, Qt::LeftButton);
-    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6");
-    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3");
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6 uncoloured");
+    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3 uncoloured");
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 
@@ -151,10 +177,23 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     });
     ASSERT_TRUE(game::world.Puzzle.GameOver);
     EXPECT_TRUE(Actions(Vertex(1)).isEmpty()) << "the game is over";
+    // The rating is read with the score it rates, before its message.
+    const QString rated =
+        QString("Your score %1, par %2. ").arg(game::world.Puzzle.ClickCount).arg(game::ComputePar());
+    int open = 0;
+    for (const TRatingDialog* dialog : {static_cast<TRatingDialog*>(windows->PerfectDlg),
+                                        static_cast<TRatingDialog*>(windows->ExcellentDlg),
+                                        static_cast<TRatingDialog*>(windows->NotBadMessage)}) {
+        if (!dialog->isVisible())
+            continue;
+        ++open;
+        EXPECT_EQ(dialog->Label1->accessibleName(), rated + dialog->Label1->text());
+    }
+    EXPECT_EQ(open, 1);
     TOrbVertex1* twin = board->CompVert[1];
     ASSERT_TRUE(twin->isVisible());
     EXPECT_EQ(Said(twin), "Solution vertex 1, red");
-    EXPECT_EQ(Said(twin, QAccessible::Description), "joined to 3, 4 and 6");
+    EXPECT_EQ(Said(twin, QAccessible::Description), "joined to 3 green, 4 blue, 6 green");
     EXPECT_TRUE(Actions(twin).isEmpty());
 }
 

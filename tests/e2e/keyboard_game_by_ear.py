@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays two whole games of the real game with keys only, learning the graph only from what a
+"""Plays three whole games of the real game with keys only, learning the graph only from what a
 screen reader is told (the accessible tree over AT-SPI): an eight-vertex game with the edges
 shown, coloured in one key press per vertex so that the score equals par and the Perfect dialog
-opens, and a game with hidden edges, finished by colouring what is known and learning each edge
-a clash reveals. No mouse event is sent.
+opens, a game with hidden edges, finished by colouring what is known and learning each edge a
+clash reveals, and the first game again in German. Each checks what is said: the puzzle's size
+with vertex 1, the first move once and whole, the status key, the neighbours' colours, and the
+rating read with its score. No mouse event is sent.
 
 Run it inside its own X server and session bus:
     xvfb-run -a dbus-run-session -- keyboard_game_by_ear.py PATH_TO_SPECTRUMIX
@@ -39,8 +41,21 @@ RandomEdgeProbability=1
 TeachingModeOn=0
 ShowToolTips=0
 """
-VERTEX = re.compile(r"^Vertex (\d+), ")
-KEY_DELAY = 0.12
+# What the game says, in the two languages it is heard in here.
+SPOKEN = {
+    "en": dict(vertex="Vertex", colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, solved="Puzzle Solved",
+               par="Par: ", score="Your Score: ", moved="%d %s; score %d",
+               size=r"^\d+ vertices, \d colours, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
+               status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
+               rated=r"^Your score (\d+), par (\d+)\. \S"),
+    "de": dict(vertex="Knoten", colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, solved="Rätsel gelöst",
+               par="Par: ", score="Deine Züge: ", moved="%d %s; Punktzahl %d",
+               size=r"^\d+ Knoten, \d Farben, \d+ Kanten (gezeigt|verborgen), Par \d+\. Knoten 1, ",
+               status=r"^Punktzahl 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
+               rated=r"^Deine Züge: (\d+), Par (\d+)\. \S"),
+}
+# Seconds between keys; a measurement of what a screen reader says may ask for a player's pace.
+KEY_DELAY = float(os.environ.get("KEY_DELAY", "0.12"))
 
 
 def key(*names):
@@ -80,29 +95,42 @@ def find_game():
 
 
 class Board:
-    """What the accessible tree says about the board right now."""
-
-    def __init__(self, app):
+    def __init__(self, app, lang="en"):
+        said = SPOKEN[lang]
+        # A vertex's name; the first one, right after a new puzzle, is read after the puzzle's size.
+        vertex = re.compile(r"(?:^|\. )%s (\d+), " % said["vertex"])
         self.vertices = {}  # number -> (name, neighbours)
-        self.painters = 0
+        self.descriptions = {}
+        self.first = None  # vertex 1's whole name
         self.par = self.score = None
         self.windows = [w.name for w in walk(app) if w.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG)]
         self.solved = False
+        self.note = None  # what the board said last
+        self.labels = []
+        self.painters = 0
         for node in walk(app):
             name = node.name or ""
             role = node.getRole()
-            match = VERTEX.match(name)
-            if name == "Puzzle Solved":
+            match = vertex.search(name)
+            if name == said["solved"]:
                 self.solved = True
-            if match and role == pyatspi.ROLE_PUSH_BUTTON:
+            if match and role == pyatspi.ROLE_LIST_ITEM:
                 numbers = [int(x) for x in re.findall(r"\d+", node.description or "")]
-                self.vertices[int(match.group(1))] = (name, set(numbers))
+                k = int(match.group(1))
+                self.vertices[k] = (name[match.end(0) - len("%s %d, " % (said["vertex"], k)):], set(numbers))
+                self.descriptions[k] = node.description or ""
+                if k == 1:
+                    self.first = name
             elif role == pyatspi.ROLE_RADIO_BUTTON and node.getState().contains(pyatspi.STATE_SENSITIVE):
                 self.painters += 1
-            elif re.match(r"^Par: \d+$", name):
-                self.par = int(name[5:])
-            elif re.match(r"^Your Score: \d+$", name):
-                self.score = int(name[12:])
+            elif role == pyatspi.ROLE_NOTIFICATION:
+                self.note = name
+            elif role == pyatspi.ROLE_LABEL:
+                self.labels.append(name)
+            if re.match(r"^%s\d+$" % re.escape(said["par"]), name):
+                self.par = int(name[len(said["par"]):])
+            elif re.match(r"^%s\d+$" % re.escape(said["score"]), name):
+                self.score = int(name[len(said["score"]):])
 
 
 def colouring(n, colours, edges, fixed=None):
@@ -140,12 +168,20 @@ def start(binary, env):
     return subprocess.Popen([binary], env=env)
 
 
-def play(binary, n, edges_shown):
+def expect(ok, what, game):
+    if not ok:
+        fail(what, game)
+
+
+def play(binary, n, edges_shown, lang="en"):
+    said = SPOKEN[lang]
     with tempfile.TemporaryDirectory() as config:
         with open(os.path.join(config, "SpEcTrUmIx.ini"), "w") as f:
             f.write(SETTINGS.format(n=n, edges=1 if edges_shown else 0))
         env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        if lang != "en":
+            env.update(LANGUAGE=lang, LANG="%s_DE.UTF-8" % lang, LC_ALL="")
         game = start(binary, env)
         try:
             app = wait_for(find_game, 30, game)
@@ -156,13 +192,13 @@ def play(binary, n, edges_shown):
             subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
             time.sleep(0.5)
             key("F2")
-            board = wait_for(lambda: (lambda b: b if len(b.vertices) == n and b.painters else None)(Board(app)),
+            board = wait_for(lambda: (lambda b: b if len(b.vertices) == n and b.painters else None)(Board(app, lang)),
                              10, game)
             if board is None:
                 fail("F2 showed no puzzle of %d vertices" % n, game)
+            # F2 left the focus on vertex 1, heard with the puzzle's size.
+            expect(re.match(said["size"], board.first or ""), "no size heard with vertex 1: %r" % board.first, game)
             colours = board.painters
-            # F2 left the focus on the first painter; Tab passes the painters to vertex 1.
-            key(*["Tab"] * colours)
             at = 1
             known = {v: set(nb) for v, (_, nb) in board.vertices.items()}
             presses = 0
@@ -170,9 +206,9 @@ def play(binary, n, edges_shown):
                 plan = colouring(n, colours, known)
                 if plan is None:
                     fail("the edges heard cannot be coloured with %d colours: %r" % (colours, known), game)
-                board = Board(app)
+                board = Board(app, lang)
                 todo = [v for v in range(1, n + 1)
-                        if not board.vertices[v][0].startswith("Vertex %d, %s" % (v, WORDS[plan[v]]))]
+                        if not board.vertices[v][0].startswith("%s %d, %s" % (said["vertex"], v, said["colours"][plan[v]]))]
                 if not todo:
                     break
                 for v in todo:
@@ -181,7 +217,19 @@ def play(binary, n, edges_shown):
                     at = v
                     key("space")
                     presses += 1
-                    board = Board(app)
+                    board = Board(app, lang)
+                    if presses == 1:
+                        # The move is said once, whole; the status key tells where the game stands; a
+                        # neighbour names the colour just painted.
+                        moved = said["moved"] % (v, said["colours"][plan[v]], 1)
+                        expect(board.note == moved, "the move was said as %r, not %r" % (board.note, moved), game)
+                        key("s")
+                        status = Board(app, lang).note or ""
+                        expect(re.match(said["status"], status), "the status key said %r" % status, game)
+                        for u in board.vertices[v][1]:
+                            expect(said["colours"][plan[v]] in board.descriptions[u],
+                                   "vertex %d's neighbours are told without colours: %r" % (u, board.descriptions[u]),
+                                   game)
                     if board.solved:
                         break
                     grown = False
@@ -195,26 +243,26 @@ def play(binary, n, edges_shown):
                     break
                 if presses > 20 * n:
                     fail("no end after %d key presses" % presses, game)
-            final = wait_for(lambda: (lambda b: b if b.solved else None)(Board(app)), 10, game)
+            final = wait_for(lambda: (lambda b: b if b.solved else None)(Board(app, lang)), 10, game)
             if final is None:
-                fail("the game did not end in Puzzle Solved", game)
+                fail("the game did not end in %s" % said["solved"], game)
             dialogs = [w for w in final.windows if w != "SpEcTrUmIx"]
             if edges_shown:
-                # One press per vertex is par: the Perfect dialog follows.
-                final = wait_for(lambda: (lambda b: b if len(b.windows) > 1 else None)(Board(app)), 10, game)
+                # One press per vertex is par: the Perfect dialog follows, read with the score it rates.
+                final = wait_for(lambda: (lambda b: b if len(b.windows) > 1 else None)(Board(app, lang)), 10, game)
                 if final is None or final.score != final.par or final.par != n:
                     fail("no rating dialog, or a score off par, after a one-press-per-vertex game", game)
+                rated = [m for m in (re.match(said["rated"], label) for label in final.labels) if m]
+                expect(rated and rated[0].groups() == (str(n), str(n)),
+                       "the rating is not read with its score: %r" % final.labels, game)
                 dialogs = [w for w in final.windows if w != "SpEcTrUmIx"]
-            print("%s: N=%d C=%d, %d presses, score %s, par %s, dialog %r" % (
-                "edges shown" if edges_shown else "edges hidden", n, colours, presses, final.score, final.par,
+            print("%s, %s: N=%d C=%d, %d presses, score %s, par %s, dialog %r" % (
+                lang, "edges shown" if edges_shown else "edges hidden", n, colours, presses, final.score, final.par,
                 dialogs[0] if dialogs else None))
         finally:
             if game.poll() is None:
                 game.kill()
                 game.wait()
-
-
-WORDS = {1: "blue", 2: "red", 3: "green", 4: "purple"}
 
 
 def main():
@@ -225,7 +273,8 @@ def main():
         print("1 passed, 0 failed")
         return
     play(binary, 7, False)
-    print("2 passed, 0 failed")
+    play(binary, 8, True, "de")
+    print("3 passed, 0 failed")
 
 
 if __name__ == "__main__":

@@ -205,7 +205,7 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     vertex->setKnownNeighbours({});
     EXPECT_EQ(vertex->AccessibleDescription(), "noch keine Kante bekannt");
     vertex->setKnownNeighbours({2, 5, 7});
-    EXPECT_EQ(vertex->AccessibleDescription(), "verbunden mit 2, 5 und 7");
+    EXPECT_EQ(vertex->AccessibleDescription(), "verbunden mit 2, 5 und 7 ungefärbt");
     g_windows->Level1->CompVert[2]->setBrushColor(game::clLime);
     EXPECT_EQ(g_windows->Level1->CompVert[2]->AccessibleName(), "Lösungsknoten 2, grün");
     // Qt's own German for the standard buttons of a message box.

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/SpokenWords.h"
+
+#include <QCoreApplication>
+
+#include "engine/Puzzle.h"
+#include "engine/State.h"
+
+namespace board {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TKeyboardPlay", text);
+}
+
+// "1 vertex", "7 vertices": the count with the word that fits it.
+QString Counted(int n, const char* one, const char* many) {
+    return n == 1 ? Tr(one) : Tr(many).arg(n);
+}
+
+// The edges drawn on the board: those shown with the puzzle and those clashes revealed.
+int EdgesKnown(const game::PuzzleState& puzzle) {
+    int known = 0;
+    for (int i = 1; i <= puzzle.VertexCount && i <= game::kMaxVertices; ++i) {
+        for (int j = i + 1; j <= puzzle.VertexCount && j <= game::kMaxVertices; ++j) {
+            const auto a = static_cast<std::size_t>(i);
+            const auto b = static_cast<std::size_t>(j);
+            known += puzzle.BoardEdgeDrawn[a][b] || puzzle.BoardEdgeDrawn[b][a] ? 1 : 0;
+        }
+    }
+    return known;
+}
+
+}  // namespace
+
+QString PuzzleSizeWords(const game::World& world) {
+    const game::PuzzleState& puzzle = world.Puzzle;
+    const QString edges = puzzle.EdgesShown
+                              ? Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge shown"),
+                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges shown"))
+                              : Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge hidden"),
+                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges hidden"));
+    return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1, %2, %3, par %4"))
+        .arg(Counted(puzzle.VertexCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex"),
+                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices")),
+             Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colours")).arg(puzzle.HiddenColorCount), edges)
+        .arg(game::ComputePar());
+}
+
+QString StatusWords(const game::World& world) {
+    const game::PuzzleState& puzzle = world.Puzzle;
+    if (puzzle.Serial == 0)
+        return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "No puzzle yet: F2 makes one."));
+    if (puzzle.GameOver)
+        return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "Game over: score %1, par %2."))
+            .arg(puzzle.ClickCount)
+            .arg(game::ComputePar());
+    const int left = puzzle.VertexCount - puzzle.ColoredCount;
+    return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "score %1, par %2, %3 of %4 edges known, %5"))
+        .arg(puzzle.ClickCount)
+        .arg(game::ComputePar())
+        .arg(EdgesKnown(puzzle))
+        .arg(puzzle.EdgeCount)
+        .arg(Counted(left, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex left"),
+                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices left")));
+}
+
+}  // namespace board
