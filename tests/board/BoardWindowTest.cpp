@@ -142,6 +142,9 @@ TEST_F(BoardWindow, StartsWithOnlyTheTitleAndNewPuzzleShowing) {
     QSet<QWidget*> expected{Level1->ColorAllVertices, Level1->NewGame};
     for (int i = 1; i <= 5; ++i) expected.insert(Level1->TitleLabel[static_cast<std::size_t>(i)]);
     for (QWidget* child : Level1->Surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // The status line a screen reader hears the board's words from is shown and paints nothing.
+        if (child->objectName() == "SpokenLine")
+            continue;
         EXPECT_EQ(child->isVisible(), expected.contains(child)) << child->objectName().toStdString();
     }
     EXPECT_TRUE(Level1->menuBar()->isVisible());
