@@ -100,15 +100,15 @@ class TMasteryMap::LevelCell : public QAbstractButton {
 
     int Level() const { return m_level; }
 
-    // Says `words` once, as the name of the focused cell, in place of its own.
+    // Says `words` once, as the name of the focused cell in place of its figures, until the
+    // focus leaves it (quietly: a reader is not told the figures again as it moves on).
     void Announce(const QString& words) {
-        if (accessibleName() != words) {
-            setAccessibleName(words);
-            return;
-        }
-        QAccessibleEvent again(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&again);
+        m_announcement = words;
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
     }
+    const QString& Announcement() const { return m_announcement; }
+    void Unannounce() { m_announcement.clear(); }
 
   protected:
     void focusInEvent(QFocusEvent* event) override {
@@ -123,8 +123,7 @@ class TMasteryMap::LevelCell : public QAbstractButton {
 
     void focusOutEvent(QFocusEvent* event) override {
         QAbstractButton::focusOutEvent(event);
-        // What was announced goes; the cell is named by its figures again.
-        setAccessibleName(m_map->SpokenCell(m_level));
+        m_announcement.clear();
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -214,6 +213,7 @@ class TMasteryMap::LevelCell : public QAbstractButton {
   private:
     int m_level;
     TMasteryMap* m_map;
+    QString m_announcement;
 };
 
 // A cell as a screen reader meets it: an item of the level list, named by its figures, chosen
@@ -232,6 +232,15 @@ class LevelCellAccessible : public QAccessibleWidget {
         if (auto* grid = dynamic_cast<LevelGrid*>(object))
             return new QAccessibleWidget(grid, QAccessible::List);
         return nullptr;
+    }
+
+    // Named by its figures, or for one reading by what choosing it said; its tool tip says the
+    // figures again and is not read as a description.
+    QString text(QAccessible::Text t) const override {
+        const auto* cell = static_cast<const TMasteryMap::LevelCell*>(widget());
+        if (t == QAccessible::Name && !cell->Announcement().isEmpty())
+            return cell->Announcement();
+        return t == QAccessible::Description ? QString() : QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override {
@@ -332,7 +341,11 @@ void TMasteryMap::ShowCells(const Cells& cells) {
     for (int level = 1; level <= kRows * kColumns; ++level) {
         LevelCell* cell = m_cells[static_cast<std::size_t>(level)];
         cell->setToolTip(CellWords(level, cells[static_cast<std::size_t>(level)]));
-        cell->setAccessibleName(SpokenCell(level));
+        // Renamed only when its words change: a screen reader says a focused cell's new name.
+        if (const QString words = SpokenCell(level); cell->accessibleName() != words) {
+            cell->Unannounce();
+            cell->setAccessibleName(words);
+        }
         cell->update();
     }
 }

@@ -49,7 +49,7 @@ class TMasteryMap : public QWidget {
     // the games, as tall as the page holds under the column heads.
     static constexpr int kCellWidth = 40;
     static constexpr int kCellHeight = 24;
-    static constexpr QPoint kGridOrigin{30, 27};
+    static constexpr QPoint kGridOrigin{30, 26};
 
   signals:
     void levelChosen(int level);

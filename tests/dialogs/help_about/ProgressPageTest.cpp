@@ -119,6 +119,7 @@ TEST_F(ProgressPage, ACellIsNamedByItsLevelGamesShareAndWhetherItIsTaught) {
     EXPECT_EQ(cell->role(), QAccessible::ListItem);
     EXPECT_EQ(cell->parent()->role(), QAccessible::List);
     EXPECT_EQ(cell->parent()->childCount(), 66);
+    EXPECT_TRUE(cell->text(QAccessible::Description).isEmpty()) << "its tool tip is not read twice";
     // A screen reader's press chooses the level, as a click does.
     cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(cell->state().selected);
