@@ -185,14 +185,15 @@ class TMasteryMap::LevelCell : public QAbstractButton {
         painter.setFont(ui::DialogFont(10, marked));
         QRect number = rect();
         if (MostlyParOrBetter(cell)) {
-            // The tick tells "mostly par or better" to a player who cannot tell red from green.
+            // The tick tells "mostly par or better" to a player who cannot tell red from green,
+            // in black or white, whichever stands out more from the hue.
             const QPointF at(5.5, height() / 2.0 + 0.5);
             QPainterPath tick(at);
             tick.lineTo(at + QPointF(3, 3));
             tick.lineTo(at + QPointF(8, -4));
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(words, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setPen(QPen(StrongestAgainst(fill), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawPath(tick);
             painter.restore();
             number.adjust(8, 0, 0, 0);

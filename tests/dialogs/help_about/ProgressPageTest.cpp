@@ -47,6 +47,7 @@ class ProgressPage : public ::testing::Test {
     void SetUp() override {
         for (const int result : {7, 5, 4, 5, 8}) log.Record(Game(2, 5, result));
         log.Record(Game(13, 8, 8));
+        log.Record(Game(20, 8, 9));
         window.ShowLog(&log);
         window.MarkCurrentLevel(8, true);
         window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
@@ -106,6 +107,18 @@ TEST_F(ProgressPage, TheFocusRingShowsOnlyWhileTheKeyboardIsInUse) {
     QTest::keyClick(cell, Qt::Key_Right);
     QTest::keyClick(Cell(window, 14), Qt::Key_Left);
     EXPECT_EQ(ring(), keyed);
+}
+
+TEST_F(ProgressPage, MostlyParOrBetterIsTickedAsWellAsGreen) {
+    // A point on the tick's long stroke, and the cell's own ground beside it.
+    const auto ticked = [&](int level) {
+        const QImage cell = Cell(window, level)->grab().toImage();
+        return cell.pixelColor(11, 12) != cell.pixelColor(33, 7);
+    };
+    EXPECT_TRUE(ticked(2)) << "3 of 5 at par or better";
+    EXPECT_TRUE(ticked(13)) << "1 of 1";
+    EXPECT_FALSE(ticked(20)) << "0 of 1";
+    EXPECT_FALSE(ticked(14)) << "unplayed";
 }
 
 TEST_F(ProgressPage, ACellIsNamedByItsLevelGamesShareAndWhetherItIsTaught) {
