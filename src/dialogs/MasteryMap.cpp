@@ -25,7 +25,6 @@ constexpr int kCellWidth = TMasteryMap::kCellWidth;
 constexpr int kCellHeight = TMasteryMap::kCellHeight;
 constexpr int kColumns = 6;
 constexpr int kRows = 11;
-constexpr QPoint kGridOrigin = TMasteryMap::kGridOrigin;
 
 // Where level L stands in the map: its row by vertex count, its column in the numbering's order.
 QRect CellPlace(int level) {
