@@ -548,6 +548,50 @@
         <source>par</source>
         <translation>Par</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>noch keine Spiele</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <source>, %1 % par or better</source>
+        <translation>, %1 % Par oder besser</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
+        <translation>Stufe %1: %2 Knoten, %3 Farben, %4, %5</translation>
+    </message>
+    <message>
+        <source>edges shown</source>
+        <translation>Kanten sichtbar</translation>
+    </message>
+    <message>
+        <source>edges hidden</source>
+        <translation>Kanten verdeckt</translation>
+    </message>
+    <message>
+        <source>, current level</source>
+        <translation>, aktuelle Stufe</translation>
+    </message>
+    <message>
+        <source>No games of level %1 yet.</source>
+        <translation>Noch keine Spiele der Stufe %1.</translation>
+    </message>
+    <message>
+        <source>A tick marks them too.</source>
+        <translation>Ein Haken markiert sie zusätzlich.</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>
@@ -722,6 +766,14 @@
     <message>
         <source>The history could not be rewritten; nothing was deleted.</source>
         <translation>Der Verlauf ließ sich nicht neu schreiben; nichts wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Player rank</source>
+        <translation>Rang</translation>
     </message>
 </context>
 <context>

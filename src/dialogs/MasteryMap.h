@@ -2,8 +2,10 @@
 // TMasteryMap: the statistics window's "Progress" page, a map of the 66 levels and a trend.
 // Rows are the vertex counts 6 to 16, columns the colour counts 2, 3, 4, each with edges shown
 // and hidden, in the level numbering's order. Each cell is shaded by how many games were played
-// at its level and what share of them was par or better; the level being taught is marked.
-// Below the map runs the chosen level's results against par over its last games.
+// at its level and what share of them was par or better, and ticked when most were; the level
+// being taught is framed. Below the map runs the chosen level's results against par over its
+// last games. The map is one stop of the Tab ring: the arrow keys walk it by row and column, and
+// a screen reader hears each cell and the trend it chooses.
 #pragma once
 
 #include <QWidget>
@@ -35,23 +37,47 @@ class TMasteryMap : public QWidget {
     // The chosen level and its last games' results against par, oldest first.
     void ShowTrend(int level, std::vector<std::int64_t> fromPar);
 
-    // The words a cell is named by, for its tool tip and for screen readers.
+    // The words a cell's tool tip shows.
     static QString CellWords(int level, const Cell& cell);
+    // The words a screen reader names a cell by: its level, games, share par or better and
+    // whether it is being taught.
+    QString SpokenCell(int level) const;
+    // The trend in words: its heading and, once a level is chosen, its results as numbers.
+    QString TrendWords() const;
+
+    // The map's cells: as wide as ever, and tall enough to point at and to hold a tick beside
+    // the games, as tall as the page holds under the column heads.
+    static constexpr int kCellWidth = 40;
+    static constexpr int kCellHeight = 24;
+    static constexpr QPoint kGridOrigin{30, 26};
 
   signals:
     void levelChosen(int level);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     class LevelCell;
+    friend class LevelCellAccessible;
     QRect ChartRect() const;
+    QString TrendTitle() const;
+    bool Taught(int level) const;
+    // Moves the keyboard to `level`'s cell, which becomes the map's stop in the Tab ring.
+    void KeyTo(int level);
+    void TakeTabStop(int level);
+    void ShowKeyboardInUse(bool inUse);
 
     std::array<LevelCell*, 67> m_cells{};
+    QWidget* m_grid = nullptr;
+    QWidget* m_heading = nullptr;
+    QWidget* m_chart = nullptr;
     Cells m_figures{};
     int m_markedVertices = 0;
     bool m_markedEdges = true;
     int m_trendLevel = 0;
     std::vector<std::int64_t> m_trend;
+    int m_tabStop = 1;
+    bool m_keyboardInUse = false;
 };

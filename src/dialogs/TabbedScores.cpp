@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "dialogs/MasteryMap.h"
+#include "dialogs/NamedChoiceBox.h"
 #include "dialogs/PerformanceTable.h"
 #include "engine/GameEnd.h"
 #include "engine/History.h"
@@ -99,8 +100,9 @@ void AddLevelBox(std::vector<ui::ControlRow>& rows, const LevelBoxRow& box) {
     }
 }
 
-QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& prompt, QRect place) {
+QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& name, const QString& prompt, QRect place) {
     auto* combo = new QComboBox(box);
+    NameChoiceBox(*combo, name);
     // The boxes were sized for a face whose prompt fitted beside a slimmer arrow: the narrow
     // cut of the same sans keeps "Choose Level" whole in 89 pixels.
     combo->setFont(ui::NarrowFace(ui::DialogFont(11, false)));
@@ -161,8 +163,8 @@ void TPerformancePages::BuildPages() {
         if (row.tag & kMap)
             return new TMasteryMap(parent);
         if (row.tag & kLevelBox)
-            return MakeChoiceBox(parent, 66, tr("Choose Level"), row.place);
-        return MakeChoiceBox(parent, 20, tr("Choose Player Rank"), row.place);
+            return MakeChoiceBox(parent, 66, tr("Level"), tr("Choose Level"), row.place);
+        return MakeChoiceBox(parent, 20, tr("Player rank"), tr("Choose Player Rank"), row.place);
     });
     for (const ui::ControlRow& row : rows) {
         QWidget* control = m_form[row.name];
