@@ -2,7 +2,6 @@
 #include "board/KeyboardPlay.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,41 +16,9 @@
 #include "engine/Palette.h"
 #include "engine/State.h"
 #include "ui/ColourWords.h"
+#include "ui/SpokenLine.h"
 
 namespace board {
-
-namespace {
-
-// What the board tells a player by ear (a move, the colour in hand, the status): a notification
-// that shows for each message, inside a status line of its own, so a screen reader says the words
-// alone, without calling them a notification each time. Neither paints anything nor takes a
-// click, so the board looks and plays as without them.
-class TSpokenNote : public QWidget {
-  public:
-    explicit TSpokenNote(QWidget* parent, bool shown) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        setGeometry(0, 0, 1, 1);
-        setVisible(shown);
-    }
-    // The status line holds the note; the note shows for each message.
-    bool line = false;
-};
-
-class SpokenNoteAccessible : public QAccessibleWidget {
-  public:
-    explicit SpokenNoteAccessible(TSpokenNote* note)
-        : QAccessibleWidget(note, note->line ? QAccessible::StatusBar : QAccessible::Notification) {}
-};
-
-QAccessibleInterface* MakeSpokenNote(const QString&, QObject* object) {
-    if (object && object->isWidgetType())
-        if (auto* note = dynamic_cast<TSpokenNote*>(object))
-            return new SpokenNoteAccessible(note);
-    return nullptr;
-}
-
-}  // namespace
 
 TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
     : QObject(&window), m_window(window), m_c(controls) {
@@ -89,24 +56,11 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
     });
     connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
 
-    static const bool noteKnown = [] {
-        QAccessible::installFactory(&MakeSpokenNote);
-        return true;
-    }();
-    (void)noteKnown;
-    auto* line = new TSpokenNote(m_c.Surface, true);
-    line->line = true;
-    line->setObjectName(QStringLiteral("SpokenLine"));
-    line->lower();
-    m_note = new TSpokenNote(line, false);
-    m_note->setObjectName(QStringLiteral("SpokenNote"));
+    m_line = new ui::TSpokenLine(m_c.Surface);
 }
 
 void TKeyboardPlay::Say(const QString& words) {
-    // Shown afresh, the note is read by a screen reader at once; on the screen it is nothing.
-    m_note->hide();
-    m_note->setAccessibleName(words);
-    m_note->show();
+    m_line->Say(words);
 }
 
 TOrbVertex1* TKeyboardPlay::BoardVertex(const QObject* object) const {

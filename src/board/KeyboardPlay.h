@@ -12,6 +12,10 @@
 class QWidget;
 class TOrbVertex1;
 
+namespace ui {
+class TSpokenLine;
+}
+
 namespace board {
 
 struct TBoardControls;
@@ -56,7 +60,8 @@ class TKeyboardPlay : public QObject {
     bool m_playFocusPending = false;
     // The last move the board showed, while a keyboard move waits to tell it.
     std::optional<game::MoveReport> m_move;
-    QWidget* m_note = nullptr;
+    // Where what the board says is heard from.
+    ui::TSpokenLine* m_line = nullptr;
 };
 
 }  // namespace board

@@ -18,6 +18,7 @@
 
 #include "engine/History.h"
 #include "ui/DialogLook.h"
+#include "ui/SpokenLine.h"
 
 namespace {
 
@@ -278,6 +279,7 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
     }();
     (void)readable;
     setFont(ui::DialogFont(11, false));
+    m_spoken = new ui::TSpokenLine(this);
     m_grid = new LevelGrid(this);
     m_grid->setGeometry(QRect(kGridOrigin, QSize(kColumns * kCellWidth, kRows * kCellHeight)));
     m_grid->setAccessibleName(tr("Levels"));
@@ -286,9 +288,12 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
         m_cells[static_cast<std::size_t>(level)] = cell;
         connect(cell, &QAbstractButton::clicked, this, [this, cell, level] {
             emit levelChosen(level);
-            // Chosen from the keyboard or a screen reader, the trend below is said at once.
-            if (cell->hasFocus())
+            // Chosen from the keyboard or a screen reader, the trend below is said at once (and read
+            // as the cell's name until the focus moves on).
+            if (cell->hasFocus()) {
                 cell->Announce(TrendWords());
+                m_spoken->Say(TrendWords());
+            }
         });
     }
     const QRect chart = ChartRect();

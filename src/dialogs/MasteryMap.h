@@ -16,6 +16,10 @@
 
 class QAbstractButton;
 
+namespace ui {
+class TSpokenLine;
+}
+
 // A level's edge mode in the statistics window's words: "Show edges" or "Do not show edges".
 QString LevelModeText(bool edgesShown);
 
@@ -71,6 +75,8 @@ class TMasteryMap : public QWidget {
 
     std::array<LevelCell*, 67> m_cells{};
     QWidget* m_grid = nullptr;
+    // Where the trend of a chosen level is said from.
+    ui::TSpokenLine* m_spoken = nullptr;
     QWidget* m_heading = nullptr;
     QWidget* m_chart = nullptr;
     Cells m_figures{};

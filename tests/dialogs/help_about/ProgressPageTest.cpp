@@ -19,6 +19,7 @@
 #include "support/GameRecords.h"
 #include "support/ScratchDir.h"
 #include "ui/Modeless.h"
+#include "ui/SpokenLine.h"
 
 namespace {
 
@@ -162,6 +163,7 @@ TEST_F(ProgressPage, ChoosingACellSaysItsTrendAsNumbersAndTheHeadingAndChartCarr
     QTest::keyClick(Cell(window, 2), Qt::Key_Space);
     const std::string trend = "Results against par, last 5 games of level 2: +2, 0, -1, 0, +3";
     EXPECT_EQ(Name(Cell(window, 2)), trend);
+    EXPECT_EQ(map->findChild<ui::TSpokenLine*>()->LastSaid().toStdString(), trend) << "said aloud at once";
     EXPECT_EQ(Name(chart), trend);
     EXPECT_EQ(Name(heading), "Results against par, last 5 games of level 2");
     QTest::keyClick(Cell(window, 2), Qt::Key_Left);
