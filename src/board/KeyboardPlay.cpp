@@ -175,10 +175,14 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     // Read as the vertex's name until the focus leaves it. Said once now, without the word
     // "vertex" the player has just heard on arriving there.
     vertex->Announce(words.join(QStringLiteral("; ")));
+    // The move that solves the puzzle is told by the rating that opens with it, score and par.
+    if (move.solved)
+        return;
     words[0] = QCoreApplication::translate("TKeyboardPlay", "%1 %2", "a vertex's number, then its colour")
                    .arg(vertex->Number())
                    .arg(ui::FillWord(vertex->brushColor()));
-    Say(words.join(QStringLiteral("; ")));
+    // Commas, not the name's semicolons: a shorter pause between the parts of one move.
+    Say(words.join(QStringLiteral(", ")));
 }
 
 void TKeyboardPlay::PickPainter(int colorIndex) {

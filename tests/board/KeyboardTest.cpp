@@ -121,7 +121,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
-    EXPECT_EQ(Note(), "1 green; score 1") << "said once, without the word just heard";
+    EXPECT_EQ(Note(), "1 green, score 1") << "said once, without the word just heard";
     EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "no edge known yet");
 
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.

@@ -44,12 +44,12 @@ ShowToolTips=0
 # What the game says, in the two languages it is heard in here.
 SPOKEN = {
     "en": dict(vertex="Vertex", colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, solved="Puzzle Solved",
-               par="Par: ", score="Your Score: ", moved="%d %s; score %d",
+               par="Par: ", score="Your Score: ", moved="%d %s, score %d",
                size=r"^\d+ vertices, \d colours, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
                status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
                rated=r"^Your score (\d+), par (\d+)\. \S"),
     "de": dict(vertex="Knoten", colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, solved="Rätsel gelöst",
-               par="Par: ", score="Deine Züge: ", moved="%d %s; Punktzahl %d",
+               par="Par: ", score="Deine Züge: ", moved="%d %s, Punktzahl %d",
                size=r"^\d+ Knoten, \d Farben, \d+ Kanten (gezeigt|verborgen), Par \d+\. Knoten 1, ",
                status=r"^Punktzahl 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
                rated=r"^Deine Züge: (\d+), Par (\d+)\. \S"),
