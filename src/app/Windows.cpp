@@ -132,18 +132,19 @@ bool TWindows::PrepareNextHiddenPiece() {
 
 void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
     // A rating is read with the score it rates, before its message.
-    for (TRatingDialog* rated : {static_cast<TRatingDialog*>(PerfectDlg), static_cast<TRatingDialog*>(ExcellentDlg),
-                                 static_cast<TRatingDialog*>(NotBadMessage)})
+    const auto rate = [&](TRatingDialog* rated) {
         rated->SetScore(m_world.Puzzle.ClickCount, game::ComputePar());
+        rated->Open(rating);
+    };
     switch (dialog) {
         case game::Dialog::Perfect:
-            PerfectDlg->Open(rating);
+            rate(PerfectDlg);
             break;
         case game::Dialog::Excellent:
-            ExcellentDlg->Open(rating);
+            rate(ExcellentDlg);
             break;
         case game::Dialog::NotBad:
-            NotBadMessage->Open(rating);
+            rate(NotBadMessage);
             break;
         case game::Dialog::GameNotOverDecision:
             ui::ShowModeless(GameNotOverDecision);

@@ -84,11 +84,9 @@ bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
             SetKeyboard(false);
             return false;
         case QEvent::FocusOut:
-            // What a move said is said; back on the vertex or painter, its plain name is read.
+            // What a move said is said; back on the vertex, its plain name is read.
             if (TOrbVertex1* vertex = BoardVertex(watched))
                 vertex->Announce(QString());
-            else if (auto* painter = qobject_cast<TColorButton*>(watched))
-                painter->Announce(QString());
             return false;
         case QEvent::KeyPress:
             break;

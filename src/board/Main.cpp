@@ -8,9 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,7 +19,6 @@
 #include "board/CloseGuard.h"
 #include "board/EdgePainter.h"
 #include "board/KeyboardPlay.h"
-#include "board/ScreenFit.h"
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
@@ -297,85 +294,6 @@ game::BoardView& TLevel1::View() {
     return *m_adapter;
 }
 
-void TLevel1::ShowCentered() {
-    m_outer = board::FitToScreen(*this, *Surface, QSize(kOuterWidth, kOuterHeight));
-    resize(m_outer);
-    // Until a window manager frames it, the whole outer size is the board's client area.
-    Surface->SetDesignedClient(m_outer);
-    m_restored = RestorePlace();
-    if (!m_restored)
-        ui::CenterOnScreen(*this, m_outer);
-    m_placed = geometry();
-    show();
-}
-
-bool TLevel1::RestorePlace() {
-    // A board in a scroll area (a screen too small for it) always fills the screen.
-    if (!m_settings || centralWidget() != Surface || m_settings->WindowWidth <= 0 || m_settings->WindowHeight <= 0)
-        return false;
-    const game::GameSettings& settings = *m_settings;
-    QRect place(settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight);
-    // A screen that is gone (a projector unplugged): the board opens centred, as large as designed.
-    const QScreen* screen = QGuiApplication::screenAt(place.center());
-    if (!screen)
-        return false;
-    const QRect area = screen->availableGeometry();
-    place.setSize(place.size().boundedTo(area.size()));
-    place.moveLeft(std::clamp(place.left(), area.left(), area.right() + 1 - place.width()));
-    place.moveTop(std::clamp(place.top(), area.top(), area.bottom() + 1 - place.height()));
-    setGeometry(place);
-    if (settings.WindowState == kFullScreen)
-        setWindowState(Qt::WindowFullScreen);
-    else if (settings.WindowState == kMaximised)
-        setWindowState(Qt::WindowMaximized);
-    return true;
-}
-
-void TLevel1::RememberPlace() {
-    if (!m_settings || centralWidget() != Surface)
-        return;
-    const int state = isFullScreen() ? kFullScreen : isMaximized() ? kMaximised : kNormal;
-    const QRect normal = state == kNormal ? geometry() : normalGeometry();
-    // Where and as large as the game itself put it (a window manager may nudge it a few pixels):
-    // nothing to remember, and a settings file that never held a place gets none.
-    const bool asPlaced = state == kNormal && normal.size() == m_placed.size() &&
-                          (normal.topLeft() - m_placed.topLeft()).manhattanLength() <= 8;
-    if (asPlaced || !normal.isValid())
-        return;
-    m_settings->WindowLeft = normal.left();
-    m_settings->WindowTop = normal.top();
-    m_settings->WindowWidth = normal.width();
-    m_settings->WindowHeight = normal.height();
-    m_settings->WindowState = state;
-}
-
-bool TLevel1::event(QEvent* event) {
-    // Until a window manager frames the board, the whole outer size is its own.
-    if (event->type() == QEvent::Show && !m_frameFitted && minimumSize().isNull())
-        setMinimumSize(m_outer);
-    return QMainWindow::event(event);
-}
-
-void TLevel1::FitFrameToDesignedSize() {
-    if (isMaximized() || isFullScreen())
-        return;
-    m_frameFitted = true;
-    // The client size: what is left of the outer size inside this frame.
-    const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
-    setMinimumSize(client);
-    Surface->SetDesignedClient(client);
-    if (m_restored) {
-        // Where the player left it, with its title bar on the screen.
-        const QRect area = screen() ? screen()->availableGeometry() : QRect();
-        if (area.isValid() && frameGeometry().top() < area.top())
-            move(x(), area.top());
-    } else {
-        resize(client);
-        ui::CenterOnScreen(*this, m_outer);
-    }
-    m_placed = geometry();
-}
-
 // --- the player's commands ------------------------------------------------------------
 
 void TLevel1::NewGameClick() {
@@ -397,24 +315,6 @@ void TLevel1::Exit1Click() {
 
 void TLevel1::Settings1Click() {
     emit windowRequested(Window::Settings);
-}
-
-void TLevel1::FullScreen1Click(bool on) {
-    if (on == isFullScreen())
-        return;
-    if (on) {
-        setWindowState(windowState() | Qt::WindowFullScreen);
-    } else {
-        // Back to the window it was: maximised if it was before.
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-    }
-}
-
-void TLevel1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // The desktop may end full screen on its own (a key of its own, another window taking it).
-    if (event->type() == QEvent::WindowStateChange && FullScreen1)
-        FullScreen1->setChecked(isFullScreen());
 }
 
 void TLevel1::Contents1Click() {

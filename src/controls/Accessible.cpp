@@ -48,8 +48,6 @@ class ColorButtonAccessible : public QAccessibleWidget {
     }
 
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Name && !button()->Announcement().isEmpty())
-            return button()->Announcement();
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
             return button()->Caption();
         // Short to hear: the long tool tip is no description.

@@ -66,11 +66,6 @@ class TColorButton : public QAbstractButton {
     int ColourMark() const { return m_mark; }
     void setColourMark(int number);
 
-    // Reads `words` as the button's name until the focus leaves it (empty: its own name again).
-    // Nothing is said by this alone: the board tells a screen reader when it is to be heard.
-    void Announce(const QString& words) { m_announcement = words; }
-    const QString& Announcement() const { return m_announcement; }
-
     // Tells the curious where the usage notes are.
     QString About();
 
@@ -108,5 +103,4 @@ class TColorButton : public QAbstractButton {
     int m_thickness = 1;
     qreal m_zoom = 1.0;
     int m_mark = 0;
-    QString m_announcement;
 };
