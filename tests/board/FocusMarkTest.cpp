@@ -20,16 +20,8 @@ class FocusMark : public boardtest::BoardTest {
   protected:
     void SetUp() override {
         BoardTest::SetUp();
-        game::PinClock(gametest::kNoon);
-        CreateWindows();
-        board = windows->Level1;
-        gametest::UseExample(true);  // edges shown: aqua lines run through the mark
-        game::world.Settings.TeachingMode = false;
-        board->ShowCentered();
-        board->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+        board = ShowActiveBoard(true);  // edges shown: aqua lines run through the mark
     }
-    static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
     // The columns across the top of the mark, each read from the mark's top edge inwards: how
     // many white pixels the ring has there and whether black lies on both sides of them.

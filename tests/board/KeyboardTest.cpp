@@ -35,18 +35,8 @@ class KeyboardPlay : public boardtest::BoardTest {
   protected:
     void SetUp() override {
         BoardTest::SetUp();
-        game::PinClock(gametest::kNoon);
-        CreateWindows();
-        board = windows->Level1;
         // The worked example, started by the keys the tests press.
-        gametest::UseExample(game::world.Settings.ShowEdges);
-        game::world.Settings.TeachingMode = false;
-        board->ShowCentered();
-        board->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
-    }
-    static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+        board = ShowActiveBoard(game::world.Settings.ShowEdges);
     }
     static QString Said(QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(widget)->text(kind);

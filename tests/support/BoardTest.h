@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "app/Windows.h"
+#include "board/Main.h"
 #include "engine/State.h"
+#include "support/GameTest.h"
 
 namespace boardtest {
 
@@ -30,6 +34,24 @@ class BoardTest : public ::testing::Test {
     void CreateWindows() {
         windows.reset();
         windows = std::make_unique<app::TWindows>(game::world);
+    }
+
+    // The board shown and active on the worked example at noon (edges as asked), teaching mode
+    // off: keys reach it as a player's do.
+    TLevel1* ShowActiveBoard(bool edgesShown) {
+        game::PinClock(gametest::kNoon);
+        CreateWindows();
+        TLevel1* board = windows->Level1;
+        gametest::UseExample(edgesShown);
+        game::world.Settings.TeachingMode = false;
+        board->ShowCentered();
+        board->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(board));
+        return board;
+    }
+    // A key pressed on whatever has the focus.
+    static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
 
     QTemporaryDir m_config;
