@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/Puzzle.h"
 #include "engine/State.h"
@@ -83,7 +85,8 @@ void UpdateSessionAverage(Ending ending) {
     record.par = par;
     record.result = result;
     record.parOrBetter = result <= par;
-    record.teaching = world.Settings.TeachingMode;
+    record.teaching = world.Settings.TeachingMode && !p.Replay;
+    record.code = PuzzleCodeOf(p.Spec);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
         record.solveMs = std::max<std::int64_t>(0, world.SteadyMs() - p.ShownAtMs);
@@ -111,30 +114,49 @@ void ShowSolution() {
 }
 
 void EvaluateSolvedGame() {
-    const GameSettings& s = world.Settings;
+    // A puzzle played again is rated as outside the teaching mode and leaves its streak alone.
+    const bool teaching = world.Settings.TeachingMode && !world.Puzzle.Replay;
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
     const bool good = world.Puzzle.ClickCount <= ComputePar();
     if (good) {
-        if (s.TeachingMode)
+        if (teaching)
             CountUp(Streak());
         if (world.Puzzle.EdgesShown) {
-            world.Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(s.TeachingMode, Streak()));
+            world.Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
         } else {
-            world.Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(s.TeachingMode, Streak()));
+            world.Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
         }
-    } else if (s.TeachingMode) {
+    } else if (teaching) {
         Streak() = 0;
         world.Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
     }
 }
 
 void NewGameClick() {
+    world.Session.ReplayAsked.reset();
     if (world.Puzzle.GameOver) {
         NewPuzzle();
         return;
     }
     world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+}
+
+void ReplayClick(const PuzzleSpec& spec) {
+    if (!IsPlayable(spec))
+        return;
+    if (world.Puzzle.GameOver) {
+        world.Session.ReplayAsked.reset();
+        PlayPuzzle(spec, true);
+        return;
+    }
+    world.Session.ReplayAsked = spec;
+    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+}
+
+void RestartClick() {
+    if (world.Puzzle.Serial != 0)
+        ReplayClick(world.Puzzle.Spec);
 }
 
 void DrawGraphClick() {
@@ -143,7 +165,8 @@ void DrawGraphClick() {
     if (world.Session.DrawGraphFirstUse) {
         ShowSolution();
         world.Session.DrawGraphFirstUse = false;
-        Streak() = 0;
+        if (!world.Puzzle.Replay)
+            Streak() = 0;
         return;
     }
     world.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
@@ -154,25 +177,32 @@ void DrawGraphClick() {
 // ended, and so was rated by its own end, is not rated again.
 void NewPuzzleDecisionYes() {
     if (!world.Puzzle.GameOver) {
-        Streak() = 0;
+        if (!world.Puzzle.Replay)
+            Streak() = 0;
         UpdateSessionAverage(Ending::NewPuzzle);
     }
-    NewPuzzle();
+    if (const std::optional<PuzzleSpec> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
+        PlayPuzzle(*asked, true);
+    else
+        NewPuzzle();
 }
 
 void DrawGraphDecisionYes() {
     if (world.Puzzle.GameOver)
         return;
-    Streak() = 0;
+    if (!world.Puzzle.Replay)
+        Streak() = 0;
     UpdateSessionAverage(Ending::SolutionAsked);
     ShowSolution();
 }
 
-void DecisionNo() {}
+void DecisionNo() {
+    world.Session.ReplayAsked.reset();
+}
 
 void PerfectOk() {
     GameSettings& s = world.Settings;
-    if (!s.TeachingMode || Streak() < 1)
+    if (!s.TeachingMode || world.Puzzle.Replay || Streak() < 1)
         return;
     Streak() = 0;
     s.ShowEdges = false;
@@ -181,12 +211,13 @@ void PerfectOk() {
 }
 
 void PerfectNo() {
-    Streak() = 0;
+    if (!world.Puzzle.Replay)
+        Streak() = 0;
 }
 
 void ExcellentOk() {
     GameSettings& s = world.Settings;
-    if (!s.TeachingMode || Streak() < 3)
+    if (!s.TeachingMode || world.Puzzle.Replay || Streak() < 3)
         return;
     Streak() = 0;
     CountUp(s.TeachingModePrimaryLevel);
@@ -197,7 +228,8 @@ void ExcellentOk() {
 }
 
 void ExcellentNo() {
-    Streak() = 2;
+    if (!world.Puzzle.Replay)
+        Streak() = 2;
 }
 
 void NotBadOk() {}

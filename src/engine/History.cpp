@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/History.h"
 
+#include "engine/PuzzleCode.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,7 +12,7 @@ namespace game {
 
 namespace {
 
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 constexpr const char* kMagic = "#SpEcTrUmIx-history";
 
 // The columns of this version, in the order it writes them.
@@ -28,6 +30,10 @@ enum Column : std::size_t {
 };
 constexpr std::array<std::string_view, 10> kColumns = {
     "utc", "vertices", "colors", "edges", "par", "result", "par_or_better", "teaching", "ending", "solve_ms"};
+// The puzzle's code, written from version 2 on after the others. A file begun by version 1 has
+// no such name in its header, yet a game of today appends its code to the lines it adds there:
+// then the field after the named ones is taken when it reads as a code.
+constexpr std::string_view kCodeColumn = "code";
 constexpr std::array<std::string_view, 3> kEndings = {"solved", "new_puzzle", "solution_asked"};
 
 // The tab-separated fields of a line, up to a generous number of columns (more are ignored);
@@ -64,34 +70,42 @@ bool Flag(std::string_view field, bool& value) {
     return true;
 }
 
-// Where each column of this version stands in the file's lines.
-using ColumnMap = std::array<std::size_t, kColumns.size()>;
-constexpr ColumnMap kOwnOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+// Where each column of this version stands in the file's lines, and where the code does.
+struct ColumnMap {
+    std::array<std::size_t, kColumns.size()> at;
+    std::size_t code;
+};
+constexpr ColumnMap kOwnOrder = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10};
 
 ColumnMap MapColumns(std::string_view header) {
     const Fields names = Split(header);
     ColumnMap map{};
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-        std::size_t found = 0;
-        // The first field is the format's name and version; the columns follow.
-        for (std::size_t i = 1; i < names.count && !found; ++i) {
-            if (names.at[i] == kColumns[column])
-                found = i;
+    // The first field is the format's name and version; the columns follow.
+    const auto find = [&](std::string_view name) {
+        for (std::size_t i = 1; i < names.count; ++i) {
+            if (names.at[i] == name)
+                return i;
         }
+        return std::size_t{0};
+    };
+    for (std::size_t column = 0; column < kColumns.size(); ++column) {
+        const std::size_t found = find(kColumns[column]);
         if (!found)
             return kOwnOrder;  // not a header this version understands: read the own order
-        map[column] = found - 1;
+        map.at[column] = found - 1;
     }
+    const std::size_t code = find(kCodeColumn);
+    map.code = code ? code - 1 : names.count - 1;
     return map;
 }
 
 bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     const Fields fields = Split(line);
-    for (std::size_t index : map) {
+    for (std::size_t index : map.at) {
         if (index >= fields.count)
             return false;
     }
-    const auto at = [&](Column column) { return fields.at[map[column]]; };
+    const auto at = [&](Column column) { return fields.at[map.at[column]]; };
     const std::string_view utc = at(kUtc);
     if (utc.size() < 20 || utc.size() >= game.utc.size() || utc.back() != 'Z' || utc[4] != '-' ||
         utc[10] != 'T' || utc.find('\0') != std::string_view::npos)
@@ -116,6 +130,15 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     if (at(kSolveMs) != "-" &&
         (!Number(at(kSolveMs), game.solveMs) || game.solveMs < 0 || game.solveMs > kLongestSolveMs))
         return false;
+    // A code is kept only when it names a puzzle of this very shape; anything else in its place
+    // (a damaged field, another version's column) leaves the game without one.
+    game.code.fill('\0');
+    if (map.code < fields.count) {
+        const CodeReading reading = ReadPuzzleCode(fields.at[map.code]);
+        if (reading.ok() && reading.spec.vertices == game.vertices && reading.spec.colors == game.colors &&
+            reading.spec.edgesShown == game.edgesShown)
+            game.code = PuzzleCodeOf(reading.spec);
+    }
     return game.Level() != 0;
 }
 
@@ -158,6 +181,7 @@ std::int32_t GameRecord::Level() const {
 std::string HistoryHeader() {
     std::string header = std::string(kMagic) + " " + std::to_string(kFormatVersion);
     for (std::string_view name : kColumns) (header += '\t') += name;
+    (header += '\t') += kCodeColumn;
     return header + '\n';
 }
 
@@ -167,7 +191,8 @@ std::string HistoryLine(const GameRecord& g) {
          {std::to_string(g.vertices), std::to_string(g.colors), std::string(g.edgesShown ? "1" : "0"),
           std::to_string(g.par), std::to_string(g.result), std::string(g.parOrBetter ? "1" : "0"),
           std::string(g.teaching ? "1" : "0"), std::string(kEndings[static_cast<std::size_t>(g.ending)]),
-          g.solveMs >= 0 ? std::to_string(g.solveMs) : std::string("-")})
+          g.solveMs >= 0 ? std::to_string(g.solveMs) : std::string("-"),
+          g.Code().empty() ? std::string("-") : std::string(g.Code())})
         (line += '\t') += field;
     return line + '\n';
 }

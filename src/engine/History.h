@@ -29,10 +29,13 @@ struct GameRecord {
     bool teaching = false;
     Ending ending = Ending::Solved;
     std::int64_t solveMs = -1;  // a solve: from the puzzle appearing to the solving click
+    // The puzzle's code, "1K3QF-2MXA9"; empty for a game recorded before codes were kept.
+    std::array<char, 12> code{};
 
     // The level of the statistics pages, 1 to 66; 0 outside them.
     std::int32_t Level() const;
     std::string_view Utc() const { return utc.data(); }
+    std::string_view Code() const { return code.data(); }
     bool Timed() const { return ending == Ending::Solved && solveMs >= 0; }
     bool operator==(const GameRecord&) const = default;
 };

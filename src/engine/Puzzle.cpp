@@ -13,99 +13,133 @@ namespace {
 
 PuzzleState& Puzzle = world.Puzzle;
 
-void MarkDecided(int a, int b) {
-    Puzzle.PairDecided[a][b] = 1;
-    Puzzle.PairDecided[b][a] = 1;
-}
+// One puzzle's draws, made away from the board: the seed, the one clock reading every reseed
+// of the puzzle takes, and the pairs already decided.
+class Drawing {
+  public:
+    Drawing(const PuzzleSpec& spec, PuzzleGraph& graph) : m_spec(spec), m_graph(graph) {}
 
-void AddCliqueEdge(int a, int b) {
-    AddEdge(a, b);
-    MarkDecided(a, b);
-}
-
-// Walks forward round the circle of vertices from start until the hidden colour differs
-// from those of every vertex already chosen.
-int AdvanceToNewColor(int start, int n, std::initializer_list<int> chosen) {
-    int v = start;
-    auto clashes = [&](int candidate) {
-        return std::any_of(chosen.begin(), chosen.end(), [&](int other) {
-            return Puzzle.HiddenColoring[candidate] == Puzzle.HiddenColoring[other];
-        });
-    };
-    while (clashes(v)) v = (v % n) + 1;
-    return v;
-}
-
-void BuildHiddenColoring(int n, int c) {
-    ReseedFromClock();
-    do {
-        Puzzle.HiddenColorCount = 0;
-        unsigned used = 0;
-        for (int k = 1; k <= n; ++k) {
-            const int color = RandomBelow(c) + 1;
-            if ((used & (1u << color)) == 0) {
-                used |= 1u << color;
-                ++Puzzle.HiddenColorCount;
-            }
-            Puzzle.HiddenColoring[k] = color;
-        }
-    } while (Puzzle.HiddenColorCount != c);
-}
-
-void ForceClique(int n) {
-    if (Puzzle.HiddenColorCount == 3) {
-        ReseedFromClock();
-        const int a = RandomBelow(n) + 1;
-        ReseedFromClock();
-        const int b = AdvanceToNewColor(RandomBelow(n) + 1, n, {a});
-        ReseedFromClock();
-        const int c = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b});
-        AddCliqueEdge(a, b);
-        AddCliqueEdge(a, c);
-        AddCliqueEdge(b, c);
-    } else if (Puzzle.HiddenColorCount == 4) {
-        ReseedFromClock();
-        const int a = RandomBelow(n) + 1;
-        const int b = AdvanceToNewColor(RandomBelow(n) + 1, n, {a});
-        ReseedFromClock();
-        const int c = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b});
-        ReseedFromClock();
-        const int d = AdvanceToNewColor(RandomBelow(n) + 1, n, {a, b, c});
-        AddCliqueEdge(a, b);
-        AddCliqueEdge(a, c);
-        AddCliqueEdge(a, d);
-        AddCliqueEdge(b, c);
-        AddCliqueEdge(b, d);
-        AddCliqueEdge(c, d);
+    void Run() {
+        m_graph.vertices = m_spec.vertices;
+        BuildHiddenColoring();
+        ForceClique();
+        AddRandomEdges();
+        m_graph.seedAfter = m_seed;
     }
-}
 
-// Every undecided pair, the diagonal included, consumes one draw before it is tested.
-void AddRandomEdges(int n, int edgeProbability) {
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            if (Puzzle.PairDecided[i][j] != 0)
-                continue;
-            const int r = RandomBelow(100) + 1;
-            if (i != j && r <= edgeProbability && Puzzle.HiddenColoring[i] != Puzzle.HiddenColoring[j]) {
-                AddEdge(i, j);
+  private:
+    void Reseed() { m_seed = static_cast<std::uint32_t>(m_spec.clockMs); }
+    int Below(int n) { return NextBelow(m_seed, n); }
+    int& Hidden(int k) { return m_graph.hiddenColoring[static_cast<std::size_t>(k)]; }
+
+    void Join(int a, int b) {
+        m_graph.edges[static_cast<std::size_t>(m_graph.edgeCount++)] = {static_cast<std::uint8_t>(a),
+                                                                          static_cast<std::uint8_t>(b)};
+        m_decided[a][b] = m_decided[b][a] = 1;
+    }
+
+    // Walks forward round the circle of vertices from start until the hidden colour differs
+    // from those of every vertex already chosen.
+    int AdvanceToNewColor(int start, std::initializer_list<int> chosen) {
+        int v = start;
+        auto clashes = [&](int candidate) {
+            return std::any_of(chosen.begin(), chosen.end(),
+                               [&](int other) { return Hidden(candidate) == Hidden(other); });
+        };
+        while (clashes(v)) v = (v % m_spec.vertices) + 1;
+        return v;
+    }
+
+    void BuildHiddenColoring() {
+        const int n = m_spec.vertices;
+        const int c = m_spec.colors;
+        Reseed();
+        do {
+            m_graph.hiddenColorCount = 0;
+            unsigned used = 0;
+            for (int k = 1; k <= n; ++k) {
+                const int color = Below(c) + 1;
+                if ((used & (1u << color)) == 0) {
+                    used |= 1u << color;
+                    ++m_graph.hiddenColorCount;
+                }
+                Hidden(k) = color;
             }
-            MarkDecided(i, j);
+        } while (m_graph.hiddenColorCount != c);
+    }
+
+    void ForceClique() {
+        const int n = m_spec.vertices;
+        if (m_graph.hiddenColorCount == 3) {
+            Reseed();
+            const int a = Below(n) + 1;
+            Reseed();
+            const int b = AdvanceToNewColor(Below(n) + 1, {a});
+            Reseed();
+            const int c = AdvanceToNewColor(Below(n) + 1, {a, b});
+            Join(a, b);
+            Join(a, c);
+            Join(b, c);
+        } else if (m_graph.hiddenColorCount == 4) {
+            Reseed();
+            const int a = Below(n) + 1;
+            const int b = AdvanceToNewColor(Below(n) + 1, {a});
+            Reseed();
+            const int c = AdvanceToNewColor(Below(n) + 1, {a, b});
+            Reseed();
+            const int d = AdvanceToNewColor(Below(n) + 1, {a, b, c});
+            Join(a, b);
+            Join(a, c);
+            Join(a, d);
+            Join(b, c);
+            Join(b, d);
+            Join(c, d);
         }
     }
+
+    // Every undecided pair, the diagonal included, consumes one draw before it is tested.
+    void AddRandomEdges() {
+        const int n = m_spec.vertices;
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
+                if (m_decided[i][j] != 0)
+                    continue;
+                const int r = Below(100) + 1;
+                if (i != j && r <= m_spec.edgeProbability && Hidden(i) != Hidden(j))
+                    Join(i, j);
+                m_decided[i][j] = m_decided[j][i] = 1;
+            }
+        }
+    }
+
+    const PuzzleSpec& m_spec;
+    PuzzleGraph& m_graph;
+    std::uint32_t m_seed = 0;
+    PairMatrix<std::uint8_t> m_decided{};
+};
+
+// The clock draws of the random settings: each reseeds from the one reading of this puzzle.
+int DrawFrom(std::int32_t clockMs, int n) {
+    std::uint32_t seed = static_cast<std::uint32_t>(clockMs);
+    return NextBelow(seed, n);
 }
 
 }  // namespace
 
-int DrawNumberOfColors() {
-    ReseedFromClock();
-    const int r = RandomBelow(100) + 1;
+PuzzleGraph GeneratePuzzle(const PuzzleSpec& spec) {
+    PuzzleGraph graph;
+    if (IsPlayable(spec))
+        Drawing(spec, graph).Run();
+    return graph;
+}
+
+int DrawNumberOfColors(std::int32_t clockMs) {
+    const int r = DrawFrom(clockMs, 100) + 1;
     return r <= 4 ? 2 : r <= 52 ? 3 : 4;
 }
 
-int DrawNumberOfVertices() {
-    ReseedFromClock();
-    const int r = RandomBelow(100) + 1;
+int DrawNumberOfVertices(std::int32_t clockMs) {
+    const int r = DrawFrom(clockMs, 100) + 1;
     static constexpr int kUpperBounds[] = {12, 25, 38, 51, 64, 77, 83, 89, 94, 97, 100};
     int n = kMinVertices;
     for (int bound : kUpperBounds) {
@@ -116,9 +150,8 @@ int DrawNumberOfVertices() {
     return n;
 }
 
-int DrawEdgeProbability() {
-    ReseedFromClock();
-    return RandomBelow(45) + 40;
+int DrawEdgeProbability(std::int32_t clockMs) {
+    return DrawFrom(clockMs, 45) + 40;
 }
 
 void AddEdge(int u, int v) {
@@ -189,22 +222,31 @@ void MirrorToSolutionView() {
 }
 
 void NewPuzzle() {
-    BoardView& board = world.Board();
     GameSettings& s = world.Settings;
-    PuzzleState& p = Puzzle;
-
     KeepSettingsInRange(s);
+    // One reading for the whole puzzle: every reseed of its draws takes it, so the puzzle is
+    // the one its code names, however long the drawing takes.
+    const std::int32_t clockMs = ClockReading();
+    if (s.RandomNumberOfColors)
+        s.NumberOfColors = DrawNumberOfColors(clockMs);
+    if (s.RandomNumberOfVertices)
+        s.NumberOfVertices = DrawNumberOfVertices(clockMs);
+    if (s.RandomEdgeProbability)
+        s.EdgeProbability = DrawEdgeProbability(clockMs);
+    // A hand-edited probability beyond 0..100 joins pairs exactly as its nearer bound does.
+    const std::int32_t probability = std::clamp<std::int32_t>(s.EdgeProbability, 0, 100);
+    PlayPuzzle({s.NumberOfVertices, s.NumberOfColors, probability, s.ShowEdges, clockMs}, false);
+}
+
+void PlayPuzzle(const PuzzleSpec& spec, bool replay) {
+    if (!IsPlayable(spec))
+        return;
+    BoardView& board = world.Board();
+    PuzzleState& p = Puzzle;
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
-
-    if (s.RandomNumberOfColors)
-        s.NumberOfColors = DrawNumberOfColors();
-    if (s.RandomNumberOfVertices)
-        s.NumberOfVertices = DrawNumberOfVertices();
-    if (s.RandomEdgeProbability)
-        s.EdgeProbability = DrawEdgeProbability();
-    const int n = s.NumberOfVertices;
-    const int c = s.NumberOfColors;
+    const int n = spec.vertices;
+    const int c = spec.colors;
 
     p.ColoredCount = 0;
     p.EdgeCount = 0;
@@ -224,18 +266,26 @@ void NewPuzzle() {
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
 
-    BuildHiddenColoring(n, c);
-    ForceClique(n);
-    AddRandomEdges(n, s.EdgeProbability);
+    const PuzzleGraph graph = GeneratePuzzle(spec);
+    p.HiddenColoring = graph.hiddenColoring;
+    p.HiddenColorCount = graph.hiddenColorCount;
+    for (int e = 0; e < graph.edgeCount; ++e)
+        AddEdge(graph.edges[static_cast<std::size_t>(e)][0], graph.edges[static_cast<std::size_t>(e)][1]);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) p.PairDecided[i][j] = 1;  // every pair was tried
+    }
+    world.RandSeed = graph.seedAfter;
 
     p.GameOver = false;
     p.VertexCount = n;
-    p.EdgesShown = s.ShowEdges;
+    p.EdgesShown = spec.edgesShown;
+    p.Spec = spec;
+    p.Replay = replay;
     ++p.Serial;
 
     board.ShowPlayControls();
     board.LayOutBoard({n, c, world.Layout.BoardCenterX, world.Layout.BoardCenterY});
-    if (s.ShowEdges)
+    if (spec.edgesShown)
         ShowAllEdges();
     MirrorToSolutionView();
 

@@ -19,12 +19,15 @@ std::int32_t ReadClock() {
 }  // namespace
 
 std::int32_t RandomBelow(std::int32_t n) {
-    world.RandSeed = world.RandSeed * 134775813u + 1u;
-    return static_cast<std::int32_t>((std::uint64_t{world.RandSeed} * static_cast<std::uint32_t>(n)) >> 32);
+    return NextBelow(world.RandSeed, n);
 }
 
 void ReseedFromClock() {
     world.RandSeed = static_cast<std::uint32_t>(ReadClock());
+}
+
+std::int32_t ClockReading() {
+    return ReadClock();
 }
 
 void SetClock(ClockFn clock) {

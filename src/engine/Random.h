@@ -12,9 +12,16 @@ namespace game {
 
 // 0..n-1 for n >= 1: the high 32 bits of the new seed times n.
 std::int32_t RandomBelow(std::int32_t n);
+// The same step on a seed of the caller's own, for drawing a puzzle away from the board.
+inline std::int32_t NextBelow(std::uint32_t& seed, std::int32_t n) {
+    seed = seed * 134775813u + 1u;
+    return static_cast<std::int32_t>((std::uint64_t{seed} * static_cast<std::uint32_t>(n)) >> 32);
+}
 
 // Seed := milliseconds since midnight UTC, read from the world's clock.
 void ReseedFromClock();
+// The world's clock now: milliseconds since midnight UTC.
+std::int32_t ClockReading();
 
 // The clock the world reads: `clock`, or the system's for nullptr.
 void SetClock(ClockFn clock);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/Palette.h"
+#include "engine/PuzzleCode.h"
 #include "engine/Settings.h"
 
 namespace game {
@@ -73,6 +74,11 @@ struct PuzzleState {
     // changes the settings for the next puzzle, never the rules of the one being played.
     std::int32_t VertexCount = 0;
     bool EdgesShown = false;
+    // What the puzzle was drawn from, and so its code.
+    PuzzleSpec Spec{};
+    // Played again from its code or restarted: rated and recorded, but it never moves the
+    // teaching mode on or back, and it is rated as outside it.
+    bool Replay = false;
     // Counts puzzles made.
     std::uint32_t Serial = 0;
     // When the puzzle appeared, on the monotonic clock (milliseconds).
@@ -85,6 +91,9 @@ struct SessionState {
     std::int64_t SessionTotalFromPar = 0;
     std::int32_t SessionGameCount = 0;
     bool DrawGraphFirstUse = true;
+    // The puzzle a code's Play or Restart Puzzle asked to start, while the New Puzzle question
+    // stands open; none when the question came from New Puzzle itself.
+    std::optional<PuzzleSpec> ReplayAsked;
 };
 
 // The centre of the circle the vertices stand on, in the board's client pixels.

@@ -6,6 +6,7 @@
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "engine/Puzzle.h"
+#include "engine/PuzzleCode.h"
 #include "support/GameRecords.h"
 #include "support/GameTest.h"
 
@@ -178,3 +179,29 @@ TEST(HistoryText, FiguresNoGameCanGiveLeaveTheLineUnreadButKeptAndNoFigureOverfl
     EXPECT_EQ(game::TimeText(tally.totalMs / tally.timed), "527040:00.0");
     EXPECT_EQ(game::TimeText(INT64_MAX), "153722867280912:55.8");
 }
+
+namespace {
+
+// A history begun before codes were kept: its old lines read without one, and the lines a game
+// of today appends under the old header keep theirs.
+TEST(HistoryText, CodesAreKeptAndAFileWithoutThemStillReads) {
+    game::GameRecord a = Game(6, 3, true, 6, 6);
+    a.code = game::PuzzleCodeOf({6, 3, 63, true, 43'200'000});
+    const std::string old =
+        "#SpEcTrUmIx-history 1\tutc\tvertices\tcolors\tedges\tpar\tresult\tpar_or_better\tteaching\tending\tsolve_ms\n"
+        "2026-01-01T12:00:00.250Z\t6\t3\t1\t6\t6\t1\t0\tsolved\t-\n";
+    const game::HistoryText read = game::ParseHistory(old + game::HistoryLine(a));
+    ASSERT_EQ(read.games.size(), 2u);
+    EXPECT_EQ(read.games[0].Code(), "");
+    EXPECT_EQ(read.games[1], a);
+    EXPECT_EQ(game::ParseHistory(game::HistoryHeader() + game::HistoryLine(a)).games.at(0), a);
+    // A code that cannot be this game's puzzle is dropped, the game kept.
+    game::GameRecord b = a;
+    b.vertices = 7;
+    b.par = 7;
+    const game::HistoryText wrong = game::ParseHistory(game::HistoryHeader() + game::HistoryLine(b));
+    ASSERT_EQ(wrong.games.size(), 1u);
+    EXPECT_EQ(wrong.games[0].Code(), "");
+}
+
+}  // namespace
