@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Si tu cliques sur « Oui », ta partie compte Par + 10,</translation>
+        <translation>Clique « Oui » et ta partie comptera Par + 10 :</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>et il faudra l’encaisser. Avec « Non », tu retournes</translation>
+        <translation>il faudra l’encaisser. Avec « Non », tu retournes</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
