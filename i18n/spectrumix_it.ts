@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>This is my solution to the underlying graph.</source>
-        <translation>Questa è la mia soluzione per il grafo nascosto.</translation>
+        <translation>Ecco la mia soluzione per questo grafo.</translation>
     </message>
     <message>
         <source>Notice the number of edges is the same as stated.</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Also turns Teach Mode off if selected</source>
-        <translation>Se la scegli, spegne anche la modalità guidata</translation>
+        <translation>Se la spunti, spegne anche la modalità guidata</translation>
     </message>
     <message>
         <source>This determines the number of vertices the graph has.</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
-        <translation>Righe: vertici. Numeri: partite giocate. Verde: quasi sempre al par o meglio. Con la cornice: il livello in corso.</translation>
+        <translation>Righe: vertici. Numeri: partite giocate. Verde: quasi sempre al par o meglio. Con la cornice: il livello che stai imparando.</translation>
     </message>
     <message>
         <source>Result against par, the one game of level %1</source>
