@@ -5,15 +5,15 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
-        <translation>Een puzzelspel dat je leert grafen te kleuren. Zonder opties gestart, opent het het spel.</translation>
+        <translation>Een puzzelspel dat je leert grafen te kleuren. Zonder opties start gewoon het spel.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Deze hulp tonen en afsluiten.</translation>
+        <translation>Toont deze hulp en stopt.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>De versie tonen en afsluiten.</translation>
+        <translation>Toont de versie en stopt.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
