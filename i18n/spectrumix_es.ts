@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>© 2026 The SpEcTrUmIx team</source>
-        <translation>© 2026 El equipo de SpEcTrUmIx</translation>
+        <translation>© 2026 Equipo SpEcTrUmIx</translation>
     </message>
     <message>
         <source>and all its contributors</source>

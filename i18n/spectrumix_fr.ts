@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation>Nouvelle énigme</translation>
+        <translation>Autre énigme</translation>
     </message>
     <message>
         <source>Draw Graph</source>

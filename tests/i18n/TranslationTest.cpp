@@ -68,7 +68,9 @@ std::vector<Text> VisibleTexts() {
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
             for (int i = 0; i < tabs->count(); ++i) texts.push_back({w, "tab", tabs->tabText(i)});
         }
-        if (auto* menu = qobject_cast<QMenu*>(w)) {
+        // The menu bar's untitled overflow menu holds whichever menus do not fit: it changes with
+        // the words, and its items are the menus' own titles.
+        if (auto* menu = qobject_cast<QMenu*>(w); menu && !menu->title().isEmpty()) {
             texts.push_back({w, "menu", menu->title()});
             for (QAction* action : menu->actions()) texts.push_back({w, "menu item", action->text()});
         }
