@@ -23,8 +23,11 @@ endif()
 set(desktop_entry share/applications/${app}.desktop)
 set(metainfo share/metainfo/${app}.metainfo.xml)
 set(expected ${GAMESDIR}/spectrumix ${desktop_entry} share/icons/hicolor/scalable/apps/${app}.svg ${metainfo}
-             share/man/man6/spectrumix.6.gz share/man/de/man6/spectrumix.6.gz
-             share/doc/spectrumix/copyright)
+             share/man/man6/spectrumix.6.gz share/doc/spectrumix/copyright)
+# A manual page for every language that has its words in packaging/man/.
+foreach(language IN LISTS SPECTRUMIX_MAN_LANGUAGES)
+  list(APPEND expected share/man/${language}/man6/spectrumix.6.gz)
+endforeach()
 foreach(size IN LISTS SPECTRUMIX_ICON_SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
 endforeach()

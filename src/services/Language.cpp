@@ -2,10 +2,12 @@
 #include "services/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace language {
@@ -20,11 +22,57 @@ QString GameTranslationFile(const QString& code) {
     return QStringLiteral(":/i18n/spectrumix_%1.qm").arg(code);
 }
 
-// "de_DE.UTF-8", "de-DE" and "de" all speak "de".
-QString LanguageCode(const QString& name) {
-    QString code = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    code = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
-    return code.toLower();
+// A system name split into its language and region: "pt_BR.UTF-8", "pt-BR" and "pt_BR@euro" are
+// {"pt", "BR"}, "de" is {"de", ""}. A script between the two ("zh-Hans-CN") is passed over.
+struct LocaleName {
+    QString language;
+    QString region;
+};
+
+LocaleName SplitName(const QString& name) {
+    static const QRegularExpression separators(QStringLiteral("[_-]"));
+    const QString bare = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    QStringList parts = bare.split(separators, Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return {};
+    LocaleName split{parts.takeFirst().toLower(), QString()};
+    for (const QString& part : parts) {
+        // Regions are two letters ("BR") or three digits ("419"); scripts have four letters.
+        if (part.size() == 2 || (part.size() == 3 && part.front().isDigit()))
+            split.region = part.toUpper();
+    }
+    return split;
+}
+
+// The translation that serves a reader of this language best: the one of their region
+// ("pt_BR"), else the language's own ("fr" for "fr_CA"), else another region's of the same
+// language (the Brazilian one for "pt" or "pt_PT"), which such a reader follows better than
+// English. Empty when the game has none in this language.
+QString BestTranslation(const LocaleName& wanted) {
+    const auto exists = [](const QString& code) { return QFile::exists(GameTranslationFile(code)); };
+    if (!wanted.region.isEmpty()) {
+        const QString full = wanted.language + QLatin1Char('_') + wanted.region;
+        if (exists(full))
+            return full;
+    }
+    if (exists(wanted.language))
+        return wanted.language;
+    const QStringList regional = QDir(QStringLiteral(":/i18n"))
+                                     .entryList({QStringLiteral("spectrumix_%1_*.qm").arg(wanted.language)},
+                                                QDir::Files, QDir::Name);
+    if (!regional.isEmpty())
+        return regional.front().mid(int(sizeof("spectrumix_") - 1)).chopped(3);
+    return {};
+}
+
+// The locale numbers are written in: the player's own region where it speaks the chosen
+// language ("de_AT", "pt_PT"), else the translation's ("pt_BR"; "de" writes as Germany does).
+QLocale NumberLocale(const QString& code, const LocaleName& wanted) {
+    const QLocale translation(code);
+    if (wanted.region.isEmpty())
+        return translation;
+    const QLocale regional(wanted.language + QLatin1Char('_') + wanted.region);
+    return regional.language() == translation.language() ? regional : translation;
 }
 
 QStringList SystemLanguages() {
@@ -55,12 +103,14 @@ QString Install(QCoreApplication& app) {
 QString Install(QCoreApplication& app, const QStringList& preferred) {
     Uninstall(app);
     for (const QString& name : preferred) {
-        const QString code = LanguageCode(name);
-        if (code.isEmpty())
+        const LocaleName wanted = SplitName(name);
+        if (wanted.language.isEmpty())
             continue;
-        if (code == QLatin1String("en") || code == QLatin1String("c"))
+        if (wanted.language == QLatin1String("en") || wanted.language == QLatin1String("c") ||
+            wanted.language == QLatin1String("posix"))
             break;  // English is the game's own language
-        if (!QFile::exists(GameTranslationFile(code)))
+        const QString code = BestTranslation(wanted);
+        if (code.isEmpty())
             continue;
         auto* game = new QTranslator(&app);
         if (!game->load(GameTranslationFile(code))) {
@@ -69,7 +119,8 @@ QString Install(QCoreApplication& app, const QStringList& preferred) {
         }
         app.installTranslator(game);
         g_game = game;
-        // Qt's own texts (the standard buttons of a message box), where Debian ships them.
+        // Qt's own texts (the standard buttons of a message box), where Debian ships them:
+        // qtbase_pt_BR.qm for "pt_BR", qtbase_fr.qm for "fr".
         auto* qt = new QTranslator(&app);
         if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             app.installTranslator(qt);
@@ -78,7 +129,7 @@ QString Install(QCoreApplication& app, const QStringList& preferred) {
             delete qt;
         }
         g_current = code;
-        QLocale::setDefault(QLocale(code));
+        QLocale::setDefault(NumberLocale(code, wanted));
         return g_current;
     }
     return g_current;

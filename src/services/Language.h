@@ -13,14 +13,17 @@ namespace language {
 
 // Picks the first of the system's languages (LANGUAGE, then the locale) that the game speaks,
 // loads its translations into the application and makes it the language numbers are written
-// in. Returns the language code in use: "en" when the game stays in English.
+// in. A name with a region takes that region's translation first ("pt_BR"), then the bare
+// language's, then another region's of the same language ("pt_PT" reads "pt_BR"). Returns the
+// code of the translation in use, as its file and help folder name it ("de", "pt_BR"): "en"
+// when the game stays in English.
 QString Install(QCoreApplication& app);
 // The same for a given list of preferred languages, most wanted first (for tests).
 QString Install(QCoreApplication& app, const QStringList& preferred);
 // Takes every translation out again: the game speaks English.
 void Uninstall(QCoreApplication& app);
 
-// The language code in use ("en" until a translation is installed).
+// The code of the translation in use ("en" until one is installed).
 QString Current();
 
 }  // namespace language

@@ -1,0 +1,860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <translation>Un juego de lógica que enseña a colorear grafos. Si se inicia sin opciones, abre el juego.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Prueba «%1 --help».</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>sin color</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>SpEcTrUmIx Help</source>
+        <translation>Ayuda de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>A&amp;delante &gt;</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx Help - </source>
+        <translation>Ayuda de SpEcTrUmIx - </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>SpEcTrUmIx Team  Dec 2026</source>
+        <translation>Equipo SpEcTrUmIx  dic. 2026</translation>
+    </message>
+    <message>
+        <source>About SpEcTrUmIx</source>
+        <translation>Acerca de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>© 2026 The SpEcTrUmIx team</source>
+        <translation>© 2026 Equipo SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>and all its contributors</source>
+        <translation>y todos sus colaboradores</translation>
+    </message>
+    <message>
+        <source>Write to us through the game&apos;s project page.</source>
+        <translation>Escríbenos a través de la página del proyecto.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Meet the SpEcTrUmIx team</source>
+        <translation>Conoce al equipo</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versión %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>Please, read readme.txt about usage</source>
+        <translation>Por favor, lee readme.txt para saber cómo se usa.</translation>
+    </message>
+    <message>
+        <source>Press click to get details</source>
+        <translation>Haz clic para ver detalles</translation>
+    </message>
+</context>
+<context>
+    <name>TDecisionDialog</name>
+    <message>
+        <source>Decide Your Fate</source>
+        <translation>Decide tu destino</translation>
+    </message>
+    <message>
+        <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
+        <translation>Si haces clic en «Sí», te llevas Par + 10</translation>
+    </message>
+    <message>
+        <source>and take your lumps. If you click &apos;No&apos; you will be</source>
+        <translation>y te toca aguantarte. Si haces clic en «No»,</translation>
+    </message>
+    <message>
+        <source>returned to the current game. Life&apos;s tough. You decide.</source>
+        <translation>vuelves a la partida. La vida es dura. Tú decides.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Three question marks</source>
+        <translation>Tres signos de interrogación</translation>
+    </message>
+</context>
+<context>
+    <name>TExcellentDlg</name>
+    <message>
+        <source>Youse a dude!</source>
+        <translation>¡Eres un crack!</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>vértice %1 despintado, unido</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>vértice %1 despintado</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>puntuación %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 edge shown</source>
+        <translation>1 arista visible</translation>
+    </message>
+    <message>
+        <source>%1 edges shown</source>
+        <translation>%1 aristas visibles</translation>
+    </message>
+    <message>
+        <source>1 edge hidden</source>
+        <translation>1 arista oculta</translation>
+    </message>
+    <message>
+        <source>%1 edges hidden</source>
+        <translation>%1 aristas ocultas</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, par %4</source>
+        <translation>%1, %2, %3, par %4</translation>
+    </message>
+    <message>
+        <source>1 vertex</source>
+        <translation>1 vértice</translation>
+    </message>
+    <message>
+        <source>%1 vertices</source>
+        <translation>%1 vértices</translation>
+    </message>
+    <message>
+        <source>%1 colours</source>
+        <translation>%1 colores</translation>
+    </message>
+    <message>
+        <source>No puzzle yet: F2 makes one.</source>
+        <translation>Aún no hay reto: F2 crea uno.</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, par %2.</source>
+        <translation>Fin de la partida: puntuación %1, par %2.</translation>
+    </message>
+    <message>
+        <source>score %1, par %2, %3 of %4 edges known, %5</source>
+        <translation>puntuación %1, par %2, %3 de %4 aristas conocidas, %5</translation>
+    </message>
+    <message>
+        <source>1 vertex left</source>
+        <translation>queda 1 vértice</translation>
+    </message>
+    <message>
+        <source>%1 vertices left</source>
+        <translation>quedan %1 vértices</translation>
+    </message>
+</context>
+<context>
+    <name>TLevel1</name>
+    <message>
+        <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
+        <translation>Para colorear un vértice, haz clic aquí y después en el vértice. Dos vértices unidos por una arista no pueden tener el mismo color.</translation>
+    </message>
+    <message>
+        <source>Vertices joined by an edge cannot be the same color.</source>
+        <translation>Dos vértices unidos por una arista no pueden ser del mismo color.</translation>
+    </message>
+    <message>
+        <source>The goal is to color all the vertices other than black.</source>
+        <translation>El objetivo es colorear todos los vértices con un color que no sea el negro.</translation>
+    </message>
+    <message>
+        <source>This is my solution to the underlying graph.</source>
+        <translation>Esta es mi solución para el grafo del reto.</translation>
+    </message>
+    <message>
+        <source>Notice the number of edges is the same as stated.</source>
+        <translation>Fíjate: el número de aristas es el que se indicaba.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Ajustes...</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Marks</source>
+        <translation>&amp;Marcas de color</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;Safe Colours</source>
+        <translation>Colores para &amp;daltónicos</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>Vertices are initially black and purple</source>
+        <translation>Al principio los vértices son negros con borde morado</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nuevo reto</translation>
+    </message>
+    <message>
+        <source>Draw Graph</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ends play and solves the puzzle.</source>
+        <translation>Termina la partida y resuelve el reto.</translation>
+    </message>
+    <message>
+        <source>Par: </source>
+        <translation>Par: </translation>
+    </message>
+    <message>
+        <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
+        <translation>Colorea los vértices con Par clics como máximo para lograr una puntuación excelente.</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Pensando...</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Puntuación:</translation>
+    </message>
+    <message>
+        <source>Number of clicks on vertices.</source>
+        <translation>Número de clics en los vértices.</translation>
+    </message>
+    <message>
+        <source>Edges: </source>
+        <translation>Aristas: </translation>
+    </message>
+    <message>
+        <source>The number of edges in the graph.</source>
+        <translation>El número de aristas del grafo.</translation>
+    </message>
+    <message>
+        <source>Average From Par: 0</source>
+        <translation>Media sobre Par: 0</translation>
+    </message>
+    <message>
+        <source>Your average score from Par over the games you play this session.</source>
+        <translation>Cuánto te separas del Par, de media, en las partidas de esta sesión.</translation>
+    </message>
+    <message>
+        <source>Edges: %1</source>
+        <translation>Aristas: %1</translation>
+    </message>
+    <message>
+        <source>Average From Par: %1</source>
+        <translation>Media sobre Par: %1</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Salir sin guardar</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>No se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Performance...</source>
+        <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TNotBadMessage</name>
+    <message>
+        <source>OK but...</source>
+        <translation>Bien, pero...</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsL1</name>
+    <message>
+        <source>SpEcTrUmIx Options</source>
+        <translation>Opciones de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Progess Through Levels (Teaching Mode)</source>
+        <translation>Subir de nivel (modo aprendizaje)</translation>
+    </message>
+    <message>
+        <source>Show Edges</source>
+        <translation>Ver aristas</translation>
+    </message>
+    <message>
+        <source>Random Number of Colors</source>
+        <translation>Colores al azar</translation>
+    </message>
+    <message>
+        <source>This determines how many colors are needed to color the graph.</source>
+        <translation>Indica cuántos colores hacen falta para colorear el grafo.</translation>
+    </message>
+    <message>
+        <source>Random Number of Vertices</source>
+        <translation>Vértices al azar</translation>
+    </message>
+    <message>
+        <source>Also turns Teach Mode off if selected</source>
+        <translation>Si lo marcas, también apaga el modo aprendizaje</translation>
+    </message>
+    <message>
+        <source>This determines the number of vertices the graph has.</source>
+        <translation>Indica cuántos vértices tiene el grafo.</translation>
+    </message>
+    <message>
+        <source>Random Edge Probability</source>
+        <translation>Densidad al azar</translation>
+    </message>
+    <message>
+        <source>This determines how many edges the graph has.</source>
+        <translation>Indica cuántas aristas tiene el grafo.</translation>
+    </message>
+    <message>
+        <source>Show Tool Tips</source>
+        <translation>Globos de ayuda</translation>
+    </message>
+    <message>
+        <source>Timer (not working yet)</source>
+        <translation>Cronómetro (aún no funciona)</translation>
+    </message>
+    <message>
+        <source>Play Computer (not working yet)</source>
+        <translation>Contra la máquina (aún no funciona)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Número de colores</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Número de vértices</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>Densidad de aristas</translation>
+    </message>
+</context>
+<context>
+    <name>TOrbVertex1</name>
+    <message>
+        <source>Vertex, %1</source>
+        <translation>Vértice, %1</translation>
+    </message>
+    <message>
+        <source>Vertex %1, %2</source>
+        <translation>Vértice %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>aún no se conoce ninguna arista</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>unido a %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>neighbour numbers, then their colour</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Vértice %1 de la solución, %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPerfectDlg</name>
+    <message>
+        <source>You can&apos;t do better than this</source>
+        <translation>¡Mejor, imposible!</translation>
+    </message>
+</context>
+<context>
+    <name>TMasteryMap</name>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
+        <translation>Nivel %1: %2 vértices, %3 colores, %4. Partidas jugadas: %5, par o mejor: %6.</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 colores</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visibles</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ocultas</translation>
+    </message>
+    <message>
+        <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
+        <translation>Filas: vértices. Números: partidas jugadas. Verde: casi siempre par o mejor. Con marco: el nivel que estás aprendiendo.</translation>
+    </message>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Resultado frente al par, la única partida del nivel %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Resultados frente al par, últimas %1 partidas del nivel %2</translation>
+    </message>
+    <message>
+        <source>Choose a level to see its results against par.</source>
+        <translation>Elige un nivel para ver sus resultados frente al par.</translation>
+    </message>
+    <message>
+        <source>par</source>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>aún no hay partidas</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partida</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 partidas</translation>
+    </message>
+    <message>
+        <source>, %1 % par or better</source>
+        <translation>, %1 % par o mejor</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
+        <translation>Nivel %1: %2 vértices, %3 colores, %4, %5</translation>
+    </message>
+    <message>
+        <source>edges shown</source>
+        <translation>aristas visibles</translation>
+    </message>
+    <message>
+        <source>edges hidden</source>
+        <translation>aristas ocultas</translation>
+    </message>
+    <message>
+        <source>, current level</source>
+        <translation>, nivel actual</translation>
+    </message>
+    <message>
+        <source>No games of level %1 yet.</source>
+        <translation>Aún no hay partidas del nivel %1.</translation>
+    </message>
+    <message>
+        <source>A tick marks them too.</source>
+        <translation>Además llevan una marca de visto bueno.</translation>
+    </message>
+</context>
+<context>
+    <name>TPerformancePages</name>
+    <message>
+        <source>Choose Level</source>
+        <translation>Elegir nivel</translation>
+    </message>
+    <message>
+        <source>Choose Player Rank</source>
+        <translation>Elegir puesto</translation>
+    </message>
+    <message>
+        <source>Show edges</source>
+        <translation>Ver aristas</translation>
+    </message>
+    <message>
+        <source>Do not show edges</source>
+        <translation>No ver aristas</translation>
+    </message>
+    <message>
+        <source>Personal and Group Performance</source>
+        <translation>Resultados propios y del grupo</translation>
+    </message>
+    <message>
+        <source>By Level</source>
+        <translation>Por nivel</translation>
+    </message>
+    <message>
+        <source>Timed Games</source>
+        <translation>Contrarreloj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Your Performance This Session</source>
+        <translation>Resultados de esta sesión</translation>
+    </message>
+    <message>
+        <source>Total Number of Games: </source>
+        <translation>Partidas totales: </translation>
+    </message>
+    <message>
+        <source>Par or Better Scores: </source>
+        <translation>Par o mejor: </translation>
+    </message>
+    <message>
+        <source>Highest Level Played: </source>
+        <translation>Nivel máximo: </translation>
+    </message>
+    <message>
+        <source>Average From Par: </source>
+        <translation>Media sobre Par: </translation>
+    </message>
+    <message>
+        <source>Write to History</source>
+        <translation>Guardar historial</translation>
+    </message>
+    <message>
+        <source>Your Overall Performance</source>
+        <translation>Todos tus resultados</translation>
+    </message>
+    <message>
+        <source>Overall Ranking:</source>
+        <translation>Puesto global:</translation>
+    </message>
+    <message>
+        <source>Get Rank From Internet</source>
+        <translation>Puesto en Internet</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance</source>
+        <translation>Resultados de otros</translation>
+    </message>
+    <message>
+        <source>Get Data From Internet</source>
+        <translation>Datos de Internet</translation>
+    </message>
+    <message>
+        <source>Your Current Session</source>
+        <translation>Tu sesión actual</translation>
+    </message>
+    <message>
+        <source>Number of Vertices: </source>
+        <translation>Vértices: </translation>
+    </message>
+    <message>
+        <source>Number of Colors: </source>
+        <translation>Colores: </translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Number of Games Played: </source>
+        <translation>Partidas jugadas: </translation>
+    </message>
+    <message>
+        <source>Delete Data For This Level</source>
+        <translation>Borrar datos del nivel</translation>
+    </message>
+    <message>
+        <source>Your Performance by Level</source>
+        <translation>Tus resultados por nivel</translation>
+    </message>
+    <message>
+        <source>Ranking:</source>
+        <translation>Puesto:</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance By Level</source>
+        <translation>Otros jugadores por nivel</translation>
+    </message>
+    <message>
+        <source>Best Time : </source>
+        <translation>Récord: </translation>
+    </message>
+    <message>
+        <source>Average Time: </source>
+        <translation>Tiempo medio: </translation>
+    </message>
+    <message>
+        <source>Your History By Level</source>
+        <translation>Tu historial por nivel</translation>
+    </message>
+    <message>
+        <source>Best Time: </source>
+        <translation>Récord: </translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Modo: </translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
+        <translation>El juego funciona sin conexión: no hay datos ni puestos de otros jugadores que descargar.</translation>
+    </message>
+    <message>
+        <source>Every game is written to the history as it ends.</source>
+        <translation>Cada partida se guarda en el historial en cuanto termina.</translation>
+    </message>
+    <message>
+        <source>Games cannot be saved to %1; the game goes on.</source>
+        <translation>Las partidas no se pueden guardar en %1; el juego sigue.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read.</source>
+        <translation>No se puede leer el historial %1.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from your history? This cannot be undone.</source>
+        <translation>¿Borrar todas las partidas del nivel %1 de tu historial? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from this session&apos;s figures?</source>
+        <translation>¿Borrar todas las partidas del nivel %1 de los datos de esta sesión?</translation>
+    </message>
+    <message>
+        <source>The history could not be rewritten; nothing was deleted.</source>
+        <translation>No se pudo reescribir el historial; no se ha borrado nada.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Player rank</source>
+        <translation>Puesto</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Way to go. You seem to know what you are doing at this level. Would you like to go on to the next level?</source>
+        <translation>¡Muy bien! Parece que dominas este nivel. ¿Quieres pasar al nivel siguiente?</translation>
+    </message>
+    <message>
+        <source>You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.</source>
+        <translation>¡Una partida perfecta! Muy bien. Para avanzar necesitas dos partidas perfectas seguidas.</translation>
+    </message>
+    <message>
+        <source>Way to go!</source>
+        <translation>¡Así se hace!</translation>
+    </message>
+    <message>
+        <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
+        <translation>¿Tienes un método? ¿Crees que también funciona con otros grafos, con otro número de vértices y otro número de aristas?</translation>
+    </message>
+    <message>
+        <source>You need 3 excellent games in a row to advance. You now have %1.</source>
+        <translation>Para avanzar necesitas 3 partidas excelentes seguidas. Ahora llevas %1.</translation>
+    </message>
+    <message>
+        <source>You seem to know what you are doing at this level. You did three excellent games in a row. Would you like to advance to the next level?</source>
+        <translation>Parece que dominas este nivel: tres partidas excelentes seguidas. ¿Quieres subir al nivel siguiente?</translation>
+    </message>
+    <message>
+        <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
+        <translation>Para avanzar, tienes que resolver los retos sin hacer clic en los vértices más veces que el Par. Con las aristas visibles basta 1 partida al Par; con las aristas ocultas necesitas 3 partidas seguidas al Par o mejor.</translation>
+    </message>
+    <message>
+        <source>EXCELLENT</source>
+        <translation>EXCELENTE</translation>
+    </message>
+    <message>
+        <source>NOT BAD</source>
+        <translation>NADA MAL</translation>
+    </message>
+    <message>
+        <source>PERFECT</source>
+        <translation>PERFECTO</translation>
+    </message>
+    <message>
+        <source>Your score %1, par %2.</source>
+        <translation>Tu puntuación: %1, par %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Uno más</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Uno menos</translation>
+    </message>
+</context>
+<context>
+    <name>artwork</name>
+    <message>
+        <source>Color All Vertices</source>
+        <translation>Colorea cada vértice</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Reto resuelto</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx</source>
+        <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+</TS>

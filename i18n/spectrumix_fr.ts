@@ -1,0 +1,860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <translation>Un jeu de réflexion qui apprend à colorier les graphes. Lancé sans option, il ouvre le jeu.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essaie « %1 --help ».</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>sans couleur</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>SpEcTrUmIx Help</source>
+        <translation>Aide de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Avancer &gt;</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx Help - </source>
+        <translation>Aide de SpEcTrUmIx - </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>SpEcTrUmIx Team  Dec 2026</source>
+        <translation>Équipe SpEcTrUmIx  déc. 2026</translation>
+    </message>
+    <message>
+        <source>About SpEcTrUmIx</source>
+        <translation>À propos de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>© 2026 The SpEcTrUmIx team</source>
+        <translation>© 2026 L’équipe SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>and all its contributors</source>
+        <translation>et tous ses contributeurs</translation>
+    </message>
+    <message>
+        <source>Write to us through the game&apos;s project page.</source>
+        <translation>Écris-nous sur la page du projet du jeu.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Meet the SpEcTrUmIx team</source>
+        <translation>Découvre l’équipe</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>Please, read readme.txt about usage</source>
+        <translation>Lis readme.txt pour savoir comment faire, s’il te plaît.</translation>
+    </message>
+    <message>
+        <source>Press click to get details</source>
+        <translation>Clique pour plus de détails</translation>
+    </message>
+</context>
+<context>
+    <name>TDecisionDialog</name>
+    <message>
+        <source>Decide Your Fate</source>
+        <translation>Décide de ton sort</translation>
+    </message>
+    <message>
+        <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
+        <translation>Clique « Oui » et ta partie comptera Par + 10 :</translation>
+    </message>
+    <message>
+        <source>and take your lumps. If you click &apos;No&apos; you will be</source>
+        <translation>il faudra l’encaisser. Avec « Non », tu retournes</translation>
+    </message>
+    <message>
+        <source>returned to the current game. Life&apos;s tough. You decide.</source>
+        <translation>à la partie en cours. La vie est dure. À toi de voir.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Three question marks</source>
+        <translation>Trois points d’interrogation</translation>
+    </message>
+</context>
+<context>
+    <name>TExcellentDlg</name>
+    <message>
+        <source>Youse a dude!</source>
+        <translation>Tu gères !</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>sommet %1 effacé, arête révélée</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>sommet %1 effacé</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 edge shown</source>
+        <translation>1 arête visible</translation>
+    </message>
+    <message>
+        <source>%1 edges shown</source>
+        <translation>%1 arêtes visibles</translation>
+    </message>
+    <message>
+        <source>1 edge hidden</source>
+        <translation>1 arête cachée</translation>
+    </message>
+    <message>
+        <source>%1 edges hidden</source>
+        <translation>%1 arêtes cachées</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, par %4</source>
+        <translation>%1, %2, %3, par %4</translation>
+    </message>
+    <message>
+        <source>1 vertex</source>
+        <translation>1 sommet</translation>
+    </message>
+    <message>
+        <source>%1 vertices</source>
+        <translation>%1 sommets</translation>
+    </message>
+    <message>
+        <source>%1 colours</source>
+        <translation>%1 couleurs</translation>
+    </message>
+    <message>
+        <source>No puzzle yet: F2 makes one.</source>
+        <translation>Pas encore d’énigme : F2 en crée une.</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, par %2.</source>
+        <translation>Partie finie : score %1, par %2.</translation>
+    </message>
+    <message>
+        <source>score %1, par %2, %3 of %4 edges known, %5</source>
+        <translation>score %1, par %2, arêtes connues : %3 sur %4, %5</translation>
+    </message>
+    <message>
+        <source>1 vertex left</source>
+        <translation>1 sommet restant</translation>
+    </message>
+    <message>
+        <source>%1 vertices left</source>
+        <translation>%1 sommets restants</translation>
+    </message>
+</context>
+<context>
+    <name>TLevel1</name>
+    <message>
+        <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
+        <translation>Pour colorier un sommet, clique ici puis sur le sommet. Deux sommets reliés par une arête ne peuvent pas avoir la même couleur.</translation>
+    </message>
+    <message>
+        <source>Vertices joined by an edge cannot be the same color.</source>
+        <translation>Deux sommets reliés par une arête ne peuvent pas avoir la même couleur.</translation>
+    </message>
+    <message>
+        <source>The goal is to color all the vertices other than black.</source>
+        <translation>Le but est de colorier tous les sommets d’une autre couleur que le noir.</translation>
+    </message>
+    <message>
+        <source>This is my solution to the underlying graph.</source>
+        <translation>Voici ma solution pour le graphe de cette énigme.</translation>
+    </message>
+    <message>
+        <source>Notice the number of edges is the same as stated.</source>
+        <translation>Remarque : le nombre d’arêtes est bien celui annoncé.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Réglages...</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Marks</source>
+        <translation>Repères de &amp;couleur</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;Safe Colours</source>
+        <translation>Couleurs pour &amp;daltoniens</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Vertices are initially black and purple</source>
+        <translation>Au début, les sommets sont noirs bordés de violet</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Autre énigme</translation>
+    </message>
+    <message>
+        <source>Draw Graph</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Ends play and solves the puzzle.</source>
+        <translation>Termine la partie et résout l’énigme.</translation>
+    </message>
+    <message>
+        <source>Par: </source>
+        <translation>Par : </translation>
+    </message>
+    <message>
+        <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
+        <translation>Colorie les sommets en Par clics ou moins pour obtenir un excellent score.</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Réflexion...</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Ton score :</translation>
+    </message>
+    <message>
+        <source>Number of clicks on vertices.</source>
+        <translation>Nombre de clics sur les sommets.</translation>
+    </message>
+    <message>
+        <source>Edges: </source>
+        <translation>Arêtes : </translation>
+    </message>
+    <message>
+        <source>The number of edges in the graph.</source>
+        <translation>Le nombre d’arêtes du graphe.</translation>
+    </message>
+    <message>
+        <source>Average From Par: 0</source>
+        <translation>Écart moyen au par : 0</translation>
+    </message>
+    <message>
+        <source>Your average score from Par over the games you play this session.</source>
+        <translation>De combien tu es en moyenne au-dessus ou au-dessous du par dans les parties de cette session.</translation>
+    </message>
+    <message>
+        <source>Edges: %1</source>
+        <translation>Arêtes : %1</translation>
+    </message>
+    <message>
+        <source>Average From Par: %1</source>
+        <translation>Écart moyen au par : %1</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Impossible d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Performance...</source>
+        <translation>&amp;Résultats...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TNotBadMessage</name>
+    <message>
+        <source>OK but...</source>
+        <translation>Bien, mais...</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsL1</name>
+    <message>
+        <source>SpEcTrUmIx Options</source>
+        <translation>Réglages de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Progess Through Levels (Teaching Mode)</source>
+        <translation>Niveaux guidés (mode apprentissage)</translation>
+    </message>
+    <message>
+        <source>Show Edges</source>
+        <translation>Voir les arêtes</translation>
+    </message>
+    <message>
+        <source>Random Number of Colors</source>
+        <translation>Couleurs au hasard</translation>
+    </message>
+    <message>
+        <source>This determines how many colors are needed to color the graph.</source>
+        <translation>Fixe le nombre de couleurs qu’il faut pour colorier le graphe.</translation>
+    </message>
+    <message>
+        <source>Random Number of Vertices</source>
+        <translation>Sommets au hasard</translation>
+    </message>
+    <message>
+        <source>Also turns Teach Mode off if selected</source>
+        <translation>Si la case est cochée, le mode apprentissage s’arrête aussi</translation>
+    </message>
+    <message>
+        <source>This determines the number of vertices the graph has.</source>
+        <translation>Fixe le nombre de sommets du graphe.</translation>
+    </message>
+    <message>
+        <source>Random Edge Probability</source>
+        <translation>Densité au hasard</translation>
+    </message>
+    <message>
+        <source>This determines how many edges the graph has.</source>
+        <translation>Fixe combien d’arêtes le graphe aura.</translation>
+    </message>
+    <message>
+        <source>Show Tool Tips</source>
+        <translation>Voir les infobulles</translation>
+    </message>
+    <message>
+        <source>Timer (not working yet)</source>
+        <translation>Chrono (pas encore prêt)</translation>
+    </message>
+    <message>
+        <source>Play Computer (not working yet)</source>
+        <translation>Contre l’ordinateur (pas encore prêt)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Nombre de couleurs</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Nombre de sommets</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>Densité d’arêtes</translation>
+    </message>
+</context>
+<context>
+    <name>TOrbVertex1</name>
+    <message>
+        <source>Vertex, %1</source>
+        <translation>Sommet, %1</translation>
+    </message>
+    <message>
+        <source>Vertex %1, %2</source>
+        <translation>Sommet %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>aucune arête connue pour l’instant</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>relié à %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>neighbour numbers, then their colour</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Sommet %1 de la solution, %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPerfectDlg</name>
+    <message>
+        <source>You can&apos;t do better than this</source>
+        <translation>Impossible de faire mieux !</translation>
+    </message>
+</context>
+<context>
+    <name>TMasteryMap</name>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
+        <translation>Niveau %1 : %2 sommets, %3 couleurs, %4. Parties jouées : %5, au par ou mieux : %6.</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 couleurs</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visibles</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>cachées</translation>
+    </message>
+    <message>
+        <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
+        <translation>Lignes : sommets. Nombres : parties jouées. Vert : surtout au par ou mieux. Encadré : le niveau en cours d’apprentissage.</translation>
+    </message>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Résultat face au par, l’unique partie du niveau %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Résultats face au par, les %1 dernières parties du niveau %2</translation>
+    </message>
+    <message>
+        <source>Choose a level to see its results against par.</source>
+        <translation>Choisis un niveau pour voir ses résultats face au par.</translation>
+    </message>
+    <message>
+        <source>par</source>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>pas encore de partie</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partie</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source>, %1 % par or better</source>
+        <translation>, %1 % au par ou mieux</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
+        <translation>Niveau %1 : %2 sommets, %3 couleurs, %4, %5</translation>
+    </message>
+    <message>
+        <source>edges shown</source>
+        <translation>arêtes visibles</translation>
+    </message>
+    <message>
+        <source>edges hidden</source>
+        <translation>arêtes cachées</translation>
+    </message>
+    <message>
+        <source>, current level</source>
+        <translation>, niveau actuel</translation>
+    </message>
+    <message>
+        <source>No games of level %1 yet.</source>
+        <translation>Pas encore de partie au niveau %1.</translation>
+    </message>
+    <message>
+        <source>A tick marks them too.</source>
+        <translation>Une coche le signale aussi.</translation>
+    </message>
+</context>
+<context>
+    <name>TPerformancePages</name>
+    <message>
+        <source>Choose Level</source>
+        <translation>Choix du niveau</translation>
+    </message>
+    <message>
+        <source>Choose Player Rank</source>
+        <translation>Choix du rang</translation>
+    </message>
+    <message>
+        <source>Show edges</source>
+        <translation>Arêtes visibles</translation>
+    </message>
+    <message>
+        <source>Do not show edges</source>
+        <translation>Arêtes cachées</translation>
+    </message>
+    <message>
+        <source>Personal and Group Performance</source>
+        <translation>Tes résultats et ceux du groupe</translation>
+    </message>
+    <message>
+        <source>By Level</source>
+        <translation>Par niveau</translation>
+    </message>
+    <message>
+        <source>Timed Games</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Your Performance This Session</source>
+        <translation>Tes résultats de cette session</translation>
+    </message>
+    <message>
+        <source>Total Number of Games: </source>
+        <translation>Parties en tout : </translation>
+    </message>
+    <message>
+        <source>Par or Better Scores: </source>
+        <translation>Au par ou mieux : </translation>
+    </message>
+    <message>
+        <source>Highest Level Played: </source>
+        <translation>Meilleur niveau : </translation>
+    </message>
+    <message>
+        <source>Average From Par: </source>
+        <translation>Écart moyen au par : </translation>
+    </message>
+    <message>
+        <source>Write to History</source>
+        <translation>Ajouter à l’historique</translation>
+    </message>
+    <message>
+        <source>Your Overall Performance</source>
+        <translation>Tous tes résultats</translation>
+    </message>
+    <message>
+        <source>Overall Ranking:</source>
+        <translation>Rang général :</translation>
+    </message>
+    <message>
+        <source>Get Rank From Internet</source>
+        <translation>Rang depuis Internet</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance</source>
+        <translation>Résultats des autres</translation>
+    </message>
+    <message>
+        <source>Get Data From Internet</source>
+        <translation>Données via Internet</translation>
+    </message>
+    <message>
+        <source>Your Current Session</source>
+        <translation>Ta session en cours</translation>
+    </message>
+    <message>
+        <source>Number of Vertices: </source>
+        <translation>Sommets : </translation>
+    </message>
+    <message>
+        <source>Number of Colors: </source>
+        <translation>Couleurs : </translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Number of Games Played: </source>
+        <translation>Parties jouées : </translation>
+    </message>
+    <message>
+        <source>Delete Data For This Level</source>
+        <translation>Effacer ces données</translation>
+    </message>
+    <message>
+        <source>Your Performance by Level</source>
+        <translation>Tes résultats par niveau</translation>
+    </message>
+    <message>
+        <source>Ranking:</source>
+        <translation>Rang :</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance By Level</source>
+        <translation>Autres joueurs, par niveau</translation>
+    </message>
+    <message>
+        <source>Best Time : </source>
+        <translation>Record : </translation>
+    </message>
+    <message>
+        <source>Average Time: </source>
+        <translation>Temps moyen : </translation>
+    </message>
+    <message>
+        <source>Your History By Level</source>
+        <translation>Historique par niveau</translation>
+    </message>
+    <message>
+        <source>Best Time: </source>
+        <translation>Record : </translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Mode : </translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
+        <translation>Le jeu fonctionne sans Internet : il n’y a ni chiffres ni classements d’autres joueurs à récupérer.</translation>
+    </message>
+    <message>
+        <source>Every game is written to the history as it ends.</source>
+        <translation>Chaque partie est écrite dans l’historique dès qu’elle se termine.</translation>
+    </message>
+    <message>
+        <source>Games cannot be saved to %1; the game goes on.</source>
+        <translation>Impossible d’enregistrer les parties dans %1 ; le jeu continue.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read.</source>
+        <translation>Impossible de lire l’historique %1.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from your history? This cannot be undone.</source>
+        <translation>Effacer toutes les parties du niveau %1 de ton historique ? Tu ne pourras pas revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from this session&apos;s figures?</source>
+        <translation>Effacer toutes les parties du niveau %1 des chiffres de cette session ?</translation>
+    </message>
+    <message>
+        <source>The history could not be rewritten; nothing was deleted.</source>
+        <translation>Impossible de réécrire l’historique ; rien n’a été effacé.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Player rank</source>
+        <translation>Rang</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Way to go. You seem to know what you are doing at this level. Would you like to go on to the next level?</source>
+        <translation>Bravo ! Tu as l’air de bien maîtriser ce niveau. Veux-tu passer au niveau suivant ?</translation>
+    </message>
+    <message>
+        <source>You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.</source>
+        <translation>Une partie parfaite ! Bravo. Pour monter de niveau, il te faut deux parties parfaites d’affilée.</translation>
+    </message>
+    <message>
+        <source>Way to go!</source>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
+        <translation>As-tu une méthode ? Penses-tu qu’elle marche aussi pour d’autres graphes, avec un autre nombre de sommets et un autre nombre d’arêtes ?</translation>
+    </message>
+    <message>
+        <source>You need 3 excellent games in a row to advance. You now have %1.</source>
+        <translation>Pour monter de niveau, il te faut 3 excellentes parties d’affilée. Pour l’instant, tu en as %1.</translation>
+    </message>
+    <message>
+        <source>You seem to know what you are doing at this level. You did three excellent games in a row. Would you like to advance to the next level?</source>
+        <translation>Tu as l’air de bien maîtriser ce niveau : trois excellentes parties d’affilée ! Veux-tu monter au niveau suivant ?</translation>
+    </message>
+    <message>
+        <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
+        <translation>Pour monter de niveau, tu dois résoudre les énigmes en cliquant sur les sommets pas plus de fois que le Par. Avec les arêtes visibles, il te faut 1 partie au Par ; avec les arêtes cachées, 3 parties d’affilée au Par ou mieux.</translation>
+    </message>
+    <message>
+        <source>EXCELLENT</source>
+        <translation>EXCELLENT</translation>
+    </message>
+    <message>
+        <source>NOT BAD</source>
+        <translation>PAS MAL</translation>
+    </message>
+    <message>
+        <source>PERFECT</source>
+        <translation>PARFAIT</translation>
+    </message>
+    <message>
+        <source>Your score %1, par %2.</source>
+        <translation>Ton score : %1, par : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Un de plus</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Un de moins</translation>
+    </message>
+</context>
+<context>
+    <name>artwork</name>
+    <message>
+        <source>Color All Vertices</source>
+        <translation>Colorie tous les sommets</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Énigme résolue</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx</source>
+        <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <translation>Een puzzelspel dat je leert grafen te kleuren. Zonder opties start gewoon het spel.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Toont deze hulp en stopt.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Toont de versie en stopt.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Probeer ‘%1 --help’.</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>ongekleurd</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Paars</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>paars</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>SpEcTrUmIx Help</source>
+        <translation>SpEcTrUmIx-help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Terug</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Vooruit &gt;</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx Help - </source>
+        <translation>SpEcTrUmIx-help - </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>SpEcTrUmIx Team  Dec 2026</source>
+        <translation>SpEcTrUmIx-team  dec. 2026</translation>
+    </message>
+    <message>
+        <source>About SpEcTrUmIx</source>
+        <translation>Over SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>© 2026 The SpEcTrUmIx team</source>
+        <translation>© 2026 Het SpEcTrUmIx-team</translation>
+    </message>
+    <message>
+        <source>and all its contributors</source>
+        <translation>en alle medewerkers</translation>
+    </message>
+    <message>
+        <source>Write to us through the game&apos;s project page.</source>
+        <translation>Schrijf ons via de projectpagina van het spel.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Meet the SpEcTrUmIx team</source>
+        <translation>Wie zit erachter?</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versie %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>Please, read readme.txt about usage</source>
+        <translation>Lees alsjeblieft in readme.txt hoe het werkt.</translation>
+    </message>
+    <message>
+        <source>Press click to get details</source>
+        <translation>Klik voor details</translation>
+    </message>
+</context>
+<context>
+    <name>TDecisionDialog</name>
+    <message>
+        <source>Decide Your Fate</source>
+        <translation>Bepaal je lot</translation>
+    </message>
+    <message>
+        <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
+        <translation>Kies je ‘Ja’, dan telt dit spel als Par + 10</translation>
+    </message>
+    <message>
+        <source>and take your lumps. If you click &apos;No&apos; you will be</source>
+        <translation>en moet je dat maar slikken. Met ‘Nee’ ga je</translation>
+    </message>
+    <message>
+        <source>returned to the current game. Life&apos;s tough. You decide.</source>
+        <translation>terug naar het spel. Het leven is hard. Jij beslist.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Three question marks</source>
+        <translation>Drie vraagtekens</translation>
+    </message>
+</context>
+<context>
+    <name>TExcellentDlg</name>
+    <message>
+        <source>Youse a dude!</source>
+        <translation>Jij bent een kanjer!</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>knoop %1 gewist, verbonden</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>knoop %1 gewist</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 edge shown</source>
+        <translation>1 kant getoond</translation>
+    </message>
+    <message>
+        <source>%1 edges shown</source>
+        <translation>%1 kanten getoond</translation>
+    </message>
+    <message>
+        <source>1 edge hidden</source>
+        <translation>1 kant verborgen</translation>
+    </message>
+    <message>
+        <source>%1 edges hidden</source>
+        <translation>%1 kanten verborgen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, par %4</source>
+        <translation>%1, %2, %3, par %4</translation>
+    </message>
+    <message>
+        <source>1 vertex</source>
+        <translation>1 knoop</translation>
+    </message>
+    <message>
+        <source>%1 vertices</source>
+        <translation>%1 knopen</translation>
+    </message>
+    <message>
+        <source>%1 colours</source>
+        <translation>%1 kleuren</translation>
+    </message>
+    <message>
+        <source>No puzzle yet: F2 makes one.</source>
+        <translation>Nog geen puzzel: F2 maakt er een.</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, par %2.</source>
+        <translation>Spel afgelopen: score %1, par %2.</translation>
+    </message>
+    <message>
+        <source>score %1, par %2, %3 of %4 edges known, %5</source>
+        <translation>score %1, par %2, %3 van %4 kanten bekend, %5</translation>
+    </message>
+    <message>
+        <source>1 vertex left</source>
+        <translation>1 knoop over</translation>
+    </message>
+    <message>
+        <source>%1 vertices left</source>
+        <translation>%1 knopen over</translation>
+    </message>
+</context>
+<context>
+    <name>TLevel1</name>
+    <message>
+        <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
+        <translation>Om een knoop te kleuren, klik je hier en daarna op de knoop. Knopen die door een kant verbonden zijn, mogen niet dezelfde kleur hebben.</translation>
+    </message>
+    <message>
+        <source>Vertices joined by an edge cannot be the same color.</source>
+        <translation>Knopen die door een kant verbonden zijn, mogen niet dezelfde kleur hebben.</translation>
+    </message>
+    <message>
+        <source>The goal is to color all the vertices other than black.</source>
+        <translation>Het doel: geef alle knopen een andere kleur dan zwart.</translation>
+    </message>
+    <message>
+        <source>This is my solution to the underlying graph.</source>
+        <translation>Dit is mijn oplossing voor de graaf die erachter zit.</translation>
+    </message>
+    <message>
+        <source>Notice the number of edges is the same as stated.</source>
+        <translation>Kijk: het aantal kanten klopt met wat er stond.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Marks</source>
+        <translation>Kleur&amp;tekens</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;Safe Colours</source>
+        <translation>&amp;Kleurenblindvriendelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Volledig scherm</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>Vertices are initially black and purple</source>
+        <translation>De knopen zijn eerst zwart met een paarse rand</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Nieuwe puzzel</translation>
+    </message>
+    <message>
+        <source>Draw Graph</source>
+        <translation>Oplossen</translation>
+    </message>
+    <message>
+        <source>Ends play and solves the puzzle.</source>
+        <translation>Stopt het spel en lost de puzzel op.</translation>
+    </message>
+    <message>
+        <source>Par: </source>
+        <translation>Par: </translation>
+    </message>
+    <message>
+        <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
+        <translation>Kleur de knopen met niet meer dan Par klikken voor een uitstekende score.</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Nadenken...</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Jouw score:</translation>
+    </message>
+    <message>
+        <source>Number of clicks on vertices.</source>
+        <translation>Aantal klikken op knopen.</translation>
+    </message>
+    <message>
+        <source>Edges: </source>
+        <translation>Kanten: </translation>
+    </message>
+    <message>
+        <source>The number of edges in the graph.</source>
+        <translation>Het aantal kanten in de graaf.</translation>
+    </message>
+    <message>
+        <source>Average From Par: 0</source>
+        <translation>Gem. t.o.v. Par: 0</translation>
+    </message>
+    <message>
+        <source>Your average score from Par over the games you play this session.</source>
+        <translation>Hoeveel je in de spellen van deze sessie gemiddeld boven of onder Par zit.</translation>
+    </message>
+    <message>
+        <source>Edges: %1</source>
+        <translation>Kanten: %1</translation>
+    </message>
+    <message>
+        <source>Average From Par: %1</source>
+        <translation>Gem. t.o.v. Par: %1</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Stoppen zonder opslaan</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Kan niet naar %1 schrijven.</translation>
+    </message>
+    <message>
+        <source>&amp;Performance...</source>
+        <translation>&amp;Prestaties...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>TNotBadMessage</name>
+    <message>
+        <source>OK but...</source>
+        <translation>Oké, maar...</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsL1</name>
+    <message>
+        <source>SpEcTrUmIx Options</source>
+        <translation>SpEcTrUmIx-opties</translation>
+    </message>
+    <message>
+        <source>Progess Through Levels (Teaching Mode)</source>
+        <translation>Van niveau naar niveau (leermodus)</translation>
+    </message>
+    <message>
+        <source>Show Edges</source>
+        <translation>Kanten tonen</translation>
+    </message>
+    <message>
+        <source>Random Number of Colors</source>
+        <translation>Kleuren: willekeurig</translation>
+    </message>
+    <message>
+        <source>This determines how many colors are needed to color the graph.</source>
+        <translation>Hiermee kies je hoeveel kleuren nodig zijn om de graaf te kleuren.</translation>
+    </message>
+    <message>
+        <source>Random Number of Vertices</source>
+        <translation>Knopen: willekeurig</translation>
+    </message>
+    <message>
+        <source>Also turns Teach Mode off if selected</source>
+        <translation>Zet ook de leermodus uit als je dit aanvinkt</translation>
+    </message>
+    <message>
+        <source>This determines the number of vertices the graph has.</source>
+        <translation>Hiermee kies je hoeveel knopen de graaf heeft.</translation>
+    </message>
+    <message>
+        <source>Random Edge Probability</source>
+        <translation>Kanten: willekeurig</translation>
+    </message>
+    <message>
+        <source>This determines how many edges the graph has.</source>
+        <translation>Hiermee kies je hoeveel kanten de graaf heeft.</translation>
+    </message>
+    <message>
+        <source>Show Tool Tips</source>
+        <translation>Uitleg tonen</translation>
+    </message>
+    <message>
+        <source>Timer (not working yet)</source>
+        <translation>Stopwatch (werkt nog niet)</translation>
+    </message>
+    <message>
+        <source>Play Computer (not working yet)</source>
+        <translation>Tegen de computer (werkt nog niet)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Aantal kleuren</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Aantal knopen</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>Kans op kanten</translation>
+    </message>
+</context>
+<context>
+    <name>TOrbVertex1</name>
+    <message>
+        <source>Vertex, %1</source>
+        <translation>Knoop, %1</translation>
+    </message>
+    <message>
+        <source>Vertex %1, %2</source>
+        <translation>Knoop %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>nog geen kant bekend</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>verbonden met %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>neighbour numbers, then their colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Knoop %1 van de oplossing, %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPerfectDlg</name>
+    <message>
+        <source>You can&apos;t do better than this</source>
+        <translation>Beter kan het niet</translation>
+    </message>
+</context>
+<context>
+    <name>TMasteryMap</name>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
+        <translation>Niveau %1: %2 knopen, %3 kleuren, %4. Gespeeld: %5, par of beter: %6.</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 kleuren</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>getoond</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
+        <translation>Rijen: knopen. Getallen: gespeelde spellen. Groen: meestal par of beter. Omlijnd: het niveau dat je nu oefent.</translation>
+    </message>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Resultaat ten opzichte van par, het enige spel van niveau %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Resultaten ten opzichte van par, laatste %1 spellen van niveau %2</translation>
+    </message>
+    <message>
+        <source>Choose a level to see its results against par.</source>
+        <translation>Kies een niveau om de resultaten ten opzichte van par te zien.</translation>
+    </message>
+    <message>
+        <source>par</source>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaus</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>nog geen spellen</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 spel</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 spellen</translation>
+    </message>
+    <message>
+        <source>, %1 % par or better</source>
+        <translation>, %1 % par of beter</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
+        <translation>Niveau %1: %2 knopen, %3 kleuren, %4, %5</translation>
+    </message>
+    <message>
+        <source>edges shown</source>
+        <translation>kanten getoond</translation>
+    </message>
+    <message>
+        <source>edges hidden</source>
+        <translation>kanten verborgen</translation>
+    </message>
+    <message>
+        <source>, current level</source>
+        <translation>, huidig niveau</translation>
+    </message>
+    <message>
+        <source>No games of level %1 yet.</source>
+        <translation>Nog geen spellen op niveau %1.</translation>
+    </message>
+    <message>
+        <source>A tick marks them too.</source>
+        <translation>Een vinkje geeft ze ook aan.</translation>
+    </message>
+</context>
+<context>
+    <name>TPerformancePages</name>
+    <message>
+        <source>Choose Level</source>
+        <translation>Kies niveau</translation>
+    </message>
+    <message>
+        <source>Choose Player Rank</source>
+        <translation>Kies rang</translation>
+    </message>
+    <message>
+        <source>Show edges</source>
+        <translation>Kanten tonen</translation>
+    </message>
+    <message>
+        <source>Do not show edges</source>
+        <translation>Kanten verbergen</translation>
+    </message>
+    <message>
+        <source>Personal and Group Performance</source>
+        <translation>Prestaties van jou en de groep</translation>
+    </message>
+    <message>
+        <source>By Level</source>
+        <translation>Per niveau</translation>
+    </message>
+    <message>
+        <source>Timed Games</source>
+        <translation>Spellen op tijd</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Your Performance This Session</source>
+        <translation>Prestaties in deze sessie</translation>
+    </message>
+    <message>
+        <source>Total Number of Games: </source>
+        <translation>Aantal spellen: </translation>
+    </message>
+    <message>
+        <source>Par or Better Scores: </source>
+        <translation>Par of beter: </translation>
+    </message>
+    <message>
+        <source>Highest Level Played: </source>
+        <translation>Hoogste niveau: </translation>
+    </message>
+    <message>
+        <source>Average From Par: </source>
+        <translation>Gem. t.o.v. Par: </translation>
+    </message>
+    <message>
+        <source>Write to History</source>
+        <translation>Naar geschiedenis</translation>
+    </message>
+    <message>
+        <source>Your Overall Performance</source>
+        <translation>Je totale prestaties</translation>
+    </message>
+    <message>
+        <source>Overall Ranking:</source>
+        <translation>Totale rang:</translation>
+    </message>
+    <message>
+        <source>Get Rank From Internet</source>
+        <translation>Rang van internet</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance</source>
+        <translation>Andermans prestaties</translation>
+    </message>
+    <message>
+        <source>Get Data From Internet</source>
+        <translation>Gegevens van internet</translation>
+    </message>
+    <message>
+        <source>Your Current Session</source>
+        <translation>Je huidige sessie</translation>
+    </message>
+    <message>
+        <source>Number of Vertices: </source>
+        <translation>Knopen: </translation>
+    </message>
+    <message>
+        <source>Number of Colors: </source>
+        <translation>Kleuren: </translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Number of Games Played: </source>
+        <translation>Aantal spellen: </translation>
+    </message>
+    <message>
+        <source>Delete Data For This Level</source>
+        <translation>Wis gegevens van niveau</translation>
+    </message>
+    <message>
+        <source>Your Performance by Level</source>
+        <translation>Prestaties per niveau</translation>
+    </message>
+    <message>
+        <source>Ranking:</source>
+        <translation>Rang:</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance By Level</source>
+        <translation>Anderen per niveau</translation>
+    </message>
+    <message>
+        <source>Best Time : </source>
+        <translation>Beste tijd: </translation>
+    </message>
+    <message>
+        <source>Average Time: </source>
+        <translation>Gemiddelde tijd: </translation>
+    </message>
+    <message>
+        <source>Your History By Level</source>
+        <translation>Geschiedenis per niveau</translation>
+    </message>
+    <message>
+        <source>Best Time: </source>
+        <translation>Beste tijd: </translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Modus: </translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
+        <translation>Het spel werkt zonder internet: er zijn geen cijfers of ranglijsten van andere spelers op te halen.</translation>
+    </message>
+    <message>
+        <source>Every game is written to the history as it ends.</source>
+        <translation>Elk spel wordt meteen bij het einde in de geschiedenis geschreven.</translation>
+    </message>
+    <message>
+        <source>Games cannot be saved to %1; the game goes on.</source>
+        <translation>Spellen kunnen niet in %1 worden opgeslagen; het spel gaat gewoon door.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read.</source>
+        <translation>De geschiedenis %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from your history? This cannot be undone.</source>
+        <translation>Alle spellen van niveau %1 uit je geschiedenis wissen? Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from this session&apos;s figures?</source>
+        <translation>Alle spellen van niveau %1 uit de cijfers van deze sessie wissen?</translation>
+    </message>
+    <message>
+        <source>The history could not be rewritten; nothing was deleted.</source>
+        <translation>De geschiedenis kon niet opnieuw worden geschreven; er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Player rank</source>
+        <translation>Rang</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Way to go. You seem to know what you are doing at this level. Would you like to go on to the next level?</source>
+        <translation>Goed zo! Dit niveau heb je duidelijk onder de knie. Wil je door naar het volgende niveau?</translation>
+    </message>
+    <message>
+        <source>You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.</source>
+        <translation>Een perfect spel! Goed zo. Om een niveau hoger te komen heb je twee perfecte spellen achter elkaar nodig.</translation>
+    </message>
+    <message>
+        <source>Way to go!</source>
+        <translation>Goed gedaan!</translation>
+    </message>
+    <message>
+        <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
+        <translation>Heb je een methode? Denk je dat die ook werkt bij andere grafen, met een ander aantal knopen en een ander aantal kanten?</translation>
+    </message>
+    <message>
+        <source>You need 3 excellent games in a row to advance. You now have %1.</source>
+        <translation>Om een niveau hoger te komen heb je 3 uitstekende spellen achter elkaar nodig. Je hebt er nu %1.</translation>
+    </message>
+    <message>
+        <source>You seem to know what you are doing at this level. You did three excellent games in a row. Would you like to advance to the next level?</source>
+        <translation>Dit niveau heb je duidelijk onder de knie: je speelde drie uitstekende spellen achter elkaar. Wil je door naar het volgende niveau?</translation>
+    </message>
+    <message>
+        <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
+        <translation>Om een niveau hoger te komen, moet je de puzzels oplossen met niet meer klikken op de knopen dan de Par aangeeft. Met getoonde kanten is daarvoor 1 spel op Par genoeg, met verborgen kanten heb je 3 spellen op Par of beter achter elkaar nodig.</translation>
+    </message>
+    <message>
+        <source>EXCELLENT</source>
+        <translation>UITSTEKEND</translation>
+    </message>
+    <message>
+        <source>NOT BAD</source>
+        <translation>NIET SLECHT</translation>
+    </message>
+    <message>
+        <source>PERFECT</source>
+        <translation>PERFECT</translation>
+    </message>
+    <message>
+        <source>Your score %1, par %2.</source>
+        <translation>Jouw score: %1, par %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Eén erbij</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Eén eraf</translation>
+    </message>
+</context>
+<context>
+    <name>artwork</name>
+    <message>
+        <source>Color All Vertices</source>
+        <translation>Kleur alle knopen</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Puzzel opgelost</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx</source>
+        <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+</TS>

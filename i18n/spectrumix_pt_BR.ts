@@ -1,0 +1,860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <translation>Um jogo de lógica que ensina coloração de grafos. Iniciado sem opções, abre o jogo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Experimente “%1 --help”.</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>uncoloured</source>
+        <translation>sem cor</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>roxo</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>SpEcTrUmIx Help</source>
+        <translation>Ajuda do SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Avançar &gt;</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx Help - </source>
+        <translation>Ajuda do SpEcTrUmIx - </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>SpEcTrUmIx Team  Dec 2026</source>
+        <translation>Equipe SpEcTrUmIx  dez. 2026</translation>
+    </message>
+    <message>
+        <source>About SpEcTrUmIx</source>
+        <translation>Sobre o SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>© 2026 The SpEcTrUmIx team</source>
+        <translation>© 2026 Equipe SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>and all its contributors</source>
+        <translation>e todos os colaboradores</translation>
+    </message>
+    <message>
+        <source>Write to us through the game&apos;s project page.</source>
+        <translation>Escreva para nós pela página do projeto do jogo.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Meet the SpEcTrUmIx team</source>
+        <translation>Quem fez o jogo?</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versão %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>Please, read readme.txt about usage</source>
+        <translation>Por favor, veja no readme.txt como usar.</translation>
+    </message>
+    <message>
+        <source>Press click to get details</source>
+        <translation>Clique para ver detalhes</translation>
+    </message>
+</context>
+<context>
+    <name>TDecisionDialog</name>
+    <message>
+        <source>Decide Your Fate</source>
+        <translation>Decida seu destino</translation>
+    </message>
+    <message>
+        <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
+        <translation>Se clicar em “Sim”, seu placar será Meta + 10,</translation>
+    </message>
+    <message>
+        <source>and take your lumps. If you click &apos;No&apos; you will be</source>
+        <translation>e você vai ter que aguentar essa. Com “Não” você</translation>
+    </message>
+    <message>
+        <source>returned to the current game. Life&apos;s tough. You decide.</source>
+        <translation>volta para a partida. A vida é dura. Você decide.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Three question marks</source>
+        <translation>Três pontos de interrogação</translation>
+    </message>
+</context>
+<context>
+    <name>TExcellentDlg</name>
+    <message>
+        <source>Youse a dude!</source>
+        <translation>Você é fera!</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyboardPlay</name>
+    <message>
+        <source>cleared vertex %1, joined</source>
+        <translation>vértice %1 apagado, aresta revelada</translation>
+    </message>
+    <message>
+        <source>cleared vertex %1</source>
+        <translation>vértice %1 apagado</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>placar %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a vertex&apos;s number, then its colour</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 edge shown</source>
+        <translation>1 aresta visível</translation>
+    </message>
+    <message>
+        <source>%1 edges shown</source>
+        <translation>%1 arestas visíveis</translation>
+    </message>
+    <message>
+        <source>1 edge hidden</source>
+        <translation>1 aresta oculta</translation>
+    </message>
+    <message>
+        <source>%1 edges hidden</source>
+        <translation>%1 arestas ocultas</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, par %4</source>
+        <translation>%1, %2, %3, meta %4</translation>
+    </message>
+    <message>
+        <source>1 vertex</source>
+        <translation>1 vértice</translation>
+    </message>
+    <message>
+        <source>%1 vertices</source>
+        <translation>%1 vértices</translation>
+    </message>
+    <message>
+        <source>%1 colours</source>
+        <translation>%1 cores</translation>
+    </message>
+    <message>
+        <source>No puzzle yet: F2 makes one.</source>
+        <translation>Nenhum desafio ainda: F2 cria um.</translation>
+    </message>
+    <message>
+        <source>Game over: score %1, par %2.</source>
+        <translation>Fim de jogo: placar %1, meta %2.</translation>
+    </message>
+    <message>
+        <source>score %1, par %2, %3 of %4 edges known, %5</source>
+        <translation>placar %1, meta %2, %3 de %4 arestas conhecidas, %5</translation>
+    </message>
+    <message>
+        <source>1 vertex left</source>
+        <translation>falta 1 vértice</translation>
+    </message>
+    <message>
+        <source>%1 vertices left</source>
+        <translation>faltam %1 vértices</translation>
+    </message>
+</context>
+<context>
+    <name>TLevel1</name>
+    <message>
+        <source>To color a vertex, click here and then click a vertex. Vertices joined by an edge cannot be colored the same color.</source>
+        <translation>Para colorir um vértice, clique aqui e depois no vértice. Vértices ligados por uma aresta não podem ter a mesma cor.</translation>
+    </message>
+    <message>
+        <source>Vertices joined by an edge cannot be the same color.</source>
+        <translation>Vértices ligados por uma aresta não podem ter a mesma cor.</translation>
+    </message>
+    <message>
+        <source>The goal is to color all the vertices other than black.</source>
+        <translation>O objetivo é pintar todos os vértices com alguma cor que não seja o preto.</translation>
+    </message>
+    <message>
+        <source>This is my solution to the underlying graph.</source>
+        <translation>Esta é a minha solução para o grafo do desafio.</translation>
+    </message>
+    <message>
+        <source>Notice the number of edges is the same as stated.</source>
+        <translation>Repare: o número de arestas é o mesmo que foi informado.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Configurações...</translation>
+    </message>
+    <message>
+        <source>Colour &amp;Marks</source>
+        <translation>&amp;Marcas de cor</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;Safe Colours</source>
+        <translation>Cores para &amp;daltônicos</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>Vertices are initially black and purple</source>
+        <translation>No começo, os vértices são pretos com borda roxa</translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation>Novo desafio</translation>
+    </message>
+    <message>
+        <source>Draw Graph</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ends play and solves the puzzle.</source>
+        <translation>Encerra a partida e resolve o desafio.</translation>
+    </message>
+    <message>
+        <source>Par: </source>
+        <translation>Meta: </translation>
+    </message>
+    <message>
+        <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
+        <translation>Pinte os vértices com no máximo tantos cliques quanto a Meta para ter um placar excelente.</translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation>Pensando...</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Seu placar:</translation>
+    </message>
+    <message>
+        <source>Number of clicks on vertices.</source>
+        <translation>Número de cliques nos vértices.</translation>
+    </message>
+    <message>
+        <source>Edges: </source>
+        <translation>Arestas: </translation>
+    </message>
+    <message>
+        <source>The number of edges in the graph.</source>
+        <translation>O número de arestas do grafo.</translation>
+    </message>
+    <message>
+        <source>Average From Par: 0</source>
+        <translation>Média vs. meta: 0</translation>
+    </message>
+    <message>
+        <source>Your average score from Par over the games you play this session.</source>
+        <translation>Quanto você fica, em média, acima ou abaixo da meta nas partidas desta sessão.</translation>
+    </message>
+    <message>
+        <source>Edges: %1</source>
+        <translation>Arestas: %1</translation>
+    </message>
+    <message>
+        <source>Average From Par: %1</source>
+        <translation>Média vs. meta: %1</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Sair sem salvar</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Não foi possível gravar em %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Performance...</source>
+        <translation>&amp;Desempenho...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TNotBadMessage</name>
+    <message>
+        <source>OK but...</source>
+        <translation>Bom, mas...</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsL1</name>
+    <message>
+        <source>SpEcTrUmIx Options</source>
+        <translation>Opções do SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Progess Through Levels (Teaching Mode)</source>
+        <translation>Avançar por níveis (modo de ensino)</translation>
+    </message>
+    <message>
+        <source>Show Edges</source>
+        <translation>Ver arestas</translation>
+    </message>
+    <message>
+        <source>Random Number of Colors</source>
+        <translation>Nº de cores ao acaso</translation>
+    </message>
+    <message>
+        <source>This determines how many colors are needed to color the graph.</source>
+        <translation>Define quantas cores são necessárias para colorir o grafo.</translation>
+    </message>
+    <message>
+        <source>Random Number of Vertices</source>
+        <translation>Nº de vértices ao acaso</translation>
+    </message>
+    <message>
+        <source>Also turns Teach Mode off if selected</source>
+        <translation>Se marcado, também desliga o modo de ensino</translation>
+    </message>
+    <message>
+        <source>This determines the number of vertices the graph has.</source>
+        <translation>Define quantos vértices o grafo tem.</translation>
+    </message>
+    <message>
+        <source>Random Edge Probability</source>
+        <translation>% de arestas ao acaso</translation>
+    </message>
+    <message>
+        <source>This determines how many edges the graph has.</source>
+        <translation>Define quantas arestas o grafo tem.</translation>
+    </message>
+    <message>
+        <source>Show Tool Tips</source>
+        <translation>Mostrar dicas</translation>
+    </message>
+    <message>
+        <source>Timer (not working yet)</source>
+        <translation>Cronômetro (em obras)</translation>
+    </message>
+    <message>
+        <source>Play Computer (not working yet)</source>
+        <translation>Contra o computador (em obras)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Number of Colors</source>
+        <translation>Nº de cores</translation>
+    </message>
+    <message>
+        <source>Number of Vertices</source>
+        <translation>Nº de vértices</translation>
+    </message>
+    <message>
+        <source>Edge Probability</source>
+        <translation>% de arestas</translation>
+    </message>
+</context>
+<context>
+    <name>TOrbVertex1</name>
+    <message>
+        <source>Vertex, %1</source>
+        <translation>Vértice, %1</translation>
+    </message>
+    <message>
+        <source>Vertex %1, %2</source>
+        <translation>Vértice %1, %2</translation>
+    </message>
+    <message>
+        <source>no edge known yet</source>
+        <translation>nenhuma aresta conhecida ainda</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>joined to %1</source>
+        <translation>ligado a %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>neighbour numbers, then their colour</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Solution vertex %1, %2</source>
+        <translation>Vértice %1 da solução, %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPerfectDlg</name>
+    <message>
+        <source>You can&apos;t do better than this</source>
+        <translation>Melhor que isso, impossível</translation>
+    </message>
+</context>
+<context>
+    <name>TMasteryMap</name>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
+        <translation>Nível %1: %2 vértices, %3 cores, %4. Partidas jogadas: %5, na meta ou melhor: %6.</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 cores</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visíveis</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ocultas</translation>
+    </message>
+    <message>
+        <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
+        <translation>Linhas: vértices. Números: partidas jogadas. Verde: quase sempre na meta ou melhor. Com moldura: o nível que está sendo ensinado.</translation>
+    </message>
+    <message>
+        <source>Result against par, the one game of level %1</source>
+        <translation>Resultado em relação à meta, a única partida do nível %1</translation>
+    </message>
+    <message>
+        <source>Results against par, last %1 games of level %2</source>
+        <translation>Resultados em relação à meta, últimas %1 partidas do nível %2</translation>
+    </message>
+    <message>
+        <source>Choose a level to see its results against par.</source>
+        <translation>Escolha um nível para ver os resultados dele em relação à meta.</translation>
+    </message>
+    <message>
+        <source>par</source>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Níveis</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>nenhuma partida ainda</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partida</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 partidas</translation>
+    </message>
+    <message>
+        <source>, %1 % par or better</source>
+        <translation>, %1 % na meta ou melhor</translation>
+    </message>
+    <message>
+        <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
+        <translation>Nível %1: %2 vértices, %3 cores, %4, %5</translation>
+    </message>
+    <message>
+        <source>edges shown</source>
+        <translation>arestas visíveis</translation>
+    </message>
+    <message>
+        <source>edges hidden</source>
+        <translation>arestas ocultas</translation>
+    </message>
+    <message>
+        <source>, current level</source>
+        <translation>, nível atual</translation>
+    </message>
+    <message>
+        <source>No games of level %1 yet.</source>
+        <translation>Nenhuma partida do nível %1 ainda.</translation>
+    </message>
+    <message>
+        <source>A tick marks them too.</source>
+        <translation>As verdes também têm um sinal de certo.</translation>
+    </message>
+</context>
+<context>
+    <name>TPerformancePages</name>
+    <message>
+        <source>Choose Level</source>
+        <translation>Qual nível?</translation>
+    </message>
+    <message>
+        <source>Choose Player Rank</source>
+        <translation>Qual posição?</translation>
+    </message>
+    <message>
+        <source>Show edges</source>
+        <translation>Ver arestas</translation>
+    </message>
+    <message>
+        <source>Do not show edges</source>
+        <translation>Ocultar arestas</translation>
+    </message>
+    <message>
+        <source>Personal and Group Performance</source>
+        <translation>Desempenho pessoal e do grupo</translation>
+    </message>
+    <message>
+        <source>By Level</source>
+        <translation>Por nível</translation>
+    </message>
+    <message>
+        <source>Timed Games</source>
+        <translation>Tempos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Your Performance This Session</source>
+        <translation>Desempenho nesta sessão</translation>
+    </message>
+    <message>
+        <source>Total Number of Games: </source>
+        <translation>Nº de partidas: </translation>
+    </message>
+    <message>
+        <source>Par or Better Scores: </source>
+        <translation>Meta ou melhor: </translation>
+    </message>
+    <message>
+        <source>Highest Level Played: </source>
+        <translation>Maior nível: </translation>
+    </message>
+    <message>
+        <source>Average From Par: </source>
+        <translation>Média vs. meta: </translation>
+    </message>
+    <message>
+        <source>Write to History</source>
+        <translation>Gravar no histórico</translation>
+    </message>
+    <message>
+        <source>Your Overall Performance</source>
+        <translation>Seu desempenho geral</translation>
+    </message>
+    <message>
+        <source>Overall Ranking:</source>
+        <translation>Posição geral:</translation>
+    </message>
+    <message>
+        <source>Get Rank From Internet</source>
+        <translation>Posição pela internet</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance</source>
+        <translation>Outros jogadores</translation>
+    </message>
+    <message>
+        <source>Get Data From Internet</source>
+        <translation>Dados pela internet</translation>
+    </message>
+    <message>
+        <source>Your Current Session</source>
+        <translation>Sua sessão atual</translation>
+    </message>
+    <message>
+        <source>Number of Vertices: </source>
+        <translation>Vértices: </translation>
+    </message>
+    <message>
+        <source>Number of Colors: </source>
+        <translation>Cores: </translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Number of Games Played: </source>
+        <translation>Partidas: </translation>
+    </message>
+    <message>
+        <source>Delete Data For This Level</source>
+        <translation>Apagar dados do nível</translation>
+    </message>
+    <message>
+        <source>Your Performance by Level</source>
+        <translation>Desempenho por nível</translation>
+    </message>
+    <message>
+        <source>Ranking:</source>
+        <translation>Posição:</translation>
+    </message>
+    <message>
+        <source>Others&apos; Performance By Level</source>
+        <translation>Os outros por nível</translation>
+    </message>
+    <message>
+        <source>Best Time : </source>
+        <translation>Recorde: </translation>
+    </message>
+    <message>
+        <source>Average Time: </source>
+        <translation>Tempo médio: </translation>
+    </message>
+    <message>
+        <source>Your History By Level</source>
+        <translation>Histórico por nível</translation>
+    </message>
+    <message>
+        <source>Best Time: </source>
+        <translation>Recorde: </translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Modo: </translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>The game plays offline: there are no other players&apos; figures or rankings to fetch.</source>
+        <translation>O jogo funciona sem internet: não há números nem posições de outros jogadores para buscar.</translation>
+    </message>
+    <message>
+        <source>Every game is written to the history as it ends.</source>
+        <translation>Cada partida é gravada no histórico assim que termina.</translation>
+    </message>
+    <message>
+        <source>Games cannot be saved to %1; the game goes on.</source>
+        <translation>Não é possível salvar partidas em %1; o jogo continua.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read.</source>
+        <translation>Não é possível ler o histórico %1.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from your history? This cannot be undone.</source>
+        <translation>Apagar todas as partidas do nível %1 do seu histórico? Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>Delete every game of level %1 from this session&apos;s figures?</source>
+        <translation>Apagar todas as partidas do nível %1 dos números desta sessão?</translation>
+    </message>
+    <message>
+        <source>The history could not be rewritten; nothing was deleted.</source>
+        <translation>Não foi possível regravar o histórico; nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Player rank</source>
+        <translation>Posição</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Way to go. You seem to know what you are doing at this level. Would you like to go on to the next level?</source>
+        <translation>Mandou bem! Parece que você já domina este nível. Quer passar para o próximo nível?</translation>
+    </message>
+    <message>
+        <source>You have achieved a perfect game! Way to go. You need two perfect games in a row to advance.</source>
+        <translation>Você fez uma partida perfeita! Mandou bem. Para avançar, você precisa de duas partidas perfeitas seguidas.</translation>
+    </message>
+    <message>
+        <source>Way to go!</source>
+        <translation>Mandou bem!</translation>
+    </message>
+    <message>
+        <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
+        <translation>Você tem um método? Acha que ele funciona em outros grafos, com outro número de vértices e outro número de arestas?</translation>
+    </message>
+    <message>
+        <source>You need 3 excellent games in a row to advance. You now have %1.</source>
+        <translation>Para avançar, você precisa de 3 partidas excelentes seguidas. Até agora você tem %1.</translation>
+    </message>
+    <message>
+        <source>You seem to know what you are doing at this level. You did three excellent games in a row. Would you like to advance to the next level?</source>
+        <translation>Parece que você já domina este nível: fez três partidas excelentes seguidas. Quer avançar para o próximo nível?</translation>
+    </message>
+    <message>
+        <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
+        <translation>Para avançar, você precisa resolver os desafios clicando nos vértices no máximo tantas vezes quanto a Meta. Com as arestas visíveis, basta 1 partida na meta; com as arestas ocultas, você precisa de 3 partidas seguidas na meta ou melhor.</translation>
+    </message>
+    <message>
+        <source>EXCELLENT</source>
+        <translation>EXCELENTE</translation>
+    </message>
+    <message>
+        <source>NOT BAD</source>
+        <translation>NADA MAL</translation>
+    </message>
+    <message>
+        <source>PERFECT</source>
+        <translation>PERFEITO</translation>
+    </message>
+    <message>
+        <source>Your score %1, par %2.</source>
+        <translation>Seu placar: %1, meta %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpinEdit</name>
+    <message>
+        <source>One more</source>
+        <translation>Mais um</translation>
+    </message>
+    <message>
+        <source>One less</source>
+        <translation>Menos um</translation>
+    </message>
+</context>
+<context>
+    <name>artwork</name>
+    <message>
+        <source>Color All Vertices</source>
+        <translation>Pinte os vértices</translation>
+    </message>
+    <message>
+        <source>Puzzle Solved</source>
+        <translation>Desafio resolvido</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx</source>
+        <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+</TS>

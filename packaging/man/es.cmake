@@ -1,0 +1,73 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Spanish words of the manual page (packaging/spectrumix.6.in), name for name as in en.cmake.
+set(MAN_DATE "diciembre de 2026")
+set(MAN_GAMES "Juegos")
+set(MAN_NAME_HEADING "NOMBRE")
+set(MAN_SUMMARY "un juego de lógica que enseña a colorear grafos")
+set(MAN_SYNOPSIS_HEADING "SINOPSIS")
+set(MAN_DESCRIPTION_HEADING "DESCRIPCIÓN")
+set(MAN_DESCRIPTION [=[.B spectrumix
+es un juego de lógica para escritorio sobre la coloración de grafos.
+Cada reto es un grafo aleatorio de 6 a 16 vértices, colocados como cuadraditos sobre un círculo
+y construido a partir de una coloración oculta con dos, tres o cuatro colores, de modo que
+siempre se puede colorear con ese número de colores.
+.PP
+Elige uno de los botones de color que se ofrecen y haz clic en los vértices para pintarlos.
+Ningún clic se rechaza: el vértice en el que haces clic siempre toma el color elegido, y
+cualquier vecino que ya tenga ese color vuelve a ser negro mientras se dibuja la arista que
+los une.
+El reto está resuelto cuando todos los vértices tienen color a la vez, cosa que solo puede
+pasar cuando ninguna arista une dos vértices del mismo color.
+Cada reto tiene un par, el número de clics al que debes aspirar.
+.PP
+Las aristas pueden verse desde el principio o estar ocultas, para descubrirlas con los choques.
+El número de vértices y de colores y si se ven las aristas se eligen en la ventana de opciones
+(\fBOpciones\fR, \fBAjustes...\fR o Ctrl+Z).
+Un modo aprendizaje lleva desde grafos pequeños con las aristas visibles hasta grafos grandes
+con las aristas ocultas.
+.PP
+El juego no usa la red.]=])
+set(MAN_OPTIONS_HEADING "OPCIONES")
+set(MAN_OPTIONS_INTRO [=[Si se inicia sin argumentos, el juego abre su ventana.
+Con una de las opciones de abajo responde por la salida estándar y termina sin abrir ninguna
+ventana, así que no necesita pantalla gráfica.
+Cualquier otro argumento se rechaza con un mensaje de una línea por la salida de errores
+estándar.]=])
+set(MAN_HELP_OPTION "Muestra un breve resumen de uso, en el idioma del jugador, y termina.")
+set(MAN_VERSION_OPTION [=[Muestra la versión (\fBspectrumix @PROJECT_VERSION@\fR) y termina.]=])
+set(MAN_EXIT_HEADING "ESTADO DE SALIDA")
+set(MAN_EXIT_SUCCESS "Se cerró el juego, o se respondió a una opción.")
+set(MAN_EXIT_USAGE "Se dio un argumento que el juego no conoce.")
+set(MAN_FILES_HEADING "ARCHIVOS")
+set(MAN_SETTINGS_FILE [=[Los ajustes del jugador y su progreso en el modo aprendizaje; se leen al arrancar el juego y
+se escriben al cerrarlo.
+Al cerrarse, el juego escribe solo los ajustes que ha cambiado, en el archivo tal como esté en
+ese momento: si dos juegos se cierran a la vez, cada uno respeta los cambios del otro, y un valor
+editado a mano mientras el juego está abierto se mantiene, salvo que el juego también lo haya
+cambiado.
+Las demás líneas y secciones se conservan tal cual; los archivos guardados en UTF-16 o UTF-32
+con marca de orden de bytes se vuelven a escribir en su codificación, y un archivo cuya
+codificación el juego no sabe reconocer, o que ocupa más de 1 MiB, se lee como los valores
+predeterminados y nunca se reescribe.
+Cuando
+.B XDG_CONFIG_HOME
+no está definida, o no es una ruta absoluta, el archivo es
+.IR ~/.config/SpEcTrUmIx.ini .]=])
+set(MAN_ENVIRONMENT_HEADING "ENTORNO")
+set(MAN_CONFIG_HOME "La carpeta que contiene el archivo de ajustes.")
+set(MAN_SEE_ALSO_HEADING "VÉASE TAMBIÉN")
+set(MAN_SEE_ALSO [=[La ayuda del propio juego, que se abre desde su menú \fBAyuda\fR (\fBContenido\fR) o con la
+tecla F1, explica las reglas, las ideas de la coloración de grafos y estrategias para probar.]=])
+set(MAN_LOCK_FILE [=[Junto al archivo de ajustes: queda bloqueado mientras un juego guarda, para que dos guardados
+nunca se pisen.
+Se queda vacío y se puede borrar mientras ningún juego se esté cerrando.]=])
+set(MAN_HISTORY_FILE [=[El historial de todas las partidas valoradas, una línea por partida, que se amplía al terminar
+cada partida y se muestra en la ventana de resultados (\fBArchivo\fR, \fBResultados...\fR).
+Cuando
+.B XDG_DATA_HOME
+no está definida, o no es una ruta absoluta, el archivo es
+.IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
+set(MAN_DATA_HOME "La carpeta que contiene el historial de partidas.")
+set(MAN_EXIT_NO_DISPLAY [=[No se pudo abrir ninguna pantalla gráfica (el juego lo dice entonces en una línea por la
+salida de errores estándar), o se perdió la pantalla mientras el juego estaba abierto, después
+de haber guardado los ajustes.]=])

@@ -1,0 +1,72 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The French words of the manual page (packaging/spectrumix.6.in), name for name as in en.cmake.
+set(MAN_DATE "décembre 2026")
+set(MAN_GAMES "Jeux")
+set(MAN_NAME_HEADING "NOM")
+set(MAN_SUMMARY "un jeu de réflexion qui apprend à colorier les graphes")
+set(MAN_SYNOPSIS_HEADING "SYNOPSIS")
+set(MAN_DESCRIPTION_HEADING "DESCRIPTION")
+set(MAN_DESCRIPTION [=[.B spectrumix
+est un jeu de réflexion sur la coloration des graphes.
+Chaque énigme est un graphe au hasard de 6 à 16 sommets, posés comme de petits carrés sur un
+cercle, construit autour d’une coloration cachée à deux, trois ou quatre couleurs, si bien
+qu’il peut toujours être colorié avec autant de couleurs.
+.PP
+Choisis l’un des boutons de couleur proposés et clique sur des sommets pour les colorier.
+Un clic n’est jamais refusé : le sommet cliqué prend toujours la couleur choisie, et tout
+voisin qui a déjà cette couleur redevient noir, tandis que l’arête entre les deux est
+dessinée.
+L’énigme est résolue quand tous les sommets sont coloriés en même temps, ce qui n’arrive que
+si aucune arête ne relie deux sommets de la même couleur.
+Chaque énigme a un par, le nombre de clics à viser.
+.PP
+Les arêtes peuvent être visibles dès le début, ou cachées et à découvrir grâce aux conflits.
+Le nombre de sommets et de couleurs et l’affichage des arêtes se choisissent dans la fenêtre
+des réglages (\fBOptions\fR, \fBRéglages...\fR, ou Ctrl+Z).
+Un mode apprentissage mène des petits graphes aux arêtes visibles jusqu’aux grands graphes
+aux arêtes cachées.
+.PP
+Le jeu n’utilise pas le réseau.]=])
+set(MAN_OPTIONS_HEADING "OPTIONS")
+set(MAN_OPTIONS_INTRO [=[Lancé sans argument, le jeu ouvre sa fenêtre.
+Avec l’une des options ci-dessous, il répond sur la sortie standard et se termine sans ouvrir
+de fenêtre ; il n’a donc pas besoin d’affichage.
+Tout autre argument est refusé avec un message d’une ligne sur la sortie d’erreur standard.]=])
+set(MAN_HELP_OPTION "Affiche un court mode d’emploi, dans la langue du joueur, et se termine.")
+set(MAN_VERSION_OPTION [=[Affiche la version (\fBspectrumix @PROJECT_VERSION@\fR) et se termine.]=])
+set(MAN_EXIT_HEADING "CODE DE RETOUR")
+set(MAN_EXIT_SUCCESS "Le jeu a été fermé, ou une option a reçu sa réponse.")
+set(MAN_EXIT_USAGE "Un argument que le jeu ne connaît pas a été donné.")
+set(MAN_FILES_HEADING "FICHIERS")
+set(MAN_SETTINGS_FILE [=[Les réglages du joueur et sa progression dans le mode apprentissage, lus au lancement du jeu
+et écrits à sa fermeture.
+En se fermant, le jeu n’écrit que les réglages qu’il a changés, dans le fichier tel qu’il est à
+ce moment-là : deux jeux qui se ferment ensemble gardent chacun les changements de l’autre, et
+une valeur modifiée à la main pendant que le jeu tourne reste, sauf si le jeu l’a changée lui
+aussi.
+Les autres lignes et sections restent telles quelles ; les fichiers enregistrés en UTF-16 ou
+UTF-32 avec une marque d’ordre des octets sont réécrits dans leur codage, et un fichier dont
+le jeu ne reconnaît pas le codage, ou qui dépasse 1\~Mio, est lu comme les valeurs par défaut
+et n’est jamais réécrit.
+Quand
+.B XDG_CONFIG_HOME
+n’est pas défini, ou n’est pas un chemin absolu, le fichier est
+.IR ~/.config/SpEcTrUmIx.ini .]=])
+set(MAN_ENVIRONMENT_HEADING "ENVIRONNEMENT")
+set(MAN_CONFIG_HOME "Le dossier qui contient le fichier de réglages.")
+set(MAN_SEE_ALSO_HEADING "VOIR AUSSI")
+set(MAN_SEE_ALSO [=[L’aide du jeu, ouverte depuis son menu \fBAide\fR (\fBSommaire\fR) ou avec la touche F1,
+explique les règles, les idées de la coloration des graphes et des stratégies à essayer.]=])
+set(MAN_LOCK_FILE [=[À côté du fichier de réglages : tenu pendant qu’un jeu enregistre, pour que deux
+enregistrements ne se chevauchent jamais.
+Il reste vide et peut être supprimé tant qu’aucun jeu n’est en train de se fermer.]=])
+set(MAN_HISTORY_FILE [=[L’historique de chaque partie qui compte, une ligne par partie, ajoutée dès que la partie se
+termine ; il s’affiche dans la fenêtre des résultats (\fBFichier\fR, \fBRésultats...\fR).
+Quand
+.B XDG_DATA_HOME
+n’est pas défini, ou n’est pas un chemin absolu, le fichier est
+.IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
+set(MAN_DATA_HOME "Le dossier qui contient l’historique du jeu.")
+set(MAN_EXIT_NO_DISPLAY [=[Aucun affichage n’a pu être ouvert (le jeu le dit alors en une ligne sur la sortie d’erreur
+standard), ou l’affichage a été perdu pendant que le jeu tournait, après l’enregistrement des
+réglages.]=])
