@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
-        <translation>Un jeu de réflexion qui apprend à colorier les graphes. Lancé sans option, il ouvre le jeu.</translation>
+        <translation>Un jeu de réflexion pour apprendre à colorier les graphes. Lancé sans option, il ouvre le jeu.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Clique « Oui » et ta partie comptera Par + 10 :</translation>
+        <translation>Clique « Oui » et ta partie comptera par + 10 :</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Colorie les sommets en Par clics ou moins pour obtenir un excellent score.</translation>
+        <translation>Pour un excellent score, colorie les sommets sans faire plus de clics que le par.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
-        <translation>Lignes : sommets. Nombres : parties jouées. Vert : surtout au par ou mieux. Encadré : le niveau en cours d’apprentissage.</translation>
+        <translation>Lignes : sommets. Nombres : parties jouées. Vert : surtout au par ou mieux. Encadré : ton niveau actuel.</translation>
     </message>
     <message>
         <source>Result against par, the one game of level %1</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>A tick marks them too.</source>
-        <translation>Une coche le signale aussi.</translation>
+        <translation>Les cases vertes ont aussi une coche.</translation>
     </message>
 </context>
 <context>
@@ -605,11 +605,11 @@
     </message>
     <message>
         <source>Show edges</source>
-        <translation>Arêtes visibles</translation>
+        <translation>arêtes visibles</translation>
     </message>
     <message>
         <source>Do not show edges</source>
-        <translation>Arêtes cachées</translation>
+        <translation>arêtes cachées</translation>
     </message>
     <message>
         <source>Personal and Group Performance</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Pour monter de niveau, tu dois résoudre les énigmes en cliquant sur les sommets pas plus de fois que le Par. Avec les arêtes visibles, il te faut 1 partie au Par ; avec les arêtes cachées, 3 parties d’affilée au Par ou mieux.</translation>
+        <translation>Pour monter de niveau, tu dois résoudre les énigmes sans cliquer sur les sommets plus de fois que le par. Avec les arêtes visibles, il te faut une partie au par ; avec les arêtes cachées, trois parties d’affilée au par ou mieux.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>

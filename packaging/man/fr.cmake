@@ -3,7 +3,7 @@
 set(MAN_DATE "décembre 2026")
 set(MAN_GAMES "Jeux")
 set(MAN_NAME_HEADING "NOM")
-set(MAN_SUMMARY "un jeu de réflexion qui apprend à colorier les graphes")
+set(MAN_SUMMARY "un jeu de réflexion pour apprendre à colorier les graphes")
 set(MAN_SYNOPSIS_HEADING "SYNOPSIS")
 set(MAN_DESCRIPTION_HEADING "DESCRIPTION")
 set(MAN_DESCRIPTION [=[.B spectrumix
