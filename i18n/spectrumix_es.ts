@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Si haces clic en «Sí», te llevas Par + 10</translation>
+        <translation>Si pulsas «Sí», tu puntuación es Par + 10</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>y te toca aguantarte. Si haces clic en «No»,</translation>
+        <translation>y te toca aguantarte. Si pulsas «No»,</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
@@ -174,7 +174,7 @@
     <name>TKeyboardPlay</name>
     <message>
         <source>cleared vertex %1, joined</source>
-        <translation>vértice %1 despintado, unido</translation>
+        <translation>vértice %1 despintado, arista descubierta</translation>
     </message>
     <message>
         <source>cleared vertex %1</source>
@@ -514,7 +514,7 @@
     <name>TMasteryMap</name>
     <message>
         <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
-        <translation>Nivel %1: %2 vértices, %3 colores, %4. Partidas jugadas: %5, par o mejor: %6.</translation>
+        <translation>Nivel %1: %2 vértices, %3 colores, modo «%4». Partidas jugadas: %5, al par o mejor: %6.</translation>
     </message>
     <message>
         <source>%1 colors</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
-        <translation>Filas: vértices. Números: partidas jugadas. Verde: casi siempre par o mejor. Con marco: el nivel que estás aprendiendo.</translation>
+        <translation>Filas: vértices. Números: partidas jugadas. Verde: casi siempre al par o mejor. Con marco: el nivel que estás aprendiendo.</translation>
     </message>
     <message>
         <source>Result against par, the one game of level %1</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>, %1 % par or better</source>
-        <translation>, %1 % par o mejor</translation>
+        <translation>, %1 % al par o mejor</translation>
     </message>
     <message>
         <source>Level %1: %2 vertices, %3 colors, %4, %5</source>

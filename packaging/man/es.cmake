@@ -8,13 +8,13 @@ set(MAN_SYNOPSIS_HEADING "SINOPSIS")
 set(MAN_DESCRIPTION_HEADING "DESCRIPCIÓN")
 set(MAN_DESCRIPTION [=[.B spectrumix
 es un juego de lógica para escritorio sobre la coloración de grafos.
-Cada reto es un grafo aleatorio de 6 a 16 vértices, colocados como cuadraditos sobre un círculo
-y construido a partir de una coloración oculta con dos, tres o cuatro colores, de modo que
+Cada reto es un grafo aleatorio de 6 a 16 vértices (cuadraditos colocados sobre un círculo),
+construido a partir de una coloración oculta con dos, tres o cuatro colores, de modo que
 siempre se puede colorear con ese número de colores.
 .PP
 Elige uno de los botones de color que se ofrecen y haz clic en los vértices para pintarlos.
 Ningún clic se rechaza: el vértice en el que haces clic siempre toma el color elegido, y
-cualquier vecino que ya tenga ese color vuelve a ser negro mientras se dibuja la arista que
+cualquier vecino que ya tenga ese color vuelve a ser negro y se dibuja la arista que
 los une.
 El reto está resuelto cuando todos los vértices tienen color a la vez, cosa que solo puede
 pasar cuando ninguna arista une dos vértices del mismo color.
@@ -47,8 +47,8 @@ editado a mano mientras el juego está abierto se mantiene, salvo que el juego t
 cambiado.
 Las demás líneas y secciones se conservan tal cual; los archivos guardados en UTF-16 o UTF-32
 con marca de orden de bytes se vuelven a escribir en su codificación, y un archivo cuya
-codificación el juego no sabe reconocer, o que ocupa más de 1 MiB, se lee como los valores
-predeterminados y nunca se reescribe.
+codificación el juego no sabe reconocer, o que ocupa más de 1 MiB, se trata como si tuviera los
+valores predeterminados y nunca se reescribe.
 Cuando
 .B XDG_CONFIG_HOME
 no está definida, o no es una ruta absoluta, el archivo es
