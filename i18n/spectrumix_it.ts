@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Se clicchi «Sì», ti tocca un punteggio di Par + 10</translation>
+        <translation>Se clicchi «Sì», ti tocca un punteggio di par + 10</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>e devi mandare giù il boccone. Con «No» torni</translation>
+        <translation>e devi ingoiare il rospo. Con «No» torni</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Colora i vertici con al massimo Par clic per ottenere un risultato eccellente.</translation>
+        <translation>Per un risultato eccellente, colora i vertici con un numero di clic non superiore al par.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>A tick marks them too.</source>
-        <translation>Sono segnati anche da una spunta.</translation>
+        <translation>I livelli verdi hanno anche una spunta.</translation>
     </message>
 </context>
 <context>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
-        <translation>Hai un metodo? Pensi che funzioni anche per altri grafi, con un numero diverso di vertici e un numero diverso di lati?</translation>
+        <translation>Hai un metodo? Pensi che funzioni anche per altri grafi, con un numero diverso di vertici e di lati?</translation>
     </message>
     <message>
         <source>You need 3 excellent games in a row to advance. You now have %1.</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Per salire di livello devi risolvere i rompicapo cliccando sui vertici al massimo tante volte quanto dice il par. Con i lati visibili basta 1 partita al par; con i lati nascosti servono 3 partite di fila al par o meglio.</translation>
+        <translation>Per salire di livello devi risolvere i rompicapo cliccando sui vertici non più volte di quanto indica il par. Con i lati visibili basta 1 partita al par; con i lati nascosti servono 3 partite di fila al par o meglio.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>

@@ -54,7 +54,7 @@ set(MAN_CONFIG_HOME "La cartella che contiene il file delle impostazioni.")
 set(MAN_SEE_ALSO_HEADING "VEDERE ANCHE")
 set(MAN_SEE_ALSO [=[La guida del gioco, che si apre dal suo menu \fBGuida\fR (\fBIndice\fR) o con il tasto F1,
 spiega le regole, le idee della colorazione dei grafi e strategie da provare.]=])
-set(MAN_LOCK_FILE [=[Accanto al file delle impostazioni: viene tenuto mentre un gioco salva, così che due
+set(MAN_LOCK_FILE [=[Accanto al file delle impostazioni: viene bloccato mentre un gioco salva, così che due
 salvataggi non si sovrappongano mai.
 Resta vuoto e si può togliere quando nessun gioco si sta chiudendo.]=])
 set(MAN_HISTORY_FILE [=[Lo storico di ogni partita valutata, una riga ciascuna, aggiunta alla fine di ogni partita e
