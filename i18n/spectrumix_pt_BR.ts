@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Pinte os vértices com no máximo tantos cliques quanto a Meta para ter um placar excelente.</translation>
+        <translation>Pinte os vértices sem passar da meta de cliques para ter um placar excelente.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Para avançar, você precisa resolver os desafios clicando nos vértices no máximo tantas vezes quanto a Meta. Com as arestas visíveis, basta 1 partida na meta; com as arestas ocultas, você precisa de 3 partidas seguidas na meta ou melhor.</translation>
+        <translation>Para avançar, você precisa resolver os desafios sem passar da meta de cliques nos vértices. Com as arestas visíveis, basta 1 partida na meta; com as arestas ocultas, você precisa de 3 partidas seguidas na meta ou melhor.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>

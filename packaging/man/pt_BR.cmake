@@ -17,7 +17,7 @@ Nenhum clique é recusado: o vértice clicado sempre fica com a cor escolhida, e
 que já tem essa cor volta a ficar preto, enquanto a aresta entre os dois é desenhada.
 O desafio está resolvido quando todos os vértices têm cor ao mesmo tempo, o que só acontece
 quando nenhuma aresta liga dois vértices da mesma cor.
-Cada desafio tem uma meta, o número de cliques que você deve tentar alcançar.
+Cada desafio tem uma meta: o número de cliques que você deve tentar não ultrapassar.
 .PP
 As arestas podem aparecer desde o início ou ficar ocultas, para serem descobertas pelos
 conflitos.
