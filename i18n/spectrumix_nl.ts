@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Kleur de knopen met niet meer dan Par klikken voor een uitstekende score.</translation>
+        <translation>Kleur de knopen in hoogstens Par klikken voor een uitstekende score.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>hidden</source>
-        <translation>verborgen</translation>
+        <translation>verstopt</translation>
     </message>
     <message>
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>, %1 % par or better</source>
-        <translation>, %1 % par of beter</translation>
+        <translation>, %1% op par of beter</translation>
     </message>
     <message>
         <source>Level %1: %2 vertices, %3 colors, %4, %5</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Timed Games</source>
-        <translation>Spellen op tijd</translation>
+        <translation>Tegen de klok</translation>
     </message>
     <message>
         <source>OK</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Delete Data For This Level</source>
-        <translation>Wis gegevens van niveau</translation>
+        <translation>Niveaugegevens wissen</translation>
     </message>
     <message>
         <source>Your Performance by Level</source>
@@ -796,7 +796,7 @@
     </message>
     <message>
         <source>Way to go!</source>
-        <translation>Goed gedaan!</translation>
+        <translation>Super gedaan!</translation>
     </message>
     <message>
         <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Om een niveau hoger te komen, moet je de puzzels oplossen met niet meer klikken op de knopen dan de Par aangeeft. Met getoonde kanten is daarvoor 1 spel op Par genoeg, met verborgen kanten heb je 3 spellen op Par of beter achter elkaar nodig.</translation>
+        <translation>Om een niveau hoger te komen, moet je de puzzels oplossen in niet meer klikken op de knopen dan de Par. Als de kanten getoond worden, is 1 spel op Par genoeg; als ze verborgen zijn, heb je 3 spellen op Par of beter achter elkaar nodig.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>

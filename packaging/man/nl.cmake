@@ -55,7 +55,7 @@ set(MAN_CONFIG_HOME "De map met het instellingenbestand.")
 set(MAN_SEE_ALSO_HEADING "ZIE OOK")
 set(MAN_SEE_ALSO [=[De eigen help van het spel, te openen via het menu \fBHelp\fR (\fBInhoud\fR) of met de toets F1,
 legt de regels uit, de ideeën van graafkleuring en strategieën om uit te proberen.]=])
-set(MAN_LOCK_FILE [=[Naast het instellingenbestand: vastgehouden terwijl een spel opslaat, zodat twee keer opslaan
+set(MAN_LOCK_FILE [=[Naast het instellingenbestand: vergrendeld terwijl een spel opslaat, zodat twee keer opslaan
 nooit door elkaar loopt.
 Het blijft leeg en mag worden verwijderd zolang er geen spel aan het sluiten is.]=])
 set(MAN_HISTORY_FILE [=[De geschiedenis van elk beoordeeld spel, één regel per spel, aangevuld zodra een spel afloopt en
