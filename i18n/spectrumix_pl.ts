@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Pokaż tę pomoc i zakończ.</translation>
+        <translation>Pokazuje tę pomoc i kończy działanie.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Pokaż wersję i zakończ.</translation>
+        <translation>Pokazuje wersję i kończy działanie.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation>Nowa zagadka</translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Draw Graph</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>no edge known yet</source>
-        <translation>nie znamy jeszcze krawędzi</translation>
+        <translation>nie znamy jeszcze żadnej krawędzi</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>joined to %1</source>
-        <translation>połączony z %1</translation>
+        <translation>sąsiedzi: %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>shown</source>
-        <translation>widoczne</translation>
+        <translation>jawne</translation>
     </message>
     <message>
         <source>hidden</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Your History By Level</source>
-        <translation>Historia na poziomie</translation>
+        <translation>Historia z poziomu</translation>
     </message>
     <message>
         <source>Best Time: </source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Do you have a method? Do you think it works for other graphs with a different number of vertices and a different number of edges?</source>
-        <translation>Masz jakąś metodę? Jak myślisz, czy zadziała też w innych grafach, z inną liczbą wierzchołków i inną liczbą krawędzi?</translation>
+        <translation>Masz jakąś metodę? Jak myślisz, czy zadziała też dla innych grafów, z inną liczbą wierzchołków i inną liczbą krawędzi?</translation>
     </message>
     <message>
         <source>You need 3 excellent games in a row to advance. You now have %1.</source>

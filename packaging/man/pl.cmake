@@ -34,7 +34,7 @@ Każdy inny argument jest odrzucany z jednowierszowym komunikatem na standardowy
 set(MAN_HELP_OPTION "Pokazuje krótki opis użycia w języku gracza i kończy działanie.")
 set(MAN_VERSION_OPTION [=[Pokazuje wersję (\fBspectrumix @PROJECT_VERSION@\fR) i kończy działanie.]=])
 set(MAN_EXIT_HEADING "KOD WYJŚCIA")
-set(MAN_EXIT_SUCCESS "Gra została zamknięta albo opcja otrzymała odpowiedź.")
+set(MAN_EXIT_SUCCESS "Gra została zamknięta albo odpowiedziała na opcję.")
 set(MAN_EXIT_USAGE "Podano argument, którego gra nie zna.")
 set(MAN_FILES_HEADING "PLIKI")
 set(MAN_SETTINGS_FILE [=[Ustawienia gracza i jego postępy w trybie nauki, czytane przy uruchomieniu gry i zapisywane
