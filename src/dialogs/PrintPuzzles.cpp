@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -46,6 +47,7 @@ QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
 TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("PrintPuzzlesDlg");
     setWindowTitle(tr("Print Puzzles"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(ui::DialogFont(13, false));
     ui::KeepLightFace(*this);
 
@@ -137,6 +139,9 @@ void TPrintPuzzlesDlg::PrintClick() {
     preview->setObjectName("PrintPreview");
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(tr("Print Puzzles"));
+    // Large enough for a whole page and the preview's whole tool bar, at any scale.
+    if (const QScreen* screen = (parentWidget() ? parentWidget() : this)->screen())
+        preview->resize(screen->availableGeometry().size() * 0.85);
     const std::vector<game::PuzzleSpec> puzzles = m_puzzles;
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
             [puzzles, request](QPrinter* printer) {
