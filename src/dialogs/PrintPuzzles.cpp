@@ -143,9 +143,8 @@ void TPrintPuzzlesDlg::PrintClick() {
     if (const QScreen* screen = (parentWidget() ? parentWidget() : this)->screen())
         preview->resize(screen->availableGeometry().size() * 0.85);
     const std::vector<game::PuzzleSpec> puzzles = m_puzzles;
-    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-            [puzzles, request](QPrinter* printer) {
-                services::DrawWorksheet(*printer, puzzles, request.perPage, request.answers);
-            });
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [puzzles, request](QPrinter* printer) {
+        services::DrawWorksheet(*printer, puzzles, request.perPage, request.answers);
+    });
     ui::ShowModeless(preview);
 }
