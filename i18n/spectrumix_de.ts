@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Mehr unter „%1 --help“.</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Ein Arbeitsblatt mit Rätseln zum Ausdrucken als PDF-Datei DATEI schreiben, ohne ein Fenster zu öffnen: jedes Rätsel mit seinen Kanten, seinem Code und einer Zeile für den Namen.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Mit --worksheet: wie viele Rätsel, 1 bis 60 (Vorgabe 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Mit --worksheet: Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Mit --worksheet: Knoten jedes Rätsels, 6 bis 16, oder random für zufällig (Vorgabe 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Mit --worksheet: Farben jedes Rätsels, 2 bis 4, oder random für zufällig (Vorgabe 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Mit --worksheet: Lösungsseiten anhängen, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe (Vorgabe: keine Lösungen).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>Die Option „--%1“ gehört zu --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>Die Zahl der Rätsel muss 1 bis 60 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Rätsel je Seite müssen 1, 2, 4 oder 6 sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Knoten müssen 6 bis 16 oder random sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Farben müssen 2 bis 4 oder random sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>Das Arbeitsblatt braucht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Das Arbeitsblatt „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Leistung...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>Rätsel &amp;drucken...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Rätsel je Seite</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Mit &amp;Lösungsseiten</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Nach den Rätseln jedes Rätsel noch einmal, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Rätsel:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Rätsel je &amp;Seite:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Knoten:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Farben:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>SpEcTrUmIx-Arbeitsblatt</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Eins weniger</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Rätsel %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Mit %1 Farben ausmalen</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>SpEcTrUmIx-Arbeitsblatt</translation>
     </message>
 </context>
 <context>

@@ -71,3 +71,25 @@ set(MAN_DATA_HOME "Der Ordner mit dem Spielverlauf.")
 set(MAN_EXIT_NO_DISPLAY [=[Es ließ sich keine Anzeige öffnen (das Spiel sagt das dann in einer Zeile auf der
 Standardfehlerausgabe), oder die Anzeige ging verloren, während das Spiel lief, nachdem die
 Einstellungen gespeichert waren.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Schreibt ein Arbeitsblatt mit Rätseln zum Ausdrucken als PDF-Datei
+.I FILE
+und endet, ohne ein Fenster zu öffnen oder eine Anzeige zu brauchen.
+Jedes Rätsel zeigt seine Knoten nummeriert auf einem Kreis, wie das Spielbrett sie anordnet,
+jede Kante, die Zahl der zu nutzenden Farben, seinen Code (im Spiel eingegeben, ergibt er
+dasselbe Rätsel) und eine Zeile für den Namen.
+Die Rätsel werden aus der Uhrzeit gezogen, eine Ablesung nach der anderen, und keine zwei auf
+einem Blatt gleichen sich; die Kanten entstehen mit der Kantenwahrscheinlichkeit, die das Spiel
+vorgibt, 63.
+Die Datei wird ganz oder gar nicht geschrieben.
+Dasselbe Blatt druckt das Spiel mit \fBDatei\fR, \fBRätsel drucken...\fR (Strg+P).]=])
+set(MAN_PUZZLES_OPTION "Wie viele Rätsel, 1 bis 60 (Vorgabe 6).")
+set(MAN_PER_PAGE_OPTION "Wie viele Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).")
+set(MAN_VERTICES_OPTION [=[Die Knoten jedes Rätsels, 6 bis 16, oder \fBrandom\fR, um sie für jedes Rätsel so zu ziehen,
+wie die zufälligen Einstellungen eines neuen Rätsels gezogen werden (Vorgabe 8).]=])
+set(MAN_COLORS_OPTION [=[Die Farben jedes Rätsels, 2 bis 4, oder \fBrandom\fR (Vorgabe 3).]=])
+set(MAN_ANSWERS_OPTION [=[Hängt die Lösungen hinter den Rätseln an, ebenso angeordnet: jeder Knoten in seiner Farbe
+gefüllt und mit der Nummer dieser Farbe, 1 bis 4, sodass die Lösungen auch schwarz-weiß
+lesbar sind (Vorgabe: keine Lösungen).]=])
+set(MAN_EXIT_UNWRITABLE "Oder die Datei des Arbeitsblatts ließ sich nicht schreiben (die Meldung nennt sie).")
+set(MAN_EXIT_BAD_VALUE "Oder der Wert einer Option liegt außerhalb ihres Bereichs.")

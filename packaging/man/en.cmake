@@ -66,3 +66,24 @@ is not set, or is not an absolute path, the file is
 set(MAN_DATA_HOME "The folder that holds the game history.")
 set(MAN_EXIT_NO_DISPLAY [=[No display could be opened (the game then says so in one line on the standard error), or
 the display was lost while the game ran, after the settings had been saved.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Writes a worksheet of puzzles to print as the PDF file
+.I FILE
+and exits, without opening a window or needing a display.
+Each puzzle shows its vertices numbered on a circle as the board places them, every edge, the
+number of colours to use, its code (typed into the game, it gives the same puzzle) and a line
+for a name.
+The puzzles are drawn from the clock, one reading after another, and no two on a sheet are
+alike; the edges are drawn with the game's default edge probability, 63.
+The file is written whole or not at all.
+The same sheet is printed from the game with \fBFile\fR, \fBPrint Puzzles...\fR (Ctrl+P).]=])
+set(MAN_PUZZLES_OPTION "How many puzzles, 1 to 60 (default 6).")
+set(MAN_PER_PAGE_OPTION "How many puzzles a page, 1, 2, 4 or 6 (default 4).")
+set(MAN_VERTICES_OPTION [=[The vertices of each puzzle, 6 to 16, or \fBrandom\fR to draw them for each puzzle as a new
+puzzle's random settings are drawn (default 8).]=])
+set(MAN_COLORS_OPTION [=[The colours of each puzzle, 2 to 4, or \fBrandom\fR (default 3).]=])
+set(MAN_ANSWERS_OPTION [=[Adds the answers after the puzzles, laid out the same way: each vertex filled with its
+colour and carrying that colour's number, 1 to 4, so that the answers read in black and white
+too (default: no answers).]=])
+set(MAN_EXIT_UNWRITABLE "Or the worksheet's file could not be written (the message names it).")
+set(MAN_EXIT_BAD_VALUE "Or an option's value lies outside its range.")

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 
 #include "app/SessionEnd.h"
 #include "app/Windows.h"
@@ -23,6 +24,20 @@ int main(int argc, char* argv[]) {
     // file stays) instead of killing the game in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     // Any argument is answered without a window, so --help and --version work without a display.
+    // A worksheet is drawn with the toolkit's fonts, on its offscreen screen: a teacher's script
+    // makes one on a machine with no display at all.
+    if (argc > 1 && services::AsksForWorksheet(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The toolkit's notes about a machine without a desktop session are no concern of a
+        // script's: standard error carries the game's one line, or nothing.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+        QGuiApplication gui(argc, argv);
+        language::Install(gui);
+        return services::AnswerCommandLine(QCoreApplication::arguments(), stdout, stderr);
+    }
     if (argc > 1) {
         QCoreApplication core(argc, argv);
         language::Install(core);

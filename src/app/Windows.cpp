@@ -17,6 +17,7 @@
 #include "dialogs/NotBadDialog.h"
 #include "dialogs/Optionl1.h"
 #include "dialogs/Perfect.h"
+#include "dialogs/PrintPuzzles.h"
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
 #include "engine/GameEnd.h"
@@ -35,6 +36,7 @@ TWindows::TWindows(game::World& world)
       GameNotOverDecision(new TGameNotOverDecision(Level1)),
       GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
       NotBadMessage(new TNotBadMessage(Level1)),
+      PrintPuzzlesDlg(new TPrintPuzzlesDlg(Level1)),
       m_world(world),
       m_log(std::make_unique<services::GameLog>()) {
     PerformancePages->ShowLog(m_log.get());
@@ -48,6 +50,14 @@ TWindows::TWindows(game::World& world)
                 PerformancePages->MarkCurrentLevel(m_world.Settings.NumberOfVertices,
                                                    m_world.Settings.ShowEdges);
                 return ui::ShowModeless(PerformancePages);
+            case TLevel1::Window::PrintPuzzles: {
+                // The sheet's puzzles are shaped as the player's settings shape New Puzzle's.
+                const game::GameSettings& s = m_world.Settings;
+                PrintPuzzlesDlg->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
+                                       s.RandomNumberOfColors ? 0 : s.NumberOfColors,
+                                       s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
+                return ui::ShowModeless(PrintPuzzlesDlg);
+            }
         }
     });
     world.hooks.board = &Level1->View();

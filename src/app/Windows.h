@@ -22,6 +22,7 @@ class TPerformancePages;
 class TGameNotOverDecision;
 class TGameNotOverDecision2;
 class TNotBadMessage;
+class TPrintPuzzlesDlg;
 namespace artwork {
 class TPicture;
 }
@@ -67,6 +68,7 @@ class TWindows : public game::GameWindows {
     TGameNotOverDecision* const GameNotOverDecision;
     TGameNotOverDecision2* const GameNotOverDecision2;
     TNotBadMessage* const NotBadMessage;
+    TPrintPuzzlesDlg* const PrintPuzzlesDlg;
 
     // Every rated game of the run, and the history file, for the statistics window.
     services::GameLog& Log() { return *m_log; }

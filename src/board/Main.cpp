@@ -124,6 +124,9 @@ TLevel1::~TLevel1() = default;
 
 void TLevel1::CreateMenu() {
     File1 = menuBar()->addMenu(tr("&File"));
+    // Ctrl+P, as every desktop program prints: a worksheet of puzzles for a class.
+    PrintPuzzles1 = File1->addAction(tr("&Print Puzzles..."), this, &TLevel1::PrintPuzzles1Click);
+    PrintPuzzles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Performance1 = File1->addAction(tr("&Performance..."), this, &TLevel1::ViewPerformanceStats1Click);
     File1->addSeparator();
     Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
@@ -323,6 +326,10 @@ void TLevel1::Contents1Click() {
 
 void TLevel1::About1Click() {
     emit windowRequested(Window::About);
+}
+
+void TLevel1::PrintPuzzles1Click() {
+    emit windowRequested(Window::PrintPuzzles);
 }
 
 void TLevel1::ViewPerformanceStats1Click() {

@@ -55,9 +55,10 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
 
     // File > Performance...: asks for the statistics window.
     void ViewPerformanceStats1Click();
+    void PrintPuzzles1Click();
 
     // The windows the board's commands open without owning them.
-    enum class Window { Settings, About, PerformanceStats };
+    enum class Window { Settings, About, PerformanceStats, PrintPuzzles };
 
   signals:
     // The player asked for one of those windows.

@@ -5,7 +5,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "engine/Random.h"
 #include "services/Version.h"
+#include "services/Worksheet.h"
 
 namespace services {
 
@@ -17,7 +19,27 @@ void Write(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// A whole number in range, or "random" (0) where the game may draw it; -1 for anything else.
+int CountOf(const QString& value, int least, int most, bool randomAllowed) {
+    if (randomAllowed && value.compare(QStringLiteral("random"), Qt::CaseInsensitive) == 0)
+        return 0;
+    bool ok = false;
+    const int count = value.trimmed().toInt(&ok);
+    return ok && count >= least && count <= most ? count : -1;
+}
+
 }  // namespace
+
+bool AsksForWorksheet(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (argument == "--worksheet" || argument.startsWith("--worksheet="))
+            return true;
+    }
+    return false;
+}
 
 int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const QString program = QStringLiteral("spectrumix");
@@ -31,8 +53,43 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
         QCoreApplication::translate("CommandLine", "Show the version and exit."));
+    const QCommandLineOption worksheet(
+        QStringLiteral("worksheet"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: "
+            "each puzzle with its edges, its code and a line for a name."),
+        QCoreApplication::translate("CommandLine", "FILE"));
+    const QCommandLineOption puzzles(
+        QStringLiteral("puzzles"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --worksheet: how many puzzles, 1 to 60 (default 6)."),
+        QCoreApplication::translate("CommandLine", "N"));
+    const QCommandLineOption perPage(
+        QStringLiteral("per-page"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4)."),
+        QCoreApplication::translate("CommandLine", "K"));
+    const QCommandLineOption vertices(
+        QStringLiteral("vertices"),
+        QCoreApplication::translate(
+            "CommandLine", "With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8)."),
+        QCoreApplication::translate("CommandLine", "N"));
+    const QCommandLineOption colors(
+        QStringLiteral("colors"),
+        QCoreApplication::translate(
+            "CommandLine", "With --worksheet: colours of each puzzle, 2 to 4, or random (default 3)."),
+        QCoreApplication::translate("CommandLine", "C"));
+    const QCommandLineOption answers(
+        QStringLiteral("answers"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --worksheet: add answer pages, each vertex in its colour and with its colour's number "
+            "(default: no answers)."));
     parser.addOption(help);
     parser.addOption(version);
+    for (const QCommandLineOption* option : {&worksheet, &puzzles, &perPage, &vertices, &colors, &answers})
+        parser.addOption(*option);
 
     QString error;
     if (!parser.parse(arguments))
@@ -40,9 +97,39 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     else if (!parser.positionalArguments().isEmpty())
         error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                     .arg(parser.positionalArguments().constFirst());
-    else if (!parser.isSet(help) && !parser.isSet(version))
-        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                    .arg(arguments.value(1));  // "--" alone asks nothing
+    else if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet(worksheet)) {
+        const QStringList given = parser.optionNames();
+        if (!given.isEmpty())
+            error = QCoreApplication::translate("CommandLine", "The option '--%1' goes with --worksheet.")
+                        .arg(given.constFirst());
+        else
+            error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                        .arg(arguments.value(1));  // "--" alone asks nothing
+    }
+    WorksheetRequest request;
+    if (error.isEmpty() && parser.isSet(worksheet) && !parser.isSet(help) && !parser.isSet(version)) {
+        request.answers = parser.isSet(answers);
+        if (parser.isSet(puzzles) &&
+            (request.puzzles = CountOf(parser.value(puzzles), 1, kMostWorksheetPuzzles, false)) < 0)
+            error =
+                QCoreApplication::translate("CommandLine", "The number of puzzles must be 1 to 60, not '%1'.")
+                    .arg(parser.value(puzzles));
+        else if (parser.isSet(perPage) &&
+                 !IsWorksheetPerPage(request.perPage = CountOf(parser.value(perPage), 1, 6, false)))
+            error =
+                QCoreApplication::translate("CommandLine", "Puzzles a page must be 1, 2, 4 or 6, not '%1'.")
+                    .arg(parser.value(perPage));
+        else if (parser.isSet(vertices) &&
+                 (request.vertices = CountOf(parser.value(vertices), 6, 16, true)) < 0)
+            error =
+                QCoreApplication::translate("CommandLine", "Vertices must be 6 to 16 or random, not '%1'.")
+                    .arg(parser.value(vertices));
+        else if (parser.isSet(colors) && (request.colors = CountOf(parser.value(colors), 2, 4, true)) < 0)
+            error = QCoreApplication::translate("CommandLine", "Colours must be 2 to 4 or random, not '%1'.")
+                        .arg(parser.value(colors));
+        else if (parser.value(worksheet).isEmpty())
+            error = QCoreApplication::translate("CommandLine", "The worksheet needs a file name.");
+    }
     if (!error.isEmpty()) {
         // One line, whatever Qt's own wording: a script reading the error sees it whole.
         error.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -50,6 +137,20 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
                        QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(program) +
                        QLatin1Char('\n'));
         return 2;
+    }
+    if (parser.isSet(worksheet) && !parser.isSet(help) && !parser.isSet(version)) {
+        const QString file = parser.value(worksheet);
+        QString why;
+        if (!WriteWorksheetPdf(file, WorksheetPuzzles(request, game::ClockReading()), request.perPage,
+                               request.answers, &why)) {
+            why.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            Write(err, program + QStringLiteral(": ") +
+                           QCoreApplication::translate("CommandLine", "Cannot write the worksheet '%1': %2")
+                               .arg(file, why) +
+                           QLatin1Char('\n'));
+            return 1;
+        }
+        return 0;
     }
     if (parser.isSet(help)) {
         // The usage names the program as the player types it, not the path it was started by.

@@ -47,6 +47,67 @@ foreach(arguments "--bogus" "-x" "puzzle.txt" "--version=2" "--;--help" "--help;
   endif()
 endforeach()
 
+# A worksheet is written without any display: six puzzles four a page are two pages, and their
+# answers two more.
+set(sheets ${CMAKE_CURRENT_BINARY_DIR}/worksheets)
+file(REMOVE_RECURSE ${sheets})
+file(MAKE_DIRECTORY ${sheets})
+function(page_count pdf)
+  find_program(PDFINFO pdfinfo)
+  if(PDFINFO)
+    execute_process(COMMAND ${PDFINFO} ${pdf} OUTPUT_VARIABLE info)
+    string(REGEX MATCH "Pages: *([0-9]+)" _ "${info}")
+    set(pages "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  else()
+    file(STRINGS ${pdf} page_lines REGEX "/Type /Page$")
+    list(LENGTH page_lines count)
+    set(pages ${count} PARENT_SCOPE)
+  endif()
+endfunction()
+foreach(case "4;--answers" "2" "20;--puzzles;60;--per-page;6;--vertices;random;--colors;random;--answers"
+        "3;--puzzles;3;--per-page;1;--vertices;16;--colors;4")
+  list(POP_FRONT case expected)
+  run(C --worksheet ${sheets}/sheet.pdf ${case})
+  page_count(${sheets}/sheet.pdf)
+  if(NOT rc STREQUAL "0" OR NOT err STREQUAL "" OR NOT pages STREQUAL "${expected}")
+    fault("worksheet '${case}': status ${rc}, ${pages} pages (not ${expected}), errors '${err}'")
+  endif()
+endforeach()
+run(de_DE --help)
+if(NOT out MATCHES "--worksheet <DATEI>" OR NOT out MATCHES "Lösungsseiten")
+  fault("--help in German tells nothing of the worksheet: '${out}'")
+endif()
+
+# A value out of range, or a worksheet option without a worksheet: one line, status 2, no file.
+foreach(arguments "--worksheet;${sheets}/bad.pdf;--puzzles;0" "--worksheet;${sheets}/bad.pdf;--puzzles;61"
+        "--worksheet;${sheets}/bad.pdf;--per-page;3" "--worksheet;${sheets}/bad.pdf;--vertices;5"
+        "--worksheet;${sheets}/bad.pdf;--colors;blue" "--worksheet" "--puzzles;6" "--answers")
+  run(C ${arguments})
+  string(REGEX MATCHALL "\n" lines "${err}")
+  list(LENGTH lines line_count)
+  if(NOT rc STREQUAL "2" OR NOT line_count EQUAL 1 OR NOT err MATCHES "^spectrumix: " OR EXISTS ${sheets}/bad.pdf)
+    fault("'${arguments}': status ${rc}, errors '${err}'")
+  endif()
+endforeach()
+
+# A file that cannot be written (its folder missing, a folder in its place: root writes
+# anywhere else): one line naming it, status 1, and nothing half-written left in the folder.
+file(MAKE_DIRECTORY ${sheets}/taken.pdf)
+file(GLOB before ${sheets}/*)
+foreach(target ${sheets}/missing/sheet.pdf ${sheets}/taken.pdf)
+  run(C --worksheet ${target} --answers)
+  string(REGEX MATCHALL "\n" lines "${err}")
+  list(LENGTH lines line_count)
+  string(FIND "${err}" "${target}" named)
+  if(NOT rc STREQUAL "1" OR NOT line_count EQUAL 1 OR named LESS 0)
+    fault("unwritable '${target}': status ${rc}, errors '${err}'")
+  endif()
+endforeach()
+file(GLOB after ${sheets}/*)
+if(NOT before STREQUAL after OR NOT IS_DIRECTORY ${sheets}/taken.pdf)
+  fault("an unwritable worksheet left '${after}' behind")
+endif()
+
 if(faults GREATER 0)
   message(FATAL_ERROR "${faults} command-line answers were wrong")
 endif()

@@ -37,6 +37,7 @@
 #include "dialogs/NotBadDialog.h"
 #include "dialogs/Optionl1.h"
 #include "dialogs/Perfect.h"
+#include "dialogs/PrintPuzzles.h"
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
@@ -628,12 +629,14 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
     EXPECT_EQ(viewer.requests, std::vector<int>{help::kContents});
 }
 
-TEST_F(BoardWindow, FilePerformanceShowsTheGamesJustPlayed) {
+TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettingsShape) {
     const QList<QAction*> items = Level1->File1->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("&Performance..."));
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Puzzles..."));
+    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("&Performance..."));
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), QStringLiteral("E&xit"));
 
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
@@ -652,6 +655,15 @@ TEST_F(BoardWindow, FilePerformanceShowsTheGamesJustPlayed) {
     // The history, in this test's own data folder, holds them too, once it has been read.
     windows->Log().Settle();
     EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("OverallPlayerNumberOfGames"))->text().back(), '2');
+
+    // Print Puzzles opens with the puzzles' shape as the settings give New Puzzle's.
+    game::world.Settings.RandomNumberOfVertices = false;
+    game::world.Settings.NumberOfVertices = 11;
+    game::world.Settings.RandomNumberOfColors = true;
+    Level1->PrintPuzzles1->trigger();
+    ASSERT_TRUE(windows->PrintPuzzlesDlg->isVisible());
+    EXPECT_EQ(windows->PrintPuzzlesDlg->Request().vertices, 11);
+    EXPECT_EQ(windows->PrintPuzzlesDlg->Request().colors, 0);
 }
 
 // Answers the next message box from inside its own loop and notes what it said.

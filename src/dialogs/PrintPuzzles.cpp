@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/PrintPuzzles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "dialogs/NamedChoiceBox.h"
+#include "engine/Random.h"
+#include "ui/DialogLook.h"
+#include "ui/Modeless.h"
+
+namespace {
+
+// A choice list of counts, "Random" first where the game may draw the count.
+QComboBox* Counts(QWidget* parent, int least, int most, bool random) {
+    auto* box = new QComboBox(parent);
+    if (random)
+        box->addItem(TPrintPuzzlesDlg::tr("Random"), 0);
+    for (int count = least; count <= most; ++count) box->addItem(QString::number(count), count);
+    return box;
+}
+
+void Choose(QComboBox& box, int count) {
+    if (const int at = box.findData(count); at >= 0)
+        box.setCurrentIndex(at);
+}
+
+QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("PrintPuzzlesDlg");
+    setWindowTitle(tr("Print Puzzles"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(ui::DialogFont(13, false));
+    ui::KeepLightFace(*this);
+
+    m_count = new QSpinBox(this);
+    m_count->setObjectName("PuzzleCount");
+    m_count->setRange(1, services::kMostWorksheetPuzzles);
+    m_count->setValue(6);
+    m_count->setAccessibleName(tr("Puzzles"));
+    m_perPage = new QComboBox(this);
+    m_perPage->setObjectName("PerPage");
+    for (const int perPage : services::kWorksheetPerPage)
+        m_perPage->addItem(QString::number(perPage), perPage);
+    Choose(*m_perPage, 4);
+    NameChoiceBox(*m_perPage, tr("Puzzles a page"));
+    m_vertices = Counts(this, 6, 16, true);
+    m_vertices->setObjectName("Vertices");
+    NameChoiceBox(*m_vertices, tr("Vertices"));
+    m_colors = Counts(this, 2, 4, true);
+    m_colors->setObjectName("Colours");
+    NameChoiceBox(*m_colors, tr("Colours"));
+    m_answers = new QCheckBox(tr("With &answer pages"), this);
+    m_answers->setObjectName("AnswerPages");
+    m_answers->setAccessibleDescription(
+        tr("After the puzzles, each puzzle again with every vertex in its "
+           "colour and its colour's number."));
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(Label(tr("&Puzzles:"), m_count, this), m_count);
+    form->addRow(Label(tr("Puzzles a pa&ge:"), m_perPage, this), m_perPage);
+    form->addRow(Label(tr("&Vertices:"), m_vertices, this), m_vertices);
+    form->addRow(Label(tr("&Colours:"), m_colors, this), m_colors);
+    form->addRow(m_answers);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* print = buttons->addButton(tr("P&rint..."), QDialogButtonBox::AcceptRole);
+    print->setObjectName("PrintButton");
+    print->setDefault(true);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName("CancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &TPrintPuzzlesDlg::PrintClick);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Offer(8, 3, 63);
+}
+
+TPrintPuzzlesDlg::~TPrintPuzzlesDlg() {
+    // The preview paints on the printer: it goes first.
+    delete m_preview;
+}
+
+void TPrintPuzzlesDlg::Offer(int vertices, int colors, int edgeProbability) {
+    Choose(*m_vertices, vertices);
+    Choose(*m_colors, colors);
+    m_edgeProbability = edgeProbability;
+}
+
+services::WorksheetRequest TPrintPuzzlesDlg::Request() const {
+    services::WorksheetRequest request;
+    request.puzzles = m_count->value();
+    request.perPage = m_perPage->currentData().toInt();
+    request.vertices = m_vertices->currentData().toInt();
+    request.colors = m_colors->currentData().toInt();
+    request.edgeProbability = m_edgeProbability;
+    request.answers = m_answers->isChecked();
+    return request;
+}
+
+void TPrintPuzzlesDlg::PrintClick() {
+    const services::WorksheetRequest request = Request();
+    m_puzzles = services::WorksheetPuzzles(request, game::ClockReading());
+    hide();
+    delete m_preview;
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+        m_printer->setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                             QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                             QPageLayout::Millimeter));
+    }
+    m_printer->setDocName(tr("SpEcTrUmIx worksheet"));
+    auto* preview = new QPrintPreviewDialog(m_printer.get(), parentWidget());
+    m_preview = preview;
+    preview->setObjectName("PrintPreview");
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(tr("Print Puzzles"));
+    // Large enough for a whole page and the preview's whole tool bar, at any scale.
+    if (const QScreen* screen = (parentWidget() ? parentWidget() : this)->screen())
+        preview->resize(screen->availableGeometry().size() * 0.85);
+    const std::vector<game::PuzzleSpec> puzzles = m_puzzles;
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [puzzles, request](QPrinter* printer) {
+        services::DrawWorksheet(*printer, puzzles, request.perPage, request.answers);
+    });
+    ui::ShowModeless(preview);
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// services::DrawWorksheet: puzzles on paper for a class, with their codes and, if asked, the answers.
+// The same drawing goes to the desktop's printer (File > Print Puzzles) and to a PDF file
+// (--worksheet on the command line): every puzzle with its edges shown, its vertices where the
+// board puts them, a line for a name, and the code that gives the same puzzle back in the game.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/PuzzleCode.h"
+
+class QPagedPaintDevice;
+
+namespace services {
+
+inline constexpr int kMostWorksheetPuzzles = 60;
+// How many puzzles fit a page in a grid a child can still colour in.
+inline constexpr int kWorksheetPerPage[] = {1, 2, 4, 6};
+
+// What a sheet is asked for. A count of 0 (or a probability of -1) is drawn from each puzzle's
+// own clock reading, as New Puzzle draws its random settings.
+struct WorksheetRequest {
+    int puzzles = 6;
+    int perPage = 4;
+    int vertices = 8;
+    int colors = 3;
+    int edgeProbability = 63;
+    bool answers = false;
+};
+
+bool IsWorksheetPerPage(int perPage);
+
+// The puzzles of a sheet: puzzle i takes the reading `clockMs` + i (round the day), and a
+// reading whose puzzle is already on the sheet is passed over, so no two puzzles look alike.
+std::vector<game::PuzzleSpec> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs);
+
+// The pages the sheet fills: the puzzles' pages, and as many again for the answers.
+int WorksheetPageCount(int puzzles, int perPage, bool answers);
+
+// Draws the sheet on the device's pages (a printer or a PDF writer). False when the device
+// cannot be painted on.
+bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+                   bool answers);
+
+// Writes the sheet as a PDF file on A4 (or the locale's Letter), whole or not at all: nothing is
+// left behind when it fails, and `error` then says why.
+bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+                       bool answers, QString* error);
+
+}  // namespace services
