@@ -13,7 +13,7 @@ Each packaging/l10n/CODE.txt (UTF-8; CODE as the desktop names the language: de,
     Comment      its Comment[CODE]
     Keywords     its Keywords[CODE] (separated by ';'), also the description's keywords
     summary      the description's <summary xml:lang="CODE">
-    p1, p2, p3   the description's three paragraphs, in the order of the English ones
+    p1 .. p4     the description's four paragraphs, in the order of the English ones
 
 The translated lines of both files are this script's alone: they are taken out and written anew
 from the files above, languages sorted, each paragraph right after its English one, so running it
@@ -30,8 +30,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PACKAGING = os.path.join(ROOT, "packaging")
 DESKTOP = os.path.join(PACKAGING, "org.spectrumix.spectrumix.desktop")
 METAINFO = os.path.join(PACKAGING, "org.spectrumix.spectrumix.metainfo.xml.in")
-KEYS = ("GenericName", "Comment", "Keywords", "summary", "p1", "p2", "p3")
-PARAGRAPHS = ("p1", "p2", "p3")
+KEYS = ("GenericName", "Comment", "Keywords", "summary", "p1", "p2", "p3", "p4")
+PARAGRAPHS = ("p1", "p2", "p3", "p4")
 # The game's name is the same in every language.
 NAME = "SpEcTrUmIx"
 CODE = re.compile(r"^[a-z]{2,3}(_[A-Z]{2})?$")
