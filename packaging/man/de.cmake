@@ -30,8 +30,8 @@ verborgenen Kanten.
 Das Spiel benutzt kein Netzwerk.]=])
 set(MAN_OPTIONS_HEADING "OPTIONEN")
 set(MAN_OPTIONS_INTRO [=[Ohne Argumente gestartet, öffnet das Spiel sein Fenster.
-Mit einer der folgenden Optionen antwortet es auf der Standardausgabe und endet, ohne ein Fenster
-zu öffnen; es braucht dafür keine Anzeige.
+Mit einer der folgenden Optionen antwortet es auf der Standardausgabe oder schreibt das verlangte
+Arbeitsblatt und endet, ohne ein Fenster zu öffnen; es braucht dafür keine Anzeige.
 Jedes andere Argument wird mit einer einzeiligen Meldung auf der Standardfehlerausgabe abgewiesen.]=])
 set(MAN_HELP_OPTION "Zeigt eine kurze Anleitung zum Aufruf in der Sprache des Spielers und endet.")
 set(MAN_VERSION_OPTION [=[Zeigt die Version (\fBspectrumix @PROJECT_VERSION@\fR) und endet.]=])

@@ -29,8 +29,8 @@ their edges hidden.
 The game uses no network.]=])
 set(MAN_OPTIONS_HEADING "OPTIONS")
 set(MAN_OPTIONS_INTRO [=[Started without arguments, the game opens its window.
-With one of the options below it answers on standard output and ends without opening a window,
-so it needs no display.
+With one of the options below it answers on standard output, or writes the worksheet asked for, and
+ends without opening a window, so it needs no display.
 Any other argument is refused with a one-line message on standard error.]=])
 set(MAN_HELP_OPTION "Shows a short usage, in the player's language, and exits.")
 set(MAN_VERSION_OPTION [=[Shows the version (\fBspectrumix @PROJECT_VERSION@\fR) and exits.]=])
