@@ -9,6 +9,7 @@
 
 #include "engine/Views.h"
 
+class QAction;
 class QWidget;
 class TOrbVertex1;
 
@@ -37,6 +38,12 @@ class TKeyboardPlay : public QObject {
     void PlayStarted();
     // The board has shown a move: what a keyboard move did is told from this.
     void MoveShown(const game::MoveReport& move);
+    // A command that starts a puzzle: when it comes by its key, the puzzle starts as after F2.
+    void WatchKeyedCommand(QAction* command);
+    // The player has just used a key for a command that starts a puzzle.
+    void KeyedCommand();
+    // Has a screen reader say `words` now, and nothing more.
+    void Say(const QString& words);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,8 +57,6 @@ class TKeyboardPlay : public QObject {
     void AskNewPuzzle();
     void SetKeyboard(bool keyboard);
     void UpdateMark();
-    // Has a screen reader say `words` now, and nothing more.
-    void Say(const QString& words);
 
     QWidget& m_window;
     const TBoardControls& m_c;
