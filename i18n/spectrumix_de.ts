@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>&amp;This puzzle's code:</source>
-        <translation>&amp;Code dieses Rätsels:</translation>
+        <translation>Code &amp;dieses Rätsels:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

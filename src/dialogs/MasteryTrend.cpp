@@ -41,7 +41,7 @@ void TMasteryMap::MakeRecentList() {
     m_recent = new QTreeWidget(this);
     m_recent->setObjectName(QStringLiteral("RecentGames"));
     m_recent->setAccessibleName(tr("Last games of the chosen level"));
-    m_recent->setGeometry(chart.left(), chart.bottom() + 6, 242, 86);
+    m_recent->setGeometry(chart.left(), chart.bottom() + 6, 248, 86);
     m_recent->setColumnCount(3);
     m_recent->setHeaderLabels({tr("Played"), tr("Result"), tr("Code")});
     m_recent->setRootIsDecorated(false);
@@ -53,12 +53,13 @@ void TMasteryMap::MakeRecentList() {
     m_recent->header()->setFont(ui::DialogFont(10, false));
     m_recent->header()->setStretchLastSection(true);
     m_recent->header()->setSectionsMovable(false);
-    m_recent->setColumnWidth(0, 100);
-    m_recent->setColumnWidth(1, 42);
+    // The date and the result as wide as their words in the player's language; the code the rest.
+    m_recent->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_recent->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_playAgain = new QPushButton(tr("Play &Again"), this);
     m_playAgain->setObjectName(QStringLiteral("PlayAgain"));
     m_playAgain->setFont(ui::DialogFont(11, false));
-    m_playAgain->setGeometry(m_recent->geometry().right() + 6, m_recent->y(), 86, 25);
+    m_playAgain->setGeometry(m_recent->geometry().right() + 5, m_recent->y(), 81, 25);
     m_playAgain->setAutoDefault(false);
     m_playAgain->setEnabled(false);
     ui::FitCaption(*m_playAgain);
