@@ -23,7 +23,7 @@ struct TBoardControls;
 
 // Tab runs through the painters, the vertices and the two buttons; the arrows, Home and End walk
 // round the circle; Space or Enter clicks; 1 to 4 pick a painter; F2 and Ctrl+N ask for a new
-// puzzle as New Puzzle does; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
+// puzzle as New Puzzle does, and so does Restart Puzzle's Ctrl+R; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
 // only while the keyboard is in use: the mouse game never shows it. A move made from the
 // keyboard is told on the vertex it was made on, once and whole.
 class TKeyboardPlay : public QObject {

@@ -14,16 +14,15 @@
 
 namespace {
 
-enum Tag : int { kCodeField = 1, kEntryField };
-
 using ui::Kind;
+// The two code fields are the Custom rows: line edits in the code's large face.
 // clang-format off
 constexpr ui::ControlRow kCodeTable[] = {
     {"CodeLabel", Kind::Label, {12, 10, 236, 16}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&This puzzle's code:")},
-    {"Code", Kind::Custom, {12, 28, 236, 28}, nullptr, nullptr, true, nullptr, kCodeField},
+    {"Code", Kind::Custom, {12, 28, 236, 28}},
     {"CopyButton", Kind::PushButton, {256, 29, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&Copy")},
     {"EntryLabel", Kind::Label, {12, 66, 236, 16}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "Play a puzzle &by its code:")},
-    {"Entry", Kind::Custom, {12, 84, 236, 28}, nullptr, nullptr, true, nullptr, kEntryField},
+    {"Entry", Kind::Custom, {12, 84, 236, 28}},
     {"PlayButton", Kind::PushButton, {256, 85, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&Play")},
     {"Message", Kind::Label, {12, 116, 336, 32}},
     {"CloseButton", Kind::PushButton, {256, 152, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "Close")},

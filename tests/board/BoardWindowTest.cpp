@@ -630,10 +630,14 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
 
 TEST_F(BoardWindow, FilePerformanceShowsTheGamesJustPlayed) {
     const QList<QAction*> items = Level1->File1->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("&Performance..."));
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Puzzle &Code..."));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("&Restart Puzzle"));
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), QStringLiteral("&Performance..."));
+    EXPECT_TRUE(items[4]->isSeparator());
+    EXPECT_EQ(items[5]->text(), QStringLiteral("E&xit"));
 
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));

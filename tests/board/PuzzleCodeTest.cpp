@@ -120,18 +120,17 @@ TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
     game::ReplayClick(kOther);
     ExpectOnBoard(kOther, *board);
     const std::uint32_t serial = game::world.Puzzle.Serial;
-    board->OrbVertex[2]->setFocus();
-    Key(Qt::Key_Space);
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Space);
+    // Two clicks of the mouse, which leaves no focus mark behind.
+    QTest::mouseClick(board->OrbVertex[2], Qt::LeftButton);
+    QTest::mouseClick(board->OrbVertex[3], Qt::LeftButton);
     ASSERT_EQ(board->PlayerScore->text(), "2");
 
-    Key(Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(board, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), CodeOf(kOther));
 
     // During a game Restart asks first; then the same puzzle starts afresh, and as it was asked
-    // for by a key, vertex 1 has the focus.
-    Key(Qt::Key_R, Qt::ControlModifier);
+    // for by its key, vertex 1 has the focus.
+    QTest::keyClick(board, Qt::Key_R, Qt::ControlModifier);
     AnswerYes();
     EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
     ExpectOnBoard(kOther, *board);
