@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>Rätsel&amp;code...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>Rätsel &amp;neu starten</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>Ein Haken markiert sie zusätzlich.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 über Par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 unter Par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Letzte Spiele der gewählten Stufe</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Noch einmal</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, kein Code</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, Code %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Gespielt, bevor Spiele ihren Code behielten: Es lässt sich nicht noch einmal spielen.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Rätselcode</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Code &amp;dieses Rätsels:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>&amp;Code eines Rätsels spielen:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Noch kein Rätsel</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Code dieses Rätsels</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Code zum Spielen</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>zum Beispiel %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>In Codes kommt „%1“ nie vor: prüfe dieses Zeichen.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Dieser Code ist zu kurz: Ein Code hat zehn Zeichen.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Dieser Code ist zu lang: Ein Code hat zehn Zeichen.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Dieser Code stammt aus einer neueren Version des Spiels, oder sein erstes Zeichen ist vertippt.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Ein Zeichen ist vertippt oder zwei sind vertauscht: vergleiche den Code mit dem Blatt.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Dieser Code ergibt kein Rätsel: vergleiche ihn mit dem Blatt.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten sichtbar. Drücke Spielen.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verborgen. Drücke Spielen.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 kopiert.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "artwork/Artwork.h"
 #include "board/Main.h"
@@ -18,10 +19,12 @@
 #include "dialogs/Optionl1.h"
 #include "dialogs/Perfect.h"
 #include "dialogs/PrintPuzzles.h"
+#include "dialogs/PuzzleCodeBox.h"
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
 #include "engine/GameEnd.h"
 #include "engine/Puzzle.h"
+#include "engine/PuzzleCode.h"
 #include "ui/Modeless.h"
 
 namespace app {
@@ -37,6 +40,7 @@ TWindows::TWindows(game::World& world)
       GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
       NotBadMessage(new TNotBadMessage(Level1)),
       PrintPuzzlesDlg(new TPrintPuzzlesDlg(Level1)),
+      PuzzleCodeBox(new TPuzzleCodeBox(Level1)),
       m_world(world),
       m_log(std::make_unique<services::GameLog>()) {
     PerformancePages->ShowLog(m_log.get());
@@ -46,6 +50,8 @@ TWindows::TWindows(game::World& world)
                 return ui::ShowModeless(OptionsL1);
             case TLevel1::Window::About:
                 return ui::ShowModeless(AboutBox);
+            case TLevel1::Window::PuzzleCode:
+                return ui::ShowModeless(PuzzleCodeBox);
             case TLevel1::Window::PerformanceStats:
                 PerformancePages->MarkCurrentLevel(m_world.Settings.NumberOfVertices,
                                                    m_world.Settings.ShowEdges);
@@ -60,8 +66,32 @@ TWindows::TWindows(game::World& world)
             }
         }
     });
+    // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
+    QObject::connect(Level1, &TLevel1::puzzleShown, PuzzleCodeBox, [this] {
+        PuzzleCodeBox->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
+        // The window a code was played from has done its work and would cover the board: it is
+        // put away once the puzzle is there (at once, or after the New Puzzle question's Yes).
+        if (const auto asked = std::exchange(m_codeAsked, std::nullopt);
+            asked && m_world.Puzzle.Replay && asked->first == m_world.Puzzle.Spec) {
+            if (asked->second)
+                asked->second->hide();
+            ui::ShowModeless(Level1);
+        }
+    });
+    QObject::connect(PuzzleCodeBox, &TPuzzleCodeBox::playAsked, Level1,
+                     [this](const game::PuzzleSpec& spec, bool byKey) { PlayCode(spec, byKey, PuzzleCodeBox); });
+    QObject::connect(PerformancePages, &TPerformancePages::playAsked, Level1,
+                     [this](const game::PuzzleSpec& spec) { PlayCode(spec, false, PerformancePages); });
     world.hooks.board = &Level1->View();
     world.hooks.windows = this;
+}
+
+void TWindows::PlayCode(const game::PuzzleSpec& spec, bool byKey, QWidget* from) {
+    if (byKey)
+        Level1->PuzzleAskedByKey();
+    m_codeAsked.emplace(spec, from);
+    // During a game this asks first, as New Puzzle does; the puzzle starts with the answer.
+    game::ReplayClick(spec);
 }
 
 TWindows::~TWindows() {

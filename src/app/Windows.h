@@ -8,10 +8,13 @@
 #include "services/GameLog.h"
 
 #include <deque>
+#include <optional>
+#include <utility>
 
 #include "engine/Views.h"
 
 class QTimer;
+class QWidget;
 
 class TLevel1;
 class TOptionsL1;
@@ -23,6 +26,7 @@ class TGameNotOverDecision;
 class TGameNotOverDecision2;
 class TNotBadMessage;
 class TPrintPuzzlesDlg;
+class TPuzzleCodeBox;
 namespace artwork {
 class TPicture;
 }
@@ -69,12 +73,15 @@ class TWindows : public game::GameWindows {
     TGameNotOverDecision2* const GameNotOverDecision2;
     TNotBadMessage* const NotBadMessage;
     TPrintPuzzlesDlg* const PrintPuzzlesDlg;
+    TPuzzleCodeBox* const PuzzleCodeBox;
 
     // Every rated game of the run, and the history file, for the statistics window.
     services::GameLog& Log() { return *m_log; }
 
   private:
     void QueueHiddenPieces();
+    // A code's puzzle asked for from the Puzzle Code window or the statistics window.
+    void PlayCode(const game::PuzzleSpec& spec, bool byKey, QWidget* from);
 
     game::World& m_world;
     std::unique_ptr<services::GameLog> m_log;
@@ -83,6 +90,8 @@ class TWindows : public game::GameWindows {
     bool m_pagesPending = false;
     bool m_themeIconPending = false;
     QTimer* m_idleTurn = nullptr;
+    // The code last asked to be played, and the window it was asked from, until its puzzle starts.
+    std::optional<std::pair<game::PuzzleSpec, QPointer<QWidget>>> m_codeAsked;
 };
 
 }  // namespace app

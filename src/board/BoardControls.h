@@ -37,6 +37,8 @@ struct TBoardControls {
 // The main menu MainMenu1: each drop-down menu and its items.
 struct TBoardMenu {
     QMenu* File1 = nullptr;
+    QAction* PuzzleCode1 = nullptr;
+    QAction* RestartPuzzle1 = nullptr;
     QAction* PrintPuzzles1 = nullptr;
     QAction* Performance1 = nullptr;
     QAction* Exit1 = nullptr;

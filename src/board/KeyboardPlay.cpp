@@ -77,8 +77,21 @@ int TKeyboardPlay::VisibleVertices() const {
     return n;
 }
 
+void TKeyboardPlay::WatchKeyedCommand(QAction* command) {
+    command->installEventFilter(this);
+}
+
+void TKeyboardPlay::KeyedCommand() {
+    SetKeyboard(true);
+}
+
 bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::Shortcut:
+            // A watched command reached by its key (a menu click triggers it without one).
+            if (qobject_cast<QAction*>(watched))
+                SetKeyboard(true);
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             SetKeyboard(false);

@@ -9,6 +9,7 @@
 
 #include "engine/Views.h"
 
+class QAction;
 class QWidget;
 class TOrbVertex1;
 
@@ -22,7 +23,7 @@ struct TBoardControls;
 
 // Tab runs through the painters, the vertices and the two buttons; the arrows, Home and End walk
 // round the circle; Space or Enter clicks; 1 to 4 pick a painter; F2 and Ctrl+N ask for a new
-// puzzle as New Puzzle does; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
+// puzzle as New Puzzle does, and so does Restart Puzzle's Ctrl+R; S says where the game stands. A focus mark rings the painter or vertex the keyboard reached, and
 // only while the keyboard is in use: the mouse game never shows it. A move made from the
 // keyboard is told on the vertex it was made on, once and whole.
 class TKeyboardPlay : public QObject {
@@ -37,6 +38,12 @@ class TKeyboardPlay : public QObject {
     void PlayStarted();
     // The board has shown a move: what a keyboard move did is told from this.
     void MoveShown(const game::MoveReport& move);
+    // A command that starts a puzzle: when it comes by its key, the puzzle starts as after F2.
+    void WatchKeyedCommand(QAction* command);
+    // The player has just used a key for a command that starts a puzzle.
+    void KeyedCommand();
+    // Has a screen reader say `words` now, and nothing more.
+    void Say(const QString& words);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,8 +57,6 @@ class TKeyboardPlay : public QObject {
     void AskNewPuzzle();
     void SetKeyboard(bool keyboard);
     void UpdateMark();
-    // Has a screen reader say `words` now, and nothing more.
-    void Say(const QString& words);
 
     QWidget& m_window;
     const TBoardControls& m_c;

@@ -2,7 +2,9 @@
 #include "board/Main.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include "controls/Vertex1.h"
 #include "engine/GameEnd.h"
 #include "engine/Moves.h"
+#include "engine/PuzzleCode.h"
 #include "engine/State.h"
 #include "services/HelpViewer.h"
 #include "ui/Colors.h"
@@ -110,12 +113,24 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
     CreateMenu();
     CreateControls();
     m_keys = new board::TKeyboardPlay(*this, *this);
+    // Restart Puzzle by its key starts the puzzle as F2 does: the focus on its first vertex.
+    m_keys->WatchKeyedCommand(RestartPuzzle1);
+    // Ctrl+C copies the puzzle's code; a text field of the board's own window would keep its
+    // own Ctrl+C, since a focused field takes the key before the window's shortcut.
+    auto* copyCode = new QAction(this);
+    copyCode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copyCode->setShortcutContext(Qt::WindowShortcut);
+    connect(copyCode, &QAction::triggered, this, &TLevel1::CopyCode);
+    addAction(copyCode);
 
     resize(kOuterWidth, kOuterHeight);
     ui::WhenFramed(
         *this, [this] { FitFrameToDesignedSize(); }, false);
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
-    m_adapter->playStarted = [this] { m_keys->PlayStarted(); };
+    m_adapter->playStarted = [this] {
+        PuzzleShown();
+        m_keys->PlayStarted();
+    };
     m_adapter->moveShown = [this](const game::MoveReport& move) { m_keys->MoveShown(move); };
     FormCreate(world);
 }
@@ -124,9 +139,17 @@ TLevel1::~TLevel1() = default;
 
 void TLevel1::CreateMenu() {
     File1 = menuBar()->addMenu(tr("&File"));
+    PuzzleCode1 = File1->addAction(tr("Puzzle &Code..."), this, &TLevel1::PuzzleCode1Click);
+    PuzzleCode1->setProperty("helpContext", help::kClassroomTopic);
+    RestartPuzzle1 = File1->addAction(tr("&Restart Puzzle"), this, &TLevel1::RestartPuzzle1Click);
+    RestartPuzzle1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    RestartPuzzle1->setProperty("helpContext", help::kClassroomTopic);
+    RestartPuzzle1->setEnabled(false);  // until the first puzzle
     // Ctrl+P, as every desktop program prints: a worksheet of puzzles for a class.
     PrintPuzzles1 = File1->addAction(tr("&Print Puzzles..."), this, &TLevel1::PrintPuzzles1Click);
     PrintPuzzles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintPuzzles1->setProperty("helpContext", help::kClassroomTopic);
+    File1->addSeparator();
     Performance1 = File1->addAction(tr("&Performance..."), this, &TLevel1::ViewPerformanceStats1Click);
     File1->addSeparator();
     Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
@@ -330,6 +353,35 @@ void TLevel1::About1Click() {
 
 void TLevel1::PrintPuzzles1Click() {
     emit windowRequested(Window::PrintPuzzles);
+}
+
+void TLevel1::PuzzleCode1Click() {
+    emit windowRequested(Window::PuzzleCode);
+}
+
+void TLevel1::RestartPuzzle1Click() {
+    m_keys->NewPuzzleAsked();
+    game::RestartClick();
+}
+
+void TLevel1::PuzzleAskedByKey() {
+    m_keys->KeyedCommand();
+    m_keys->NewPuzzleAsked();
+}
+
+void TLevel1::PuzzleShown() {
+    RestartPuzzle1->setEnabled(true);
+    emit puzzleShown();
+}
+
+void TLevel1::CopyCode() {
+    if (game::world.Puzzle.Serial == 0)
+        return;
+    const QString code = QString::fromLatin1(game::PuzzleCodeOf(game::world.Puzzle.Spec).data());
+    if (code.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(code);
+    m_keys->Say(tr("Code %1 copied.").arg(code));
 }
 
 void TLevel1::ViewPerformanceStats1Click() {

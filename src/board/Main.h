@@ -57,12 +57,25 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void ViewPerformanceStats1Click();
     void PrintPuzzles1Click();
 
+    // File > Restart Puzzle (Ctrl+R): the puzzle on the board again, from its start.
+    void RestartPuzzle1Click();
+    // Ctrl+C: the code of the puzzle on the board goes to the clipboard.
+    void CopyCode();
+    // A puzzle is on the board now (a new one, a restart or a played code): the commands that
+    // need one are enabled.
+    void PuzzleShown();
+    // The next puzzle was asked for from the keyboard elsewhere (Enter in the Puzzle Code
+    // window): it starts with the focus on its first vertex, as after F2.
+    void PuzzleAskedByKey();
+
     // The windows the board's commands open without owning them.
-    enum class Window { Settings, About, PerformanceStats, PrintPuzzles };
+    enum class Window { Settings, About, PerformanceStats, PrintPuzzles, PuzzleCode };
 
   signals:
     // The player asked for one of those windows.
     void windowRequested(TLevel1::Window window);
+    // A puzzle has just been laid out on the board, its code known.
+    void puzzleShown();
     // The settings were saved (or the player chose to quit without them) and the board
     // closed: the run is over.
     void closed();
@@ -99,6 +112,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void FullScreen1Click(bool on);
     void Contents1Click();
     void About1Click();
+    void PuzzleCode1Click();
 
     std::unique_ptr<board::TEdgePainter> m_edges;
     board::TToolTipSwitch* m_toolTips = nullptr;

@@ -301,6 +301,7 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
     m_heading->setGeometry(chart.left(), 6, chart.width(), 28);
     m_chart = new TrendPart(this, "TrendChart", QAccessible::Chart);
     m_chart->setGeometry(chart);
+    MakeRecentList();
     ShowCells({});
     ShowTrend(0, {});
 }

@@ -15,6 +15,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QPushButton;
+class QTreeWidget;
 
 namespace ui {
 class TSpokenLine;
@@ -40,6 +42,17 @@ class TMasteryMap : public QWidget {
     void MarkCurrent(int vertices, bool edgesShown);
     // The chosen level and its last games' results against par, oldest first.
     void ShowTrend(int level, std::vector<std::int64_t> fromPar);
+    // The chosen level's last games, newest first, listed under the trend: when each was
+    // played (in the player's words), its result against par and its code (empty for a game
+    // from before codes, which cannot be played again).
+    struct RecentGame {
+        QString when;
+        std::int64_t fromPar = 0;
+        QString code;
+    };
+    void ShowRecentGames(const std::vector<RecentGame>& games);
+    // How many of a level's games the list holds.
+    static constexpr std::size_t kRecentGames = 10;
 
     // The words a cell's tool tip shows.
     static QString CellWords(int level, const Cell& cell);
@@ -57,6 +70,8 @@ class TMasteryMap : public QWidget {
 
   signals:
     void levelChosen(int level);
+    // A listed game is to be played again (Play Again, Enter or a double click on its row).
+    void playAgain(const QString& code);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +87,10 @@ class TMasteryMap : public QWidget {
     void KeyTo(int level);
     void TakeTabStop(int level);
     void ShowKeyboardInUse(bool inUse);
+    // The code of the game chosen in the list; empty when none is, or it has none.
+    QString ChosenCode() const;
+    // Makes the list of the level's last games and its Play Again button.
+    void MakeRecentList();
 
     std::array<LevelCell*, 67> m_cells{};
     QWidget* m_grid = nullptr;
@@ -79,6 +98,8 @@ class TMasteryMap : public QWidget {
     ui::TSpokenLine* m_spoken = nullptr;
     QWidget* m_heading = nullptr;
     QWidget* m_chart = nullptr;
+    QTreeWidget* m_recent = nullptr;
+    QPushButton* m_playAgain = nullptr;
     Cells m_figures{};
     int m_markedVertices = 0;
     bool m_markedEdges = true;

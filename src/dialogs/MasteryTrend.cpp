@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TMasteryMap's page: the heads and legend of the map, and the trend of the chosen level, drawn
 // and told in words.
+#include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -12,6 +15,9 @@
 
 namespace {
 
+// Where the words under the chart and its list begin.
+constexpr int kLegendTop = 232;
+
 // A result against par as a player reads it: "+2", "0", "-1", in the player's digits.
 QString Signed(std::int64_t value) {
     const QLocale locale;
@@ -19,7 +25,81 @@ QString Signed(std::int64_t value) {
     return value > 0 ? locale.positiveSign() + number : number;
 }
 
+// A result against par as a screen reader says it: "par", "2 over par", "1 under par".
+QString SpokenFromPar(std::int64_t value) {
+    const QLocale locale;
+    if (value == 0)
+        return TMasteryMap::tr("par");
+    const QString number = locale.toString(static_cast<qlonglong>(value < 0 ? -value : value));
+    return value > 0 ? TMasteryMap::tr("%1 over par").arg(number) : TMasteryMap::tr("%1 under par").arg(number);
+}
+
 }  // namespace
+
+void TMasteryMap::MakeRecentList() {
+    const QRect chart = ChartRect();
+    m_recent = new QTreeWidget(this);
+    m_recent->setObjectName(QStringLiteral("RecentGames"));
+    m_recent->setAccessibleName(tr("Last games of the chosen level"));
+    m_recent->setGeometry(chart.left(), chart.bottom() + 6, 248, 86);
+    m_recent->setColumnCount(3);
+    m_recent->setHeaderLabels({tr("Played"), tr("Result"), tr("Code")});
+    m_recent->setRootIsDecorated(false);
+    m_recent->setUniformRowHeights(true);
+    m_recent->setAllColumnsShowFocus(true);
+    m_recent->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_recent->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_recent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_recent->header()->setFont(ui::DialogFont(10, false));
+    m_recent->header()->setStretchLastSection(true);
+    m_recent->header()->setSectionsMovable(false);
+    // The date and the result as wide as their words in the player's language; the code the rest.
+    m_recent->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_recent->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_playAgain = new QPushButton(tr("Play &Again"), this);
+    m_playAgain->setObjectName(QStringLiteral("PlayAgain"));
+    m_playAgain->setFont(ui::DialogFont(11, false));
+    m_playAgain->setGeometry(m_recent->geometry().right() + 5, m_recent->y(), 81, 25);
+    m_playAgain->setAutoDefault(false);
+    m_playAgain->setEnabled(false);
+    ui::FitCaption(*m_playAgain);
+    setTabOrder(m_recent, m_playAgain);
+    connect(m_recent, &QTreeWidget::currentItemChanged, this,
+            [this] { m_playAgain->setEnabled(!ChosenCode().isEmpty()); });
+    // Enter or a double click on a row plays it, as the button does.
+    connect(m_recent, &QTreeWidget::itemActivated, this, [this] {
+        if (const QString code = ChosenCode(); !code.isEmpty())
+            emit playAgain(code);
+    });
+    connect(m_playAgain, &QPushButton::clicked, this, [this] {
+        if (const QString code = ChosenCode(); !code.isEmpty())
+            emit playAgain(code);
+    });
+}
+
+QString TMasteryMap::ChosenCode() const {
+    const QTreeWidgetItem* item = m_recent->currentItem();
+    return item ? item->data(2, Qt::UserRole).toString() : QString();
+}
+
+void TMasteryMap::ShowRecentGames(const std::vector<RecentGame>& games) {
+    m_recent->clear();
+    for (const RecentGame& game : games) {
+        const QString shownCode = game.code.isEmpty() ? QStringLiteral("–") : game.code;
+        auto* item = new QTreeWidgetItem(m_recent, {game.when, Signed(game.fromPar), shownCode});
+        item->setData(2, Qt::UserRole, game.code);
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        // A row is read whole: when, how it went and whether it can be played again.
+        const QString words = game.code.isEmpty()
+                                  ? tr("%1, %2, no code").arg(game.when, SpokenFromPar(game.fromPar))
+                                  : tr("%1, %2, code %3").arg(game.when, SpokenFromPar(game.fromPar), game.code);
+        for (int column = 0; column < 3; ++column) item->setData(column, Qt::AccessibleTextRole, words);
+        if (game.code.isEmpty())
+            item->setToolTip(2, tr("Played before games kept their codes: it cannot be played again."));
+    }
+    m_recent->setEnabled(!games.empty());
+    m_playAgain->setEnabled(!ChosenCode().isEmpty());
+}
 
 QString TMasteryMap::TrendTitle() const {
     if (m_trendLevel && m_trend.size() == 1)
@@ -40,7 +120,8 @@ QString TMasteryMap::TrendWords() const {
 }
 
 QRect TMasteryMap::ChartRect() const {
-    return {290, 40, 320, 187};
+    // Lower than the map, with room below for the list of the level's last games.
+    return {290, 40, 320, 95};
 }
 
 void TMasteryMap::paintEvent(QPaintEvent*) {
@@ -67,8 +148,8 @@ void TMasteryMap::paintEvent(QPaintEvent*) {
     }
     const QRect chart = ChartRect();
     painter.setFont(font());
-    // Under the chart, where the taller map leaves no room.
-    painter.drawText(QRect(chart.left(), chart.bottom() + 5, chart.width(), height() - chart.bottom() - 5),
+    // Under the chart and its list of games, where the taller map leaves no room.
+    painter.drawText(QRect(chart.left(), kLegendTop, chart.width(), height() - kLegendTop),
                      Qt::TextWordWrap,
                      tr("Rows: vertices. Numbers: games played. Green: mostly par or better. "
                         "Framed: the level being taught.") +

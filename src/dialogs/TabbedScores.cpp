@@ -2,6 +2,8 @@
 #include "dialogs/TabbedScores.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,6 +204,11 @@ void TPerformancePages::BuildPages() {
     m_map = m_form.get<TMasteryMap>("MasteryMap");
     m_map->MarkCurrent(m_marked.first, m_marked.second);
     connect(m_map, &TMasteryMap::levelChosen, this, &TPerformancePages::ChooseLevel);
+    connect(m_map, &TMasteryMap::playAgain, this, [this](const QString& code) {
+        const game::CodeReading reading = game::ReadPuzzleCode(code.toStdString());
+        if (reading.ok())
+            emit playAsked(reading.spec);
+    });
     Refresh();
 }
 
@@ -267,17 +274,33 @@ void TPerformancePages::ShowProgress() {
     const std::span<const game::GameRecord> games = Games(history);
     TMasteryMap::Cells cells{};
     std::vector<std::int64_t> trend;
+    std::vector<const game::GameRecord*> level;
     for (const game::GameRecord& game : games) {
         TMasteryMap::Cell& cell = cells[static_cast<std::size_t>(game.Level())];
         ++cell.games;
         cell.parOrBetter += game.parOrBetter ? 1 : 0;
-        if (m_mapLevel && game.Level() == m_mapLevel)
+        if (m_mapLevel && game.Level() == m_mapLevel) {
             trend.push_back(game.result - game.par);
+            level.push_back(&game);
+        }
     }
     if (trend.size() > kTrendGames)
         trend.erase(trend.begin(), trend.end() - kTrendGames);
+    // The level's last games, newest first, each with its code to play it again.
+    std::vector<TMasteryMap::RecentGame> recent;
+    const QLocale locale;
+    for (auto it = level.rbegin(); it != level.rend() && recent.size() < TMasteryMap::kRecentGames; ++it) {
+        const game::GameRecord& game = **it;
+        const QDateTime utc =
+            QDateTime::fromString(QString::fromLatin1(game.Utc().data(), qsizetype(game.Utc().size())),
+                                  Qt::ISODateWithMs);
+        recent.push_back({utc.isValid() ? locale.toString(utc.toLocalTime(), QLocale::ShortFormat) : QString(),
+                          game.result - game.par,
+                          QString::fromLatin1(game.Code().data(), qsizetype(game.Code().size()))});
+    }
     m_map->ShowCells(cells);
     m_map->ShowTrend(m_mapLevel, std::move(trend));
+    m_map->ShowRecentGames(recent);
 }
 
 void TPerformancePages::ShowLevelBox(std::size_t index) {

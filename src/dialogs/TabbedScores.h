@@ -10,6 +10,7 @@
 #include <span>
 #include <utility>
 
+#include "engine/PuzzleCode.h"
 #include "services/GameLog.h"
 
 #include "ui/FixedDialog.h"
@@ -48,6 +49,11 @@ class TPerformancePages : public ui::FixedDialog {
     // Asks for the help topic about this window; the window stays open.
     void HelpBtnClick();
 
+  signals:
+    // A game of the "Progress" page's list is to be played again: its puzzle.
+    void playAsked(const game::PuzzleSpec& spec);
+
+  public:
     ~TPerformancePages() override {
         if (m_log)
             m_log->changed = nullptr;

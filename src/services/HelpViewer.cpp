@@ -38,7 +38,7 @@ struct Topic {
 
 constexpr Topic kTopics[] = {
     {kContents, "contents.html"},  {kPlayingTopic, "playing.html"},       {kSettingsTopic, "settings.html"},
-    {kMakersTopic, "makers.html"}, {kStatisticsTopic, "statistics.html"},
+    {kMakersTopic, "makers.html"}, {kStatisticsTopic, "statistics.html"}, {kClassroomTopic, "classroom.html"},
 };
 
 bool IsKnownTopic(int context) {

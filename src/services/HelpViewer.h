@@ -21,10 +21,11 @@ constexpr int kPlayingTopic = 1;      // main window and the "Contents" menu ite
 constexpr int kSettingsTopic = 2;     // settings dialog
 constexpr int kMakersTopic = 5;       // about box
 constexpr int kStatisticsTopic = 29;  // performance statistics window
+constexpr int kClassroomTopic = 30;   // puzzle codes, Restart Puzzle and worksheets
 
 // Opens the help window at its contents page: modeless, brought to the front, returns at once.
 void ShowContents();
-// Opens the topic of a help context (1, 2, 5 or 29); 0 or an unknown number opens the contents.
+// Opens the topic of a help context (1, 2, 5, 29 or 30); 0 or an unknown number opens the contents.
 void ShowTopic(int context);
 
 // Whatever displays the help. The game uses its own help window; tests install a recording one.

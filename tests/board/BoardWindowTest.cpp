@@ -631,12 +631,16 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
 
 TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettingsShape) {
     const QList<QAction*> items = Level1->File1->actions();
-    ASSERT_EQ(items.size(), 4);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Puzzles..."));
-    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(items[1]->text(), QStringLiteral("&Performance..."));
-    EXPECT_TRUE(items[2]->isSeparator());
-    EXPECT_EQ(items[3]->text(), QStringLiteral("E&xit"));
+    ASSERT_EQ(items.size(), 7);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Puzzle &Code..."));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("&Restart Puzzle"));
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("&Print Puzzles..."));
+    EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4]->text(), QStringLiteral("&Performance..."));
+    EXPECT_TRUE(items[5]->isSeparator());
+    EXPECT_EQ(items[6]->text(), QStringLiteral("E&xit"));
 
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));

@@ -52,20 +52,21 @@ TEST(HelpRequests, KnownTopicsOpenThemselvesAndEverythingElseTheContents) {
     help::ShowTopic(2);
     help::ShowTopic(5);
     help::ShowTopic(29);
+    help::ShowTopic(30);
     help::ShowContents();
     help::ShowTopic(0);
     help::ShowTopic(3);
     help::ShowTopic(-1);
-    EXPECT_EQ(viewer.requests, (std::vector<int>{1, 2, 5, 29, 0, 0, 0, 0}));
+    EXPECT_EQ(viewer.requests, (std::vector<int>{1, 2, 5, 29, 30, 0, 0, 0, 0}));
 }
 
 TEST(HelpFile, EveryTopicHasItsOwnPageAndEveryLinkLandsOnAPageAndAnchorThatExist) {
     const QList<QUrl> pages = help::AllPages();
     ASSERT_EQ(pages.first(), help::TopicUrl(help::kContents));
     QSet<QUrl> distinct;
-    for (const int context : {1, 2, 5, 29}) distinct.insert(help::TopicUrl(context));
+    for (const int context : {1, 2, 5, 29, 30}) distinct.insert(help::TopicUrl(context));
     distinct.insert(help::TopicUrl(help::kContents));
-    EXPECT_EQ(distinct.size(), 5) << "each help context needs a page of its own";
+    EXPECT_EQ(distinct.size(), 6) << "each help context needs a page of its own";
     EXPECT_EQ(help::TopicUrl(42), help::TopicUrl(help::kContents));
 
     const QRegularExpression linkPattern(QStringLiteral("href=\"([^\"]+)\""));
@@ -91,7 +92,7 @@ TEST(HelpFile, EveryTopicHasItsOwnPageAndEveryLinkLandsOnAPageAndAnchorThatExist
                 linkedFromContents.insert(targetPage);
         }
     }
-    for (const int context : {1, 2, 5, 29}) {
+    for (const int context : {1, 2, 5, 29, 30}) {
         EXPECT_TRUE(linkedFromContents.contains(help::TopicUrl(context)))
             << "contents misses topic " << context;
     }

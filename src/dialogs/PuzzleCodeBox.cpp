@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/PuzzleCodeBox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "services/HelpViewer.h"
+#include "ui/DialogLook.h"
+#include "ui/Form.h"
+#include "ui/SpokenLine.h"
+
+namespace {
+
+using ui::Kind;
+// The two code fields are the Custom rows: line edits in the code's large face.
+// clang-format off
+constexpr ui::ControlRow kCodeTable[] = {
+    {"CodeLabel", Kind::Label, {12, 10, 236, 16}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&This puzzle's code:")},
+    {"Code", Kind::Custom, {12, 28, 236, 28}},
+    {"CopyButton", Kind::PushButton, {256, 29, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&Copy")},
+    {"EntryLabel", Kind::Label, {12, 66, 236, 16}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "Play a puzzle &by its code:")},
+    {"Entry", Kind::Custom, {12, 84, 236, 28}},
+    {"PlayButton", Kind::PushButton, {256, 85, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "&Play")},
+    {"Message", Kind::Label, {12, 116, 336, 32}},
+    {"CloseButton", Kind::PushButton, {256, 152, 92, 26}, QT_TRANSLATE_NOOP("TPuzzleCodeBox", "Close")},
+};
+// clang-format on
+
+}  // namespace
+
+TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Puzzle Code"), {360, 188}) {
+    setObjectName(QStringLiteral("PuzzleCodeBox"));
+    setFont(ui::DialogFont(13, false));
+    setProperty("helpContext", help::kClassroomTopic);
+    ui::KeepLightFace(*this);
+
+    ui::Form form(*this, "TPuzzleCodeBox");
+    form.Build(kCodeTable, [](const ui::ControlRow&, const QString&, QWidget* parent) -> QWidget* {
+        auto* field = new QLineEdit(parent);
+        // Ten characters a pupil reads out: large, bold, well apart.
+        QFont face = ui::DialogFont(17, true);
+        face.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+        field->setFont(face);
+        return field;
+    });
+    m_code = form.get<QLineEdit>("Code");
+    m_code->setObjectName(QStringLiteral("Code"));
+    m_code->setReadOnly(true);
+    m_code->setPlaceholderText(tr("No puzzle yet"));
+    m_code->setAccessibleName(tr("This puzzle's code"));
+    m_entry = form.get<QLineEdit>("Entry");
+    m_entry->setObjectName(QStringLiteral("Entry"));
+    m_entry->setAccessibleName(tr("Code to play"));
+    m_entry->setPlaceholderText(tr("for example %1").arg(QStringLiteral("1K3QF-2MXA9")));
+    // Room for a code with spaces or dashes between its characters, and a little more.
+    m_entry->setMaxLength(40);
+    form.get<QLabel>("CodeLabel")->setBuddy(m_code);
+    form.get<QLabel>("EntryLabel")->setBuddy(m_entry);
+
+    m_message = form.get<QLabel>("Message");
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setFont(ui::DialogFont(12, false));
+    m_spoken = new ui::TSpokenLine(this);
+
+    m_copy = form.get<QPushButton>("CopyButton");
+    m_play = form.get<QPushButton>("PlayButton");
+    auto* close = form.get<QPushButton>("CloseButton");
+    for (QPushButton* button : {m_copy, m_play, close}) {
+        // Enter belongs to the field: it plays the code typed there, and only that.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        ui::FitCaption(*button);
+    }
+    m_copy->setEnabled(false);
+    m_play->setEnabled(false);
+    connect(m_copy, &QPushButton::clicked, this, &TPuzzleCodeBox::CopyButtonClick);
+    connect(m_play, &QPushButton::clicked, this, &TPuzzleCodeBox::PlayButtonClick);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_entry, &QLineEdit::textEdited, this, [this] { CheckEntry(true); });
+    connect(m_entry, &QLineEdit::returnPressed, this, [this] {
+        CheckEntry(false);
+        const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+        if (reading.ok())
+            emit playAsked(reading.spec, true);
+    });
+}
+
+void TPuzzleCodeBox::ShowCode(const QString& code) {
+    m_code->setText(code);
+    m_code->setCursorPosition(0);
+    m_copy->setEnabled(!code.isEmpty());
+}
+
+QString TPuzzleCodeBox::Code() const {
+    return m_code->text();
+}
+
+QString TPuzzleCodeBox::ProblemWords(const game::CodeReading& reading, bool typing) {
+    switch (reading.problem) {
+        case game::CodeProblem::None:
+        case game::CodeProblem::Empty:
+            return {};
+        case game::CodeProblem::BadCharacter:
+            return tr("Codes never contain \u201C%1\u201D: check that character.")
+                .arg(QString::fromUcs4(&reading.character, 1));
+        case game::CodeProblem::TooShort:
+            return typing ? QString() : tr("This code is too short: a code has ten characters.");
+        case game::CodeProblem::TooLong:
+            return tr("This code is too long: a code has ten characters.");
+        case game::CodeProblem::NewerFormat:
+            return tr("This code is from a newer version of the game, or its first character is mistyped.");
+        case game::CodeProblem::Mistyped:
+            return tr("A character is mistyped or two are swapped: check the code against the paper.");
+        case game::CodeProblem::NotAPuzzle:
+            return tr("This code names no puzzle: check it against the paper.");
+    }
+    return {};
+}
+
+void TPuzzleCodeBox::CheckEntry(bool typing) {
+    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+    m_play->setEnabled(reading.ok());
+    if (!reading.ok()) {
+        ShowMessage(ProblemWords(reading, typing));
+        return;
+    }
+    const game::PuzzleSpec& spec = reading.spec;
+    ShowMessage((spec.edgesShown ? tr("A puzzle of %1 vertices and %2 colors, edges shown. Press Play.")
+                                 : tr("A puzzle of %1 vertices and %2 colors, edges hidden. Press Play."))
+                    .arg(spec.vertices)
+                    .arg(spec.colors));
+}
+
+void TPuzzleCodeBox::ShowMessage(const QString& words) {
+    if (words == m_message->text())
+        return;
+    m_message->setText(words);
+    // Read with the field whenever it is reached again, and said at once as it changes.
+    m_entry->setAccessibleDescription(words);
+    if (!words.isEmpty())
+        m_spoken->Say(words);
+}
+
+void TPuzzleCodeBox::CopyButtonClick() {
+    if (Code().isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(Code());
+    m_spoken->Say(tr("Code %1 copied.").arg(Code()));
+}
+
+void TPuzzleCodeBox::PlayButtonClick() {
+    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+    if (reading.ok())
+        emit playAsked(reading.spec, false);
+}
+
+void TPuzzleCodeBox::FirstShown() {
+    m_entry->setFocus();
+}
