@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Essaie « %1 --help ».</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Écrit une fiche d’exercices à imprimer dans le fichier PDF FICHIER, sans ouvrir de fenêtre : chaque énigme avec ses arêtes, son code et une ligne pour le nom.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Avec --worksheet : nombre d’énigmes, de 1 à 60 (6 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Avec --worksheet : sommets de chaque énigme, de 6 à 16, ou random pour au hasard (8 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Avec --worksheet : couleurs de chaque énigme, de 2 à 4, ou random pour au hasard (3 par défaut).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Avec --worksheet : ajoute le corrigé, chaque sommet dans sa couleur et avec le numéro de sa couleur (par défaut : sans corrigé).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>L’option « --%1 » ne s’emploie qu’avec --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>Le nombre d’énigmes doit être compris entre 1 et 60, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Le nombre d’énigmes par page doit être 1, 2, 4 ou 6, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Le nombre de sommets doit être compris entre 6 et 16, ou random, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Le nombre de couleurs doit être compris entre 2 et 4, ou random, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>Il faut un nom de fichier pour la fiche d’exercices.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Impossible d’écrire la fiche d’exercices « %1 » : %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Résultats...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>&amp;Imprimer des énigmes...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Imprimer des énigmes</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Énigmes</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Énigmes par page</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Sommets</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Avec le co&amp;rrigé</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Après les énigmes, chaque énigme une seconde fois, avec chaque sommet dans sa couleur et le numéro de cette couleur.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>É&amp;nigmes :</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Énigmes par &amp;page :</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Sommets :</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Couleurs :</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Fiche d’exercices SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Un de moins</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Énigmes</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Énigme %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Colorie avec %1 couleurs</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Fiche d’exercices SpEcTrUmIx</translation>
     </message>
 </context>
 <context>

@@ -70,3 +70,25 @@ set(MAN_DATA_HOME "Le dossier qui contient l’historique du jeu.")
 set(MAN_EXIT_NO_DISPLAY [=[Aucun affichage n’a pu être ouvert (le jeu le dit alors en une ligne sur la sortie d’erreur
 standard), ou l’affichage a été perdu pendant que le jeu tournait, après l’enregistrement des
 réglages.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Écrit une fiche d’exercices à imprimer dans le fichier PDF
+.I FILE
+et se termine, sans ouvrir de fenêtre ni avoir besoin d’affichage.
+Chaque énigme montre ses sommets numérotés sur un cercle, placés comme sur le plateau, toutes
+ses arêtes, le nombre de couleurs à utiliser, son code (tapé dans le jeu, il redonne la même
+énigme) et une ligne pour le nom.
+Les énigmes sont tirées à partir de l’horloge, d’une lecture à la suivante, et une fiche n’en
+contient jamais deux pareilles ; les arêtes sont tirées avec la densité par défaut du jeu, 63.
+Le fichier est écrit en entier ou pas du tout.
+Le jeu imprime la même fiche avec \fBFichier\fR, \fBImprimer des énigmes...\fR (Ctrl+P).]=])
+set(MAN_PUZZLES_OPTION "Le nombre d’énigmes, de 1 à 60 (6 par défaut).")
+set(MAN_PER_PAGE_OPTION "Le nombre d’énigmes par page, 1, 2, 4 ou 6 (4 par défaut).")
+set(MAN_VERTICES_OPTION [=[Le nombre de sommets de chaque énigme, de 6 à 16, ou \fBrandom\fR pour le tirer au hasard à
+chaque énigme, comme le fait une nouvelle énigme avec le réglage \fBSommets au hasard\fR (8 par
+défaut).]=])
+set(MAN_COLORS_OPTION [=[Le nombre de couleurs de chaque énigme, de 2 à 4, ou \fBrandom\fR (3 par défaut).]=])
+set(MAN_ANSWERS_OPTION [=[Ajoute le corrigé après les énigmes, disposé de la même façon : chaque sommet rempli de sa
+couleur et portant le numéro de cette couleur, de 1 à 4, pour que le corrigé se lise aussi en
+noir et blanc (par défaut : sans corrigé).]=])
+set(MAN_EXIT_UNWRITABLE "Ou le fichier de la fiche d’exercices n’a pas pu être écrit (le message le nomme).")
+set(MAN_EXIT_BAD_VALUE "Ou la valeur d’une option sort de ses limites.")
