@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Prueba «%1 --help».</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Escribe una ficha de retos para imprimir en el archivo PDF ARCHIVO, sin abrir ninguna ventana: cada reto con sus aristas, su código y una línea para el nombre.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Con --worksheet: cuántos retos, de 1 a 60 (predeterminado: 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Con --worksheet: vértices de cada reto, de 6 a 16, o random para elegirlos al azar (predeterminado: 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Con --worksheet: colores de cada reto, de 2 a 4, o random para elegirlos al azar (predeterminado: 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Con --worksheet: añade páginas de soluciones, cada vértice en su color y con el número de su color (predeterminado: sin soluciones).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>La opción «--%1» solo se puede usar con --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>El número de retos debe ser de 1 a 60, no «%1».</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Los retos por página deben ser 1, 2, 4 o 6, no «%1».</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Los vértices deben ser de 6 a 16 o random, no «%1».</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Los colores deben ser de 2 a 4 o random, no «%1».</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>La ficha necesita un nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>No se puede escribir la ficha «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>&amp;Imprimir retos...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Imprimir retos</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Retos</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Retos por página</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Vértices</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Con &amp;soluciones</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Después de los retos, cada reto otra vez, con cada vértice en su color y con el número de su color.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Retos:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Retos por &amp;página:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Vértices:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colores:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Ficha de SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Uno menos</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Retos</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Reto %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Colorea con %1 colores</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Ficha de SpEcTrUmIx</translation>
     </message>
 </context>
 <context>

@@ -71,3 +71,24 @@ set(MAN_DATA_HOME "La carpeta que contiene el historial de partidas.")
 set(MAN_EXIT_NO_DISPLAY [=[No se pudo abrir ninguna pantalla gráfica (el juego lo dice entonces en una línea por la
 salida de errores estándar), o se perdió la pantalla mientras el juego estaba abierto, después
 de haber guardado los ajustes.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Escribe una ficha de retos para imprimir en el archivo PDF
+.I FILE
+y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
+Cada reto muestra sus vértices numerados sobre un círculo, tal como los coloca el tablero, todas
+las aristas, el número de colores que hay que usar, su código (al escribirlo en el juego se
+obtiene el mismo reto) y una línea para el nombre.
+Los retos se generan a partir del reloj, una lectura tras otra, y no hay dos iguales en una misma hoja;
+las aristas se trazan con la densidad de aristas predeterminada del juego, 63.
+El archivo se escribe entero o no se escribe.
+El juego imprime la misma ficha con \fBArchivo\fR, \fBImprimir retos...\fR (Ctrl+P).]=])
+set(MAN_PUZZLES_OPTION "Cuántos retos, de 1 a 60 (predeterminado: 6).")
+set(MAN_PER_PAGE_OPTION "Cuántos retos por página, 1, 2, 4 o 6 (predeterminado: 4).")
+set(MAN_VERTICES_OPTION [=[Los vértices de cada reto, de 6 a 16, o \fBrandom\fR para elegirlos al azar en cada reto, igual
+que se eligen los ajustes al azar de un reto nuevo (predeterminado: 8).]=])
+set(MAN_COLORS_OPTION [=[Los colores de cada reto, de 2 a 4, o \fBrandom\fR (predeterminado: 3).]=])
+set(MAN_ANSWERS_OPTION [=[Añade las soluciones después de los retos, con la misma disposición: cada vértice relleno de
+su color y con el número de ese color, del 1 al 4, para que las soluciones se lean también en
+blanco y negro (predeterminado: sin soluciones).]=])
+set(MAN_EXIT_UNWRITABLE "O no se pudo escribir el archivo de la ficha (el mensaje dice cuál).")
+set(MAN_EXIT_BAD_VALUE "O el valor de una opción está fuera de su rango.")
