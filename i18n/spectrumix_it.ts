@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Prova «%1 --help».</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Scrive nel file PDF FILE una scheda di rompicapo da stampare, senza aprire finestre: ogni rompicapo con i suoi lati, il suo codice e una riga per il nome.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Con --worksheet: quanti rompicapo, da 1 a 60 (predefinito: 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Con --worksheet: vertici di ogni rompicapo, da 6 a 16, oppure random per averli a caso (predefinito: 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Con --worksheet: colori di ogni rompicapo, da 2 a 4, oppure random per averli a caso (predefinito: 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Con --worksheet: aggiunge le pagine delle soluzioni, con ogni vertice del suo colore e con il numero di quel colore (predefinito: niente soluzioni).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>L&apos;opzione «--%1» va usata con --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>Il numero di rompicapo deve essere da 1 a 60, non «%1».</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>I rompicapo per pagina devono essere 1, 2, 4 o 6, non «%1».</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>I vertici devono essere da 6 a 16 oppure random, non «%1».</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>I colori devono essere da 2 a 4 oppure random, non «%1».</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>Per la scheda serve un nome di file.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Impossibile scrivere la scheda «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Risultati...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>&amp;Stampa rompicapo...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>A caso</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Stampa rompicapo</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rompicapo</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Rompicapo per pagina</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Vertici</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Con le &amp;soluzioni</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Dopo i rompicapo, di nuovo ogni rompicapo, con ogni vertice del suo colore e con il numero di quel colore.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Rompicapo:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Rompicapo per &amp;pagina:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Vertici:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Colori:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Scheda di SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Uno in meno</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Soluzioni</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rompicapo</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Rompicapo %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Colora con %1 colori</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Codice:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Scheda di SpEcTrUmIx</translation>
     </message>
 </context>
 <context>
