@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Experimente “%1 --help”.</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Grava uma folha de atividades com desafios para imprimir no arquivo PDF ARQUIVO, sem abrir nenhuma janela: cada desafio com suas arestas, seu código e uma linha para o nome.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Com --worksheet: quantos desafios, de 1 a 60 (padrão 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Com --worksheet: desafios por página, 1, 2, 4 ou 6 (padrão 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Com --worksheet: vértices de cada desafio, de 6 a 16, ou random para escolher ao acaso (padrão 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Com --worksheet: cores de cada desafio, de 2 a 4, ou random para escolher ao acaso (padrão 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Com --worksheet: acrescenta páginas de gabarito, cada vértice na sua cor e com o número da sua cor (padrão: sem gabarito).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>A opção “--%1” só vale junto com --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>O número de desafios deve ser de 1 a 60, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Os desafios por página devem ser 1, 2, 4 ou 6, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Os vértices devem ser de 6 a 16 ou random, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>As cores devem ser de 2 a 4 ou random, não “%1”.</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>A folha de atividades precisa de um nome de arquivo.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Não foi possível gravar a folha de atividades “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Desempenho...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>&amp;Imprimir desafios...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Ao acaso</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Imprimir desafios</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Desafios</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Desafios por página</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Vértices</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Com &amp;gabarito</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Depois dos desafios, cada desafio de novo, com cada vértice na sua cor e com o número da sua cor.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Desafios:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Desafios por &amp;página:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Vértices:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Cores:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Folha de atividades do SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Menos um</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Gabarito</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Desafios</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Desafio %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Pinte com %1 cores</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Folha de atividades do SpEcTrUmIx</translation>
     </message>
 </context>
 <context>

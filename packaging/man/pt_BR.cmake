@@ -68,3 +68,24 @@ não está definida, ou não é um caminho absoluto, o arquivo é
 set(MAN_DATA_HOME "A pasta que guarda o histórico do jogo.")
 set(MAN_EXIT_NO_DISPLAY [=[Não foi possível abrir nenhuma tela (o jogo então avisa numa linha na saída de erro padrão),
 ou a tela se perdeu enquanto o jogo rodava, depois de as configurações terem sido gravadas.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Grava uma folha de atividades com desafios para imprimir no arquivo PDF
+.I FILE
+e termina, sem abrir janela nenhuma nem precisar de tela.
+Cada desafio mostra seus vértices numerados num círculo, como o tabuleiro os dispõe, todas as
+arestas, o número de cores a usar, seu código (digitado no jogo, ele dá o mesmo desafio) e uma
+linha para o nome.
+Os desafios são sorteados a partir do relógio, uma leitura depois da outra, e não há dois iguais
+na mesma folha; as arestas são sorteadas com a porcentagem de arestas padrão do jogo, 63\ %.
+O arquivo é gravado inteiro ou não é gravado.
+A mesma folha é impressa pelo jogo com \fBArquivo\fR, \fBImprimir desafios...\fR (Ctrl+P).]=])
+set(MAN_PUZZLES_OPTION "Quantos desafios, de 1 a 60 (padrão 6).")
+set(MAN_PER_PAGE_OPTION "Quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).")
+set(MAN_VERTICES_OPTION [=[Os vértices de cada desafio, de 6 a 16, ou \fBrandom\fR para sorteá-los em cada desafio do
+mesmo jeito que o jogo sorteia as configurações ao acaso de um desafio novo (padrão 8).]=])
+set(MAN_COLORS_OPTION [=[As cores de cada desafio, de 2 a 4, ou \fBrandom\fR (padrão 3).]=])
+set(MAN_ANSWERS_OPTION [=[Acrescenta o gabarito depois dos desafios, na mesma disposição: cada vértice pintado com a
+sua cor e com o número dessa cor, de 1 a 4, para que o gabarito também possa ser lido em preto
+e branco (padrão: sem gabarito).]=])
+set(MAN_EXIT_UNWRITABLE "Ou não foi possível gravar o arquivo da folha de atividades (a mensagem diz qual).")
+set(MAN_EXIT_BAD_VALUE "Ou o valor de uma opção está fora da faixa permitida.")
