@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Probeer ‘%1 --help’.</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Schrijft een werkblad met puzzels om af te drukken als PDF-bestand BESTAND, zonder een venster te openen: elke puzzel met zijn kanten, zijn code en een regel voor een naam.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>BESTAND</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Met --worksheet: hoeveel puzzels, 1 tot en met 60 (standaard 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Met --worksheet: puzzels per pagina, 1, 2, 4 of 6 (standaard 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Met --worksheet: knopen per puzzel, 6 tot en met 16, of random voor willekeurig (standaard 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Met --worksheet: kleuren per puzzel, 2 tot en met 4, of random voor willekeurig (standaard 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Met --worksheet: voegt antwoordpagina&apos;s toe, elke knoop in zijn kleur en met het nummer van die kleur (standaard: geen antwoorden).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>De optie ‘--%1’ hoort bij --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>Het aantal puzzels moet 1 tot en met 60 zijn, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Het aantal puzzels per pagina moet 1, 2, 4 of 6 zijn, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Het aantal knopen moet 6 tot en met 16 of random zijn, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Het aantal kleuren moet 2 tot en met 4 of random zijn, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>Het werkblad heeft een bestandsnaam nodig.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Kan het werkblad ‘%1’ niet schrijven: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -375,6 +443,10 @@
     <message>
         <source>&amp;Performance...</source>
         <translation>&amp;Prestaties...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>Puzzels af&amp;drukken...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Willekeurig</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Puzzels afdrukken</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzzels</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Puzzels per pagina</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Knopen</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Met &amp;antwoordpagina&apos;s</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Na de puzzels komt elke puzzel nog een keer, met elke knoop in zijn kleur en met het nummer van die kleur.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Puzzels:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Puzzels per pa&amp;gina:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Knopen:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>K&amp;leuren:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>SpEcTrUmIx-werkblad</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>Eén eraf</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Antwoorden</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzzels</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Puzzel %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Kleur in met %1 kleuren</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>SpEcTrUmIx-werkblad</translation>
     </message>
 </context>
 <context>
