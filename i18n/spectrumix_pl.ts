@@ -23,6 +23,74 @@
         <source>Try &apos;%1 --help&apos;.</source>
         <translation>Spróbuj „%1 --help”.</translation>
     </message>
+    <message>
+        <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
+        <translation>Zapisuje kartę pracy z zagadkami do wydruku jako plik PDF PLIK, bez otwierania okna: każda zagadka z krawędziami, swoim kodem i linią na imię i nazwisko.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>PLIK</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>With --worksheet: how many puzzles, 1 to 60 (default 6).</source>
+        <translation>Z opcją --worksheet: liczba zagadek, od 1 do 60 (domyślnie 6).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
+        <translation>Z opcją --worksheet: liczba zagadek na stronę, 1, 2, 4 lub 6 (domyślnie 4).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
+        <translation>Z opcją --worksheet: liczba wierzchołków każdej zagadki, od 6 do 16, albo random, czyli losowo (domyślnie 8).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <translation>Z opcją --worksheet: liczba kolorów każdej zagadki, od 2 do 4, albo random, czyli losowo (domyślnie 3).</translation>
+    </message>
+    <message>
+        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <translation>Z opcją --worksheet: dodaje strony z rozwiązaniami, na których każdy wierzchołek ma swój kolor i numer tego koloru (domyślnie bez rozwiązań).</translation>
+    </message>
+    <message>
+        <source>The option &apos;--%1&apos; goes with --worksheet.</source>
+        <translation>Opcji „--%1” używa się tylko z --worksheet.</translation>
+    </message>
+    <message>
+        <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
+        <translation>Liczba zagadek musi wynosić od 1 do 60, a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
+        <translation>Liczba zagadek na stronę musi wynosić 1, 2, 4 lub 6, a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
+        <translation>Liczba wierzchołków musi wynosić od 6 do 16 (albo random), a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Liczba kolorów musi wynosić od 2 do 4 (albo random), a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>The worksheet needs a file name.</source>
+        <translation>Karta pracy wymaga nazwy pliku.</translation>
+    </message>
+    <message>
+        <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
+        <translation>Nie można zapisać karty pracy „%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -379,6 +447,10 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print Puzzles...</source>
+        <translation>&amp;Drukuj zagadki...</translation>
     </message>
 </context>
 <context>
@@ -777,6 +849,69 @@
     </message>
 </context>
 <context>
+    <name>TPrintPuzzlesDlg</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>Print Puzzles</source>
+        <translation>Drukuj zagadki</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Zagadki</translation>
+    </message>
+    <message>
+        <source>Puzzles a page</source>
+        <translation>Zagadki na stronę</translation>
+    </message>
+    <message>
+        <source>Vertices</source>
+        <translation>Wierzchołki</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Kolory</translation>
+    </message>
+    <message>
+        <source>With &amp;answer pages</source>
+        <translation>Ze stronami &amp;rozwiązań</translation>
+    </message>
+    <message>
+        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <translation>Po zagadkach jeszcze raz każda zagadka, a w niej każdy wierzchołek w swoim kolorze i z numerem tego koloru.</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzles:</source>
+        <translation>&amp;Zagadki:</translation>
+    </message>
+    <message>
+        <source>Puzzles a pa&amp;ge:</source>
+        <translation>Zagadki na &amp;stronę:</translation>
+    </message>
+    <message>
+        <source>&amp;Vertices:</source>
+        <translation>&amp;Wierzchołki:</translation>
+    </message>
+    <message>
+        <source>&amp;Colours:</source>
+        <translation>&amp;Kolory:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Karta pracy SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
     <name>TRatingDialog</name>
     <message>
         <source>OK</source>
@@ -840,6 +975,41 @@
     <message>
         <source>One less</source>
         <translation>O jeden mniej</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answers</source>
+        <translation>Rozwiązania</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Zagadki</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Zagadka %1</translation>
+    </message>
+    <message>
+        <source>Colour with %1 colours</source>
+        <translation>Pokoloruj %1 kolorami</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Kod:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>SpEcTrUmIx worksheet</source>
+        <translation>Karta pracy SpEcTrUmIx</translation>
     </message>
 </context>
 <context>

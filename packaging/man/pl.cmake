@@ -66,3 +66,24 @@ nie jest ustawione albo nie jest ścieżką bezwzględną, plikiem jest
 set(MAN_DATA_HOME "Folder, w którym jest historia gier.")
 set(MAN_EXIT_NO_DISPLAY [=[Nie udało się otworzyć ekranu (gra mówi wtedy o tym w jednym wierszu na standardowym
 wyjściu błędów) albo ekran zniknął w trakcie gry, już po zapisaniu ustawień.]=])
+
+set(MAN_WORKSHEET_OPTION [=[Zapisuje kartę pracy z zagadkami do wydruku jako plik PDF
+.I FILE
+i kończy działanie bez otwierania okna, więc nie potrzebuje ekranu.
+Każda zagadka pokazuje swoje wierzchołki ponumerowane na okręgu tak, jak rozmieszcza je plansza,
+każdą krawędź, liczbę kolorów do użycia, swój kod (wpisany w grze daje tę samą zagadkę) i linię
+na imię i nazwisko.
+Zagadki są losowane według zegara, z kolejnych jego odczytów, i żadne dwie na jednej karcie nie
+są takie same; krawędzie powstają z gęstością krawędzi, którą gra ustawia domyślnie, czyli 63.
+Plik zostaje zapisany w całości albo wcale.
+Tę samą kartę pracy gra drukuje poleceniem \fBPlik\fR, \fBDrukuj zagadki...\fR (Ctrl+P).]=])
+set(MAN_PUZZLES_OPTION "Liczba zagadek, od 1 do 60 (domyślnie 6).")
+set(MAN_PER_PAGE_OPTION "Liczba zagadek na stronę: 1, 2, 4 lub 6 (domyślnie 4).")
+set(MAN_VERTICES_OPTION [=[Liczba wierzchołków każdej zagadki, od 6 do 16, albo \fBrandom\fR, aby losować ją osobno dla
+każdej zagadki, tak jak losowane są ustawienia nowej zagadki (domyślnie 8).]=])
+set(MAN_COLORS_OPTION [=[Liczba kolorów każdej zagadki, od 2 do 4, albo \fBrandom\fR (domyślnie 3).]=])
+set(MAN_ANSWERS_OPTION [=[Dodaje po zagadkach rozwiązania, rozmieszczone tak samo: każdy wierzchołek jest wypełniony
+swoim kolorem i ma numer tego koloru, od 1 do 4, tak że rozwiązania da się odczytać także
+w druku czarno-białym (domyślnie bez rozwiązań).]=])
+set(MAN_EXIT_UNWRITABLE "Albo nie udało się zapisać pliku karty pracy (komunikat podaje jego nazwę).")
+set(MAN_EXIT_BAD_VALUE "Albo wartość opcji wykracza poza jej zakres.")
