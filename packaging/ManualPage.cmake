@@ -25,5 +25,12 @@ function(spectrumix_manual_page language out_dir)
     message(FATAL_ERROR "packaging/man/${language}.cmake sets ${defined}\n"
                         "but the manual page's template asks for ${man_placeholders}")
   endif()
+  # groff hyphenates by English rules only: a page in another language is not hyphenated at all,
+  # rather than broken in the wrong places.
+  if(language STREQUAL "en")
+    set(SPECTRUMIX_MAN_HYPHENATION [=[.\" Hyphenated by groff's English rules.]=])
+  else()
+    set(SPECTRUMIX_MAN_HYPHENATION ".nh")
+  endif()
   configure_file(${CMAKE_CURRENT_SOURCE_DIR}/spectrumix.6.in ${out_dir}/spectrumix.6 @ONLY)
 endfunction()
