@@ -39,8 +39,6 @@ TWindows::TWindows(game::World& world)
       GameNotOverDecision(new TGameNotOverDecision(Level1)),
       GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
       NotBadMessage(new TNotBadMessage(Level1)),
-      PrintPuzzlesDlg(new TPrintPuzzlesDlg(Level1)),
-      PuzzleCodeBox(new TPuzzleCodeBox(Level1)),
       m_world(world),
       m_log(std::make_unique<services::GameLog>()) {
     PerformancePages->ShowLog(m_log.get());
@@ -51,7 +49,7 @@ TWindows::TWindows(game::World& world)
             case TLevel1::Window::About:
                 return ui::ShowModeless(AboutBox);
             case TLevel1::Window::PuzzleCode:
-                return ui::ShowModeless(PuzzleCodeBox);
+                return ui::ShowModeless(PuzzleCodeBox());
             case TLevel1::Window::PerformanceStats:
                 PerformancePages->MarkCurrentLevel(m_world.Settings.NumberOfVertices,
                                                    m_world.Settings.ShowEdges);
@@ -59,16 +57,17 @@ TWindows::TWindows(game::World& world)
             case TLevel1::Window::PrintPuzzles: {
                 // The sheet's puzzles are shaped as the player's settings shape New Puzzle's.
                 const game::GameSettings& s = m_world.Settings;
-                PrintPuzzlesDlg->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
-                                       s.RandomNumberOfColors ? 0 : s.NumberOfColors,
-                                       s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
-                return ui::ShowModeless(PrintPuzzlesDlg);
+                PrintPuzzlesDlg()->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
+                                         s.RandomNumberOfColors ? 0 : s.NumberOfColors,
+                                         s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
+                return ui::ShowModeless(PrintPuzzlesDlg());
             }
         }
     });
     // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
-    QObject::connect(Level1, &TLevel1::puzzleShown, PuzzleCodeBox, [this] {
-        PuzzleCodeBox->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
+    QObject::connect(Level1, &TLevel1::puzzleShown, Level1, [this] {
+        if (m_puzzleCode)
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
         // The window a code was played from has done its work and would cover the board: it is
         // put away once the puzzle is there (at once, or after the New Puzzle question's Yes).
         if (const auto asked = std::exchange(m_codeAsked, std::nullopt);
@@ -78,12 +77,27 @@ TWindows::TWindows(game::World& world)
             ui::ShowModeless(Level1);
         }
     });
-    QObject::connect(PuzzleCodeBox, &TPuzzleCodeBox::playAsked, Level1,
-                     [this](const game::PuzzleSpec& spec, bool byKey) { PlayCode(spec, byKey, PuzzleCodeBox); });
     QObject::connect(PerformancePages, &TPerformancePages::playAsked, Level1,
                      [this](const game::PuzzleSpec& spec) { PlayCode(spec, false, PerformancePages); });
     world.hooks.board = &Level1->View();
     world.hooks.windows = this;
+}
+
+TPrintPuzzlesDlg* TWindows::PrintPuzzlesDlg() {
+    if (!m_printPuzzles)
+        m_printPuzzles = new TPrintPuzzlesDlg(Level1);
+    return m_printPuzzles;
+}
+
+TPuzzleCodeBox* TWindows::PuzzleCodeBox() {
+    if (!m_puzzleCode) {
+        m_puzzleCode = new TPuzzleCodeBox(Level1);
+        if (m_world.Puzzle.Serial != 0)
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
+        QObject::connect(m_puzzleCode, &TPuzzleCodeBox::playAsked, Level1,
+                         [this](const game::PuzzleSpec& spec, bool byKey) { PlayCode(spec, byKey, m_puzzleCode); });
+    }
+    return m_puzzleCode;
 }
 
 void TWindows::PlayCode(const game::PuzzleSpec& spec, bool byKey, QWidget* from) {

@@ -72,8 +72,9 @@ class TWindows : public game::GameWindows {
     TGameNotOverDecision* const GameNotOverDecision;
     TGameNotOverDecision2* const GameNotOverDecision2;
     TNotBadMessage* const NotBadMessage;
-    TPrintPuzzlesDlg* const PrintPuzzlesDlg;
-    TPuzzleCodeBox* const PuzzleCodeBox;
+    // Made when first asked for, so that a start-up does not build windows a game may never open.
+    TPrintPuzzlesDlg* PrintPuzzlesDlg();
+    TPuzzleCodeBox* PuzzleCodeBox();
 
     // Every rated game of the run, and the history file, for the statistics window.
     services::GameLog& Log() { return *m_log; }
@@ -92,6 +93,8 @@ class TWindows : public game::GameWindows {
     QTimer* m_idleTurn = nullptr;
     // The code last asked to be played, and the window it was asked from, until its puzzle starts.
     std::optional<std::pair<game::PuzzleSpec, QPointer<QWidget>>> m_codeAsked;
+    TPrintPuzzlesDlg* m_printPuzzles = nullptr;
+    TPuzzleCodeBox* m_puzzleCode = nullptr;
 };
 
 }  // namespace app

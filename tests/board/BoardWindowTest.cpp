@@ -665,9 +665,9 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
     game::world.Settings.NumberOfVertices = 11;
     game::world.Settings.RandomNumberOfColors = true;
     Level1->PrintPuzzles1->trigger();
-    ASSERT_TRUE(windows->PrintPuzzlesDlg->isVisible());
-    EXPECT_EQ(windows->PrintPuzzlesDlg->Request().vertices, 11);
-    EXPECT_EQ(windows->PrintPuzzlesDlg->Request().colors, 0);
+    ASSERT_TRUE(windows->PrintPuzzlesDlg()->isVisible());
+    EXPECT_EQ(windows->PrintPuzzlesDlg()->Request().vertices, 11);
+    EXPECT_EQ(windows->PrintPuzzlesDlg()->Request().colors, 0);
 }
 
 // Answers the next message box from inside its own loop and notes what it said.

@@ -72,7 +72,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     QTest::mouseClick(board->NewGame, Qt::LeftButton);
     EXPECT_TRUE(board->RestartPuzzle1->isEnabled());
     board->PuzzleCode1->trigger();
-    TPuzzleCodeBox* box = windows->PuzzleCodeBox;
+    TPuzzleCodeBox* box = windows->PuzzleCodeBox();
     ASSERT_TRUE(QTest::qWaitForWindowActive(box));
     auto* code = box->findChild<QLineEdit*>("Code");
     auto* entry = box->findChild<QLineEdit*>("Entry");

@@ -85,6 +85,9 @@ void BuildWindows() {
     game::PinClock(gametest::kNoon);
     g_windows = std::make_unique<app::TWindows>(game::world);
     g_windows->PrepareHiddenWindows();
+    // The windows made only when first opened are made here, so that their words are walked too.
+    g_windows->PrintPuzzlesDlg();
+    g_windows->PuzzleCodeBox();
     game::world.Settings.TeachingMode = false;
     // On screen, so that the board's area has its designed size.
     g_windows->Level1->ShowCentered();

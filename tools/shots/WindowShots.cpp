@@ -5,6 +5,8 @@
 // and every help page rendered whole. Runs without a display: QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QPainter>
 #include <QTabWidget>
@@ -16,6 +18,8 @@
 #include "app/Windows.h"
 #include "board/Main.h"
 #include "dialogs/About.h"
+#include "dialogs/PrintPuzzles.h"
+#include "dialogs/PuzzleCodeBox.h"
 #include "dialogs/Optionl1.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/GameEnd.h"
@@ -48,6 +52,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: window-shots LANGUAGE FOLDER\n");
         return 2;
     }
+    // The player's own settings and history are never touched: the games this tool plays are
+    // written to a folder of its own.
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.path()));
     QApplication app(argc, argv);
     QApplication::setApplicationName("SpEcTrUmIx");
     const QString code = language::Install(app, {QString::fromLocal8Bit(argv[1])});
@@ -68,6 +77,25 @@ int main(int argc, char* argv[]) {
     windows.PrepareHiddenWindows();
     windows.Level1->ShowCentered();
     QCoreApplication::processEvents();
+    // Three games of this level played, one over par, so that the statistics have figures, a
+    // trend and recent games with their codes.
+    for (int extra : {0, 3, 0}) {
+        game::NewPuzzle();
+        const game::PuzzleState& played = game::world.Puzzle;
+        for (int i = 0; i < extra; ++i) {
+            game::PainterClick(played.HiddenColoring[1]);
+            game::VertexClick(1);
+        }
+        for (int k = 1; k <= played.VertexCount; ++k) {
+            game::PainterClick(played.HiddenColoring[k]);
+            game::VertexClick(k);
+        }
+        game::PinClock(12 * 3600 * 1000 + 1000 * (extra + 1));
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != windows.Level1)
+            w->hide();
+    }
     game::NewPuzzle();
     // A few moves with a clash, so that the score, the edges and a revealed line show.
     const game::PuzzleState& p = game::world.Puzzle;
@@ -88,6 +116,10 @@ int main(int argc, char* argv[]) {
     windows.OptionsL1->hide();
     Save(windows.AboutBox, "about");
     windows.AboutBox->hide();
+    Save(windows.PuzzleCodeBox(), "puzzle-code");
+    windows.PuzzleCodeBox()->hide();
+    Save(windows.PrintPuzzlesDlg(), "print-puzzles");
+    windows.PrintPuzzlesDlg()->hide();
 
     // Every rating message the game has, teaching mode on and off.
     struct Rated {
