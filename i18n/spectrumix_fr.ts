@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>&amp;Code de l’énigme...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>R&amp;ecommencer l’énigme</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 copié.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>Les cases vertes ont aussi une coche.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 au-dessus du par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 au-dessous du par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Dernières parties du niveau choisi</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Rejouer</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, sans code</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, code %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Jouée avant que le jeu garde le code des parties : tu ne peux pas la rejouer.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Code de l’énigme</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>&amp;Code de cette énigme :</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Jouer une énigme par son co&amp;de :</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Pas encore d’énigme</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Code de cette énigme</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Code à jouer</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>par exemple %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Un code ne contient jamais « %1 » : vérifie ce caractère.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Ce code est trop court : un code a dix caractères.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Ce code est trop long : un code a dix caractères.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Ce code vient d’une version plus récente du jeu, ou son premier caractère est mal tapé.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Un caractère est mal tapé ou deux sont inversés : compare le code avec la feuille.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Ce code ne donne aucune énigme : compare-le avec la feuille.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Une énigme à %1 sommets et %2 couleurs, arêtes visibles. Appuie sur Jouer.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Une énigme à %1 sommets et %2 couleurs, arêtes cachées. Appuie sur Jouer.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 copié.</translation>
     </message>
 </context>
 </TS>

@@ -29,8 +29,8 @@ aux arêtes cachées.
 Le jeu n’utilise pas le réseau.]=])
 set(MAN_OPTIONS_HEADING "OPTIONS")
 set(MAN_OPTIONS_INTRO [=[Lancé sans argument, le jeu ouvre sa fenêtre.
-Avec l’une des options ci-dessous, il répond sur la sortie standard et se termine sans ouvrir
-de fenêtre ; il n’a donc pas besoin d’affichage.
+Avec l’une des options ci-dessous, il répond sur la sortie standard, ou écrit la fiche d’exercices
+demandée, et se termine sans ouvrir de fenêtre ; il n’a donc pas besoin d’affichage.
 Tout autre argument est refusé avec un message d’une ligne sur la sortie d’erreur standard.]=])
 set(MAN_HELP_OPTION "Affiche un court mode d’emploi, dans la langue du joueur, et se termine.")
 set(MAN_VERSION_OPTION [=[Affiche la version (\fBspectrumix @PROJECT_VERSION@\fR) et se termine.]=])
