@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>&amp;Código del reto...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>R&amp;einiciar reto</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Código %1 copiado.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>Además llevan una marca de visto bueno.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 sobre par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 bajo par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Últimas partidas del nivel elegido</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, sin código</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, código %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Jugada antes de que las partidas guardaran su código: no se puede volver a jugar.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Código del reto</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Código de es&amp;te reto:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Jugar un reto por su có&amp;digo:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Aún no hay reto</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Código de este reto</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Código para jugar</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>por ejemplo %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Los códigos nunca llevan «%1»: revisa ese carácter.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Este código es demasiado corto: un código tiene diez caracteres.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Este código es demasiado largo: un código tiene diez caracteres.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Este código es de una versión más nueva del juego o su primer carácter está mal escrito.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Hay un carácter mal escrito o dos cambiados de sitio: compara el código con el papel.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Este código no corresponde a ningún reto: compáralo con el papel.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Un reto de %1 vértices y %2 colores, aristas visibles. Pulsa «Jugar».</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Un reto de %1 vértices y %2 colores, aristas ocultas. Pulsa «Jugar».</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Código %1 copiado.</translation>
     </message>
 </context>
 </TS>

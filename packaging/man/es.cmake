@@ -29,8 +29,8 @@ con las aristas ocultas.
 El juego no usa la red.]=])
 set(MAN_OPTIONS_HEADING "OPCIONES")
 set(MAN_OPTIONS_INTRO [=[Si se inicia sin argumentos, el juego abre su ventana.
-Con una de las opciones de abajo responde por la salida estándar y termina sin abrir ninguna
-ventana, así que no necesita pantalla gráfica.
+Con una de las opciones de abajo responde por la salida estándar, o escribe la ficha que se le
+pide, y termina sin abrir ninguna ventana, así que no necesita pantalla gráfica.
 Cualquier otro argumento se rechaza con un mensaje de una línea por la salida de errores
 estándar.]=])
 set(MAN_HELP_OPTION "Muestra un breve resumen de uso, en el idioma del jugador, y termina.")
