@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>&amp;Codice del rompicapo...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>Rico&amp;mincia il rompicapo</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Codice %1 copiato.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>I livelli verdi hanno anche una spunta.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 sopra il par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 sotto il par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Ultime partite del livello scelto</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>Gioca &amp;ancora</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, senza codice</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, codice %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Partita giocata quando il gioco non salvava ancora i codici: non si può giocare di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Codice del rompicapo</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Codice di &amp;questo rompicapo:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Gioca un rompicapo &amp;dal suo codice:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Nessun rompicapo</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Codice di questo rompicapo</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Codice da giocare</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>per esempio %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Nei codici non c&apos;è mai «%1»: controlla questo carattere.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Questo codice è troppo corto: un codice ha dieci caratteri.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Questo codice è troppo lungo: un codice ha dieci caratteri.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Questo codice viene da una versione più nuova del gioco, oppure il suo primo carattere è scritto male.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Un carattere è scritto male o due sono scambiati: confronta il codice con il foglio.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Questo codice non dà nessun rompicapo: confrontalo con il foglio.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Un rompicapo con %1 vertici e %2 colori, lati visibili. Premi Gioca.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Un rompicapo con %1 vertici e %2 colori, lati nascosti. Premi Gioca.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Codice %1 copiato.</translation>
     </message>
 </context>
 </TS>

@@ -28,8 +28,8 @@ i lati nascosti.
 Il gioco non usa la rete.]=])
 set(MAN_OPTIONS_HEADING "OPZIONI")
 set(MAN_OPTIONS_INTRO [=[Avviato senza argomenti, il gioco apre la sua finestra.
-Con una delle opzioni qui sotto risponde sullo standard output e termina senza aprire
-finestre, quindi non ha bisogno di un display.
+Con una delle opzioni qui sotto risponde sullo standard output, oppure scrive la scheda richiesta, e
+termina senza aprire finestre, quindi non ha bisogno di un display.
 Qualsiasi altro argomento viene rifiutato con un messaggio di una riga sullo standard error.]=])
 set(MAN_HELP_OPTION "Mostra un breve aiuto sull'uso, nella lingua del giocatore, ed esce.")
 set(MAN_VERSION_OPTION [=[Mostra la versione (\fBspectrumix @PROJECT_VERSION@\fR) ed esce.]=])
