@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>&amp;Código do desafio...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>&amp;Reiniciar desafio</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Código %1 copiado.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>As verdes também têm um sinal de certo.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 acima da meta</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 abaixo da meta</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Últimas partidas do nível escolhido</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Jogar de novo</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, sem código</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, código %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Esta partida é de antes de o jogo guardar os códigos: não dá para jogá-la de novo.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Código do desafio</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Código &amp;deste desafio:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Jogar um desafio &amp;pelo código:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Nenhum desafio ainda</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Código deste desafio</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Código para jogar</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>por exemplo %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Os códigos nunca têm “%1”: confira esse caractere.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Este código é curto demais: um código tem dez caracteres.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Este código é longo demais: um código tem dez caracteres.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Este código é de uma versão mais nova do jogo, ou o primeiro caractere está errado.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Um caractere está errado ou dois estão trocados: confira o código na folha.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Nenhum desafio tem este código: confira o código na folha.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Um desafio de %1 vértices e %2 cores, arestas visíveis. Aperte Jogar.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Um desafio de %1 vértices e %2 cores, arestas ocultas. Aperte Jogar.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Código %1 copiado.</translation>
     </message>
 </context>
 </TS>

@@ -29,8 +29,8 @@ arestas ocultas.
 O jogo não usa a rede.]=])
 set(MAN_OPTIONS_HEADING "OPÇÕES")
 set(MAN_OPTIONS_INTRO [=[Iniciado sem argumentos, o jogo abre a sua janela.
-Com uma das opções abaixo, ele responde na saída padrão e termina sem abrir janela nenhuma,
-por isso não precisa de tela.
+Com uma das opções abaixo, ele responde na saída padrão, ou grava a folha de atividades pedida, e
+termina sem abrir janela nenhuma, por isso não precisa de tela.
 Qualquer outro argumento é recusado com uma mensagem de uma linha na saída de erro padrão.]=])
 set(MAN_HELP_OPTION "Mostra um resumo de uso, no idioma do jogador, e sai.")
 set(MAN_VERSION_OPTION [=[Mostra a versão (\fBspectrumix @PROJECT_VERSION@\fR) e sai.]=])
