@@ -452,6 +452,18 @@
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>Puzzel&amp;code...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>Puzzel &amp;opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 gekopieerd.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>Een vinkje geeft ze ook aan.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 boven par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 onder par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Laatste spellen van het gekozen niveau</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespeeld</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Nog een keer</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, geen code</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, code %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Gespeeld voordat spellen hun code bewaarden: je kunt het niet nog een keer spelen.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Puzzelcode</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Code van &amp;deze puzzel:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Puzzel spelen met een &amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spelen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Nog geen puzzel</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Code van deze puzzel</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Code om te spelen</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>bijvoorbeeld %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Een code bevat nooit ‘%1’: kijk dat teken na.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Deze code is te kort: een code heeft tien tekens.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Deze code is te lang: een code heeft tien tekens.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Deze code komt uit een nieuwere versie van het spel, of het eerste teken is verkeerd getypt.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Een teken is verkeerd getypt of twee tekens zijn verwisseld: vergelijk de code met het papier.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Deze code hoort bij geen enkele puzzel: vergelijk hem met het papier.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Een puzzel met %1 knopen en %2 kleuren, kanten getoond. Druk op Spelen.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Een puzzel met %1 knopen en %2 kleuren, kanten verborgen. Druk op Spelen.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Code %1 gekopieerd.</translation>
     </message>
 </context>
 </TS>

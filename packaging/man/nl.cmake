@@ -28,8 +28,8 @@ verborgen kanten.
 Het spel gebruikt geen netwerk.]=])
 set(MAN_OPTIONS_HEADING "OPTIES")
 set(MAN_OPTIONS_INTRO [=[Zonder argumenten gestart, opent het spel zijn venster.
-Met een van de opties hieronder antwoordt het op de standaarduitvoer en stopt het zonder een venster te openen,
-dus dan is er geen beeldscherm nodig.
+Wie een van de opties hieronder meegeeft, krijgt antwoord op de standaarduitvoer of het gevraagde werkblad;
+het spel stopt dan zonder een venster te openen, dus er is geen beeldscherm nodig.
 Elk ander argument wordt geweigerd met een bericht van één regel op de standaardfoutuitvoer.]=])
 set(MAN_HELP_OPTION "Toont een korte gebruiksaanwijzing, in de taal van de speler, en stopt.")
 set(MAN_VERSION_OPTION [=[Toont de versie (\fBspectrumix @PROJECT_VERSION@\fR) en stopt.]=])
