@@ -452,6 +452,18 @@
         <source>&amp;Print Puzzles...</source>
         <translation>&amp;Drukuj zagadki...</translation>
     </message>
+    <message>
+        <source>Puzzle &amp;Code...</source>
+        <translation>&amp;Kod zagadki...</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>Zacznij zagadkę od &amp;nowa</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Skopiowano kod %1.</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -663,6 +675,46 @@
     <message>
         <source>A tick marks them too.</source>
         <translation>Oznacza je też ptaszek.</translation>
+    </message>
+    <message>
+        <source>%1 over par</source>
+        <translation>%1 ponad par</translation>
+    </message>
+    <message>
+        <source>%1 under par</source>
+        <translation>%1 poniżej par</translation>
+    </message>
+    <message>
+        <source>Last games of the chosen level</source>
+        <translation>Ostatnie gry z wybranego poziomu</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Play &amp;Again</source>
+        <translation>&amp;Jeszcze raz</translation>
+    </message>
+    <message>
+        <source>%1, %2, no code</source>
+        <translation>%1, %2, bez kodu</translation>
+    </message>
+    <message>
+        <source>%1, %2, code %3</source>
+        <translation>%1, %2, kod %3</translation>
+    </message>
+    <message>
+        <source>Played before games kept their codes: it cannot be played again.</source>
+        <translation>Tę grę rozegrano, zanim kody gier zaczęły trafiać do historii: nie da się w nią zagrać jeszcze raz.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1077,85 @@
     <message>
         <source>SpEcTrUmIx</source>
         <translation>SpEcTrUmIx</translation>
+    </message>
+</context>
+<context>
+    <name>TPuzzleCodeBox</name>
+    <message>
+        <source>Puzzle Code</source>
+        <translation>Kod zagadki</translation>
+    </message>
+    <message>
+        <source>&amp;This puzzle's code:</source>
+        <translation>Kod &amp;tej zagadki:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Play a puzzle &amp;by its code:</source>
+        <translation>Zagraj w zagadkę &amp;o kodzie:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Zagraj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>No puzzle yet</source>
+        <translation>Brak zagadki</translation>
+    </message>
+    <message>
+        <source>This puzzle's code</source>
+        <translation>Kod tej zagadki</translation>
+    </message>
+    <message>
+        <source>Code to play</source>
+        <translation>Kod zagadki do zagrania</translation>
+    </message>
+    <message>
+        <source>for example %1</source>
+        <translation>np. %1</translation>
+    </message>
+    <message>
+        <source>Codes never contain “%1”: check that character.</source>
+        <translation>Kody nigdy nie zawierają znaku „%1”: sprawdź ten znak.</translation>
+    </message>
+    <message>
+        <source>This code is too short: a code has ten characters.</source>
+        <translation>Ten kod jest za krótki: kod ma dziesięć znaków.</translation>
+    </message>
+    <message>
+        <source>This code is too long: a code has ten characters.</source>
+        <translation>Ten kod jest za długi: kod ma dziesięć znaków.</translation>
+    </message>
+    <message>
+        <source>This code is from a newer version of the game, or its first character is mistyped.</source>
+        <translation>Ten kod pochodzi z nowszej wersji gry albo jego pierwszy znak jest źle wpisany.</translation>
+    </message>
+    <message>
+        <source>A character is mistyped or two are swapped: check the code against the paper.</source>
+        <translation>Jeden znak jest źle wpisany albo dwa są zamienione miejscami: porównaj kod z kartką.</translation>
+    </message>
+    <message>
+        <source>This code names no puzzle: check it against the paper.</source>
+        <translation>Ten kod nie pasuje do żadnej zagadki: porównaj go z kartką.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
+        <translation>Zagadka – wierzchołki: %1, kolory: %2, krawędzie widoczne. Naciśnij „Zagraj”.</translation>
+    </message>
+    <message>
+        <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
+        <translation>Zagadka – wierzchołki: %1, kolory: %2, krawędzie ukryte. Naciśnij „Zagraj”.</translation>
+    </message>
+    <message>
+        <source>Code %1 copied.</source>
+        <translation>Skopiowano kod %1.</translation>
     </message>
 </context>
 </TS>

@@ -28,8 +28,8 @@ krawędziami.
 Gra nie korzysta z sieci.]=])
 set(MAN_OPTIONS_HEADING "OPCJE")
 set(MAN_OPTIONS_INTRO [=[Uruchomiona bez argumentów gra otwiera swoje okno.
-Z jedną z poniższych opcji odpowiada na standardowym wyjściu i kończy działanie bez otwierania okna,
-więc nie potrzebuje ekranu.
+Z jedną z poniższych opcji odpowiada na standardowym wyjściu albo zapisuje żądaną kartę pracy
+i kończy działanie bez otwierania okna, więc nie potrzebuje ekranu.
 Każdy inny argument jest odrzucany z jednowierszowym komunikatem na standardowym wyjściu błędów.]=])
 set(MAN_HELP_OPTION "Pokazuje krótki opis użycia w języku gracza i kończy działanie.")
 set(MAN_VERSION_OPTION [=[Pokazuje wersję (\fBspectrumix @PROJECT_VERSION@\fR) i kończy działanie.]=])
