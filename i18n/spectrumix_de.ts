@@ -1118,10 +1118,6 @@
         <translation>Code zum Spielen</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>zum Beispiel %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>In Codes kommt „%1“ nie vor: prüfe dieses Zeichen.</translation>
     </message>

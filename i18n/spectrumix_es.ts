@@ -1118,10 +1118,6 @@
         <translation>Código para jugar</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>por ejemplo %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Los códigos nunca llevan «%1»: revisa ese carácter.</translation>
     </message>

@@ -1118,10 +1118,6 @@
         <translation>Code à jouer</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>par exemple %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Un code ne contient jamais « %1 » : vérifie ce caractère.</translation>
     </message>

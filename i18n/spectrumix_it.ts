@@ -1118,10 +1118,6 @@
         <translation>Codice da giocare</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>per esempio %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Nei codici non c&apos;è mai «%1»: controlla questo carattere.</translation>
     </message>

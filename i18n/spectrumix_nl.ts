@@ -1118,10 +1118,6 @@
         <translation>Code om te spelen</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>bijvoorbeeld %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Een code bevat nooit ‘%1’: kijk dat teken na.</translation>
     </message>

@@ -1118,10 +1118,6 @@
         <translation>Kod zagadki do zagrania</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>np. %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Kody nigdy nie zawierają znaku „%1”: sprawdź ten znak.</translation>
     </message>

@@ -1118,10 +1118,6 @@
         <translation>Código para jogar</translation>
     </message>
     <message>
-        <source>for example %1</source>
-        <translation>por exemplo %1</translation>
-    </message>
-    <message>
         <source>Codes never contain “%1”: check that character.</source>
         <translation>Os códigos nunca têm “%1”: confira esse caractere.</translation>
     </message>

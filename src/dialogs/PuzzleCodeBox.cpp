@@ -54,7 +54,8 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
     m_entry = form.get<QLineEdit>("Entry");
     m_entry->setObjectName(QStringLiteral("Entry"));
     m_entry->setAccessibleName(tr("Code to play"));
-    m_entry->setPlaceholderText(tr("for example %1").arg(QStringLiteral("1K3QF-2MXA9")));
+    // An example code, greyed: it fits the field in its large type, where words before it would not.
+    m_entry->setPlaceholderText(QStringLiteral("1K3QF-2MXA9"));
     // Room for a code with spaces or dashes between its characters, and a little more.
     m_entry->setMaxLength(40);
     form.get<QLabel>("CodeLabel")->setBuddy(m_code);
