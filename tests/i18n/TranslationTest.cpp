@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +33,8 @@
 #include <vector>
 
 #include "app/Windows.h"
+#include "dialogs/PrintPuzzles.h"
+#include "dialogs/PuzzleCodeBox.h"
 #include "board/Main.h"
 #include "controls/Vertex1.h"
 #include "services/HelpViewer.h"
@@ -86,8 +89,12 @@ void BuildWindows() {
     g_windows = std::make_unique<app::TWindows>(game::world);
     g_windows->PrepareHiddenWindows();
     // The windows made only when first opened are made here, so that their words are walked too.
-    g_windows->PrintPuzzlesDlg();
-    g_windows->PuzzleCodeBox();
+    // Laid out as they would open, so that each control has the size its words give it.
+    QWidget* const madeWhenOpened[] = {g_windows->PrintPuzzlesDlg(), g_windows->PuzzleCodeBox()};
+    for (QWidget* window : madeWhenOpened) {
+        if (window->layout())
+            window->layout()->activate();
+    }
     game::world.Settings.TeachingMode = false;
     // On screen, so that the board's area has its designed size.
     g_windows->Level1->ShowCentered();
@@ -116,7 +123,8 @@ int Overrun(QWidget* w) {
             return 0;
         if (label->wordWrap())
             return std::max(0, label->heightForWidth(label->width()) - label->height());
-        const int needed = metrics.horizontalAdvance(label->text());
+        // A label that names a field's key shows its text without the '&'.
+        const int needed = metrics.horizontalAdvance(label->buddy() ? Plain(label->text()) : label->text());
         return std::max(
             {0, needed - label->width(), label->geometry().right() - label->parentWidget()->width()});
     }
