@@ -23,6 +23,7 @@
 #include "dialogs/Optionl1.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/GameEnd.h"
+#include "engine/History.h"
 #include "engine/Moves.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
@@ -149,8 +150,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // The statistics window, each page.
+    // The statistics window, each page, at the level just played.
+    windows.PerformancePages->MarkCurrentLevel(s.NumberOfVertices, s.ShowEdges);
     windows.PerformancePages->show();
+    windows.PerformancePages->ChooseLevel(game::LevelOf(s.NumberOfVertices, s.NumberOfColors, s.ShowEdges));
     QCoreApplication::processEvents();
     if (auto* tabs = windows.PerformancePages->findChild<QTabWidget*>()) {
         for (int i = 0; i < tabs->count(); ++i) {
