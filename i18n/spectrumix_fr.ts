@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
-        <translation>Écrit une fiche d’exercices à imprimer dans le fichier PDF FICHIER, sans ouvrir de fenêtre : chaque énigme avec ses arêtes, son code et une ligne pour le nom.</translation>
+        <translation>Écrit dans le fichier PDF FICHIER une fiche d’exercices à imprimer, sans ouvrir de fenêtre : chaque énigme avec ses arêtes, son code et une ligne pour le nom.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
-        <translation>Avec --worksheet : sommets de chaque énigme, de 6 à 16, ou random pour au hasard (8 par défaut).</translation>
+        <translation>Avec --worksheet : sommets de chaque énigme, de 6 à 16, ou random pour un nombre au hasard (8 par défaut).</translation>
     </message>
     <message>
         <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
-        <translation>Avec --worksheet : couleurs de chaque énigme, de 2 à 4, ou random pour au hasard (3 par défaut).</translation>
+        <translation>Avec --worksheet : couleurs de chaque énigme, de 2 à 4, ou random pour un nombre au hasard (3 par défaut).</translation>
     </message>
     <message>
         <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
-        <translation>Avec --worksheet : ajoute le corrigé, chaque sommet dans sa couleur et avec le numéro de sa couleur (par défaut : sans corrigé).</translation>
+        <translation>Avec --worksheet : ajoute le corrigé, chaque sommet colorié et marqué du numéro de sa couleur (par défaut : sans corrigé).</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; goes with --worksheet.</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
-        <translation>Jouée avant que le jeu garde le code des parties : tu ne peux pas la rejouer.</translation>
+        <translation>Partie jouée avant que le jeu ne garde les codes : tu ne peux pas la rejouer.</translation>
     </message>
 </context>
 <context>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
-        <translation>Après les énigmes, chaque énigme une seconde fois, avec chaque sommet dans sa couleur et le numéro de cette couleur.</translation>
+        <translation>Après les énigmes, chaque énigme une seconde fois, chaque sommet colorié et marqué du numéro de sa couleur.</translation>
     </message>
     <message>
         <source>&amp;Puzzles:</source>
@@ -1139,7 +1139,7 @@
     </message>
     <message>
         <source>This code names no puzzle: check it against the paper.</source>
-        <translation>Ce code ne donne aucune énigme : compare-le avec la feuille.</translation>
+        <translation>Ce code ne correspond à aucune énigme : compare-le avec la feuille.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>

@@ -71,14 +71,16 @@ set(MAN_EXIT_NO_DISPLAY [=[Aucun affichage n’a pu être ouvert (le jeu le dit 
 standard), ou l’affichage a été perdu pendant que le jeu tournait, après l’enregistrement des
 réglages.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Écrit une fiche d’exercices à imprimer dans le fichier PDF
+set(MAN_WORKSHEET_OPTION [=[Écrit dans le fichier PDF
 .I FILE
-et se termine, sans ouvrir de fenêtre ni avoir besoin d’affichage.
+une fiche d’exercices à imprimer et se termine, sans ouvrir de fenêtre ni avoir besoin
+d’affichage.
 Chaque énigme montre ses sommets numérotés sur un cercle, placés comme sur le plateau, toutes
 ses arêtes, le nombre de couleurs à utiliser, son code (tapé dans le jeu, il redonne la même
 énigme) et une ligne pour le nom.
-Les énigmes sont tirées à partir de l’horloge, d’une lecture à la suivante, et une fiche n’en
-contient jamais deux pareilles ; les arêtes sont tirées avec la densité par défaut du jeu, 63.
+Les énigmes sont tirées à partir de l’horloge, lue de nouveau pour chaque énigme, et une fiche
+n’en contient jamais deux pareilles ; les arêtes sont tirées avec la densité d’arêtes par défaut
+du jeu, 63.
 Le fichier est écrit en entier ou pas du tout.
 Le jeu imprime la même fiche avec \fBFichier\fR, \fBImprimer des énigmes...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Le nombre d’énigmes, de 1 à 60 (6 par défaut).")
