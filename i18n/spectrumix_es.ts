@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
-        <translation>Con --worksheet: añade páginas de soluciones, cada vértice en su color y con el número de su color (predeterminado: sin soluciones).</translation>
+        <translation>Con --worksheet: añade páginas de soluciones, con cada vértice pintado de su color y con el número de ese color (predeterminado: sin soluciones).</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; goes with --worksheet.</source>
@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
-        <translation>Los retos por página deben ser 1, 2, 4 o 6, no «%1».</translation>
+        <translation>El número de retos por página debe ser 1, 2, 4 o 6, no «%1».</translation>
     </message>
     <message>
         <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
-        <translation>Los vértices deben ser de 6 a 16 o random, no «%1».</translation>
+        <translation>El número de vértices debe ser de 6 a 16 o random, no «%1».</translation>
     </message>
     <message>
         <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
-        <translation>Los colores deben ser de 2 a 4 o random, no «%1».</translation>
+        <translation>El número de colores debe ser de 2 a 4 o random, no «%1».</translation>
     </message>
     <message>
         <source>The worksheet needs a file name.</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
-        <translation>Jugada antes de que las partidas guardaran su código: no se puede volver a jugar.</translation>
+        <translation>Esta partida se jugó antes de que el juego guardara los códigos: no se puede volver a jugar.</translation>
     </message>
 </context>
 <context>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
-        <translation>Después de los retos, cada reto otra vez, con cada vértice en su color y con el número de su color.</translation>
+        <translation>Después de los retos, se repite cada uno con cada vértice pintado de su color y con el número de ese color.</translation>
     </message>
     <message>
         <source>&amp;Puzzles:</source>

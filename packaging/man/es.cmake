@@ -78,7 +78,7 @@ y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
 Cada reto muestra sus vértices numerados sobre un círculo, tal como los coloca el tablero, todas
 las aristas, el número de colores que hay que usar, su código (al escribirlo en el juego se
 obtiene el mismo reto) y una línea para el nombre.
-Los retos se generan a partir del reloj, una lectura tras otra, y no hay dos iguales en una misma hoja;
+Los retos se generan a partir del reloj, una lectura tras otra, y no hay dos iguales en una misma ficha;
 las aristas se trazan con la densidad de aristas predeterminada del juego, 63.
 El archivo se escribe entero o no se escribe.
 El juego imprime la misma ficha con \fBArchivo\fR, \fBImprimir retos...\fR (Ctrl+P).]=])
