@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
-        <translation>Con --worksheet: aggiunge le pagine delle soluzioni, con ogni vertice del suo colore e con il numero di quel colore (predefinito: niente soluzioni).</translation>
+        <translation>Con --worksheet: aggiunge le pagine delle soluzioni, con ogni vertice del suo colore e con il numero di quel colore (predefinito: senza soluzioni).</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; goes with --worksheet.</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>The number of puzzles must be 1 to 60, not &apos;%1&apos;.</source>
-        <translation>Il numero di rompicapo deve essere da 1 a 60, non «%1».</translation>
+        <translation>Il numero di rompicapo deve essere tra 1 e 60, non «%1».</translation>
     </message>
     <message>
         <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
-        <translation>I vertici devono essere da 6 a 16 oppure random, non «%1».</translation>
+        <translation>Il numero di vertici deve essere tra 6 e 16 oppure random, non «%1».</translation>
     </message>
     <message>
         <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
-        <translation>I colori devono essere da 2 a 4 oppure random, non «%1».</translation>
+        <translation>Il numero di colori deve essere tra 2 e 4 oppure random, non «%1».</translation>
     </message>
     <message>
         <source>The worksheet needs a file name.</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
-        <translation>Dopo i rompicapo, di nuovo ogni rompicapo, con ogni vertice del suo colore e con il numero di quel colore.</translation>
+        <translation>Dopo i rompicapo, gli stessi rompicapo risolti: ogni vertice colorato e con il numero del suo colore.</translation>
     </message>
     <message>
         <source>&amp;Puzzles:</source>
@@ -1131,7 +1131,7 @@
     </message>
     <message>
         <source>This code is from a newer version of the game, or its first character is mistyped.</source>
-        <translation>Questo codice viene da una versione più nuova del gioco, oppure il suo primo carattere è scritto male.</translation>
+        <translation>Questo codice viene da una versione più recente del gioco, o il suo primo carattere è scritto male.</translation>
     </message>
     <message>
         <source>A character is mistyped or two are swapped: check the code against the paper.</source>
@@ -1139,7 +1139,7 @@
     </message>
     <message>
         <source>This code names no puzzle: check it against the paper.</source>
-        <translation>Questo codice non dà nessun rompicapo: confrontalo con il foglio.</translation>
+        <translation>Questo codice non corrisponde a nessun rompicapo: confrontalo con il foglio.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>

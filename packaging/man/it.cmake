@@ -74,7 +74,7 @@ e termina, senza aprire finestre e senza bisogno di un display.
 Ogni rompicapo mostra i suoi vertici numerati su un cerchio, disposti come sul tabellone, tutti
 i lati, il numero di colori da usare, il suo codice (scritto nel gioco, dà lo stesso rompicapo) e
 una riga per il nome.
-I rompicapo vengono estratti dall'orologio, una lettura dopo l'altra, e su una scheda non ce ne
+I rompicapo vengono estratti a partire dall'orologio, una lettura dopo l'altra, e su una scheda non ce ne
 sono due uguali; i lati vengono estratti con la densità dei lati predefinita del gioco, 63.
 Il file viene scritto per intero oppure non viene scritto affatto.
 La stessa scheda si stampa dal gioco con \fBFile\fR, \fBStampa rompicapo...\fR (Ctrl+P).]=])
@@ -85,6 +85,6 @@ come si estraggono le impostazioni casuali di un nuovo rompicapo (predefinito: 8
 set(MAN_COLORS_OPTION [=[I colori di ogni rompicapo, da 2 a 4, oppure \fBrandom\fR (predefinito: 3).]=])
 set(MAN_ANSWERS_OPTION [=[Aggiunge le soluzioni dopo i rompicapo, disposte allo stesso modo: ogni vertice pieno del suo
 colore e con il numero di quel colore, da 1 a 4, così che le soluzioni si leggano anche in bianco
-e nero (predefinito: niente soluzioni).]=])
+e nero (predefinito: senza soluzioni).]=])
 set(MAN_EXIT_UNWRITABLE "Oppure non è stato possibile scrivere il file della scheda (il messaggio ne dice il nome).")
 set(MAN_EXIT_BAD_VALUE "Oppure il valore di un'opzione è fuori dal suo intervallo.")
