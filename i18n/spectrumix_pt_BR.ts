@@ -49,15 +49,15 @@
     </message>
     <message>
         <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Com --worksheet: desafios por página, 1, 2, 4 ou 6 (padrão 4).</translation>
+        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
-        <translation>Com --worksheet: vértices de cada desafio, de 6 a 16, ou random para escolher ao acaso (padrão 8).</translation>
+        <translation>Com --worksheet: número de vértices de cada desafio, de 6 a 16, ou random para escolher ao acaso (padrão 8).</translation>
     </message>
     <message>
         <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
-        <translation>Com --worksheet: cores de cada desafio, de 2 a 4, ou random para escolher ao acaso (padrão 3).</translation>
+        <translation>Com --worksheet: número de cores de cada desafio, de 2 a 4, ou random para escolher ao acaso (padrão 3).</translation>
     </message>
     <message>
         <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
-        <translation>Os desafios por página devem ser 1, 2, 4 ou 6, não “%1”.</translation>
+        <translation>O número de desafios por página deve ser 1, 2, 4 ou 6, não “%1”.</translation>
     </message>
     <message>
         <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
-        <translation>Os vértices devem ser de 6 a 16 ou random, não “%1”.</translation>
+        <translation>O número de vértices deve ser de 6 a 16 ou random, não “%1”.</translation>
     </message>
     <message>
         <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
-        <translation>As cores devem ser de 2 a 4 ou random, não “%1”.</translation>
+        <translation>O número de cores deve ser de 2 a 4 ou random, não “%1”.</translation>
     </message>
     <message>
         <source>The worksheet needs a file name.</source>

@@ -81,9 +81,9 @@ O arquivo é gravado inteiro ou não é gravado.
 A mesma folha é impressa pelo jogo com \fBArquivo\fR, \fBImprimir desafios...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Quantos desafios, de 1 a 60 (padrão 6).")
 set(MAN_PER_PAGE_OPTION "Quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).")
-set(MAN_VERTICES_OPTION [=[Os vértices de cada desafio, de 6 a 16, ou \fBrandom\fR para sorteá-los em cada desafio do
+set(MAN_VERTICES_OPTION [=[O número de vértices de cada desafio, de 6 a 16, ou \fBrandom\fR para sorteá-lo em cada desafio do
 mesmo jeito que o jogo sorteia as configurações ao acaso de um desafio novo (padrão 8).]=])
-set(MAN_COLORS_OPTION [=[As cores de cada desafio, de 2 a 4, ou \fBrandom\fR (padrão 3).]=])
+set(MAN_COLORS_OPTION [=[O número de cores de cada desafio, de 2 a 4, ou \fBrandom\fR (padrão 3).]=])
 set(MAN_ANSWERS_OPTION [=[Acrescenta o gabarito depois dos desafios, na mesma disposição: cada vértice pintado com a
 sua cor e com o número dessa cor, de 1 a 4, para que o gabarito também possa ser lido em preto
 e branco (padrão: sem gabarito).]=])
