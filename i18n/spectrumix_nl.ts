@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
-        <translation>Schrijft een werkblad met puzzels om af te drukken als PDF-bestand BESTAND, zonder een venster te openen: elke puzzel met zijn kanten, zijn code en een regel voor een naam.</translation>
+        <translation>Schrijft een werkblad met puzzels, klaar om af te drukken, naar het PDF-bestand BESTAND, zonder een venster te openen: elke puzzel met zijn kanten, zijn code en een regel voor een naam.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
-        <translation>Gespeeld voordat spellen hun code bewaarden: je kunt het niet nog een keer spelen.</translation>
+        <translation>Gespeeld voordat het spel codes bijhield: dit spel kun je niet nog een keer spelen.</translation>
     </message>
 </context>
 <context>

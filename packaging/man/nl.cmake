@@ -69,16 +69,16 @@ set(MAN_EXIT_NO_DISPLAY [=[Er kon geen beeldscherm worden geopend (het spel zegt
 standaardfoutuitvoer), of het beeldscherm ging verloren terwijl het spel liep, nadat de instellingen
 waren opgeslagen.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Schrijft een werkblad met puzzels om af te drukken als PDF-bestand
+set(MAN_WORKSHEET_OPTION [=[Schrijft een werkblad met puzzels, klaar om af te drukken, naar het PDF-bestand
 .I FILE
 en stopt, zonder een venster te openen of een beeldscherm nodig te hebben.
 Elke puzzel toont zijn knopen genummerd op een cirkel, zoals het bord ze plaatst, elke kant,
 het aantal kleuren dat je moet gebruiken, zijn code (wie die in het spel intypt, krijgt dezelfde
 puzzel) en een regel voor een naam.
-De puzzels worden door de klok bepaald, de ene klokstand na de andere, en op één blad zijn er
+De puzzels worden door de klok bepaald, de ene klokstand na de andere, en op één werkblad zijn er
 geen twee gelijk; de kanten worden gekozen met de standaardkans op kanten van het spel, 63.
 Het bestand wordt helemaal of helemaal niet geschreven.
-Hetzelfde blad druk je in het spel af met \fBBestand\fR, \fBPuzzels afdrukken...\fR (Ctrl+P).]=])
+Hetzelfde werkblad druk je in het spel af met \fBBestand\fR, \fBPuzzels afdrukken...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Hoeveel puzzels, 1 tot en met 60 (standaard 6).")
 set(MAN_PER_PAGE_OPTION "Hoeveel puzzels per pagina, 1, 2, 4 of 6 (standaard 4).")
 set(MAN_VERTICES_OPTION [=[Het aantal knopen van elke puzzel, 6 tot en met 16, of \fBrandom\fR om dat voor elke puzzel
