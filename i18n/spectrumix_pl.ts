@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Z opcją --worksheet: liczba zagadek na stronę, 1, 2, 4 lub 6 (domyślnie 4).</translation>
+        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4).</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>The worksheet needs a file name.</source>
-        <translation>Karta pracy wymaga nazwy pliku.</translation>
+        <translation>Podaj nazwę pliku karty pracy.</translation>
     </message>
     <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
@@ -1143,11 +1143,11 @@
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
-        <translation>Zagadka – wierzchołki: %1, kolory: %2, krawędzie widoczne. Naciśnij „Zagraj”.</translation>
+        <translation>Zagadka: %1 wierzchołków, %2 kolory, krawędzie widoczne. Naciśnij „Zagraj”.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
-        <translation>Zagadka – wierzchołki: %1, kolory: %2, krawędzie ukryte. Naciśnij „Zagraj”.</translation>
+        <translation>Zagadka: %1 wierzchołków, %2 kolory, krawędzie ukryte. Naciśnij „Zagraj”.</translation>
     </message>
     <message>
         <source>Code %1 copied.</source>

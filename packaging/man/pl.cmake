@@ -74,7 +74,7 @@ Każda zagadka pokazuje swoje wierzchołki ponumerowane na okręgu tak, jak rozm
 każdą krawędź, liczbę kolorów do użycia, swój kod (wpisany w grze daje tę samą zagadkę) i linię
 na imię i nazwisko.
 Zagadki są losowane według zegara, z kolejnych jego odczytów, i żadne dwie na jednej karcie nie
-są takie same; krawędzie powstają z gęstością krawędzi, którą gra ustawia domyślnie, czyli 63.
+są takie same; krawędzie powstają przy domyślnej gęstości krawędzi gry, czyli 63.
 Plik zostaje zapisany w całości albo wcale.
 Tę samą kartę pracy gra drukuje poleceniem \fBPlik\fR, \fBDrukuj zagadki...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Liczba zagadek, od 1 do 60 (domyślnie 6).")
