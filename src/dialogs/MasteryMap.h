@@ -62,6 +62,25 @@ class TMasteryMap : public QWidget {
     // The trend in words: its heading and, once a level is chosen, its results as numbers.
     QString TrendWords() const;
 
+    // The words the map draws itself rather than in controls (the column heads, the trend's
+    // heading and par mark, the legend), each in the box it is drawn in; and how far the widest
+    // of them runs past its box, in pixels (0: every one fits), for the check that a translation
+    // is not cut off.
+    struct DrawnWords {
+        enum class Part { Head, Text, ParMark };
+        Part part = Part::Text;
+        QRect box;
+        QFont font;
+        int flags = 0;
+        QString text;
+    };
+    std::vector<DrawnWords> Words() const;
+    struct Overrun {
+        int pixels = 0;
+        QString text;  // the words that run furthest
+    };
+    Overrun WordsOverrun() const;
+
     // The map's cells: as wide as ever, and tall enough to point at and to hold a tick beside
     // the games, as tall as the page holds under the column heads.
     static constexpr int kCellWidth = 40;

@@ -17,6 +17,10 @@ namespace {
 
 // Where the words under the chart and its list begin.
 constexpr int kLegendTop = 232;
+// The box the word for par stands in, right-aligned left of the chart's par line: from the chart's
+// own left edge, so that a word a little longer than "par" (Portuguese "meta") still fits.
+constexpr int kParMarkLeft = 0;
+constexpr int kParMarkWidth = 26;
 
 // A result against par as a player reads it: "+2", "0", "-1", in the player's digits.
 QString Signed(std::int64_t value) {
@@ -124,6 +128,43 @@ QRect TMasteryMap::ChartRect() const {
     return {290, 40, 320, 95};
 }
 
+std::vector<TMasteryMap::DrawnWords> TMasteryMap::Words() const {
+    using Part = DrawnWords::Part;
+    std::vector<DrawnWords> words;
+    const QFont small = ui::DialogFont(10, false);
+    // The column heads: the colour count over each pair, edges shown or hidden under it.
+    for (int colors = 2; colors <= 4; ++colors) {
+        const QRect head(kGridOrigin.x() + (colors - 2) * 2 * kCellWidth, 0, 2 * kCellWidth - 2, 14);
+        const QRect under = head.translated(0, 13).adjusted(0, 0, -kCellWidth, 0);
+        words.push_back({Part::Head, head, font(), Qt::AlignCenter, tr("%1 colors").arg(colors)});
+        words.push_back({Part::Head, under, small, Qt::AlignCenter, tr("shown")});
+        words.push_back({Part::Head, under.translated(kCellWidth, 0), small, Qt::AlignCenter, tr("hidden")});
+    }
+    const QRect chart = ChartRect();
+    // Under the chart and its list of games, where the taller map leaves no room.
+    words.push_back({Part::Text, QRect(chart.left(), kLegendTop, chart.width(), height() - kLegendTop), font(),
+                     Qt::TextWordWrap,
+                     tr("Rows: vertices. Numbers: games played. Green: mostly par or better. "
+                        "Framed: the level being taught.") +
+                         QLatin1Char(' ') + tr("A tick marks them too.")});
+    words.push_back({Part::Text, QRect(chart.left(), 6, chart.width(), 28), font(), Qt::AlignLeft | Qt::TextWordWrap,
+                     TrendTitle()});
+    words.push_back({Part::ParMark, QRect(chart.left() + kParMarkLeft, chart.top(), kParMarkWidth, 14), font(),
+                     Qt::AlignRight | Qt::AlignVCenter, tr("par")});
+    return words;
+}
+
+TMasteryMap::Overrun TMasteryMap::WordsOverrun() const {
+    Overrun widest;
+    for (const DrawnWords& words : Words()) {
+        const QRect needed = QFontMetrics(words.font).boundingRect(words.box, words.flags, words.text);
+        const int over = std::max(needed.width() - words.box.width(), needed.height() - words.box.height());
+        if (over > widest.pixels)
+            widest = {over, words.text};
+    }
+    return widest;
+}
+
 void TMasteryMap::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -131,32 +172,26 @@ void TMasteryMap::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     painter.setFont(font());
 
-    // The column heads: the colour count over each pair, edges shown or hidden under it.
-    for (int colors = 2; colors <= 4; ++colors) {
-        const QRect head(kGridOrigin.x() + (colors - 2) * 2 * kCellWidth, 0, 2 * kCellWidth - 2, 14);
-        painter.setFont(font());
-        painter.drawText(head, Qt::AlignCenter, tr("%1 colors").arg(colors));
-        painter.setFont(ui::DialogFont(10, false));
-        painter.drawText(head.translated(0, 13).adjusted(0, 0, -kCellWidth, 0), Qt::AlignCenter, tr("shown"));
-        painter.drawText(head.translated(kCellWidth, 13).adjusted(0, 0, -kCellWidth, 0), Qt::AlignCenter,
-                         tr("hidden"));
-    }
+    const std::vector<DrawnWords> words = Words();
+    const auto draw = [&](DrawnWords::Part part) {
+        for (const DrawnWords& w : words) {
+            if (w.part != part)
+                continue;
+            painter.setFont(w.font);
+            painter.drawText(w.box, w.flags, w.text);
+        }
+    };
+    draw(DrawnWords::Part::Head);
+    // The rows' vertex counts in the small type of the heads' second line.
+    painter.setFont(ui::DialogFont(10, false));
     for (int vertices = 6; vertices <= 16; ++vertices) {
         const QRect place(4, kGridOrigin.y() + (vertices - 6) * kCellHeight, kGridOrigin.x() - 10,
                           kCellHeight);
         painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, QString::number(vertices));
     }
     const QRect chart = ChartRect();
+    draw(DrawnWords::Part::Text);
     painter.setFont(font());
-    // Under the chart and its list of games, where the taller map leaves no room.
-    painter.drawText(QRect(chart.left(), kLegendTop, chart.width(), height() - kLegendTop),
-                     Qt::TextWordWrap,
-                     tr("Rows: vertices. Numbers: games played. Green: mostly par or better. "
-                        "Framed: the level being taught.") +
-                         QLatin1Char(' ') + tr("A tick marks them too."));
-
-    painter.drawText(QRect(chart.left(), 6, chart.width(), 28), Qt::AlignLeft | Qt::TextWordWrap,
-                     TrendTitle());
     painter.fillRect(chart, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(chart.adjusted(0, 0, -1, -1));
@@ -172,8 +207,8 @@ void TMasteryMap::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), yOf(0)), QPointF(area.right(), yOf(0)));
     painter.setPen(text);
-    painter.drawText(QRectF(chart.left() + 2, yOf(0) - 7, 24, 14), Qt::AlignRight | Qt::AlignVCenter,
-                     tr("par"));
+    painter.drawText(QRectF(chart.left() + kParMarkLeft, yOf(0) - 7, kParMarkWidth, 14),
+                     Qt::AlignRight | Qt::AlignVCenter, tr("par"));
     painter.drawText(QRectF(chart.left() + 2, area.top() - 7, 24, 14), Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("+%1").arg(high));
     QPainterPath line;

@@ -33,10 +33,12 @@
 #include <vector>
 
 #include "app/Windows.h"
-#include "dialogs/PrintPuzzles.h"
-#include "dialogs/PuzzleCodeBox.h"
 #include "board/Main.h"
 #include "controls/Vertex1.h"
+#include "dialogs/MasteryMap.h"
+#include "dialogs/PrintPuzzles.h"
+#include "dialogs/PuzzleCodeBox.h"
+#include "dialogs/TabbedScores.h"
 #include "services/HelpViewer.h"
 #include "services/Language.h"
 
@@ -104,6 +106,16 @@ void BuildWindows() {
     g_windows->OpenDialog(game::Dialog::Perfect, game::PerfectDialogText(false, 0));
     g_windows->OpenDialog(game::Dialog::Excellent, game::ExcellentDialogText(false, 0));
     g_windows->OpenDialog(game::Dialog::NotBad, {game::RatingMessage::NotBad, 0, false});
+}
+
+// How far the words the Progress page draws itself run past their boxes, with a level's trend
+// shown (its heading is the longest).
+TMasteryMap::Overrun DrawnWordsOverrun() {
+    auto* map = g_windows->PerformancePages->findChild<TMasteryMap*>();
+    if (!map)
+        return {};
+    map->ShowTrend(66, {3, -1, 12});
+    return map->WordsOverrun();
 }
 
 void TearDownWindows() {
@@ -199,6 +211,7 @@ TEST_P(GameInEveryLanguage, NoTextIsLeftInEnglishAndEveryTextFitsItsControl) {
     language::Uninstall(*qApp);
     BuildWindows();
     std::vector<Text> english = VisibleTexts();
+    const int englishDrawn = DrawnWordsOverrun().pixels;
     std::vector<int> englishOverrun;
     for (const Text& t : english) englishOverrun.push_back(Overrun(t.widget));
     std::vector<QString> englishTexts;
@@ -227,6 +240,9 @@ TEST_P(GameInEveryLanguage, NoTextIsLeftInEnglishAndEveryTextFitsItsControl) {
                           << "' still English";
     }
     EXPECT_GT(compared, 100) << code;
+    const TMasteryMap::Overrun drawn = DrawnWordsOverrun();
+    EXPECT_LE(drawn.pixels, englishDrawn) << code << ": the Progress page draws '" << drawn.text.toStdString()
+                                          << "' " << drawn.pixels << " px past its box";
 
     std::map<QWidget*, std::pair<int, int>> overruns;
     for (std::size_t i = 0; i < translated.size(); ++i) {
