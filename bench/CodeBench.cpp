@@ -33,11 +33,11 @@ int main(int argc, char* argv[]) {
         game::PinClock(game::NextBelow(seed, 86'400'000));
         game::NewPuzzle();
         const game::PuzzleState& p = game::world.Puzzle;
-        const std::string code = game::PuzzleCodeOf(p.Spec).data();
+        const std::string code = game::PuzzleCodeOf(p.Recipe).data();
         const game::CodeReading read = game::ReadPuzzleCode(code);
-        const game::PuzzleGraph g = game::GeneratePuzzle(read.spec);
+        const game::PuzzleGraph g = game::GeneratePuzzle(read.recipe);
         bool equal = read.ok() && g.hiddenColoring == p.HiddenColoring && g.edgeCount == p.EdgeCount &&
-                     game::ParFor(g.vertices, read.spec.edgesShown, g.hiddenColorCount, g.edgeCount) ==
+                     game::ParFor(g.vertices, read.recipe.edgesShown, g.hiddenColorCount, g.edgeCount) ==
                          game::ComputePar();
         for (int e = 0; equal && e < g.edgeCount; ++e) {
             const auto& edge = g.edges[static_cast<std::size_t>(e)];

@@ -67,18 +67,18 @@ TWindows::TWindows(game::World& world)
     // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
     QObject::connect(Level1, &TLevel1::puzzleShown, Level1, [this] {
         if (m_puzzleCode)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Recipe).data()));
         // The window a code was played from has done its work and would cover the board: it is
         // put away once the puzzle is there (at once, or after the New Puzzle question's Yes).
         if (const auto asked = std::exchange(m_codeAsked, std::nullopt);
-            asked && m_world.Puzzle.Replay && asked->first == m_world.Puzzle.Spec) {
+            asked && m_world.Puzzle.Replay && asked->first == m_world.Puzzle.Recipe) {
             if (asked->second)
                 asked->second->hide();
             ui::ShowModeless(Level1);
         }
     });
     QObject::connect(PerformancePages, &TPerformancePages::playAsked, Level1,
-                     [this](const game::PuzzleSpec& spec) { PlayCode(spec, false, PerformancePages); });
+                     [this](const game::PuzzleRecipe& recipe) { PlayCode(recipe, false, PerformancePages); });
     world.hooks.board = &Level1->View();
     world.hooks.windows = this;
 }
@@ -93,19 +93,19 @@ TPuzzleCodeBox* TWindows::PuzzleCodeBox() {
     if (!m_puzzleCode) {
         m_puzzleCode = new TPuzzleCodeBox(Level1);
         if (m_world.Puzzle.Serial != 0)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Spec).data()));
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Recipe).data()));
         QObject::connect(m_puzzleCode, &TPuzzleCodeBox::playAsked, Level1,
-                         [this](const game::PuzzleSpec& spec, bool byKey) { PlayCode(spec, byKey, m_puzzleCode); });
+                         [this](const game::PuzzleRecipe& recipe, bool byKey) { PlayCode(recipe, byKey, m_puzzleCode); });
     }
     return m_puzzleCode;
 }
 
-void TWindows::PlayCode(const game::PuzzleSpec& spec, bool byKey, QWidget* from) {
+void TWindows::PlayCode(const game::PuzzleRecipe& recipe, bool byKey, QWidget* from) {
     if (byKey)
         Level1->PuzzleAskedByKey();
-    m_codeAsked.emplace(spec, from);
+    m_codeAsked.emplace(recipe, from);
     // During a game this asks first, as New Puzzle does; the puzzle starts with the answer.
-    game::ReplayClick(spec);
+    game::ReplayClick(recipe);
 }
 
 TWindows::~TWindows() {

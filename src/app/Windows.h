@@ -82,7 +82,7 @@ class TWindows : public game::GameWindows {
   private:
     void QueueHiddenPieces();
     // A code's puzzle asked for from the Puzzle Code window or the statistics window.
-    void PlayCode(const game::PuzzleSpec& spec, bool byKey, QWidget* from);
+    void PlayCode(const game::PuzzleRecipe& recipe, bool byKey, QWidget* from);
 
     game::World& m_world;
     std::unique_ptr<services::GameLog> m_log;
@@ -92,7 +92,7 @@ class TWindows : public game::GameWindows {
     bool m_themeIconPending = false;
     QTimer* m_idleTurn = nullptr;
     // The code last asked to be played, and the window it was asked from, until its puzzle starts.
-    std::optional<std::pair<game::PuzzleSpec, QPointer<QWidget>>> m_codeAsked;
+    std::optional<std::pair<game::PuzzleRecipe, QPointer<QWidget>>> m_codeAsked;
     TPrintPuzzlesDlg* m_printPuzzles = nullptr;
     TPuzzleCodeBox* m_puzzleCode = nullptr;
 };

@@ -377,7 +377,7 @@ void TLevel1::PuzzleShown() {
 void TLevel1::CopyCode() {
     if (game::world.Puzzle.Serial == 0)
         return;
-    const QString code = QString::fromLatin1(game::PuzzleCodeOf(game::world.Puzzle.Spec).data());
+    const QString code = QString::fromLatin1(game::PuzzleCodeOf(game::world.Puzzle.Recipe).data());
     if (code.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(code);

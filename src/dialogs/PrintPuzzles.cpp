@@ -142,7 +142,7 @@ void TPrintPuzzlesDlg::PrintClick() {
     // Large enough for a whole page and the preview's whole tool bar, at any scale.
     if (const QScreen* screen = (parentWidget() ? parentWidget() : this)->screen())
         preview->resize(screen->availableGeometry().size() * 0.85);
-    const std::vector<game::PuzzleSpec> puzzles = m_puzzles;
+    const std::vector<game::PuzzleRecipe> puzzles = m_puzzles;
     connect(preview, &QPrintPreviewDialog::paintRequested, preview, [puzzles, request](QPrinter* printer) {
         services::DrawWorksheet(*printer, puzzles, request.perPage, request.answers);
     });

@@ -35,7 +35,7 @@ class TPrintPuzzlesDlg : public QDialog {
     services::WorksheetRequest Request() const;
 
     // The puzzles the last Print drew (for tests), and the preview it opened.
-    const std::vector<game::PuzzleSpec>& Puzzles() const { return m_puzzles; }
+    const std::vector<game::PuzzleRecipe>& Puzzles() const { return m_puzzles; }
     QDialog* Preview() const { return m_preview; }
 
     // Print: draws the sheet's puzzles from one clock reading and opens the print preview.
@@ -48,7 +48,7 @@ class TPrintPuzzlesDlg : public QDialog {
     QComboBox* m_colors;
     QCheckBox* m_answers;
     int m_edgeProbability = 63;
-    std::vector<game::PuzzleSpec> m_puzzles;
+    std::vector<game::PuzzleRecipe> m_puzzles;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QDialog> m_preview;
 };

@@ -86,7 +86,7 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
         CheckEntry(false);
         const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
         if (reading.ok())
-            emit playAsked(reading.spec, true);
+            emit playAsked(reading.recipe, true);
     });
 }
 
@@ -129,11 +129,11 @@ void TPuzzleCodeBox::CheckEntry(bool typing) {
         ShowMessage(ProblemWords(reading, typing));
         return;
     }
-    const game::PuzzleSpec& spec = reading.spec;
-    ShowMessage((spec.edgesShown ? tr("A puzzle of %1 vertices and %2 colors, edges shown. Press Play.")
+    const game::PuzzleRecipe& recipe = reading.recipe;
+    ShowMessage((recipe.edgesShown ? tr("A puzzle of %1 vertices and %2 colors, edges shown. Press Play.")
                                  : tr("A puzzle of %1 vertices and %2 colors, edges hidden. Press Play."))
-                    .arg(spec.vertices)
-                    .arg(spec.colors));
+                    .arg(recipe.vertices)
+                    .arg(recipe.colors));
 }
 
 void TPuzzleCodeBox::ShowMessage(const QString& words) {
@@ -156,7 +156,7 @@ void TPuzzleCodeBox::CopyButtonClick() {
 void TPuzzleCodeBox::PlayButtonClick() {
     const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
     if (reading.ok())
-        emit playAsked(reading.spec, false);
+        emit playAsked(reading.recipe, false);
 }
 
 void TPuzzleCodeBox::FirstShown() {

@@ -42,7 +42,7 @@ class TPuzzleCodeBox : public ui::FixedDialog {
 
   signals:
     // The player asked to play this puzzle; `byKey` when with Enter rather than the button.
-    void playAsked(const game::PuzzleSpec& spec, bool byKey);
+    void playAsked(const game::PuzzleRecipe& recipe, bool byKey);
 
   protected:
     void FirstShown() override;

@@ -207,7 +207,7 @@ void TPerformancePages::BuildPages() {
     connect(m_map, &TMasteryMap::playAgain, this, [this](const QString& code) {
         const game::CodeReading reading = game::ReadPuzzleCode(code.toStdString());
         if (reading.ok())
-            emit playAsked(reading.spec);
+            emit playAsked(reading.recipe);
     });
     Refresh();
 }

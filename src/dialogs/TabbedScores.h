@@ -51,7 +51,7 @@ class TPerformancePages : public ui::FixedDialog {
 
   signals:
     // A game of the "Progress" page's list is to be played again: its puzzle.
-    void playAsked(const game::PuzzleSpec& spec);
+    void playAsked(const game::PuzzleRecipe& recipe);
 
   public:
     ~TPerformancePages() override {

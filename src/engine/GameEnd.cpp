@@ -86,7 +86,7 @@ void UpdateSessionAverage(Ending ending) {
     record.result = result;
     record.parOrBetter = result <= par;
     record.teaching = world.Settings.TeachingMode && !p.Replay;
-    record.code = PuzzleCodeOf(p.Spec);
+    record.code = PuzzleCodeOf(p.Recipe);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
         record.solveMs = std::max<std::int64_t>(0, world.SteadyMs() - p.ShownAtMs);
@@ -142,21 +142,21 @@ void NewGameClick() {
     world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
-void ReplayClick(const PuzzleSpec& spec) {
-    if (!IsPlayable(spec))
+void ReplayClick(const PuzzleRecipe& recipe) {
+    if (!IsPlayable(recipe))
         return;
     if (world.Puzzle.GameOver) {
         world.Session.ReplayAsked.reset();
-        PlayPuzzle(spec, true);
+        PlayPuzzle(recipe, true);
         return;
     }
-    world.Session.ReplayAsked = spec;
+    world.Session.ReplayAsked = recipe;
     world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
 void RestartClick() {
     if (world.Puzzle.Serial != 0)
-        ReplayClick(world.Puzzle.Spec);
+        ReplayClick(world.Puzzle.Recipe);
 }
 
 void DrawGraphClick() {
@@ -181,7 +181,7 @@ void NewPuzzleDecisionYes() {
             Streak() = 0;
         UpdateSessionAverage(Ending::NewPuzzle);
     }
-    if (const std::optional<PuzzleSpec> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
+    if (const std::optional<PuzzleRecipe> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
         PlayPuzzle(*asked, true);
     else
         NewPuzzle();

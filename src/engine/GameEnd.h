@@ -19,9 +19,9 @@ void ShowSolution();
 
 void NewGameClick();
 void DrawGraphClick();
-// A code's Play and Restart Puzzle: the puzzle of `spec` (or the one in play, afresh), asked
+// A code's Play and Restart Puzzle: the puzzle of `recipe` (or the one in play, afresh), asked
 // first like New Puzzle while a game is in play. It is played without touching the settings.
-void ReplayClick(const PuzzleSpec& spec);
+void ReplayClick(const PuzzleRecipe& recipe);
 void RestartClick();
 
 // The dialogs' buttons.

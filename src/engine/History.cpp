@@ -135,9 +135,9 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     game.code.fill('\0');
     if (map.code < fields.count) {
         const CodeReading reading = ReadPuzzleCode(fields.at[map.code]);
-        if (reading.ok() && reading.spec.vertices == game.vertices && reading.spec.colors == game.colors &&
-            reading.spec.edgesShown == game.edgesShown)
-            game.code = PuzzleCodeOf(reading.spec);
+        if (reading.ok() && reading.recipe.vertices == game.vertices && reading.recipe.colors == game.colors &&
+            reading.recipe.edgesShown == game.edgesShown)
+            game.code = PuzzleCodeOf(reading.recipe);
     }
     return game.Level() != 0;
 }

@@ -17,10 +17,10 @@ PuzzleState& Puzzle = world.Puzzle;
 // of the puzzle takes, and the pairs already decided.
 class Drawing {
   public:
-    Drawing(const PuzzleSpec& spec, PuzzleGraph& graph) : m_spec(spec), m_graph(graph) {}
+    Drawing(const PuzzleRecipe& recipe, PuzzleGraph& graph) : m_recipe(recipe), m_graph(graph) {}
 
     void Run() {
-        m_graph.vertices = m_spec.vertices;
+        m_graph.vertices = m_recipe.vertices;
         BuildHiddenColoring();
         ForceClique();
         AddRandomEdges();
@@ -28,7 +28,7 @@ class Drawing {
     }
 
   private:
-    void Reseed() { m_seed = static_cast<std::uint32_t>(m_spec.clockMs); }
+    void Reseed() { m_seed = static_cast<std::uint32_t>(m_recipe.clockMs); }
     int Below(int n) { return NextBelow(m_seed, n); }
     int& Hidden(int k) { return m_graph.hiddenColoring[static_cast<std::size_t>(k)]; }
 
@@ -46,13 +46,13 @@ class Drawing {
             return std::any_of(chosen.begin(), chosen.end(),
                                [&](int other) { return Hidden(candidate) == Hidden(other); });
         };
-        while (clashes(v)) v = (v % m_spec.vertices) + 1;
+        while (clashes(v)) v = (v % m_recipe.vertices) + 1;
         return v;
     }
 
     void BuildHiddenColoring() {
-        const int n = m_spec.vertices;
-        const int c = m_spec.colors;
+        const int n = m_recipe.vertices;
+        const int c = m_recipe.colors;
         Reseed();
         do {
             m_graph.hiddenColorCount = 0;
@@ -69,7 +69,7 @@ class Drawing {
     }
 
     void ForceClique() {
-        const int n = m_spec.vertices;
+        const int n = m_recipe.vertices;
         if (m_graph.hiddenColorCount == 3) {
             Reseed();
             const int a = Below(n) + 1;
@@ -99,20 +99,20 @@ class Drawing {
 
     // Every undecided pair, the diagonal included, consumes one draw before it is tested.
     void AddRandomEdges() {
-        const int n = m_spec.vertices;
+        const int n = m_recipe.vertices;
         for (int i = 1; i <= n; ++i) {
             for (int j = 1; j <= n; ++j) {
                 if (m_decided[i][j] != 0)
                     continue;
                 const int r = Below(100) + 1;
-                if (i != j && r <= m_spec.edgeProbability && Hidden(i) != Hidden(j))
+                if (i != j && r <= m_recipe.edgeProbability && Hidden(i) != Hidden(j))
                     Join(i, j);
                 m_decided[i][j] = m_decided[j][i] = 1;
             }
         }
     }
 
-    const PuzzleSpec& m_spec;
+    const PuzzleRecipe& m_recipe;
     PuzzleGraph& m_graph;
     std::uint32_t m_seed = 0;
     PairMatrix<std::uint8_t> m_decided{};
@@ -126,10 +126,10 @@ int DrawFrom(std::int32_t clockMs, int n) {
 
 }  // namespace
 
-PuzzleGraph GeneratePuzzle(const PuzzleSpec& spec) {
+PuzzleGraph GeneratePuzzle(const PuzzleRecipe& recipe) {
     PuzzleGraph graph;
-    if (IsPlayable(spec))
-        Drawing(spec, graph).Run();
+    if (IsPlayable(recipe))
+        Drawing(recipe, graph).Run();
     return graph;
 }
 
@@ -238,15 +238,15 @@ void NewPuzzle() {
     PlayPuzzle({s.NumberOfVertices, s.NumberOfColors, probability, s.ShowEdges, clockMs}, false);
 }
 
-void PlayPuzzle(const PuzzleSpec& spec, bool replay) {
-    if (!IsPlayable(spec))
+void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
+    if (!IsPlayable(recipe))
         return;
     BoardView& board = world.Board();
     PuzzleState& p = Puzzle;
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
-    const int n = spec.vertices;
-    const int c = spec.colors;
+    const int n = recipe.vertices;
+    const int c = recipe.colors;
 
     p.ColoredCount = 0;
     p.EdgeCount = 0;
@@ -266,7 +266,7 @@ void PlayPuzzle(const PuzzleSpec& spec, bool replay) {
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
 
-    const PuzzleGraph graph = GeneratePuzzle(spec);
+    const PuzzleGraph graph = GeneratePuzzle(recipe);
     p.HiddenColoring = graph.hiddenColoring;
     p.HiddenColorCount = graph.hiddenColorCount;
     for (int e = 0; e < graph.edgeCount; ++e)
@@ -278,14 +278,14 @@ void PlayPuzzle(const PuzzleSpec& spec, bool replay) {
 
     p.GameOver = false;
     p.VertexCount = n;
-    p.EdgesShown = spec.edgesShown;
-    p.Spec = spec;
+    p.EdgesShown = recipe.edgesShown;
+    p.Recipe = recipe;
     p.Replay = replay;
     ++p.Serial;
 
     board.ShowPlayControls();
     board.LayOutBoard({n, c, world.Layout.BoardCenterX, world.Layout.BoardCenterY});
-    if (spec.edgesShown)
+    if (recipe.edgesShown)
         ShowAllEdges();
     MirrorToSolutionView();
 

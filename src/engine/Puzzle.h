@@ -15,13 +15,13 @@ namespace game {
 // the settings so drawn. Never fails and never allocates.
 void NewPuzzle();
 
-// Builds the hidden colouring, the forced clique and the random edges of `spec` and hands the
+// Builds the hidden colouring, the forced clique and the random edges of `recipe` and hands the
 // puzzle to the board. The settings are left as they are: a puzzle from a code or a restart is
 // `replay`, and a puzzle that is not playable is refused (nothing changes).
-void PlayPuzzle(const PuzzleSpec& spec, bool replay);
+void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
 
 // A puzzle drawn away from the board, as PlayPuzzle would build it: its hidden colouring, its
-// edges in the order made and the seed its draws left behind. Empty for a spec not playable.
+// edges in the order made and the seed its draws left behind. Empty for a recipe not playable.
 struct PuzzleGraph {
     std::int32_t vertices = 0;
     std::int32_t hiddenColorCount = 0;
@@ -30,7 +30,7 @@ struct PuzzleGraph {
     std::int32_t edgeCount = 0;
     std::uint32_t seedAfter = 0;
 };
-PuzzleGraph GeneratePuzzle(const PuzzleSpec& spec);
+PuzzleGraph GeneratePuzzle(const PuzzleRecipe& recipe);
 
 // Joins u and v; the caller makes sure the pair is new.
 void AddEdge(int u, int v);

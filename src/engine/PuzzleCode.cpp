@@ -10,11 +10,11 @@ constexpr char kFormat = '1';
 constexpr int kDataCharacters = 8;
 constexpr std::int64_t kMsPerDay = 24LL * 60 * 60 * 1000;
 
-// The spec as one number, its fields as the digits of mixed radices; under 2^40, so eight
+// The recipe as one number, its fields as the digits of mixed radices; under 2^40, so eight
 // base-32 characters hold it.
 constexpr std::int64_t kVertexValues = 11, kColorValues = 3, kProbabilityValues = 101;
-constexpr std::int64_t kSpecValues = kMsPerDay * 2 * kProbabilityValues * kColorValues * kVertexValues;
-static_assert(kSpecValues <= (std::int64_t{1} << (5 * kDataCharacters)));
+constexpr std::int64_t kRecipeValues = kMsPerDay * 2 * kProbabilityValues * kColorValues * kVertexValues;
+static_assert(kRecipeValues <= (std::int64_t{1} << (5 * kDataCharacters)));
 
 // The check: each character's value times its own power of a primitive element of GF(32),
 // added up (by exclusive or). All the weights differ and none is zero, so one wrong character
@@ -88,12 +88,12 @@ char32_t NextCodePoint(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
-bool IsPlayable(const PuzzleSpec& s) {
+bool IsPlayable(const PuzzleRecipe& s) {
     return s.vertices >= 6 && s.vertices <= 16 && s.colors >= 2 && s.colors <= 4 && s.edgeProbability >= 0 &&
            s.edgeProbability <= 100;
 }
 
-PuzzleCodeText PuzzleCodeOf(const PuzzleSpec& s) {
+PuzzleCodeText PuzzleCodeOf(const PuzzleRecipe& s) {
     PuzzleCodeText text{};
     if (!IsPlayable(s) || s.clockMs < 0 || s.clockMs >= kMsPerDay)
         return text;  // no code: only a test's clock reads beyond a day
@@ -162,11 +162,11 @@ CodeReading ReadPuzzleCode(std::string_view text) {
     }
     std::int64_t number = 0;
     for (int i = 1; i <= kDataCharacters; ++i) number = number * 32 + values[i];
-    if (number >= kSpecValues) {
+    if (number >= kRecipeValues) {
         reading.problem = CodeProblem::NotAPuzzle;
         return reading;
     }
-    PuzzleSpec& s = reading.spec;
+    PuzzleRecipe& s = reading.recipe;
     s.vertices = static_cast<std::int32_t>(number % kVertexValues) + 6;
     number /= kVertexValues;
     s.colors = static_cast<std::int32_t>(number % kColorValues) + 2;

@@ -10,26 +10,26 @@
 namespace game {
 
 // Everything a puzzle is drawn from: its shape and the one clock reading all its draws were
-// seeded with. The same spec always gives the same hidden colouring, edges and par.
-struct PuzzleSpec {
+// seeded with. The same recipe always gives the same hidden colouring, edges and par.
+struct PuzzleRecipe {
     std::int32_t vertices = 6;         // 6..16
     std::int32_t colors = 2;           // 2..4
     std::int32_t edgeProbability = 0;  // 0..100: a pair of different colours is joined if a draw 1..100 is at most this
     bool edgesShown = false;
     std::int32_t clockMs = 0;  // milliseconds since midnight UTC, 0..86 399 999
-    bool operator==(const PuzzleSpec&) const = default;
+    bool operator==(const PuzzleRecipe&) const = default;
 };
 
 // Whether the shape lies in the game's ranges, so that a puzzle can be drawn for it.
-bool IsPlayable(const PuzzleSpec& spec);
+bool IsPlayable(const PuzzleRecipe& recipe);
 
-// "1K3QF-2MXA9": the format's digit (1 today), eight characters of the spec in Crockford's
+// "1K3QF-2MXA9": the format's digit (1 today), eight characters of the recipe in Crockford's
 // base 32, and a check character, shown in two groups of five. Null-terminated, fixed size:
-// a game's record takes its code without allocating. Empty for a spec that is not playable
+// a game's record takes its code without allocating. Empty for a recipe that is not playable
 // or whose clock reading lies beyond a day.
 using PuzzleCodeText = std::array<char, 12>;
 inline constexpr std::size_t kPuzzleCodeCharacters = 10;
-PuzzleCodeText PuzzleCodeOf(const PuzzleSpec& spec);
+PuzzleCodeText PuzzleCodeOf(const PuzzleRecipe& recipe);
 
 // What is wrong with a typed code, for a message the player can act on.
 enum class CodeProblem {
@@ -44,7 +44,7 @@ enum class CodeProblem {
 };
 struct CodeReading {
     CodeProblem problem = CodeProblem::Empty;
-    PuzzleSpec spec{};
+    PuzzleRecipe recipe{};
     char32_t character = 0;
     bool ok() const { return problem == CodeProblem::None; }
 };

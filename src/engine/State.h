@@ -75,7 +75,7 @@ struct PuzzleState {
     std::int32_t VertexCount = 0;
     bool EdgesShown = false;
     // What the puzzle was drawn from, and so its code.
-    PuzzleSpec Spec{};
+    PuzzleRecipe Recipe{};
     // Played again from its code or restarted: rated and recorded, but it never moves the
     // teaching mode on or back, and it is rated as outside it.
     bool Replay = false;
@@ -93,7 +93,7 @@ struct SessionState {
     bool DrawGraphFirstUse = true;
     // The puzzle a code's Play or Restart Puzzle asked to start, while the New Puzzle question
     // stands open; none when the question came from New Puzzle itself.
-    std::optional<PuzzleSpec> ReplayAsked;
+    std::optional<PuzzleRecipe> ReplayAsked;
 };
 
 // The centre of the circle the vertices stand on, in the board's client pixels.

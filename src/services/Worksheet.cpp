@@ -39,8 +39,8 @@ struct Drawn {
     bool operator==(const Drawn&) const = default;
 };
 
-Drawn DrawnOf(const game::PuzzleSpec& spec) {
-    const game::PuzzleGraph graph = game::GeneratePuzzle(spec);
+Drawn DrawnOf(const game::PuzzleRecipe& recipe) {
+    const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
     Drawn drawn{graph.vertices, graph.hiddenColorCount, {}};
     for (int e = 0; e < graph.edgeCount; ++e) {
         const auto& edge = graph.edges[static_cast<std::size_t>(e)];
@@ -50,15 +50,15 @@ Drawn DrawnOf(const game::PuzzleSpec& spec) {
     return drawn;
 }
 
-game::PuzzleSpec SpecAt(const WorksheetRequest& request, std::int32_t clockMs) {
-    game::PuzzleSpec spec;
-    spec.vertices = request.vertices > 0 ? request.vertices : game::DrawNumberOfVertices(clockMs);
-    spec.colors = request.colors > 0 ? request.colors : game::DrawNumberOfColors(clockMs);
-    spec.edgeProbability = request.edgeProbability >= 0 ? std::min(request.edgeProbability, 100)
+game::PuzzleRecipe RecipeAt(const WorksheetRequest& request, std::int32_t clockMs) {
+    game::PuzzleRecipe recipe;
+    recipe.vertices = request.vertices > 0 ? request.vertices : game::DrawNumberOfVertices(clockMs);
+    recipe.colors = request.colors > 0 ? request.colors : game::DrawNumberOfColors(clockMs);
+    recipe.edgeProbability = request.edgeProbability >= 0 ? std::min(request.edgeProbability, 100)
                                                         : game::DrawEdgeProbability(clockMs);
-    spec.edgesShown = true;
-    spec.clockMs = clockMs;
-    return spec;
+    recipe.edgesShown = true;
+    recipe.clockMs = clockMs;
+    return recipe;
 }
 
 struct Grid {
@@ -112,7 +112,7 @@ class Sheet {
         m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     }
 
-    void Page(const std::vector<game::PuzzleSpec>& puzzles, int first, bool answerPage, int pageNumber,
+    void Page(const std::vector<game::PuzzleRecipe>& puzzles, int first, bool answerPage, int pageNumber,
               int pageCount) {
         const double top = Header(answerPage, pageNumber, pageCount);
         const Grid grid = GridFor(m_perPage);
@@ -165,7 +165,7 @@ class Sheet {
         return rule + 12 * m_pt;
     }
 
-    void Puzzle(const QRectF& cell, const game::PuzzleSpec& spec, int number, bool answerPage) {
+    void Puzzle(const QRectF& cell, const game::PuzzleRecipe& recipe, int number, bool answerPage) {
         m_painter.setPen(Pen(0.75, QColor(0x99, 0x99, 0x99)));
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRoundedRect(cell, 6 * m_pt, 6 * m_pt);
@@ -182,7 +182,7 @@ class Sheet {
         m_painter.setFont(words);
         m_painter.drawText(
             titleLine, Qt::AlignRight | Qt::AlignVCenter,
-            QCoreApplication::translate("Worksheet", "Colour with %1 colours").arg(spec.colors));
+            QCoreApplication::translate("Worksheet", "Colour with %1 colours").arg(recipe.colors));
 
         const double footer = 2 * line + 4 * m_pt;
         const QRectF codeLine(inside.left(), inside.bottom() - footer, inside.width(), line);
@@ -193,9 +193,9 @@ class Sheet {
         m_painter.setFont(bold);
         const double codeAt = QFontMetricsF(words, m_painter.device()).horizontalAdvance(codeWord);
         m_painter.drawText(codeLine.adjusted(codeAt, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromLatin1(game::PuzzleCodeOf(spec).data()));
+                           QString::fromLatin1(game::PuzzleCodeOf(recipe).data()));
 
-        const game::PuzzleGraph graph = game::GeneratePuzzle(spec);
+        const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
         if (answerPage)
             Legend(lastLine, graph.hiddenColorCount);
         else
@@ -329,23 +329,23 @@ bool IsWorksheetPerPage(int perPage) {
            std::end(kWorksheetPerPage);
 }
 
-std::vector<game::PuzzleSpec> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs) {
-    std::vector<game::PuzzleSpec> specs;
+std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs) {
+    std::vector<game::PuzzleRecipe> recipes;
     std::vector<Drawn> drawn;
     const int count = std::clamp(request.puzzles, 1, kMostWorksheetPuzzles);
     std::int64_t reading = ((clockMs % kDayMs) + kDayMs) % kDayMs;
     int passedOver = 0;
-    while (static_cast<int>(specs.size()) < count) {
-        const game::PuzzleSpec spec = SpecAt(request, static_cast<std::int32_t>(reading));
+    while (static_cast<int>(recipes.size()) < count) {
+        const game::PuzzleRecipe recipe = RecipeAt(request, static_cast<std::int32_t>(reading));
         reading = (reading + 1) % kDayMs;
-        Drawn shape = DrawnOf(spec);
+        Drawn shape = DrawnOf(recipe);
         if (std::find(drawn.begin(), drawn.end(), shape) != drawn.end() &&
             passedOver++ < kMostReadingsPassedOver)
             continue;
-        specs.push_back(spec);
+        recipes.push_back(recipe);
         drawn.push_back(std::move(shape));
     }
-    return specs;
+    return recipes;
 }
 
 int WorksheetPageCount(int puzzles, int perPage, bool answers) {
@@ -353,7 +353,7 @@ int WorksheetPageCount(int puzzles, int perPage, bool answers) {
     return answers ? 2 * pages : pages;
 }
 
-bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                    bool answers) {
     if (!IsWorksheetPerPage(perPage))
         perPage = 4;
@@ -374,7 +374,7 @@ bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleSpec
     return painter.end();
 }
 
-bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error) {
     QSaveFile file(path);
     const auto fail = [&] {

@@ -35,19 +35,19 @@ bool IsWorksheetPerPage(int perPage);
 
 // The puzzles of a sheet: puzzle i takes the reading `clockMs` + i (round the day), and a
 // reading whose puzzle is already on the sheet is passed over, so no two puzzles look alike.
-std::vector<game::PuzzleSpec> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs);
+std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs);
 
 // The pages the sheet fills: the puzzles' pages, and as many again for the answers.
 int WorksheetPageCount(int puzzles, int perPage, bool answers);
 
 // Draws the sheet on the device's pages (a printer or a PDF writer). False when the device
 // cannot be painted on.
-bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                    bool answers);
 
 // Writes the sheet as a PDF file on A4 (or the locale's Letter), whole or not at all: nothing is
 // left behind when it fails, and `error` then says why.
-bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleSpec>& puzzles, int perPage,
+bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error);
 
 }  // namespace services

@@ -31,12 +31,12 @@
 
 namespace {
 
-QString CodeOf(const game::PuzzleSpec& spec) {
-    return QString::fromLatin1(game::PuzzleCodeOf(spec).data());
+QString CodeOf(const game::PuzzleRecipe& recipe) {
+    return QString::fromLatin1(game::PuzzleCodeOf(recipe).data());
 }
 
 // A puzzle unlike the worked example: larger, four colours, edges hidden, another clock reading.
-constexpr game::PuzzleSpec kOther{9, 4, 55, false, 34'567'890};
+constexpr game::PuzzleRecipe kOther{9, 4, 55, false, 34'567'890};
 
 class PuzzleCodes : public boardtest::BoardTest {
   protected:
@@ -44,13 +44,13 @@ class PuzzleCodes : public boardtest::BoardTest {
         BoardTest::SetUp();
         board = ShowActiveBoard(true);
     }
-    // The puzzle the board shows is exactly the one `spec` draws: its par and its edges.
-    static void ExpectOnBoard(const game::PuzzleSpec& spec, const TLevel1& board) {
-        const game::PuzzleGraph graph = game::GeneratePuzzle(spec);
+    // The puzzle the board shows is exactly the one `recipe` draws: its par and its edges.
+    static void ExpectOnBoard(const game::PuzzleRecipe& recipe, const TLevel1& board) {
+        const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
         const game::PuzzleState& p = game::world.Puzzle;
-        EXPECT_EQ(p.Spec, spec);
+        EXPECT_EQ(p.Recipe, recipe);
         EXPECT_EQ(board.Par->text().toInt(),
-                  game::ParFor(spec.vertices, spec.edgesShown, graph.hiddenColorCount, graph.edgeCount));
+                  game::ParFor(recipe.vertices, recipe.edgesShown, graph.hiddenColorCount, graph.edgeCount));
         ASSERT_EQ(p.EdgeCount, graph.edgeCount);
         for (int e = 0; e < graph.edgeCount; ++e) {
             const auto& [u, v] = graph.edges[static_cast<std::size_t>(e)];
@@ -78,7 +78,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     auto* entry = box->findChild<QLineEdit*>("Entry");
     auto* play = box->findChild<QPushButton*>("PlayButton");
     auto* message = box->findChild<QLabel*>("Message");
-    EXPECT_EQ(code->text(), CodeOf(game::world.Puzzle.Spec));
+    EXPECT_EQ(code->text(), CodeOf(game::world.Puzzle.Recipe));
     EXPECT_TRUE(code->isReadOnly());
     EXPECT_EQ(entry->accessibleName(), "Code to play");
 
@@ -98,7 +98,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     EXPECT_FALSE(play->isEnabled());
     QTest::keyClick(entry, Qt::Key_Return);
     EXPECT_FALSE(windows->GameNotOverDecision->isVisible());
-    EXPECT_NE(game::world.Puzzle.Spec, kOther);
+    EXPECT_NE(game::world.Puzzle.Recipe, kOther);
     entry->clear();
     QTest::keyClicks(entry, "1K3QU");
     EXPECT_EQ(message->text(), QString::fromUtf8("Codes never contain \u201CU\u201D: check that character."));
@@ -144,10 +144,10 @@ TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
 TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
     // Two games of level 2 (six vertices, two colours, edges hidden): an old one without a code,
     // then one with its code.
-    game::PuzzleSpec spec{6, 2, 40, false, 1'234'567};
+    game::PuzzleRecipe recipe{6, 2, 40, false, 1'234'567};
     game::GameRecord old = gametest::RatedGame(6, 2, false, 5, 7);
     game::GameRecord coded = gametest::RatedGame(6, 2, false, 5, 4);
-    coded.code = game::PuzzleCodeOf(spec);
+    coded.code = game::PuzzleCodeOf(recipe);
     windows->Log().Record(old);
     windows->Log().Record(coded);
 
@@ -161,10 +161,10 @@ TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
     auto* again = pages->findChild<QPushButton*>("PlayAgain");
     ASSERT_EQ(list->topLevelItemCount(), 2);
     // Newest first, each row read whole.
-    EXPECT_EQ(list->topLevelItem(0)->text(2), CodeOf(spec));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), CodeOf(recipe));
     EXPECT_EQ(list->topLevelItem(0)->text(1), "-1");
     EXPECT_TRUE(list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).toString().endsWith(
-        "1 under par, code " + CodeOf(spec)));
+        "1 under par, code " + CodeOf(recipe)));
     EXPECT_TRUE(list->topLevelItem(1)->data(0, Qt::AccessibleTextRole).toString().endsWith("2 over par, no code"));
 
     // The game from before codes cannot be played again; Enter on the coded one plays it.
@@ -174,7 +174,7 @@ TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_TRUE(again->isEnabled());
     QTest::keyClick(list, Qt::Key_Return);
-    ExpectOnBoard(spec, *board);
+    ExpectOnBoard(recipe, *board);
     EXPECT_TRUE(game::world.Puzzle.Replay);
     EXPECT_FALSE(pages->isVisible());
 }

@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::string_view kDigits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 
-PuzzleSpec RandomSpec(std::uint32_t& seed) {
-    PuzzleSpec s;
+PuzzleRecipe RandomRecipe(std::uint32_t& seed) {
+    PuzzleRecipe s;
     s.vertices = 6 + NextBelow(seed, 11);
     s.colors = 2 + NextBelow(seed, 3);
     s.edgeProbability = NextBelow(seed, 101);
@@ -29,13 +29,13 @@ PuzzleSpec RandomSpec(std::uint32_t& seed) {
 TEST(PuzzleCode, EveryCodeReadsBackAndNoSingleSlipOrSwapIsTaken) {
     std::uint32_t seed = 2026;
     for (int round = 0; round < 3000; ++round) {
-        const PuzzleSpec spec = RandomSpec(seed);
-        const std::string code = PuzzleCodeOf(spec).data();
+        const PuzzleRecipe recipe = RandomRecipe(seed);
+        const std::string code = PuzzleCodeOf(recipe).data();
         ASSERT_EQ(code.size(), 11u);
         ASSERT_EQ(code[5], '-');
         const CodeReading back = ReadPuzzleCode(code);
         ASSERT_TRUE(back.ok()) << code;
-        ASSERT_EQ(back.spec, spec) << code;
+        ASSERT_EQ(back.recipe, recipe) << code;
         if (round >= 300)
             continue;
         std::string bare = code.substr(0, 5) + code.substr(6);
@@ -57,15 +57,15 @@ TEST(PuzzleCode, EveryCodeReadsBackAndNoSingleSlipOrSwapIsTaken) {
 }
 
 TEST(PuzzleCode, IsReadAsPeopleTypeItAndSaysWhatIsWrong) {
-    const PuzzleSpec spec{8, 3, 63, true, 12 * 3600 * 1000};
-    std::string code = PuzzleCodeOf(spec).data();
+    const PuzzleRecipe recipe{8, 3, 63, true, 12 * 3600 * 1000};
+    std::string code = PuzzleCodeOf(recipe).data();
     std::string loose;
     for (char c : code) {
         const char lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         loose += c == '0' ? 'o' : c == '1' ? 'l' : lower;
         loose += ' ';
     }
-    EXPECT_EQ(ReadPuzzleCode(" " + loose + "\t").spec, spec) << loose;
+    EXPECT_EQ(ReadPuzzleCode(" " + loose + "\t").recipe, recipe) << loose;
 
     EXPECT_EQ(ReadPuzzleCode("  - ").problem, CodeProblem::Empty);
     const CodeReading u = ReadPuzzleCode(code.substr(0, 3) + "U" + code.substr(4));
@@ -101,20 +101,20 @@ TEST_F(Replays, APuzzleIsDrawnFromOneReadingAndItsCodeGivesItBack) {
         world.Settings.RandomEdgeProbability = true;
     world.Settings.ShowEdges = false;
     NewPuzzle();
-    const PuzzleSpec spec = world.Puzzle.Spec;
-    EXPECT_EQ(spec.clockMs, 43'200'007);
+    const PuzzleRecipe recipe = world.Puzzle.Recipe;
+    EXPECT_EQ(recipe.clockMs, 43'200'007);
     // Read at one tick, the three draws see the same number: more vertices go with more colours.
-    EXPECT_EQ(spec.vertices, world.Settings.NumberOfVertices);
-    EXPECT_EQ(spec.colors, world.Settings.NumberOfColors);
+    EXPECT_EQ(recipe.vertices, world.Settings.NumberOfVertices);
+    EXPECT_EQ(recipe.colors, world.Settings.NumberOfColors);
 
-    const PuzzleGraph graph = GeneratePuzzle(ReadPuzzleCode(PuzzleCodeOf(spec).data()).spec);
+    const PuzzleGraph graph = GeneratePuzzle(ReadPuzzleCode(PuzzleCodeOf(recipe).data()).recipe);
     EXPECT_EQ(graph.hiddenColoring, world.Puzzle.HiddenColoring);
     EXPECT_EQ(graph.edgeCount, world.Puzzle.EdgeCount);
     for (int e = 0; e < graph.edgeCount; ++e) {
         const auto& edge = graph.edges[static_cast<std::size_t>(e)];
         EXPECT_EQ(world.BoardVertex[edge[0]].GetNeighbor(edge[1]), 1);
     }
-    EXPECT_EQ(ParFor(graph.vertices, spec.edgesShown, graph.hiddenColorCount, graph.edgeCount), ComputePar());
+    EXPECT_EQ(ParFor(graph.vertices, recipe.edgesShown, graph.hiddenColorCount, graph.edgeCount), ComputePar());
 }
 
 // A puzzle played again from its code or restarted: asked first like New Puzzle, rated and
@@ -122,7 +122,7 @@ TEST_F(Replays, APuzzleIsDrawnFromOneReadingAndItsCodeGivesItBack) {
 TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
     world.Settings.TeachingMode = true;
     StartExample(true);
-    const PuzzleSpec first = world.Puzzle.Spec;
+    const PuzzleRecipe first = world.Puzzle.Recipe;
     Solve();
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
     PerfectNo();  // the advance is declined; the streak starts over
@@ -131,16 +131,16 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
 
     RestartClick();  // the game is over: no question
     EXPECT_EQ(windows.dialogs.size(), 1u);
-    EXPECT_EQ(world.Puzzle.Spec, first);
+    EXPECT_EQ(world.Puzzle.Recipe, first);
     EXPECT_TRUE(world.Puzzle.Replay);
     EXPECT_EQ(board.score, 0);
 
     // During play a code asks first; "Yes" rates the dropped replay at par + 10, streak untouched.
-    const PuzzleSpec other{9, 4, 70, false, 1234};
+    const PuzzleRecipe other{9, 4, 70, false, 1234};
     ReplayClick(other);
     EXPECT_EQ(windows.dialogs.back(), Dialog::GameNotOverDecision);
     NewPuzzleDecisionYes();
-    EXPECT_EQ(world.Puzzle.Spec, other);
+    EXPECT_EQ(world.Puzzle.Recipe, other);
     EXPECT_EQ(windows.rated.back().result, 16);
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(first).data());
     EXPECT_FALSE(windows.rated.back().teaching);
@@ -159,7 +159,7 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
     DecisionNo();
     NewPuzzleDecisionYes();
     EXPECT_FALSE(world.Puzzle.Replay);
-    EXPECT_EQ(world.Puzzle.Spec.vertices, 6);
+    EXPECT_EQ(world.Puzzle.Recipe.vertices, 6);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ constexpr std::int32_t kNoon = 43'200'000;
 constexpr std::int32_t kLastMsOfDay = 86'399'999;
 
 // What a puzzle looks like on paper and on the board: its vertices, hidden colours and edges.
-std::vector<int> Shape(const game::PuzzleSpec& spec) {
-    const game::PuzzleGraph graph = game::GeneratePuzzle(spec);
+std::vector<int> Shape(const game::PuzzleRecipe& recipe) {
+    const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
     std::vector<int> shape{graph.vertices, graph.hiddenColorCount};
     for (int k = 1; k <= graph.vertices; ++k)
         shape.push_back(graph.hiddenColoring[static_cast<std::size_t>(k)]);
@@ -44,31 +44,31 @@ TEST(WorksheetTest, EveryPrintedCodeGivesBackItsPuzzleAndNoTwoPuzzlesAreAlike) {
         request.vertices = 0;
         request.colors = 0;
         request.edgeProbability = -1;
-        const std::vector<game::PuzzleSpec> sheet = services::WorksheetPuzzles(request, clock);
+        const std::vector<game::PuzzleRecipe> sheet = services::WorksheetPuzzles(request, clock);
         ASSERT_EQ(sheet.size(), 60u);
         EXPECT_EQ(sheet.front().clockMs, clock);
         std::set<std::vector<int>> seen;
         std::set<int> vertexCounts;
         std::set<int> colourCounts;
         for (std::size_t i = 0; i < sheet.size(); ++i) {
-            const game::PuzzleSpec& spec = sheet[i];
-            EXPECT_TRUE(spec.edgesShown);
+            const game::PuzzleRecipe& recipe = sheet[i];
+            EXPECT_TRUE(recipe.edgesShown);
             // Each puzzle its own reading, one after another round the day.
             if (i > 0) {
-                EXPECT_GT((spec.clockMs - sheet[i - 1].clockMs + 86'400'000) % 86'400'000, 0);
+                EXPECT_GT((recipe.clockMs - sheet[i - 1].clockMs + 86'400'000) % 86'400'000, 0);
             }
             // Random counts as New Puzzle draws them from that reading.
-            EXPECT_EQ(spec.vertices, game::DrawNumberOfVertices(spec.clockMs));
-            EXPECT_EQ(spec.colors, game::DrawNumberOfColors(spec.clockMs));
-            EXPECT_EQ(spec.edgeProbability, game::DrawEdgeProbability(spec.clockMs));
-            const game::PuzzleCodeText code = game::PuzzleCodeOf(spec);
+            EXPECT_EQ(recipe.vertices, game::DrawNumberOfVertices(recipe.clockMs));
+            EXPECT_EQ(recipe.colors, game::DrawNumberOfColors(recipe.clockMs));
+            EXPECT_EQ(recipe.edgeProbability, game::DrawEdgeProbability(recipe.clockMs));
+            const game::PuzzleCodeText code = game::PuzzleCodeOf(recipe);
             const game::CodeReading typed = game::ReadPuzzleCode(code.data());
             ASSERT_TRUE(typed.ok()) << code.data();
-            EXPECT_EQ(typed.spec, spec) << code.data();
-            EXPECT_EQ(Shape(typed.spec), Shape(spec)) << code.data();
-            EXPECT_TRUE(seen.insert(Shape(spec)).second) << "puzzle " << i + 1 << " came twice";
-            vertexCounts.insert(spec.vertices);
-            colourCounts.insert(spec.colors);
+            EXPECT_EQ(typed.recipe, recipe) << code.data();
+            EXPECT_EQ(Shape(typed.recipe), Shape(recipe)) << code.data();
+            EXPECT_TRUE(seen.insert(Shape(recipe)).second) << "puzzle " << i + 1 << " came twice";
+            vertexCounts.insert(recipe.vertices);
+            colourCounts.insert(recipe.colors);
         }
         EXPECT_GT(vertexCounts.size(), 1u);
         EXPECT_GT(colourCounts.size(), 1u);
@@ -111,9 +111,9 @@ TEST(PrintPuzzlesDialogTest, PrintDrawsTheChosenPuzzlesAndOpensThePreview) {
     dialog.PrintClick();
     ASSERT_EQ(dialog.Puzzles().size(), 5u);
     EXPECT_EQ(dialog.Puzzles().front().clockMs, kNoon);
-    for (const game::PuzzleSpec& spec : dialog.Puzzles()) {
-        EXPECT_EQ(spec.colors, 4);
-        EXPECT_TRUE(spec.edgesShown);
+    for (const game::PuzzleRecipe& recipe : dialog.Puzzles()) {
+        EXPECT_EQ(recipe.colors, 4);
+        EXPECT_TRUE(recipe.edgesShown);
     }
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_NE(dialog.Preview(), nullptr);
