@@ -20,6 +20,18 @@ std::int32_t& Streak() {
     return world.Settings.TeachingModeConsecutiveGoodGames;
 }
 
+// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
+// again from its code or restarted (those are rated as outside it).
+bool Teaching() {
+    return world.Settings.TeachingMode && !world.Puzzle.Replay;
+}
+
+// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
+void SetStreak(std::int32_t value) {
+    if (!world.Puzzle.Replay)
+        Streak() = value;
+}
+
 // A streak or level read from a hand-edited file may already stand at the top of the
 // 32-bit range; counting on from there must not wrap round to a negative number.
 void CountUp(std::int32_t& value) {
@@ -85,7 +97,7 @@ void UpdateSessionAverage(Ending ending) {
     record.par = par;
     record.result = result;
     record.parOrBetter = result <= par;
-    record.teaching = world.Settings.TeachingMode && !p.Replay;
+    record.teaching = Teaching();
     record.code = PuzzleCodeOf(p.Recipe);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
@@ -114,8 +126,7 @@ void ShowSolution() {
 }
 
 void EvaluateSolvedGame() {
-    // A puzzle played again is rated as outside the teaching mode and leaves its streak alone.
-    const bool teaching = world.Settings.TeachingMode && !world.Puzzle.Replay;
+    const bool teaching = Teaching();
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
     const bool good = world.Puzzle.ClickCount <= ComputePar();
@@ -165,8 +176,7 @@ void DrawGraphClick() {
     if (world.Session.DrawGraphFirstUse) {
         ShowSolution();
         world.Session.DrawGraphFirstUse = false;
-        if (!world.Puzzle.Replay)
-            Streak() = 0;
+        SetStreak(0);
         return;
     }
     world.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
@@ -177,8 +187,7 @@ void DrawGraphClick() {
 // ended, and so was rated by its own end, is not rated again.
 void NewPuzzleDecisionYes() {
     if (!world.Puzzle.GameOver) {
-        if (!world.Puzzle.Replay)
-            Streak() = 0;
+        SetStreak(0);
         UpdateSessionAverage(Ending::NewPuzzle);
     }
     if (const std::optional<PuzzleRecipe> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
@@ -190,8 +199,7 @@ void NewPuzzleDecisionYes() {
 void DrawGraphDecisionYes() {
     if (world.Puzzle.GameOver)
         return;
-    if (!world.Puzzle.Replay)
-        Streak() = 0;
+    SetStreak(0);
     UpdateSessionAverage(Ending::SolutionAsked);
     ShowSolution();
 }
@@ -202,7 +210,7 @@ void DecisionNo() {
 
 void PerfectOk() {
     GameSettings& s = world.Settings;
-    if (!s.TeachingMode || world.Puzzle.Replay || Streak() < 1)
+    if (!Teaching() || Streak() < 1)
         return;
     Streak() = 0;
     s.ShowEdges = false;
@@ -211,13 +219,12 @@ void PerfectOk() {
 }
 
 void PerfectNo() {
-    if (!world.Puzzle.Replay)
-        Streak() = 0;
+    SetStreak(0);
 }
 
 void ExcellentOk() {
     GameSettings& s = world.Settings;
-    if (!s.TeachingMode || world.Puzzle.Replay || Streak() < 3)
+    if (!Teaching() || Streak() < 3)
         return;
     Streak() = 0;
     CountUp(s.TeachingModePrimaryLevel);
@@ -228,8 +235,7 @@ void ExcellentOk() {
 }
 
 void ExcellentNo() {
-    if (!world.Puzzle.Replay)
-        Streak() = 2;
+    SetStreak(2);
 }
 
 void NotBadOk() {}

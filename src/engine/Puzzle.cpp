@@ -250,12 +250,7 @@ void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
 
     p.ColoredCount = 0;
     p.EdgeCount = 0;
-    p.HiddenColorCount = 0;
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) p.PairDecided[i][j] = 0;
-    }
     for (int k = 1; k <= kMaxVertices; ++k) {
-        p.HiddenColoring[k] = 0;
         p.VertexColored[k] = 0;
         world.BoardVertex[k].SetFillColor(clBlack);
         // Slots above n keep what they held; nothing reads them for this puzzle.
