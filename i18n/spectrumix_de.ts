@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>SpEcTrUmIx-Arbeitsblatt</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

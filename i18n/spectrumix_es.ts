@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>Ficha de SpEcTrUmIx</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>Fiche d’exercices SpEcTrUmIx</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

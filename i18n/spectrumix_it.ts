@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>Scheda di SpEcTrUmIx</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>SpEcTrUmIx-werkblad</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

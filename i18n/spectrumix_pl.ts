@@ -958,10 +958,6 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
-    <message>
-        <source>SpEcTrUmIx worksheet</source>
-        <translation>Karta pracy SpEcTrUmIx</translation>
-    </message>
 </context>
 <context>
     <name>TRatingDialog</name>

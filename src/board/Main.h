@@ -18,7 +18,6 @@
 namespace game {
 class BoardView;
 struct GameSettings;
-struct GameSettings;
 struct World;
 }  // namespace game
 

@@ -6,8 +6,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLocale>
-#include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -17,6 +15,7 @@
 
 #include "dialogs/NamedChoiceBox.h"
 #include "engine/Random.h"
+#include "engine/Settings.h"
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
 
@@ -53,19 +52,21 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
 
     m_count = new QSpinBox(this);
     m_count->setObjectName("PuzzleCount");
+    // A sheet as the command line makes it by default, until the board offers its own shape.
+    const services::WorksheetRequest start;
     m_count->setRange(1, services::kMostWorksheetPuzzles);
-    m_count->setValue(6);
+    m_count->setValue(start.puzzles);
     m_count->setAccessibleName(tr("Puzzles"));
     m_perPage = new QComboBox(this);
     m_perPage->setObjectName("PerPage");
     for (const int perPage : services::kWorksheetPerPage)
         m_perPage->addItem(QString::number(perPage), perPage);
-    Choose(*m_perPage, 4);
+    Choose(*m_perPage, start.perPage);
     NameChoiceBox(*m_perPage, tr("Puzzles a page"));
-    m_vertices = Counts(this, 6, 16, true);
+    m_vertices = Counts(this, game::kMinVertices, game::kMaxVertices, true);
     m_vertices->setObjectName("Vertices");
     NameChoiceBox(*m_vertices, tr("Vertices"));
-    m_colors = Counts(this, 2, 4, true);
+    m_colors = Counts(this, game::kMinColors, game::kMaxColors, true);
     m_colors->setObjectName("Colours");
     NameChoiceBox(*m_colors, tr("Colours"));
     m_answers = new QCheckBox(tr("With &answer pages"), this);
@@ -96,7 +97,7 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    Offer(8, 3, 63);
+    Offer(start.vertices, start.colors, start.edgeProbability);
 }
 
 TPrintPuzzlesDlg::~TPrintPuzzlesDlg() {
@@ -128,12 +129,9 @@ void TPrintPuzzlesDlg::PrintClick() {
     delete m_preview;
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        m_printer->setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                             QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                             QPageLayout::Millimeter));
+        m_printer->setPageLayout(services::WorksheetPageLayout());
     }
-    m_printer->setDocName(tr("SpEcTrUmIx worksheet"));
+    m_printer->setDocName(services::WorksheetTitle());
     auto* preview = new QPrintPreviewDialog(m_printer.get(), parentWidget());
     m_preview = preview;
     preview->setObjectName("PrintPreview");

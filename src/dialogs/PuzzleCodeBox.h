@@ -4,7 +4,7 @@
 // The code is shown selectable, with a button that copies it; a code typed or pasted into the
 // field is checked as it is typed, with a message saying what to look at, and played by the
 // Play button or Enter once it names a puzzle. A class plays one puzzle this way: the teacher
-// reads out or hands round a code, every pupil types it. Created hidden once at start-up and
+// reads out or hands round a code, every pupil types it. Made when first opened, then
 // only ever shown and hidden; it shows what it is handed and reads no record of the game.
 #pragma once
 

@@ -20,12 +20,16 @@ int VertexPenWidthFor(int n) {
     return n > 13 ? 2 : 3;
 }
 
+long double VertexAngle(int n, int k) {
+    // 6.283 rather than two pi: the gap between the last vertex and the first is a
+    // little wider than the others, as players of the game know it.
+    return (k - 1) * 6.283L / n;
+}
+
 Rect VertexRect(int n, int k, int centerX, int centerY) {
     const int radius = BoardRadiusFor(n);
     const int size = VertexSizeFor(n);
-    // 6.283 rather than two pi: the gap between the last vertex and the first is a
-    // little wider than the others, as players of the game know it.
-    const long double angle = (k - 1) * 6.283L / n;
+    const long double angle = VertexAngle(n, k);
     const int x = NearestEven(std::cos(angle) * radius) + centerX;
     const int y = NearestEven(std::sin(angle) * radius) + centerY;
     return {x - NearestEven(size * 0.5L), y - NearestEven(size * 0.5L), size, size};

@@ -17,6 +17,9 @@ struct Rect {
 int BoardRadiusFor(int n);
 int VertexSizeFor(int n);
 int VertexPenWidthFor(int n);
+// The turn round the circle, in radians from three o'clock clockwise, at which vertex k (1..n)
+// of n stands: on the board and on a printed sheet alike.
+long double VertexAngle(int n, int k);
 // Left/top/size of vertex k (1..n) on the circle round (centerX, centerY).
 Rect VertexRect(int n, int k, int centerX = 160, int centerY = 200);
 

@@ -8,7 +8,6 @@ namespace {
 constexpr std::string_view kDigits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 constexpr char kFormat = '1';
 constexpr int kDataCharacters = 8;
-constexpr std::int64_t kMsPerDay = 24LL * 60 * 60 * 1000;
 
 // The recipe as one number, its fields as the digits of mixed radices; under 2^40, so eight
 // base-32 characters hold it.

@@ -9,6 +9,9 @@
 
 namespace game {
 
+// The clock a puzzle is drawn from reads the time of day: 0 up to this, in milliseconds.
+inline constexpr std::int32_t kMsPerDay = 24 * 60 * 60 * 1000;
+
 // Everything a puzzle is drawn from: its shape and the one clock reading all its draws were
 // seeded with. The same recipe always gives the same hidden colouring, edges and par.
 struct PuzzleRecipe {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "engine/Random.h"
+#include "engine/Settings.h"
 #include "services/Version.h"
 #include "services/Worksheet.h"
 
@@ -115,16 +116,16 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
                 QCoreApplication::translate("CommandLine", "The number of puzzles must be 1 to 60, not '%1'.")
                     .arg(parser.value(puzzles));
         else if (parser.isSet(perPage) &&
-                 !IsWorksheetPerPage(request.perPage = CountOf(parser.value(perPage), 1, 6, false)))
+                 !IsWorksheetPerPage(request.perPage = CountOf(parser.value(perPage), 1, kMostWorksheetPerPage, false)))
             error =
                 QCoreApplication::translate("CommandLine", "Puzzles a page must be 1, 2, 4 or 6, not '%1'.")
                     .arg(parser.value(perPage));
         else if (parser.isSet(vertices) &&
-                 (request.vertices = CountOf(parser.value(vertices), 6, 16, true)) < 0)
+                 (request.vertices = CountOf(parser.value(vertices), game::kMinVertices, game::kMaxVertices, true)) < 0)
             error =
                 QCoreApplication::translate("CommandLine", "Vertices must be 6 to 16 or random, not '%1'.")
                     .arg(parser.value(vertices));
-        else if (parser.isSet(colors) && (request.colors = CountOf(parser.value(colors), 2, 4, true)) < 0)
+        else if (parser.isSet(colors) && (request.colors = CountOf(parser.value(colors), game::kMinColors, game::kMaxColors, true)) < 0)
             error = QCoreApplication::translate("CommandLine", "Colours must be 2 to 4 or random, not '%1'.")
                         .arg(parser.value(colors));
         else if (parser.value(worksheet).isEmpty())

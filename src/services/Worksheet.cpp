@@ -17,6 +17,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/Geometry.h"
 #include "engine/Palette.h"
 #include "engine/Puzzle.h"
 #include "ui/Colors.h"
@@ -26,7 +27,6 @@ namespace services {
 
 namespace {
 
-constexpr std::int32_t kDayMs = 86'400'000;
 // However alike the puzzles of a shape are (a few vertices, two colours, few edges), a sheet is
 // made: after this many readings passed over, a puzzle may come twice.
 constexpr int kMostReadingsPassedOver = 5000;
@@ -273,7 +273,7 @@ class Sheet {
         QFont digitFace = Face(std::max(4.0, core * 1.5 / m_pt), true);
         m_painter.setFont(digitFace);
         m_painter.setPen(Qt::black);
-        const QString digit = QString::number(game::ColorIndexOf(colour->paint));
+        const QString digit = QString::number(colorIndex);
         const QRectF ink = QFontMetricsF(digitFace, m_painter.device()).tightBoundingRect(digit);
         m_painter.drawText(QPointF(centre.x() - ink.center().x(), centre.y() - ink.center().y()), digit);
     }
@@ -290,9 +290,8 @@ class Sheet {
         const double diameter = radius * share;
         std::array<QPointF, game::kMaxVertices + 1> at{};
         for (int k = 1; k <= n; ++k) {
-            // Where the board puts vertex k: the same turn round the circle, from three o'clock
-            // clockwise, so the sheet and the screen agree.
-            const double angle = static_cast<double>((k - 1) * 6.283L / n);
+            // Where the board puts vertex k, so the sheet and the screen agree.
+            const double angle = static_cast<double>(game::VertexAngle(n, k));
             at[static_cast<std::size_t>(k)] =
                 centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
         }
@@ -305,7 +304,7 @@ class Sheet {
         for (int k = 1; k <= n; ++k) {
             const QPointF& p = at[static_cast<std::size_t>(k)];
             Vertex(p, diameter, answerPage ? graph.hiddenColoring[static_cast<std::size_t>(k)] : 0);
-            const double angle = static_cast<double>((k - 1) * 6.283L / n);
+            const double angle = static_cast<double>(game::VertexAngle(n, k));
             const double out = diameter / 2 + 0.7 * label;
             const QPointF labelAt = p + QPointF(std::cos(angle) * out, std::sin(angle) * out);
             m_painter.setFont(labelFace);
@@ -333,11 +332,11 @@ std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request
     std::vector<game::PuzzleRecipe> recipes;
     std::vector<Drawn> drawn;
     const int count = std::clamp(request.puzzles, 1, kMostWorksheetPuzzles);
-    std::int64_t reading = ((clockMs % kDayMs) + kDayMs) % kDayMs;
+    std::int64_t reading = ((clockMs % game::kMsPerDay) + game::kMsPerDay) % game::kMsPerDay;
     int passedOver = 0;
     while (static_cast<int>(recipes.size()) < count) {
         const game::PuzzleRecipe recipe = RecipeAt(request, static_cast<std::int32_t>(reading));
-        reading = (reading + 1) % kDayMs;
+        reading = (reading + 1) % game::kMsPerDay;
         Drawn shape = DrawnOf(recipe);
         if (std::find(drawn.begin(), drawn.end(), shape) != drawn.end() &&
             passedOver++ < kMostReadingsPassedOver)
@@ -374,6 +373,16 @@ bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleReci
     return painter.end();
 }
 
+QPageLayout WorksheetPageLayout() {
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+QString WorksheetTitle() {
+    return QCoreApplication::translate("Worksheet", "SpEcTrUmIx worksheet");
+}
+
 bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error) {
     QSaveFile file(path);
@@ -387,12 +396,9 @@ bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe
         return fail();
     {
         QPdfWriter writer(&file);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                                         QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(WorksheetPageLayout());
         writer.setResolution(600);
-        writer.setTitle(QCoreApplication::translate("Worksheet", "SpEcTrUmIx worksheet"));
+        writer.setTitle(WorksheetTitle());
         writer.setCreator(QStringLiteral("SpEcTrUmIx"));
         if (!DrawWorksheet(writer, puzzles, perPage, answers))
             return fail();

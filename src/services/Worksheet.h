@@ -5,6 +5,7 @@
 // board puts them, a line for a name, and the code that gives the same puzzle back in the game.
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 
 #include <cstdint>
@@ -19,6 +20,7 @@ namespace services {
 inline constexpr int kMostWorksheetPuzzles = 60;
 // How many puzzles fit a page in a grid a child can still colour in.
 inline constexpr int kWorksheetPerPage[] = {1, 2, 4, 6};
+inline constexpr int kMostWorksheetPerPage = 6;
 
 // What a sheet is asked for. A count of 0 (or a probability of -1) is drawn from each puzzle's
 // own clock reading, as New Puzzle draws its random settings.
@@ -44,6 +46,11 @@ int WorksheetPageCount(int puzzles, int perPage, bool answers);
 // cannot be painted on.
 bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                    bool answers);
+
+// A sheet's page: A4, or Letter where the locale measures in inches, upright, with margins a
+// printer can reach; and its title, as the print queue and the PDF show it.
+QPageLayout WorksheetPageLayout();
+QString WorksheetTitle();
 
 // Writes the sheet as a PDF file on A4 (or the locale's Letter), whole or not at all: nothing is
 // left behind when it fails, and `error` then says why.

@@ -5,19 +5,11 @@
 #include <QPaintEvent>
 #include <QTabBar>
 
-#include <cmath>
+#include "ui/ColourMarks.h"
 
 namespace ui {
 
 namespace {
-
-double Luminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
 
 class TFocusTabBar : public QTabBar {
   public:
@@ -29,8 +21,7 @@ class TFocusTabBar : public QTabBar {
         if (!hasFocus() || currentIndex() < 0)
             return;
         // Black and white stand at least 4.5 : 1 against any face, whichever is chosen.
-        const double face = Luminance(palette().color(QPalette::Window));
-        const QColor ring = (face + 0.05) / 0.05 >= 1.05 / (face + 0.05) ? Qt::black : Qt::white;
+        const QColor ring = MarkColourOn(palette().color(QPalette::Window));
         constexpr int kWidth = 2;
         QPainter painter(this);
         painter.setPen(QPen(ring, kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
