@@ -4,6 +4,8 @@
 
 #include "artwork/Artwork.h"
 
+#include <cmath>
+
 #include <QEvent>
 #include <QPainter>
 #include <QTimer>
@@ -27,10 +29,13 @@ void TPicture::drawForScreen() {
         setPixmap(m_draw(ratio));
         return;
     }
-    // Drawn for as many device pixels as the enlarged picture covers, then shown at the screen's
-    // own ratio: as large as the picture now is, and as sharp.
-    QPixmap larger = m_draw(ratio * m_zoom);
-    larger.setDevicePixelRatio(ratio);
+    // Drawn for at least as many device pixels as the enlarged picture covers, then shown at
+    // that size: as large as the picture now is, and as sharp. The drawing's ratio is rounded up
+    // to a quarter, so that the pictures kept for the sizes a player drags the window through
+    // stay a few dozen, not one for every size.
+    const qreal at = std::ceil(ratio * m_zoom * 4) / 4;
+    QPixmap larger = m_draw(at);
+    larger.setDevicePixelRatio(at / m_zoom);
     setPixmap(larger);
 }
 

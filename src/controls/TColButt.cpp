@@ -316,11 +316,10 @@ void TColorButton::paintEvent(QPaintEvent*) {
         y += lineHeight;
     }
     if (m_mark != 0)
-        paintMark(painter, down);
+        paintMark(painter, down, t);
 }
 
-void TColorButton::paintMark(QPainter& painter, bool down) {
-    const int t = m_thickness;
+void TColorButton::paintMark(QPainter& painter, bool down, int t) {
     const QRect face(t + 1, t + 1, width() - 2 * t - 2, height() - 2 * t - 2);
     ui::DrawColourMark(painter, face, m_mark, toQColor(m_color));
     if (!down)

@@ -88,7 +88,8 @@ class TColorButton : public QAbstractButton {
     void valueChanged();
     void releaseOthersInGroup();
     // The colour number on the face and, pressed, the ring round the edge.
-    void paintMark(QPainter& painter, bool down);
+    // The colour's number inside the bevel `t` pixels wide, as the painter is drawn now.
+    void paintMark(QPainter& painter, bool down, int t);
 
     controls::PressTracker* m_tracker;
     QString m_caption;

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "engine/History.h"
+#include "ui/ColourMarks.h"
 #include "ui/DialogLook.h"
 #include "ui/SpokenLine.h"
 
@@ -50,20 +51,6 @@ QColor CellColor(const TMasteryMap::Cell& cell, const QColor& ground) {
 // More than half of the level's games at par or better: the green end of the hues.
 bool MostlyParOrBetter(const TMasteryMap::Cell& cell) {
     return cell.games > 0 && 2 * cell.parOrBetter > cell.games;
-}
-
-double Luminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-// Black or white, whichever stands out more from `fill`: never less than 4.5 : 1.
-QColor StrongestAgainst(const QColor& fill) {
-    const double l = Luminance(fill);
-    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(0, 0, 0) : QColor(255, 255, 255);
 }
 
 // A part of the page that is painted by the page but read by a screen reader on its own: the
@@ -179,8 +166,9 @@ class TMasteryMap::LevelCell : public QAbstractButton {
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         const bool marked = m_map->Taught(m_level);
-        // Dark words on a light cell, light ones on a dark cell.
-        const QColor words = qGray(fill.rgb()) > 140 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+        // The games, the tick and the focus ring in black or white, whichever stands out more from
+        // the hue: never less than 4.5 : 1.
+        const QColor words = ui::MarkColourOn(fill);
         painter.setPen(words);
         painter.setFont(ui::DialogFont(10, marked));
         QRect number = rect();
@@ -193,7 +181,7 @@ class TMasteryMap::LevelCell : public QAbstractButton {
             tick.lineTo(at + QPointF(8, -4));
             painter.save();
             painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(StrongestAgainst(fill), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setPen(QPen(words, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawPath(tick);
             painter.restore();
             number.adjust(8, 0, 0, 0);
@@ -206,7 +194,7 @@ class TMasteryMap::LevelCell : public QAbstractButton {
         // Only while the keyboard is in use: a ring two pixels wide, black or white as the fill
         // asks, inside the frame.
         if (hasFocus() && m_map->m_keyboardInUse) {
-            painter.setPen(QPen(StrongestAgainst(fill), 2));
+            painter.setPen(QPen(words, 2));
             painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
         }
     }
