@@ -445,7 +445,7 @@
         <translation>&amp;Leistung...</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>Rätsel &amp;drucken...</translation>
     </message>
     <message>

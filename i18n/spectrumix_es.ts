@@ -445,7 +445,7 @@
         <translation>&amp;Resultados...</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>&amp;Imprimir retos...</translation>
     </message>
     <message>

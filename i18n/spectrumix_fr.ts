@@ -445,7 +445,7 @@
         <translation>&amp;Résultats...</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>&amp;Imprimer des énigmes...</translation>
     </message>
     <message>

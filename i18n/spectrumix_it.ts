@@ -445,7 +445,7 @@
         <translation>&amp;Risultati...</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>&amp;Stampa rompicapo...</translation>
     </message>
     <message>

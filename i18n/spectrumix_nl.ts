@@ -445,7 +445,7 @@
         <translation>&amp;Prestaties...</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>Puzzels af&amp;drukken...</translation>
     </message>
     <message>

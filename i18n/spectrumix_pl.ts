@@ -449,7 +449,7 @@
         <translation>%1 z %2</translation>
     </message>
     <message>
-        <source>&amp;Print Puzzles...</source>
+        <source>Print P&amp;uzzles...</source>
         <translation>&amp;Drukuj zagadki...</translation>
     </message>
     <message>

@@ -146,7 +146,8 @@ void TLevel1::CreateMenu() {
     RestartPuzzle1->setProperty("helpContext", help::kClassroomTopic);
     RestartPuzzle1->setEnabled(false);  // until the first puzzle
     // Ctrl+P, as every desktop program prints: a worksheet of puzzles for a class.
-    PrintPuzzles1 = File1->addAction(tr("&Print Puzzles..."), this, &TLevel1::PrintPuzzles1Click);
+    // "u", not "P": Alt+F, P keeps opening Performance as it always did.
+    PrintPuzzles1 = File1->addAction(tr("Print P&uzzles..."), this, &TLevel1::PrintPuzzles1Click);
     PrintPuzzles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     PrintPuzzles1->setProperty("helpContext", help::kClassroomTopic);
     File1->addSeparator();

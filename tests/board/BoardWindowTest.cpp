@@ -635,12 +635,22 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
     EXPECT_EQ(items[0]->text(), QStringLiteral("Puzzle &Code..."));
     EXPECT_EQ(items[1]->text(), QStringLiteral("&Restart Puzzle"));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    EXPECT_EQ(items[2]->text(), QStringLiteral("&Print Puzzles..."));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Print P&uzzles..."));
     EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_TRUE(items[3]->isSeparator());
     EXPECT_EQ(items[4]->text(), QStringLiteral("&Performance..."));
     EXPECT_TRUE(items[5]->isSeparator());
     EXPECT_EQ(items[6]->text(), QStringLiteral("E&xit"));
+    // Each item its own key letter: Alt+F and a letter opens that item, not the first of several.
+    QString letters;
+    for (const QAction* item : items) {
+        const qsizetype at = item->text().indexOf(QLatin1Char('&'));
+        if (at >= 0) {
+            const QChar letter = item->text().at(at + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << item->text().toStdString();
+            letters += letter;
+        }
+    }
 
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
