@@ -125,7 +125,7 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
     const PuzzleRecipe first = world.Puzzle.Recipe;
     Solve();
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
-    PerfectNo();  // the advance is declined; the streak starts over
+    PerfectNo(windows.ratings.back());  // the advance is declined; the streak starts over
     world.Settings.TeachingModeConsecutiveGoodGames = 1;
     const GameSettings settings = world.Settings;
 
@@ -147,8 +147,8 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
 
     Solve();  // at par: rated as outside the teaching mode
     EXPECT_EQ(windows.ratings.back().message, RatingMessage::ExcellentMethod);
-    ExcellentOk();
-    ExcellentNo();
+    ExcellentOk(windows.ratings.back());
+    ExcellentNo(windows.ratings.back());
     EXPECT_EQ(world.Settings, settings) << "nor the settings nor the teaching progress moved";
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(other).data());
 
