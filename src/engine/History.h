@@ -91,6 +91,7 @@ struct Tally {
     std::int32_t timed = 0;  // solved games with a time
     std::int64_t bestMs = -1;
     std::int64_t totalMs = 0;
+    bool operator==(const Tally&) const = default;
 };
 Tally Summarize(std::span<const GameRecord> games, std::int32_t level = 0);
 
