@@ -127,7 +127,6 @@ TEST(WorksheetPlanTest, NoEdgeRunsUnderAVertexAndNothingWrittenTouchesTheDrawing
                             return;
                         // Where the sheet puts a puzzle of this size, its vertices are large enough to
                         // colour in: 4.5 mm across.
-                        if (std::getenv("SHOW_SIZES") && !answers && *language == 0) printf("%s %.2f mm\n", where.c_str(), plan.vertexDiameter / sheet.Point() * 25.4 / 72);
                         if (perPage <= services::MostPerPageFor(n) && *language == '\0') {
                             EXPECT_GE(plan.vertexDiameter / sheet.Point(), 4.5 / 25.4 * 72) << where;
                         }
