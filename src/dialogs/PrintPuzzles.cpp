@@ -87,6 +87,10 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
     m_fewerNote = new QLabel(this);
     m_fewerNote->setObjectName("FewerAPageNote");
     m_fewerNote->setWordWrap(true);
+    // The dialog keeps its size while the teacher chooses, the note shown or not.
+    QSizePolicy keep = m_fewerNote->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_fewerNote->setSizePolicy(keep);
     form->addRow(m_fewerNote);
     connect(m_perPage, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
     connect(m_vertices, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
@@ -118,6 +122,9 @@ void TPrintPuzzlesDlg::ShowFewerNote() {
     m_fewerNote->setText(tr("Puzzles of more than %n vertices are printed fewer a page, so that no edge "
                             "passes under a vertex.",
                             nullptr, largest));
+    // A few lines of a set width: a window of fixed size leaves a wrapped label no room to grow.
+    const int width = m_fewerNote->fontMetrics().averageCharWidth() * 40;
+    m_fewerNote->setFixedSize(width, m_fewerNote->heightForWidth(width));
     m_fewerNote->setVisible(fewer);
 }
 
