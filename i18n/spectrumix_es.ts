@@ -48,8 +48,8 @@
         <translation>Con --worksheet: cuántos retos, de 1 a 60 (predeterminado: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, 2 of up to %3, and 1 of more.</source>
-        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4). Los retos más grandes necesitan más espacio: en una página caben 6 retos de hasta %1 vértices, 4 de hasta %2, 2 de hasta %3 y 1 si tienen más.</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4). Los retos más grandes necesitan más espacio: en una página caben 6 retos de hasta %1 vértices, 4 de hasta %2 y 1 si tienen más.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>

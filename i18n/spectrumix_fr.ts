@@ -48,8 +48,8 @@
         <translation>Avec --worksheet : nombre d’énigmes, de 1 à 60 (6 par défaut).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, 2 of up to %3, and 1 of more.</source>
-        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut). Les grandes énigmes demandent plus de place : une page contient 6 énigmes de %1 sommets au plus, 4 de %2 au plus, 2 de %3 au plus, et 1 au-delà.</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut). Les grandes énigmes demandent plus de place : une page contient 6 énigmes de %1 sommets au plus, 4 de %2 au plus, et 1 au-delà.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>

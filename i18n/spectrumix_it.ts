@@ -48,8 +48,8 @@
         <translation>Con --worksheet: quanti rompicapo, da 1 a 60 (predefinito: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, 2 of up to %3, and 1 of more.</source>
-        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4). I rompicapo più grandi richiedono più spazio: una pagina contiene 6 rompicapo fino a %1 vertici, 4 fino a %2, 2 fino a %3 e 1 se ne hanno di più.</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4). I rompicapo più grandi richiedono più spazio: una pagina contiene 6 rompicapo fino a %1 vertici, 4 fino a %2 e 1 se ne hanno di più.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>

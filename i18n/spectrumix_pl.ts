@@ -48,8 +48,8 @@
         <translation>Z opcją --worksheet: liczba zagadek, od 1 do 60 (domyślnie 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, 2 of up to %3, and 1 of more.</source>
-        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4). Większe zagadki potrzebują więcej miejsca: strona mieści 6 zagadek mających do %1 wierzchołków, 4 mające do %2, 2 mające do %3 i 1 większą.</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4). Większe zagadki potrzebują więcej miejsca: strona mieści 6 zagadek mających do %1 wierzchołków, 4 mające do %2 i 1 większą.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>

@@ -48,8 +48,8 @@
         <translation>Com --worksheet: quantos desafios, de 1 a 60 (padrão 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, 2 of up to %3, and 1 of more.</source>
-        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4). Desafios maiores precisam de mais espaço: uma página comporta 6 desafios de até %1 vértices, 4 de até %2, 2 de até %3 e 1 se tiverem mais.</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4). Desafios maiores precisam de mais espaço: uma página comporta 6 desafios de até %1 vértices, 4 de até %2 e 1 se tiverem mais.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
