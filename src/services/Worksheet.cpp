@@ -11,22 +11,18 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <clocale>
-#include <cstdlib>
-#include <cstring>
-#include <array>
-#include <cmath>
 #include <langinfo.h>
 #include <locale.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
-#include "engine/Geometry.h"
 #include "engine/Palette.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
 #include "ui/Colors.h"
-#include "ui/ColourWords.h"
 
 namespace services {
 
@@ -101,8 +97,8 @@ class Sheet {
     void Write(const PlacedWords& words, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
         m_painter.setPen(Qt::black);
         m_painter.setFont(words.face);
-        // A hair wider than the words: a printer's rounding never wraps or clips the last letter.
-        m_painter.drawText(words.box.adjusted(0, 0, m_plan.Point() * 0.5, 0), alignment, words.text);
+        // The box is as wide as the words: a printer's rounding never wraps or clips the last letter.
+        m_painter.drawText(words.box, alignment | Qt::TextDontClip | Qt::TextSingleLine, words.text);
     }
 
     // The game's name and what the page holds.
