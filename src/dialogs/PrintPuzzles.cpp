@@ -87,10 +87,6 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
     m_fewerNote = new QLabel(this);
     m_fewerNote->setObjectName("FewerAPageNote");
     m_fewerNote->setWordWrap(true);
-    // The dialog keeps its size while the teacher chooses, the note shown or not.
-    QSizePolicy keep = m_fewerNote->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    m_fewerNote->setSizePolicy(keep);
     form->addRow(m_fewerNote);
     connect(m_perPage, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
     connect(m_vertices, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
