@@ -48,8 +48,8 @@
         <translation>Mit --worksheet: wie viele Rätsel, 1 bis 60 (Vorgabe 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Mit --worksheet: Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Mit --worksheet: Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4). Größere Rätsel brauchen mehr Platz: Eine Seite fasst 6 Rätsel mit bis zu %1 Knoten, 4 mit bis zu %2 und 1 mit mehr.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Von Rätseln mit mehr als %n Knoten passen weniger auf eine Seite, damit keine Kante unter einem Knoten verläuft.</numerusform>
+            <numerusform>Von Rätseln mit mehr als %n Knoten passen weniger auf eine Seite, damit keine Kante unter einem Knoten verläuft.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

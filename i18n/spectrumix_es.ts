@@ -48,8 +48,8 @@
         <translation>Con --worksheet: cuántos retos, de 1 a 60 (predeterminado: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4). Los retos más grandes necesitan más espacio: en una página caben 6 retos de hasta %1 vértices, 4 de hasta %2 y 1 si tienen más.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>De los retos de más de %n vértice caben menos por página, para que ninguna arista pase por debajo de un vértice.</numerusform>
+            <numerusform>De los retos de más de %n vértices caben menos por página, para que ninguna arista pase por debajo de un vértice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,8 @@
         <translation>Avec --worksheet : nombre d’énigmes, de 1 à 60 (6 par défaut).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut). Les grandes énigmes demandent plus de place : une page contient 6 énigmes de %1 sommets au plus, 4 de %2 au plus, et 1 au-delà.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Les énigmes de plus de %n sommet sont moins nombreuses par page, pour qu’aucune arête ne passe sous un sommet.</numerusform>
+            <numerusform>Les énigmes de plus de %n sommets sont moins nombreuses par page, pour qu’aucune arête ne passe sous un sommet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,8 @@
         <translation>Con --worksheet: quanti rompicapo, da 1 a 60 (predefinito: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4). I rompicapo più grandi richiedono più spazio: una pagina contiene 6 rompicapo fino a %1 vertici, 4 fino a %2 e 1 se ne hanno di più.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Dei rompicapo con più di %n vertice ne entrano meno per pagina, perché nessun lato passi sotto un vertice.</numerusform>
+            <numerusform>Dei rompicapo con più di %n vertici ne entrano meno per pagina, perché nessun lato passi sotto un vertice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,8 @@
         <translation>Met --worksheet: hoeveel puzzels, 1 tot en met 60 (standaard 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Met --worksheet: puzzels per pagina, 1, 2, 4 of 6 (standaard 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Met --worksheet: puzzels per pagina, 1, 2, 4 of 6 (standaard 4). Grotere puzzels hebben meer ruimte nodig: op een pagina passen 6 puzzels van hoogstens %1 knopen, 4 van hoogstens %2 en 1 van meer.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Van puzzels met meer dan %n knoop komen er minder op een pagina, zodat geen kant onder een knoop door loopt.</numerusform>
+            <numerusform>Van puzzels met meer dan %n knopen komen er minder op een pagina, zodat geen kant onder een knoop door loopt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,8 @@
         <translation>Z opcją --worksheet: liczba zagadek, od 1 do 60 (domyślnie 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4). Większe zagadki potrzebują więcej miejsca: strona mieści 6 zagadek mających do %1 wierzchołków, 4 mające do %2 i 1 większą.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,14 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Zagadek mających ponad %n wierzchołek mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+            <numerusform>Zagadek mających ponad %n wierzchołki mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+            <numerusform>Zagadek mających ponad %n wierzchołków mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -48,8 +48,8 @@
         <translation>Com --worksheet: quantos desafios, de 1 a 60 (padrão 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4). Desafios maiores precisam de mais espaço: uma página comporta 6 desafios de até %1 vértices, 4 de até %2 e 1 se tiverem mais.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
@@ -957,6 +957,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Desafios de mais de %n vértice saem em menor número por página, para que nenhuma aresta passe por baixo de um vértice.</numerusform>
+            <numerusform>Desafios de mais de %n vértices saem em menor número por página, para que nenhuma aresta passe por baixo de um vértice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -73,12 +73,14 @@ and exits, without opening a window or needing a display.
 Each puzzle shows its vertices numbered on a circle as the board places them, every edge, the
 number of colours to use, its code (typed into the game, it gives the same puzzle) and a line
 for a name.
-The puzzles are drawn from the clock, one reading after another, and no two on a sheet are
-alike; the edges are drawn with the game's default edge probability, 63.
+The puzzles are drawn from the clock, each from its own reading spread over the day, and no two
+on a sheet are alike; the edges are drawn with the game's default edge probability, 63.
 The file is written whole or not at all.
 The same sheet is printed from the game with \fBFile\fR, \fBPrint Puzzles...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "How many puzzles, 1 to 60 (default 6).")
-set(MAN_PER_PAGE_OPTION "How many puzzles a page, 1, 2, 4 or 6 (default 4).")
+set(MAN_PER_PAGE_OPTION [=[How many puzzles a page, 1, 2, 4 or 6 (default 4).
+Larger puzzles need more room, so that no edge passes under a vertex: a page holds 6 puzzles of
+up to 10 vertices, 4 of up to 13, and 1 of more.]=])
 set(MAN_VERTICES_OPTION [=[The vertices of each puzzle, 6 to 16, or \fBrandom\fR to draw them for each puzzle as a new
 puzzle's random settings are drawn (default 8).]=])
 set(MAN_COLORS_OPTION [=[The colours of each puzzle, 2 to 4, or \fBrandom\fR (default 3).]=])

@@ -69,7 +69,11 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     const QCommandLineOption perPage(
         QStringLiteral("per-page"),
         QCoreApplication::translate("CommandLine",
-                                    "With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4)."),
+                                    "With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger "
+                                    "puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 "
+                                    "of up to %2, and 1 of more.")
+            .arg(MostVerticesFor(6))
+            .arg(MostVerticesFor(4)),
         QCoreApplication::translate("CommandLine", "K"));
     const QCommandLineOption vertices(
         QStringLiteral("vertices"),
