@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Ein Rätselspiel, das das Färben von Graphen lehrt. Ohne Optionen gestartet, öffnet es das Spiel.</translation>
     </message>
     <message>
@@ -56,11 +56,11 @@
         <translation>Mit --worksheet: Knoten jedes Rätsels, 6 bis 16, oder random für zufällig (Vorgabe 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Mit --worksheet: Farben jedes Rätsels, 2 bis 4, oder random für zufällig (Vorgabe 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Mit --worksheet: Lösungsseiten anhängen, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe (Vorgabe: keine Lösungen).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Knoten müssen 6 bis 16 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>Farben müssen 2 bis 4 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>ungefärbt</translation>
     </message>
     <message>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 Kante gezeigt</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 Kanten gezeigt</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 Kante verborgen</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 Kanten verborgen</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, Par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 Knoten</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 Knoten</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 Farben</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>Punktzahl %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>1 Knoten übrig</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n Kante sichtbar</numerusform>
+            <numerusform>%n Kanten sichtbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n Kante verborgen</numerusform>
+            <numerusform>%n Kanten verborgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n Knoten</numerusform>
+            <numerusform>%n Knoten</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>%1 Knoten übrig</translation>
+        <source>%1 colors</source>
+        <translation>%1 Farben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>%n Knoten übrig</numerusform>
+            <numerusform>%n Knoten übrig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>Farb&amp;marken</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>&amp;Farbenblind-sichere Farben</translation>
     </message>
     <message>
@@ -621,10 +617,6 @@
         <translation>Ergebnis zu Par, das eine Spiel der Stufe %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Ergebnisse zu Par, die letzten %1 Spiele der Stufe %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Wähle eine Stufe, um ihre Ergebnisse zu Par zu sehen.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>noch keine Spiele</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 Spiel</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 Spiele</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -715,6 +699,20 @@
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Gespielt, bevor Spiele ihren Code behielten: Es lässt sich nicht noch einmal spielen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln Spiel</numerusform>
+            <numerusform>%Ln Spiele</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Ergebnis zu Par, %n Spiel der Stufe %1</numerusform>
+            <numerusform>Ergebnisse zu Par, die letzten %n Spiele der Stufe %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,7 +921,7 @@
         <translation>Knoten</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Mit &amp;Lösungsseiten</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Nach den Rätseln jedes Rätsel noch einmal, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Knoten:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Farben:</translation>
     </message>
     <message>
@@ -1044,7 +1042,7 @@
         <translation>Rätsel %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Mit %1 Farben ausmalen</translation>
     </message>
     <message>
@@ -1082,7 +1080,7 @@
         <translation>Rätselcode</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Code &amp;dieses Rätsels:</translation>
     </message>
     <message>
@@ -1106,7 +1104,7 @@
         <translation>Noch kein Rätsel</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Code dieses Rätsels</translation>
     </message>
     <message>

@@ -14,9 +14,10 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TKeyboardPlay", text);
 }
 
-// "1 vertex", "7 vertices": the count with the word that fits it.
-QString Counted(int n, const char* one, const char* many) {
-    return n == 1 ? Tr(one) : Tr(many).arg(n);
+// "1 vertex", "7 vertices": the count with the word its language gives that number (French says
+// 0 in the singular, Polish has a third form for 5 and more).
+QString Counted(const char* text, int n) {
+    return QCoreApplication::translate("TKeyboardPlay", text, nullptr, n);
 }
 
 // The edges drawn on the board: those shown with the puzzle and those clashes revealed.
@@ -37,14 +38,11 @@ int EdgesKnown(const game::PuzzleState& puzzle) {
 QString PuzzleSizeWords(const game::World& world) {
     const game::PuzzleState& puzzle = world.Puzzle;
     const QString edges = puzzle.EdgesShown
-                              ? Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge shown"),
-                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges shown"))
-                              : Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge hidden"),
-                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges hidden"));
+                              ? Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges shown"), puzzle.EdgeCount)
+                              : Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges hidden"), puzzle.EdgeCount);
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1, %2, %3, par %4"))
-        .arg(Counted(puzzle.VertexCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex"),
-                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices")),
-             Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colours")).arg(puzzle.HiddenColorCount), edges)
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices"), puzzle.VertexCount),
+             Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colors")).arg(puzzle.HiddenColorCount), edges)
         .arg(game::ComputePar());
 }
 
@@ -62,8 +60,7 @@ QString StatusWords(const game::World& world) {
         .arg(game::ComputePar())
         .arg(EdgesKnown(puzzle))
         .arg(puzzle.EdgeCount)
-        .arg(Counted(left, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex left"),
-                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices left")));
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), left));
 }
 
 }  // namespace board

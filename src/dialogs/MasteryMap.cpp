@@ -300,7 +300,7 @@ QString TMasteryMap::CellWords(int level, const Cell& cell) {
         .arg(level)
         .arg(shape.vertices)
         .arg(shape.colors)
-        .arg(LevelModeText(shape.edgesShown))
+        .arg(shape.edgesShown ? tr("edges shown") : tr("edges hidden"))
         .arg(cell.games)
         .arg(cell.parOrBetter);
 }
@@ -312,7 +312,7 @@ QString TMasteryMap::SpokenCell(int level) const {
     QString games = tr("no games yet");
     if (cell.games > 0) {
         const int share = static_cast<int>(std::lround(100.0 * cell.parOrBetter / cell.games));
-        games = (cell.games == 1 ? tr("1 game") : tr("%1 games").arg(locale.toString(cell.games))) +
+        games = tr("%Ln games", nullptr, cell.games) +
                 tr(", %1 % par or better").arg(locale.toString(share));
     }
     QString words = tr("Level %1: %2 vertices, %3 colors, %4, %5")

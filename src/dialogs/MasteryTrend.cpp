@@ -109,7 +109,8 @@ QString TMasteryMap::TrendTitle() const {
     if (m_trendLevel && m_trend.size() == 1)
         return tr("Result against par, the one game of level %1").arg(m_trendLevel);
     if (m_trendLevel)
-        return tr("Results against par, last %1 games of level %2").arg(m_trend.size()).arg(m_trendLevel);
+        return tr("Results against par, last %n games of level %1", nullptr, static_cast<int>(m_trend.size()))
+            .arg(m_trendLevel);
     return tr("Choose a level to see its results against par.");
 }
 

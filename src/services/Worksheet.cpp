@@ -182,7 +182,7 @@ class Sheet {
         m_painter.setFont(words);
         m_painter.drawText(
             titleLine, Qt::AlignRight | Qt::AlignVCenter,
-            QCoreApplication::translate("Worksheet", "Colour with %1 colours").arg(recipe.colors));
+            QCoreApplication::translate("Worksheet", "Color with %1 colors").arg(recipe.colors));
 
         const double footer = 2 * line + 4 * m_pt;
         const QRectF codeLine(inside.left(), inside.bottom() - footer, inside.width(), line);

@@ -45,7 +45,7 @@ ShowToolTips=0
 SPOKEN = {
     "en": dict(vertex="Vertex", colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, solved="Puzzle Solved",
                par="Par: ", score="Your Score: ", moved="%d %s, score %d",
-               size=r"^\d+ vertices, \d colours, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
+               size=r"^\d+ vertices, \d colors, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
                status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
                rated=r"^Your score (\d+), par (\d+)\. \S"),
     "de": dict(vertex="Knoten", colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, solved="Rätsel gelöst",
