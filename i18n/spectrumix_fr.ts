@@ -719,11 +719,11 @@
     <name>TPerformancePages</name>
     <message>
         <source>Choose Level</source>
-        <translation>Choix du niveau</translation>
+        <translation>Quel niveau ?</translation>
     </message>
     <message>
         <source>Choose Player Rank</source>
-        <translation>Choix du rang</translation>
+        <translation>Quel rang ?</translation>
     </message>
     <message>
         <source>Show edges</source>

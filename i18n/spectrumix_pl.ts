@@ -725,11 +725,11 @@
     <name>TPerformancePages</name>
     <message>
         <source>Choose Level</source>
-        <translation>Wybierz poziom</translation>
+        <translation>Który poziom?</translation>
     </message>
     <message>
         <source>Choose Player Rank</source>
-        <translation>Wybierz rangę</translation>
+        <translation>Która ranga?</translation>
     </message>
     <message>
         <source>Show edges</source>

@@ -5,6 +5,7 @@
 
 #include "engine/Puzzle.h"
 #include "engine/State.h"
+#include "services/Language.h"
 
 namespace board {
 
@@ -14,10 +15,9 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TKeyboardPlay", text);
 }
 
-// "1 vertex", "7 vertices": the count with the word its language gives that number (French says
-// 0 in the singular, Polish has a third form for 5 and more).
-QString Counted(const char* text, int n) {
-    return QCoreApplication::translate("TKeyboardPlay", text, nullptr, n);
+// "1 vertex", "7 vertices": the count with the word its language gives that number.
+QString Counted(const char* plural, const char* singular, int n) {
+    return language::Counted("TKeyboardPlay", plural, singular, n);
 }
 
 // The edges drawn on the board: those shown with the puzzle and those clashes revealed.
@@ -38,10 +38,10 @@ int EdgesKnown(const game::PuzzleState& puzzle) {
 QString PuzzleSizeWords(const game::World& world) {
     const game::PuzzleState& puzzle = world.Puzzle;
     const QString edges = puzzle.EdgesShown
-                              ? Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges shown"), puzzle.EdgeCount)
-                              : Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges hidden"), puzzle.EdgeCount);
+                              ? Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges shown"), "%n edge shown", puzzle.EdgeCount)
+                              : Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges hidden"), "%n edge hidden", puzzle.EdgeCount);
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1, %2, %3, par %4"))
-        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices"), puzzle.VertexCount),
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices"), "%n vertex", puzzle.VertexCount),
              Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colors")).arg(puzzle.HiddenColorCount), edges)
         .arg(game::ComputePar());
 }
@@ -60,7 +60,7 @@ QString StatusWords(const game::World& world) {
         .arg(game::ComputePar())
         .arg(EdgesKnown(puzzle))
         .arg(puzzle.EdgeCount)
-        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), left));
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), "%n vertex left", left));
 }
 
 }  // namespace board
