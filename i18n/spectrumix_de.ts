@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
-        <translation>Rätsel je Seite müssen 1, 2, 4 oder 6 sein, nicht „%1“.</translation>
+        <translation>Die Zahl der Rätsel je Seite muss 1, 2, 4 oder 6 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
-        <translation>Knoten müssen 6 bis 16 oder random sein, nicht „%1“.</translation>
+        <translation>Die Knotenzahl muss 6 bis 16 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
-        <translation>Farben müssen 2 bis 4 oder random sein, nicht „%1“.</translation>
+        <translation>Die Farbenzahl muss 2 bis 4 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The worksheet needs a file name.</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>und musst die Kröte schlucken. Mit „Nein“ geht es</translation>
+        <translation>und du schluckst die Kröte. Mit „Nein“ geht es</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
@@ -242,15 +242,15 @@
     <name>TKeyboardPlay</name>
     <message>
         <source>cleared vertex %1, joined</source>
-        <translation>Knoten %1 geleert, verbunden</translation>
+        <translation>Knoten %1 entfärbt, Kante aufgedeckt</translation>
     </message>
     <message>
         <source>cleared vertex %1</source>
-        <translation>Knoten %1 geleert</translation>
+        <translation>Knoten %1 entfärbt</translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation>Punktzahl %1</translation>
+        <translation>Züge %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>Game over: score %1, par %2.</source>
-        <translation>Spiel vorbei: Punktzahl %1, Par %2.</translation>
+        <translation>Spiel vorbei: Züge %1, Par %2.</translation>
     </message>
     <message>
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
-        <translation>Punktzahl %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
+        <translation>Züge %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
     </message>
     <message numerus="yes">
         <source>%n edges shown</source>
@@ -283,8 +283,8 @@
     <message numerus="yes">
         <source>%n edges hidden</source>
         <translation>
-            <numerusform>%n Kante verborgen</numerusform>
-            <numerusform>%n Kanten verborgen</numerusform>
+            <numerusform>%n Kante verdeckt</numerusform>
+            <numerusform>%n Kanten verdeckt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Color-&amp;Safe Colors</source>
-        <translation>&amp;Farbenblind-sichere Farben</translation>
+        <translation>&amp;Farben für Farbenblinde</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Random Number of Colors</source>
-        <translation>Zufällige Farbanzahl</translation>
+        <translation>Zufällige Farbenzahl</translation>
     </message>
     <message>
         <source>This determines how many colors are needed to color the graph.</source>
@@ -658,7 +658,7 @@
     </message>
     <message>
         <source>A tick marks them too.</source>
-        <translation>Ein Haken markiert sie zusätzlich.</translation>
+        <translation>Grüne Felder haben zusätzlich einen Haken.</translation>
     </message>
     <message>
         <source>%1 over par</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>Do not show edges</source>
-        <translation>Kanten verbergen</translation>
+        <translation>Kanten verdecken</translation>
     </message>
     <message>
         <source>Personal and Group Performance</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verdeckten Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Codes never contain “%1”: check that character.</source>
-        <translation>In Codes kommt „%1“ nie vor: prüfe dieses Zeichen.</translation>
+        <translation>In Codes kommt „%1“ nie vor: Prüfe dieses Zeichen.</translation>
     </message>
     <message>
         <source>This code is too short: a code has ten characters.</source>
@@ -1129,11 +1129,11 @@
     </message>
     <message>
         <source>A character is mistyped or two are swapped: check the code against the paper.</source>
-        <translation>Ein Zeichen ist vertippt oder zwei sind vertauscht: vergleiche den Code mit dem Blatt.</translation>
+        <translation>Ein Zeichen ist vertippt oder zwei sind vertauscht: Vergleiche den Code mit dem Blatt.</translation>
     </message>
     <message>
         <source>This code names no puzzle: check it against the paper.</source>
-        <translation>Dieser Code ergibt kein Rätsel: vergleiche ihn mit dem Blatt.</translation>
+        <translation>Dieser Code ergibt kein Rätsel: Vergleiche ihn mit dem Blatt.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
-        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verborgen. Drücke Spielen.</translation>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verdeckt. Drücke Spielen.</translation>
     </message>
     <message>
         <source>Code %1 copied.</source>
