@@ -20,12 +20,12 @@ Das Rätsel ist gelöst, wenn alle Knoten zugleich gefärbt sind, was nur geling
 Kante zwei Knoten derselben Farbe verbindet.
 Jedes Rätsel hat ein Par, die Zahl der Klicks, die du anstreben solltest.
 .PP
-Die Kanten können von Anfang an sichtbar sein oder verborgen, sodass du sie durch Konflikte
+Die Kanten können von Anfang an sichtbar sein oder verdeckt, sodass du sie durch Konflikte
 entdeckst.
 Die Zahl der Knoten und Farben und die Anzeige der Kanten wählst du im Einstellungsfenster
 (\fBOptionen\fR, \fBEinstellungen...\fR oder Strg+Z).
 Ein Lernmodus führt von kleinen Graphen mit sichtbaren Kanten bis zu großen Graphen mit
-verborgenen Kanten.
+verdeckten Kanten.
 .PP
 Das Spiel benutzt kein Netzwerk.]=])
 set(MAN_OPTIONS_HEADING "OPTIONEN")

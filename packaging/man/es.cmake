@@ -72,9 +72,9 @@ set(MAN_EXIT_NO_DISPLAY [=[No se pudo abrir ninguna pantalla gráfica (el juego 
 salida de errores estándar), o se perdió la pantalla mientras el juego estaba abierto, después
 de haber guardado los ajustes.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Escribe una ficha de retos para imprimir en el archivo PDF
+set(MAN_WORKSHEET_OPTION [=[Guarda en el archivo PDF
 .I FILE
-y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
+una ficha de retos lista para imprimir y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
 Cada reto muestra sus vértices numerados sobre un círculo, tal como los coloca el tablero, todas
 las aristas, el número de colores que hay que usar, su código (al escribirlo en el juego se
 obtiene el mismo reto) y una línea para el nombre.

@@ -3,7 +3,7 @@
 set(MAN_DATE "december 2026")
 set(MAN_GAMES "Spellen")
 set(MAN_NAME_HEADING "NAAM")
-set(MAN_SUMMARY "een puzzelspel dat je leert grafen te kleuren")
+set(MAN_SUMMARY "een puzzelspel waarmee je grafen leert kleuren")
 set(MAN_SYNOPSIS_HEADING "OVERZICHT")
 set(MAN_DESCRIPTION_HEADING "BESCHRIJVING")
 set(MAN_DESCRIPTION [=[.B spectrumix

@@ -8,8 +8,8 @@ set(MAN_SYNOPSIS_HEADING "SKŁADNIA")
 set(MAN_DESCRIPTION_HEADING "OPIS")
 set(MAN_DESCRIPTION [=[.B spectrumix
 to gra logiczna na komputer o kolorowaniu grafów.
-Każda zagadka to losowy graf z 6 do 16 wierzchołkami, stojącymi jako małe kwadraty na okręgu,
-zbudowany wokół ukrytego kolorowania dwoma, trzema albo czterema kolorami, tak że zawsze da się
+Każda zagadka to losowy graf mający od 6 do 16 wierzchołków, narysowanych na okręgu jako małe
+kwadraty, zbudowany wokół ukrytego kolorowania dwoma, trzema albo czterema kolorami, tak że zawsze da się
 go pokolorować taką liczbą kolorów.
 .PP
 Wybierz jeden z podanych przycisków kolorów i klikaj wierzchołki, żeby je pomalować.

@@ -69,8 +69,9 @@ set(MAN_DATA_HOME "A pasta que guarda o histórico do jogo.")
 set(MAN_EXIT_NO_DISPLAY [=[Não foi possível abrir nenhuma tela (o jogo então avisa numa linha na saída de erro padrão),
 ou a tela se perdeu enquanto o jogo rodava, depois de as configurações terem sido gravadas.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Grava uma folha de atividades com desafios para imprimir no arquivo PDF
+set(MAN_WORKSHEET_OPTION [=[Grava no arquivo PDF
 .I FILE
+uma folha de atividades com desafios, pronta para imprimir,
 e termina, sem abrir janela nenhuma nem precisar de tela.
 Cada desafio mostra seus vértices numerados num círculo, como o tabuleiro os dispõe, todas as
 arestas, o número de cores a usar, seu código (digitado no jogo, ele dá o mesmo desafio) e uma

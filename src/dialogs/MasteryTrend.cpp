@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "dialogs/MasteryMap.h"
+#include "services/Language.h"
 #include "ui/DialogLook.h"
 
 namespace {
@@ -109,7 +110,10 @@ QString TMasteryMap::TrendTitle() const {
     if (m_trendLevel && m_trend.size() == 1)
         return tr("Result against par, the one game of level %1").arg(m_trendLevel);
     if (m_trendLevel)
-        return tr("Results against par, last %1 games of level %2").arg(m_trend.size()).arg(m_trendLevel);
+        return language::Counted("TMasteryMap",
+                                 QT_TRANSLATE_N_NOOP("TMasteryMap", "Results against par, last %n games of level %1"),
+                                 "Result against par, the last game of level %1", static_cast<int>(m_trend.size()))
+            .arg(m_trendLevel);
     return tr("Choose a level to see its results against par.");
 }
 

@@ -68,19 +68,19 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
     NameChoiceBox(*m_vertices, tr("Vertices"));
     m_colors = Counts(this, game::kMinColors, game::kMaxColors, true);
     m_colors->setObjectName("Colours");
-    NameChoiceBox(*m_colors, tr("Colours"));
+    NameChoiceBox(*m_colors, tr("Colors"));
     m_answers = new QCheckBox(tr("With &answer pages"), this);
     m_answers->setObjectName("AnswerPages");
     m_answers->setAccessibleDescription(
         tr("After the puzzles, each puzzle again with every vertex in its "
-           "colour and its colour's number."));
+           "color and its color's number."));
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(Label(tr("&Puzzles:"), m_count, this), m_count);
     form->addRow(Label(tr("Puzzles a pa&ge:"), m_perPage, this), m_perPage);
     form->addRow(Label(tr("&Vertices:"), m_vertices, this), m_vertices);
-    form->addRow(Label(tr("&Colours:"), m_colors, this), m_colors);
+    form->addRow(Label(tr("&Colors:"), m_colors, this), m_colors);
     form->addRow(m_answers);
 
     // What the sheet does with large puzzles, said where the teacher chooses how many a page.

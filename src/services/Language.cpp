@@ -150,4 +150,12 @@ QString Current() {
     return g_current;
 }
 
+QString Counted(const char* context, const char* plural, const char* singular, int n) {
+    if (g_current != QLatin1String("en"))
+        return QCoreApplication::translate(context, plural, nullptr, n);
+    QString english = QString::fromUtf8(n == 1 ? singular : plural);
+    return english.replace(QLatin1String("%Ln"), QLocale().toString(n))
+        .replace(QLatin1String("%n"), QString::number(n));
+}
+
 }  // namespace language

@@ -108,7 +108,7 @@ TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWi
     auto* cell = window.findChild<QAbstractButton*>(QStringLiteral("Level66"));
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->toolTip(),
-              "Level 66: 16 vertices, 4 colors, Do not show edges. Games played: 2, par or better: 1.");
+              "Level 66: 16 vertices, 4 colors, edges hidden. Games played: 2, par or better: 1.");
     EXPECT_EQ(cell->accessibleName(),
               "Level 66: 16 vertices, 4 colors, edges hidden, 2 games, 50 % par or better");
     cell->click();  // chooses the level on the level pages

@@ -140,7 +140,7 @@ TEST_F(ProgressPage, ACellIsNamedByItsLevelGamesShareAndWhetherItIsTaught) {
     EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("TimedPlayerChooseLevel"))->currentText(), "2");
     // The tool tip keeps its words.
     EXPECT_EQ(Cell(window, 14)->toolTip(),
-              "Level 14: 8 vertices, 2 colors, Do not show edges. Games played: 0, par or better: 0.");
+              "Level 14: 8 vertices, 2 colors, edges hidden. Games played: 0, par or better: 0.");
 }
 
 TEST_F(ProgressPage, ChoosingACellSaysItsTrendAsNumbersAndTheHeadingAndChartCarryIt) {
