@@ -307,6 +307,13 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     EXPECT_EQ(help::TopicUrl(help::kSettingsTopic), QUrl("qrc:/help/settings.html"));
 }
 
+// LANGUAGE='*' or a mistyped name is no language: the next choice is taken, else English.
+TEST_F(GermanGame, ANameThatIsNoLanguageIsPassedOver) {
+    EXPECT_EQ(language::Install(*qApp, {"*", "p?", "de"}), "de");
+    EXPECT_EQ(language::Install(*qApp, {"*"}), "en");
+    EXPECT_EQ(language::Install(*qApp, {"*_BR", "[a-z]"}), "en");
+}
+
 // A name with a region finds its language's translation and writes numbers as that region does;
 // a Portuguese reader of any region gets the Brazilian translation, its help and Qt's own words.
 TEST_F(GermanGame, ARegionalNameFindsItsLanguage) {
