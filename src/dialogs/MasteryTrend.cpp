@@ -107,6 +107,9 @@ void TMasteryMap::ShowRecentGames(const std::vector<RecentGame>& games) {
 }
 
 QString TMasteryMap::TrendTitle() const {
+    // A level chosen with no games yet (or its games just forgotten) has no last games to head.
+    if (m_trendLevel && m_trend.empty())
+        return tr("No games of level %1 yet.").arg(m_trendLevel);
     if (m_trendLevel && m_trend.size() == 1)
         return tr("Result against par, the one game of level %1").arg(m_trendLevel);
     if (m_trendLevel)
@@ -118,10 +121,8 @@ QString TMasteryMap::TrendTitle() const {
 }
 
 QString TMasteryMap::TrendWords() const {
-    if (!m_trendLevel)
+    if (!m_trendLevel || m_trend.empty())
         return TrendTitle();
-    if (m_trend.empty())
-        return tr("No games of level %1 yet.").arg(m_trendLevel);
     QStringList results;
     for (const std::int64_t result : m_trend) results << Signed(result);
     return TrendTitle() + QStringLiteral(": ") + results.join(QStringLiteral(", "));

@@ -371,6 +371,13 @@ TEST_F(GermanGame, SpokenCountsTakeTheFormsOfTheLanguage) {
     EXPECT_TRUE(edges[0].contains(QString::fromUtf8("# arête cachée"))) << edges[0].toStdString();
 }
 
+// LANGUAGE='*' or a mistyped name is no language: the next choice is taken, else English.
+TEST_F(GermanGame, ANameThatIsNoLanguageIsPassedOver) {
+    EXPECT_EQ(language::Install(*qApp, {"*", "p?", "de"}), "de");
+    EXPECT_EQ(language::Install(*qApp, {"*"}), "en");
+    EXPECT_EQ(language::Install(*qApp, {"*_BR", "[a-z]"}), "en");
+}
+
 // A name with a region finds its language's translation and writes numbers as that region does;
 // a Portuguese reader of any region gets the Brazilian translation, its help and Qt's own words.
 TEST_F(GermanGame, ARegionalNameFindsItsLanguage) {
