@@ -175,23 +175,25 @@ def run(binary, n, lang, keep, number, cache):
     if lang != "en":
         env.update(LANGUAGE=lang, LANG="%s.UTF-8" % (lang if "_" in lang else "%s_%s" % (lang, lang.upper())),
                    LC_ALL="")
-    orca = Orca(scratch, env)
     # The puzzle is made from the time of day: the game alone sees a clock that stands still (its
     # timers keep the real one).
     game_env = dict(env, LD_PRELOAD=FAKETIME, FAKETIME="2026-01-01 10:%02d:00" % number,
                     FAKETIME_DONT_FAKE_MONOTONIC="1")
     try:
-        start, end = play(binary, n, lang, orca, game_env)
+        orca = Orca(scratch, env)
+        try:
+            start, end = play(binary, n, lang, orca, game_env)
+        finally:
+            orca.stop()
+        # A line the log breaks goes on after the width of a time stamp.
+        said = [m.group(1).replace("\n" + " " * 18, "\n") for m in SPEECH.finditer(orca.text(start, end))]
+        voice = VOICES.get(lang, lang.split("_")[0])
+        times = [seconds_of(words, voice, scratch, cache) for words in said]
+        if keep:
+            os.makedirs(keep, exist_ok=True)
+            shutil.copy(orca.log, os.path.join(keep, "orca-%d.log" % number))
     finally:
-        orca.stop()
-    # A line the log breaks goes on after the width of a time stamp.
-    said = [m.group(1).replace("\n" + " " * 18, "\n") for m in SPEECH.finditer(orca.text(start, end))]
-    voice = VOICES.get(lang, lang.split("_")[0])
-    times = [seconds_of(words, voice, scratch, cache) for words in said]
-    if keep:
-        os.makedirs(keep, exist_ok=True)
-        shutil.copy(orca.log, os.path.join(keep, "orca-%d.log" % number))
-    shutil.rmtree(scratch, ignore_errors=True)
+        shutil.rmtree(scratch, ignore_errors=True)
     total = sum(times)
     print("run %d: %.1f s of speech in %d utterances" % (number, total, len(said)))
     for words, seconds in zip(said, times):
