@@ -936,7 +936,7 @@
     </message>
     <message>
         <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
-        <translation>Nach den Rätseln kommt jedes Rätsel noch einmal, jeder Knoten in seiner Farbe und mit der Nummer dieser Farbe.</translation>
+        <translation>Nach den Rätseln kommt jedes Rätsel noch einmal, mit jedem Knoten in seiner Farbe und der Nummer dieser Farbe.</translation>
     </message>
     <message>
         <source>&amp;Puzzles:</source>
