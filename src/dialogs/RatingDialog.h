@@ -3,8 +3,6 @@
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
-#include <cstdint>
-
 #include "engine/Views.h"
 #include "ui/FixedDialog.h"
 
@@ -26,25 +24,20 @@ class TRatingDialog : public ui::FixedDialog {
         QRect label;
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
-        // What the game does on each answer, before the dialog goes away.
-        void (*ok)() = nullptr;
-        void (*no)() = nullptr;
+        // What the game does on each answer, for the game the dialog rated, before it goes away.
+        void (*ok)(const game::Rating&) = nullptr;
+        void (*no)(const game::Rating&) = nullptr;
     };
 
     TRatingDialog(const Design& design, QWidget* parent);
 
-    // Shows the dialog without blocking. Hidden, it opens with the words of `rating`; already up,
-    // it only comes to the front and keeps what it says.
+    // Shows the dialog without blocking. Hidden, it opens with the words of `rating` and answers
+    // for its game; already up, it only comes to the front and keeps what it says, and so the
+    // game its answer is for.
     void Open(const game::Rating& rating);
 
     // The words of a message the engine chose, in the player's language.
     static QString Words(const game::Rating& rating);
-    // The score the next message rates, and its par: a screen reader reads them before the
-    // message (the dialog shows the message alone, as ever).
-    void SetScore(std::int32_t score, std::int32_t par) {
-        m_score = score;
-        m_par = par;
-    }
 
     QFrame* Bevel1;
     QLabel* Image1;
@@ -58,11 +51,11 @@ class TRatingDialog : public ui::FixedDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // The message and whether the "No" button is offered with it.
+    // The message and whether the "No" button is offered with it; a screen reader reads the
+    // rated score and par before the message (the dialog shows the message alone, as ever).
     void ShowMessage(const game::Rating& rating);
 
   private:
-    void Answer(void (*effect)());
-    std::int32_t m_score = -1;
-    std::int32_t m_par = -1;
+    void Answer(void (*effect)(const game::Rating&));
+    game::Rating m_rated;  // what the dialog says, and the game its answer is for
 };

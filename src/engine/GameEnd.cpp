@@ -39,6 +39,13 @@ void CountUp(std::int32_t& value) {
         ++value;
 }
 
+// The vertex count of the level a game was rated at (the settings' own for a rating that does
+// not say it).
+std::int32_t RatedVertices(const Rating& rated) {
+    const bool known = rated.vertices >= kMinVertices && rated.vertices <= kMaxVertices;
+    return known ? rated.vertices : world.Settings.NumberOfVertices;
+}
+
 }  // namespace
 
 AverageFromPar ReduceAverage(std::int64_t totalFromPar, std::int32_t games) {
@@ -129,18 +136,27 @@ void EvaluateSolvedGame() {
     const bool teaching = Teaching();
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
-    const bool good = world.Puzzle.ClickCount <= ComputePar();
+    const PuzzleState& p = world.Puzzle;
+    const std::int32_t par = ComputePar();
+    // The dialog keeps the game it rates, for an answer given after another puzzle has started.
+    const auto open = [&](Dialog dialog, Rating rating) {
+        rating.vertices = p.VertexCount;
+        rating.score = p.ClickCount;
+        rating.par = par;
+        world.Windows().OpenDialog(dialog, rating);
+    };
+    const bool good = p.ClickCount <= par;
     if (good) {
         if (teaching)
             CountUp(Streak());
-        if (world.Puzzle.EdgesShown) {
-            world.Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
+        if (p.EdgesShown) {
+            open(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
         } else {
-            world.Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
+            open(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
         }
     } else if (teaching) {
         Streak() = 0;
-        world.Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
+        open(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
     }
 }
 
@@ -208,37 +224,48 @@ void DecisionNo() {
     world.Session.ReplayAsked.reset();
 }
 
-void PerfectOk() {
+// An offer is taken only while the teaching mode is on: switched off since, the settings are
+// the player's own again and no level moves them.
+void PerfectOk(const Rating& rated) {
     GameSettings& s = world.Settings;
-    if (!Teaching() || Streak() < 1)
+    if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
+    unsigned changes = kShowEdgesChanged;
+    const std::int32_t vertices = RatedVertices(rated);
+    if (s.NumberOfVertices != vertices) {
+        s.NumberOfVertices = vertices;
+        changes |= kVertexCountChanged;
+    }
     s.ShowEdges = false;
     s.TeachingModeSecondaryLevel = 1;
-    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged);
+    world.Windows().SettingsChangedByGame(s, changes);
 }
 
-void PerfectNo() {
-    SetStreak(0);
+void PerfectNo(const Rating& rated) {
+    if (rated.offer)
+        Streak() = 0;
 }
 
-void ExcellentOk() {
+void ExcellentOk(const Rating& rated) {
     GameSettings& s = world.Settings;
-    if (!Teaching() || Streak() < 3)
+    if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
+    const std::int32_t vertices = RatedVertices(rated);
     CountUp(s.TeachingModePrimaryLevel);
     s.TeachingModeSecondaryLevel = 0;
     s.ShowEdges = true;
-    s.NumberOfVertices = s.NumberOfVertices >= kMaxVertices ? kMinVertices : s.NumberOfVertices + 1;
+    s.NumberOfVertices = vertices >= kMaxVertices ? kMinVertices : vertices + 1;
     world.Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
 }
 
-void ExcellentNo() {
-    SetStreak(2);
+void ExcellentNo(const Rating& rated) {
+    if (rated.offer)
+        Streak() = 2;
 }
 
-void NotBadOk() {}
+void NotBadOk(const Rating&) {}
 
 void ApplySettings(const GameSettings& settings) {
     world.Settings = settings;

@@ -108,12 +108,12 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
             EXPECT_EQ(text.streak, game);
         }
     }
-    ExcellentNo();
+    ExcellentNo(windows.ratings.back());
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
     StartExample(false);
     Solve();
     EXPECT_TRUE(windows.ratings.back().offer);
-    ExcellentOk();
+    ExcellentOk(windows.ratings.back());
     EXPECT_EQ(world.Settings.NumberOfVertices, 7);
     EXPECT_TRUE(world.Settings.ShowEdges);
     EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, 1);
@@ -124,14 +124,17 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
 }
 
 TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
+    // Offers made in teaching mode, answered once it is switched off.
+    const Rating perfect{RatingMessage::PerfectGoOn, 1, true, 6};
+    const Rating excellent{RatingMessage::ExcellentAdvance, 3, true, 6};
     world.Settings.TeachingMode = false;
     world.Settings.TeachingModeConsecutiveGoodGames = 4;
     const GameSettings before = world.Settings;
-    PerfectOk();
-    ExcellentOk();
-    NotBadOk();
+    PerfectOk(perfect);
+    ExcellentOk(excellent);
+    NotBadOk({RatingMessage::NotBad, 0, false, 6});
     EXPECT_EQ(world.Settings, before);
-    PerfectNo();
+    PerfectNo(perfect);
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_TRUE(windows.settingsChanges.empty());
 }
@@ -264,7 +267,7 @@ TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
     world.Settings.TeachingModePrimaryLevel = INT32_MAX;
     world.Settings.TeachingModeConsecutiveGoodGames = 3;
-    ExcellentOk();
+    ExcellentOk({RatingMessage::ExcellentAdvance, 3, true, 6});
     EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, INT32_MAX);
 }
 
@@ -272,11 +275,12 @@ TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
     // The Perfect dialog of one game stays open while the next (7-vertex) game starts.
     StartExample(true);
     Solve();
+    const Rating rated = windows.ratings.back();
     world.Settings.NumberOfVertices = 7;
     NewGameClick();
     const int n = world.Puzzle.VertexCount;
     ASSERT_EQ(n, 7);
-    PerfectOk();  // edges hidden and the level changed for the NEXT puzzle
+    PerfectOk(rated);  // edges hidden and the level changed for the NEXT puzzle
     EXPECT_FALSE(world.Settings.ShowEdges);
     EXPECT_EQ(ComputePar(), 7) << "this puzzle was started with its edges shown";
     Solve();
@@ -303,9 +307,9 @@ TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
             ASSERT_EQ(opened, world.Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
             ASSERT_EQ(windows.ratings.back().offer, game == needed);
             if (opened == Dialog::Perfect) {
-                PerfectOk();
+                PerfectOk(windows.ratings.back());
             } else {
-                ExcellentOk();
+                ExcellentOk(windows.ratings.back());
             }
         }
     }

@@ -84,6 +84,18 @@ TEST(PuzzleCode, IsReadAsPeopleTypeItAndSaysWhatIsWrong) {
     EXPECT_STREQ(PuzzleCodeOf({5, 3, 63, true, 0}).data(), "") << "no code for a shape the game cannot draw";
 }
 
+TEST(PuzzleCode, ACharacterSpelledInMoreBytesThanItNeedsIsRefused) {
+    const std::string code = PuzzleCodeOf({8, 3, 63, true, 12 * 3600 * 1000}).data();
+    // "1" in two, three and four bytes, a surrogate, and a code point beyond Unicode.
+    for (const std::string odd :
+         {"\xC0\xB1", "\xE0\x80\xB1", "\xF0\x80\x80\xB1", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const CodeReading r = ReadPuzzleCode(odd + code.substr(1));
+        EXPECT_EQ(r.problem, CodeProblem::BadCharacter);
+        EXPECT_EQ(r.character, U'\uFFFD');
+    }
+    EXPECT_EQ(ReadPuzzleCode("\xF0\x9F\x98\x80" + code).character, U'\U0001F600') << "a four-byte character";
+}
+
 // The clock moves on while a puzzle is drawn; the puzzle is still the one of its first reading.
 std::int32_t g_reading = 0;
 std::int32_t MovingClock() {
@@ -125,7 +137,7 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
     const PuzzleRecipe first = world.Puzzle.Recipe;
     Solve();
     EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
-    PerfectNo();  // the advance is declined; the streak starts over
+    PerfectNo(windows.ratings.back());  // the advance is declined; the streak starts over
     world.Settings.TeachingModeConsecutiveGoodGames = 1;
     const GameSettings settings = world.Settings;
 
@@ -147,8 +159,8 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
 
     Solve();  // at par: rated as outside the teaching mode
     EXPECT_EQ(windows.ratings.back().message, RatingMessage::ExcellentMethod);
-    ExcellentOk();
-    ExcellentNo();
+    ExcellentOk(windows.ratings.back());
+    ExcellentNo(windows.ratings.back());
     EXPECT_EQ(world.Settings, settings) << "nor the settings nor the teaching progress moved";
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(other).data());
 
