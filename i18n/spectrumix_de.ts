@@ -88,6 +88,10 @@
         <translation>Das Arbeitsblatt braucht einen Dateinamen.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>Der Dateiname des Arbeitsblatts „%1“ beginnt mit „-“; als „./%1“ oder nach „--“ angeben.</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Das Arbeitsblatt „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Jedes Spiel wird gleich bei seinem Ende in den Verlauf geschrieben.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Spiele lassen sich nicht in %1 speichern; das Spiel läuft weiter.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Spiele lassen sich nicht in %1 speichern (%2); das Spiel läuft weiter.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Alle Spiele der Stufe %1 aus den Zahlen dieser Sitzung löschen?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Der Verlauf ließ sich nicht neu schreiben; nichts wurde gelöscht.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Der Verlauf ließ sich nicht neu schreiben (%1); nichts wurde gelöscht.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>SpEcTrUmIx-Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Keine normale Datei und keine Pipe</translation>
     </message>
 </context>
 <context>
