@@ -257,11 +257,6 @@
         <translation>Züge %1</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>a vertex&apos;s number, then its colour</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, Par %4</translation>
     </message>
@@ -580,8 +575,8 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>joined to %1</source>
-        <translation>verbunden mit %1</translation>
+        <source>joins %1</source>
+        <translation>Nachbarn: %1</translation>
     </message>
     <message>
         <source>%1 %2</source>

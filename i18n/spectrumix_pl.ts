@@ -257,11 +257,6 @@
         <translation>wynik %1</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>a vertex&apos;s number, then its colour</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
     </message>
@@ -584,7 +579,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>joined to %1</source>
+        <source>joins %1</source>
         <translation>sąsiedzi: %1</translation>
     </message>
     <message>

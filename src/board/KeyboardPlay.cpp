@@ -188,9 +188,8 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     // The move that solves the puzzle is told by the rating that opens with it, score and par.
     if (move.solved)
         return;
-    words[0] = QCoreApplication::translate("TKeyboardPlay", "%1 %2", "a vertex's number, then its colour")
-                   .arg(vertex->Number())
-                   .arg(ui::FillWord(vertex->brushColor()));
+    // The player heard the vertex's number on arriving there a moment ago: the colour taken alone.
+    words[0] = ui::FillWord(vertex->brushColor());
     // Commas, not the name's semicolons: a shorter pause between the parts of one move.
     Say(words.join(QStringLiteral(", ")));
 }

@@ -128,7 +128,7 @@ QString TOrbVertex1::NeighbourWords() const {
     if (!m_fillOf) {
         QStringList numbers;
         for (const int k : m_neighbours) numbers << QString::number(k);
-        return tr("joined to %1").arg(ListOf(numbers));
+        return tr("joins %1").arg(ListOf(numbers));
     }
     // Neighbours in number order, each run of one colour said once after its numbers.
     QStringList runs;
@@ -144,7 +144,7 @@ QString TOrbVertex1::NeighbourWords() const {
         numbers << QString::number(m_neighbours[i]);
     }
     runs << tr("%1 %2", "neighbour numbers, then their colour").arg(ListOf(numbers), ui::FillWord(runFill));
-    return tr("joined to %1").arg(runs.join(tr(", ")));
+    return tr("joins %1").arg(runs.join(tr(", ")));
 }
 
 void TOrbVertex1::setNumber(int number) {

@@ -48,11 +48,11 @@ class TOrbVertex1 : public QWidget {
     // list already says what its items are); "Solution vertex 3, blue" in the solution view.
     QString NumberAndColour() const;
     // What a screen reader reads for the vertex: on the board its number, its colour and its
-    // neighbours as one ("3, red, joined to 1 blue, 5 uncolored"), so that the focus arriving
+    // neighbours as one ("3, red, joins 1 blue, 5 uncolored"), so that the focus arriving
     // there is heard in one breath; in the solution view its number and colour. For one reading,
     // what a keyboard move did instead.
     QString AccessibleName() const;
-    // "joined to 1 blue, 3 and 5 uncolored, 6 red", "no edge known yet": the vertices an edge on
+    // "joins 1 blue, 3 and 5 uncolored, 6 red", "no edge known yet": the vertices an edge on
     // the board joins it to, each with the colour it wears now, so that a player choosing a colour
     // for this vertex hears its neighbours' without visiting them.
     QString NeighbourWords() const;

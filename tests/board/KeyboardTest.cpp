@@ -111,7 +111,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "1, green; score 1");
-    EXPECT_EQ(Note(), "1 green, score 1") << "said once, without the word just heard";
+    EXPECT_EQ(Note(), "green, score 1") << "said once, without the number and the word just heard";
 
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.
     Key(Qt::Key_Right);
@@ -122,10 +122,10 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
     EXPECT_EQ(Said(Vertex(3)), "3, green; cleared vertex 1, joined; score 2");
     // A vertex's neighbours are heard in the same breath as its name, not after it.
-    EXPECT_EQ(Said(Vertex(1)), "1, uncolored, joined to 3 green");
+    EXPECT_EQ(Said(Vertex(1)), "1, uncolored, joins 3 green");
     EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "");
     Key(Qt::Key_Home);
-    EXPECT_EQ(Said(Vertex(3)), "3, green, joined to 1 uncolored");
+    EXPECT_EQ(Said(Vertex(3)), "3, green, joins 1 uncolored");
     EXPECT_EQ(Said(board->PlayerScore), "Your Score: 2");
 
     // S tells where the game stands.
@@ -161,9 +161,9 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     // As the focus arrives: the puzzle's size, then the first vertex with its neighbours, as one.
     const QString first = Said(Vertex(1));
     EXPECT_TRUE(first.startsWith("6 vertices, ") &&
-                first.endsWith(" edges shown, par 6. 1, uncolored, joined to 3, 4 and 6 uncolored"))
+                first.endsWith(" edges shown, par 6. 1, uncolored, joins 3, 4 and 6 uncolored"))
         << first.toStdString();
-    EXPECT_EQ(Said(Vertex(2)), "2, uncolored, joined to 3 uncolored");
+    EXPECT_EQ(Said(Vertex(2)), "2, uncolored, joins 3 uncolored");
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 
@@ -189,7 +189,7 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     TOrbVertex1* twin = board->CompVert[1];
     ASSERT_TRUE(twin->isVisible());
     EXPECT_EQ(Said(twin), "Solution vertex 1, red");
-    EXPECT_EQ(Said(twin, QAccessible::Description), "joined to 3 green, 4 blue, 6 green");
+    EXPECT_EQ(Said(twin, QAccessible::Description), "joins 3 green, 4 blue, 6 green");
     EXPECT_TRUE(Actions(twin).isEmpty());
 }
 

@@ -43,13 +43,13 @@ ShowToolTips=0
 """
 # What the game says, in the two languages it is heard in here.
 SPOKEN = {
-    "en": dict(colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, joined="joined to ", solved="Puzzle Solved",
-               par="Par: ", score="Your Score: ", moved="%d %s, score %d",
+    "en": dict(colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, joined="joins ", solved="Puzzle Solved",
+               par="Par: ", score="Your Score: ", moved="%s, score %d",
                size=r"^\d+ vertices, \d colors, \d+ edges (shown|hidden), par \d+\. 1, ",
                status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
                rated=r"^Your score (\d+), par (\d+)\. \S"),
-    "de": dict(colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, joined="verbunden mit ", solved="Rätsel gelöst",
-               par="Par: ", score="Deine Züge: ", moved="%d %s, Züge %d",
+    "de": dict(colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, joined="Nachbarn: ", solved="Rätsel gelöst",
+               par="Par: ", score="Deine Züge: ", moved="%s, Züge %d",
                size=r"^\d+ Knoten, \d Farben, \d+ Kanten (sichtbar|verdeckt), Par \d+\. 1, ",
                status=r"^Züge 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
                rated=r"^Deine Züge: (\d+), Par (\d+)\. \S"),
@@ -223,7 +223,7 @@ def play(binary, n, edges_shown, lang="en"):
                     if presses == 1:
                         # The move is said once, whole; the status key tells where the game stands; a
                         # neighbour names the colour just painted.
-                        moved = said["moved"] % (v, said["colours"][plan[v]], 1)
+                        moved = said["moved"] % (said["colours"][plan[v]], 1)
                         expect(board.note == moved, "the move was said as %r, not %r" % (board.note, moved), game)
                         key("s")
                         status = Board(app, lang).note or ""
