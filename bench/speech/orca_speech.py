@@ -136,12 +136,17 @@ def play(binary, n, lang, orca, env):
         if board is None:
             by_ear.fail("F2 showed no puzzle of %d vertices" % n, game)
         plan = by_ear.colouring(n, board.painters, {v: nb or set() for v, (_, nb) in board.vertices.items()})
+        # As a player plays: arrive on a vertex and hear it, then take its colour if it is not
+        # the one in hand (a new puzzle starts with blue, the first painter), then paint.
         at = 1
+        in_hand = 1
         for v in range(1, n + 1):
-            press(orca, str(plan[v]))
             for _ in range((v - at) % n):
                 press(orca, "Right")
             at = v
+            if plan[v] != in_hand:
+                press(orca, str(plan[v]))
+                in_hand = plan[v]
             press(orca, "space")
         final = by_ear.wait_for(lambda: (lambda b: b if len(b.windows) > 1 else None)(by_ear.Board(app, lang)), 20, game)
         if final is None or final.score != final.par:
