@@ -9,8 +9,8 @@
 
 namespace board {
 
-bool TCloseGuard::SaveBeforeClosing(QWidget& board) {
-    if (game::SaveSettings() == game::SaveOutcome::Saved)
+bool TCloseGuard::SaveBeforeClosing(QWidget& board, game::Game& game) {
+    if (game::SaveSettings(game) == game::SaveOutcome::Saved)
         return true;
     const QString text = QCoreApplication::translate("TLevel1", "Unable to write to %1.")
                              .arg(QString::fromLatin1(game::kSettingsFileName));

@@ -3,8 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/Puzzle.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 namespace board {
 
@@ -34,8 +33,8 @@ int EdgesKnown(const game::PuzzleState& puzzle) {
 
 }  // namespace
 
-QString PuzzleSizeWords(const game::World& world) {
-    const game::PuzzleState& puzzle = world.Puzzle;
+QString PuzzleSizeWords(const game::Game& game) {
+    const game::PuzzleState& puzzle = game.Puzzle;
     const QString edges = puzzle.EdgesShown
                               ? Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge shown"),
                                         QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges shown"))
@@ -45,21 +44,21 @@ QString PuzzleSizeWords(const game::World& world) {
         .arg(Counted(puzzle.VertexCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex"),
                      QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices")),
              Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colours")).arg(puzzle.HiddenColorCount), edges)
-        .arg(game::ComputePar());
+        .arg(game.ComputePar());
 }
 
-QString StatusWords(const game::World& world) {
-    const game::PuzzleState& puzzle = world.Puzzle;
+QString StatusWords(const game::Game& game) {
+    const game::PuzzleState& puzzle = game.Puzzle;
     if (puzzle.Serial == 0)
         return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "No puzzle yet: F2 makes one."));
     if (puzzle.GameOver)
         return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "Game over: score %1, par %2."))
             .arg(puzzle.ClickCount)
-            .arg(game::ComputePar());
+            .arg(game.ComputePar());
     const int left = puzzle.VertexCount - puzzle.ColoredCount;
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "score %1, par %2, %3 of %4 edges known, %5"))
         .arg(puzzle.ClickCount)
-        .arg(game::ComputePar())
+        .arg(game.ComputePar())
         .arg(EdgesKnown(puzzle))
         .arg(puzzle.EdgeCount)
         .arg(Counted(left, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex left"),

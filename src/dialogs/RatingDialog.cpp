@@ -13,8 +13,8 @@
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
 
-TRatingDialog::TRatingDialog(const Design& design, QWidget* parent)
-    : ui::FixedDialog(parent, design.caption, design.clientSize, Kind::Question) {
+TRatingDialog::TRatingDialog(game::Game& game, const Design& design, QWidget* parent)
+    : ui::FixedDialog(parent, design.caption, design.clientSize, Kind::Question), m_game(game) {
     setFont(ui::DialogFont(11));
     ui::SetWordsColour(*this, Qt::black, QColor(255, 0, 255));
     setAutoFillBackground(true);
@@ -87,9 +87,9 @@ void TRatingDialog::ShowMessage(const game::Rating& rating) {
     }
 }
 
-void TRatingDialog::Answer(void (*effect)()) {
+void TRatingDialog::Answer(void (game::Game::*effect)()) {
     if (effect)
-        effect();
+        (m_game.*effect)();
     hide();
 }
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/Views.h"
+#include "engine/Game.h"
 #include "ui/FixedDialog.h"
 
 class QFrame;
@@ -27,11 +27,12 @@ class TRatingDialog : public ui::FixedDialog {
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
         // What the game does on each answer, before the dialog goes away.
-        void (*ok)() = nullptr;
-        void (*no)() = nullptr;
+        void (game::Game::*ok)() = nullptr;
+        void (game::Game::*no)() = nullptr;
     };
 
-    TRatingDialog(const Design& design, QWidget* parent);
+    // A rating of `game`'s games: the answers go to it.
+    TRatingDialog(game::Game& game, const Design& design, QWidget* parent);
 
     // Shows the dialog without blocking. Hidden, it opens with the words of `rating`; already up,
     // it only comes to the front and keeps what it says.
@@ -62,7 +63,8 @@ class TRatingDialog : public ui::FixedDialog {
     void ShowMessage(const game::Rating& rating);
 
   private:
-    void Answer(void (*effect)());
+    void Answer(void (game::Game::*effect)());
+    game::Game& m_game;
     std::int32_t m_score = -1;
     std::int32_t m_par = -1;
 };

@@ -8,29 +8,12 @@
 #include <string>
 #include <utility>
 
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
-#include "engine/State.h"
-#include "engine/Views.h"
 
 namespace game {
 
 namespace {
-
-std::int32_t& Streak() {
-    return world.Settings.TeachingModeConsecutiveGoodGames;
-}
-
-// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
-// again from its code or restarted (those are rated as outside it).
-bool Teaching() {
-    return world.Settings.TeachingMode && !world.Puzzle.Replay;
-}
-
-// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
-void SetStreak(std::int32_t value) {
-    if (!world.Puzzle.Replay)
-        Streak() = value;
-}
 
 // A streak or level read from a hand-edited file may already stand at the top of the
 // 32-bit range; counting on from there must not wrap round to a negative number.
@@ -80,17 +63,33 @@ std::string AverageFromPar::Text() const {
     return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-void UpdateSessionAverage(Ending ending) {
-    const PuzzleState& p = world.Puzzle;
+std::int32_t& Game::Streak() {
+    return Settings.TeachingModeConsecutiveGoodGames;
+}
+
+// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
+// again from its code or restarted (those are rated as outside it).
+bool Game::Teaching() const {
+    return Settings.TeachingMode && !Puzzle.Replay;
+}
+
+// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
+void Game::SetStreak(std::int32_t value) {
+    if (!Puzzle.Replay)
+        Streak() = value;
+}
+
+void Game::UpdateSessionAverage(Ending ending) {
+    const PuzzleState& p = Puzzle;
     const std::int32_t par = ComputePar();
     const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
-    SessionState& s = world.Session;
+    SessionState& s = Session;
     CountUp(s.SessionGameCount);
     s.SessionTotalFromPar += result - par;
-    world.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
+    Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
 
     GameRecord record;
-    record.utc = UtcText(world.UtcMs());
+    record.utc = UtcText(UtcMs());
     record.vertices = p.VertexCount;
     record.colors = p.HiddenColorCount;
     record.edgesShown = p.EdgesShown;
@@ -101,13 +100,13 @@ void UpdateSessionAverage(Ending ending) {
     record.code = PuzzleCodeOf(p.Recipe);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
-        record.solveMs = std::max<std::int64_t>(0, world.SteadyMs() - p.ShownAtMs);
-    world.Windows().GameRated(record);
+        record.solveMs = std::max<std::int64_t>(0, SteadyMs() - p.ShownAtMs);
+    Windows().GameRated(record);
 }
 
-void ShowSolution() {
-    BoardView& board = world.Board();
-    PuzzleState& p = world.Puzzle;
+void Game::ShowSolution() {
+    BoardView& board = Board();
+    PuzzleState& p = Puzzle;
     board.ShowSolvedPicture(true);
     board.EnablePainters(false);
     p.GameOver = true;
@@ -116,8 +115,8 @@ void ShowSolution() {
     for (int k = 1; k <= kMaxVertices; ++k) {
         const TColor color = k <= n ? PaintColor(p.HiddenColoring[k]) : clBlack;
         if (color != clBlack)
-            world.SolutionVertex[k].SetFillColor(color);
-        fills[k] = world.SolutionVertex[k].FillColor();
+            SolutionVertex[k].SetFillColor(color);
+        fills[k] = SolutionVertex[k].FillColor();
     }
     board.ShowFills(EdgeView::Solution, fills);
     board.ShowSolutionVertices(n);
@@ -125,105 +124,105 @@ void ShowSolution() {
     board.SetDrawGraphEnabled(false);
 }
 
-void EvaluateSolvedGame() {
+void Game::EvaluateSolvedGame() {
     const bool teaching = Teaching();
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
-    const bool good = world.Puzzle.ClickCount <= ComputePar();
+    const bool good = Puzzle.ClickCount <= ComputePar();
     if (good) {
         if (teaching)
             CountUp(Streak());
-        if (world.Puzzle.EdgesShown) {
-            world.Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
+        if (Puzzle.EdgesShown) {
+            Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
         } else {
-            world.Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
+            Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
         }
     } else if (teaching) {
         Streak() = 0;
-        world.Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
+        Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
     }
 }
 
-void NewGameClick() {
-    world.Session.ReplayAsked.reset();
-    if (world.Puzzle.GameOver) {
+void Game::NewGameClick() {
+    Session.ReplayAsked.reset();
+    if (Puzzle.GameOver) {
         NewPuzzle();
         return;
     }
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
-void ReplayClick(const PuzzleRecipe& recipe) {
+void Game::ReplayClick(const PuzzleRecipe& recipe) {
     if (!IsPlayable(recipe))
         return;
-    if (world.Puzzle.GameOver) {
-        world.Session.ReplayAsked.reset();
+    if (Puzzle.GameOver) {
+        Session.ReplayAsked.reset();
         PlayPuzzle(recipe, true);
         return;
     }
-    world.Session.ReplayAsked = recipe;
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+    Session.ReplayAsked = recipe;
+    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
-void RestartClick() {
-    if (world.Puzzle.Serial != 0)
-        ReplayClick(world.Puzzle.Recipe);
+void Game::RestartClick() {
+    if (Puzzle.Serial != 0)
+        ReplayClick(Puzzle.Recipe);
 }
 
-void DrawGraphClick() {
-    if (world.Puzzle.GameOver)
+void Game::DrawGraphClick() {
+    if (Puzzle.GameOver)
         return;
-    if (world.Session.DrawGraphFirstUse) {
+    if (Session.DrawGraphFirstUse) {
         ShowSolution();
-        world.Session.DrawGraphFirstUse = false;
+        Session.DrawGraphFirstUse = false;
         SetStreak(0);
         return;
     }
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
+    Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
 }
 
 // "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
 // have stood open while the settings dialog started another). Only a game that already
 // ended, and so was rated by its own end, is not rated again.
-void NewPuzzleDecisionYes() {
-    if (!world.Puzzle.GameOver) {
+void Game::NewPuzzleDecisionYes() {
+    if (!Puzzle.GameOver) {
         SetStreak(0);
         UpdateSessionAverage(Ending::NewPuzzle);
     }
-    if (const std::optional<PuzzleRecipe> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
+    if (const std::optional<PuzzleRecipe> asked = std::exchange(Session.ReplayAsked, std::nullopt))
         PlayPuzzle(*asked, true);
     else
         NewPuzzle();
 }
 
-void DrawGraphDecisionYes() {
-    if (world.Puzzle.GameOver)
+void Game::DrawGraphDecisionYes() {
+    if (Puzzle.GameOver)
         return;
     SetStreak(0);
     UpdateSessionAverage(Ending::SolutionAsked);
     ShowSolution();
 }
 
-void DecisionNo() {
-    world.Session.ReplayAsked.reset();
+void Game::DecisionNo() {
+    Session.ReplayAsked.reset();
 }
 
-void PerfectOk() {
-    GameSettings& s = world.Settings;
+void Game::PerfectOk() {
+    GameSettings& s = Settings;
     if (!Teaching() || Streak() < 1)
         return;
     Streak() = 0;
     s.ShowEdges = false;
     s.TeachingModeSecondaryLevel = 1;
-    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged);
+    Windows().SettingsChangedByGame(s, kShowEdgesChanged);
 }
 
-void PerfectNo() {
+void Game::PerfectNo() {
     SetStreak(0);
 }
 
-void ExcellentOk() {
-    GameSettings& s = world.Settings;
+void Game::ExcellentOk() {
+    GameSettings& s = Settings;
     if (!Teaching() || Streak() < 3)
         return;
     Streak() = 0;
@@ -231,18 +230,18 @@ void ExcellentOk() {
     s.TeachingModeSecondaryLevel = 0;
     s.ShowEdges = true;
     s.NumberOfVertices = s.NumberOfVertices >= kMaxVertices ? kMinVertices : s.NumberOfVertices + 1;
-    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
+    Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
 }
 
-void ExcellentNo() {
+void Game::ExcellentNo() {
     SetStreak(2);
 }
 
-void NotBadOk() {}
+void Game::NotBadOk() {}
 
-void ApplySettings(const GameSettings& settings) {
-    world.Settings = settings;
-    world.Board().ApplyToolTips(settings.ShowToolTips);
+void Game::ApplySettings(const GameSettings& settings) {
+    Settings = settings;
+    Board().ApplyToolTips(settings.ShowToolTips);
     // The new settings take effect at once, even in the middle of a game; that game is simply
     // dropped, neither rated nor counted against the streak.
     NewPuzzle();

@@ -36,7 +36,7 @@ class KeyboardPlay : public boardtest::BoardTest {
     void SetUp() override {
         BoardTest::SetUp();
         // The worked example, started by the keys the tests press.
-        board = ShowActiveBoard(game::world.Settings.ShowEdges);
+        board = ShowActiveBoard(game.Settings.ShowEdges);
     }
     static QString Said(QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(widget)->text(kind);
@@ -61,9 +61,9 @@ class KeyboardPlay : public boardtest::BoardTest {
 };
 
 TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
-    game::world.Settings.ShowEdges = false;
+    game.Settings.ShowEdges = false;
     Key(Qt::Key_F2);
-    ASSERT_FALSE(game::world.Puzzle.GameOver);
+    ASSERT_FALSE(game.Puzzle.GameOver);
     EXPECT_TRUE(Marked(Vertex(1))) << "a puzzle started by key puts the focus on the first vertex";
     EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
     // The puzzle's size is heard once, as the focus arrives.
@@ -120,7 +120,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_EQ(Said(Vertex(3)), "Vertex 3, uncoloured");
     Key(Qt::Key_Return);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
+    EXPECT_EQ(game.Puzzle.ClickCount, 2);
     EXPECT_EQ(Said(Vertex(3)), "Vertex 3, green; cleared vertex 1, joined; score 2");
     EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1 uncoloured");
     EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3 green");
@@ -129,8 +129,8 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     // S tells where the game stands.
     Key(Qt::Key_S);
     EXPECT_EQ(Note(), QString("score 2, par %1, 1 of %2 edges known, 5 vertices left")
-                          .arg(game::ComputePar())
-                          .arg(game::world.Puzzle.EdgeCount));
+                          .arg(game.ComputePar())
+                          .arg(game.Puzzle.EdgeCount));
 
     // During a game, F2 and Ctrl+N ask first, as New Puzzle does.
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -153,23 +153,23 @@ TEST_F(KeyboardPlay, TheMouseNeverShowsTheFocusMark) {
 }
 
 TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
-    game::world.Settings.ShowEdges = true;
-    game::world.Settings.PlayComputer = true;
+    game.Settings.ShowEdges = true;
+    game.Settings.PlayComputer = true;
     QTest::mouseClick(board->NewGame, Qt::LeftButton);
     EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6 uncoloured");
     EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3 uncoloured");
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 
-    gametest::Solve([&](int colour, int k) {
+    gametest::Solve(game, [&](int colour, int k) {
         QTest::mouseClick(board->Painter[static_cast<std::size_t>(colour)], Qt::LeftButton);
         QTest::mouseClick(Vertex(k), Qt::LeftButton);
     });
-    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    ASSERT_TRUE(game.Puzzle.GameOver);
     EXPECT_TRUE(Actions(Vertex(1)).isEmpty()) << "the game is over";
     // The rating is read with the score it rates, before its message.
     const QString rated =
-        QString("Your score %1, par %2. ").arg(game::world.Puzzle.ClickCount).arg(game::ComputePar());
+        QString("Your score %1, par %2. ").arg(game.Puzzle.ClickCount).arg(game.ComputePar());
     int open = 0;
     for (const TRatingDialog* dialog : {static_cast<TRatingDialog*>(windows->PerfectDlg),
                                         static_cast<TRatingDialog*>(windows->ExcellentDlg),

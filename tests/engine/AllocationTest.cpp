@@ -7,7 +7,7 @@
 #include <new>
 
 #include "engine/GameEnd.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
 #include "engine/State.h"
@@ -31,23 +31,23 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 TEST(Allocation, NewPuzzleAndColorVertexAllocateNothing) {
-    game::world.Reset();
-    game::world.Settings.RandomNumberOfVertices = true;
-    game::PinClock(gametest::kNoon);
+    game::Game game;
+    game.Settings.RandomNumberOfVertices = true;
+    game.PinClock(gametest::kNoon);
     for (int round = 0; round < 50; ++round) {
-        game::PinClock(round * 1'000'003);
+        game.PinClock(round * 1'000'003);
         const long before = g_allocations;
-        game::NewPuzzle();
-        for (int k = 1; k <= game::world.Puzzle.VertexCount && !game::world.Puzzle.GameOver; ++k) {
-            game::PainterClick(game::world.Puzzle.HiddenColoring[k % game::world.Puzzle.VertexCount + 1]);
-            game::ColorVertex(k);
+        game.NewPuzzle();
+        for (int k = 1; k <= game.Puzzle.VertexCount && !game.Puzzle.GameOver; ++k) {
+            game.PainterClick(game.Puzzle.HiddenColoring[k % game.Puzzle.VertexCount + 1]);
+            game.ColorVertex(k);
         }
         // Finish the game: the solving click rates it and shows the solution.
-        for (int k = 1; k <= game::world.Puzzle.VertexCount && !game::world.Puzzle.GameOver; ++k) {
-            game::PainterClick(game::world.Puzzle.HiddenColoring[k]);
-            game::ColorVertex(k);
+        for (int k = 1; k <= game.Puzzle.VertexCount && !game.Puzzle.GameOver; ++k) {
+            game.PainterClick(game.Puzzle.HiddenColoring[k]);
+            game.ColorVertex(k);
         }
-        EXPECT_TRUE(game::world.Puzzle.GameOver);
+        EXPECT_TRUE(game.Puzzle.GameOver);
         EXPECT_EQ(g_allocations - before, 0) << "round " << round;
     }
 }

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/State.h"
-
-#include "engine/Views.h"
+#include "engine/Game.h"
 
 #include <chrono>
 
@@ -42,46 +40,38 @@ SilentWindows g_silentWindows;
 
 }  // namespace
 
-BoardView& World::Board() const {
+Game::Game() {
+    SetStartValues();
+}
+
+BoardView& Game::Board() const {
     return hooks.board ? *hooks.board : g_silentBoard;
 }
 
-GameWindows& World::Windows() const {
+GameWindows& Game::Windows() const {
     return hooks.windows ? *hooks.windows : g_silentWindows;
 }
 
-std::int64_t World::SteadyMs() const {
+std::int64_t Game::SteadyMs() const {
     using namespace std::chrono;
     if (hooks.steadyClock)
         return hooks.steadyClock();
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::int64_t World::UtcMs() const {
+std::int64_t Game::UtcMs() const {
     using namespace std::chrono;
     if (hooks.utcClock)
         return hooks.utcClock();
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-void World::SetStartValues() {
+void Game::SetStartValues() {
     KeepSettingsInRange(Settings);
     Layout = BoardLayout{};
     Puzzle = PuzzleState{};
     Puzzle.GameOver = true;
     Session = SessionState{};
-}
-
-void World::Reset() {
-    Settings = GameSettings{};
-    SettingsInFile.reset();
-    for (int k = 0; k <= kMaxVertices; ++k) {
-        BoardVertex[k].Reset();
-        SolutionVertex[k].Reset();
-    }
-    RandSeed = 0;
-    hooks = Hooks{};
-    SetStartValues();
 }
 
 }  // namespace game
