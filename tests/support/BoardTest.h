@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// boardtest::BoardTest: the game's real windows over a fresh game of the test's own and a settings folder of the
+// boardtest::BoardTest: the game's real windows over a fresh game and a settings folder of the
 // test's own, as every board-level suite starts them.
 #pragma once
 
