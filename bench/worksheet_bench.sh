@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The largest worksheet a teacher can ask for, timed: 60 puzzles of 16 vertices and 4 colours,
-# six a page, with their answers, written as a PDF with no display. Prints the median of five
-# runs and the file's size; the sheet should take at most 2 s and stay under 1 MB.
+# asked six a page (each takes a page of its own, room for its vertices clear of its edges), with
+# their answers, written as a PDF with no display. Prints the median of five runs and the file's
+# size; the sheet should take at most 2 s and stay under 1 MB.
 #   bench/worksheet_bench.sh [path/to/spectrumix]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Ein Rätselspiel, das das Färben von Graphen lehrt. Ohne Optionen gestartet, öffnet es das Spiel.</translation>
     </message>
     <message>
@@ -48,19 +48,19 @@
         <translation>Mit --worksheet: wie viele Rätsel, 1 bis 60 (Vorgabe 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Mit --worksheet: Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Mit --worksheet: Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4). Größere Rätsel brauchen mehr Platz: Eine Seite fasst 6 Rätsel mit bis zu %1 Knoten, 4 mit bis zu %2 und 1 mit mehr.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Mit --worksheet: Knoten jedes Rätsels, 6 bis 16, oder random für zufällig (Vorgabe 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Mit --worksheet: Farben jedes Rätsels, 2 bis 4, oder random für zufällig (Vorgabe 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Mit --worksheet: Lösungsseiten anhängen, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe (Vorgabe: keine Lösungen).</translation>
     </message>
     <message>
@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>Puzzles a page must be 1, 2, 4 or 6, not &apos;%1&apos;.</source>
-        <translation>Rätsel je Seite müssen 1, 2, 4 oder 6 sein, nicht „%1“.</translation>
+        <translation>Die Zahl der Rätsel je Seite muss 1, 2, 4 oder 6 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>Vertices must be 6 to 16 or random, not &apos;%1&apos;.</source>
-        <translation>Knoten müssen 6 bis 16 oder random sein, nicht „%1“.</translation>
+        <translation>Die Knotenzahl muss 6 bis 16 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
-        <translation>Farben müssen 2 bis 4 oder random sein, nicht „%1“.</translation>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <translation>Die Farbenzahl muss 2 bis 4 oder random sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The worksheet needs a file name.</source>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>ungefärbt</translation>
     </message>
     <message>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
-        <translation>und musst die Kröte schlucken. Mit „Nein“ geht es</translation>
+        <translation>und du schluckst die Kröte. Mit „Nein“ geht es</translation>
     </message>
     <message>
         <source>returned to the current game. Life&apos;s tough. You decide.</source>
@@ -242,15 +242,15 @@
     <name>TKeyboardPlay</name>
     <message>
         <source>cleared vertex %1, joined</source>
-        <translation>Knoten %1 geleert, verbunden</translation>
+        <translation>Knoten %1 entfärbt, Kante aufgedeckt</translation>
     </message>
     <message>
         <source>cleared vertex %1</source>
-        <translation>Knoten %1 geleert</translation>
+        <translation>Knoten %1 entfärbt</translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation>Punktzahl %1</translation>
+        <translation>Züge %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 Kante gezeigt</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 Kanten gezeigt</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 Kante verborgen</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 Kanten verborgen</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, Par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 Knoten</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 Knoten</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 Farben</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -295,19 +267,43 @@
     </message>
     <message>
         <source>Game over: score %1, par %2.</source>
-        <translation>Spiel vorbei: Punktzahl %1, Par %2.</translation>
+        <translation>Spiel vorbei: Züge %1, Par %2.</translation>
     </message>
     <message>
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
-        <translation>Punktzahl %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
+        <translation>Züge %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n Kante sichtbar</numerusform>
+            <numerusform>%n Kanten sichtbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n Kante verdeckt</numerusform>
+            <numerusform>%n Kanten verdeckt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n Knoten</numerusform>
+            <numerusform>%n Knoten</numerusform>
+        </translation>
     </message>
     <message>
-        <source>1 vertex left</source>
-        <translation>1 Knoten übrig</translation>
+        <source>%1 colors</source>
+        <translation>%1 Farben</translation>
     </message>
-    <message>
-        <source>%1 vertices left</source>
-        <translation>%1 Knoten übrig</translation>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>%n Knoten übrig</numerusform>
+            <numerusform>%n Knoten übrig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,12 +345,12 @@
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>Farb&amp;marken</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
-        <translation>&amp;Farbenblind-sichere Farben</translation>
+        <source>Color-&amp;Safe Colors</source>
+        <translation>&amp;Farben für Farbenblinde</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
@@ -488,7 +484,7 @@
     </message>
     <message>
         <source>Random Number of Colors</source>
-        <translation>Zufällige Farbanzahl</translation>
+        <translation>Zufällige Farbenzahl</translation>
     </message>
     <message>
         <source>This determines how many colors are needed to color the graph.</source>
@@ -621,10 +617,6 @@
         <translation>Ergebnis zu Par, das eine Spiel der Stufe %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Ergebnisse zu Par, die letzten %1 Spiele der Stufe %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Wähle eine Stufe, um ihre Ergebnisse zu Par zu sehen.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>noch keine Spiele</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 Spiel</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 Spiele</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -674,7 +658,7 @@
     </message>
     <message>
         <source>A tick marks them too.</source>
-        <translation>Ein Haken markiert sie zusätzlich.</translation>
+        <translation>Grüne Felder haben zusätzlich einen Haken.</translation>
     </message>
     <message>
         <source>%1 over par</source>
@@ -716,6 +700,20 @@
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Gespielt, bevor Spiele ihren Code behielten: Es lässt sich nicht noch einmal spielen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln Spiel</numerusform>
+            <numerusform>%Ln Spiele</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Ergebnis zu Par, %n Spiel der Stufe %1</numerusform>
+            <numerusform>Ergebnisse zu Par, die letzten %n Spiele der Stufe %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>
@@ -733,7 +731,7 @@
     </message>
     <message>
         <source>Do not show edges</source>
-        <translation>Kanten verbergen</translation>
+        <translation>Kanten verdecken</translation>
     </message>
     <message>
         <source>Personal and Group Performance</source>
@@ -923,7 +921,7 @@
         <translation>Knoten</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Mit &amp;Lösungsseiten</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Nach den Rätseln jedes Rätsel noch einmal, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Knoten:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Farben:</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Von Rätseln mit mehr als %n Knoten passen weniger auf eine Seite, damit keine Kante unter einem Knoten verläuft.</numerusform>
+            <numerusform>Von Rätseln mit mehr als %n Knoten passen weniger auf eine Seite, damit keine Kante unter einem Knoten verläuft.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -995,7 +1000,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verborgenen Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verdeckten Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>
@@ -1044,7 +1049,7 @@
         <translation>Rätsel %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Mit %1 Farben ausmalen</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Rätselcode</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Code &amp;dieses Rätsels:</translation>
     </message>
     <message>
@@ -1106,7 +1111,7 @@
         <translation>Noch kein Rätsel</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Code dieses Rätsels</translation>
     </message>
     <message>
@@ -1115,7 +1120,7 @@
     </message>
     <message>
         <source>Codes never contain “%1”: check that character.</source>
-        <translation>In Codes kommt „%1“ nie vor: prüfe dieses Zeichen.</translation>
+        <translation>In Codes kommt „%1“ nie vor: Prüfe dieses Zeichen.</translation>
     </message>
     <message>
         <source>This code is too short: a code has ten characters.</source>
@@ -1131,11 +1136,11 @@
     </message>
     <message>
         <source>A character is mistyped or two are swapped: check the code against the paper.</source>
-        <translation>Ein Zeichen ist vertippt oder zwei sind vertauscht: vergleiche den Code mit dem Blatt.</translation>
+        <translation>Ein Zeichen ist vertippt oder zwei sind vertauscht: Vergleiche den Code mit dem Blatt.</translation>
     </message>
     <message>
         <source>This code names no puzzle: check it against the paper.</source>
-        <translation>Dieser Code ergibt kein Rätsel: vergleiche ihn mit dem Blatt.</translation>
+        <translation>Dieser Code ergibt kein Rätsel: Vergleiche ihn mit dem Blatt.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
@@ -1143,7 +1148,7 @@
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
-        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verborgen. Drücke Spielen.</translation>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verdeckt. Drücke Spielen.</translation>
     </message>
     <message>
         <source>Code %1 copied.</source>

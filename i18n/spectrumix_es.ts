@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Un juego de lógica que enseña a colorear grafos. Si se inicia sin opciones, abre el juego.</translation>
     </message>
     <message>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
-        <translation>Escribe una ficha de retos para imprimir en el archivo PDF ARCHIVO, sin abrir ninguna ventana: cada reto con sus aristas, su código y una línea para el nombre.</translation>
+        <translation>Guarda en el archivo PDF ARCHIVO una ficha de retos lista para imprimir, sin abrir ninguna ventana: cada reto con sus aristas, su código y una línea para el nombre.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -48,19 +48,19 @@
         <translation>Con --worksheet: cuántos retos, de 1 a 60 (predeterminado: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: retos por página, 1, 2, 4 o 6 (predeterminado: 4). Los retos más grandes necesitan más espacio: en una página caben 6 retos de hasta %1 vértices, 4 de hasta %2 y 1 si tienen más.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Con --worksheet: vértices de cada reto, de 6 a 16, o random para elegirlos al azar (predeterminado: 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Con --worksheet: colores de cada reto, de 2 a 4, o random para elegirlos al azar (predeterminado: 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Con --worksheet: añade páginas de soluciones, con cada vértice pintado de su color y con el número de ese color (predeterminado: sin soluciones).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>El número de vértices debe ser de 6 a 16 o random, no «%1».</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>El número de colores debe ser de 2 a 4 o random, no «%1».</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>sin color</translation>
     </message>
     <message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Si pulsas «Sí», tu puntuación es Par + 10</translation>
+        <translation>Si pulsas «Sí», tu puntuación es par + 10</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 arista visible</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 aristas visibles</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 arista oculta</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 aristas ocultas</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 vértice</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 vértices</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 colores</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>puntuación %1, par %2, %3 de %4 aristas conocidas, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>queda 1 vértice</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n arista visible</numerusform>
+            <numerusform>%n aristas visibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n arista oculta</numerusform>
+            <numerusform>%n aristas ocultas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n vértice</numerusform>
+            <numerusform>%n vértices</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>quedan %1 vértices</translation>
+        <source>%1 colors</source>
+        <translation>%1 colores</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>queda %n vértice</numerusform>
+            <numerusform>quedan %n vértices</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Ajustes...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>&amp;Marcas de color</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>Colores para &amp;daltónicos</translation>
     </message>
     <message>
@@ -394,7 +390,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Colorea los vértices con Par clics como máximo para lograr una puntuación excelente.</translation>
+        <translation>Colorea los vértices sin pasarte del par de clics para lograr una puntuación excelente.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -422,7 +418,7 @@
     </message>
     <message>
         <source>Your average score from Par over the games you play this session.</source>
-        <translation>Cuánto te separas del Par, de media, en las partidas de esta sesión.</translation>
+        <translation>Cuánto te separas del par, de media, en las partidas de esta sesión.</translation>
     </message>
     <message>
         <source>Edges: %1</source>
@@ -598,7 +594,7 @@
     <name>TMasteryMap</name>
     <message>
         <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
-        <translation>Nivel %1: %2 vértices, %3 colores, modo «%4». Partidas jugadas: %5, al par o mejor: %6.</translation>
+        <translation>Nivel %1: %2 vértices, %3 colores, %4. Partidas jugadas: %5, al par o mejor: %6.</translation>
     </message>
     <message>
         <source>%1 colors</source>
@@ -621,10 +617,6 @@
         <translation>Resultado frente al par, la única partida del nivel %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Resultados frente al par, últimas %1 partidas del nivel %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Elige un nivel para ver sus resultados frente al par.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>aún no hay partidas</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 partida</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 partidas</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -674,7 +658,7 @@
     </message>
     <message>
         <source>A tick marks them too.</source>
-        <translation>Además llevan una marca de visto bueno.</translation>
+        <translation>Las casillas verdes llevan además una marca de visto bueno.</translation>
     </message>
     <message>
         <source>%1 over par</source>
@@ -715,6 +699,20 @@
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Esta partida se jugó antes de que el juego guardara los códigos: no se puede volver a jugar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln partida</numerusform>
+            <numerusform>%Ln partidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Resultado frente al par, %n partida del nivel %1</numerusform>
+            <numerusform>Resultados frente al par, últimas %n partidas del nivel %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,7 +921,7 @@
         <translation>Vértices</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Colores</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Con &amp;soluciones</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Después de los retos, se repite cada uno con cada vértice pintado de su color y con el número de ese color.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Vértices:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Colores:</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>De los retos de más de %n vértice caben menos por página, para que ninguna arista pase por debajo de un vértice.</numerusform>
+            <numerusform>De los retos de más de %n vértices caben menos por página, para que ninguna arista pase por debajo de un vértice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -995,7 +1000,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Para avanzar, tienes que resolver los retos sin hacer clic en los vértices más veces que el Par. Con las aristas visibles basta 1 partida al Par; con las aristas ocultas necesitas 3 partidas seguidas al Par o mejor.</translation>
+        <translation>Para avanzar, tienes que resolver los retos sin hacer clic en los vértices más veces que el par. Con las aristas visibles basta 1 partida al par; con las aristas ocultas necesitas 3 partidas seguidas al par o mejor.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>
@@ -1044,7 +1049,7 @@
         <translation>Reto %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Colorea con %1 colores</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Código del reto</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Código de es&amp;te reto:</translation>
     </message>
     <message>
@@ -1106,7 +1111,7 @@
         <translation>Aún no hay reto</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Código de este reto</translation>
     </message>
     <message>

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Un jeu de réflexion pour apprendre à colorier les graphes. Lancé sans option, il ouvre le jeu.</translation>
     </message>
     <message>
@@ -48,19 +48,19 @@
         <translation>Avec --worksheet : nombre d’énigmes, de 1 à 60 (6 par défaut).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Avec --worksheet : énigmes par page, 1, 2, 4 ou 6 (4 par défaut). Les grandes énigmes demandent plus de place : une page contient 6 énigmes de %1 sommets au plus, 4 de %2 au plus, et 1 au-delà.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Avec --worksheet : sommets de chaque énigme, de 6 à 16, ou random pour un nombre au hasard (8 par défaut).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Avec --worksheet : couleurs de chaque énigme, de 2 à 4, ou random pour un nombre au hasard (3 par défaut).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Avec --worksheet : ajoute le corrigé, chaque sommet colorié et marqué du numéro de sa couleur (par défaut : sans corrigé).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Le nombre de sommets doit être compris entre 6 et 16, ou random, et non « %1 ».</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>Le nombre de couleurs doit être compris entre 2 et 4, ou random, et non « %1 ».</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>sans couleur</translation>
     </message>
     <message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>You will suffer a score of Par + 10 if you click &apos;Yes&apos;</source>
-        <translation>Clique « Oui » et ta partie comptera par + 10 :</translation>
+        <translation>Avec « Oui », ta partie comptera par + 10 :</translation>
     </message>
     <message>
         <source>and take your lumps. If you click &apos;No&apos; you will be</source>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 arête visible</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 arêtes visibles</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 arête cachée</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 arêtes cachées</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 sommet</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 sommets</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 couleurs</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>score %1, par %2, arêtes connues : %3 sur %4, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>1 sommet restant</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n arête visible</numerusform>
+            <numerusform>%n arêtes visibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n arête cachée</numerusform>
+            <numerusform>%n arêtes cachées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n sommet</numerusform>
+            <numerusform>%n sommets</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>%1 sommets restants</translation>
+        <source>%1 colors</source>
+        <translation>%1 couleurs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>%n sommet restant</numerusform>
+            <numerusform>%n sommets restants</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Réglages...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>Repères de &amp;couleur</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>Couleurs pour &amp;daltoniens</translation>
     </message>
     <message>
@@ -621,10 +617,6 @@
         <translation>Résultat face au par, l’unique partie du niveau %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Résultats face au par, les %1 dernières parties du niveau %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Choisis un niveau pour voir ses résultats face au par.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>pas encore de partie</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 partie</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 parties</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -716,16 +700,30 @@
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Partie jouée avant que le jeu ne garde les codes : tu ne peux pas la rejouer.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln partie</numerusform>
+            <numerusform>%Ln parties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Résultat face au par, %n partie du niveau %1</numerusform>
+            <numerusform>Résultats face au par, les %n dernières parties du niveau %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>
     <message>
         <source>Choose Level</source>
-        <translation>Choix du niveau</translation>
+        <translation>Quel niveau ?</translation>
     </message>
     <message>
         <source>Choose Player Rank</source>
-        <translation>Choix du rang</translation>
+        <translation>Quel rang ?</translation>
     </message>
     <message>
         <source>Show edges</source>
@@ -923,7 +921,7 @@
         <translation>Sommets</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Couleurs</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Avec le co&amp;rrigé</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Après les énigmes, chaque énigme une seconde fois, chaque sommet colorié et marqué du numéro de sa couleur.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Sommets :</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Couleurs :</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Les énigmes de plus de %n sommet sont moins nombreuses par page, pour qu’aucune arête ne passe sous un sommet.</numerusform>
+            <numerusform>Les énigmes de plus de %n sommets sont moins nombreuses par page, pour qu’aucune arête ne passe sous un sommet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1049,7 @@
         <translation>Énigme %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Colorie avec %1 couleurs</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Code de l’énigme</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>&amp;Code de cette énigme :</translation>
     </message>
     <message>
@@ -1106,7 +1111,7 @@
         <translation>Pas encore d’énigme</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Code de cette énigme</translation>
     </message>
     <message>

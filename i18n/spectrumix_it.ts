@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Un rompicapo che insegna a colorare i grafi. Avviato senza opzioni, apre il gioco.</translation>
     </message>
     <message>
@@ -48,19 +48,19 @@
         <translation>Con --worksheet: quanti rompicapo, da 1 a 60 (predefinito: 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Con --worksheet: rompicapo per pagina, 1, 2, 4 o 6 (predefinito: 4). I rompicapo più grandi richiedono più spazio: una pagina contiene 6 rompicapo fino a %1 vertici, 4 fino a %2 e 1 se ne hanno di più.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Con --worksheet: vertici di ogni rompicapo, da 6 a 16, oppure random per averli a caso (predefinito: 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Con --worksheet: colori di ogni rompicapo, da 2 a 4, oppure random per averli a caso (predefinito: 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Con --worksheet: aggiunge le pagine delle soluzioni, con ogni vertice del suo colore e con il numero di quel colore (predefinito: senza soluzioni).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Il numero di vertici deve essere tra 6 e 16 oppure random, non «%1».</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>Il numero di colori deve essere tra 2 e 4 oppure random, non «%1».</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>senza colore</translation>
     </message>
     <message>
@@ -242,7 +242,7 @@
     <name>TKeyboardPlay</name>
     <message>
         <source>cleared vertex %1, joined</source>
-        <translation>vertice %1 svuotato, collegato</translation>
+        <translation>vertice %1 svuotato, lato rivelato</translation>
     </message>
     <message>
         <source>cleared vertex %1</source>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 lato visibile</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 lati visibili</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 lato nascosto</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 lati nascosti</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 vertice</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 vertici</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 colori</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>punteggio %1, par %2, lati noti: %3 su %4, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>manca 1 vertice</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n lato visibile</numerusform>
+            <numerusform>%n lati visibili</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n lato nascosto</numerusform>
+            <numerusform>%n lati nascosti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n vertice</numerusform>
+            <numerusform>%n vertici</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>mancano %1 vertici</translation>
+        <source>%1 colors</source>
+        <translation>%1 colori</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>manca %n vertice</numerusform>
+            <numerusform>mancano %n vertici</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Impostazioni...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>Segni dei &amp;colori</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>Colori per &amp;daltonici</translation>
     </message>
     <message>
@@ -621,10 +617,6 @@
         <translation>Rispetto al par: l&apos;unica partita del livello %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Rispetto al par: le ultime %1 partite del livello %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Scegli un livello per vedere i suoi risultati rispetto al par.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>ancora nessuna partita</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 partita</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 partite</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -715,6 +699,20 @@
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Partita giocata quando il gioco non salvava ancora i codici: non si può giocare di nuovo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln partita</numerusform>
+            <numerusform>%Ln partite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Rispetto al par: %n partita del livello %1</numerusform>
+            <numerusform>Rispetto al par: le ultime %n partite del livello %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,7 +921,7 @@
         <translation>Vertici</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Colori</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Con le &amp;soluzioni</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Dopo i rompicapo, gli stessi rompicapo risolti: ogni vertice colorato e con il numero del suo colore.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Vertici:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Colori:</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Dei rompicapo con più di %n vertice ne entrano meno per pagina, perché nessun lato passi sotto un vertice.</numerusform>
+            <numerusform>Dei rompicapo con più di %n vertici ne entrano meno per pagina, perché nessun lato passi sotto un vertice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1049,7 @@
         <translation>Rompicapo %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Colora con %1 colori</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Codice del rompicapo</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Codice di &amp;questo rompicapo:</translation>
     </message>
     <message>
@@ -1106,7 +1111,7 @@
         <translation>Nessun rompicapo</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Codice di questo rompicapo</translation>
     </message>
     <message>

@@ -4,8 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
-        <translation>Een puzzelspel dat je leert grafen te kleuren. Zonder opties start gewoon het spel.</translation>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
+        <translation>Een puzzelspel waarmee je grafen leert kleuren. Zonder opties start gewoon het spel.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -48,19 +48,19 @@
         <translation>Met --worksheet: hoeveel puzzels, 1 tot en met 60 (standaard 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Met --worksheet: puzzels per pagina, 1, 2, 4 of 6 (standaard 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Met --worksheet: puzzels per pagina, 1, 2, 4 of 6 (standaard 4). Grotere puzzels hebben meer ruimte nodig: op een pagina passen 6 puzzels van hoogstens %1 knopen, 4 van hoogstens %2 en 1 van meer.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Met --worksheet: knopen per puzzel, 6 tot en met 16, of random voor willekeurig (standaard 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Met --worksheet: kleuren per puzzel, 2 tot en met 4, of random voor willekeurig (standaard 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Met --worksheet: voegt antwoordpagina&apos;s toe, elke knoop in zijn kleur en met het nummer van die kleur (standaard: geen antwoorden).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Het aantal knopen moet 6 tot en met 16 of random zijn, niet ‘%1’.</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>Het aantal kleuren moet 2 tot en met 4 of random zijn, niet ‘%1’.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>ongekleurd</translation>
     </message>
     <message>
@@ -242,7 +242,7 @@
     <name>TKeyboardPlay</name>
     <message>
         <source>cleared vertex %1, joined</source>
-        <translation>knoop %1 gewist, verbonden</translation>
+        <translation>knoop %1 gewist, kant onthuld</translation>
     </message>
     <message>
         <source>cleared vertex %1</source>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 kant getoond</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 kanten getoond</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 kant verborgen</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 kanten verborgen</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 knoop</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 knopen</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 kleuren</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>score %1, par %2, %3 van %4 kanten bekend, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>1 knoop over</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n kant getoond</numerusform>
+            <numerusform>%n kanten getoond</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n kant verborgen</numerusform>
+            <numerusform>%n kanten verborgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n knoop</numerusform>
+            <numerusform>%n knopen</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>%1 knopen over</translation>
+        <source>%1 colors</source>
+        <translation>%1 kleuren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>%n knoop over</numerusform>
+            <numerusform>%n knopen over</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Instellingen...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>Kleur&amp;tekens</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>&amp;Kleurenblindvriendelijk</translation>
     </message>
     <message>
@@ -598,7 +594,7 @@
     <name>TMasteryMap</name>
     <message>
         <source>Level %1: %2 vertices, %3 colors, %4. Games played: %5, par or better: %6.</source>
-        <translation>Niveau %1: %2 knopen, %3 kleuren, %4. Gespeeld: %5, par of beter: %6.</translation>
+        <translation>Niveau %1: %2 knopen, %3 kleuren, %4. Gespeeld: %5, op par of beter: %6.</translation>
     </message>
     <message>
         <source>%1 colors</source>
@@ -614,15 +610,11 @@
     </message>
     <message>
         <source>Rows: vertices. Numbers: games played. Green: mostly par or better. Framed: the level being taught.</source>
-        <translation>Rijen: knopen. Getallen: gespeelde spellen. Groen: meestal par of beter. Omlijnd: het niveau dat je nu oefent.</translation>
+        <translation>Rijen: knopen. Getallen: gespeelde spellen. Groen: meestal op par of beter. Omlijnd: het niveau dat je nu oefent.</translation>
     </message>
     <message>
         <source>Result against par, the one game of level %1</source>
         <translation>Resultaat ten opzichte van par, het enige spel van niveau %1</translation>
-    </message>
-    <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Resultaten ten opzichte van par, laatste %1 spellen van niveau %2</translation>
     </message>
     <message>
         <source>Choose a level to see its results against par.</source>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>nog geen spellen</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 spel</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 spellen</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -715,6 +699,20 @@
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Gespeeld voordat het spel codes bijhield: dit spel kun je niet nog een keer spelen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln spel</numerusform>
+            <numerusform>%Ln spellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Resultaat ten opzichte van par, %n spel van niveau %1</numerusform>
+            <numerusform>Resultaten ten opzichte van par, laatste %n spellen van niveau %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,7 +921,7 @@
         <translation>Knopen</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Kleuren</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Met &amp;antwoordpagina&apos;s</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Na de puzzels komt elke puzzel nog een keer, met elke knoop in zijn kleur en met het nummer van die kleur.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Knopen:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>K&amp;leuren:</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Van puzzels met meer dan %n knoop komen er minder op een pagina, zodat geen kant onder een knoop door loopt.</numerusform>
+            <numerusform>Van puzzels met meer dan %n knopen komen er minder op een pagina, zodat geen kant onder een knoop door loopt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1049,7 @@
         <translation>Puzzel %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Kleur in met %1 kleuren</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Puzzelcode</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Code van &amp;deze puzzel:</translation>
     </message>
     <message>
@@ -1106,7 +1111,7 @@
         <translation>Nog geen puzzel</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Code van deze puzzel</translation>
     </message>
     <message>

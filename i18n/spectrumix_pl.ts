@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Gra logiczna, która uczy kolorowania grafów. Uruchomiona bez opcji otwiera okno gry.</translation>
     </message>
     <message>
@@ -48,19 +48,19 @@
         <translation>Z opcją --worksheet: liczba zagadek, od 1 do 60 (domyślnie 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Z opcją --worksheet: liczba zagadek na stronę – 1, 2, 4 lub 6 (domyślnie 4). Większe zagadki potrzebują więcej miejsca: strona mieści 6 zagadek mających do %1 wierzchołków, 4 mające do %2 i 1 większą.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Z opcją --worksheet: liczba wierzchołków każdej zagadki, od 6 do 16, albo random, czyli losowo (domyślnie 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Z opcją --worksheet: liczba kolorów każdej zagadki, od 2 do 4, albo random, czyli losowo (domyślnie 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Z opcją --worksheet: dodaje strony z rozwiązaniami, na których każdy wierzchołek ma swój kolor i numer tego koloru (domyślnie bez rozwiązań).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Liczba wierzchołków musi wynosić od 6 do 16 (albo random), a nie „%1”.</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>Liczba kolorów musi wynosić od 2 do 4 (albo random), a nie „%1”.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>bez koloru</translation>
     </message>
     <message>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 widoczna krawędź</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>widoczne krawędzie: %1</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 ukryta krawędź</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>ukryte krawędzie: %1</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, par %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 wierzchołek</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>wierzchołki: %1</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>kolory: %1</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,41 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>wynik %1, par %2, znane krawędzie: %3 z %4, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>został 1 wierzchołek</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n widoczna krawędź</numerusform>
+            <numerusform>%n widoczne krawędzie</numerusform>
+            <numerusform>%n widocznych krawędzi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n ukryta krawędź</numerusform>
+            <numerusform>%n ukryte krawędzie</numerusform>
+            <numerusform>%n ukrytych krawędzi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n wierzchołek</numerusform>
+            <numerusform>%n wierzchołki</numerusform>
+            <numerusform>%n wierzchołków</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>wierzchołki do pokolorowania: %1</translation>
+        <source>%1 colors</source>
+        <translation>kolory: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>został %n wierzchołek</numerusform>
+            <numerusform>zostały %n wierzchołki</numerusform>
+            <numerusform>zostało %n wierzchołków</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +349,11 @@
         <translation>&amp;Ustawienia...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>&amp;Numery kolorów</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>Kolory dla &amp;daltonistów</translation>
     </message>
     <message>
@@ -621,10 +621,6 @@
         <translation>Wynik względem par, jedyna gra z poziomu %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Wyniki względem par z poziomu %2, ostatnie gry: %1</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Wybierz poziom, aby zobaczyć jego wyniki względem par.</translation>
     </message>
@@ -639,14 +635,6 @@
     <message>
         <source>no games yet</source>
         <translation>jeszcze bez gier</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 gra</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>gry: %1</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -716,16 +704,32 @@
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Tę grę rozegrano, zanim kody gier zaczęły trafiać do historii: nie da się w nią zagrać jeszcze raz.</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln gra</numerusform>
+            <numerusform>%Ln gry</numerusform>
+            <numerusform>%Ln gier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Wynik względem par z poziomu %1, %n gra</numerusform>
+            <numerusform>Wyniki względem par z poziomu %1, ostatnie %n gry</numerusform>
+            <numerusform>Wyniki względem par z poziomu %1, ostatnich %n gier</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>
     <message>
         <source>Choose Level</source>
-        <translation>Wybierz poziom</translation>
+        <translation>Który poziom?</translation>
     </message>
     <message>
         <source>Choose Player Rank</source>
-        <translation>Wybierz rangę</translation>
+        <translation>Która ranga?</translation>
     </message>
     <message>
         <source>Show edges</source>
@@ -923,7 +927,7 @@
         <translation>Wierzchołki</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Kolory</translation>
     </message>
     <message>
@@ -931,7 +935,7 @@
         <translation>Ze stronami &amp;rozwiązań</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Po zagadkach jeszcze raz każda zagadka, a w niej każdy wierzchołek w swoim kolorze i z numerem tego koloru.</translation>
     </message>
     <message>
@@ -947,7 +951,7 @@
         <translation>&amp;Wierzchołki:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Kolory:</translation>
     </message>
     <message>
@@ -957,6 +961,14 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Zagadek mających ponad %n wierzchołek mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+            <numerusform>Zagadek mających ponad %n wierzchołki mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+            <numerusform>Zagadek mających ponad %n wierzchołków mieści się na stronie mniej, aby żadna krawędź nie przechodziła pod wierzchołkiem.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1056,7 @@
         <translation>Zagadka %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Pokoloruj %1 kolorami</translation>
     </message>
     <message>
@@ -1082,7 +1094,7 @@
         <translation>Kod zagadki</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Kod &amp;tej zagadki:</translation>
     </message>
     <message>
@@ -1106,7 +1118,7 @@
         <translation>Brak zagadki</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Kod tej zagadki</translation>
     </message>
     <message>

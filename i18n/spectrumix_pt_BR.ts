@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A puzzle game that teaches graph colouring. Started without options, it opens the game.</source>
+        <source>A puzzle game that teaches graph coloring. Started without options, it opens the game.</source>
         <translation>Um jogo de lógica que ensina coloração de grafos. Iniciado sem opções, abre o jogo.</translation>
     </message>
     <message>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
-        <translation>Grava uma folha de atividades com desafios para imprimir no arquivo PDF ARQUIVO, sem abrir nenhuma janela: cada desafio com suas arestas, seu código e uma linha para o nome.</translation>
+        <translation>Grava no arquivo PDF ARQUIVO uma folha de atividades com desafios, pronta para imprimir, sem abrir nenhuma janela: cada desafio com suas arestas, seu código e uma linha para o nome.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -48,19 +48,19 @@
         <translation>Com --worksheet: quantos desafios, de 1 a 60 (padrão 6).</translation>
     </message>
     <message>
-        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4).</source>
-        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).</translation>
+        <source>With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 of up to %2, and 1 of more.</source>
+        <translation>Com --worksheet: quantos desafios por página, 1, 2, 4 ou 6 (padrão 4). Desafios maiores precisam de mais espaço: uma página comporta 6 desafios de até %1 vértices, 4 de até %2 e 1 se tiverem mais.</translation>
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
         <translation>Com --worksheet: número de vértices de cada desafio, de 6 a 16, ou random para escolher ao acaso (padrão 8).</translation>
     </message>
     <message>
-        <source>With --worksheet: colours of each puzzle, 2 to 4, or random (default 3).</source>
+        <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
         <translation>Com --worksheet: número de cores de cada desafio, de 2 a 4, ou random para escolher ao acaso (padrão 3).</translation>
     </message>
     <message>
-        <source>With --worksheet: add answer pages, each vertex in its colour and with its colour&apos;s number (default: no answers).</source>
+        <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
         <translation>Com --worksheet: acrescenta páginas de gabarito, cada vértice na sua cor e com o número da sua cor (padrão: sem gabarito).</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>O número de vértices deve ser de 6 a 16 ou random, não “%1”.</translation>
     </message>
     <message>
-        <source>Colours must be 2 to 4 or random, not &apos;%1&apos;.</source>
+        <source>Colors must be 2 to 4 or random, not &apos;%1&apos;.</source>
         <translation>O número de cores deve ser de 2 a 4 ou random, não “%1”.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
 <context>
     <name>Colours</name>
     <message>
-        <source>uncoloured</source>
+        <source>uncolored</source>
         <translation>sem cor</translation>
     </message>
     <message>
@@ -258,36 +258,8 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>1 edge shown</source>
-        <translation>1 aresta visível</translation>
-    </message>
-    <message>
-        <source>%1 edges shown</source>
-        <translation>%1 arestas visíveis</translation>
-    </message>
-    <message>
-        <source>1 edge hidden</source>
-        <translation>1 aresta oculta</translation>
-    </message>
-    <message>
-        <source>%1 edges hidden</source>
-        <translation>%1 arestas ocultas</translation>
-    </message>
-    <message>
         <source>%1, %2, %3, par %4</source>
         <translation>%1, %2, %3, meta %4</translation>
-    </message>
-    <message>
-        <source>1 vertex</source>
-        <translation>1 vértice</translation>
-    </message>
-    <message>
-        <source>%1 vertices</source>
-        <translation>%1 vértices</translation>
-    </message>
-    <message>
-        <source>%1 colours</source>
-        <translation>%1 cores</translation>
     </message>
     <message>
         <source>No puzzle yet: F2 makes one.</source>
@@ -301,13 +273,37 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>placar %1, meta %2, %3 de %4 arestas conhecidas, %5</translation>
     </message>
-    <message>
-        <source>1 vertex left</source>
-        <translation>falta 1 vértice</translation>
+    <message numerus="yes">
+        <source>%n edges shown</source>
+        <translation>
+            <numerusform>%n aresta visível</numerusform>
+            <numerusform>%n arestas visíveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edges hidden</source>
+        <translation>
+            <numerusform>%n aresta oculta</numerusform>
+            <numerusform>%n arestas ocultas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices</source>
+        <translation>
+            <numerusform>%n vértice</numerusform>
+            <numerusform>%n vértices</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 vertices left</source>
-        <translation>faltam %1 vértices</translation>
+        <source>%1 colors</source>
+        <translation>%1 cores</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n vertices left</source>
+        <translation>
+            <numerusform>falta %n vértice</numerusform>
+            <numerusform>faltam %n vértices</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -349,11 +345,11 @@
         <translation>&amp;Configurações...</translation>
     </message>
     <message>
-        <source>Colour &amp;Marks</source>
+        <source>Color &amp;Marks</source>
         <translation>&amp;Marcas de cor</translation>
     </message>
     <message>
-        <source>Colour-&amp;Safe Colours</source>
+        <source>Color-&amp;Safe Colors</source>
         <translation>Cores para &amp;daltônicos</translation>
     </message>
     <message>
@@ -621,10 +617,6 @@
         <translation>Resultado em relação à meta, a única partida do nível %1</translation>
     </message>
     <message>
-        <source>Results against par, last %1 games of level %2</source>
-        <translation>Resultados em relação à meta, últimas %1 partidas do nível %2</translation>
-    </message>
-    <message>
         <source>Choose a level to see its results against par.</source>
         <translation>Escolha um nível para ver os resultados dele em relação à meta.</translation>
     </message>
@@ -639,14 +631,6 @@
     <message>
         <source>no games yet</source>
         <translation>nenhuma partida ainda</translation>
-    </message>
-    <message>
-        <source>1 game</source>
-        <translation>1 partida</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 partidas</translation>
     </message>
     <message>
         <source>, %1 % par or better</source>
@@ -715,6 +699,20 @@
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
         <translation>Esta partida é de antes de o jogo guardar os códigos: não dá para jogá-la de novo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln games</source>
+        <translation>
+            <numerusform>%Ln partida</numerusform>
+            <numerusform>%Ln partidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Results against par, last %n games of level %1</source>
+        <translation>
+            <numerusform>Resultado em relação à meta, %n partida do nível %1</numerusform>
+            <numerusform>Resultados em relação à meta, últimas %n partidas do nível %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -923,7 +921,7 @@
         <translation>Vértices</translation>
     </message>
     <message>
-        <source>Colours</source>
+        <source>Colors</source>
         <translation>Cores</translation>
     </message>
     <message>
@@ -931,7 +929,7 @@
         <translation>Com &amp;gabarito</translation>
     </message>
     <message>
-        <source>After the puzzles, each puzzle again with every vertex in its colour and its colour&apos;s number.</source>
+        <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
         <translation>Depois dos desafios, cada desafio de novo, com cada vértice na sua cor e com o número da sua cor.</translation>
     </message>
     <message>
@@ -947,7 +945,7 @@
         <translation>&amp;Vértices:</translation>
     </message>
     <message>
-        <source>&amp;Colours:</source>
+        <source>&amp;Colors:</source>
         <translation>&amp;Cores:</translation>
     </message>
     <message>
@@ -957,6 +955,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Puzzles of more than %n vertices are printed fewer a page, so that no edge passes under a vertex.</source>
+        <translation>
+            <numerusform>Desafios de mais de %n vértice saem em menor número por página, para que nenhuma aresta passe por baixo de um vértice.</numerusform>
+            <numerusform>Desafios de mais de %n vértices saem em menor número por página, para que nenhuma aresta passe por baixo de um vértice.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1049,7 @@
         <translation>Desafio %1</translation>
     </message>
     <message>
-        <source>Colour with %1 colours</source>
+        <source>Color with %1 colors</source>
         <translation>Pinte com %1 cores</translation>
     </message>
     <message>
@@ -1082,7 +1087,7 @@
         <translation>Código do desafio</translation>
     </message>
     <message>
-        <source>&amp;This puzzle's code:</source>
+        <source>&amp;This puzzle&apos;s code:</source>
         <translation>Código &amp;deste desafio:</translation>
     </message>
     <message>
@@ -1103,10 +1108,10 @@
     </message>
     <message>
         <source>No puzzle yet</source>
-        <translation>Nenhum desafio ainda</translation>
+        <translation>Ainda sem desafio</translation>
     </message>
     <message>
-        <source>This puzzle's code</source>
+        <source>This puzzle&apos;s code</source>
         <translation>Código deste desafio</translation>
     </message>
     <message>

@@ -8,6 +8,9 @@
 //   history_bench slowforget FILE   another game forgets level 1 slowly (7 s, its lock held) while
 //                                   this one rates a game every 100 ms: games lost, longest stall
 //   history_bench append FILE       200 appends, each flushed to disk: median and 90th percentile
+//   history_bench rate FILE         60 games rated with the statistics window open on the history
+//                                   and a level chosen on its map: the board's thread's time for
+//                                   each (the rating, and the figures again when its append is in)
 //   history_bench loop FILE         appends until killed (kill_history.py kills it at random)
 //   history_bench count FILE        games read and lines passed over
 #include <QApplication>
@@ -102,6 +105,37 @@ int Open(const std::string& path) {
     return 0;
 }
 
+int Rate(const std::string& path) {
+    services::GameLog log(path);
+    TPerformancePages window;
+    window.ShowLog(&log);
+    window.show();
+    log.Settle();
+    window.ChooseLevel(1);  // the trend and the last games of a level are shown too
+    // Every figure shown again after a change, timed.
+    std::int64_t refreshNs = 0;
+    const std::function<void()> refresh = log.changed;
+    log.changed = [&] {
+        const auto start = std::chrono::steady_clock::now();
+        refresh();
+        refreshNs += std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
+                         .count();
+    };
+    std::vector<double> ms;
+    for (int i = 0; i < 60; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        log.Record(Made(i));
+        const double rating = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        refreshNs = 0;
+        log.Settle();  // the append on the worker; its landing shows the figures again
+        ms.push_back(rating + double(refreshNs) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("rating a game with %zu games in the history: board's thread median %.3f ms, max %.3f ms (60 games)\n",
+                log.History().size(), ms[30], ms.back());
+    return 0;
+}
+
 int Forget(const std::string& path) {
     services::GameLog log(path);
     TPerformancePages window;
@@ -181,7 +215,7 @@ int SlowForget(const std::string& path, pid_t other, std::size_t before) {
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: history_bench make|open|forget|slowforget|append|loop|count FILE [GAMES]\n");
+                     "usage: history_bench make|open|rate|forget|slowforget|append|loop|count FILE [GAMES]\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -219,6 +253,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (mode == "open")
         return Open(path);
+    if (mode == "rate")
+        return Rate(path);
     if (mode == "forget")
         return Forget(path);
     if (mode == "slowforget")

@@ -20,12 +20,12 @@ Das Rätsel ist gelöst, wenn alle Knoten zugleich gefärbt sind, was nur geling
 Kante zwei Knoten derselben Farbe verbindet.
 Jedes Rätsel hat ein Par, die Zahl der Klicks, die du anstreben solltest.
 .PP
-Die Kanten können von Anfang an sichtbar sein oder verborgen, sodass du sie durch Konflikte
+Die Kanten können von Anfang an sichtbar sein oder verdeckt, sodass du sie durch Konflikte
 entdeckst.
 Die Zahl der Knoten und Farben und die Anzeige der Kanten wählst du im Einstellungsfenster
 (\fBOptionen\fR, \fBEinstellungen...\fR oder Strg+Z).
 Ein Lernmodus führt von kleinen Graphen mit sichtbaren Kanten bis zu großen Graphen mit
-verborgenen Kanten.
+verdeckten Kanten.
 .PP
 Das Spiel benutzt kein Netzwerk.]=])
 set(MAN_OPTIONS_HEADING "OPTIONEN")
@@ -78,13 +78,15 @@ und endet, ohne ein Fenster zu öffnen oder eine Anzeige zu brauchen.
 Jedes Rätsel zeigt seine Knoten nummeriert auf einem Kreis, wie das Spielbrett sie anordnet,
 jede Kante, die Zahl der zu nutzenden Farben, seinen Code (im Spiel eingegeben, ergibt er
 dasselbe Rätsel) und eine Zeile für den Namen.
-Die Rätsel werden aus der Uhrzeit gezogen, eine Ablesung nach der anderen, und keine zwei auf
+Die Rätsel werden aus der Uhrzeit gezogen, jedes aus einer eigenen, über den Tag verteilten Ablesung, und keine zwei auf
 einem Blatt gleichen sich; die Kanten entstehen mit der Kantenwahrscheinlichkeit, die das Spiel
 vorgibt, 63.
 Die Datei wird ganz oder gar nicht geschrieben.
 Dasselbe Blatt druckt das Spiel mit \fBDatei\fR, \fBRätsel drucken...\fR (Strg+P).]=])
 set(MAN_PUZZLES_OPTION "Wie viele Rätsel, 1 bis 60 (Vorgabe 6).")
-set(MAN_PER_PAGE_OPTION "Wie viele Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).")
+set(MAN_PER_PAGE_OPTION [=[Wie viele Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).
+Größere Rätsel brauchen mehr Platz, damit keine Kante unter einem Knoten verläuft: Eine Seite fasst
+6 Rätsel mit bis zu 10 Knoten, 4 mit bis zu 13 und 1 mit mehr.]=])
 set(MAN_VERTICES_OPTION [=[Die Knoten jedes Rätsels, 6 bis 16, oder \fBrandom\fR, um sie für jedes Rätsel so zu ziehen,
 wie die zufälligen Einstellungen eines neuen Rätsels gezogen werden (Vorgabe 8).]=])
 set(MAN_COLORS_OPTION [=[Die Farben jedes Rätsels, 2 bis 4, oder \fBrandom\fR (Vorgabe 3).]=])

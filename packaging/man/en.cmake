@@ -3,25 +3,25 @@
 set(MAN_DATE "December 2026")
 set(MAN_GAMES "Games")
 set(MAN_NAME_HEADING "NAME")
-set(MAN_SUMMARY "a puzzle game that teaches graph colouring")
+set(MAN_SUMMARY "a puzzle game that teaches graph coloring")
 set(MAN_SYNOPSIS_HEADING "SYNOPSIS")
 set(MAN_DESCRIPTION_HEADING "DESCRIPTION")
 set(MAN_DESCRIPTION [=[.B spectrumix
-is a desktop puzzle game about graph colouring.
+is a desktop puzzle game about graph coloring.
 Each puzzle is a random graph of 6 to 16 vertices standing as small squares on a circle,
-built around a hidden colouring with two, three or four colours, so that it can always be
-coloured with that many.
+built around a hidden coloring with two, three or four colors, so that it can always be
+colored with that many.
 .PP
-Pick one of the offered colour buttons and click vertices to paint them.
-A click is never refused: the clicked vertex always takes the selected colour, and any
-neighbour that already carries that colour turns black again while the edge between the two
+Pick one of the offered color buttons and click vertices to paint them.
+A click is never refused: the clicked vertex always takes the selected color, and any
+neighbor that already carries that color turns black again while the edge between the two
 is drawn.
-The puzzle is solved when every vertex is coloured at once, which can only happen when no
-edge joins two vertices of the same colour.
+The puzzle is solved when every vertex is colored at once, which can only happen when no
+edge joins two vertices of the same color.
 Each puzzle has a par, the number of clicks to aim for.
 .PP
 Edges can be shown from the start or hidden, to be discovered through clashes.
-The number of vertices and colours and the edge display are chosen in the Options window
+The number of vertices and colors and the edge display are chosen in the Options window
 (\fBOptions\fR, \fBSettings...\fR, or Ctrl+Z).
 A teaching mode leads from small graphs with their edges shown up to large graphs with
 their edges hidden.
@@ -54,7 +54,7 @@ set(MAN_ENVIRONMENT_HEADING "ENVIRONMENT")
 set(MAN_CONFIG_HOME "The folder that holds the settings file.")
 set(MAN_SEE_ALSO_HEADING "SEE ALSO")
 set(MAN_SEE_ALSO [=[The game's own help, opened from its \fBHelp\fR menu (\fBContents\fR) or with the F1 key,
-explains the rules, the ideas of graph colouring and strategies to try.]=])
+explains the rules, the ideas of graph coloring and strategies to try.]=])
 set(MAN_LOCK_FILE [=[Beside the settings file: held while a game saves, so that two saves never overlap.
 It stays empty and may be removed while no game is closing.]=])
 set(MAN_HISTORY_FILE [=[The history of every rated game, one line each, appended as each game ends and shown in the
@@ -71,19 +71,21 @@ set(MAN_WORKSHEET_OPTION [=[Writes a worksheet of puzzles to print as the PDF fi
 .I FILE
 and exits, without opening a window or needing a display.
 Each puzzle shows its vertices numbered on a circle as the board places them, every edge, the
-number of colours to use, its code (typed into the game, it gives the same puzzle) and a line
+number of colors to use, its code (typed into the game, it gives the same puzzle) and a line
 for a name.
-The puzzles are drawn from the clock, one reading after another, and no two on a sheet are
-alike; the edges are drawn with the game's default edge probability, 63.
+The puzzles are drawn from the clock, each from its own reading spread over the day, and no two
+on a sheet are alike; the edges are drawn with the game's default edge probability, 63.
 The file is written whole or not at all.
 The same sheet is printed from the game with \fBFile\fR, \fBPrint Puzzles...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "How many puzzles, 1 to 60 (default 6).")
-set(MAN_PER_PAGE_OPTION "How many puzzles a page, 1, 2, 4 or 6 (default 4).")
+set(MAN_PER_PAGE_OPTION [=[How many puzzles a page, 1, 2, 4 or 6 (default 4).
+Larger puzzles need more room, so that no edge passes under a vertex: a page holds 6 puzzles of
+up to 10 vertices, 4 of up to 13, and 1 of more.]=])
 set(MAN_VERTICES_OPTION [=[The vertices of each puzzle, 6 to 16, or \fBrandom\fR to draw them for each puzzle as a new
 puzzle's random settings are drawn (default 8).]=])
-set(MAN_COLORS_OPTION [=[The colours of each puzzle, 2 to 4, or \fBrandom\fR (default 3).]=])
+set(MAN_COLORS_OPTION [=[The colors of each puzzle, 2 to 4, or \fBrandom\fR (default 3).]=])
 set(MAN_ANSWERS_OPTION [=[Adds the answers after the puzzles, laid out the same way: each vertex filled with its
-colour and carrying that colour's number, 1 to 4, so that the answers read in black and white
+color and carrying that color's number, 1 to 4, so that the answers read in black and white
 too (default: no answers).]=])
 set(MAN_EXIT_UNWRITABLE "Or the worksheet's file could not be written (the message names it).")
 set(MAN_EXIT_BAD_VALUE "Or an option's value lies outside its range.")

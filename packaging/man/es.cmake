@@ -72,18 +72,20 @@ set(MAN_EXIT_NO_DISPLAY [=[No se pudo abrir ninguna pantalla gráfica (el juego 
 salida de errores estándar), o se perdió la pantalla mientras el juego estaba abierto, después
 de haber guardado los ajustes.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Escribe una ficha de retos para imprimir en el archivo PDF
+set(MAN_WORKSHEET_OPTION [=[Guarda en el archivo PDF
 .I FILE
-y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
+una ficha de retos lista para imprimir y termina, sin abrir ninguna ventana ni necesitar pantalla gráfica.
 Cada reto muestra sus vértices numerados sobre un círculo, tal como los coloca el tablero, todas
 las aristas, el número de colores que hay que usar, su código (al escribirlo en el juego se
 obtiene el mismo reto) y una línea para el nombre.
-Los retos se generan a partir del reloj, una lectura tras otra, y no hay dos iguales en una misma ficha;
+Los retos se generan a partir del reloj, cada uno con su propia lectura repartida a lo largo del día, y no hay dos iguales en una misma ficha;
 las aristas se trazan con la densidad de aristas predeterminada del juego, 63.
 El archivo se escribe entero o no se escribe.
 El juego imprime la misma ficha con \fBArchivo\fR, \fBImprimir retos...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Cuántos retos, de 1 a 60 (predeterminado: 6).")
-set(MAN_PER_PAGE_OPTION "Cuántos retos por página, 1, 2, 4 o 6 (predeterminado: 4).")
+set(MAN_PER_PAGE_OPTION [=[Cuántos retos por página, 1, 2, 4 o 6 (predeterminado: 4).
+Los retos más grandes necesitan más espacio, para que ninguna arista pase por debajo de un vértice: en una
+página caben 6 retos de hasta 10 vértices, 4 de hasta 13 y 1 si tienen más.]=])
 set(MAN_VERTICES_OPTION [=[Los vértices de cada reto, de 6 a 16, o \fBrandom\fR para elegirlos al azar en cada reto, igual
 que se eligen los ajustes al azar de un reto nuevo (predeterminado: 8).]=])
 set(MAN_COLORS_OPTION [=[Los colores de cada reto, de 2 a 4, o \fBrandom\fR (predeterminado: 3).]=])

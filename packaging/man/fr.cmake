@@ -78,13 +78,15 @@ d’affichage.
 Chaque énigme montre ses sommets numérotés sur un cercle, placés comme sur le plateau, toutes
 ses arêtes, le nombre de couleurs à utiliser, son code (tapé dans le jeu, il redonne la même
 énigme) et une ligne pour le nom.
-Les énigmes sont tirées à partir de l’horloge, lue de nouveau pour chaque énigme, et une fiche
+Les énigmes sont tirées à partir de l’horloge, chacune d’une lecture à elle, répartie sur la journée, et une fiche
 n’en contient jamais deux pareilles ; les arêtes sont tirées avec la densité d’arêtes par défaut
 du jeu, 63.
 Le fichier est écrit en entier ou pas du tout.
 Le jeu imprime la même fiche avec \fBFichier\fR, \fBImprimer des énigmes...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Le nombre d’énigmes, de 1 à 60 (6 par défaut).")
-set(MAN_PER_PAGE_OPTION "Le nombre d’énigmes par page, 1, 2, 4 ou 6 (4 par défaut).")
+set(MAN_PER_PAGE_OPTION [=[Le nombre d’énigmes par page, 1, 2, 4 ou 6 (4 par défaut).
+Les grandes énigmes demandent plus de place, pour qu’aucune arête ne passe sous un sommet : une page
+contient 6 énigmes de 10 sommets au plus, 4 de 13 au plus, et 1 au-delà.]=])
 set(MAN_VERTICES_OPTION [=[Le nombre de sommets de chaque énigme, de 6 à 16, ou \fBrandom\fR pour le tirer au hasard à
 chaque énigme, comme le fait une nouvelle énigme avec le réglage \fBSommets au hasard\fR (8 par
 défaut).]=])

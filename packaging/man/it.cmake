@@ -74,12 +74,14 @@ e termina, senza aprire finestre e senza bisogno di un display.
 Ogni rompicapo mostra i suoi vertici numerati su un cerchio, disposti come sul tabellone, tutti
 i lati, il numero di colori da usare, il suo codice (scritto nel gioco, dà lo stesso rompicapo) e
 una riga per il nome.
-I rompicapo vengono estratti a partire dall'orologio, una lettura dopo l'altra, e su una scheda non ce ne
+I rompicapo vengono estratti a partire dall'orologio, ciascuno da una propria lettura sparsa lungo la giornata, e su una scheda non ce ne
 sono due uguali; i lati vengono estratti con la densità dei lati predefinita del gioco, 63.
 Il file viene scritto per intero oppure non viene scritto affatto.
 La stessa scheda si stampa dal gioco con \fBFile\fR, \fBStampa rompicapo...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Quanti rompicapo, da 1 a 60 (predefinito: 6).")
-set(MAN_PER_PAGE_OPTION "Quanti rompicapo per pagina: 1, 2, 4 o 6 (predefinito: 4).")
+set(MAN_PER_PAGE_OPTION [=[Quanti rompicapo per pagina: 1, 2, 4 o 6 (predefinito: 4).
+I rompicapo più grandi richiedono più spazio, perché nessun lato passi sotto un vertice: una pagina
+contiene 6 rompicapo fino a 10 vertici, 4 fino a 13 e 1 se ne hanno di più.]=])
 set(MAN_VERTICES_OPTION [=[I vertici di ogni rompicapo, da 6 a 16, oppure \fBrandom\fR per estrarli per ogni rompicapo
 come si estraggono le impostazioni casuali di un nuovo rompicapo (predefinito: 8).]=])
 set(MAN_COLORS_OPTION [=[I colori di ogni rompicapo, da 2 a 4, oppure \fBrandom\fR (predefinito: 3).]=])

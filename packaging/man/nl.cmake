@@ -3,7 +3,7 @@
 set(MAN_DATE "december 2026")
 set(MAN_GAMES "Spellen")
 set(MAN_NAME_HEADING "NAAM")
-set(MAN_SUMMARY "een puzzelspel dat je leert grafen te kleuren")
+set(MAN_SUMMARY "een puzzelspel waarmee je grafen leert kleuren")
 set(MAN_SYNOPSIS_HEADING "OVERZICHT")
 set(MAN_DESCRIPTION_HEADING "BESCHRIJVING")
 set(MAN_DESCRIPTION [=[.B spectrumix
@@ -75,12 +75,14 @@ en stopt, zonder een venster te openen of een beeldscherm nodig te hebben.
 Elke puzzel toont zijn knopen genummerd op een cirkel, zoals het bord ze plaatst, elke kant,
 het aantal kleuren dat je moet gebruiken, zijn code (wie die in het spel intypt, krijgt dezelfde
 puzzel) en een regel voor een naam.
-De puzzels worden door de klok bepaald, de ene klokstand na de andere, en op één werkblad zijn er
+De puzzels worden door de klok bepaald, elk door een eigen klokstand, verspreid over de dag, en op één werkblad zijn er
 geen twee gelijk; de kanten worden gekozen met de standaardkans op kanten van het spel, 63.
 Het bestand wordt helemaal of helemaal niet geschreven.
 Hetzelfde werkblad druk je in het spel af met \fBBestand\fR, \fBPuzzels afdrukken...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Hoeveel puzzels, 1 tot en met 60 (standaard 6).")
-set(MAN_PER_PAGE_OPTION "Hoeveel puzzels per pagina, 1, 2, 4 of 6 (standaard 4).")
+set(MAN_PER_PAGE_OPTION [=[Hoeveel puzzels per pagina, 1, 2, 4 of 6 (standaard 4).
+Grotere puzzels hebben meer ruimte nodig, zodat geen kant onder een knoop door loopt: op een pagina
+passen 6 puzzels van hoogstens 10 knopen, 4 van hoogstens 13 en 1 van meer.]=])
 set(MAN_VERTICES_OPTION [=[Het aantal knopen van elke puzzel, 6 tot en met 16, of \fBrandom\fR om dat voor elke puzzel
 te loten zoals bij een nieuwe puzzel met willekeurige instellingen (standaard 8).]=])
 set(MAN_COLORS_OPTION [=[Het aantal kleuren van elke puzzel, 2 tot en met 4, of \fBrandom\fR (standaard 3).]=])

@@ -8,8 +8,8 @@ set(MAN_SYNOPSIS_HEADING "SKŁADNIA")
 set(MAN_DESCRIPTION_HEADING "OPIS")
 set(MAN_DESCRIPTION [=[.B spectrumix
 to gra logiczna na komputer o kolorowaniu grafów.
-Każda zagadka to losowy graf z 6 do 16 wierzchołkami, stojącymi jako małe kwadraty na okręgu,
-zbudowany wokół ukrytego kolorowania dwoma, trzema albo czterema kolorami, tak że zawsze da się
+Każda zagadka to losowy graf mający od 6 do 16 wierzchołków, narysowanych na okręgu jako małe
+kwadraty, zbudowany wokół ukrytego kolorowania dwoma, trzema albo czterema kolorami, tak że zawsze da się
 go pokolorować taką liczbą kolorów.
 .PP
 Wybierz jeden z podanych przycisków kolorów i klikaj wierzchołki, żeby je pomalować.
@@ -73,12 +73,14 @@ i kończy działanie bez otwierania okna, więc nie potrzebuje ekranu.
 Każda zagadka pokazuje swoje wierzchołki ponumerowane na okręgu tak, jak rozmieszcza je plansza,
 każdą krawędź, liczbę kolorów do użycia, swój kod (wpisany w grze daje tę samą zagadkę) i linię
 na imię i nazwisko.
-Zagadki są losowane według zegara, z kolejnych jego odczytów, i żadne dwie na jednej karcie nie
+Zagadki są losowane według zegara, każda z własnego odczytu, rozrzuconego po całej dobie, i żadne dwie na jednej karcie nie
 są takie same; krawędzie powstają przy domyślnej gęstości krawędzi gry, czyli 63.
 Plik zostaje zapisany w całości albo wcale.
 Tę samą kartę pracy gra drukuje poleceniem \fBPlik\fR, \fBDrukuj zagadki...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Liczba zagadek, od 1 do 60 (domyślnie 6).")
-set(MAN_PER_PAGE_OPTION "Liczba zagadek na stronę: 1, 2, 4 lub 6 (domyślnie 4).")
+set(MAN_PER_PAGE_OPTION [=[Liczba zagadek na stronę: 1, 2, 4 lub 6 (domyślnie 4).
+Większe zagadki potrzebują więcej miejsca, aby żadna krawędź nie przechodziła pod wierzchołkiem: strona
+mieści 6 zagadek mających do 10 wierzchołków, 4 mające do 13 i 1 większą.]=])
 set(MAN_VERTICES_OPTION [=[Liczba wierzchołków każdej zagadki, od 6 do 16, albo \fBrandom\fR, aby losować ją osobno dla
 każdej zagadki, tak jak losowane są ustawienia nowej zagadki (domyślnie 8).]=])
 set(MAN_COLORS_OPTION [=[Liczba kolorów każdej zagadki, od 2 do 4, albo \fBrandom\fR (domyślnie 3).]=])

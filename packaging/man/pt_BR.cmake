@@ -69,18 +69,21 @@ set(MAN_DATA_HOME "A pasta que guarda o histórico do jogo.")
 set(MAN_EXIT_NO_DISPLAY [=[Não foi possível abrir nenhuma tela (o jogo então avisa numa linha na saída de erro padrão),
 ou a tela se perdeu enquanto o jogo rodava, depois de as configurações terem sido gravadas.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Grava uma folha de atividades com desafios para imprimir no arquivo PDF
+set(MAN_WORKSHEET_OPTION [=[Grava no arquivo PDF
 .I FILE
+uma folha de atividades com desafios, pronta para imprimir,
 e termina, sem abrir janela nenhuma nem precisar de tela.
 Cada desafio mostra seus vértices numerados num círculo, como o tabuleiro os dispõe, todas as
 arestas, o número de cores a usar, seu código (digitado no jogo, ele dá o mesmo desafio) e uma
 linha para o nome.
-Os desafios são sorteados a partir do relógio, uma leitura depois da outra, e não há dois iguais
+Os desafios são sorteados a partir do relógio, cada um com a sua própria leitura espalhada ao longo do dia, e não há dois iguais
 na mesma folha; as arestas são sorteadas com a porcentagem de arestas padrão do jogo, 63\ %.
 O arquivo é gravado inteiro ou não é gravado.
 A mesma folha é impressa pelo jogo com \fBArquivo\fR, \fBImprimir desafios...\fR (Ctrl+P).]=])
 set(MAN_PUZZLES_OPTION "Quantos desafios, de 1 a 60 (padrão 6).")
-set(MAN_PER_PAGE_OPTION "Quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).")
+set(MAN_PER_PAGE_OPTION [=[Quantos desafios por página, 1, 2, 4 ou 6 (padrão 4).
+Desafios maiores precisam de mais espaço, para que nenhuma aresta passe por baixo de um vértice: uma
+página comporta 6 desafios de até 10 vértices, 4 de até 13 e 1 se tiverem mais.]=])
 set(MAN_VERTICES_OPTION [=[O número de vértices de cada desafio, de 6 a 16, ou \fBrandom\fR para sorteá-lo em cada desafio do
 mesmo jeito que o jogo sorteia as configurações ao acaso de um desafio novo (padrão 8).]=])
 set(MAN_COLORS_OPTION [=[O número de cores de cada desafio, de 2 a 4, ou \fBrandom\fR (padrão 3).]=])

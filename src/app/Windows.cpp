@@ -187,11 +187,8 @@ bool TWindows::PrepareNextHiddenPiece() {
 }
 
 void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
-    // A rating is read with the score it rates, before its message.
-    const auto rate = [&](TRatingDialog* rated) {
-        rated->SetScore(m_game.Puzzle.ClickCount, m_game.ComputePar());
-        rated->Open(rating);
-    };
+    // The rating carries the game it rates: its score, par and level.
+    const auto rate = [&](TRatingDialog* rated) { rated->Open(rating); };
     switch (dialog) {
         case game::Dialog::Perfect:
             rate(PerfectDlg);

@@ -159,11 +159,11 @@ void TLevel1::CreateMenu() {
     Settings1 = Options1->addAction(tr("&Settings..."), this, &TLevel1::Settings1Click);
     // Ctrl+Z opens the settings: the board has nothing to undo.
     Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    ColourMarks1 = Options1->addAction(tr("Colour &Marks"));
+    ColourMarks1 = Options1->addAction(tr("Color &Marks"));
     // Ctrl+M: no key of keyboard play has a Ctrl of its own but New Puzzle's Ctrl+N.
     ColourMarks1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     ColourMarks1->setCheckable(true);
-    ColourSafeColours1 = Options1->addAction(tr("Colour-&Safe Colours"));
+    ColourSafeColours1 = Options1->addAction(tr("Color-&Safe Colors"));
     ColourSafeColours1->setCheckable(true);
     // The board fills the screen, as large as it fits: for a projector or a player who sees little.
     FullScreen1 = Options1->addAction(tr("&Full Screen"), this, &TLevel1::FullScreen1Click);

@@ -119,6 +119,8 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     board::TKeyboardPlay* m_keys = nullptr;
     std::unique_ptr<board::TBoardAdapter> m_adapter;
     bool m_frameFitted = false;
+    // The frame was measured while maximised or full screen: the window is fitted when it leaves.
+    bool m_fitOnLeaving = false;
     game::GameSettings* m_settings = nullptr;
     // The window opened where the player left it last time.
     bool m_restored = false;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "engine/Game.h"
+#include "services/Language.h"
 
 namespace board {
 
@@ -13,9 +14,9 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("TKeyboardPlay", text);
 }
 
-// "1 vertex", "7 vertices": the count with the word that fits it.
-QString Counted(int n, const char* one, const char* many) {
-    return n == 1 ? Tr(one) : Tr(many).arg(n);
+// "1 vertex", "7 vertices": the count with the word its language gives that number.
+QString Counted(const char* plural, const char* singular, int n) {
+    return language::Counted("TKeyboardPlay", plural, singular, n);
 }
 
 // The edges drawn on the board: those shown with the puzzle and those clashes revealed.
@@ -36,14 +37,11 @@ int EdgesKnown(const game::PuzzleState& puzzle) {
 QString PuzzleSizeWords(const game::Game& game) {
     const game::PuzzleState& puzzle = game.Puzzle;
     const QString edges = puzzle.EdgesShown
-                              ? Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge shown"),
-                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges shown"))
-                              : Counted(puzzle.EdgeCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 edge hidden"),
-                                        QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 edges hidden"));
+                              ? Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges shown"), "%n edge shown", puzzle.EdgeCount)
+                              : Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges hidden"), "%n edge hidden", puzzle.EdgeCount);
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1, %2, %3, par %4"))
-        .arg(Counted(puzzle.VertexCount, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex"),
-                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices")),
-             Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colours")).arg(puzzle.HiddenColorCount), edges)
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices"), "%n vertex", puzzle.VertexCount),
+             Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colors")).arg(puzzle.HiddenColorCount), edges)
         .arg(game.ComputePar());
 }
 
@@ -61,8 +59,7 @@ QString StatusWords(const game::Game& game) {
         .arg(game.ComputePar())
         .arg(EdgesKnown(puzzle))
         .arg(puzzle.EdgeCount)
-        .arg(Counted(left, QT_TRANSLATE_NOOP("TKeyboardPlay", "1 vertex left"),
-                     QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 vertices left")));
+        .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), "%n vertex left", left));
 }
 
 }  // namespace board

@@ -8,6 +8,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "board/ScreenFit.h"
 #include "engine/Settings.h"
@@ -30,6 +32,12 @@ bool TLevel1::RestorePlace() {
     if (!m_settings || centralWidget() != Surface || m_settings->WindowWidth <= 0 || m_settings->WindowHeight <= 0)
         return false;
     const game::GameSettings& settings = *m_settings;
+    // A place whose far side lies beyond the screen coordinates a window can have (a damaged or
+    // hand-edited file) is no place: the board opens centred, as with none kept.
+    constexpr std::int64_t kFarthest = std::numeric_limits<int>::max();
+    if (std::int64_t{settings.WindowLeft} + settings.WindowWidth > kFarthest ||
+        std::int64_t{settings.WindowTop} + settings.WindowHeight > kFarthest)
+        return false;
     QRect place(settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight);
     // A screen that is gone (a projector unplugged): the board opens centred, as large as designed.
     const QScreen* screen = QGuiApplication::screenAt(place.center());
@@ -73,18 +81,20 @@ bool TLevel1::event(QEvent* event) {
 }
 
 void TLevel1::FitFrameToDesignedSize() {
-    if (isMaximized() || isFullScreen())
-        return;
     m_frameFitted = true;
-    // The client size: what is left of the outer size inside this frame.
+    // The client size: what is left of the outer size inside this frame. A board opened maximised
+    // has its frame measured too, so that it grows from the right size; the frame it has in a
+    // window of its own may differ, so it is measured again and the window fitted when it leaves.
     const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
     setMinimumSize(client);
     Surface->SetDesignedClient(client);
+    m_fitOnLeaving = isMaximized() || isFullScreen();
+    if (m_fitOnLeaving)
+        return;
     if (m_restored) {
-        // Where the player left it, with its title bar on the screen.
-        const QRect area = screen() ? screen()->availableGeometry() : QRect();
-        if (area.isValid() && frameGeometry().top() < area.top())
-            move(x(), area.top());
+        // Where the player left it, no larger than the screen has room for with its frame, and
+        // moved in wholly where it stands out (the title bar first).
+        ui::FitOnScreen(*this, size());
     } else {
         resize(client);
         ui::CenterOnScreen(*this, m_outer);
@@ -105,7 +115,14 @@ void TLevel1::FullScreen1Click(bool on) {
 
 void TLevel1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
     // The desktop may end full screen on its own (a key of its own, another window taking it).
-    if (event->type() == QEvent::WindowStateChange && FullScreen1)
+    if (FullScreen1)
         FullScreen1->setChecked(isFullScreen());
+    // A board that opened maximised or full screen is fitted to its frame once it has a window of
+    // its own: the window manager frames it anew, so the frame is looked for again.
+    const bool inWindow = !isMaximized() && !isFullScreen() && !isMinimized();
+    if (inWindow && (m_fitOnLeaving || (!m_frameFitted && isVisible())))
+        ui::LookForFrameAgain(*this);
 }

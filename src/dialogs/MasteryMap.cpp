@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "engine/History.h"
+#include "services/Language.h"
 #include "ui/ColourMarks.h"
 #include "ui/DialogLook.h"
 #include "ui/SpokenLine.h"
@@ -300,7 +301,7 @@ QString TMasteryMap::CellWords(int level, const Cell& cell) {
         .arg(level)
         .arg(shape.vertices)
         .arg(shape.colors)
-        .arg(LevelModeText(shape.edgesShown))
+        .arg(shape.edgesShown ? tr("edges shown") : tr("edges hidden"))
         .arg(cell.games)
         .arg(cell.parOrBetter);
 }
@@ -312,7 +313,8 @@ QString TMasteryMap::SpokenCell(int level) const {
     QString games = tr("no games yet");
     if (cell.games > 0) {
         const int share = static_cast<int>(std::lround(100.0 * cell.parOrBetter / cell.games));
-        games = (cell.games == 1 ? tr("1 game") : tr("%1 games").arg(locale.toString(cell.games))) +
+        games = language::Counted("TMasteryMap", QT_TRANSLATE_N_NOOP("TMasteryMap", "%Ln games"), "%Ln game",
+                                  cell.games) +
                 tr(", %1 % par or better").arg(locale.toString(share));
     }
     QString words = tr("Level %1: %2 vertices, %3 colors, %4, %5")

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "dialogs/MasteryMap.h"
+#include "services/Language.h"
 #include "ui/DialogLook.h"
 
 namespace {
@@ -106,18 +107,22 @@ void TMasteryMap::ShowRecentGames(const std::vector<RecentGame>& games) {
 }
 
 QString TMasteryMap::TrendTitle() const {
+    // A level chosen with no games yet (or its games just forgotten) has no last games to head.
+    if (m_trendLevel && m_trend.empty())
+        return tr("No games of level %1 yet.").arg(m_trendLevel);
     if (m_trendLevel && m_trend.size() == 1)
         return tr("Result against par, the one game of level %1").arg(m_trendLevel);
     if (m_trendLevel)
-        return tr("Results against par, last %1 games of level %2").arg(m_trend.size()).arg(m_trendLevel);
+        return language::Counted("TMasteryMap",
+                                 QT_TRANSLATE_N_NOOP("TMasteryMap", "Results against par, last %n games of level %1"),
+                                 "Result against par, the last game of level %1", static_cast<int>(m_trend.size()))
+            .arg(m_trendLevel);
     return tr("Choose a level to see its results against par.");
 }
 
 QString TMasteryMap::TrendWords() const {
-    if (!m_trendLevel)
+    if (!m_trendLevel || m_trend.empty())
         return TrendTitle();
-    if (m_trend.empty())
-        return tr("No games of level %1 yet.").arg(m_trendLevel);
     QStringList results;
     for (const std::int64_t result : m_trend) results << Signed(result);
     return TrendTitle() + QStringLiteral(": ") + results.join(QStringLiteral(", "));

@@ -68,20 +68,28 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(const game::Game& game, QWidget* parent) : QD
     NameChoiceBox(*m_vertices, tr("Vertices"));
     m_colors = Counts(this, game::kMinColors, game::kMaxColors, true);
     m_colors->setObjectName("Colours");
-    NameChoiceBox(*m_colors, tr("Colours"));
+    NameChoiceBox(*m_colors, tr("Colors"));
     m_answers = new QCheckBox(tr("With &answer pages"), this);
     m_answers->setObjectName("AnswerPages");
     m_answers->setAccessibleDescription(
         tr("After the puzzles, each puzzle again with every vertex in its "
-           "colour and its colour's number."));
+           "color and its color's number."));
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(Label(tr("&Puzzles:"), m_count, this), m_count);
     form->addRow(Label(tr("Puzzles a pa&ge:"), m_perPage, this), m_perPage);
     form->addRow(Label(tr("&Vertices:"), m_vertices, this), m_vertices);
-    form->addRow(Label(tr("&Colours:"), m_colors, this), m_colors);
+    form->addRow(Label(tr("&Colors:"), m_colors, this), m_colors);
     form->addRow(m_answers);
+
+    // What the sheet does with large puzzles, said where the teacher chooses how many a page.
+    m_fewerNote = new QLabel(this);
+    m_fewerNote->setObjectName("FewerAPageNote");
+    m_fewerNote->setWordWrap(true);
+    form->addRow(m_fewerNote);
+    connect(m_perPage, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
+    connect(m_vertices, &QComboBox::currentIndexChanged, this, &TPrintPuzzlesDlg::ShowFewerNote);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = buttons->addButton(tr("P&rint..."), QDialogButtonBox::AcceptRole);
@@ -98,6 +106,22 @@ TPrintPuzzlesDlg::TPrintPuzzlesDlg(const game::Game& game, QWidget* parent) : QD
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Offer(start.vertices, start.colors, start.edgeProbability);
+    ShowFewerNote();
+}
+
+void TPrintPuzzlesDlg::ShowFewerNote() {
+    const int perPage = m_perPage->currentData().toInt();
+    const int vertices = m_vertices->currentData().toInt();
+    const int largest = services::MostVerticesFor(perPage);
+    // Random sizes reach the largest puzzles; a chosen size only its own.
+    const bool fewer = vertices > 0 ? services::MostPerPageFor(vertices) < perPage : largest < game::kMaxVertices;
+    m_fewerNote->setText(tr("Puzzles of more than %n vertices are printed fewer a page, so that no edge "
+                            "passes under a vertex.",
+                            nullptr, largest));
+    // A few lines of a set width: a window of fixed size leaves a wrapped label no room to grow.
+    const int width = m_fewerNote->fontMetrics().averageCharWidth() * 40;
+    m_fewerNote->setFixedSize(width, m_fewerNote->heightForWidth(width));
+    m_fewerNote->setVisible(fewer);
 }
 
 TPrintPuzzlesDlg::~TPrintPuzzlesDlg() {

@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPrinter;
 class QSpinBox;
 
@@ -44,12 +45,16 @@ class TPrintPuzzlesDlg : public QDialog {
     void PrintClick();
 
   private:
+    // Says when the chosen size and count a page make some pages hold fewer puzzles.
+    void ShowFewerNote();
+
     const game::Game& m_game;
     QSpinBox* m_count;
     QComboBox* m_perPage;
     QComboBox* m_vertices;
     QComboBox* m_colors;
     QCheckBox* m_answers;
+    QLabel* m_fewerNote;
     int m_edgeProbability = 63;
     std::vector<game::PuzzleRecipe> m_puzzles;
     std::unique_ptr<QPrinter> m_printer;

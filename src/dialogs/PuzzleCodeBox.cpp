@@ -55,7 +55,7 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
     m_entry->setObjectName(QStringLiteral("Entry"));
     m_entry->setAccessibleName(tr("Code to play"));
     // An example code, greyed: it fits the field in its large type, where words before it would not.
-    m_entry->setPlaceholderText(QStringLiteral("1K3QF-2MXA9"));
+    m_entry->setPlaceholderText(QStringLiteral("18C66-QR9HV"));
     // Room for a code with spaces or dashes between its characters, and a little more.
     m_entry->setMaxLength(40);
     form.get<QLabel>("CodeLabel")->setBuddy(m_code);

@@ -77,19 +77,20 @@ QString TRatingDialog::Words(const game::Rating& rating) {
 }
 
 void TRatingDialog::ShowMessage(const game::Rating& rating) {
+    m_rated = rating;
     Label1->setText(Words(rating));
-    Label1->setAccessibleName(m_par < 0 ? QString()
-                                         : tr("Your score %1, par %2.").arg(m_score).arg(m_par) +
-                                               QLatin1Char(' ') + Label1->text());
+    Label1->setAccessibleName(rating.par < 0 ? QString()
+                                              : tr("Your score %1, par %2.").arg(rating.score).arg(rating.par) +
+                                                    QLatin1Char(' ') + Label1->text());
     if (NoButton) {
         NoButton->setEnabled(rating.offer);
         NoButton->setVisible(rating.offer);
     }
 }
 
-void TRatingDialog::Answer(void (game::Game::*effect)()) {
+void TRatingDialog::Answer(void (game::Game::*effect)(const game::Rating&)) {
     if (effect)
-        (m_game.*effect)();
+        (m_game.*effect)(m_rated);
     hide();
 }
 

@@ -3,8 +3,6 @@
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
-#include <cstdint>
-
 #include "engine/Game.h"
 #include "ui/FixedDialog.h"
 
@@ -26,26 +24,21 @@ class TRatingDialog : public ui::FixedDialog {
         QRect label;
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
-        // What the game does on each answer, before the dialog goes away.
-        void (game::Game::*ok)() = nullptr;
-        void (game::Game::*no)() = nullptr;
+        // What the game does on each answer, for the game the dialog rated, before it goes away.
+        void (game::Game::*ok)(const game::Rating&) = nullptr;
+        void (game::Game::*no)(const game::Rating&) = nullptr;
     };
 
     // A rating of `game`'s games: the answers go to it.
     TRatingDialog(game::Game& game, const Design& design, QWidget* parent);
 
-    // Shows the dialog without blocking. Hidden, it opens with the words of `rating`; already up,
-    // it only comes to the front and keeps what it says.
+    // Shows the dialog without blocking. Hidden, it opens with the words of `rating` and answers
+    // for its game; already up, it only comes to the front and keeps what it says, and so the
+    // game its answer is for.
     void Open(const game::Rating& rating);
 
     // The words of a message the engine chose, in the player's language.
     static QString Words(const game::Rating& rating);
-    // The score the next message rates, and its par: a screen reader reads them before the
-    // message (the dialog shows the message alone, as ever).
-    void SetScore(std::int32_t score, std::int32_t par) {
-        m_score = score;
-        m_par = par;
-    }
 
     QFrame* Bevel1;
     QLabel* Image1;
@@ -59,12 +52,12 @@ class TRatingDialog : public ui::FixedDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // The message and whether the "No" button is offered with it.
+    // The message and whether the "No" button is offered with it; a screen reader reads the
+    // rated score and par before the message (the dialog shows the message alone, as ever).
     void ShowMessage(const game::Rating& rating);
 
   private:
-    void Answer(void (game::Game::*effect)());
+    void Answer(void (game::Game::*effect)(const game::Rating&));
     game::Game& m_game;
-    std::int32_t m_score = -1;
-    std::int32_t m_par = -1;
+    game::Rating m_rated;  // what the dialog says, and the game its answer is for
 };

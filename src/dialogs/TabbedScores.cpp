@@ -225,20 +225,21 @@ void TPerformancePages::MarkCurrentLevel(int vertices, bool edgesShown) {
         m_map->MarkCurrent(vertices, edgesShown);
 }
 
-std::span<const game::GameRecord> TPerformancePages::Games(bool history) const {
+const game::Figures& TPerformancePages::Figures(bool history) const {
+    static const game::Figures none;
     if (!m_log)
-        return {};
+        return none;
     if (!history)
-        return m_log->Session();
+        return m_log->SessionFigures();
     // The history is read only once the window has been opened, never while the game starts.
-    return m_historyWanted ? m_log->History() : std::span<const game::GameRecord>();
+    return m_historyWanted ? m_log->HistoryFigures() : none;
 }
 
 void TPerformancePages::Refresh() {
     if (!m_pagesBuilt)
         return;
     for (std::size_t column = 0; column < 2; ++column) {
-        const game::Tally tally = game::Summarize(Games(column == kPlayer));
+        const game::Tally tally = Figures(column == kPlayer).Of();
         const OverallBoxRow& box = kOverallBoxes[column];
         // Until the history has been read its figures are not known: the captions stand alone.
         const bool known = column != kPlayer || HistoryKnown();
@@ -271,26 +272,17 @@ void TPerformancePages::ShowProgress() {
     // The history holds this session's games too, unless it cannot be kept.
     const bool history = m_historyWanted && m_log && m_log->HistoryRead() &&
                          m_log->trouble() == services::GameLog::Trouble::None;
-    const std::span<const game::GameRecord> games = Games(history);
+    const game::Figures& figures = Figures(history);
     TMasteryMap::Cells cells{};
-    std::vector<std::int64_t> trend;
-    std::vector<const game::GameRecord*> level;
-    for (const game::GameRecord& game : games) {
-        TMasteryMap::Cell& cell = cells[static_cast<std::size_t>(game.Level())];
-        ++cell.games;
-        cell.parOrBetter += game.parOrBetter ? 1 : 0;
-        if (m_mapLevel && game.Level() == m_mapLevel) {
-            trend.push_back(game.result - game.par);
-            level.push_back(&game);
-        }
+    for (int level = 1; level < static_cast<int>(cells.size()); ++level) {
+        const game::Tally tally = figures.Of(level);
+        cells[static_cast<std::size_t>(level)] = {tally.games, tally.parOrBetter};
     }
-    if (trend.size() > kTrendGames)
-        trend.erase(trend.begin(), trend.end() - kTrendGames);
     // The level's last games, newest first, each with its code to play it again.
+    static_assert(game::Figures::kRecentGames == TMasteryMap::kRecentGames);
     std::vector<TMasteryMap::RecentGame> recent;
     const QLocale locale;
-    for (auto it = level.rbegin(); it != level.rend() && recent.size() < TMasteryMap::kRecentGames; ++it) {
-        const game::GameRecord& game = **it;
+    for (const game::GameRecord& game : figures.Recent(m_mapLevel)) {
         const QDateTime utc =
             QDateTime::fromString(QString::fromLatin1(game.Utc().data(), qsizetype(game.Utc().size())),
                                   Qt::ISODateWithMs);
@@ -299,7 +291,7 @@ void TPerformancePages::ShowProgress() {
                           QString::fromLatin1(game.Code().data(), qsizetype(game.Code().size()))});
     }
     m_map->ShowCells(cells);
-    m_map->ShowTrend(m_mapLevel, std::move(trend));
+    m_map->ShowTrend(m_mapLevel, figures.Trend(m_mapLevel));
     m_map->ShowRecentGames(recent);
 }
 
@@ -319,7 +311,7 @@ void TPerformancePages::ShowLevelBox(std::size_t index) {
     if (box.column == kOthers)
         return;
     m_form.get<QPushButton>(box.more[1])->setEnabled(true);
-    const game::Tally tally = game::Summarize(Games(box.column == kPlayer), level);
+    const game::Tally tally = Figures(box.column == kPlayer).Of(level);
     const bool timed = box.captions != &kByLevelCaptions;
     const bool known = box.column != kPlayer || HistoryKnown();
     const QString values[] = {

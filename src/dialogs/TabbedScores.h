@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <cstddef>
-#include <span>
 #include <utility>
 
 #include "engine/PuzzleCode.h"
@@ -71,11 +70,10 @@ class TPerformancePages : public ui::FixedDialog {
     void ShowProgress();
     // Asks first, then forgets the chosen level's games in the session or the history.
     void AskToForget(std::size_t index);
-    std::span<const game::GameRecord> Games(bool history) const;
+    // The figures of this session's games or of the history's (none until it is wanted).
+    const game::Figures& Figures(bool history) const;
     // Whether the history's figures are in (always, with no log to show).
     bool HistoryKnown() const { return !m_log || m_log->HistoryRead(); }
-
-    static constexpr std::size_t kTrendGames = 100;
 
     ui::Form m_form;
     bool m_pagesBuilt = false;

@@ -139,12 +139,14 @@ class Game {
     // first like New Puzzle while a game is in play. It is played without touching the settings.
     void ReplayClick(const PuzzleRecipe& recipe);
     void RestartClick();
-    // The dialogs' buttons.
-    void PerfectOk();
-    void PerfectNo();
-    void ExcellentOk();
-    void ExcellentNo();
-    void NotBadOk();
+    // The rating dialogs' buttons, each answering the game its dialog rated (whatever is in play by
+    // then): only an offer the teaching mode made moves it, and going on starts from that game's level.
+    void PerfectOk(const Rating& rated);
+    void PerfectNo(const Rating& rated);
+    void ExcellentOk(const Rating& rated);
+    void ExcellentNo(const Rating& rated);
+    void NotBadOk(const Rating& rated);
+    // The decision dialogs' buttons.
     void NewPuzzleDecisionYes();
     void DrawGraphDecisionYes();
     void DecisionNo();

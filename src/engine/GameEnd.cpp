@@ -22,6 +22,13 @@ void CountUp(std::int32_t& value) {
         ++value;
 }
 
+// The vertex count of the level a game was rated at (the settings' own for a rating that does
+// not say it).
+std::int32_t RatedVertices(const Rating& rated, const GameSettings& settings) {
+    const bool known = rated.vertices >= kMinVertices && rated.vertices <= kMaxVertices;
+    return known ? rated.vertices : settings.NumberOfVertices;
+}
+
 }  // namespace
 
 AverageFromPar ReduceAverage(std::int64_t totalFromPar, std::int32_t games) {
@@ -128,18 +135,27 @@ void Game::EvaluateSolvedGame() {
     const bool teaching = Teaching();
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
-    const bool good = Puzzle.ClickCount <= ComputePar();
+    const PuzzleState& p = Puzzle;
+    const std::int32_t par = ComputePar();
+    // The dialog keeps the game it rates, for an answer given after another puzzle has started.
+    const auto open = [&](Dialog dialog, Rating rating) {
+        rating.vertices = p.VertexCount;
+        rating.score = p.ClickCount;
+        rating.par = par;
+        Windows().OpenDialog(dialog, rating);
+    };
+    const bool good = p.ClickCount <= par;
     if (good) {
         if (teaching)
             CountUp(Streak());
-        if (Puzzle.EdgesShown) {
-            Windows().OpenDialog(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
+        if (p.EdgesShown) {
+            open(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
         } else {
-            Windows().OpenDialog(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
+            open(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
         }
     } else if (teaching) {
         Streak() = 0;
-        Windows().OpenDialog(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
+        open(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
     }
 }
 
@@ -207,37 +223,48 @@ void Game::DecisionNo() {
     Session.ReplayAsked.reset();
 }
 
-void Game::PerfectOk() {
+// An offer is taken only while the teaching mode is on: switched off since, the settings are
+// the player's own again and no level moves them.
+void Game::PerfectOk(const Rating& rated) {
     GameSettings& s = Settings;
-    if (!Teaching() || Streak() < 1)
+    if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
+    unsigned changes = kShowEdgesChanged;
+    const std::int32_t vertices = RatedVertices(rated, s);
+    if (s.NumberOfVertices != vertices) {
+        s.NumberOfVertices = vertices;
+        changes |= kVertexCountChanged;
+    }
     s.ShowEdges = false;
     s.TeachingModeSecondaryLevel = 1;
-    Windows().SettingsChangedByGame(s, kShowEdgesChanged);
+    Windows().SettingsChangedByGame(s, changes);
 }
 
-void Game::PerfectNo() {
-    SetStreak(0);
+void Game::PerfectNo(const Rating& rated) {
+    if (rated.offer)
+        Streak() = 0;
 }
 
-void Game::ExcellentOk() {
+void Game::ExcellentOk(const Rating& rated) {
     GameSettings& s = Settings;
-    if (!Teaching() || Streak() < 3)
+    if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
+    const std::int32_t vertices = RatedVertices(rated, s);
     CountUp(s.TeachingModePrimaryLevel);
     s.TeachingModeSecondaryLevel = 0;
     s.ShowEdges = true;
-    s.NumberOfVertices = s.NumberOfVertices >= kMaxVertices ? kMinVertices : s.NumberOfVertices + 1;
+    s.NumberOfVertices = vertices >= kMaxVertices ? kMinVertices : vertices + 1;
     Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
 }
 
-void Game::ExcellentNo() {
-    SetStreak(2);
+void Game::ExcellentNo(const Rating& rated) {
+    if (rated.offer)
+        Streak() = 2;
 }
 
-void Game::NotBadOk() {}
+void Game::NotBadOk(const Rating&) {}
 
 void Game::ApplySettings(const GameSettings& settings) {
     Settings = settings;

@@ -29,7 +29,7 @@ struct GameRecord {
     bool teaching = false;
     Ending ending = Ending::Solved;
     std::int64_t solveMs = -1;  // a solve: from the puzzle appearing to the solving click
-    // The puzzle's code, "1K3QF-2MXA9"; empty for a game recorded before codes were kept.
+    // The puzzle's code, "18C66-QR9HV"; empty for a game recorded before codes were kept.
     std::array<char, 12> code{};
 
     // The level of the statistics pages, 1 to 66; 0 outside them.
@@ -91,6 +91,7 @@ struct Tally {
     std::int32_t timed = 0;  // solved games with a time
     std::int64_t bestMs = -1;
     std::int64_t totalMs = 0;
+    bool operator==(const Tally&) const = default;
 };
 Tally Summarize(std::span<const GameRecord> games, std::int32_t level = 0);
 

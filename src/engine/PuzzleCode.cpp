@@ -62,8 +62,11 @@ int ValueOf(char32_t c) {
     return -2;
 }
 
-// The next code point of UTF-8 text; a broken sequence reads as U+FFFD, one byte at a time.
+// The next code point of UTF-8 text; a broken sequence reads as U+FFFD, one byte at a time. So
+// does a sequence longer than its code point needs ("C0 B1" is no "1"), a surrogate and anything
+// beyond U+10FFFF: no two byte strings read as the same character.
 char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
     if (lead < 0x80) {
@@ -77,6 +80,8 @@ char32_t NextCodePoint(std::string_view text, std::size_t& at) {
             break;
         c = (c << 6) | (byte(at + i) & 0x3F);
         if (i == extra) {
+            if (c < kSmallest[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+                break;
             at += extra + 1;
             return c;
         }

@@ -26,7 +26,7 @@ struct PuzzleRecipe {
 // Whether the shape lies in the game's ranges, so that a puzzle can be drawn for it.
 bool IsPlayable(const PuzzleRecipe& recipe);
 
-// "1K3QF-2MXA9": the format's digit (1 today), eight characters of the recipe in Crockford's
+// "18C66-QR9HV": the format's digit (1 today), eight characters of the recipe in Crockford's
 // base 32, and a check character, shown in two groups of five. Null-terminated, fixed size:
 // a game's record takes its code without allocating. Empty for a recipe that is not playable
 // or whose clock reading lies beyond a day.

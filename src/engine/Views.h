@@ -34,11 +34,16 @@ enum class RatingMessage {
 };
 
 // What a rating dialog says when it opens, with the streak it may quote, and whether it offers
-// to go on (its "No" shown).
+// to go on (its "No" shown); and the game it rates. A dialog may be answered long after, with
+// another puzzle on the board: its answer acts on this game, never on the one in play.
 struct Rating {
     RatingMessage message = RatingMessage::PerfectWayToGo;
     std::int32_t streak = 0;
+    // Only a game the teaching mode counted offers to go on; going on starts from its level.
     bool offer = false;
+    std::int32_t vertices = 0;  // the rated game's vertex count (its level, with the dialog's edges)
+    std::int32_t score = -1;    // its clicks and par, read out before the message; -1: not told
+    std::int32_t par = -1;
     bool operator==(const Rating&) const = default;
 };
 

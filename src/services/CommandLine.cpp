@@ -47,7 +47,7 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine",
-                                    "A puzzle game that teaches graph colouring. Started without "
+                                    "A puzzle game that teaches graph coloring. Started without "
                                     "options, it opens the game."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QCoreApplication::translate("CommandLine", "Show this help and exit."));
@@ -69,7 +69,11 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     const QCommandLineOption perPage(
         QStringLiteral("per-page"),
         QCoreApplication::translate("CommandLine",
-                                    "With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4)."),
+                                    "With --worksheet: puzzles a page, 1, 2, 4 or 6 (default 4). Larger "
+                                    "puzzles need more room: a page holds 6 puzzles of up to %1 vertices, 4 "
+                                    "of up to %2, and 1 of more.")
+            .arg(MostVerticesFor(6))
+            .arg(MostVerticesFor(4)),
         QCoreApplication::translate("CommandLine", "K"));
     const QCommandLineOption vertices(
         QStringLiteral("vertices"),
@@ -79,13 +83,13 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
     const QCommandLineOption colors(
         QStringLiteral("colors"),
         QCoreApplication::translate(
-            "CommandLine", "With --worksheet: colours of each puzzle, 2 to 4, or random (default 3)."),
+            "CommandLine", "With --worksheet: colors of each puzzle, 2 to 4, or random (default 3)."),
         QCoreApplication::translate("CommandLine", "C"));
     const QCommandLineOption answers(
         QStringLiteral("answers"),
         QCoreApplication::translate(
             "CommandLine",
-            "With --worksheet: add answer pages, each vertex in its colour and with its colour's number "
+            "With --worksheet: add answer pages, each vertex in its color and with its color's number "
             "(default: no answers)."));
     parser.addOption(help);
     parser.addOption(version);
@@ -126,7 +130,7 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
                 QCoreApplication::translate("CommandLine", "Vertices must be 6 to 16 or random, not '%1'.")
                     .arg(parser.value(vertices));
         else if (parser.isSet(colors) && (request.colors = CountOf(parser.value(colors), game::kMinColors, game::kMaxColors, true)) < 0)
-            error = QCoreApplication::translate("CommandLine", "Colours must be 2 to 4 or random, not '%1'.")
+            error = QCoreApplication::translate("CommandLine", "Colors must be 2 to 4 or random, not '%1'.")
                         .arg(parser.value(colors));
         else if (parser.value(worksheet).isEmpty())
             error = QCoreApplication::translate("CommandLine", "The worksheet needs a file name.");

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -57,11 +58,34 @@ GameLog::~GameLog() {
 
 void GameLog::Record(const game::GameRecord& game) {
     m_session.push_back(game);
+    m_sessionFigures.Add(game);
     m_waiting.push_back({m_nextId++, game});
     if (m_read == Read::Done)
-        m_history.push_back(game);
+        AddToHistory(m_waiting.back());
     WriteWaitingGames();
     Changed();
+}
+
+void GameLog::AddToHistory(const Waiting& waiting) {
+    m_history.push_back(waiting.game);
+    m_tailIds.push_back(waiting.id);
+    m_historyFigures.Add(waiting.game);
+}
+
+void GameLog::RefigureHistory() {
+    m_historyFigures = m_settledFigures;
+    for (std::size_t i = m_settledGames; i < m_history.size(); ++i) m_historyFigures.Add(m_history[i]);
+}
+
+void GameLog::SettleHistory() {
+    std::size_t settled = 0;
+    while (settled < m_tailIds.size() &&
+           std::none_of(m_waiting.begin(), m_waiting.end(),
+                        [&](const Waiting& waiting) { return waiting.id == m_tailIds[settled]; })) {
+        m_settledFigures.Add(m_history[m_settledGames++]);
+        ++settled;
+    }
+    m_tailIds.erase(m_tailIds.begin(), m_tailIds.begin() + static_cast<std::ptrdiff_t>(settled));
 }
 
 bool GameLog::Held(const Waiting& waiting) const {
@@ -99,18 +123,24 @@ void GameLog::Appended(const std::vector<Waiting>& sent, platform::Appended resu
     };
     if (result == platform::Appended::Done) {
         std::erase_if(m_waiting, wasSent);
+        SettleHistory();
         if (m_trouble == Trouble::CannotWrite)
             m_trouble = Trouble::None;
     } else if (result == platform::Appended::Failed) {
-        // The file cannot take games: this run's games stay in the session's figures only.
-        for (const Waiting& waiting : m_waiting) {
-            if (!wasSent(waiting) || m_read != Read::Done)
-                continue;
-            const auto at = std::find(m_history.rbegin(), m_history.rend(), waiting.game);
-            if (at != m_history.rend())
-                m_history.erase(std::next(at).base());
+        // The file cannot take games: this run's games stay in the session's figures only. They
+        // are all in the history's tail, which is counted again on its own.
+        if (m_read == Read::Done) {
+            for (std::size_t i = m_tailIds.size(); i-- > 0;) {
+                const std::uint64_t id = m_tailIds[i];
+                if (std::none_of(sent.begin(), sent.end(), [&](const Waiting& s) { return s.id == id; }))
+                    continue;
+                m_history.erase(m_history.begin() + static_cast<std::ptrdiff_t>(m_settledGames + i));
+                m_tailIds.erase(m_tailIds.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+            RefigureHistory();
         }
         std::erase_if(m_waiting, wasSent);
+        SettleHistory();
         m_trouble = Trouble::CannotWrite;
     }
     // Busy: the games wait for the next chance.
@@ -127,12 +157,15 @@ const std::vector<game::GameRecord>& GameLog::History() {
         m_read = Read::Reading;
         Post([path = m_path, this] {
             std::optional<std::vector<game::GameRecord>> games;
-            if (const std::optional<std::string> bytes = platform::ReadHistory(path, kLargestHistory))
+            game::Figures figures;
+            if (const std::optional<std::string> bytes = platform::ReadHistory(path, kLargestHistory)) {
                 games = game::ParseHistory(*bytes).games;
-            return [this, games = std::move(games)]() mutable {
+                figures = game::FiguresOf(*games);
+            }
+            return [this, games = std::move(games), figures = std::move(figures)]() mutable {
                 if (!games && m_trouble == Trouble::None)
                     m_trouble = Trouble::CannotRead;
-                TakeHistory(games ? std::move(*games) : std::vector<game::GameRecord>());
+                TakeHistory(games ? std::move(*games) : std::vector<game::GameRecord>(), std::move(figures));
                 Changed();
             };
         });
@@ -140,16 +173,21 @@ const std::vector<game::GameRecord>& GameLog::History() {
     return m_history;
 }
 
-void GameLog::TakeHistory(std::vector<game::GameRecord> fromFile) {
+void GameLog::TakeHistory(std::vector<game::GameRecord> fromFile, game::Figures figures) {
     // The worker writes in turn: what the file held when it was read has every game whose
     // append was done before, and none of those still waiting here.
     m_history = std::move(fromFile);
-    for (const Waiting& waiting : m_waiting) m_history.push_back(waiting.game);
+    m_settledGames = m_history.size();
+    m_settledFigures = std::move(figures);
+    m_historyFigures = m_settledFigures;
+    m_tailIds.clear();
+    for (const Waiting& waiting : m_waiting) AddToHistory(waiting);
     m_read = Read::Done;
 }
 
 void GameLog::ForgetSessionLevel(int level) {
     std::erase_if(m_session, [level](const game::GameRecord& game) { return game.Level() == level; });
+    m_sessionFigures.Forget(level);
     Changed();
 }
 
@@ -167,7 +205,8 @@ void GameLog::ForgetHistoryLevel(int level, std::function<void(bool)> done) {
             kept = game::ParseHistory(text).games;
             return std::optional<std::string>(std::move(text));
         });
-        return [this, hold, rewritten, kept = std::move(kept), done]() mutable {
+        game::Figures figures = rewritten ? game::FiguresOf(kept) : game::Figures();
+        return [this, hold, rewritten, kept = std::move(kept), figures = std::move(figures), done]() mutable {
             --m_rewrites;
             std::erase_if(m_holds,
                           [&](const Hold& h) { return h.level == hold.level && h.before == hold.before; });
@@ -175,7 +214,7 @@ void GameLog::ForgetHistoryLevel(int level, std::function<void(bool)> done) {
                 std::erase_if(m_waiting, [&](const Waiting& waiting) {
                     return waiting.game.Level() == hold.level && waiting.id < hold.before;
                 });
-                TakeHistory(std::move(kept));
+                TakeHistory(std::move(kept), std::move(figures));
             }
             WriteWaitingGames();
             Changed();

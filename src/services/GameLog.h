@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/Figures.h"
 #include "engine/History.h"
 #include "platform/HistoryFile.h"
 
@@ -48,6 +49,14 @@ class GameLog {
     // The history's games. The first call starts the one reading of the file and finds them
     // empty; `changed` tells when they have arrived (HistoryRead()).
     const std::vector<game::GameRecord>& History();
+    // The figures of Session() and of History(), kept up to date game by game: a rated game is
+    // added to them, never counted again with all the others. The history's are worked out
+    // whole only on the worker, from what it read. Asking for the history's starts its reading.
+    const game::Figures& SessionFigures() const { return m_sessionFigures; }
+    const game::Figures& HistoryFigures() {
+        History();
+        return m_historyFigures;
+    }
     bool HistoryRead() const { return m_read == Read::Done; }
     // The file is being read or rewritten.
     bool Busy() const { return m_read == Read::Reading || m_rewrites > 0; }
@@ -89,13 +98,26 @@ class GameLog {
     void Work();
     void Land();
     void Appended(const std::vector<Waiting>& sent, platform::Appended result);
-    // The history as the file held it, with this run's games that are not in it yet.
-    void TakeHistory(std::vector<game::GameRecord> fromFile);
+    // The history as the file held it (with its figures), and this run's games not in it yet.
+    void TakeHistory(std::vector<game::GameRecord> fromFile, game::Figures figures);
+    // The history's games from the first still waiting for the file on, and their figures
+    // anew on top of those of the games before them.
+    void AddToHistory(const Waiting& waiting);
+    void RefigureHistory();
+    // Games in the file (no longer waiting) at the head of that tail pass into the settled figures.
+    void SettleHistory();
     bool Held(const Waiting& waiting) const;
 
     std::string m_path;
     std::vector<game::GameRecord> m_session;
     std::vector<game::GameRecord> m_history;
+    game::Figures m_sessionFigures;
+    // The history's figures, and those of its first m_settledGames games, all in the file; the
+    // games after them are the tail, each with the id it waited under (m_tailIds).
+    game::Figures m_historyFigures;
+    game::Figures m_settledFigures;
+    std::size_t m_settledGames = 0;
+    std::vector<std::uint64_t> m_tailIds;
     std::vector<Waiting> m_waiting;  // rated games not in the file yet, oldest first
     std::vector<Hold> m_holds;
     std::uint64_t m_nextId = 0;

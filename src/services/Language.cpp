@@ -33,12 +33,16 @@ LocaleName SplitName(const QString& name) {
     static const QRegularExpression separators(QStringLiteral("[_-]"));
     const QString bare = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     QStringList parts = bare.split(separators, Qt::SkipEmptyParts);
-    if (parts.isEmpty())
+    // A language is two or three letters: anything else ("*", a typo) names none, so it falls
+    // through to the next choice rather than matching some translation's file name.
+    static const QRegularExpression languageName(QStringLiteral("^[A-Za-z]{2,3}$"));
+    static const QRegularExpression regionName(QStringLiteral("^([A-Za-z]{2}|[0-9]{3})$"));
+    if (parts.isEmpty() || !languageName.match(parts.front()).hasMatch())
         return {};
     LocaleName split{parts.takeFirst().toLower(), QString()};
     for (const QString& part : parts) {
         // Regions are two letters ("BR") or three digits ("419"); scripts have four letters.
-        if (part.size() == 2 || (part.size() == 3 && part.front().isDigit()))
+        if (regionName.match(part).hasMatch())
             split.region = part.toUpper();
     }
     return split;
@@ -148,6 +152,14 @@ void Uninstall(QCoreApplication& app) {
 
 QString Current() {
     return g_current;
+}
+
+QString Counted(const char* context, const char* plural, const char* singular, int n) {
+    if (g_current != QLatin1String("en"))
+        return QCoreApplication::translate(context, plural, nullptr, n);
+    QString english = QString::fromUtf8(n == 1 ? singular : plural);
+    return english.replace(QLatin1String("%Ln"), QLocale().toString(n))
+        .replace(QLatin1String("%n"), QString::number(n));
 }
 
 }  // namespace language

@@ -26,4 +26,10 @@ void Uninstall(QCoreApplication& app);
 // The code of the translation in use ("en" until one is installed).
 QString Current();
 
+// A count and its noun in the player's language ("1 vertex left", "5 vertices left"): the
+// translation's plural form for the number (Polish has three forms, French says 0 as it says 1).
+// The game's English has no translation to give its forms, so `singular` is said for one.
+// `plural` is the text the translators see, marked with QT_TRANSLATE_N_NOOP in `context`.
+QString Counted(const char* context, const char* plural, const char* singular, int n);
+
 }  // namespace language

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -12,16 +11,18 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
-#include <array>
-#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
-#include "engine/Geometry.h"
 #include "engine/Palette.h"
 #include "engine/Puzzle.h"
+#include "engine/Random.h"
 #include "ui/Colors.h"
-#include "ui/ColourWords.h"
 
 namespace services {
 
@@ -50,10 +51,15 @@ Drawn DrawnOf(const game::PuzzleRecipe& recipe) {
     return drawn;
 }
 
-game::PuzzleRecipe RecipeAt(const WorksheetRequest& request, std::int32_t clockMs) {
+// A puzzle of the sheet at a clock reading. Whatever the request leaves random is drawn as New
+// Puzzle draws it, but each from a reading of its own taken from the sheet's stream: a puzzle's
+// vertices, its colours and its reading follow neither from one another nor from its place.
+game::PuzzleRecipe RecipeAt(const WorksheetRequest& request, std::uint32_t& stream, std::int32_t clockMs) {
+    const std::int32_t forVertices = game::NextBelow(stream, game::kMsPerDay);
+    const std::int32_t forColours = game::NextBelow(stream, game::kMsPerDay);
     game::PuzzleRecipe recipe;
-    recipe.vertices = request.vertices > 0 ? request.vertices : game::DrawNumberOfVertices(clockMs);
-    recipe.colors = request.colors > 0 ? request.colors : game::DrawNumberOfColors(clockMs);
+    recipe.vertices = request.vertices > 0 ? request.vertices : game::DrawNumberOfVertices(forVertices);
+    recipe.colors = request.colors > 0 ? request.colors : game::DrawNumberOfColors(forColours);
     recipe.edgeProbability = request.edgeProbability >= 0 ? std::min(request.edgeProbability, 100)
                                                         : game::DrawEdgeProbability(clockMs);
     recipe.edgesShown = true;
@@ -61,216 +67,104 @@ game::PuzzleRecipe RecipeAt(const WorksheetRequest& request, std::int32_t clockM
     return recipe;
 }
 
-struct Grid {
-    int columns;
-    int rows;
-};
-
-Grid GridFor(int perPage) {
-    switch (perPage) {
-        case 1:
-            return {1, 1};
-        case 2:
-            return {1, 2};
-        case 4:
-            return {2, 2};
-        default:
-            return {2, 3};
-    }
-}
-
-// The sizes of a page's words, in points: larger where fewer puzzles share the page.
-struct Type {
-    double title;
-    double words;
-    double label;
-};
-
-Type TypeFor(int perPage) {
-    switch (perPage) {
-        case 1:
-            return {18, 15, 14};
-        case 2:
-            return {15, 13, 12};
-        case 4:
-            return {13, 11, 10};
-        default:
-            return {12, 10, 9};
-    }
-}
-
-// One sheet being drawn: the painter, the device's points and the faces of its words.
+// One sheet being drawn from its plan: the painter and what the plan says of the device.
 class Sheet {
   public:
-    Sheet(QPainter& painter, QPagedPaintDevice& device, int perPage)
-        : m_painter(painter),
-          m_pt(device.logicalDpiY() / 72.0),
-          m_page(0, 0, device.width(), device.height()),
-          m_perPage(perPage),
-          m_type(TypeFor(perPage)) {
+    Sheet(QPainter& painter, const QPagedPaintDevice& device) : m_painter(painter), m_plan(device) {
         m_painter.setRenderHint(QPainter::Antialiasing, true);
         m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     }
 
-    void Page(const std::vector<game::PuzzleRecipe>& puzzles, int first, bool answerPage, int pageNumber,
+    void Page(const std::vector<game::PuzzleRecipe>& puzzles, const WorksheetPage& page, int pageNumber,
               int pageCount) {
-        const double top = Header(answerPage, pageNumber, pageCount);
-        const Grid grid = GridFor(m_perPage);
-        const double gap = 12 * m_pt;
-        const QRectF body(m_page.left(), top, m_page.width(), m_page.bottom() - top);
-        const double width = (body.width() - gap * (grid.columns - 1)) / grid.columns;
-        const double height = (body.height() - gap * (grid.rows - 1)) / grid.rows;
-        for (int slot = 0; slot < m_perPage && first + slot < static_cast<int>(puzzles.size()); ++slot) {
-            const int column = slot % grid.columns;
-            const int row = slot / grid.columns;
-            const QRectF cell(body.left() + column * (width + gap), body.top() + row * (height + gap), width,
-                              height);
-            Puzzle(cell, puzzles[static_cast<std::size_t>(first + slot)], first + slot + 1, answerPage);
+        Heading(page, pageNumber, pageCount);
+        const std::vector<QRectF> cells = m_plan.Cells(page.perPage);
+        for (int slot = 0; slot < page.count; ++slot) {
+            const int at = page.first + slot;
+            Puzzle(m_plan.Puzzle(cells[static_cast<std::size_t>(slot)], page.perPage,
+                                 puzzles[static_cast<std::size_t>(at)], at + 1, page.answers),
+                   puzzles[static_cast<std::size_t>(at)], page.answers);
         }
     }
 
   private:
-    QFont Face(double points, bool bold = false) const {
-        QFont face(QStringLiteral("DejaVu Sans"));
-        face.setStyleHint(QFont::SansSerif);
-        face.setPointSizeF(points);
-        face.setBold(bold);
-        return face;
-    }
-
-    QPen Pen(double points, const QColor& colour = Qt::black) const {
-        QPen pen(colour, points * m_pt);
+    QPen Pen(double width, const QColor& colour = Qt::black) const {
+        QPen pen(colour, width);
         pen.setCapStyle(Qt::RoundCap);
         return pen;
     }
 
-    // The game's name and what the page holds; returns where the puzzles may start.
-    double Header(bool answerPage, int pageNumber, int pageCount) {
-        const QFont title = Face(m_type.title, true);
-        const double height = QFontMetricsF(title, m_painter.device()).height();
-        const QRectF band(m_page.left(), m_page.top(), m_page.width(), height);
+    void Write(const PlacedWords& words, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
         m_painter.setPen(Qt::black);
-        m_painter.setFont(title);
+        m_painter.setFont(words.face);
+        // The box is as wide as the words: a printer's rounding never wraps or clips the last letter.
+        m_painter.drawText(words.box, alignment | Qt::TextDontClip | Qt::TextSingleLine, words.text);
+    }
+
+    // The game's name and what the page holds.
+    void Heading(const WorksheetPage& page, int pageNumber, int pageCount) {
+        const QRectF band = m_plan.HeadingBand(page.perPage);
+        m_painter.setPen(Qt::black);
+        m_painter.setFont(m_plan.Face(m_plan.TitlePoints(page.perPage), true));
         m_painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SpEcTrUmIx"));
-        QString what = answerPage ? QCoreApplication::translate("Worksheet", "Answers")
-                                  : QCoreApplication::translate("Worksheet", "Puzzles");
+        QString what = page.answers ? QCoreApplication::translate("Worksheet", "Answers")
+                                    : QCoreApplication::translate("Worksheet", "Puzzles");
         if (pageCount > 1)
             what += QStringLiteral("  \u2013  ") +
                     QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(pageNumber).arg(pageCount);
-        m_painter.setFont(Face(m_type.words, answerPage));
+        m_painter.setFont(m_plan.Face(m_plan.WordPoints(page.perPage), page.answers));
         m_painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, what);
-        const double rule = band.bottom() + 4 * m_pt;
-        m_painter.setPen(Pen(answerPage ? 1.5 : 0.75));
-        m_painter.drawLine(QPointF(m_page.left(), rule), QPointF(m_page.right(), rule));
-        return rule + 12 * m_pt;
+        const double rule = band.bottom() + 4 * m_plan.Point();
+        m_painter.setPen(Pen((page.answers ? 1.5 : 0.75) * m_plan.Point()));
+        m_painter.drawLine(QPointF(band.left(), rule), QPointF(band.right(), rule));
     }
 
-    void Puzzle(const QRectF& cell, const game::PuzzleRecipe& recipe, int number, bool answerPage) {
-        m_painter.setPen(Pen(0.75, QColor(0x99, 0x99, 0x99)));
+    void Puzzle(const PuzzlePlan& plan, const game::PuzzleRecipe& recipe, bool answerPage) {
+        const double pt = m_plan.Point();
+        m_painter.setPen(Pen(0.75 * pt, QColor(0x99, 0x99, 0x99)));
         m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRoundedRect(cell, 6 * m_pt, 6 * m_pt);
-        const QRectF inside = cell.adjusted(9 * m_pt, 7 * m_pt, -9 * m_pt, -7 * m_pt);
-
-        const QFont bold = Face(m_type.words, true);
-        const QFont words = Face(m_type.words);
-        const double line = QFontMetricsF(words, m_painter.device()).height();
-        const QRectF titleLine(inside.left(), inside.top(), inside.width(), line);
-        m_painter.setPen(Qt::black);
-        m_painter.setFont(bold);
-        m_painter.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter,
-                           QCoreApplication::translate("Worksheet", "Puzzle %1").arg(number));
-        m_painter.setFont(words);
-        m_painter.drawText(
-            titleLine, Qt::AlignRight | Qt::AlignVCenter,
-            QCoreApplication::translate("Worksheet", "Colour with %1 colours").arg(recipe.colors));
-
-        const double footer = 2 * line + 4 * m_pt;
-        const QRectF codeLine(inside.left(), inside.bottom() - footer, inside.width(), line);
-        const QRectF lastLine(inside.left(), inside.bottom() - line, inside.width(), line);
-        m_painter.setFont(words);
-        const QString codeWord = QCoreApplication::translate("Worksheet", "Code:") + QLatin1Char(' ');
-        m_painter.drawText(codeLine, Qt::AlignLeft | Qt::AlignVCenter, codeWord);
-        m_painter.setFont(bold);
-        const double codeAt = QFontMetricsF(words, m_painter.device()).horizontalAdvance(codeWord);
-        m_painter.drawText(codeLine.adjusted(codeAt, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromLatin1(game::PuzzleCodeOf(recipe).data()));
+        m_painter.drawRoundedRect(plan.frame, 6 * pt, 6 * pt);
+        for (const PlacedWords& words : plan.words) Write(words);
+        if (!plan.nameRule.isNull()) {
+            m_painter.setPen(Pen(0.75 * pt));
+            m_painter.drawLine(plan.nameRule.topLeft(), plan.nameRule.topRight());
+        }
+        for (std::size_t index = 0; index < plan.legendMarks.size(); ++index) {
+            const QRectF& mark = plan.legendMarks[index];
+            m_painter.setPen(Pen(1.0 * pt));
+            m_painter.setBrush(toQColor(game::PaletteOf(static_cast<int>(index) + 1)->paint));
+            m_painter.drawEllipse(mark.center(), mark.width() / 2, mark.height() / 2);
+        }
 
         const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
-        if (answerPage)
-            Legend(lastLine, graph.hiddenColorCount);
-        else
-            NameLine(lastLine);
-
-        const QRectF area(inside.left(), titleLine.bottom() + 4 * m_pt, inside.width(),
-                          codeLine.top() - titleLine.bottom() - 8 * m_pt);
-        Graph(area, graph, answerPage);
-    }
-
-    void NameLine(const QRectF& line) {
-        m_painter.setPen(Qt::black);
-        m_painter.setFont(Face(m_type.words));
-        const QString name = QCoreApplication::translate("Worksheet", "Name:") + QLatin1Char(' ');
-        m_painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, name);
-        const double from =
-            line.left() + QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(name);
-        const double base = line.bottom() - 2 * m_pt;
-        m_painter.setPen(Pen(0.75));
-        m_painter.drawLine(QPointF(from, base), QPointF(line.right(), base));
-    }
-
-    // Which number each colour is, in words: the answer reads without the colours too.
-    void Legend(const QRectF& line, int colors) {
-        QFont words = Face(m_type.words);
-        const double mark = line.height();
-        double gap = 12 * m_pt;
-        const auto widthOf = [&](const QFont& face) {
-            double width = (colors - 1) * gap;
-            for (int index = 1; index <= colors; ++index)
-                width +=
-                    mark + 3 * m_pt + QFontMetricsF(face, m_painter.device()).horizontalAdvance(Entry(index));
-            return width;
-        };
-        if (widthOf(words) > line.width())
-            gap = 6 * m_pt;
-        // Long colour names in a narrow puzzle: the words grow smaller, never past the frame.
-        for (double points = m_type.words; widthOf(words) > line.width() && points > 5; points -= 0.5)
-            words.setPointSizeF(points);
-        const QFontMetricsF metrics(words, m_painter.device());
-        double x = line.left();
-        for (int index = 1; index <= colors; ++index) {
-            const game::PaletteEntry* colour = game::PaletteOf(index);
-            m_painter.setPen(Pen(1.0));
-            m_painter.setBrush(toQColor(colour->paint));
-            m_painter.drawEllipse(QPointF(x + mark / 2, line.center().y()), mark * 0.4, mark * 0.4);
-            x += mark + 3 * m_pt;
-            const QString word = Entry(index);
-            m_painter.setPen(Qt::black);
-            m_painter.setFont(words);
-            m_painter.drawText(QRectF(x, line.top(), metrics.horizontalAdvance(word) + 1, line.height()),
-                               Qt::AlignLeft | Qt::AlignVCenter, word);
-            x += metrics.horizontalAdvance(word) + gap;
+        m_painter.setPen(Pen(plan.edgePen));
+        for (int e = 0; e < graph.edgeCount; ++e) {
+            const auto& edge = graph.edges[static_cast<std::size_t>(e)];
+            m_painter.drawLine(plan.centre[static_cast<std::size_t>(edge[0])],
+                               plan.centre[static_cast<std::size_t>(edge[1])]);
         }
-    }
-
-    static QString Entry(int index) {
-        return QString::number(index) + QStringLiteral(" = ") + ui::PainterWord(index);
+        for (int k = 1; k <= plan.vertices; ++k) {
+            Vertex(plan, k, answerPage ? graph.hiddenColoring[static_cast<std::size_t>(k)] : 0);
+            Write(plan.number[static_cast<std::size_t>(k)], Qt::AlignCenter);
+        }
     }
 
     // A vertex: empty to be coloured in, or on an answer page filled with its hidden colour
     // round a white middle holding the colour's number.
-    void Vertex(const QPointF& centre, double diameter, int colorIndex) {
-        const double r = diameter / 2;
+    void Vertex(const PuzzlePlan& plan, int k, int colorIndex) {
+        const QPointF& centre = plan.centre[static_cast<std::size_t>(k)];
+        const double r = plan.vertexDiameter / 2;
         const game::PaletteEntry* colour = game::PaletteOf(colorIndex);
-        m_painter.setPen(Pen(diameter > 20 * m_pt ? 1.4 : 1.0));
+        m_painter.setPen(Pen(plan.vertexPen));
         m_painter.setBrush(colour != nullptr ? toQColor(colour->paint) : QColor(Qt::white));
         m_painter.drawEllipse(centre, r, r);
         if (colour == nullptr)
             return;
         const double core = r * 0.68;
-        m_painter.setPen(Pen(0.6));
+        m_painter.setPen(Pen(0.6 * m_plan.Point()));
         m_painter.setBrush(Qt::white);
         m_painter.drawEllipse(centre, core, core);
-        QFont digitFace = Face(std::max(4.0, core * 1.5 / m_pt), true);
+        QFont digitFace = m_plan.Face(std::max(4.0, core * 1.5 / m_plan.Point()), true);
         m_painter.setFont(digitFace);
         m_painter.setPen(Qt::black);
         const QString digit = QString::number(colorIndex);
@@ -278,48 +172,47 @@ class Sheet {
         m_painter.drawText(QPointF(centre.x() - ink.center().x(), centre.y() - ink.center().y()), digit);
     }
 
-    void Graph(const QRectF& area, const game::PuzzleGraph& graph, bool answerPage) {
-        const int n = graph.vertices;
-        const double side = std::min(area.width(), area.height());
-        const QPointF centre = area.center();
-        const QFont labelFace = Face(m_type.label);
-        const double label = QFontMetricsF(labelFace, m_painter.device()).height();
-        // Roomy vertices a child can colour, never touching their neighbours round the circle.
-        const double share = std::min(0.36, 4.2 / n);
-        const double radius = std::max(1.0, (side / 2 - 1.3 * label) / (1 + share / 2));
-        const double diameter = radius * share;
-        std::array<QPointF, game::kMaxVertices + 1> at{};
-        for (int k = 1; k <= n; ++k) {
-            // Where the board puts vertex k, so the sheet and the screen agree.
-            const double angle = static_cast<double>(game::VertexAngle(n, k));
-            at[static_cast<std::size_t>(k)] =
-                centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
-        }
-        m_painter.setPen(Pen(side > 300 * m_pt ? 1.2 : 0.9));
-        for (int e = 0; e < graph.edgeCount; ++e) {
-            const auto& edge = graph.edges[static_cast<std::size_t>(e)];
-            m_painter.drawLine(at[edge[0]], at[edge[1]]);
-        }
-        m_painter.setFont(labelFace);
-        for (int k = 1; k <= n; ++k) {
-            const QPointF& p = at[static_cast<std::size_t>(k)];
-            Vertex(p, diameter, answerPage ? graph.hiddenColoring[static_cast<std::size_t>(k)] : 0);
-            const double angle = static_cast<double>(game::VertexAngle(n, k));
-            const double out = diameter / 2 + 0.7 * label;
-            const QPointF labelAt = p + QPointF(std::cos(angle) * out, std::sin(angle) * out);
-            m_painter.setFont(labelFace);
-            m_painter.setPen(Qt::black);
-            m_painter.drawText(QRectF(labelAt.x() - 1.2 * label, labelAt.y() - label / 2, 2.4 * label, label),
-                               Qt::AlignCenter, QString::number(k));
-        }
-    }
-
     QPainter& m_painter;
-    double m_pt;
-    QRectF m_page;
-    int m_perPage;
-    Type m_type;
+    SheetPlan m_plan;
 };
+
+// The locale the C library takes the paper from: LC_ALL, else LC_PAPER, else LANG.
+QByteArray PaperLocale() {
+    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return value;
+    }
+    return "C";
+}
+
+// Whether the locale's paper is Letter: as the C library's own data says where that locale is
+// installed, else by the country (those that print on Letter, as the C library lists them).
+bool PaperIsLetter() {
+    const QByteArray name = PaperLocale();
+#ifdef _NL_PAPER_HEIGHT
+    if (locale_t paper = newlocale(LC_PAPER_MASK, name.constData(), locale_t{}); paper != locale_t{}) {
+        // The height comes as a number in the answer's first bytes, as the C library keeps it.
+        const char* answer = nl_langinfo_l(_NL_PAPER_HEIGHT, paper);
+        unsigned int height = 0;
+        std::memcpy(&height, static_cast<const void*>(&answer), sizeof height);
+        freelocale(paper);
+        if (height > 0)
+            return height < 290;  // Letter is 279 mm high, A4 297
+    }
+#endif
+    static constexpr const char* kLetterCountries[] = {"US", "CA", "MX", "PH", "CL", "CO", "CR",
+                                                       "GT", "NI", "PA", "PR", "SV", "VE", "BO"};
+    const qsizetype underscore = name.indexOf('_');
+    if (underscore < 0)
+        return false;
+    QByteArray country = name.mid(underscore + 1);
+    for (const char end : {'.', '@'})
+        if (const qsizetype at = country.indexOf(end); at >= 0)
+            country.truncate(at);
+    return std::any_of(std::begin(kLetterCountries), std::end(kLetterCountries),
+                       [&](const char* letter) { return country == letter; });
+}
 
 }  // namespace
 
@@ -332,11 +225,14 @@ std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request
     std::vector<game::PuzzleRecipe> recipes;
     std::vector<Drawn> drawn;
     const int count = std::clamp(request.puzzles, 1, kMostWorksheetPuzzles);
-    std::int64_t reading = ((clockMs % game::kMsPerDay) + game::kMsPerDay) % game::kMsPerDay;
+    // The first puzzle takes the clock's reading; the others readings spread over the whole day,
+    // from a stream the clock begins, so the same reading makes the same sheet.
+    std::int32_t reading = ((clockMs % game::kMsPerDay) + game::kMsPerDay) % game::kMsPerDay;
+    std::uint32_t stream = static_cast<std::uint32_t>(reading);
     int passedOver = 0;
     while (static_cast<int>(recipes.size()) < count) {
-        const game::PuzzleRecipe recipe = RecipeAt(request, static_cast<std::int32_t>(reading));
-        reading = (reading + 1) % game::kMsPerDay;
+        const game::PuzzleRecipe recipe = RecipeAt(request, stream, reading);
+        reading = game::NextBelow(stream, game::kMsPerDay);
         Drawn shape = DrawnOf(recipe);
         if (std::find(drawn.begin(), drawn.end(), shape) != drawn.end() &&
             passedOver++ < kMostReadingsPassedOver)
@@ -347,11 +243,6 @@ std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request
     return recipes;
 }
 
-int WorksheetPageCount(int puzzles, int perPage, bool answers) {
-    const int pages = (puzzles + perPage - 1) / perPage;
-    return answers ? 2 * pages : pages;
-}
-
 bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                    bool answers) {
     if (!IsWorksheetPerPage(perPage))
@@ -359,23 +250,19 @@ bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleReci
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const int count = static_cast<int>(puzzles.size());
-    const int pageCount = WorksheetPageCount(count, perPage, answers);
-    const int puzzlePages = WorksheetPageCount(count, perPage, false);
-    Sheet sheet(painter, device, perPage);
+    const std::vector<WorksheetPage> pages = WorksheetPages(puzzles, perPage, answers);
+    const int pageCount = static_cast<int>(pages.size());
+    Sheet sheet(painter, device);
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0)
             device.newPage();
-        const bool answerPage = page >= puzzlePages;
-        const int first = (answerPage ? page - puzzlePages : page) * perPage;
-        sheet.Page(puzzles, first, answerPage, page + 1, pageCount);
+        sheet.Page(puzzles, pages[static_cast<std::size_t>(page)], page + 1, pageCount);
     }
     return painter.end();
 }
 
 QPageLayout WorksheetPageLayout() {
-    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+    return QPageLayout(QPageSize(PaperIsLetter() ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 

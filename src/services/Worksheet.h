@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/PuzzleCode.h"
+#include "services/WorksheetPlan.h"
 
 class QPagedPaintDevice;
 
@@ -22,8 +23,8 @@ inline constexpr int kMostWorksheetPuzzles = 60;
 inline constexpr int kWorksheetPerPage[] = {1, 2, 4, 6};
 inline constexpr int kMostWorksheetPerPage = 6;
 
-// What a sheet is asked for. A count of 0 (or a probability of -1) is drawn from each puzzle's
-// own clock reading, as New Puzzle draws its random settings.
+// What a sheet is asked for. A count of 0 (or a probability of -1) is drawn for each puzzle on
+// its own, as New Puzzle draws its random settings.
 struct WorksheetRequest {
     int puzzles = 6;
     int perPage = 4;
@@ -35,24 +36,22 @@ struct WorksheetRequest {
 
 bool IsWorksheetPerPage(int perPage);
 
-// The puzzles of a sheet: puzzle i takes the reading `clockMs` + i (round the day), and a
-// reading whose puzzle is already on the sheet is passed over, so no two puzzles look alike.
+// The puzzles of a sheet: the first takes the reading `clockMs`, the others readings spread over
+// the day by a stream that reading begins (the same reading, the same sheet), and a puzzle that
+// is already on the sheet is passed over, so no two puzzles look alike.
 std::vector<game::PuzzleRecipe> WorksheetPuzzles(const WorksheetRequest& request, std::int32_t clockMs);
-
-// The pages the sheet fills: the puzzles' pages, and as many again for the answers.
-int WorksheetPageCount(int puzzles, int perPage, bool answers);
 
 // Draws the sheet on the device's pages (a printer or a PDF writer). False when the device
 // cannot be painted on.
 bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                    bool answers);
 
-// A sheet's page: A4, or Letter where the locale measures in inches, upright, with margins a
+// A sheet's page: A4, or Letter where the locale's paper is Letter (LC_PAPER), upright, with margins a
 // printer can reach; and its title, as the print queue and the PDF show it.
 QPageLayout WorksheetPageLayout();
 QString WorksheetTitle();
 
-// Writes the sheet as a PDF file on A4 (or the locale's Letter), whole or not at all: nothing is
+// Writes the sheet as a PDF file on the locale's paper, whole or not at all: nothing is
 // left behind when it fails, and `error` then says why.
 bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error);

@@ -17,7 +17,7 @@ struct Words {
 
 // By colour index; index 0 is the uncoloured vertex.
 constexpr std::array<Words, 5> kWords{{
-    {"", QT_TRANSLATE_NOOP("Colours", "uncoloured")},
+    {"", QT_TRANSLATE_NOOP("Colours", "uncolored")},
     {QT_TRANSLATE_NOOP("Colours", "Blue"), QT_TRANSLATE_NOOP("Colours", "blue")},
     {QT_TRANSLATE_NOOP("Colours", "Red"), QT_TRANSLATE_NOOP("Colours", "red")},
     {QT_TRANSLATE_NOOP("Colours", "Green"), QT_TRANSLATE_NOOP("Colours", "green")},

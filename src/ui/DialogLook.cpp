@@ -58,6 +58,13 @@ class FrameWatch : public QObject {
         window.installEventFilter(this);
     }
 
+    // Looks for the frame again, as at a showing, and calls back once it is known.
+    void LookAgain() {
+        m_done = false;
+        m_ticks = 0;
+        m_tick.start();
+    }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != &m_window)
@@ -151,6 +158,22 @@ void WhenFramed(QWidget& window, std::function<void()> framed, bool everyShowing
     new FrameWatch(window, std::move(framed), everyShowing);
 }
 
+namespace {
+
+// The window's frame watch, found by its name: the watch has no meta-object of its own, so a
+// search by type would take any child for it.
+FrameWatch* WatchOf(QWidget& window) {
+    return static_cast<FrameWatch*>(
+        window.findChild<QObject*>(QStringLiteral("FrameWatch"), Qt::FindDirectChildrenOnly));
+}
+
+}  // namespace
+
+void LookForFrameAgain(QWidget& window) {
+    if (FrameWatch* watch = WatchOf(window))
+        watch->LookAgain();
+}
+
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height) {
     // A dialog window (not a normal one, which a window manager gives minimise and maximise
     // buttons whatever it is asked) with a title and a close button, of one size.
@@ -159,7 +182,7 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(width, height);
     dialog.setSizeGripEnabled(false);
-    if (!dialog.findChild<FrameWatch*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!WatchOf(dialog))
         WhenFramed(dialog, [&dialog] { CenterOnScreen(dialog); }, true);
 }
 

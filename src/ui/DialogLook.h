@@ -50,6 +50,9 @@ bool FrameKnown(const QWidget& window);
 // Calls `framed` as soon as a window manager's frame around the window is known, once per
 // showing (`everyShowing`) or once for the window's life.
 void WhenFramed(QWidget& window, std::function<void()> framed, bool everyShowing);
+// The window's frame watch looks for the frame again, as at a showing, and calls back once it is
+// known: for a window back from maximised or full screen, which the window manager frames anew.
+void LookForFrameAgain(QWidget& window);
 
 // Puts the window in the middle of the screen it is on; `outer` is the size to centre (when
 // empty, the window's outer frame: its own, or before it has one the frame another of the game's

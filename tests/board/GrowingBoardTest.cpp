@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <map>
+#include <tuple>
 
 #include "board/Main.h"
 #include "controls/TColButt.h"
@@ -114,6 +115,25 @@ TEST_F(GrowingBoard, TheWindowOpensWhereThePlayerLeftItAndNothingIsKeptWhenItWas
     EXPECT_EQ(game.Settings.WindowState, 2);
     EXPECT_EQ(game.Settings.WindowWidth, left.width()) << "the size it comes back to";
     EXPECT_TRUE(ShownBoard().isFullScreen());
+}
+
+TEST_F(GrowingBoard, APlaceBeyondTheScreensReachOpensCentredAsIfNoneWereKept) {
+    TLevel1& first = ShownBoard();
+    const QRect centred = first.geometry();
+    first.close();
+    game::GameSettings& kept = game.Settings;
+    // The far side past the largest coordinate; the second sum wraps round to a centre on the screen.
+    for (const auto& [left, top, width] : {std::tuple{2147483000, 10, 1000}, {2147483547, 10, 1202},
+                                           {10, 2147483000, 1000}}) {
+        kept.WindowLeft = left;
+        kept.WindowTop = top;
+        kept.WindowWidth = width;
+        kept.WindowHeight = 1000;
+        kept.WindowState = 0;
+        TLevel1& board = ShownBoard();
+        EXPECT_EQ(board.geometry(), centred) << left << "," << top << " " << width;
+        board.close();
+    }
 }
 
 }  // namespace

@@ -68,8 +68,8 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
     // The puzzle's size is heard once, as the focus arrives.
     const QString size = Said(Vertex(1));
-    EXPECT_TRUE(size.startsWith("6 vertices, 3 colours, ") && size.contains(" edges hidden, par ") &&
-                size.endsWith(". Vertex 1, uncoloured"))
+    EXPECT_TRUE(size.startsWith("6 vertices, 3 colors, ") && size.contains(" edges hidden, par ") &&
+                size.endsWith(". Vertex 1, uncolored"))
         << size.toStdString();
     board->NavyPainter->setFocus(Qt::TabFocusReason);
 
@@ -107,7 +107,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_TRUE(board->GreenPainter->Value());
     EXPECT_TRUE(Vertex(1)->hasFocus());
     EXPECT_EQ(Note(), "Green") << "the colour in hand, and nothing more";
-    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, uncoloured");
+    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, uncolored");
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
     EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
@@ -117,12 +117,12 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, uncoloured");
+    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, uncolored");
     Key(Qt::Key_Return);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
     EXPECT_EQ(game.Puzzle.ClickCount, 2);
     EXPECT_EQ(Said(Vertex(3)), "Vertex 3, green; cleared vertex 1, joined; score 2");
-    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1 uncoloured");
+    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1 uncolored");
     EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3 green");
     EXPECT_EQ(Said(board->PlayerScore), "Your Score: 2");
 
@@ -156,8 +156,8 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     game.Settings.ShowEdges = true;
     game.Settings.PlayComputer = true;
     QTest::mouseClick(board->NewGame, Qt::LeftButton);
-    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6 uncoloured");
-    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3 uncoloured");
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6 uncolored");
+    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3 uncolored");
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 

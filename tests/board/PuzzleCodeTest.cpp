@@ -116,6 +116,15 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     EXPECT_FALSE(box->isVisible());  // and the window no longer covers it
 }
 
+TEST_F(PuzzleCodes, TheGreyedExampleIsACodeTheGamePlays) {
+    board->PuzzleCode1->trigger();
+    TPuzzleCodeBox* box = windows->PuzzleCodeBox();
+    auto* entry = box->findChild<QLineEdit*>("Entry");
+    QTest::keyClicks(entry, entry->placeholderText());
+    EXPECT_TRUE(box->findChild<QPushButton*>("PlayButton")->isEnabled())
+        << entry->placeholderText().toStdString();
+}
+
 TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
     game.ReplayClick(kOther);
     ExpectOnBoard(kOther, *board);

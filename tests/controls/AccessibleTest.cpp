@@ -29,7 +29,7 @@ TEST(Accessibility, AVertexSaysItsNumberAndColourAndAPressIsAClick) {
     ASSERT_NE(face, nullptr);
     // An item of the board's vertices: read by its name, without a button's role word at every step.
     EXPECT_EQ(face->role(), QAccessible::ListItem);
-    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, uncoloured");
+    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, uncolored");
 
     // Each colour by the name of the painter that paints it.
     const std::pair<game::TColor, const char*> words[] = {{game::clBlue, "Vertex 3, blue"},

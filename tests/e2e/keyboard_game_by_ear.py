@@ -45,13 +45,13 @@ ShowToolTips=0
 SPOKEN = {
     "en": dict(vertex="Vertex", colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, solved="Puzzle Solved",
                par="Par: ", score="Your Score: ", moved="%d %s, score %d",
-               size=r"^\d+ vertices, \d colours, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
+               size=r"^\d+ vertices, \d colors, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
                status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
                rated=r"^Your score (\d+), par (\d+)\. \S"),
     "de": dict(vertex="Knoten", colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, solved="Rätsel gelöst",
-               par="Par: ", score="Deine Züge: ", moved="%d %s, Punktzahl %d",
-               size=r"^\d+ Knoten, \d Farben, \d+ Kanten (gezeigt|verborgen), Par \d+\. Knoten 1, ",
-               status=r"^Punktzahl 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
+               par="Par: ", score="Deine Züge: ", moved="%d %s, Züge %d",
+               size=r"^\d+ Knoten, \d Farben, \d+ Kanten (sichtbar|verdeckt), Par \d+\. Knoten 1, ",
+               status=r"^Züge 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
                rated=r"^Deine Züge: (\d+), Par (\d+)\. \S"),
 }
 # Seconds between keys; a measurement of what a screen reader says may ask for a player's pace.

@@ -41,9 +41,9 @@ TEST(AverageText, ThreeSignificantDigitsWrittenWithThreeDecimals) {
 
 TEST_F(EngineTest, FortyGamesOfFortyOneOverParAverageExactly) {
     // 41 over par spread over 40 games, one game at a time: 1.025 rounds up to 1.03.
-    for (int game = 1; game <= 40; ++game) {
+    for (int played = 1; played <= 40; ++played) {
         StartExample(true);
-        Solve(game == 1 ? 41 : 0);
+        Solve(played == 1 ? 41 : 0);
     }
     EXPECT_EQ(game.Session.SessionGameCount, 40);
     EXPECT_EQ(game.Session.SessionTotalFromPar, 41);
@@ -108,12 +108,12 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
             EXPECT_EQ(text.streak, won);
         }
     }
-    game.ExcellentNo();
+    game.ExcellentNo(windows.ratings.back());
     EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
     StartExample(false);
     Solve();
     EXPECT_TRUE(windows.ratings.back().offer);
-    game.ExcellentOk();
+    game.ExcellentOk(windows.ratings.back());
     EXPECT_EQ(game.Settings.NumberOfVertices, 7);
     EXPECT_TRUE(game.Settings.ShowEdges);
     EXPECT_EQ(game.Settings.TeachingModePrimaryLevel, 1);
@@ -124,14 +124,17 @@ TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
 }
 
 TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
+    // Offers made in teaching mode, answered once it is switched off.
+    const Rating perfect{RatingMessage::PerfectGoOn, 1, true, 6};
+    const Rating excellent{RatingMessage::ExcellentAdvance, 3, true, 6};
     game.Settings.TeachingMode = false;
     game.Settings.TeachingModeConsecutiveGoodGames = 4;
     const GameSettings before = game.Settings;
-    game.PerfectOk();
-    game.ExcellentOk();
-    game.NotBadOk();
+    game.PerfectOk(perfect);
+    game.ExcellentOk(excellent);
+    game.NotBadOk({RatingMessage::NotBad, 0, false, 6});
     EXPECT_EQ(game.Settings, before);
-    game.PerfectNo();
+    game.PerfectNo(perfect);
     EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_TRUE(windows.settingsChanges.empty());
 }
@@ -264,7 +267,7 @@ TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
     EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
     game.Settings.TeachingModePrimaryLevel = INT32_MAX;
     game.Settings.TeachingModeConsecutiveGoodGames = 3;
-    game.ExcellentOk();
+    game.ExcellentOk({RatingMessage::ExcellentAdvance, 3, true, 6});
     EXPECT_EQ(game.Settings.TeachingModePrimaryLevel, INT32_MAX);
 }
 
@@ -272,11 +275,12 @@ TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
     // The Perfect dialog of one game stays open while the next (7-vertex) game starts.
     StartExample(true);
     Solve();
+    const Rating rated = windows.ratings.back();
     game.Settings.NumberOfVertices = 7;
     game.NewGameClick();
     const int n = game.Puzzle.VertexCount;
     ASSERT_EQ(n, 7);
-    game.PerfectOk();  // edges hidden and the level changed for the NEXT puzzle
+    game.PerfectOk(rated);  // edges hidden and the level changed for the NEXT puzzle
     EXPECT_FALSE(game.Settings.ShowEdges);
     EXPECT_EQ(game.ComputePar(), 7) << "this puzzle was started with its edges shown";
     Solve();
@@ -303,9 +307,9 @@ TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
             ASSERT_EQ(opened, game.Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
             ASSERT_EQ(windows.ratings.back().offer, won == needed);
             if (opened == Dialog::Perfect) {
-                game.PerfectOk();
+                game.PerfectOk(windows.ratings.back());
             } else {
-                game.ExcellentOk();
+                game.ExcellentOk(windows.ratings.back());
             }
         }
     }

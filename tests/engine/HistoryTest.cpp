@@ -3,6 +3,7 @@
 // back leniently, and the figures the statistics window shows.
 #include <gtest/gtest.h>
 
+#include "engine/Figures.h"
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "engine/Puzzle.h"
@@ -127,6 +128,56 @@ TEST(HistoryFigures, CountLevelsParAndTimes) {
     EXPECT_EQ(game::LevelOf(16, 4, false), 66);
     EXPECT_EQ(game::LevelOf(5, 2, true), 0);
     EXPECT_EQ(std::string(game::UtcText(951'782'400'000).data()), "2000-02-29T00:00:00.000Z");
+}
+
+// The statistics window's figures are kept game by game as games are rated, never counted again
+// from the whole history; they must always be exactly those of the whole list read again: every
+// level's tally, its last results against par and its last games, through long runs of one level,
+// a forgotten level and games outside the catalogue.
+TEST(HistoryFigures, KeptGameByGameTheyEqualTheWholeListCountedAgain) {
+    std::uint32_t seed = 2026;
+    const auto draw = [&](std::uint32_t n) {
+        seed = seed * 1'664'525u + 1'013'904'223u;
+        return static_cast<int>((seed >> 8) % n);
+    };
+    std::vector<game::GameRecord> games;
+    game::Figures kept;
+    const auto expectWholeList = [&](const char* when) {
+        for (int level = 0; level <= 67; ++level) {
+            EXPECT_EQ(kept.Of(level), game::Summarize(games, level)) << when << ", level " << level;
+            std::vector<std::int64_t> trend;
+            std::vector<game::GameRecord> recent;
+            for (const game::GameRecord& g : games) {
+                if (level != 0 && g.Level() == level) {
+                    trend.push_back(g.result - g.par);
+                    recent.insert(recent.begin(), g);
+                }
+            }
+            if (trend.size() > game::Figures::kTrendGames)
+                trend.erase(trend.begin(), trend.end() - game::Figures::kTrendGames);
+            recent.resize(std::min(recent.size(), game::Figures::kRecentGames));
+            EXPECT_EQ(kept.Trend(level), trend) << when << ", level " << level;
+            EXPECT_EQ(kept.Recent(level), recent) << when << ", level " << level;
+        }
+    };
+    for (int i = 1; i <= 1500; ++i) {
+        // Most games at a few levels (long runs wrap the rings), the others anywhere, now and
+        // then one outside the catalogue.
+        const int level = draw(3) != 0 ? 1 + draw(3) : draw(67);
+        const game::LevelShape shape = level ? game::DecodeLevel(level) : game::LevelShape{17, 3, true};
+        const int par = 1 + draw(game::kLargestPar);
+        const int result = draw(5) == 0 ? static_cast<int>(game::kLargestResult) : par - 3 + draw(8);
+        game::GameRecord g = Game(shape.vertices, shape.colors, shape.edgesShown, par, std::max(0, result),
+                                  draw(4) == 0 ? -1 : draw(90'000));
+        g.utc = game::UtcText(1'767'268'800'000 + i);
+        games.push_back(g);
+        kept.Add(g);
+        if (i % 250 == 0)
+            expectWholeList("added");
+    }
+    kept.Forget(2);
+    std::erase_if(games, [](const game::GameRecord& g) { return g.Level() == 2; });
+    expectWholeList("level 2 forgotten");
 }
 
 // Every level of the statistics pages names one puzzle shape of the catalogue and back again, so

@@ -84,6 +84,18 @@ TEST(PuzzleCode, IsReadAsPeopleTypeItAndSaysWhatIsWrong) {
     EXPECT_STREQ(PuzzleCodeOf({5, 3, 63, true, 0}).data(), "") << "no code for a shape the game cannot draw";
 }
 
+TEST(PuzzleCode, ACharacterSpelledInMoreBytesThanItNeedsIsRefused) {
+    const std::string code = PuzzleCodeOf({8, 3, 63, true, 12 * 3600 * 1000}).data();
+    // "1" in two, three and four bytes, a surrogate, and a code point beyond Unicode.
+    for (const std::string odd :
+         {"\xC0\xB1", "\xE0\x80\xB1", "\xF0\x80\x80\xB1", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const CodeReading r = ReadPuzzleCode(odd + code.substr(1));
+        EXPECT_EQ(r.problem, CodeProblem::BadCharacter);
+        EXPECT_EQ(r.character, U'\uFFFD');
+    }
+    EXPECT_EQ(ReadPuzzleCode("\xF0\x9F\x98\x80" + code).character, U'\U0001F600') << "a four-byte character";
+}
+
 // The clock moves on while a puzzle is drawn; the puzzle is still the one of its first reading.
 std::int32_t g_reading = 0;
 std::int32_t MovingClock() {
@@ -124,7 +136,7 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
     const PuzzleRecipe first = game.Puzzle.Recipe;
     Solve();
     EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
-    game.PerfectNo();  // the advance is declined; the streak starts over
+    game.PerfectNo(windows.ratings.back());  // the advance is declined; the streak starts over
     game.Settings.TeachingModeConsecutiveGoodGames = 1;
     const GameSettings settings = game.Settings;
 
@@ -146,8 +158,8 @@ TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
 
     Solve();  // at par: rated as outside the teaching mode
     EXPECT_EQ(windows.ratings.back().message, RatingMessage::ExcellentMethod);
-    game.ExcellentOk();
-    game.ExcellentNo();
+    game.ExcellentOk(windows.ratings.back());
+    game.ExcellentNo(windows.ratings.back());
     EXPECT_EQ(game.Settings, settings) << "nor the settings nor the teaching progress moved";
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(other).data());
 

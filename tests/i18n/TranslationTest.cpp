@@ -24,17 +24,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QXmlStreamReader>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/Windows.h"
 #include "board/Main.h"
+#include "board/SpokenWords.h"
 #include "controls/Vertex1.h"
 #include "dialogs/MasteryMap.h"
 #include "dialogs/PrintPuzzles.h"
@@ -71,8 +76,13 @@ std::vector<Text> VisibleTexts() {
             texts.push_back({w, "button", button->text()});
         if (auto* group = qobject_cast<QGroupBox*>(w))
             texts.push_back({w, "group", group->title()});
-        if (auto* combo = qobject_cast<QComboBox*>(w))
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
             texts.push_back({w, "prompt", combo->currentText()});
+            texts.push_back({w, "greyed prompt", combo->placeholderText()});
+        }
+        // The greyed words a field shows while it is empty, whether or not it is empty now.
+        if (auto* field = qobject_cast<QLineEdit*>(w))
+            texts.push_back({w, "greyed text", field->placeholderText()});
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
             for (int i = 0; i < tabs->count(); ++i) texts.push_back({w, "tab", tabs->tabText(i)});
         }
@@ -131,9 +141,24 @@ QString Plain(QString text) {
     return text.remove(QLatin1Char('&'));
 }
 
+// The room a field gives its text: inside its frame and margins, as the field lays it out.
+int FieldRoom(const QLineEdit& field) {
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
+    const QRect contents = field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;  // the field's own 2 px a side
+}
+
 // How far a text runs past its control, in pixels (0: it fits), by the rule of the control.
 int Overrun(QWidget* w) {
     const QFontMetrics metrics(w->font());
+    if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        const int longest =
+            std::max(metrics.horizontalAdvance(field->text()), metrics.horizontalAdvance(field->placeholderText()));
+        return std::max(0, longest - FieldRoom(*field));
+    }
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (label->text().isEmpty())
             return 0;
@@ -154,16 +179,20 @@ int Overrun(QWidget* w) {
     }
     if (auto* group = qobject_cast<QGroupBox*>(w))
         return std::max(0, metrics.horizontalAdvance(group->title()) + 16 - group->width());
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-        return std::max(0, metrics.horizontalAdvance(combo->currentText()) + 20 - combo->width());
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        const int longest = std::max(metrics.horizontalAdvance(combo->currentText()),
+                                     metrics.horizontalAdvance(combo->placeholderText()));
+        return std::max(0, longest + 20 - combo->width());
+    }
     return 0;
 }
 
-// Names and marks that are the same in every language.
+// Names and marks that are the same in every language, and puzzle codes (capitals and digits).
 bool SameInEveryLanguage(const QString& text) {
     static const QRegularExpression letters(QStringLiteral("[A-Za-z]"));
+    static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{5}-[0-9A-Z]{5}$"));
     static const QStringList kept{"OK", "Par: ", "SpEcTrUmIx", "Version 1.0", "Sp", "Ec", "Tr", "Um", "Ix"};
-    return !text.contains(letters) || kept.contains(text);
+    return !text.contains(letters) || kept.contains(text) || code.match(text).hasMatch();
 }
 
 // Every language the game carries, as its translation file names it ("de", "pt_BR").
@@ -190,7 +219,8 @@ std::vector<QRegularExpression> KeptAsInEnglish(const std::string& code) {
             continue;
         if (ts.name() == QLatin1String("source")) {
             source = Plain(ts.readElementText());
-        } else if (ts.name() == QLatin1String("translation") && Plain(ts.readElementText()) == source) {
+        } else if (ts.name() == QLatin1String("translation") &&
+                   Plain(ts.readElementText(QXmlStreamReader::SkipChildElements)) == source) {
             QString pattern = QRegularExpression::escape(source);
             pattern.replace(QRegularExpression(QStringLiteral("%(?:L?\\d+|n)")), QStringLiteral(".*"));
             kept.emplace_back(QRegularExpression::anchoredPattern(pattern));
@@ -265,8 +295,10 @@ TEST_P(GameInEveryLanguage, NoTextIsLeftInEnglishAndEveryTextFitsItsControl) {
                       << widget->objectName().toStdString() << " '"
                       << (qobject_cast<QAbstractButton*>(widget)
                               ? qobject_cast<QAbstractButton*>(widget)->text()
-                          : qobject_cast<QLabel*>(widget) ? qobject_cast<QLabel*>(widget)->text()
-                                                          : QString())
+                          : qobject_cast<QLabel*>(widget)    ? qobject_cast<QLabel*>(widget)->text()
+                          : qobject_cast<QLineEdit*>(widget) ? qobject_cast<QLineEdit*>(widget)->text() + " / greyed: " +
+                                                                   qobject_cast<QLineEdit*>(widget)->placeholderText()
+                                                             : QString())
                              .toStdString()
                       << "' runs " << inLanguage << " px past its control (English: " << inEnglish << ")";
     }
@@ -309,6 +341,45 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     EXPECT_EQ(language::Install(*qApp, {"en_GB", "de"}), "en") << "English first: the game stays English";
     EXPECT_EQ(language::Install(*qApp, {"C"}), "en");
     EXPECT_EQ(help::TopicUrl(help::kSettingsTopic), QUrl("qrc:/help/settings.html"));
+}
+
+// A count is said in the form its language gives that number: Polish has three forms (1, 3, 5
+// vertices left), French says 0 as it says 1.
+TEST_F(GermanGame, SpokenCountsTakeTheFormsOfTheLanguage) {
+    game::Game game;
+    game::PuzzleState& puzzle = game.Puzzle;
+    puzzle.Serial = 1;
+    puzzle.GameOver = false;
+    puzzle.VertexCount = 8;
+    puzzle.EdgesShown = false;
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    const auto form = [](QString words) { return words.replace(number, QStringLiteral("#")); };
+
+    ASSERT_EQ(language::Install(*qApp, {"pl"}).toStdString(), "pl");
+    std::set<QString> left;
+    for (const int colored : {7, 5, 3}) {
+        puzzle.ColoredCount = colored;
+        left.insert(form(board::StatusWords(game)));
+    }
+    EXPECT_EQ(left.size(), 3U) << "1, 3 and 5 vertices left, each in its own form: "
+                               << QStringList(left.begin(), left.end()).join(" | ").toStdString();
+
+    ASSERT_EQ(language::Install(*qApp, {"fr"}).toStdString(), "fr");
+    std::vector<QString> edges;
+    for (const int count : {0, 1, 2}) {
+        puzzle.EdgeCount = count;
+        edges.push_back(form(board::PuzzleSizeWords(game)));
+    }
+    EXPECT_EQ(edges[0], edges[1]) << "0 edges in the singular: " << edges[0].toStdString();
+    EXPECT_NE(edges[1], edges[2]) << edges[2].toStdString();
+    EXPECT_TRUE(edges[0].contains(QString::fromUtf8("# arête cachée"))) << edges[0].toStdString();
+}
+
+// LANGUAGE='*' or a mistyped name is no language: the next choice is taken, else English.
+TEST_F(GermanGame, ANameThatIsNoLanguageIsPassedOver) {
+    EXPECT_EQ(language::Install(*qApp, {"*", "p?", "de"}), "de");
+    EXPECT_EQ(language::Install(*qApp, {"*"}), "en");
+    EXPECT_EQ(language::Install(*qApp, {"*_BR", "[a-z]"}), "en");
 }
 
 // A name with a region finds its language's translation and writes numbers as that region does;

@@ -146,6 +146,39 @@ TEST_F(ProgressDialogsTest, AnAdvanceMovesTheSettingsDialogAlong) {
     EXPECT_TRUE(game.Puzzle.EdgesShown);
 }
 
+// A rating dialog answered after another puzzle has started answers for the game it rated: a
+// code played again never moves the teaching mode, whatever follows it on the board...
+TEST_F(ProgressDialogsTest, AnOkAfterNewPuzzleAnswersTheReplayItRatedNotTheNewGame) {
+    game::GameSettings& s = game.Settings;
+    gametest::UseExample(game, false);
+    s.TeachingModeConsecutiveGoodGames = 3;
+    game.ReplayClick({6, 3, 63, false, kNoon});  // a code played
+    Solve();
+    ASSERT_TRUE(excellent.isVisible());
+    ASSERT_FALSE(Offers(excellent));
+    game.NewGameClick();  // F2: the player's own puzzle, which the teaching mode counts
+    ASSERT_FALSE(game.Puzzle.Replay);
+    const game::GameSettings before = s;
+    Click(excellent.OKBtn);
+    EXPECT_EQ(s, before) << "no level, vertex count, edge mode or streak moved";
+}
+
+// ...and an advance the teaching mode offered is taken even with that puzzle restarted.
+TEST_F(ProgressDialogsTest, AnOfferTakenAfterRestartingThePuzzleStillAdvances) {
+    game::GameSettings& s = game.Settings;
+    gametest::StartExample(game, false);
+    s.TeachingModeConsecutiveGoodGames = 2;
+    Solve();
+    ASSERT_TRUE(Offers(excellent));
+    game.RestartClick();  // Ctrl+R: the same puzzle again, outside the teaching mode
+    ASSERT_TRUE(game.Puzzle.Replay);
+    Click(excellent.OKBtn);
+    EXPECT_EQ(s.NumberOfVertices, 7);
+    EXPECT_TRUE(s.ShowEdges);
+    EXPECT_EQ(s.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(s.TeachingModePrimaryLevel, 1);
+}
+
 TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen) {
     EXPECT_EQ(decision.windowTitle(), "Decide Your Fate");
     EXPECT_EQ(decision.size(), QSize(304, 214));

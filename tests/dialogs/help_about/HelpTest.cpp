@@ -101,7 +101,7 @@ TEST(HelpFile, EveryTopicHasItsOwnPageAndEveryLinkLandsOnAPageAndAnchorThatExist
 TEST(HelpFile, TheGameTopicTeachesColouringParLevelsAndStrategies) {
     const QString playing = ReadPage(help::TopicUrl(help::kPlayingTopic));
     for (const char* idea : {"proper", "triangle", "clique", "reveals an edge", "par", "teaching mode",
-                             "most constrained", "must share a colour"}) {
+                             "most constrained", "must share a color"}) {
         EXPECT_TRUE(playing.contains(QLatin1String(idea), Qt::CaseInsensitive)) << idea;
     }
     const QString settings = ReadPage(help::TopicUrl(help::kSettingsTopic));

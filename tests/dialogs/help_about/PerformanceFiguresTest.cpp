@@ -108,7 +108,7 @@ TEST_F(PerformanceFigures, EveryBoxShowsTheSessionAndTheHistoryReadOnlyOnceTheWi
     auto* cell = window.findChild<QAbstractButton*>(QStringLiteral("Level66"));
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->toolTip(),
-              "Level 66: 16 vertices, 4 colors, Do not show edges. Games played: 2, par or better: 1.");
+              "Level 66: 16 vertices, 4 colors, edges hidden. Games played: 2, par or better: 1.");
     EXPECT_EQ(cell->accessibleName(),
               "Level 66: 16 vertices, 4 colors, edges hidden, 2 games, 50 % par or better");
     cell->click();  // chooses the level on the level pages
@@ -162,12 +162,14 @@ TEST_F(PerformanceFigures, AGameRatedWhileAnotherGameHoldsTheHistoryWaitsAndIsWr
     EXPECT_EQ(log->WaitingGames(), 1u);
     Choose(window, "ByLevelPlayerchooseLevel", 2);
     EXPECT_EQ(Text(window, "ByLevelPlayerNumOfGamesPlayed"), "Number of Games Played: 1");
+    EXPECT_EQ(log->HistoryFigures(), game::FiguresOf(log->History())) << "the waiting game counts";
 
     otherGame.reset();
     log->Record(Game(3, 6, 7));  // the next rated game takes the one waiting along
     log->Settle();
     EXPECT_EQ(gametest::ReadBytes(path),
               before + game::HistoryLine(Game(2, 6, 6)) + game::HistoryLine(Game(3, 6, 7)));
+    EXPECT_EQ(log->HistoryFigures(), game::FiguresOf(log->History()));
 
     otherGame.emplace(path);
     log->Record(Game(4, 6, 8));

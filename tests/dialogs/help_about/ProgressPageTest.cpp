@@ -140,7 +140,7 @@ TEST_F(ProgressPage, ACellIsNamedByItsLevelGamesShareAndWhetherItIsTaught) {
     EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("TimedPlayerChooseLevel"))->currentText(), "2");
     // The tool tip keeps its words.
     EXPECT_EQ(Cell(window, 14)->toolTip(),
-              "Level 14: 8 vertices, 2 colors, Do not show edges. Games played: 0, par or better: 0.");
+              "Level 14: 8 vertices, 2 colors, edges hidden. Games played: 0, par or better: 0.");
 }
 
 TEST_F(ProgressPage, ChoosingACellSaysItsTrendAsNumbersAndTheHeadingAndChartCarryIt) {
@@ -171,7 +171,7 @@ TEST_F(ProgressPage, ChoosingACellSaysItsTrendAsNumbersAndTheHeadingAndChartCarr
               "Level 2: 6 vertices, 2 colors, edges hidden, 5 games, 60 % par or better");
     QTest::keyClick(Cell(window, 1), Qt::Key_Return);
     EXPECT_EQ(Name(Cell(window, 1)), "No games of level 1 yet.");
-    EXPECT_EQ(Name(heading), "Results against par, last 0 games of level 1");
+    EXPECT_EQ(Name(heading), "No games of level 1 yet.");
     map->ShowTrend(3, {-2});
     EXPECT_EQ(Name(chart), "Result against par, the one game of level 3: -2");
 }
