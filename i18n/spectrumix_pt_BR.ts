@@ -554,8 +554,14 @@
         <translation>Vértice, %1</translation>
     </message>
     <message>
-        <source>Vertex %1, %2</source>
-        <translation>Vértice %1, %2</translation>
+        <source>%1, %2</source>
+        <comment>a board vertex&apos;s number, then its colour</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a board vertex&apos;s number, its colour, then the vertices an edge joins it to</comment>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>no edge known yet</source>

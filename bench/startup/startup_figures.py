@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Start-up figures of the game against a bare Qt window with one button: time from launch
-until the window is mapped and until its first paint (the first drawing into it, as the X
-server's DAMAGE extension reports it), and resident memory once it stands. Run inside an X
-server:
+"""Start-up figures of the game against a yardstick window: time from launch until the window is
+mapped and until its first paint (the first drawing into it, as the X server's DAMAGE extension
+reports it), the CPU time the process has used by that paint (all its threads), and resident
+memory once it stands. Run inside an X server:
 
     xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 bench/startup/startup_figures.py \\
         BUILD/src/spectrumix BUILD/bench/startup/bare_window_bench [RUNS [OTHER_GAME [HISTORY]]]
+
+Two yardsticks: bare_window_bench, a main window with a menu bar and one button, and
+empty_window_bench, the floor: a main window with a menu bar and no central widget.
 
 OTHER_GAME, another build of the game (say, of the main branch; "-" for none), is launched in the
 same rounds, so that both games meet the same machine. HISTORY, a game history file, is put in the
@@ -14,9 +17,9 @@ games' data folder first: start-up never reads it. A settings file named by the 
 STARTUP_SETTINGS (say, one with colour marks and colour-safe colours on) is put in their settings
 folder first.
 
-Prints the median of RUNS (default 7) interleaved launches of each, and the game's share of the
-bare window's figures (targets: to the first paint at most 1.05 x the time, at most 4 MiB more
-memory).
+Prints the median of RUNS (default 7) interleaved launches of each, and the median over the
+rounds of each round's ratio to the yardstick (a round launches every program once, so a ratio
+pairs launches that met the same machine).
 """
 import os
 import select
@@ -34,6 +37,18 @@ except ImportError:  # an interpreter of its own may not see Debian's python3-xl
     sys.path.append("/usr/lib/python3/dist-packages")
     from Xlib import X, display, protocol
     from Xlib.ext import damage
+
+
+def cpu_ms(pid):
+    """CPU time used so far by every thread of the process, from the scheduler's nanosecond count."""
+    total = 0
+    try:
+        for task in os.listdir("/proc/%d/task" % pid):
+            with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
+                total += int(f.read().split()[0])
+    except OSError:
+        pass
+    return total / 1e6
 
 
 def name_of(d, window):
@@ -79,6 +94,7 @@ def one_launch(d, binary, title, env):
     program = subprocess.Popen([binary], env=env)
     shown = None
     painted = None
+    cpu = None
     window = None
     watched = {}
     deadline = start + 30
@@ -99,6 +115,7 @@ def one_launch(d, binary, title, env):
                 drawn = watched.get(event.drawable.id)
                 if drawn is not None and name_of(d, drawn) == title:
                     painted = now
+                    cpu = cpu_ms(program.pid)
     if shown is None or painted is None:
         program.kill()
         raise SystemExit("%s never showed and painted a window called %r" % (binary, title))
@@ -110,7 +127,7 @@ def one_launch(d, binary, title, env):
     except subprocess.TimeoutExpired:
         program.kill()
         program.wait()
-    return (shown - start) * 1000.0, (painted - start) * 1000.0, memory / 1024.0
+    return (shown - start) * 1000.0, (painted - start) * 1000.0, memory / 1024.0, cpu
 
 
 def main():
@@ -120,7 +137,8 @@ def main():
     d.damage_query_version()
     # Input-only windows cannot be watched for drawing: their refusal is expected.
     d.set_error_handler(lambda *args: None)
-    programs = [("bare", bare, "Bare Window"), ("game", game, "SpEcTrUmIx")]
+    titles = {"bare_window_bench": "Bare Window", "empty_window_bench": "Empty Window"}
+    programs = [("floor", bare, titles.get(os.path.basename(bare), "Bare Window")), ("game", game, "SpEcTrUmIx")]
     if len(sys.argv) > 4 and sys.argv[4] != "-":
         programs.append(("other", sys.argv[4], "SpEcTrUmIx"))
     with tempfile.TemporaryDirectory() as config:
@@ -137,14 +155,19 @@ def main():
         for _ in range(runs):
             for k, binary, title in programs:
                 figures[k].append(one_launch(d, binary, title, env))
-    median = {k: [statistics.median(run[i] for run in v) for i in range(3)] for k, v in figures.items()}
+    median = {k: [statistics.median(run[i] for run in v) for i in range(4)] for k, v in figures.items()}
     for k, _, _ in programs:
-        print("%-5s start-up to window shown: median %.1f ms, to first paint %.1f ms; RSS: median %.1f MiB (%d runs)"
-              % (k, median[k][0], median[k][1], median[k][2], runs))
+        print("%-5s start-up to window shown: median %.1f ms, to first paint %.1f ms (CPU %.1f ms); RSS: median %.1f MiB"
+              " (%d runs)" % (k, median[k][0], median[k][1], median[k][3], median[k][2], runs))
+    floor = figures["floor"]
     for k, _, _ in programs[1:]:
-        print("%s / bare time: to map %.2f x, to first paint %.2f x (target <= 1.05); %s - bare RSS: %.1f MiB"
-              " (target <= 4)" % (k, median[k][0] / median["bare"][0], median[k][1] / median["bare"][1], k,
-                                  median[k][2] - median["bare"][2]))
+        paired = list(zip(figures[k], floor))
+        ratio = lambda i: statistics.median(a[i] / b[i] for a, b in paired)
+        spread = sorted(a[1] / b[1] for a, b in paired)
+        print("%s / floor, median of paired ratios: to map %.2f x, to first paint %.2f x (rounds %.2f-%.2f),"
+              " CPU to first paint %.2f x; %s - floor RSS: %.1f MiB"
+              % (k, ratio(0), ratio(1), spread[0], spread[-1], ratio(3), k,
+                 statistics.median(a[2] - b[2] for a, b in paired)))
 
 
 if __name__ == "__main__":

@@ -172,7 +172,7 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
         return;  // no move was made (the game is over)
     const game::MoveReport move = *m_move;
     m_move.reset();
-    QStringList words{vertex->AccessibleName()};
+    QStringList words{vertex->NumberAndColour()};
     for (int i = 0; i < move.clearedCount; ++i) {
         const game::ClearedNeighbour& cleared = move.cleared[static_cast<std::size_t>(i)];
         const QString said = cleared.edgeWasHidden
@@ -183,8 +183,7 @@ void TKeyboardPlay::Move(TOrbVertex1* vertex) {
     words << QCoreApplication::translate("TKeyboardPlay", "score %1").arg(move.clicks);
     if (move.solved)
         words << artwork::PuzzleSolvedWords();
-    // Read as the vertex's name until the focus leaves it. Said once now, without the word
-    // "vertex" the player has just heard on arriving there.
+    // Read as the vertex's name until the focus leaves it, and said once now.
     vertex->Announce(words.join(QStringLiteral("; ")));
     // The move that solves the puzzle is told by the rating that opens with it, score and par.
     if (move.solved)
@@ -221,11 +220,11 @@ void TKeyboardPlay::PlayStarted() {
         return;
     m_playFocusPending = false;
     // Straight to the first vertex, where the play is (the digits pick the painters), with the
-    // puzzle's size heard once as the focus arrives.
+    // puzzle's size heard once as the focus arrives, before the vertex and its neighbours.
     TOrbVertex1* first = m_c.OrbVertex[1];
     if (first->isHidden() || !first->isEnabled())
         return;
-    first->Announce(PuzzleSizeWords(m_game) + QStringLiteral(". ") + first->AccessibleName());
+    first->Introduce(PuzzleSizeWords(m_game) + QStringLiteral(". "));
     first->setFocus(Qt::OtherFocusReason);
     UpdateMark();
 }

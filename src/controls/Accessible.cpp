@@ -16,7 +16,8 @@ class VertexAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
             return vertex()->AccessibleName();
-        // The graph, not the tool tip: which vertices an edge on the board joins it to.
+        // The graph, not the tool tip: in the solution view, which vertices an edge joins it to (a
+        // board vertex says it in its name).
         if (kind == QAccessible::Description)
             return vertex()->AccessibleDescription();
         return QAccessibleWidget::text(kind);

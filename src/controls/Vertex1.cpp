@@ -41,6 +41,7 @@ void TOrbVertex1::setBrushColor(game::TColor color) {
     m_fill = color;
     update();
     m_announcement.clear();
+    m_introduction.clear();
     if (m_quiet)
         return;
     // Costs nothing while no screen reader listens.
@@ -83,8 +84,8 @@ void TOrbVertex1::setKnownNeighbours(const QList<int>& numbers) {
     m_neighbours = numbers;
     if (m_quiet)
         return;
-    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent changed(this, m_solution ? QAccessible::DescriptionChanged : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TOrbVertex1::setSolution(bool solution) {
@@ -97,6 +98,13 @@ bool TOrbVertex1::Pressable() const {
 
 void TOrbVertex1::Announce(const QString& words) {
     m_announcement = words;
+    if (words.isEmpty())
+        m_introduction.clear();
+}
+
+void TOrbVertex1::Introduce(const QString& words) {
+    m_announcement.clear();
+    m_introduction = words;
 }
 
 namespace {
@@ -111,6 +119,10 @@ QString ListOf(const QStringList& items) {
 }  // namespace
 
 QString TOrbVertex1::AccessibleDescription() const {
+    return m_solution ? NeighbourWords() : QString();
+}
+
+QString TOrbVertex1::NeighbourWords() const {
     if (m_neighbours.isEmpty())
         return tr("no edge known yet");
     if (!m_fillOf) {
@@ -139,16 +151,27 @@ void TOrbVertex1::setNumber(int number) {
     m_number = number;
 }
 
-QString TOrbVertex1::AccessibleName() const {
+QString TOrbVertex1::NumberAndColour() const {
     // The colours by the names of the painters that paint them.
     const QString colour = ui::FillWord(m_fill);
-    if (!m_announcement.isEmpty())
-        return m_announcement;
     if (m_number <= 0)
         return tr("Vertex, %1").arg(colour);
     if (m_solution)
         return tr("Solution vertex %1, %2").arg(m_number).arg(colour);
-    return tr("Vertex %1, %2").arg(m_number).arg(colour);
+    return tr("%1, %2", "a board vertex's number, then its colour").arg(m_number).arg(colour);
+}
+
+QString TOrbVertex1::AccessibleName() const {
+    if (!m_announcement.isEmpty())
+        return m_announcement;
+    if (m_solution || m_number <= 0)
+        return NumberAndColour();
+    // A screen reader says a description after the name as an utterance of its own, in another
+    // voice: the neighbours go in the name.
+    return m_introduction +
+           tr("%1, %2, %3", "a board vertex's number, its colour, then the vertices an edge joins it to")
+               .arg(m_number)
+               .arg(ui::FillWord(m_fill), NeighbourWords());
 }
 
 void TOrbVertex1::Click() {

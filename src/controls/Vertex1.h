@@ -44,12 +44,20 @@ class TOrbVertex1 : public QWidget {
     // The vertex's number on the board (0: none), for the words a screen reader speaks.
     int Number() const { return m_number; }
     void setNumber(int number);
-    // "Vertex 3, red", "Vertex 5, uncoloured" ("Solution vertex 3, blue" in the solution view):
-    // the number and the colour it wears now, or for one reading what a keyboard move did.
+    // "3, red", "5, uncolored": a board vertex's number and the colour it wears now (the board's
+    // list already says what its items are); "Solution vertex 3, blue" in the solution view.
+    QString NumberAndColour() const;
+    // What a screen reader reads for the vertex: on the board its number, its colour and its
+    // neighbours as one ("3, red, joined to 1 blue, 5 uncolored"), so that the focus arriving
+    // there is heard in one breath; in the solution view its number and colour. For one reading,
+    // what a keyboard move did instead.
     QString AccessibleName() const;
-    // "joined to 1 blue, 3 and 5 uncoloured, 6 red", "no edge known yet": the vertices an edge on
+    // "joined to 1 blue, 3 and 5 uncolored, 6 red", "no edge known yet": the vertices an edge on
     // the board joins it to, each with the colour it wears now, so that a player choosing a colour
     // for this vertex hears its neighbours' without visiting them.
+    QString NeighbourWords() const;
+    // The neighbours for a screen reader, apart from the name: in the solution view only (a
+    // description is said after the name as an utterance of its own).
     QString AccessibleDescription() const;
     // Where the description finds the colour a neighbour (by its number) wears now.
     void setNeighbourFills(std::function<game::TColor(int)> fillOf) { m_fillOf = std::move(fillOf); }
@@ -66,6 +74,9 @@ class TOrbVertex1 : public QWidget {
     // changes or the focus leaves; empty words go back to the plain name. The words are spoken by
     // the board; the vertex itself makes no event of them.
     void Announce(const QString& words);
+    // Reads `words` before the vertex's own name (a new puzzle's size, as the focus first arrives)
+    // until its colour changes or the focus leaves; the name itself stays up to date.
+    void Introduce(const QString& words);
     // While `quiet`, the vertex changes its name and description without telling a screen reader:
     // the move made on it is then told once, whole, by Announce.
     void setQuiet(bool quiet) { m_quiet = quiet; }
@@ -94,6 +105,7 @@ class TOrbVertex1 : public QWidget {
     QList<int> m_neighbours;
     std::function<game::TColor(int)> m_fillOf;
     QString m_announcement;
+    QString m_introduction;
     bool m_quiet = false;
     bool m_marks = false;
     bool m_safe = false;

@@ -172,7 +172,7 @@ PuzzlePlan SheetPlan::Puzzle(const QRectF& cell, int perPage, const game::Puzzle
     const QRectF titleBox(inside.left(), inside.top(), Advance(bold, title), line);
     plan.words.push_back({titleBox, title, bold});
     // A long word for the colours in a narrow puzzle grows smaller, never over the puzzle's number.
-    const QString colours = QCoreApplication::translate("Worksheet", "Colour with %1 colours").arg(recipe.colors);
+    const QString colours = QCoreApplication::translate("Worksheet", "Color with %1 colors").arg(recipe.colors);
     QFont coloursFace = words;
     const double room = inside.width() - titleBox.width() - 6 * m_pt;
     for (double points = WordPoints(perPage); Advance(coloursFace, colours) > room && points > 5; points -= 0.5)

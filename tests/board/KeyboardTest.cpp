@@ -69,7 +69,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     // The puzzle's size is heard once, as the focus arrives.
     const QString size = Said(Vertex(1));
     EXPECT_TRUE(size.startsWith("6 vertices, 3 colors, ") && size.contains(" edges hidden, par ") &&
-                size.endsWith(". Vertex 1, uncolored"))
+                size.endsWith(". 1, uncolored, no edge known yet"))
         << size.toStdString();
     board->NavyPainter->setFocus(Qt::TabFocusReason);
 
@@ -107,23 +107,25 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_TRUE(board->GreenPainter->Value());
     EXPECT_TRUE(Vertex(1)->hasFocus());
     EXPECT_EQ(Note(), "Green") << "the colour in hand, and nothing more";
-    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, uncolored");
+    EXPECT_EQ(Said(Vertex(1)), "1, uncolored, no edge known yet");
     Key(Qt::Key_Space);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clLime);
-    EXPECT_EQ(Said(Vertex(1)), "Vertex 1, green; score 1");
+    EXPECT_EQ(Said(Vertex(1)), "1, green; score 1");
     EXPECT_EQ(Note(), "1 green, score 1") << "said once, without the word just heard";
-    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "no edge known yet");
 
     // Green on vertex 3 clears vertex 1 and reveals their edge: heard once, on vertex 3.
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, uncolored");
+    EXPECT_EQ(Said(Vertex(3)), "3, uncolored, no edge known yet");
     Key(Qt::Key_Return);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
     EXPECT_EQ(game.Puzzle.ClickCount, 2);
-    EXPECT_EQ(Said(Vertex(3)), "Vertex 3, green; cleared vertex 1, joined; score 2");
-    EXPECT_EQ(Said(Vertex(3), QAccessible::Description), "joined to 1 uncolored");
-    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3 green");
+    EXPECT_EQ(Said(Vertex(3)), "3, green; cleared vertex 1, joined; score 2");
+    // A vertex's neighbours are heard in the same breath as its name, not after it.
+    EXPECT_EQ(Said(Vertex(1)), "1, uncolored, joined to 3 green");
+    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "");
+    Key(Qt::Key_Home);
+    EXPECT_EQ(Said(Vertex(3)), "3, green, joined to 1 uncolored");
     EXPECT_EQ(Said(board->PlayerScore), "Your Score: 2");
 
     // S tells where the game stands.
@@ -155,9 +157,13 @@ TEST_F(KeyboardPlay, TheMouseNeverShowsTheFocusMark) {
 TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     game.Settings.ShowEdges = true;
     game.Settings.PlayComputer = true;
-    QTest::mouseClick(board->NewGame, Qt::LeftButton);
-    EXPECT_EQ(Said(Vertex(1), QAccessible::Description), "joined to 3, 4 and 6 uncolored");
-    EXPECT_EQ(Said(Vertex(2), QAccessible::Description), "joined to 3 uncolored");
+    Key(Qt::Key_F2);
+    // As the focus arrives: the puzzle's size, then the first vertex with its neighbours, as one.
+    const QString first = Said(Vertex(1));
+    EXPECT_TRUE(first.startsWith("6 vertices, ") &&
+                first.endsWith(" edges shown, par 6. 1, uncolored, joined to 3, 4 and 6 uncolored"))
+        << first.toStdString();
+    EXPECT_EQ(Said(Vertex(2)), "2, uncolored, joined to 3 uncolored");
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 

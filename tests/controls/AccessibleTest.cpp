@@ -29,13 +29,13 @@ TEST(Accessibility, AVertexSaysItsNumberAndColourAndAPressIsAClick) {
     ASSERT_NE(face, nullptr);
     // An item of the board's vertices: read by its name, without a button's role word at every step.
     EXPECT_EQ(face->role(), QAccessible::ListItem);
-    EXPECT_EQ(face->text(QAccessible::Name), "Vertex 3, uncolored");
+    EXPECT_EQ(face->text(QAccessible::Name), "3, uncolored, no edge known yet");
 
     // Each colour by the name of the painter that paints it.
-    const std::pair<game::TColor, const char*> words[] = {{game::clBlue, "Vertex 3, blue"},
-                                                          {game::clRed, "Vertex 3, red"},
-                                                          {game::clLime, "Vertex 3, green"},
-                                                          {game::clFuchsia, "Vertex 3, purple"}};
+    const std::pair<game::TColor, const char*> words[] = {{game::clBlue, "3, blue, no edge known yet"},
+                                                          {game::clRed, "3, red, no edge known yet"},
+                                                          {game::clLime, "3, green, no edge known yet"},
+                                                          {game::clFuchsia, "3, purple, no edge known yet"}};
     for (const auto& [fill, name] : words) {
         vertex->setBrushColor(fill);
         EXPECT_EQ(face->text(QAccessible::Name), name);

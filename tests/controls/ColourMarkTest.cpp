@@ -89,7 +89,7 @@ TEST(ColourMarks, AColouredVertexShowsItsNumberAndAnUncolouredOneNone) {
             ink = InkIn(renderAlone(vertex, kCanvas), QRect(2, 2, 56, 56), fill, ui::MarkColourOn(fill));
             EXPECT_GE(ink.box.height(), 40) << colour.index;
         }
-        EXPECT_EQ(vertex.AccessibleName(), QStringLiteral("Vertex 3, purple")) << "the words stay";
+        EXPECT_EQ(vertex.AccessibleName(), QStringLiteral("3, purple, no edge known yet")) << "the words stay";
     }
     vertex.setBrushColor(game::clBlack);
     EXPECT_TRUE(InkIn(renderAlone(vertex, kCanvas), QRect(2, 2, 56, 56), Qt::black, Qt::black).box.isNull());

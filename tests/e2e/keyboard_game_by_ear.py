@@ -43,14 +43,14 @@ ShowToolTips=0
 """
 # What the game says, in the two languages it is heard in here.
 SPOKEN = {
-    "en": dict(vertex="Vertex", colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, solved="Puzzle Solved",
+    "en": dict(colours={1: "blue", 2: "red", 3: "green", 4: "purple"}, joined="joined to ", solved="Puzzle Solved",
                par="Par: ", score="Your Score: ", moved="%d %s, score %d",
-               size=r"^\d+ vertices, \d colors, \d+ edges (shown|hidden), par \d+\. Vertex 1, ",
+               size=r"^\d+ vertices, \d colors, \d+ edges (shown|hidden), par \d+\. 1, ",
                status=r"^score 1, par \d+, \d+ of \d+ edges known, \d+ vertices left$",
                rated=r"^Your score (\d+), par (\d+)\. \S"),
-    "de": dict(vertex="Knoten", colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, solved="Rätsel gelöst",
+    "de": dict(colours={1: "blau", 2: "rot", 3: "grün", 4: "lila"}, joined="verbunden mit ", solved="Rätsel gelöst",
                par="Par: ", score="Deine Züge: ", moved="%d %s, Züge %d",
-               size=r"^\d+ Knoten, \d Farben, \d+ Kanten (sichtbar|verdeckt), Par \d+\. Knoten 1, ",
+               size=r"^\d+ Knoten, \d Farben, \d+ Kanten (sichtbar|verdeckt), Par \d+\. 1, ",
                status=r"^Züge 1, Par \d+, \d+ von \d+ Kanten bekannt, \d+ Knoten übrig$",
                rated=r"^Deine Züge: (\d+), Par (\d+)\. \S"),
 }
@@ -97,10 +97,10 @@ def find_game():
 class Board:
     def __init__(self, app, lang="en"):
         said = SPOKEN[lang]
-        # A vertex's name; the first one, right after a new puzzle, is read after the puzzle's size.
-        vertex = re.compile(r"(?:^|\. )%s (\d+), " % said["vertex"])
-        self.vertices = {}  # number -> (name, neighbours)
-        self.descriptions = {}
+        # A vertex's name: its number, its colour and its neighbours; the first one, right after a
+        # new puzzle, is read after the puzzle's size.
+        vertex = re.compile(r"(?:^|\. )((\d+), .*)$", re.S)
+        self.vertices = {}  # number -> (name, neighbours, or None while it tells a move instead)
         self.first = None  # vertex 1's whole name
         self.par = self.score = None
         self.windows = [w.name for w in walk(app) if w.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG)]
@@ -115,10 +115,12 @@ class Board:
             if name == said["solved"]:
                 self.solved = True
             if match and role == pyatspi.ROLE_LIST_ITEM:
-                numbers = [int(x) for x in re.findall(r"\d+", node.description or "")]
-                k = int(match.group(1))
-                self.vertices[k] = (name[match.end(0) - len("%s %d, " % (said["vertex"], k)):], set(numbers))
-                self.descriptions[k] = node.description or ""
+                k = int(match.group(2))
+                words = match.group(1)
+                numbers = None if ";" in words else set()
+                if said["joined"] in words:
+                    numbers = {int(x) for x in re.findall(r"\d+", words[words.index(said["joined"]):])}
+                self.vertices[k] = (words, numbers)
                 if k == 1:
                     self.first = name
             elif role == pyatspi.ROLE_RADIO_BUTTON and node.getState().contains(pyatspi.STATE_SENSITIVE):
@@ -200,7 +202,7 @@ def play(binary, n, edges_shown, lang="en"):
             expect(re.match(said["size"], board.first or ""), "no size heard with vertex 1: %r" % board.first, game)
             colours = board.painters
             at = 1
-            known = {v: set(nb) for v, (_, nb) in board.vertices.items()}
+            known = {v: set(nb or ()) for v, (_, nb) in board.vertices.items()}
             presses = 0
             while True:
                 plan = colouring(n, colours, known)
@@ -208,7 +210,7 @@ def play(binary, n, edges_shown, lang="en"):
                     fail("the edges heard cannot be coloured with %d colours: %r" % (colours, known), game)
                 board = Board(app, lang)
                 todo = [v for v in range(1, n + 1)
-                        if not board.vertices[v][0].startswith("%s %d, %s" % (said["vertex"], v, said["colours"][plan[v]]))]
+                        if not board.vertices[v][0].startswith("%d, %s" % (v, said["colours"][plan[v]]))]
                 if not todo:
                     break
                 for v in todo:
@@ -226,15 +228,15 @@ def play(binary, n, edges_shown, lang="en"):
                         key("s")
                         status = Board(app, lang).note or ""
                         expect(re.match(said["status"], status), "the status key said %r" % status, game)
-                        for u in board.vertices[v][1]:
-                            expect(said["colours"][plan[v]] in board.descriptions[u],
-                                   "vertex %d's neighbours are told without colours: %r" % (u, board.descriptions[u]),
+                        for u in known[v]:
+                            expect(said["colours"][plan[v]] in board.vertices[u][0].split(said["joined"])[-1],
+                                   "vertex %d's neighbours are told without colours: %r" % (u, board.vertices[u][0]),
                                    game)
                     if board.solved:
                         break
                     grown = False
                     for u, (_, nb) in board.vertices.items():
-                        if not nb <= known[u]:
+                        if nb is not None and not nb <= known[u]:
                             known[u] |= nb
                             grown = True
                     if grown:

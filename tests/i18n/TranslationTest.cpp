@@ -320,13 +320,12 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
     EXPECT_EQ(g_windows->Level1->EdgesLabel->text(), QString("Kanten: %1").arg(g_game->Puzzle.EdgeCount));
     // The graph as a screen reader tells it, in German too.
     TOrbVertex1* vertex = g_windows->Level1->OrbVertex[1];
-    EXPECT_EQ(vertex->AccessibleName(), "Knoten 1, ungefärbt");
-    EXPECT_TRUE(vertex->AccessibleDescription().startsWith("verbunden mit "))
-        << vertex->AccessibleDescription().toStdString();
+    EXPECT_TRUE(vertex->NeighbourWords().startsWith("verbunden mit ")) << vertex->NeighbourWords().toStdString();
     vertex->setKnownNeighbours({});
-    EXPECT_EQ(vertex->AccessibleDescription(), "noch keine Kante bekannt");
+    EXPECT_EQ(vertex->NeighbourWords(), "noch keine Kante bekannt");
     vertex->setKnownNeighbours({2, 5, 7});
-    EXPECT_EQ(vertex->AccessibleDescription(), "verbunden mit 2, 5 und 7 ungefärbt");
+    EXPECT_EQ(vertex->NeighbourWords(), "verbunden mit 2, 5 und 7 ungefärbt");
+    EXPECT_EQ(vertex->AccessibleName(), "1, ungefärbt, verbunden mit 2, 5 und 7 ungefärbt");
     g_windows->Level1->CompVert[2]->setBrushColor(game::clLime);
     EXPECT_EQ(g_windows->Level1->CompVert[2]->AccessibleName(), "Lösungsknoten 2, grün");
     // Qt's own German for the standard buttons of a message box.
