@@ -19,19 +19,6 @@ QString Counted(const char* plural, const char* singular, int n) {
     return language::Counted("TKeyboardPlay", plural, singular, n);
 }
 
-// The edges drawn on the board: those shown with the puzzle and those clashes revealed.
-int EdgesKnown(const game::PuzzleState& puzzle) {
-    int known = 0;
-    for (int i = 1; i <= puzzle.VertexCount && i <= game::kMaxVertices; ++i) {
-        for (int j = i + 1; j <= puzzle.VertexCount && j <= game::kMaxVertices; ++j) {
-            const auto a = static_cast<std::size_t>(i);
-            const auto b = static_cast<std::size_t>(j);
-            known += puzzle.BoardEdgeDrawn[a][b] || puzzle.BoardEdgeDrawn[b][a] ? 1 : 0;
-        }
-    }
-    return known;
-}
-
 }  // namespace
 
 QString PuzzleSizeWords(const game::Game& game) {
@@ -57,7 +44,7 @@ QString StatusWords(const game::Game& game) {
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "score %1, par %2, %3 of %4 edges known, %5"))
         .arg(puzzle.ClickCount)
         .arg(game.ComputePar())
-        .arg(EdgesKnown(puzzle))
+        .arg(game.EdgesKnown())
         .arg(puzzle.EdgeCount)
         .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), "%n vertex left", left));
 }

@@ -41,7 +41,28 @@ SilentWindows g_silentWindows;
 }  // namespace
 
 Game::Game() {
+    m_clicks.reserve(kClicksKeptInPlace);
+    m_rated.clicks.reserve(kClicksKeptInPlace);
     SetStartValues();
+}
+
+std::int32_t Game::EdgesKnown() const {
+    const int n = Puzzle.VertexCount;
+    std::int32_t known = 0;
+    for (int i = 1; i <= n && i <= kMaxVertices; ++i) {
+        for (int j = i + 1; j <= n && j <= kMaxVertices; ++j) known += Puzzle.EdgeKnownBy[i][j] != kEdgeUnknown ? 1 : 0;
+    }
+    return known;
+}
+
+Position Game::Now() const {
+    Position at;
+    for (int k = 1; k <= kMaxVertices; ++k) at.fills[k] = BoardVertex[k].FillColor();
+    at.knownBy = Puzzle.EdgeKnownBy;
+    at.edgesKnown = EdgesKnown();
+    at.clicks = Puzzle.ClickCount;
+    at.solved = Puzzle.VertexCount > 0 && Puzzle.ColoredCount == Puzzle.VertexCount;
+    return at;
 }
 
 BoardView& Game::Board() const {

@@ -7,8 +7,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "engine/History.h"
+#include "engine/Position.h"
 #include "engine/PuzzleCode.h"
 #include "engine/Settings.h"
 #include "engine/State.h"
@@ -72,6 +75,19 @@ class Game {
 
     // The start values set after the settings are loaded and before any window exists.
     void SetStartValues();
+
+    // --- The clicks kept ---
+    // Clicks a puzzle keeps without touching the heap: room for them is made once, when the game
+    // is made. A longer game (over ten times the largest par) still keeps every click: its log
+    // makes more room, one allocation each time the room doubles.
+    static constexpr std::size_t kClicksKeptInPlace = 4096;
+    // The clicks on the puzzle on display, in order (a new, restarted or replayed puzzle starts
+    // with none).
+    std::span<const Click> Clicks() const { return m_clicks; }
+    // The position on the board now: equal to PositionOf(Puzzle.Recipe, Clicks()).
+    Position Now() const;
+    // The lines of the board known now: shown with the puzzle or revealed by clashes.
+    std::int32_t EdgesKnown() const;
 
     // --- The clock and the pseudo-random source ---
     // 0..n-1 for n >= 1, drawn from the game's seed.
@@ -155,6 +171,9 @@ class Game {
     void ApplySettings(const GameSettings& settings);
 
   private:
+    std::vector<Click> m_clicks;
+    // The record of the last game rated, its room for clicks made with the game's own.
+    GameRecord m_rated;
     std::int32_t& Streak();
     bool Teaching() const;
     void SetStreak(std::int32_t value);

@@ -95,7 +95,12 @@ void Game::UpdateSessionAverage(Ending ending) {
     s.SessionTotalFromPar += result - par;
     Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
 
-    GameRecord record;
+    // The game's own record, whose room for clicks is made once: rating allocates nothing.
+    std::vector<Click> clicks = std::move(m_rated.clicks);
+    clicks.assign(m_clicks.begin(), m_clicks.end());
+    m_rated = GameRecord{};
+    m_rated.clicks = std::move(clicks);
+    GameRecord& record = m_rated;
     record.utc = UtcText(UtcMs());
     record.vertices = p.VertexCount;
     record.colors = p.HiddenColorCount;

@@ -58,10 +58,13 @@ MoveReport Game::ColorVertex(int v) {
         --p.ColoredCount;
         p.VertexColored[i] = 0;
         const bool hidden = p.BoardEdgeDrawn[v][i] == 0 && p.BoardEdgeDrawn[i][v] == 0;
+        if (hidden)
+            p.EdgeKnownBy[v][i] = p.EdgeKnownBy[i][v] = move.clicks;
         move.cleared[static_cast<std::size_t>(move.clearedCount++)] = {i, hidden};
         // Marked now; the board draws it when it shows the move.
         p.BoardEdgeDrawn[v][i] = 1;
     }
+    m_clicks.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(move.colorIndex)});
     move.solved = p.ColoredCount == n;
     Board().ShowMove(move);
     if (move.solved) {

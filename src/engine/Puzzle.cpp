@@ -200,6 +200,8 @@ void Game::DrawEveryEdge(EdgeView view, int n) {
             ++found;
             if (drawn[i][j] == 0 && drawn[j][i] == 0) {
                 drawn[i][j] = 1;
+                if (!solution)
+                    Puzzle.EdgeKnownBy[i][j] = Puzzle.EdgeKnownBy[j][i] = kEdgeShown;
                 board.DrawEdge(view, i, j);
             }
         }
@@ -257,6 +259,8 @@ void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     // No edge of the previous puzzle stays marked; the board forgets its lines when it lays out this one.
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
+    p.EdgeKnownBy = {};
+    m_clicks.clear();  // keeps its room
 
     const PuzzleGraph graph = GeneratePuzzle(recipe);
     p.HiddenColoring = graph.hiddenColoring;

@@ -52,6 +52,11 @@ class VertexRecord {
     TColor m_fill = clBlack;
 };
 
+// How a pair of vertices is known as a line of the board: not at all, shown with the puzzle, or
+// (1 and up) revealed by the clash of the click numbered so.
+inline constexpr std::int32_t kEdgeUnknown = 0;
+inline constexpr std::int32_t kEdgeShown = -1;
+
 template <typename T>
 using PerVertex = std::array<T, kMaxVertices + 1>;  // slots 1..16; slot 0 unused
 template <typename T>
@@ -69,6 +74,9 @@ struct PuzzleState {
     std::int32_t ClickCount = 0;
     PairMatrix<std::int32_t> BoardEdgeDrawn{};
     PairMatrix<std::int32_t> SolutionEdgeDrawn{};
+    // How each line of the board came to be known, both ways round: kEdgeUnknown, kEdgeShown
+    // with the puzzle, or the number of the click whose clash revealed it.
+    PairMatrix<std::int32_t> EdgeKnownBy{};
 
     // The puzzle on display keeps its own vertex count and edge mode: a teaching advance
     // changes the settings for the next puzzle, never the rules of the one being played.

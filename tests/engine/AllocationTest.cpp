@@ -51,3 +51,20 @@ TEST(Allocation, NewPuzzleAndColorVertexAllocateNothing) {
         EXPECT_EQ(g_allocations - before, 0) << "round " << round;
     }
 }
+
+// Every click is kept, and up to the game's bound keeping it touches no heap either; past it the
+// log makes room and loses nothing.
+TEST(Allocation, ClicksAreKeptWithoutTheHeapUpToTheBound) {
+    game::Game game;
+    game.PinClock(gametest::kNoon);
+    game.NewPuzzle();
+    const long before = g_allocations;
+    for (std::size_t i = 0; i < game::Game::kClicksKeptInPlace; ++i) {
+        game.PainterClick(static_cast<int>(i % 4) + 1);
+        game.ColorVertex(1);  // one vertex again and again: never solved
+    }
+    EXPECT_EQ(g_allocations - before, 0);
+    game.ColorVertex(1);
+    ASSERT_EQ(game.Clicks().size(), game::Game::kClicksKeptInPlace + 1);
+    EXPECT_EQ(game.Clicks()[5], (game::Click{1, 2}));
+}
