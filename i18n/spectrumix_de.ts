@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Write a worksheet of puzzles to print as the PDF file FILE, without opening a window: each puzzle with its edges, its code and a line for a name.</source>
-        <translation>Ein Arbeitsblatt mit Rätseln zum Ausdrucken als PDF-Datei DATEI schreiben, ohne ein Fenster zu öffnen: jedes Rätsel mit seinen Kanten, seinem Code und einer Zeile für den Namen.</translation>
+        <translation>In die PDF-Datei DATEI ein Arbeitsblatt mit Rätseln zum Ausdrucken schreiben, ohne ein Fenster zu öffnen: jedes Rätsel mit seinen Kanten, seinem Code und einer Zeile für den Namen.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>With --worksheet: vertices of each puzzle, 6 to 16, or random (default 8).</source>
-        <translation>Mit --worksheet: Knoten jedes Rätsels, 6 bis 16, oder random für zufällig (Vorgabe 8).</translation>
+        <translation>Mit --worksheet: Knotenzahl jedes Rätsels, 6 bis 16, oder random für eine zufällige Zahl (Vorgabe 8).</translation>
     </message>
     <message>
         <source>With --worksheet: colors of each puzzle, 2 to 4, or random (default 3).</source>
-        <translation>Mit --worksheet: Farben jedes Rätsels, 2 bis 4, oder random für zufällig (Vorgabe 3).</translation>
+        <translation>Mit --worksheet: Farbenzahl jedes Rätsels, 2 bis 4, oder random für eine zufällige Zahl (Vorgabe 3).</translation>
     </message>
     <message>
         <source>With --worksheet: add answer pages, each vertex in its color and with its color&apos;s number (default: no answers).</source>
-        <translation>Mit --worksheet: Lösungsseiten anhängen, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe (Vorgabe: keine Lösungen).</translation>
+        <translation>Mit --worksheet: Lösungsseiten anhängen, auf denen jeder Knoten in seiner Farbe und mit der Nummer dieser Farbe steht (Vorgabe: keine Lösungen).</translation>
     </message>
     <message>
         <source>The option &apos;--%1&apos; goes with --worksheet.</source>
@@ -86,6 +86,10 @@
     <message>
         <source>The worksheet needs a file name.</source>
         <translation>Das Arbeitsblatt braucht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>Der Dateiname des Arbeitsblatts „%1“ beginnt mit „-“; als „./%1“ oder nach „--“ angeben.</translation>
     </message>
     <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
@@ -197,7 +201,7 @@
     </message>
     <message>
         <source>Press click to get details</source>
-        <translation>Klicken für Einzelheiten</translation>
+        <translation>Klicke für Einzelheiten</translation>
     </message>
 </context>
 <context>
@@ -390,7 +394,7 @@
     </message>
     <message>
         <source>Color vertices in no more than Par clicks to attain an excellent score.</source>
-        <translation>Färbe die Knoten mit höchstens Par Klicks, um ein hervorragendes Ergebnis zu erzielen.</translation>
+        <translation>Brauchst du zum Färben nicht mehr Klicks, als das Par angibt, ist dein Ergebnis hervorragend.</translation>
     </message>
     <message>
         <source>Thinking...</source>
@@ -620,7 +624,7 @@
     </message>
     <message>
         <source>Result against par, the one game of level %1</source>
-        <translation>Ergebnis zu Par, das eine Spiel der Stufe %1</translation>
+        <translation>Ergebnis zu Par, das einzige Spiel der Stufe %1</translation>
     </message>
     <message>
         <source>Choose a level to see its results against par.</source>
@@ -704,7 +708,7 @@
     </message>
     <message>
         <source>Played before games kept their codes: it cannot be played again.</source>
-        <translation>Gespielt, bevor Spiele ihren Code behielten: Es lässt sich nicht noch einmal spielen.</translation>
+        <translation>Dieses Spiel ist älter als die Rätselcodes: Es lässt sich nicht noch einmal spielen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln games</source>
@@ -781,7 +785,7 @@
     </message>
     <message>
         <source>Write to History</source>
-        <translation>In Verlauf schreiben</translation>
+        <translation>Im Verlauf speichern</translation>
     </message>
     <message>
         <source>Your Overall Performance</source>
@@ -837,7 +841,7 @@
     </message>
     <message>
         <source>Others&apos; Performance By Level</source>
-        <translation>Leistung anderer je Stufe</translation>
+        <translation>Leistung der anderen je Stufe</translation>
     </message>
     <message>
         <source>Best Time : </source>
@@ -876,8 +880,8 @@
         <translation>Jedes Spiel wird gleich bei seinem Ende in den Verlauf geschrieben.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Spiele lassen sich nicht in %1 speichern; das Spiel läuft weiter.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Spiele lassen sich nicht in %1 speichern (%2); das Spiel läuft weiter.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Alle Spiele der Stufe %1 aus den Zahlen dieser Sitzung löschen?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Der Verlauf ließ sich nicht neu schreiben; nichts wurde gelöscht.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Der Verlauf ließ sich nicht neu schreiben (%1); nichts wurde gelöscht.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -936,7 +940,7 @@
     </message>
     <message>
         <source>After the puzzles, each puzzle again with every vertex in its color and its color&apos;s number.</source>
-        <translation>Nach den Rätseln jedes Rätsel noch einmal, jeder Knoten in seiner Farbe und mit der Nummer seiner Farbe.</translation>
+        <translation>Nach den Rätseln kommt jedes Rätsel noch einmal, mit jedem Knoten in seiner Farbe und der Nummer dieser Farbe.</translation>
     </message>
     <message>
         <source>&amp;Puzzles:</source>
@@ -1006,7 +1010,7 @@
     </message>
     <message>
         <source>To advance, you must solve the puzzles by clicking on the vertices no more than Par times. You need 1  Par game to advance when the edges are showing and 3 consecutive Par or better games to advance when the edges are not showing.</source>
-        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür 1 Spiel mit Par, mit verdeckten Kanten brauchst du 3 Spiele mit Par oder besser hintereinander.</translation>
+        <translation>Zum Aufsteigen musst du die Rätsel mit höchstens so vielen Klicks auf die Knoten lösen, wie das Par angibt. Mit sichtbaren Kanten genügt dafür ein Spiel mit Par, mit verdeckten Kanten brauchst du drei Spiele mit Par oder besser hintereinander.</translation>
     </message>
     <message>
         <source>EXCELLENT</source>
@@ -1070,6 +1074,10 @@
         <source>SpEcTrUmIx worksheet</source>
         <translation>SpEcTrUmIx-Arbeitsblatt</translation>
     </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Keine normale Datei und keine Pipe</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1102,7 +1110,7 @@
     </message>
     <message>
         <source>Play a puzzle &amp;by its code:</source>
-        <translation>&amp;Code eines Rätsels spielen:</translation>
+        <translation>Rätsel nach &amp;Code spielen:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
@@ -1150,11 +1158,11 @@
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges shown. Press Play.</source>
-        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten sichtbar. Drücke Spielen.</translation>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten sichtbar. Drücke „Spielen“.</translation>
     </message>
     <message>
         <source>A puzzle of %1 vertices and %2 colors, edges hidden. Press Play.</source>
-        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verdeckt. Drücke Spielen.</translation>
+        <translation>Ein Rätsel mit %1 Knoten und %2 Farben, Kanten verdeckt. Drücke „Spielen“.</translation>
     </message>
     <message>
         <source>Code %1 copied.</source>

@@ -88,6 +88,10 @@
         <translation>La ficha necesita un nombre de archivo.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>El nombre de archivo de la ficha «%1» empieza por «-»; escríbelo como «./%1» o ponlo después de «--».</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>No se puede escribir la ficha «%1»: %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Cada partida se guarda en el historial en cuanto termina.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Las partidas no se pueden guardar en %1; el juego sigue.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Las partidas no se pueden guardar en %1 (%2); el juego sigue.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>¿Borrar todas las partidas del nivel %1 de los datos de esta sesión?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>No se pudo reescribir el historial; no se ha borrado nada.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>No se pudo reescribir el historial (%1); no se ha borrado nada.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>Ficha de SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>No es un archivo normal ni una tubería</translation>
     </message>
 </context>
 <context>

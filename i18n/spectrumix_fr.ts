@@ -88,6 +88,10 @@
         <translation>Il faut un nom de fichier pour la fiche d’exercices.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>Le nom de fichier de la fiche d’exercices « %1 » commence par « - » ; écris-le « ./%1 » ou place-le après « -- ».</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Impossible d’écrire la fiche d’exercices « %1 » : %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Chaque partie est écrite dans l’historique dès qu’elle se termine.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Impossible d’enregistrer les parties dans %1 ; le jeu continue.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Impossible d’enregistrer les parties dans %1 (%2) ; le jeu continue.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Effacer toutes les parties du niveau %1 des chiffres de cette session ?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Impossible de réécrire l’historique ; rien n’a été effacé.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Impossible de réécrire l’historique (%1) ; rien n’a été effacé.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>Fiche d’exercices SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Ni un fichier ordinaire ni un tube</translation>
     </message>
 </context>
 <context>

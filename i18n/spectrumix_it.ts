@@ -88,6 +88,10 @@
         <translation>Per la scheda serve un nome di file.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>Il nome di file della scheda «%1» inizia con «-»; scrivilo come «./%1» o mettilo dopo «--».</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Impossibile scrivere la scheda «%1»: %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Ogni partita viene scritta nello storico appena finisce.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Le partite non si possono salvare in %1; il gioco continua.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Le partite non si possono salvare in %1 (%2); il gioco continua.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Cancellare tutte le partite del livello %1 dai numeri di questa sessione?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Non è stato possibile riscrivere lo storico; non è stato cancellato niente.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Non è stato possibile riscrivere lo storico (%1); non è stato cancellato niente.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>Scheda di SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Non è un file normale né una pipe</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,10 @@
         <translation>Het werkblad heeft een bestandsnaam nodig.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>De bestandsnaam van het werkblad ‘%1’ begint met ‘-’; schrijf ‘./%1’ of zet hem na ‘--’.</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Kan het werkblad ‘%1’ niet schrijven: %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Elk spel wordt meteen bij het einde in de geschiedenis geschreven.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Spellen kunnen niet in %1 worden opgeslagen; het spel gaat gewoon door.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Spellen kunnen niet in %1 worden opgeslagen (%2); het spel gaat gewoon door.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Alle spellen van niveau %1 uit de cijfers van deze sessie wissen?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>De geschiedenis kon niet opnieuw worden geschreven; er is niets gewist.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>De geschiedenis kon niet opnieuw worden geschreven (%1); er is niets gewist.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>SpEcTrUmIx-werkblad</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Geen gewoon bestand en geen pipe</translation>
     </message>
 </context>
 <context>

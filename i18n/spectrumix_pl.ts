@@ -88,6 +88,10 @@
         <translation>Podaj nazwę pliku karty pracy.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>Nazwa pliku karty pracy „%1” zaczyna się od „-”; podaj ją jako „./%1” albo po „--”.</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Nie można zapisać karty pracy „%1”: %2</translation>
     </message>
@@ -882,8 +886,8 @@
         <translation>Każda gra trafia do historii zaraz po zakończeniu.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Nie można zapisać gier w %1; gra toczy się dalej.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Nie można zapisać gier w %1 (%2); gra toczy się dalej.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -898,8 +902,8 @@
         <translation>Usunąć wszystkie gry z poziomu %1 z wyników tej sesji?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Nie udało się zapisać historii od nowa; nic nie zostało usunięte.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Nie udało się zapisać historii od nowa (%1); nic nie zostało usunięte.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1076,6 +1080,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>Karta pracy SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>To nie jest zwykły plik ani potok</translation>
     </message>
 </context>
 <context>

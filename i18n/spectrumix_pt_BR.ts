@@ -88,6 +88,10 @@
         <translation>A folha de atividades precisa de um nome de arquivo.</translation>
     </message>
     <message>
+        <source>The worksheet&apos;s file name &apos;%1&apos; begins with &apos;-&apos;; give it as &apos;./%1&apos; or after &apos;--&apos;.</source>
+        <translation>O nome de arquivo da folha de atividades “%1” começa com “-”; escreva “./%1” ou coloque-o depois de “--”.</translation>
+    </message>
+    <message>
         <source>Cannot write the worksheet &apos;%1&apos;: %2</source>
         <translation>Não foi possível gravar a folha de atividades “%1”: %2</translation>
     </message>
@@ -876,8 +880,8 @@
         <translation>Cada partida é gravada no histórico assim que termina.</translation>
     </message>
     <message>
-        <source>Games cannot be saved to %1; the game goes on.</source>
-        <translation>Não é possível salvar partidas em %1; o jogo continua.</translation>
+        <source>Games cannot be saved to %1 (%2); the game goes on.</source>
+        <translation>Não é possível salvar partidas em %1 (%2); o jogo continua.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read.</source>
@@ -892,8 +896,8 @@
         <translation>Apagar todas as partidas do nível %1 dos números desta sessão?</translation>
     </message>
     <message>
-        <source>The history could not be rewritten; nothing was deleted.</source>
-        <translation>Não foi possível regravar o histórico; nada foi apagado.</translation>
+        <source>The history could not be rewritten (%1); nothing was deleted.</source>
+        <translation>Não foi possível regravar o histórico (%1); nada foi apagado.</translation>
     </message>
     <message>
         <source>Level</source>
@@ -1069,6 +1073,10 @@
     <message>
         <source>SpEcTrUmIx worksheet</source>
         <translation>Folha de atividades do SpEcTrUmIx</translation>
+    </message>
+    <message>
+        <source>Not a regular file or a pipe</source>
+        <translation>Não é um arquivo comum nem um pipe</translation>
     </message>
 </context>
 <context>

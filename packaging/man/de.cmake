@@ -9,12 +9,12 @@ set(MAN_DESCRIPTION_HEADING "BESCHREIBUNG")
 set(MAN_DESCRIPTION [=[.B spectrumix
 ist ein Knobelspiel rund ums Färben von Graphen.
 Jedes Rätsel ist ein zufälliger Graph aus 6 bis 16 Knoten, die als kleine Quadrate auf einem
-Kreis stehen, gebaut um eine verborgene Färbung mit zwei, drei oder vier Farben, sodass er sich
+Kreis stehen, gebaut um eine heimliche Färbung mit zwei, drei oder vier Farben, sodass er sich
 immer mit so vielen Farben färben lässt.
 .PP
 Wähle einen der angebotenen Farbknöpfe und klicke Knoten an, um sie zu färben.
 Kein Klick wird abgewiesen: Der angeklickte Knoten bekommt immer die gewählte Farbe, und jeder
-Nachbar, der diese Farbe schon trägt, wird wieder schwarz, während die Kante zwischen beiden
+Nachbar, der diese Farbe schon trägt, wird wieder schwarz, und die Kante zwischen beiden
 erscheint.
 Das Rätsel ist gelöst, wenn alle Knoten zugleich gefärbt sind, was nur gelingt, wenn keine
 Kante zwei Knoten derselben Farbe verbindet.
@@ -47,8 +47,8 @@ anderen, und ein Wert, den du von Hand änderst, während das Spiel läuft, blei
 Spiel ihn nicht auch geändert hat.
 Andere Zeilen und Abschnitte bleiben, wie sie sind; Dateien in UTF-16 oder UTF-32 mit
 Byte-Order-Mark werden in ihrer Kodierung zurückgeschrieben, und eine Datei, deren Kodierung
-das Spiel nicht sicher erkennt, oder eine über 1 MiB wird als Vorgabe gelesen und nie neu
-geschrieben.
+das Spiel nicht sicher erkennt, oder eine über 1 MiB wird behandelt, als enthielte sie nur die Vorgaben,
+und nie neu geschrieben.
 Ist
 .B XDG_CONFIG_HOME
 nicht gesetzt oder kein absoluter Pfad, ist die Datei
@@ -72,24 +72,24 @@ set(MAN_EXIT_NO_DISPLAY [=[Es ließ sich keine Anzeige öffnen (das Spiel sagt d
 Standardfehlerausgabe), oder die Anzeige ging verloren, während das Spiel lief, nachdem die
 Einstellungen gespeichert waren.]=])
 
-set(MAN_WORKSHEET_OPTION [=[Schreibt ein Arbeitsblatt mit Rätseln zum Ausdrucken als PDF-Datei
+set(MAN_WORKSHEET_OPTION [=[Schreibt in die PDF-Datei
 .I FILE
-und endet, ohne ein Fenster zu öffnen oder eine Anzeige zu brauchen.
+ein Arbeitsblatt mit Rätseln zum Ausdrucken und endet, ohne ein Fenster zu öffnen oder eine Anzeige zu brauchen.
 Jedes Rätsel zeigt seine Knoten nummeriert auf einem Kreis, wie das Spielbrett sie anordnet,
 jede Kante, die Zahl der zu nutzenden Farben, seinen Code (im Spiel eingegeben, ergibt er
 dasselbe Rätsel) und eine Zeile für den Namen.
-Die Rätsel werden aus der Uhrzeit gezogen, jedes aus einer eigenen, über den Tag verteilten Ablesung, und keine zwei auf
-einem Blatt gleichen sich; die Kanten entstehen mit der Kantenwahrscheinlichkeit, die das Spiel
-vorgibt, 63.
+Jedes Rätsel wird aus einer eigenen Ablesung der Uhr ausgelost (die Ablesungen sind über den Tag
+verteilt), und keine zwei auf einem Blatt gleichen sich; die Kanten entstehen mit der Kantendichte,
+die das Spiel vorgibt (63).
 Die Datei wird ganz oder gar nicht geschrieben.
 Dasselbe Blatt druckt das Spiel mit \fBDatei\fR, \fBRätsel drucken...\fR (Strg+P).]=])
 set(MAN_PUZZLES_OPTION "Wie viele Rätsel, 1 bis 60 (Vorgabe 6).")
 set(MAN_PER_PAGE_OPTION [=[Wie viele Rätsel je Seite, 1, 2, 4 oder 6 (Vorgabe 4).
 Größere Rätsel brauchen mehr Platz, damit keine Kante unter einem Knoten verläuft: Eine Seite fasst
 6 Rätsel mit bis zu 10 Knoten, 4 mit bis zu 13 und 1 mit mehr.]=])
-set(MAN_VERTICES_OPTION [=[Die Knoten jedes Rätsels, 6 bis 16, oder \fBrandom\fR, um sie für jedes Rätsel so zu ziehen,
-wie die zufälligen Einstellungen eines neuen Rätsels gezogen werden (Vorgabe 8).]=])
-set(MAN_COLORS_OPTION [=[Die Farben jedes Rätsels, 2 bis 4, oder \fBrandom\fR (Vorgabe 3).]=])
+set(MAN_VERTICES_OPTION [=[Die Knotenzahl jedes Rätsels, 6 bis 16, oder \fBrandom\fR, um sie für jedes Rätsel so auszulosen,
+wie das Spiel die zufälligen Einstellungen eines neuen Rätsels auslost (Vorgabe 8).]=])
+set(MAN_COLORS_OPTION [=[Die Farbenzahl jedes Rätsels, 2 bis 4, oder \fBrandom\fR (Vorgabe 3).]=])
 set(MAN_ANSWERS_OPTION [=[Hängt die Lösungen hinter den Rätseln an, ebenso angeordnet: jeder Knoten in seiner Farbe
 gefüllt und mit der Nummer dieser Farbe, 1 bis 4, sodass die Lösungen auch schwarz-weiß
 lesbar sind (Vorgabe: keine Lösungen).]=])

@@ -10,6 +10,10 @@
 #include <iterator>
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "artwork/Artwork.h"
 #include "board/Main.h"
 #include "dialogs/About.h"
@@ -28,6 +32,19 @@
 #include "ui/Modeless.h"
 
 namespace app {
+
+namespace {
+
+// Building the windows and their pictures frees as much as it keeps: once the last hidden
+// piece is ready, the freed pages go back to the system instead of staying with the game for
+// the whole run.
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}
+
+}  // namespace
 
 TWindows::TWindows(game::Game& game)
     : Level1(new TLevel1(game)),
@@ -130,8 +147,10 @@ void TWindows::PrepareHiddenWindowsInIdleTime() {
         m_idleTurn = new QTimer(Level1);
         m_idleTurn->setInterval(0);
         QObject::connect(m_idleTurn, &QTimer::timeout, Level1, [this] {
-            if (!PrepareNextHiddenPiece())
+            if (!PrepareNextHiddenPiece()) {
                 m_idleTurn->stop();
+                ReturnFreedMemory();
+            }
         });
     }
     m_idleTurn->start();

@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cerrno>
+#include <cstring>
+
 #include "engine/SettingsFile.h"
 
 namespace board {
@@ -12,9 +15,12 @@ namespace board {
 bool TCloseGuard::SaveBeforeClosing(QWidget& board, game::Game& game) {
     if (game::SaveSettings(game) == game::SaveOutcome::Saved)
         return true;
+    const int reason = errno;
     const QString text = QCoreApplication::translate("TLevel1", "Unable to write to %1.")
                              .arg(QString::fromLatin1(game::kSettingsFileName));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("SpEcTrUmIx"), text, QMessageBox::Ok, &board);
+    // Under it, the system's reason in its own words: a full disk, a folder in the file's place.
+    box.setInformativeText(QString::fromLocal8Bit(std::strerror(reason)));
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     QAbstractButton* quit = box.addButton(QCoreApplication::translate("TLevel1", "Quit Without Saving"),
                                           QMessageBox::DestructiveRole);

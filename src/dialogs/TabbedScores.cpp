@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <vector>
 
@@ -260,7 +261,8 @@ void TPerformancePages::Refresh() {
     const QString path = m_log ? QString::fromStdString(m_log->path()) : QString();
     QString words;
     if (trouble == services::GameLog::Trouble::CannotWrite)
-        words = tr("Games cannot be saved to %1; the game goes on.").arg(path);
+        words = tr("Games cannot be saved to %1 (%2); the game goes on.")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(m_log->writeError())));
     else if (trouble == services::GameLog::Trouble::CannotRead)
         words = tr("The history %1 cannot be read.").arg(path);
     note->setText(note->fontMetrics().elidedText(words, Qt::ElideMiddle, note->width()));
@@ -357,7 +359,8 @@ void TPerformancePages::AskToForget(std::size_t index) {
             if (rewritten)
                 return;
             auto* note = m_form.get<QLabel>("HistoryNote");
-            note->setText(tr("The history could not be rewritten; nothing was deleted."));
+            note->setText(tr("The history could not be rewritten (%1); nothing was deleted.")
+                              .arg(QString::fromLocal8Bit(std::strerror(m_log->writeError()))));
             note->show();
         });
     });

@@ -197,6 +197,31 @@ std::string HistoryLine(const GameRecord& g) {
     return line + '\n';
 }
 
+std::string HistoryLine(const GameRecord& g, std::string_view fileHeader) {
+    std::string own = HistoryLine(g);
+    fileHeader = fileHeader.substr(0, fileHeader.find('\n'));
+    if (!fileHeader.empty() && fileHeader.back() == '\r')
+        fileHeader.remove_suffix(1);
+    if (fileHeader.substr(0, std::string_view(kMagic).size()) != kMagic)
+        return own;  // read in this version's order
+    const ColumnMap map = MapColumns(fileHeader);
+    if (map.at == kOwnOrder.at && map.code == kOwnOrder.code)
+        return own;
+    // The own line's fields, this version's columns and then the code, go where the header
+    // puts them; a column the header names and this version does not know gets "-".
+    const Fields mine = Split(std::string_view(own).substr(0, own.size() - 1));
+    std::size_t width = Split(fileHeader).count - 1;
+    for (std::size_t at : map.at) width = std::max(width, at + 1);
+    width = std::max(width, map.code + 1);
+    std::vector<std::string_view> fields(width, "-");
+    for (std::size_t column = 0; column < kColumns.size(); ++column) fields[map.at[column]] = mine.at[column];
+    fields[map.code] = mine.at[kColumns.size()];
+    std::string line;
+    for (std::string_view field : fields) (line += field) += '\t';
+    line.back() = '\n';
+    return line;
+}
+
 HistoryText ParseHistory(std::string_view text) {
     HistoryText history;
     history.games.reserve(text.size() / 48);

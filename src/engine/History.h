@@ -80,6 +80,11 @@ LevelShape DecodeLevel(std::int32_t level);
 // game (each with its line break).
 std::string HistoryHeader();
 std::string HistoryLine(const GameRecord& record);
+// The line for a file whose first line is `fileHeader`: its columns where that header names
+// them (as a later version may order or add them), "-" in a column this version does not know,
+// so that the game reads back as it reads any line of the file. This version's own line for a
+// file without a header it understands.
+std::string HistoryLine(const GameRecord& record, std::string_view fileHeader);
 
 // What a history text holds: every line that reads as a game, in file order. Lines that do not
 // (torn by a kill, damaged, blank, or holding figures no game can give) are counted and passed over; a file

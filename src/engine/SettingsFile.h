@@ -26,7 +26,7 @@ void LoadSettings(Game& game);
 enum class SaveOutcome {
     Saved,        // the file holds this run's settings, or this run changed none of them
     CannotWrite,  // this run's changes could not be saved: the file (kSettingsFileName) stays
-                  // as it was; the board tells the player
+                  // as it was, errno says why; the board tells the player
 };
 
 // Writes the keys whose values this run changed (all of them when nothing was loaded), and

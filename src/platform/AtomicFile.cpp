@@ -21,6 +21,7 @@
 namespace platform {
 
 using files::BaseNameOf;
+using files::ResolveLinks;
 using files::SyncDirectory;
 
 namespace {
@@ -29,6 +30,7 @@ enum class ReadStatus { Ok, Missing, Failed };
 
 struct FileContent {
     ReadStatus status = ReadStatus::Failed;
+    int error = EIO;  // why it failed, as the system says it
     std::string bytes;
     struct stat info {};
 };
@@ -42,11 +44,13 @@ FileContent ReadFile(const std::string& path, std::size_t largest, const std::st
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.status = (errno == ENOENT) ? ReadStatus::Missing : ReadStatus::Failed;
+        result.error = errno;
         return result;
     }
     // Anything but a regular file (a directory in the file's place, a device) is not a file
     // the game keeps: reading gives nothing and writing must not replace it.
     if (::fstat(fd, &result.info) != 0 || !S_ISREG(result.info.st_mode)) {
+        result.error = S_ISDIR(result.info.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
         return result;
     }
@@ -67,11 +71,13 @@ FileContent ReadFile(const std::string& path, std::size_t largest, const std::st
                 result.bytes = std::move(pending.bytes);
                 result.status = ReadStatus::Ok;
             }
+            result.error = EWOULDBLOCK;
             return result;
         }
     }
     // Neither is a file too large to be one.
     if (static_cast<std::uint64_t>(result.info.st_size) > largest) {
+        result.error = EFBIG;
         ::close(fd);
         return result;
     }
@@ -84,12 +90,14 @@ FileContent ReadFile(const std::string& path, std::size_t largest, const std::st
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            result.error = errno;
             ::close(fd);
             return result;
         }
         result.bytes.append(buffer, static_cast<std::size_t>(n));
         // A file that grows while it is read is held to the same bound.
         if (result.bytes.size() > largest) {
+            result.error = EFBIG;
             ::close(fd);
             return result;
         }
@@ -110,10 +118,8 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-namespace {
+namespace files {
 
-// Follows a chain of symbolic links to the file that really holds the settings (which need
-// not exist yet), so that a write replaces the target and leaves the link in place.
 std::optional<std::string> ResolveLinks(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat info {};
@@ -129,7 +135,7 @@ std::optional<std::string> ResolveLinks(std::string path) {
     return std::nullopt;  // a loop of links
 }
 
-}  // namespace
+}  // namespace files
 
 // mkdir -p. New directories are private to the player, as is usual for a configuration
 // directory; a regular file standing where a directory should be makes this fail.
@@ -141,9 +147,13 @@ bool MakeDirectories(const std::string& dir) {
         if (prefix.empty() || ::mkdir(prefix.c_str(), 0700) == 0)
             continue;
         // Already there (or not ours to create): fine as long as it is a directory.
+        const int refused = errno;
         struct stat info {};
-        if (::stat(prefix.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        const bool there = ::stat(prefix.c_str(), &info) == 0;
+        if (!there || !S_ISDIR(info.st_mode)) {
+            errno = there ? ENOTDIR : refused;
             return false;
+        }
     }
     return true;
 }
@@ -248,14 +258,20 @@ Replaced ReplaceFile(const std::string& target, std::string_view newBytes, const
         }
     }
     ok = ok && WriteAll(fd, newBytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
-        const bool refused = errno == EACCES || errno == EPERM;
+        error = errno;
         ::unlink(tempPath.c_str());
-        return refused ? Replaced::Refused : Replaced::Failed;
+        errno = error;
+        return error == EACCES || error == EPERM ? Replaced::Refused : Replaced::Failed;
     }
     if (!ok) {
         ::unlink(tempPath.c_str());
+        errno = error;
         return Replaced::Failed;
     }
     SyncDirectory(dir);
@@ -279,32 +295,45 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t la
     return std::move(file.bytes);
 }
 
+namespace {
+
+bool Refuse(int error) {
+    errno = error;
+    return false;
+}
+
+}  // namespace
+
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite) {
     // An empty name has no directory: the temporary files would go to, and be swept from,
     // wherever the game happens to run.
     if (path.empty())
-        return false;
+        return Refuse(ENOENT);
     const std::optional<std::string> target = ResolveLinks(path);
-    if (!target || !MakeDirectories(DirectoryOf(*target)))
+    if (!target)
+        return Refuse(ELOOP);
+    if (!MakeDirectories(DirectoryOf(*target)))
         return false;
     const FileLock lock(path);
     if (!lock.held())
-        return false;
+        return Refuse(EWOULDBLOCK);
     RemoveLeftoverTemporaries(DirectoryOf(*target), BaseNameOf(*target));
     FileContent old = ReadFile(*target, largest);
     if (old.status == ReadStatus::Failed)
-        return false;
+        return Refuse(old.error);
     // A file the player made read-only stays as it is, although the directory would allow
     // replacing it, and even when the game runs as root, which the bits do not stop.
     if (old.status == ReadStatus::Ok &&
         ((old.info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)) {
-        return false;
+        return Refuse(EACCES);
     }
     const std::string oldBytes = old.bytes;
     const std::optional<std::string> newBytes = rewrite(std::move(old.bytes));
     // A file the game could not read back would cost the player every setting at the next start.
-    if (!newBytes || newBytes->size() > largest)
-        return false;
+    if (!newBytes)
+        return Refuse(EINVAL);
+    if (newBytes->size() > largest)
+        return Refuse(EFBIG);
     if (*newBytes == oldBytes && old.status == ReadStatus::Ok)
         return true;  // nothing changed: the file, its times and its links stay as they are
     if (MustWriteInPlace(old))

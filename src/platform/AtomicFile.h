@@ -55,7 +55,9 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // directory cannot be made, the lock cannot be had within kLockWait, the file cannot be read
 // as ReadWholeFile would, it has no write permission bit (even for root) or the caller may
 // not write it, `rewrite` gives nothing or more than `largest` bytes (which could never be read
-// back), or writing fails.
+// back), or writing fails; errno then says why, as the system words it (EISDIR for a directory
+// in the file's place, EACCES for a read-only file, EWOULDBLOCK for a lock not had in time,
+// ENOSPC or EFBIG for a full disk or a file-size limit, EINVAL when `rewrite` refused).
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
 
 // The exclusive lock a rewrite of `path` holds, for the other writers of the same file to take

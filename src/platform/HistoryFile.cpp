@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 namespace platform {
 
@@ -36,9 +37,33 @@ std::string HistoryPath() {
     return folder.empty() ? folder : folder + "/SpEcTrUmIx/history.tsv";
 }
 
+namespace {
+
+// As much of the file's first line as a header of many columns takes.
+constexpr std::size_t kLongestHeader = 16384;
+
+std::string FirstLine(int fd) {
+    std::string line(kLongestHeader, '\0');
+    ssize_t n = -1;
+    do {
+        n = ::pread(fd, line.data(), line.size(), 0);
+    } while (n < 0 && errno == EINTR);
+    line.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    line.resize(std::min(line.size(), line.find('\n')));
+    return line;
+}
+
+}  // namespace
+
 Appended AppendToHistory(const std::string& path, std::string_view header, std::string_view lines) {
-    if (path.empty())
+    return AppendToHistory(path, header, [lines](std::string_view) { return std::string(lines); });
+}
+
+Appended AppendToHistory(const std::string& path, std::string_view header, const HistoryLines& lines) {
+    if (path.empty()) {
+        errno = ENOENT;
         return Appended::Failed;
+    }
     if (!MakeDirectories(DirectoryOf(path)))
         return Appended::Failed;
     // Another game may be appending, or forgetting a level of the history, at the same moment:
@@ -50,19 +75,25 @@ Appended AppendToHistory(const std::string& path, std::string_view header, std::
         return Appended::Busy;
     const Descriptor file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600));
     struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
         return Appended::Failed;
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return Appended::Failed;
+    }
     std::string bytes;
     if (info.st_size == 0) {
         bytes = header;
+        bytes += lines(header);
     } else {
         char last = '\n';
         if (::pread(file.get(), &last, 1, info.st_size - 1) == 1 && last != '\n')
             bytes = "\n";
+        bytes += lines(FirstLine(file.get()));
     }
-    bytes += lines;
     // One write: with O_APPEND the whole lines land at the end, after any other game's line.
     // (The file is opened for reading too, to look at its last byte.)
+    // errno stays the failed write's: closing the file afterwards sets it only when closing fails.
     return WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 ? Appended::Done : Appended::Failed;
 }
 

@@ -24,6 +24,10 @@ namespace platform::files {
 
 // The last component of `path`.
 std::string BaseNameOf(const std::string& path);
+// Follows a chain of symbolic links to the file that really holds what `path` names (which
+// need not exist yet), so that a write replaces the target and leaves the link in place;
+// nothing for a loop of links or a link too long to read.
+std::optional<std::string> ResolveLinks(std::string path);
 // The hidden ".<name>.<kind>" beside the name `path` (not beside what a link leads to).
 std::string BesideName(const std::string& path, std::string_view kind);
 // Flushes a folder's entries to disk (a new or renamed name in it); errors are ignored.

@@ -29,6 +29,24 @@ int CountOf(const QString& value, int least, int most, bool randomAllowed) {
     return ok && count >= least && count <= most ? count : -1;
 }
 
+// "--worksheet -- FILE" gives a FILE that may begin with "-": it is taken as the worksheet's
+// value, and whatever follows it stays after "--". Whether that was done, for the check that a
+// FILE given otherwise is no option taken by mistake ("--worksheet --answers").
+bool TakeFileAfterDashes(QStringList& arguments) {
+    for (qsizetype i = 1; i + 2 < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--"))
+            return false;
+        if (arguments[i] == QLatin1String("--worksheet") && arguments[i + 1] == QLatin1String("--")) {
+            arguments[i] = QStringLiteral("--worksheet=") + arguments[i + 2];
+            arguments.remove(i + 2);
+            if (i + 2 == arguments.size())
+                arguments.remove(i + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool AsksForWorksheet(int argc, const char* const* argv) {
@@ -42,7 +60,9 @@ bool AsksForWorksheet(int argc, const char* const* argv) {
     return false;
 }
 
-int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+int AnswerCommandLine(const QStringList& given, std::FILE* out, std::FILE* err) {
+    QStringList arguments = given;
+    const bool fileAfterDashes = TakeFileAfterDashes(arguments);
     const QString program = QStringLiteral("spectrumix");
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -134,6 +154,11 @@ int AnswerCommandLine(const QStringList& arguments, std::FILE* out, std::FILE* e
                         .arg(parser.value(colors));
         else if (parser.value(worksheet).isEmpty())
             error = QCoreApplication::translate("CommandLine", "The worksheet needs a file name.");
+        else if (parser.value(worksheet).startsWith(QLatin1Char('-')) && !fileAfterDashes)
+            error = QCoreApplication::translate("CommandLine",
+                                                "The worksheet's file name '%1' begins with '-'; give it as "
+                                                "'./%1' or after '--'.")
+                        .arg(parser.value(worksheet));
     }
     if (!error.isEmpty()) {
         // One line, whatever Qt's own wording: a script reading the error sees it whole.

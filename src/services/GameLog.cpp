@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -24,10 +25,13 @@ constexpr std::size_t kLargestHistory = std::size_t{256} << 20;
 // within them.
 constexpr int kTurnsAtClose = 6;
 
-std::string Lines(const std::vector<game::GameRecord>& games) {
-    std::string lines;
-    for (const game::GameRecord& game : games) lines += game::HistoryLine(game);
-    return lines;
+// The games' lines in the order of the file's columns, whichever version began it.
+platform::HistoryLines Lines(std::vector<game::GameRecord> games) {
+    return [games = std::move(games)](std::string_view fileHeader) {
+        std::string lines;
+        for (const game::GameRecord& game : games) lines += game::HistoryLine(game, fileHeader);
+        return lines;
+    };
 }
 
 }  // namespace
@@ -110,13 +114,14 @@ void GameLog::WriteWaitingGames() {
     if (sent.empty())
         return;
     m_appending = true;
-    Post([this, sent = std::move(sent), path = m_path, lines = Lines(games)] {
+    Post([this, sent = std::move(sent), path = m_path, lines = Lines(std::move(games))] {
         const platform::Appended result = platform::AppendToHistory(path, game::HistoryHeader(), lines);
-        return [this, sent, result] { Appended(sent, result); };
+        const int error = errno;
+        return [this, sent, result, error] { Appended(sent, result, error); };
     });
 }
 
-void GameLog::Appended(const std::vector<Waiting>& sent, platform::Appended result) {
+void GameLog::Appended(const std::vector<Waiting>& sent, platform::Appended result, int error) {
     m_appending = false;
     const auto wasSent = [&](const Waiting& waiting) {
         return std::any_of(sent.begin(), sent.end(), [&](const Waiting& s) { return s.id == waiting.id; });
@@ -142,6 +147,7 @@ void GameLog::Appended(const std::vector<Waiting>& sent, platform::Appended resu
         std::erase_if(m_waiting, wasSent);
         SettleHistory();
         m_trouble = Trouble::CannotWrite;
+        m_writeError = error;
     }
     // Busy: the games wait for the next chance.
     if (m_chanceMissed || (result == platform::Appended::Done && !m_waiting.empty())) {
@@ -205,11 +211,15 @@ void GameLog::ForgetHistoryLevel(int level, std::function<void(bool)> done) {
             kept = game::ParseHistory(text).games;
             return std::optional<std::string>(std::move(text));
         });
+        const int error = rewritten ? 0 : errno;
         game::Figures figures = rewritten ? game::FiguresOf(kept) : game::Figures();
-        return [this, hold, rewritten, kept = std::move(kept), figures = std::move(figures), done]() mutable {
+        return [this, hold, rewritten, error, kept = std::move(kept), figures = std::move(figures),
+                done]() mutable {
             --m_rewrites;
             std::erase_if(m_holds,
                           [&](const Hold& h) { return h.level == hold.level && h.before == hold.before; });
+            if (!rewritten)
+                m_writeError = error;
             if (rewritten) {
                 std::erase_if(m_waiting, [&](const Waiting& waiting) {
                     return waiting.game.Level() == hold.level && waiting.id < hold.before;

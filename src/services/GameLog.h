@@ -64,6 +64,9 @@ class GameLog {
     // What went wrong with the file, if anything, for the window's one line about it.
     enum class Trouble { None, CannotRead, CannotWrite };
     Trouble trouble() const { return m_trouble; }
+    // The system's reason (an errno) why the file could not be written last: games appended
+    // (CannotWrite) or a level forgotten.
+    int writeError() const { return m_writeError; }
     const std::string& path() const { return m_path; }
 
     // Forget the games of a level 1..66 in this session's figures, or in the history: the file
@@ -97,7 +100,7 @@ class GameLog {
     void Post(std::function<std::function<void()>()> work);
     void Work();
     void Land();
-    void Appended(const std::vector<Waiting>& sent, platform::Appended result);
+    void Appended(const std::vector<Waiting>& sent, platform::Appended result, int error);
     // The history as the file held it (with its figures), and this run's games not in it yet.
     void TakeHistory(std::vector<game::GameRecord> fromFile, game::Figures figures);
     // The history's games from the first still waiting for the file on, and their figures
@@ -127,6 +130,7 @@ class GameLog {
     int m_rewrites = 0;
     Read m_read = Read::No;
     Trouble m_trouble = Trouble::None;
+    int m_writeError = 0;
 
     std::unique_ptr<QObject> m_receiver;  // on the board's thread, where results are handed
     std::mutex m_mutex;

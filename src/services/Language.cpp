@@ -7,7 +7,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTranslator>
 
 namespace language {
@@ -29,20 +28,42 @@ struct LocaleName {
     QString region;
 };
 
+// Plain character tests rather than regular expressions: this runs before the first window, and
+// a regular expression would load and compile its engine for three short words.
+bool AllOf(const QString& text, bool (*test)(QChar)) {
+    for (const QChar c : text)
+        if (!test(c))
+            return false;
+    return true;
+}
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+bool IsAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 LocaleName SplitName(const QString& name) {
-    static const QRegularExpression separators(QStringLiteral("[_-]"));
     const QString bare = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    QStringList parts = bare.split(separators, Qt::SkipEmptyParts);
+    QStringList parts;
+    for (const QString& piece : bare.split(QLatin1Char('_'), Qt::SkipEmptyParts))
+        parts += piece.split(QLatin1Char('-'), Qt::SkipEmptyParts);
     // A language is two or three letters: anything else ("*", a typo) names none, so it falls
     // through to the next choice rather than matching some translation's file name.
-    static const QRegularExpression languageName(QStringLiteral("^[A-Za-z]{2,3}$"));
-    static const QRegularExpression regionName(QStringLiteral("^([A-Za-z]{2}|[0-9]{3})$"));
-    if (parts.isEmpty() || !languageName.match(parts.front()).hasMatch())
+    const auto isLanguage = [](const QString& part) {
+        return part.size() >= 2 && part.size() <= 3 && AllOf(part, IsAsciiLetter);
+    };
+    const auto isRegion = [](const QString& part) {
+        return (part.size() == 2 && AllOf(part, IsAsciiLetter)) || (part.size() == 3 && AllOf(part, IsAsciiDigit));
+    };
+    if (parts.isEmpty() || !isLanguage(parts.front()))
         return {};
     LocaleName split{parts.takeFirst().toLower(), QString()};
     for (const QString& part : parts) {
         // Regions are two letters ("BR") or three digits ("419"); scripts have four letters.
-        if (regionName.match(part).hasMatch())
+        if (isRegion(part))
             split.region = part.toUpper();
     }
     return split;
@@ -61,11 +82,12 @@ QString BestTranslation(const LocaleName& wanted) {
     }
     if (exists(wanted.language))
         return wanted.language;
-    const QStringList regional = QDir(QStringLiteral(":/i18n"))
-                                     .entryList({QStringLiteral("spectrumix_%1_*.qm").arg(wanted.language)},
-                                                QDir::Files, QDir::Name);
-    if (!regional.isEmpty())
-        return regional.front().mid(int(sizeof("spectrumix_") - 1)).chopped(3);
+    // Matched by hand, not by a name filter, which would be a regular expression too.
+    const QString prefix = QStringLiteral("spectrumix_%1_").arg(wanted.language);
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files, QDir::Name)) {
+        if (file.startsWith(prefix) && file.endsWith(QLatin1String(".qm")))
+            return file.mid(int(sizeof("spectrumix_") - 1)).chopped(3);
+    }
     return {};
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/Worksheet.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -9,7 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <langinfo.h>
 #include <locale.h>
@@ -17,11 +18,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "engine/Palette.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
+#include "platform/ExportFile.h"
 #include "ui/Colors.h"
 
 namespace services {
@@ -272,30 +275,31 @@ QString WorksheetTitle() {
 
 bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error) {
-    QSaveFile file(path);
-    const auto fail = [&] {
-        if (error != nullptr)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
+    // The whole sheet is drawn first and then written in one go: into a pipe as a reader takes
+    // it, or as a file that holds either the whole sheet or what it held before.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(WorksheetPageLayout());
         writer.setResolution(600);
         writer.setTitle(WorksheetTitle());
         writer.setCreator(QStringLiteral("SpEcTrUmIx"));
-        if (!DrawWorksheet(writer, puzzles, perPage, answers))
-            return fail();
+        if (!DrawWorksheet(writer, puzzles, perPage, answers)) {
+            if (error != nullptr)
+                *error = buffer.errorString();  // the toolkit's words: no write has failed
+            return false;
+        }
     }
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        if (error != nullptr)
-            *error = file.errorString();
-        return false;
+    const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    const platform::Exported written = platform::WriteExport(QFile::encodeName(path).toStdString(), bytes);
+    if (!written.ok() && error != nullptr) {
+        *error = written.outcome == platform::Exported::Outcome::NotAFile
+                     ? QCoreApplication::translate("Worksheet", "Not a regular file or a pipe")
+                     : QString::fromLocal8Bit(std::strerror(written.error));
     }
-    return true;
+    return written.ok();
 }
 
 }  // namespace services

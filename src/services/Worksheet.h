@@ -51,8 +51,9 @@ bool DrawWorksheet(QPagedPaintDevice& device, const std::vector<game::PuzzleReci
 QPageLayout WorksheetPageLayout();
 QString WorksheetTitle();
 
-// Writes the sheet as a PDF file on the locale's paper, whole or not at all: nothing is
-// left behind when it fails, and `error` then says why.
+// Writes the sheet as a PDF file on the locale's paper, whole or not at all: nothing is left
+// behind when it fails, and `error` then says why, in the system's words. A named pipe is
+// written into; a device or anything else that is neither a file nor a pipe is left as it is.
 bool WriteWorksheetPdf(const QString& path, const std::vector<game::PuzzleRecipe>& puzzles, int perPage,
                        bool answers, QString* error);
 

@@ -13,6 +13,7 @@ function(run language)
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
             LANGUAGE=${language} LANG=${language}.UTF-8 LC_ALL=
             ${GAME} ${ARGN}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   set(rc "${rc}" PARENT_SCOPE)
   set(out "${out}" PARENT_SCOPE)
@@ -107,23 +108,91 @@ foreach(arguments "--worksheet;${sheets}/bad.pdf;--puzzles;0" "--worksheet;${she
   endif()
 endforeach()
 
+# One line, status 1 and the system's reason for a name the sheet cannot be written to; the
+# folder, a file in the way and a device stay as they were.
+function(refused target reason)
+  run(C --worksheet ${target} ${ARGN})
+  string(REGEX MATCHALL "\n" lines "${err}")
+  list(LENGTH lines line_count)
+  string(FIND "${err}" "${target}': ${reason}" said)
+  if(NOT rc STREQUAL "1" OR NOT line_count EQUAL 1 OR said LESS 0)
+    fault("'${target}' ${ARGN}: status ${rc}, errors '${err}' (not '${reason}')")
+  endif()
+endfunction()
+
 # A file that cannot be written (its folder missing, a folder in its place: root writes
 # anywhere else): one line naming it, status 1, and nothing half-written left in the folder.
 file(MAKE_DIRECTORY ${sheets}/taken.pdf)
 file(GLOB before ${sheets}/*)
-foreach(target ${sheets}/missing/sheet.pdf ${sheets}/taken.pdf)
-  run(C --worksheet ${target} --answers)
-  string(REGEX MATCHALL "\n" lines "${err}")
-  list(LENGTH lines line_count)
-  string(FIND "${err}" "${target}" named)
-  if(NOT rc STREQUAL "1" OR NOT line_count EQUAL 1 OR named LESS 0)
-    fault("unwritable '${target}': status ${rc}, errors '${err}'")
-  endif()
-endforeach()
+refused(${sheets}/missing/sheet.pdf "No such file or directory" --answers)
+refused(${sheets}/taken.pdf "Is a directory" --answers)
 file(GLOB after ${sheets}/*)
 if(NOT before STREQUAL after OR NOT IS_DIRECTORY ${sheets}/taken.pdf)
   fault("an unwritable worksheet left '${after}' behind")
 endif()
+
+# A device is never replaced, even by root: one of the test's own where it may be made.
+set(device ${sheets}/device)
+execute_process(COMMAND mknod ${device} c 1 3 RESULT_VARIABLE made ERROR_QUIET)
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT made STREQUAL "0" AND NOT uid STREQUAL "0")
+  set(device /dev/null)
+endif()
+if(made STREQUAL "0" OR NOT uid STREQUAL "0")
+  refused(${device} "Not a regular file or a pipe")
+  execute_process(COMMAND test -c ${device} RESULT_VARIABLE still_device)
+  if(NOT still_device STREQUAL "0")
+    fault("--worksheet replaced the device ${device}")
+  endif()
+endif()
+
+# A file-size limit (a full disk, for root too): the system's words, the old sheet kept whole,
+# no temporary file left.
+file(WRITE ${sheets}/kept.pdf "the sheet of yesterday")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY LC_ALL=C LANGUAGE=C
+          sh -c "ulimit -f 8 && exec \"$0\" --worksheet \"$1\" --puzzles 60" ${GAME} ${sheets}/kept.pdf
+  RESULT_VARIABLE rc ERROR_VARIABLE err TIMEOUT 60)
+file(READ ${sheets}/kept.pdf kept)
+file(GLOB temporaries ${sheets}/.kept.pdf.* ${sheets}/kept.pdf.*)
+if(NOT rc STREQUAL "1" OR NOT err MATCHES "kept.pdf': File too large\n$"
+   OR NOT kept STREQUAL "the sheet of yesterday" OR temporaries)
+  fault("a full disk: status ${rc}, errors '${err}', file '${kept}', left '${temporaries}'")
+endif()
+
+# A named pipe is written into, for the program reading it, and stays a pipe.
+execute_process(COMMAND mkfifo ${sheets}/pipe RESULT_VARIABLE made)
+if(made STREQUAL "0")
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY ${GAME} --worksheet ${sheets}/pipe
+    COMMAND cat ${sheets}/pipe
+    RESULTS_VARIABLE results OUTPUT_FILE ${sheets}/from-pipe.pdf ERROR_VARIABLE err TIMEOUT 60)
+  page_count(${sheets}/from-pipe.pdf)
+  execute_process(COMMAND test -p ${sheets}/pipe RESULT_VARIABLE still_pipe)
+  if(NOT results STREQUAL "0;0" OR NOT pages STREQUAL "2" OR NOT still_pipe STREQUAL "0")
+    fault("a pipe: status ${results}, ${pages} pages read, errors '${err}', still a pipe: ${still_pipe}")
+  endif()
+endif()
+
+# A name that begins with "-" is an option taken by mistake, unless it comes after "--"; a
+# temporary file a killed write of the sheet left is cleared, the player's own files are not.
+file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/--answers)
+run(C --worksheet --answers)
+if(NOT rc STREQUAL "2" OR NOT err MATCHES "^spectrumix: [^\n]*'--answers'[^\n]*--help'[.]\n$"
+   OR EXISTS ${CMAKE_CURRENT_BINARY_DIR}/--answers)
+  fault("--worksheet --answers: status ${rc}, errors '${err}'")
+endif()
+file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/.-sheet.pdf.part-0123456789abcdef "killed")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf.backup "the player's")
+run(C --answers --worksheet -- -sheet.pdf)
+page_count(${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf)
+if(NOT rc STREQUAL "0" OR NOT pages STREQUAL "4"
+   OR EXISTS ${CMAKE_CURRENT_BINARY_DIR}/.-sheet.pdf.part-0123456789abcdef
+   OR NOT EXISTS ${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf.backup)
+  fault("--worksheet -- -sheet.pdf: status ${rc}, ${pages} pages, errors '${err}'")
+endif()
+file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf ${CMAKE_CURRENT_BINARY_DIR}/-sheet.pdf.backup)
 
 if(faults GREATER 0)
   message(FATAL_ERROR "${faults} command-line answers were wrong")

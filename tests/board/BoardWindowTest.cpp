@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "app/SessionEnd.h"
@@ -682,7 +684,7 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
 
 // Answers the next message box from inside its own loop and notes what it said.
 struct MessageBoxAnswer {
-    QString title, text, defaultButton;
+    QString title, text, informative, defaultButton;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 
@@ -696,6 +698,7 @@ struct MessageBoxAnswer {
             poll->deleteLater();
             title = box->windowTitle();
             text = box->text();
+            informative = box->informativeText();
             icon = box->icon();
             defaultButton = box->defaultButton() ? box->defaultButton()->text().remove('&') : QString();
             for (QAbstractButton* b : box->buttons()) {
@@ -720,6 +723,7 @@ TEST_F(BoardWindow, AFailedSaveKeepsTheBoardOpenUntilThePlayerQuitsWithoutSaving
     EXPECT_FALSE(Level1->close());
     EXPECT_EQ(ok.title, "SpEcTrUmIx");
     EXPECT_EQ(ok.text, "Unable to write to SpEcTrUmIx.ini.");
+    EXPECT_EQ(ok.informative, QString::fromLocal8Bit(std::strerror(EISDIR)));  // the system's reason
     EXPECT_EQ(ok.icon, QMessageBox::Critical);
     EXPECT_EQ(ok.defaultButton, "OK");
     EXPECT_EQ(ok.buttons.size(), 2);

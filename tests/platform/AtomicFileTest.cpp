@@ -68,16 +68,18 @@ TEST_F(AtomicFileTest, CreatesDirectoriesAndFileWhenMissing) {
 }
 
 TEST_F(AtomicFileTest, FailedWritesReportFailureAndLeaveNoTrace) {
-    // A directory standing where the file should be.
+    // A directory standing where the file should be. Each failure says why, as the system does.
     ASSERT_EQ(::mkdir(file.c_str(), 0755), 0);
     WriteBytes(file + "/inside", "precious");
     EXPECT_FALSE(Replace(file, "new"));
+    EXPECT_EQ(errno, EISDIR);
     EXPECT_EQ(ReadBytes(file + "/inside"), "precious");
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".settings.ini.lock", "settings.ini"}));
 
     // A regular file standing where the directory should be.
     WriteBytes(dir / "notadir", "x");
     EXPECT_FALSE(Replace(dir / "notadir/deeper/settings.ini", "new"));
+    EXPECT_EQ(errno, ENOTDIR);
     EXPECT_EQ(ReadBytes(dir / "notadir"), "x");
 
     // A loop of symbolic links leads nowhere.
@@ -89,7 +91,17 @@ TEST_F(AtomicFileTest, FailedWritesReportFailureAndLeaveNoTrace) {
     const std::string large(kLargest + 1, ';');
     WriteBytes(dir / "large.ini", large);
     EXPECT_FALSE(Replace(dir / "large.ini", "new"));
+    EXPECT_EQ(errno, EFBIG);
     EXPECT_EQ(ReadBytes(dir / "large.ini"), large);
+
+    // A full disk (here a file-size limit), with nothing left behind.
+    {
+        FullDisk full(16);
+        EXPECT_FALSE(Replace(dir / "full.ini", std::string(100, 'x')));
+        EXPECT_EQ(errno, EFBIG);
+    }
+    for (const std::string& name : dir.Entries())
+        EXPECT_TRUE(name != "full.ini" && !name.starts_with(".full.ini.new")) << name;
 
     // No name at all: nothing is written, nor swept, in whatever folder the game runs in.
     EXPECT_FALSE(Replace("", "new"));

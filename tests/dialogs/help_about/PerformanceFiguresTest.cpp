@@ -13,9 +13,12 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "dialogs/TabbedScores.h"
+#include "engine/PuzzleCode.h"
 #include "platform/AtomicFile.h"
 #include "services/GameLog.h"
 #include "support/GameRecords.h"
@@ -196,6 +199,31 @@ TEST_F(PerformanceFigures, AHistoryThatCannotBeWrittenIsSaidInOneLineAndTheSessi
     const auto* note = window.findChild<QLabel*>(QStringLiteral("HistoryNote"));
     EXPECT_TRUE(note->isVisible());
     EXPECT_EQ(note->toolTip(),
-              QString("Games cannot be saved to %1; the game goes on.").arg(blocked.c_str()));
+              QString("Games cannot be saved to %1 (%2); the game goes on.")
+                  .arg(blocked.c_str(), QString::fromLocal8Bit(std::strerror(EISDIR))));
     window.hide();
+}
+
+TEST_F(PerformanceFigures, GamesAppendedToAHistoryWhoseHeaderOrdersItsColumnsOtherwiseReadBack) {
+    game::GameRecord coded = Game(7, 9, 9, 12'345);
+    coded.code = game::PuzzleCodeOf({coded.vertices, coded.colors, 40, coded.edgesShown, 5'000'000});
+    ASSERT_NE(coded.Code(), "");
+    const game::GameRecord played[] = {Game(2, 6, 6), coded};
+    // As a later version may write it: the code first, or a column of its own among these.
+    const std::string headers[] = {
+        "#SpEcTrUmIx-history 3\tcode\tutc\tvertices\tcolors\tedges\tpar\tresult\tpar_or_better\tteaching"
+        "\tending\tsolve_ms\n",
+        "#SpEcTrUmIx-history 3\tutc\tvertices\tcolors\tedges\thints\tpar\tresult\tpar_or_better\tteaching"
+        "\tending\tsolve_ms\tcode\n"};
+    for (const std::string& header : headers) {
+        gametest::WriteBytes(path, header);
+        {
+            services::GameLog log(path);
+            for (const game::GameRecord& game : played) log.Record(game);
+            log.Settle();
+        }
+        const game::HistoryText read = game::ParseHistory(gametest::ReadBytes(path));
+        EXPECT_EQ(read.skipped, 0u) << header;
+        EXPECT_EQ(read.games, std::vector<game::GameRecord>(std::begin(played), std::end(played))) << header;
+    }
 }
