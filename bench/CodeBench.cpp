@@ -11,7 +11,7 @@
 #include "engine/Puzzle.h"
 #include "engine/PuzzleCode.h"
 #include "engine/Random.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 int main(int argc, char* argv[]) {
     const long puzzles = argc > 1 ? std::atol(argv[1]) : 100'000;
@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
     long same = 0, slipsTried = 0, slipsTaken = 0;
     const auto start = std::chrono::steady_clock::now();
     for (long i = 0; i < puzzles; ++i) {
-        game::world.Reset();
-        game::GameSettings& s = game::world.Settings;
+        game::Game game;
+        game::GameSettings& s = game.Settings;
         s.RandomNumberOfColors = game::NextBelow(seed, 2) == 1;
         s.RandomNumberOfVertices = game::NextBelow(seed, 2) == 1;
         s.RandomEdgeProbability = game::NextBelow(seed, 2) == 1;
@@ -30,18 +30,18 @@ int main(int argc, char* argv[]) {
         s.NumberOfColors = 2 + game::NextBelow(seed, 3);
         s.EdgeProbability = 1 + game::NextBelow(seed, 100);
         s.ShowEdges = game::NextBelow(seed, 2) == 1;
-        game::PinClock(game::NextBelow(seed, 86'400'000));
-        game::NewPuzzle();
-        const game::PuzzleState& p = game::world.Puzzle;
+        game.PinClock(game::NextBelow(seed, 86'400'000));
+        game.NewPuzzle();
+        const game::PuzzleState& p = game.Puzzle;
         const std::string code = game::PuzzleCodeOf(p.Recipe).data();
         const game::CodeReading read = game::ReadPuzzleCode(code);
         const game::PuzzleGraph g = game::GeneratePuzzle(read.recipe);
         bool equal = read.ok() && g.hiddenColoring == p.HiddenColoring && g.edgeCount == p.EdgeCount &&
                      game::ParFor(g.vertices, read.recipe.edgesShown, g.hiddenColorCount, g.edgeCount) ==
-                         game::ComputePar();
+                         game.ComputePar();
         for (int e = 0; equal && e < g.edgeCount; ++e) {
             const auto& edge = g.edges[static_cast<std::size_t>(e)];
-            equal = game::world.BoardVertex[edge[0]].GetNeighbor(edge[1]) == 1;
+            equal = game.BoardVertex[edge[0]].GetNeighbor(edge[1]) == 1;
         }
         same += equal ? 1 : 0;
         if (!equal)

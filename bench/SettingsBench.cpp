@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "engine/SettingsFile.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -32,19 +32,21 @@ void WriteFile(Kind kind) {
 
 void BM_Load(benchmark::State& state) {
     WriteFile(static_cast<Kind>(state.range(0)));
+    game::Game game;
     for (auto _ : state) {
-        game::LoadSettings();
-        benchmark::DoNotOptimize(game::world.Settings.NumberOfVertices);
+        game::LoadSettings(game);
+        benchmark::DoNotOptimize(game.Settings.NumberOfVertices);
     }
 }
 
 // Each save has one value changed, so that every round really writes.
 void BM_Save(benchmark::State& state) {
     WriteFile(static_cast<Kind>(state.range(0)));
-    game::LoadSettings();
+    game::Game game;
+    game::LoadSettings(game);
     for (auto _ : state) {
-        game::world.Settings.TeachingModePrimaryLevel ^= 1;
-        if (game::SaveSettings() != game::SaveOutcome::Saved)
+        game.Settings.TeachingModePrimaryLevel ^= 1;
+        if (game::SaveSettings(game) != game::SaveOutcome::Saved)
             state.SkipWithError("the save failed");
     }
 }

@@ -14,7 +14,7 @@
 
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "engine/Views.h"
 
 namespace {
@@ -55,30 +55,30 @@ std::string Validate(const Request& r) {
 }
 
 std::string Dump(const Request& r) {
-    game::world.Reset();
-    game::PinClock(r.timeMs);
-    game::world.Settings.NumberOfVertices = r.vertices;
-    game::world.Settings.NumberOfColors = r.colors;
-    game::world.Settings.EdgeProbability = r.edgeProbability;
-    game::world.Settings.RandomNumberOfVertices = r.randomVertices;
-    game::world.Settings.RandomNumberOfColors = r.randomColors;
-    game::world.Settings.RandomEdgeProbability = r.randomEdgeProbability;
-    game::world.Settings.ShowEdges = false;
+    game::Game game;
+    game.PinClock(r.timeMs);
+    game.Settings.NumberOfVertices = r.vertices;
+    game.Settings.NumberOfColors = r.colors;
+    game.Settings.EdgeProbability = r.edgeProbability;
+    game.Settings.RandomNumberOfVertices = r.randomVertices;
+    game.Settings.RandomNumberOfColors = r.randomColors;
+    game.Settings.RandomEdgeProbability = r.randomEdgeProbability;
+    game.Settings.ShowEdges = false;
 
     std::vector<std::pair<int, int>> edges;
-    game::SetEdgeListener(
+    game.SetEdgeListener(
         [](int u, int v, void* sink) {
             static_cast<std::vector<std::pair<int, int>>*>(sink)->emplace_back(u, v);
         },
         &edges);
-    game::NewPuzzle();
-    game::SetEdgeListener(nullptr, nullptr);
+    game.NewPuzzle();
+    game.SetEdgeListener(nullptr, nullptr);
 
-    const int n = game::world.Settings.NumberOfVertices;
-    const game::PuzzleState& p = game::world.Puzzle;
+    const int n = game.Settings.NumberOfVertices;
+    const game::PuzzleState& p = game.Puzzle;
     std::ostringstream out;
-    out << "{\"vertices\":" << n << ",\"colors\":" << game::world.Settings.NumberOfColors
-        << ",\"edgeProbability\":" << game::world.Settings.EdgeProbability << ",\"hiddenColoring\":[";
+    out << "{\"vertices\":" << n << ",\"colors\":" << game.Settings.NumberOfColors
+        << ",\"edgeProbability\":" << game.Settings.EdgeProbability << ",\"hiddenColoring\":[";
     for (int k = 1; k <= n; ++k) out << (k > 1 ? "," : "") << p.HiddenColoring[k];
     out << "],\"edges\":[";
     for (std::size_t i = 0; i < edges.size(); ++i) {

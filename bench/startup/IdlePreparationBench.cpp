@@ -12,14 +12,14 @@
 
 #include "app/Windows.h"
 #include "board/Main.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
-    game::world.SetStartValues();
-    app::TWindows windows(game::world);
+    game::Game game;
+    app::TWindows windows(game);
     windows.Level1->ShowCentered();
     QElapsedTimer wait;
     wait.start();

@@ -10,21 +10,25 @@
 #include "board/Main.h"
 #include "engine/GameEnd.h"
 #include "engine/Puzzle.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 namespace {
 
+// The game the board of main() serves.
+game::Game* g_game = nullptr;
+
 void NewPuzzleSixteenVerticesAllEdges(benchmark::State& state) {
-    game::world.Settings.RandomNumberOfVertices = false;
-    game::world.Settings.NumberOfVertices = 16;
-    game::world.Settings.ShowEdges = true;
-    game::world.Settings.TeachingMode = false;
+    game::Game& game = *g_game;
+    game.Settings.RandomNumberOfVertices = false;
+    game.Settings.NumberOfVertices = 16;
+    game.Settings.ShowEdges = true;
+    game.Settings.TeachingMode = false;
     for (auto _ : state) {
-        game::NewPuzzle();
+        game.NewPuzzle();
         // Whatever painting the puzzle left pending happens here, inside the measurement.
         QApplication::processEvents();
     }
-    state.counters["edges"] = game::world.Puzzle.EdgeCount;
+    state.counters["edges"] = game.Puzzle.EdgeCount;
 }
 BENCHMARK(NewPuzzleSixteenVerticesAllEdges)
     ->Unit(benchmark::kMicrosecond)
@@ -33,18 +37,19 @@ BENCHMARK(NewPuzzleSixteenVerticesAllEdges)
 
 // Draw Graph on that board: the solution view's twins and all their lines, painted.
 void DrawGraphSixteenVerticesAllEdges(benchmark::State& state) {
-    game::world.Settings.RandomNumberOfVertices = false;
-    game::world.Settings.NumberOfVertices = 16;
-    game::world.Settings.ShowEdges = true;
-    game::world.Settings.TeachingMode = false;
-    game::world.Settings.PlayComputer = false;
+    game::Game& game = *g_game;
+    game.Settings.RandomNumberOfVertices = false;
+    game.Settings.NumberOfVertices = 16;
+    game.Settings.ShowEdges = true;
+    game.Settings.TeachingMode = false;
+    game.Settings.PlayComputer = false;
     for (auto _ : state) {
         state.PauseTiming();
-        game::NewPuzzle();
+        game.NewPuzzle();
         QApplication::processEvents();
-        game::world.Session.DrawGraphFirstUse = true;
+        game.Session.DrawGraphFirstUse = true;
         state.ResumeTiming();
-        game::DrawGraphClick();
+        game.DrawGraphClick();
         QApplication::processEvents();
     }
 }
@@ -62,8 +67,9 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     qputenv("XDG_DATA_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
-    game::world.SetStartValues();
-    app::TWindows windows(game::world);
+    game::Game game;
+    g_game = &game;
+    app::TWindows windows(game);
     windows.Level1->ShowCentered();
     QApplication::processEvents();
 

@@ -21,7 +21,7 @@
 #include "dialogs/NotBadDialog.h"
 #include "dialogs/Perfect.h"
 #include "dialogs/excellent.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
@@ -58,13 +58,14 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     qputenv("XDG_DATA_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
-    game::LoadSettings();
-    game::world.SetStartValues();
-    game::world.Settings.TeachingMode = false;
-    game::world.Settings.RandomNumberOfVertices = false;
-    game::world.Settings.NumberOfVertices = 8;
-    game::world.Settings.ShowEdges = true;
-    app::TWindows windows(game::world);
+    game::Game game;
+    game::LoadSettings(game);
+    game.SetStartValues();
+    game.Settings.TeachingMode = false;
+    game.Settings.RandomNumberOfVertices = false;
+    game.Settings.NumberOfVertices = 8;
+    game.Settings.ShowEdges = true;
+    app::TWindows windows(game);
     windows.Level1->ShowCentered();
     WaitUntil([&] { return windows.Level1->isVisible() && windows.Level1->windowHandle()->isExposed(); },
               5000);
@@ -74,13 +75,13 @@ int main(int argc, char** argv) {
     const bool cold = argc > 1 && QByteArray(argv[1]) == "--cold";
     if (!cold)
         windows.PrepareHiddenWindows();
-    game::NewPuzzle();
-    const int n = game::world.Puzzle.VertexCount;
+    game.NewPuzzle();
+    const int n = game.Puzzle.VertexCount;
     for (int k = 1; k < n; ++k) {
-        game::PainterClick(game::world.Puzzle.HiddenColoring[static_cast<std::size_t>(k)]);
+        game.PainterClick(game.Puzzle.HiddenColoring[static_cast<std::size_t>(k)]);
         windows.Level1->OrbVertex[static_cast<std::size_t>(k)]->Click();
     }
-    game::PainterClick(game::world.Puzzle.HiddenColoring[static_cast<std::size_t>(n)]);
+    game.PainterClick(game.Puzzle.HiddenColoring[static_cast<std::size_t>(n)]);
     QApplication::processEvents();
 
     QElapsedTimer clock;

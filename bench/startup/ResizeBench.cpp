@@ -21,7 +21,7 @@
 #include "app/Windows.h"
 #include "board/Main.h"
 #include "engine/GameEnd.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
     const double bareStep = MedianStep(bare, steps);
     bare.hide();
 
-    game::world.SetStartValues();
-    game::GameSettings& settings = game::world.Settings;
+    game::Game game;
+    game::GameSettings& settings = game.Settings;
     settings.RandomNumberOfVertices = false;
     settings.NumberOfVertices = 16;
     settings.RandomNumberOfColors = false;
@@ -83,11 +83,11 @@ int main(int argc, char** argv) {
     settings.EdgeProbability = 100;
     settings.TeachingMode = false;
     settings.ColourMarks = true;
-    app::TWindows windows(game::world);
+    app::TWindows windows(game);
     TLevel1& board = *windows.Level1;
     board.ShowCentered();
     WaitFor([&] { return board.windowHandle() && board.windowHandle()->isExposed(); });
-    game::NewGameClick();
+    game.NewGameClick();
     QApplication::processEvents();
     const double boardStep = MedianStep(board, steps);
 

@@ -10,12 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "engine/Game.h"
 #include "engine/SettingsFile.h"
 
 namespace app {
@@ -33,8 +35,13 @@ void OnSignal(int) {
     errno = savedErrno;
 }
 
+// The game whose settings the end of the session keeps: a signal handler and an exit handler
+// reach it from here, and only while it lives.
+game::Game* gameKept = nullptr;
+
 void SaveQuietly() {
-    (void)game::SaveSettings();
+    if (gameKept)
+        (void)game::SaveSettings(*gameKept);
 }
 
 // Whether the run has ended the usual way, with the settings saved or left as the player chose.
@@ -119,7 +126,11 @@ void DisplayOpened() {
     heldMessages.clear();
 }
 
-void SaveSettingsAtSessionEnd(QApplication& app) {
+TSessionEndSave::TSessionEndSave(QApplication& app, game::Game& game) {
+    gameKept = &game;
+    static bool watching = false;
+    if (std::exchange(watching, true))
+        return;
     // A run that ends through the event loop (the board closed, a signal, the session's end)
     // has done what it should with the settings.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { runEnded = true; });
@@ -150,6 +161,10 @@ void SaveSettingsAtSessionEnd(QApplication& app) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+}
+
+TSessionEndSave::~TSessionEndSave() {
+    gameKept = nullptr;
 }
 
 }  // namespace app

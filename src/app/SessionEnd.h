@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// app::SaveSettingsAtSessionEnd: the end of the desktop session keeps the run's progress.
+// app::TSessionEndSave: the end of the desktop session keeps the run's progress.
 #pragma once
 
 class QApplication;
+
+namespace game {
+class Game;
+}
 
 namespace app {
 
@@ -10,9 +14,16 @@ namespace app {
 // manager's request to quit, and the loss of the display (the X server or the Wayland
 // compositor gone, after which Qt ends the program) end the run as a close of the board does:
 // the settings are saved, then the game exits. There is nobody to answer a message box at such
-// a moment, so a failed save shows none and leaves the old file as it was. Call once, before
-// the event loop starts.
-void SaveSettingsAtSessionEnd(QApplication& app);
+// a moment, so a failed save shows none and leaves the old file as it was. Made once, before
+// the event loop starts, for the game whose settings are kept; while it lives, that game's
+// settings are the ones saved (signals and the exit reach no game once it is gone).
+class TSessionEndSave {
+  public:
+    TSessionEndSave(QApplication& app, game::Game& game);
+    ~TSessionEndSave();
+    TSessionEndSave(const TSessionEndSave&) = delete;
+    TSessionEndSave& operator=(const TSessionEndSave&) = delete;
+};
 
 // Call before the QApplication is made: when no display can be opened, the game says so in
 // one line on stderr and ends with exit status 1, instead of Qt's abort and its lines of

@@ -11,8 +11,8 @@
 #include "app/Windows.h"
 #include "artwork/Artwork.h"
 #include "board/Main.h"
+#include "engine/Game.h"
 #include "engine/SettingsFile.h"
-#include "engine/State.h"
 #include "services/CommandLine.h"
 #include "services/HelpViewer.h"
 #include "services/Language.h"
@@ -49,9 +49,11 @@ int main(int argc, char* argv[]) {
     // Before any window: every caption is made in the player's language.
     language::Install(app);
 
-    game::LoadSettings();
+    // The run's one game: every window is made for it and handed it.
+    game::Game game;
+    game::LoadSettings(game);
     // After the settings: the start values of a run follow the loaded settings.
-    game::world.SetStartValues();
+    game.SetStartValues();
 
     // Only the name: a display name would be appended to every dialog's caption.
     QApplication::setApplicationName("SpEcTrUmIx");
@@ -64,13 +66,13 @@ int main(int argc, char* argv[]) {
 
     // Every window, the board first, before the loop: each draws its pictures only when it is
     // first shown, so building the hidden dialogs costs little.
-    app::TWindows windows(game::world);
+    app::TWindows windows(game);
     // The board stays the last window open while a dialog is up; closing it (with the settings
     // saved) ends the run.
     QObject::connect(windows.Level1, &TLevel1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     windows.Level1->ShowCentered();
     // Logout, shutdown and a closed terminal keep the run's progress too.
-    app::SaveSettingsAtSessionEnd(app);
+    const app::TSessionEndSave sessionEnd(app, game);
     // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures
     // are drawn, a piece per idle turn, so the first rating dialog opens without the wait for its
     // banner and no click waits for more than one picture.

@@ -46,17 +46,19 @@ void ReturnFreedMemory() {
 
 }  // namespace
 
-TWindows::TWindows(game::World& world)
-    : Level1(new TLevel1(world)),
-      OptionsL1(new TOptionsL1({[&world] { return world.Settings; }, &game::ApplySettings}, Level1)),
+TWindows::TWindows(game::Game& game)
+    : Level1(new TLevel1(game)),
+      OptionsL1(new TOptionsL1({[&game] { return game.Settings; },
+                                [&game](const game::GameSettings& settings) { game.ApplySettings(settings); }},
+                               Level1)),
       AboutBox(new TAboutBox(Level1)),
-      PerfectDlg(new TPerfectDlg(Level1)),
-      ExcellentDlg(new TExcellentDlg(Level1)),
+      PerfectDlg(new TPerfectDlg(game, Level1)),
+      ExcellentDlg(new TExcellentDlg(game, Level1)),
       PerformancePages(new TPerformancePages(Level1, TPerformancePages::Pages::BuiltWhenShown)),
-      GameNotOverDecision(new TGameNotOverDecision(Level1)),
-      GameNotOverDecision2(new TGameNotOverDecision2(Level1)),
-      NotBadMessage(new TNotBadMessage(Level1)),
-      m_world(world),
+      GameNotOverDecision(new TGameNotOverDecision(game, Level1)),
+      GameNotOverDecision2(new TGameNotOverDecision2(game, Level1)),
+      NotBadMessage(new TNotBadMessage(game, Level1)),
+      m_game(game),
       m_log(std::make_unique<services::GameLog>()) {
     PerformancePages->ShowLog(m_log.get());
     QObject::connect(Level1, &TLevel1::windowRequested, Level1, [this](TLevel1::Window window) {
@@ -68,12 +70,12 @@ TWindows::TWindows(game::World& world)
             case TLevel1::Window::PuzzleCode:
                 return ui::ShowModeless(PuzzleCodeBox());
             case TLevel1::Window::PerformanceStats:
-                PerformancePages->MarkCurrentLevel(m_world.Settings.NumberOfVertices,
-                                                   m_world.Settings.ShowEdges);
+                PerformancePages->MarkCurrentLevel(m_game.Settings.NumberOfVertices,
+                                                   m_game.Settings.ShowEdges);
                 return ui::ShowModeless(PerformancePages);
             case TLevel1::Window::PrintPuzzles: {
                 // The sheet's puzzles are shaped as the player's settings shape New Puzzle's.
-                const game::GameSettings& s = m_world.Settings;
+                const game::GameSettings& s = m_game.Settings;
                 PrintPuzzlesDlg()->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
                                          s.RandomNumberOfColors ? 0 : s.NumberOfColors,
                                          s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
@@ -84,11 +86,11 @@ TWindows::TWindows(game::World& world)
     // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
     QObject::connect(Level1, &TLevel1::puzzleShown, Level1, [this] {
         if (m_puzzleCode)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Recipe).data()));
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data()));
         // The window a code was played from has done its work and would cover the board: it is
         // put away once the puzzle is there (at once, or after the New Puzzle question's Yes).
         if (const auto asked = std::exchange(m_codeAsked, std::nullopt);
-            asked && m_world.Puzzle.Replay && asked->first == m_world.Puzzle.Recipe) {
+            asked && m_game.Puzzle.Replay && asked->first == m_game.Puzzle.Recipe) {
             if (asked->second)
                 asked->second->hide();
             ui::ShowModeless(Level1);
@@ -96,21 +98,21 @@ TWindows::TWindows(game::World& world)
     });
     QObject::connect(PerformancePages, &TPerformancePages::playAsked, Level1,
                      [this](const game::PuzzleRecipe& recipe) { PlayCode(recipe, false, PerformancePages); });
-    world.hooks.board = &Level1->View();
-    world.hooks.windows = this;
+    game.hooks.board = &Level1->View();
+    game.hooks.windows = this;
 }
 
 TPrintPuzzlesDlg* TWindows::PrintPuzzlesDlg() {
     if (!m_printPuzzles)
-        m_printPuzzles = new TPrintPuzzlesDlg(Level1);
+        m_printPuzzles = new TPrintPuzzlesDlg(m_game, Level1);
     return m_printPuzzles;
 }
 
 TPuzzleCodeBox* TWindows::PuzzleCodeBox() {
     if (!m_puzzleCode) {
         m_puzzleCode = new TPuzzleCodeBox(Level1);
-        if (m_world.Puzzle.Serial != 0)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_world.Puzzle.Recipe).data()));
+        if (m_game.Puzzle.Serial != 0)
+            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data()));
         QObject::connect(m_puzzleCode, &TPuzzleCodeBox::playAsked, Level1,
                          [this](const game::PuzzleRecipe& recipe, bool byKey) { PlayCode(recipe, byKey, m_puzzleCode); });
     }
@@ -122,14 +124,14 @@ void TWindows::PlayCode(const game::PuzzleRecipe& recipe, bool byKey, QWidget* f
         Level1->PuzzleAskedByKey();
     m_codeAsked.emplace(recipe, from);
     // During a game this asks first, as New Puzzle does; the puzzle starts with the answer.
-    game::ReplayClick(recipe);
+    m_game.ReplayClick(recipe);
 }
 
 TWindows::~TWindows() {
-    if (m_world.hooks.board == &Level1->View())
-        m_world.hooks.board = nullptr;
-    if (m_world.hooks.windows == this)
-        m_world.hooks.windows = nullptr;
+    if (m_game.hooks.board == &Level1->View())
+        m_game.hooks.board = nullptr;
+    if (m_game.hooks.windows == this)
+        m_game.hooks.windows = nullptr;
     delete Level1;
 }
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "engine/Views.h"
+#include "engine/Game.h"
 
 class QTimer;
 class QWidget;
@@ -40,8 +40,8 @@ namespace app {
 // menu commands to the windows they open. The start-up code owns it.
 class TWindows : public game::GameWindows {
   public:
-    // Builds every window for `world` and attaches the board and the dialogs to it.
-    explicit TWindows(game::World& world);
+    // Builds every window for `game` and attaches the board and the dialogs to it.
+    explicit TWindows(game::Game& game);
     // Detaches them and ends every window (the board takes its dialogs with it).
     ~TWindows() override;
     TWindows(const TWindows&) = delete;
@@ -84,7 +84,7 @@ class TWindows : public game::GameWindows {
     // A code's puzzle asked for from the Puzzle Code window or the statistics window.
     void PlayCode(const game::PuzzleRecipe& recipe, bool byKey, QWidget* from);
 
-    game::World& m_world;
+    game::Game& m_game;
     std::unique_ptr<services::GameLog> m_log;
     std::deque<QPointer<artwork::TPicture>> m_pendingPictures;
     bool m_captionsPending = false;

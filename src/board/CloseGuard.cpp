@@ -12,8 +12,8 @@
 
 namespace board {
 
-bool TCloseGuard::SaveBeforeClosing(QWidget& board) {
-    if (game::SaveSettings() == game::SaveOutcome::Saved)
+bool TCloseGuard::SaveBeforeClosing(QWidget& board, game::Game& game) {
+    if (game::SaveSettings(game) == game::SaveOutcome::Saved)
         return true;
     const int reason = errno;
     const QString text = QCoreApplication::translate("TLevel1", "Unable to write to %1.")

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace game {
+class Game;
+}
+
 namespace board {
 
 class TCloseGuard {
@@ -14,7 +18,7 @@ class TCloseGuard {
     // player chooses to quit without saving, since a file that can never be written must not
     // hold the player in the game.
     // True: the board may close.
-    static bool SaveBeforeClosing(QWidget& board);
+    static bool SaveBeforeClosing(QWidget& board, game::Game& game);
 };
 
 }  // namespace board

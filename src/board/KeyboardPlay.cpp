@@ -14,14 +14,14 @@
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/Palette.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "ui/ColourWords.h"
 #include "ui/SpokenLine.h"
 
 namespace board {
 
-TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
-    : QObject(&window), m_window(window), m_c(controls) {
+TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls, const game::Game& game)
+    : QObject(&window), m_window(window), m_c(controls), m_game(game) {
     // Tab: the painters in the board's own order (purple before green), the vertices in number
     // order, then the two buttons. Qt passes over what is hidden, disabled or (vertices out of a
     // game) off the tab ring.
@@ -52,7 +52,7 @@ TKeyboardPlay::TKeyboardPlay(QWidget& window, const TBoardControls& controls)
     auto* status = new QShortcut(QKeySequence(Qt::Key_S), &window);
     connect(status, &QShortcut::activated, this, [this] {
         SetKeyboard(true);
-        Say(StatusWords(game::world));
+        Say(StatusWords(m_game));
     });
     connect(qApp, &QApplication::focusChanged, this, &TKeyboardPlay::UpdateMark);
 
@@ -223,7 +223,7 @@ void TKeyboardPlay::PlayStarted() {
     TOrbVertex1* first = m_c.OrbVertex[1];
     if (first->isHidden() || !first->isEnabled())
         return;
-    first->Introduce(PuzzleSizeWords(game::world) + QStringLiteral(". "));
+    first->Introduce(PuzzleSizeWords(m_game) + QStringLiteral(". "));
     first->setFocus(Qt::OtherFocusReason);
     UpdateMark();
 }

@@ -13,6 +13,10 @@ class QAction;
 class QWidget;
 class TOrbVertex1;
 
+namespace game {
+class Game;
+}
+
 namespace ui {
 class TSpokenLine;
 }
@@ -29,7 +33,8 @@ struct TBoardControls;
 class TKeyboardPlay : public QObject {
     Q_OBJECT
   public:
-    TKeyboardPlay(QWidget& window, const TBoardControls& controls);
+    // Says what it says of `game`, the game the board plays.
+    TKeyboardPlay(QWidget& window, const TBoardControls& controls, const game::Game& game);
 
     // New Puzzle was clicked, by the mouse or by the keyboard.
     void NewPuzzleAsked();
@@ -60,6 +65,7 @@ class TKeyboardPlay : public QObject {
 
     QWidget& m_window;
     const TBoardControls& m_c;
+    const game::Game& m_game;
     // The last thing the player used on the board was a key (not the mouse).
     bool m_keyboard = false;
     bool m_playFocusPending = false;

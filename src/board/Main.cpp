@@ -24,8 +24,8 @@
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
+#include "engine/Game.h"
 #include "engine/GameEnd.h"
-#include "engine/Moves.h"
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
 #include "services/HelpViewer.h"
@@ -97,7 +97,7 @@ TOrbVertex1* MakeVertex(int number, bool solution, QWidget* parent) {
 
 }  // namespace
 
-TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
+TLevel1::TLevel1(game::Game& game, QWidget* parent) : QMainWindow(parent), m_game(game) {
     setObjectName("Level1");
     setWindowTitle(kTitle);
     setWindowIcon(artwork::ApplicationIcon());
@@ -112,7 +112,7 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
 
     CreateMenu();
     CreateControls();
-    m_keys = new board::TKeyboardPlay(*this, *this);
+    m_keys = new board::TKeyboardPlay(*this, *this, m_game);
     // Restart Puzzle by its key starts the puzzle as F2 does: the focus on its first vertex.
     m_keys->WatchKeyedCommand(RestartPuzzle1);
     // Ctrl+C copies the puzzle's code; a text field of the board's own window would keep its
@@ -132,7 +132,7 @@ TLevel1::TLevel1(game::World& world, QWidget* parent) : QMainWindow(parent) {
         m_keys->PlayStarted();
     };
     m_adapter->moveShown = [this](const game::MoveReport& move) { m_keys->MoveShown(move); };
-    FormCreate(world);
+    FormCreate();
 }
 
 TLevel1::~TLevel1() = default;
@@ -258,7 +258,7 @@ void TLevel1::CreateControls() {
     connect(DrawGraph, &QPushButton::clicked, this, &TLevel1::DrawGraphClick);
     for (const game::PaletteEntry& colour : game::kPalette) {
         connect(Painter[static_cast<std::size_t>(colour.index)], &TColorButton::clicked, this,
-                [index = colour.index] { game::PainterClick(index); });
+                [this, index = colour.index] { m_game.PainterClick(index); });
     }
     for (int k = 1; k <= game::kMaxVertices; ++k) {
         TOrbVertex1* v = OrbVertex[static_cast<std::size_t>(k)];
@@ -267,14 +267,14 @@ void TLevel1::CreateControls() {
     }
 }
 
-void TLevel1::FormCreate(game::World& world) {
+void TLevel1::FormCreate() {
     PuzzleSolved->hide();
     ColorAllVertices->show();
     DrawGraph->setEnabled(false);
     m_adapter->EnablePainters(false);
-    ApplyToolTips(world.Settings.ShowToolTips);
-    ConnectColourItems(world.Settings);
-    m_settings = &world.Settings;
+    ApplyToolTips(m_game.Settings.ShowToolTips);
+    ConnectColourItems(m_game.Settings);
+    m_settings = &m_game.Settings;
 }
 
 void TLevel1::ConnectColourItems(game::GameSettings& settings) {
@@ -325,15 +325,15 @@ game::BoardView& TLevel1::View() {
 
 void TLevel1::NewGameClick() {
     m_keys->NewPuzzleAsked();
-    game::NewGameClick();
+    m_game.NewGameClick();
 }
 
 void TLevel1::DrawGraphClick() {
-    game::DrawGraphClick();
+    m_game.DrawGraphClick();
 }
 
 void TLevel1::OrbVertexClick(int k) {
-    game::VertexClick(k);
+    m_game.VertexClick(k);
 }
 
 void TLevel1::Exit1Click() {
@@ -362,7 +362,7 @@ void TLevel1::PuzzleCode1Click() {
 
 void TLevel1::RestartPuzzle1Click() {
     m_keys->NewPuzzleAsked();
-    game::RestartClick();
+    m_game.RestartClick();
 }
 
 void TLevel1::PuzzleAskedByKey() {
@@ -376,9 +376,9 @@ void TLevel1::PuzzleShown() {
 }
 
 void TLevel1::CopyCode() {
-    if (game::world.Puzzle.Serial == 0)
+    if (m_game.Puzzle.Serial == 0)
         return;
-    const QString code = QString::fromLatin1(game::PuzzleCodeOf(game::world.Puzzle.Recipe).data());
+    const QString code = QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data());
     if (code.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(code);
@@ -391,7 +391,7 @@ void TLevel1::ViewPerformanceStats1Click() {
 
 void TLevel1::closeEvent(QCloseEvent* event) {
     RememberPlace();
-    if (!board::TCloseGuard::SaveBeforeClosing(*this)) {
+    if (!board::TCloseGuard::SaveBeforeClosing(*this, m_game)) {
         event->ignore();
         return;
     }

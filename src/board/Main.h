@@ -18,7 +18,7 @@
 namespace game {
 class BoardView;
 struct GameSettings;
-struct World;
+class Game;
 }  // namespace game
 
 namespace board {
@@ -31,9 +31,9 @@ class TToolTipSwitch;
 class TLevel1 : public QMainWindow, public board::TBoardControls, public board::TBoardMenu {
     Q_OBJECT
   public:
-    // Built from the world's settings; what it shows of the game reaches it only through the
-    // engine's messages (View()).
-    explicit TLevel1(game::World& world, QWidget* parent = nullptr);
+    // The board of `game`, built from its settings; what it shows of the game reaches it only
+    // through the engine's messages (View()), and each click becomes one call on `game`.
+    explicit TLevel1(game::Game& game, QWidget* parent = nullptr);
     ~TLevel1() override;
 
     // The outer size the board is designed for, frame included.
@@ -87,7 +87,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void changeEvent(QEvent* event) override;
 
   private:
-    void FormCreate(game::World& world);
+    void FormCreate();
     void CreateMenu();
     void CreateControls();
     void FitFrameToDesignedSize();
@@ -113,6 +113,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void About1Click();
     void PuzzleCode1Click();
 
+    game::Game& m_game;
     std::unique_ptr<board::TEdgePainter> m_edges;
     board::TToolTipSwitch* m_toolTips = nullptr;
     board::TKeyboardPlay* m_keys = nullptr;

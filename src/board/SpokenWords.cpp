@@ -3,8 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/Puzzle.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "services/Language.h"
 
 namespace board {
@@ -20,45 +19,32 @@ QString Counted(const char* plural, const char* singular, int n) {
     return language::Counted("TKeyboardPlay", plural, singular, n);
 }
 
-// The edges drawn on the board: those shown with the puzzle and those clashes revealed.
-int EdgesKnown(const game::PuzzleState& puzzle) {
-    int known = 0;
-    for (int i = 1; i <= puzzle.VertexCount && i <= game::kMaxVertices; ++i) {
-        for (int j = i + 1; j <= puzzle.VertexCount && j <= game::kMaxVertices; ++j) {
-            const auto a = static_cast<std::size_t>(i);
-            const auto b = static_cast<std::size_t>(j);
-            known += puzzle.BoardEdgeDrawn[a][b] || puzzle.BoardEdgeDrawn[b][a] ? 1 : 0;
-        }
-    }
-    return known;
-}
-
 }  // namespace
 
-QString PuzzleSizeWords(const game::World& world) {
-    const game::PuzzleState& puzzle = world.Puzzle;
+QString PuzzleSizeWords(const game::Game& game) {
+    const game::PuzzleState& puzzle = game.Puzzle;
     const QString edges = puzzle.EdgesShown
                               ? Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges shown"), "%n edge shown", puzzle.EdgeCount)
                               : Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n edges hidden"), "%n edge hidden", puzzle.EdgeCount);
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1, %2, %3, par %4"))
         .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices"), "%n vertex", puzzle.VertexCount),
              Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "%1 colors")).arg(puzzle.HiddenColorCount), edges)
-        .arg(game::ComputePar());
+        .arg(game.ComputePar());
 }
 
-QString StatusWords(const game::World& world) {
-    const game::PuzzleState& puzzle = world.Puzzle;
+QString StatusWords(const game::Game& game) {
+    const game::PuzzleState& puzzle = game.Puzzle;
     if (puzzle.Serial == 0)
         return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "No puzzle yet: F2 makes one."));
     if (puzzle.GameOver)
         return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "Game over: score %1, par %2."))
             .arg(puzzle.ClickCount)
-            .arg(game::ComputePar());
+            .arg(game.ComputePar());
     const int left = puzzle.VertexCount - puzzle.ColoredCount;
     return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "score %1, par %2, %3 of %4 edges known, %5"))
         .arg(puzzle.ClickCount)
-        .arg(game::ComputePar())
-        .arg(EdgesKnown(puzzle))
+        .arg(game.ComputePar())
+        .arg(game.EdgesKnown())
         .arg(puzzle.EdgeCount)
         .arg(Counted(QT_TRANSLATE_N_NOOP("TKeyboardPlay", "%n vertices left"), "%n vertex left", left));
 }

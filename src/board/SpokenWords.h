@@ -5,17 +5,17 @@
 #include <QString>
 
 namespace game {
-struct World;
+class Game;
 }
 
 namespace board {
 
 // The size of the puzzle on the board, said once as it appears: "8 vertices, 3 colours, 14 edges
 // shown, par 8" ("14 edges hidden" when the edges are not shown).
-QString PuzzleSizeWords(const game::World& world);
+QString PuzzleSizeWords(const game::Game& game);
 
 // Where the game stands, for the status key: "score 4, par 8, 6 of 14 edges known, 3 vertices
 // left"; before the first puzzle, and once a game is over, what there is to say then.
-QString StatusWords(const game::World& world);
+QString StatusWords(const game::Game& game);
 
 }  // namespace board

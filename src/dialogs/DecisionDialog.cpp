@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "artwork/Artwork.h"
-#include "engine/GameEnd.h"
+#include "engine/Game.h"
 #include "ui/DialogLook.h"
 #include "ui/ReadAsOne.h"
 
@@ -34,8 +34,8 @@ QLabel* MakeLine(QWidget* parent, const QString& text, int left, int top, int ri
 
 }  // namespace
 
-TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent)
-    : ui::FixedDialog(parent, tr("Decide Your Fate"), {clientWidth, 214}, Kind::Question) {
+TDecisionDialog::TDecisionDialog(game::Game& game, int clientWidth, int bevelWidth, QWidget* parent)
+    : ui::FixedDialog(parent, tr("Decide Your Fate"), {clientWidth, 214}, Kind::Question), m_game(game) {
     setFont(ui::DialogFont(11));
 
     Bevel1 = ui::MakeBevel(this, QRect(8, 8, bevelWidth, 161));
@@ -62,7 +62,7 @@ TDecisionDialog::TDecisionDialog(int clientWidth, int bevelWidth, QWidget* paren
 
 void TDecisionDialog::CancelBtnClick() {
     hide();
-    game::DecisionNo();
+    m_game.DecisionNo();
 }
 
 // The close box puts the question away; the game goes on as with "No".

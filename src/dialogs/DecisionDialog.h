@@ -7,6 +7,10 @@
 
 #include "ui/FixedDialog.h"
 
+namespace game {
+class Game;
+}
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,7 +19,8 @@ class TDecisionDialog : public ui::FixedDialog {
     Q_OBJECT
 
   public:
-    TDecisionDialog(int clientWidth, int bevelWidth, QWidget* parent);
+    // A question of `game`'s: the answers go to it.
+    TDecisionDialog(game::Game& game, int clientWidth, int bevelWidth, QWidget* parent);
 
     QFrame* Bevel1;
     QLabel* Image1;
@@ -32,4 +37,5 @@ class TDecisionDialog : public ui::FixedDialog {
     void closeEvent(QCloseEvent* event) override;
     virtual void OKBtnClick() = 0;
     void CancelBtnClick();
+    game::Game& m_game;
 };

@@ -11,7 +11,7 @@ class TGameNotOverDecision : public TDecisionDialog {
     Q_OBJECT
 
   public:
-    explicit TGameNotOverDecision(QWidget* parent = nullptr);
+    explicit TGameNotOverDecision(game::Game& game, QWidget* parent = nullptr);
 
   protected:
     void OKBtnClick() override;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/GameNotOverDialog2.h"
 
-#include "engine/GameEnd.h"
+#include "engine/Game.h"
 
-TGameNotOverDecision2::TGameNotOverDecision2(QWidget* parent) : TDecisionDialog(313, 297, parent) {
+TGameNotOverDecision2::TGameNotOverDecision2(game::Game& game, QWidget* parent) : TDecisionDialog(game, 313, 297, parent) {
     setObjectName("GameNotOverDecision2");
 }
 
 void TGameNotOverDecision2::OKBtnClick() {
-    game::DrawGraphDecisionYes();
+    m_game.DrawGraphDecisionYes();
     hide();
 }

@@ -10,7 +10,7 @@ class TGameNotOverDecision2 : public TDecisionDialog {
     Q_OBJECT
 
   public:
-    explicit TGameNotOverDecision2(QWidget* parent = nullptr);
+    explicit TGameNotOverDecision2(game::Game& game, QWidget* parent = nullptr);
 
   protected:
     void OKBtnClick() override;

@@ -9,5 +9,5 @@ class TNotBadMessage : public TRatingDialog {
     Q_OBJECT
 
   public:
-    explicit TNotBadMessage(QWidget* parent = nullptr);
+    explicit TNotBadMessage(game::Game& game, QWidget* parent = nullptr);
 };

@@ -9,5 +9,5 @@ class TPerfectDlg : public TRatingDialog {
     Q_OBJECT
 
   public:
-    explicit TPerfectDlg(QWidget* parent = nullptr);
+    explicit TPerfectDlg(game::Game& game, QWidget* parent = nullptr);
 };

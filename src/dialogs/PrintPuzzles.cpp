@@ -43,7 +43,7 @@ QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-TPrintPuzzlesDlg::TPrintPuzzlesDlg(QWidget* parent) : QDialog(parent) {
+TPrintPuzzlesDlg::TPrintPuzzlesDlg(const game::Game& game, QWidget* parent) : QDialog(parent), m_game(game) {
     setObjectName("PrintPuzzlesDlg");
     setWindowTitle(tr("Print Puzzles"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -148,7 +148,7 @@ services::WorksheetRequest TPrintPuzzlesDlg::Request() const {
 
 void TPrintPuzzlesDlg::PrintClick() {
     const services::WorksheetRequest request = Request();
-    m_puzzles = services::WorksheetPuzzles(request, game::ClockReading());
+    m_puzzles = services::WorksheetPuzzles(request, m_game.ClockReading());
     hide();
     delete m_preview;
     if (!m_printer) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/Game.h"
 #include "engine/PuzzleCode.h"
 #include "services/Worksheet.h"
 
@@ -25,7 +26,8 @@ class TPrintPuzzlesDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TPrintPuzzlesDlg(QWidget* parent);
+    // The sheet's puzzles are drawn at a reading of `game`'s clock.
+    TPrintPuzzlesDlg(const game::Game& game, QWidget* parent);
     ~TPrintPuzzlesDlg() override;
 
     // The choices the dialog opens with: the player's settings (a count of 0 is "Random"). The
@@ -46,6 +48,7 @@ class TPrintPuzzlesDlg : public QDialog {
     // Says when the chosen size and count a page make some pages hold fewer puzzles.
     void ShowFewerNote();
 
+    const game::Game& m_game;
     QSpinBox* m_count;
     QComboBox* m_perPage;
     QComboBox* m_vertices;

@@ -13,8 +13,8 @@
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
 
-TRatingDialog::TRatingDialog(const Design& design, QWidget* parent)
-    : ui::FixedDialog(parent, design.caption, design.clientSize, Kind::Question) {
+TRatingDialog::TRatingDialog(game::Game& game, const Design& design, QWidget* parent)
+    : ui::FixedDialog(parent, design.caption, design.clientSize, Kind::Question), m_game(game) {
     setFont(ui::DialogFont(11));
     ui::SetWordsColour(*this, Qt::black, QColor(255, 0, 255));
     setAutoFillBackground(true);
@@ -88,9 +88,9 @@ void TRatingDialog::ShowMessage(const game::Rating& rating) {
     }
 }
 
-void TRatingDialog::Answer(void (*effect)(const game::Rating&)) {
+void TRatingDialog::Answer(void (game::Game::*effect)(const game::Rating&)) {
     if (effect)
-        effect(m_rated);
+        (m_game.*effect)(m_rated);
     hide();
 }
 

@@ -3,7 +3,7 @@
 // the engine chose and OK (plus "No" where the game offers a choice).
 #pragma once
 
-#include "engine/Views.h"
+#include "engine/Game.h"
 #include "ui/FixedDialog.h"
 
 class QFrame;
@@ -25,11 +25,12 @@ class TRatingDialog : public ui::FixedDialog {
         QRect okButton;
         QRect noButton;  // empty: the dialog has no "No"
         // What the game does on each answer, for the game the dialog rated, before it goes away.
-        void (*ok)(const game::Rating&) = nullptr;
-        void (*no)(const game::Rating&) = nullptr;
+        void (game::Game::*ok)(const game::Rating&) = nullptr;
+        void (game::Game::*no)(const game::Rating&) = nullptr;
     };
 
-    TRatingDialog(const Design& design, QWidget* parent);
+    // A rating of `game`'s games: the answers go to it.
+    TRatingDialog(game::Game& game, const Design& design, QWidget* parent);
 
     // Shows the dialog without blocking. Hidden, it opens with the words of `rating` and answers
     // for its game; already up, it only comes to the front and keeps what it says, and so the
@@ -56,6 +57,7 @@ class TRatingDialog : public ui::FixedDialog {
     void ShowMessage(const game::Rating& rating);
 
   private:
-    void Answer(void (*effect)(const game::Rating&));
+    void Answer(void (game::Game::*effect)(const game::Rating&));
+    game::Game& m_game;
     game::Rating m_rated;  // what the dialog says, and the game its answer is for
 };

@@ -9,5 +9,5 @@ class TExcellentDlg : public TRatingDialog {
     Q_OBJECT
 
   public:
-    explicit TExcellentDlg(QWidget* parent = nullptr);
+    explicit TExcellentDlg(game::Game& game, QWidget* parent = nullptr);
 };

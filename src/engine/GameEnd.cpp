@@ -8,29 +8,12 @@
 #include <string>
 #include <utility>
 
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
-#include "engine/State.h"
-#include "engine/Views.h"
 
 namespace game {
 
 namespace {
-
-std::int32_t& Streak() {
-    return world.Settings.TeachingModeConsecutiveGoodGames;
-}
-
-// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
-// again from its code or restarted (those are rated as outside it).
-bool Teaching() {
-    return world.Settings.TeachingMode && !world.Puzzle.Replay;
-}
-
-// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
-void SetStreak(std::int32_t value) {
-    if (!world.Puzzle.Replay)
-        Streak() = value;
-}
 
 // A streak or level read from a hand-edited file may already stand at the top of the
 // 32-bit range; counting on from there must not wrap round to a negative number.
@@ -41,9 +24,9 @@ void CountUp(std::int32_t& value) {
 
 // The vertex count of the level a game was rated at (the settings' own for a rating that does
 // not say it).
-std::int32_t RatedVertices(const Rating& rated) {
+std::int32_t RatedVertices(const Rating& rated, const GameSettings& settings) {
     const bool known = rated.vertices >= kMinVertices && rated.vertices <= kMaxVertices;
-    return known ? rated.vertices : world.Settings.NumberOfVertices;
+    return known ? rated.vertices : settings.NumberOfVertices;
 }
 
 }  // namespace
@@ -87,17 +70,38 @@ std::string AverageFromPar::Text() const {
     return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-void UpdateSessionAverage(Ending ending) {
-    const PuzzleState& p = world.Puzzle;
+std::int32_t& Game::Streak() {
+    return Settings.TeachingModeConsecutiveGoodGames;
+}
+
+// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
+// again from its code or restarted (those are rated as outside it).
+bool Game::Teaching() const {
+    return Settings.TeachingMode && !Puzzle.Replay;
+}
+
+// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
+void Game::SetStreak(std::int32_t value) {
+    if (!Puzzle.Replay)
+        Streak() = value;
+}
+
+void Game::UpdateSessionAverage(Ending ending) {
+    const PuzzleState& p = Puzzle;
     const std::int32_t par = ComputePar();
     const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
-    SessionState& s = world.Session;
+    SessionState& s = Session;
     CountUp(s.SessionGameCount);
     s.SessionTotalFromPar += result - par;
-    world.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
+    Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
 
-    GameRecord record;
-    record.utc = UtcText(world.UtcMs());
+    // The game's own record, whose room for clicks is made once: rating allocates nothing.
+    std::vector<Click> clicks = std::move(m_rated.clicks);
+    clicks.assign(m_clicks.begin(), m_clicks.end());
+    m_rated = GameRecord{};
+    m_rated.clicks = std::move(clicks);
+    GameRecord& record = m_rated;
+    record.utc = UtcText(UtcMs());
     record.vertices = p.VertexCount;
     record.colors = p.HiddenColorCount;
     record.edgesShown = p.EdgesShown;
@@ -108,13 +112,13 @@ void UpdateSessionAverage(Ending ending) {
     record.code = PuzzleCodeOf(p.Recipe);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
-        record.solveMs = std::max<std::int64_t>(0, world.SteadyMs() - p.ShownAtMs);
-    world.Windows().GameRated(record);
+        record.solveMs = std::max<std::int64_t>(0, SteadyMs() - p.ShownAtMs);
+    Windows().GameRated(record);
 }
 
-void ShowSolution() {
-    BoardView& board = world.Board();
-    PuzzleState& p = world.Puzzle;
+void Game::ShowSolution() {
+    BoardView& board = Board();
+    PuzzleState& p = Puzzle;
     board.ShowSolvedPicture(true);
     board.EnablePainters(false);
     p.GameOver = true;
@@ -123,8 +127,8 @@ void ShowSolution() {
     for (int k = 1; k <= kMaxVertices; ++k) {
         const TColor color = k <= n ? PaintColor(p.HiddenColoring[k]) : clBlack;
         if (color != clBlack)
-            world.SolutionVertex[k].SetFillColor(color);
-        fills[k] = world.SolutionVertex[k].FillColor();
+            SolutionVertex[k].SetFillColor(color);
+        fills[k] = SolutionVertex[k].FillColor();
     }
     board.ShowFills(EdgeView::Solution, fills);
     board.ShowSolutionVertices(n);
@@ -132,18 +136,18 @@ void ShowSolution() {
     board.SetDrawGraphEnabled(false);
 }
 
-void EvaluateSolvedGame() {
+void Game::EvaluateSolvedGame() {
     const bool teaching = Teaching();
     UpdateSessionAverage(Ending::Solved);
     ShowSolution();
-    const PuzzleState& p = world.Puzzle;
+    const PuzzleState& p = Puzzle;
     const std::int32_t par = ComputePar();
     // The dialog keeps the game it rates, for an answer given after another puzzle has started.
     const auto open = [&](Dialog dialog, Rating rating) {
         rating.vertices = p.VertexCount;
         rating.score = p.ClickCount;
         rating.par = par;
-        world.Windows().OpenDialog(dialog, rating);
+        Windows().OpenDialog(dialog, rating);
     };
     const bool good = p.ClickCount <= par;
     if (good) {
@@ -160,116 +164,116 @@ void EvaluateSolvedGame() {
     }
 }
 
-void NewGameClick() {
-    world.Session.ReplayAsked.reset();
-    if (world.Puzzle.GameOver) {
+void Game::NewGameClick() {
+    Session.ReplayAsked.reset();
+    if (Puzzle.GameOver) {
         NewPuzzle();
         return;
     }
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
-void ReplayClick(const PuzzleRecipe& recipe) {
+void Game::ReplayClick(const PuzzleRecipe& recipe) {
     if (!IsPlayable(recipe))
         return;
-    if (world.Puzzle.GameOver) {
-        world.Session.ReplayAsked.reset();
+    if (Puzzle.GameOver) {
+        Session.ReplayAsked.reset();
         PlayPuzzle(recipe, true);
         return;
     }
-    world.Session.ReplayAsked = recipe;
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision, {});
+    Session.ReplayAsked = recipe;
+    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
 }
 
-void RestartClick() {
-    if (world.Puzzle.Serial != 0)
-        ReplayClick(world.Puzzle.Recipe);
+void Game::RestartClick() {
+    if (Puzzle.Serial != 0)
+        ReplayClick(Puzzle.Recipe);
 }
 
-void DrawGraphClick() {
-    if (world.Puzzle.GameOver)
+void Game::DrawGraphClick() {
+    if (Puzzle.GameOver)
         return;
-    if (world.Session.DrawGraphFirstUse) {
+    if (Session.DrawGraphFirstUse) {
         ShowSolution();
-        world.Session.DrawGraphFirstUse = false;
+        Session.DrawGraphFirstUse = false;
         SetStreak(0);
         return;
     }
-    world.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
+    Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
 }
 
 // "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
 // have stood open while the settings dialog started another). Only a game that already
 // ended, and so was rated by its own end, is not rated again.
-void NewPuzzleDecisionYes() {
-    if (!world.Puzzle.GameOver) {
+void Game::NewPuzzleDecisionYes() {
+    if (!Puzzle.GameOver) {
         SetStreak(0);
         UpdateSessionAverage(Ending::NewPuzzle);
     }
-    if (const std::optional<PuzzleRecipe> asked = std::exchange(world.Session.ReplayAsked, std::nullopt))
+    if (const std::optional<PuzzleRecipe> asked = std::exchange(Session.ReplayAsked, std::nullopt))
         PlayPuzzle(*asked, true);
     else
         NewPuzzle();
 }
 
-void DrawGraphDecisionYes() {
-    if (world.Puzzle.GameOver)
+void Game::DrawGraphDecisionYes() {
+    if (Puzzle.GameOver)
         return;
     SetStreak(0);
     UpdateSessionAverage(Ending::SolutionAsked);
     ShowSolution();
 }
 
-void DecisionNo() {
-    world.Session.ReplayAsked.reset();
+void Game::DecisionNo() {
+    Session.ReplayAsked.reset();
 }
 
 // An offer is taken only while the teaching mode is on: switched off since, the settings are
 // the player's own again and no level moves them.
-void PerfectOk(const Rating& rated) {
-    GameSettings& s = world.Settings;
+void Game::PerfectOk(const Rating& rated) {
+    GameSettings& s = Settings;
     if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
     unsigned changes = kShowEdgesChanged;
-    const std::int32_t vertices = RatedVertices(rated);
+    const std::int32_t vertices = RatedVertices(rated, s);
     if (s.NumberOfVertices != vertices) {
         s.NumberOfVertices = vertices;
         changes |= kVertexCountChanged;
     }
     s.ShowEdges = false;
     s.TeachingModeSecondaryLevel = 1;
-    world.Windows().SettingsChangedByGame(s, changes);
+    Windows().SettingsChangedByGame(s, changes);
 }
 
-void PerfectNo(const Rating& rated) {
+void Game::PerfectNo(const Rating& rated) {
     if (rated.offer)
         Streak() = 0;
 }
 
-void ExcellentOk(const Rating& rated) {
-    GameSettings& s = world.Settings;
+void Game::ExcellentOk(const Rating& rated) {
+    GameSettings& s = Settings;
     if (!rated.offer || !s.TeachingMode)
         return;
     Streak() = 0;
-    const std::int32_t vertices = RatedVertices(rated);
+    const std::int32_t vertices = RatedVertices(rated, s);
     CountUp(s.TeachingModePrimaryLevel);
     s.TeachingModeSecondaryLevel = 0;
     s.ShowEdges = true;
     s.NumberOfVertices = vertices >= kMaxVertices ? kMinVertices : vertices + 1;
-    world.Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
+    Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
 }
 
-void ExcellentNo(const Rating& rated) {
+void Game::ExcellentNo(const Rating& rated) {
     if (rated.offer)
         Streak() = 2;
 }
 
-void NotBadOk(const Rating&) {}
+void Game::NotBadOk(const Rating&) {}
 
-void ApplySettings(const GameSettings& settings) {
-    world.Settings = settings;
-    world.Board().ApplyToolTips(settings.ShowToolTips);
+void Game::ApplySettings(const GameSettings& settings) {
+    Settings = settings;
+    Board().ApplyToolTips(settings.ShowToolTips);
     // The new settings take effect at once, even in the middle of a game; that game is simply
     // dropped, neither rated nor counted against the streak.
     NewPuzzle();

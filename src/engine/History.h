@@ -13,6 +13,14 @@
 
 namespace game {
 
+// One click on a board vertex, as a game keeps it: the vertex 1..16 and the colour index 1..4 it
+// was painted (0: black, a painter the game does not have).
+struct Click {
+    std::uint8_t vertex = 0;
+    std::uint8_t colorIndex = 0;
+    bool operator==(const Click&) const = default;
+};
+
 // How a rated game ended.
 enum class Ending { Solved, NewPuzzle, SolutionAsked };
 
@@ -31,6 +39,9 @@ struct GameRecord {
     std::int64_t solveMs = -1;  // a solve: from the puzzle appearing to the solving click
     // The puzzle's code, "18C66-QR9HV"; empty for a game recorded before codes were kept.
     std::array<char, 12> code{};
+    // The game's clicks in order, so that it can be drawn, replayed and described again from its
+    // code alone; none for a game read back from the history file, which keeps no clicks.
+    std::vector<Click> clicks;
 
     // The level of the statistics pages, 1 to 66; 0 outside them.
     std::int32_t Level() const;

@@ -1,49 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/Moves.h"
-
-#include "engine/GameEnd.h"
-#include "engine/State.h"
-#include "engine/Views.h"
+#include "engine/Game.h"
 
 namespace game {
 
-void PainterClick(int colorIndex) {
-    if (world.Puzzle.GameOver)
+void Game::PainterClick(int colorIndex) {
+    if (Puzzle.GameOver)
         return;
-    world.Puzzle.SelectedColor = PaintColor(colorIndex);
+    Puzzle.SelectedColor = PaintColor(colorIndex);
     // Pressing it here keeps a painter down when the player clicks the one already down,
     // whose own toggling would otherwise have released it.
-    world.Board().PressPainter(colorIndex);
+    Board().PressPainter(colorIndex);
 }
 
-void NavyPainterClick() {
+void Game::NavyPainterClick() {
     PainterClick(1);
 }
-void MaroonPainterClick() {
+void Game::MaroonPainterClick() {
     PainterClick(2);
 }
-void GreenPainterClick() {
+void Game::GreenPainterClick() {
     PainterClick(3);
 }
-void PurplePainterClick() {
+void Game::PurplePainterClick() {
     PainterClick(4);
 }
 
-void VertexClick(int k) {
-    if (world.Puzzle.GameOver)
+void Game::VertexClick(int k) {
+    if (Puzzle.GameOver)
         return;
     // Vertices beyond the puzzle are hidden; a stray event for one changes nothing.
-    if (k < 1 || k > world.Puzzle.VertexCount)
+    if (k < 1 || k > Puzzle.VertexCount)
         return;
     ColorVertex(k);
 }
 
-MoveReport ColorVertex(int v) {
+MoveReport Game::ColorVertex(int v) {
     MoveReport move;
     if (v < 1 || v > kMaxVertices)
         return move;
-    PuzzleState& p = world.Puzzle;
-    PerVertex<VertexRecord>& vertices = world.BoardVertex;
+    PuzzleState& p = Puzzle;
+    PerVertex<VertexRecord>& vertices = BoardVertex;
     const int n = p.VertexCount;
 
     move.vertex = v;
@@ -62,12 +58,15 @@ MoveReport ColorVertex(int v) {
         --p.ColoredCount;
         p.VertexColored[i] = 0;
         const bool hidden = p.BoardEdgeDrawn[v][i] == 0 && p.BoardEdgeDrawn[i][v] == 0;
+        if (hidden)
+            p.EdgeKnownBy[v][i] = p.EdgeKnownBy[i][v] = move.clicks;
         move.cleared[static_cast<std::size_t>(move.clearedCount++)] = {i, hidden};
         // Marked now; the board draws it when it shows the move.
         p.BoardEdgeDrawn[v][i] = 1;
     }
+    m_clicks.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(move.colorIndex)});
     move.solved = p.ColoredCount == n;
-    world.Board().ShowMove(move);
+    Board().ShowMove(move);
     if (move.solved) {
         p.GameOver = true;
         EvaluateSolvedGame();
@@ -75,13 +74,13 @@ MoveReport ColorVertex(int v) {
     return move;
 }
 
-void RevealEdge(int a, int b) {
-    world.Puzzle.BoardEdgeDrawn[a][b] = 1;
-    world.Board().DrawEdge(EdgeView::Board, a, b);
+void Game::RevealEdge(int a, int b) {
+    Puzzle.BoardEdgeDrawn[a][b] = 1;
+    Board().DrawEdge(EdgeView::Board, a, b);
 }
 
-void EnablePainters(bool on) {
-    world.Board().EnablePainters(on);
+void Game::EnablePainters(bool on) {
+    Board().EnablePainters(on);
 }
 
 }  // namespace game

@@ -3,15 +3,12 @@
 
 #include <algorithm>
 
+#include "engine/Game.h"
 #include "engine/Random.h"
-#include "engine/State.h"
-#include "engine/Views.h"
 
 namespace game {
 
 namespace {
-
-PuzzleState& Puzzle = world.Puzzle;
 
 // One puzzle's draws, made away from the board: the seed, the one clock reading every reseed
 // of the puzzle takes, and the pairs already decided.
@@ -154,21 +151,21 @@ int DrawEdgeProbability(std::int32_t clockMs) {
     return DrawFrom(clockMs, 45) + 40;
 }
 
-void AddEdge(int u, int v) {
-    VertexRecord& vu = world.BoardVertex[u];
-    VertexRecord& vv = world.BoardVertex[v];
+void Game::AddEdge(int u, int v) {
+    VertexRecord& vu = BoardVertex[u];
+    VertexRecord& vv = BoardVertex[v];
     vu.SetNeighbor(0, vu.GetNeighbor(0) + 1);
     vu.SetNeighbor(v, 1);
     vv.SetNeighbor(0, vv.GetNeighbor(0) + 1);
     vv.SetNeighbor(u, 1);
     ++Puzzle.EdgeCount;
-    if (const Hooks& hooks = world.hooks; hooks.edgeListener)
+    if (hooks.edgeListener)
         hooks.edgeListener(u, v, hooks.edgeListenerContext);
 }
 
-void SetEdgeListener(EdgeListener listener, void* context) {
-    world.hooks.edgeListener = listener;
-    world.hooks.edgeListenerContext = context;
+void Game::SetEdgeListener(EdgeListener listener, void* context) {
+    hooks.edgeListener = listener;
+    hooks.edgeListenerContext = context;
 }
 
 std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount) {
@@ -180,19 +177,19 @@ std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount)
     return (n >= 10 && n <= 14) ? base + n / 2 : base;
 }
 
-std::int32_t ComputePar() {
+std::int32_t Game::ComputePar() const {
     return ParFor(Puzzle.VertexCount, Puzzle.EdgesShown, Puzzle.HiddenColorCount, Puzzle.EdgeCount);
 }
 
-void ShowAllEdges() {
+void Game::ShowAllEdges() {
     DrawEveryEdge(EdgeView::Board, Puzzle.VertexCount);
 }
 
-void DrawEveryEdge(EdgeView view, int n) {
+void Game::DrawEveryEdge(EdgeView view, int n) {
     const bool solution = view == EdgeView::Solution;
-    const PerVertex<VertexRecord>& records = solution ? world.SolutionVertex : world.BoardVertex;
+    const PerVertex<VertexRecord>& records = solution ? SolutionVertex : BoardVertex;
     PairMatrix<std::int32_t>& drawn = solution ? Puzzle.SolutionEdgeDrawn : Puzzle.BoardEdgeDrawn;
-    BoardView& board = world.Board();
+    BoardView& board = Board();
     for (int i = 1; i <= n; ++i) {
         const VertexRecord& vertex = records[i];
         const int degree = vertex.GetNeighbor(0);
@@ -203,6 +200,8 @@ void DrawEveryEdge(EdgeView view, int n) {
             ++found;
             if (drawn[i][j] == 0 && drawn[j][i] == 0) {
                 drawn[i][j] = 1;
+                if (!solution)
+                    Puzzle.EdgeKnownBy[i][j] = Puzzle.EdgeKnownBy[j][i] = kEdgeShown;
                 board.DrawEdge(view, i, j);
             }
         }
@@ -210,19 +209,19 @@ void DrawEveryEdge(EdgeView view, int n) {
     }
 }
 
-void MirrorToSolutionView() {
+void Game::MirrorToSolutionView() {
     Fills fills{};
     for (int k = 1; k <= kMaxVertices; ++k) {
-        world.SolutionVertex[k].SetFillColor(world.BoardVertex[k].FillColor());
-        world.SolutionVertex[k].SetAllNeighbors(world.BoardVertex[k].AllNeighbors());
-        fills[k] = world.SolutionVertex[k].FillColor();
+        SolutionVertex[k].SetFillColor(BoardVertex[k].FillColor());
+        SolutionVertex[k].SetAllNeighbors(BoardVertex[k].AllNeighbors());
+        fills[k] = SolutionVertex[k].FillColor();
     }
-    world.Board().ShowFills(EdgeView::Solution, fills);
-    world.Board().MirrorToSolutionView(world.Settings.PlayComputer);
+    Board().ShowFills(EdgeView::Solution, fills);
+    Board().MirrorToSolutionView(Settings.PlayComputer);
 }
 
-void NewPuzzle() {
-    GameSettings& s = world.Settings;
+void Game::NewPuzzle() {
+    GameSettings& s = Settings;
     KeepSettingsInRange(s);
     // One reading for the whole puzzle: every reseed of its draws takes it, so the puzzle is
     // the one its code names, however long the drawing takes.
@@ -238,10 +237,10 @@ void NewPuzzle() {
     PlayPuzzle({s.NumberOfVertices, s.NumberOfColors, probability, s.ShowEdges, clockMs}, false);
 }
 
-void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
+void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     if (!IsPlayable(recipe))
         return;
-    BoardView& board = world.Board();
+    BoardView& board = Board();
     PuzzleState& p = Puzzle;
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
@@ -252,14 +251,16 @@ void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     p.EdgeCount = 0;
     for (int k = 1; k <= kMaxVertices; ++k) {
         p.VertexColored[k] = 0;
-        world.BoardVertex[k].SetFillColor(clBlack);
+        BoardVertex[k].SetFillColor(clBlack);
         // Slots above n keep what they held; nothing reads them for this puzzle.
-        for (int slot = 0; slot <= n; ++slot) world.BoardVertex[k].SetNeighbor(slot, 0);
+        for (int slot = 0; slot <= n; ++slot) BoardVertex[k].SetNeighbor(slot, 0);
     }
     board.ShowFills(EdgeView::Board, Fills{});  // every vertex black
     // No edge of the previous puzzle stays marked; the board forgets its lines when it lays out this one.
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
+    p.EdgeKnownBy = {};
+    m_clicks.clear();  // keeps its room
 
     const PuzzleGraph graph = GeneratePuzzle(recipe);
     p.HiddenColoring = graph.hiddenColoring;
@@ -269,7 +270,7 @@ void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) p.PairDecided[i][j] = 1;  // every pair was tried
     }
-    world.RandSeed = graph.seedAfter;
+    RandSeed = graph.seedAfter;
 
     p.GameOver = false;
     p.VertexCount = n;
@@ -279,7 +280,7 @@ void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     ++p.Serial;
 
     board.ShowPlayControls();
-    board.LayOutBoard({n, c, world.Layout.BoardCenterX, world.Layout.BoardCenterY});
+    board.LayOutBoard({n, c, Layout.BoardCenterX, Layout.BoardCenterY});
     if (recipe.edgesShown)
         ShowAllEdges();
     MirrorToSolutionView();
@@ -288,7 +289,7 @@ void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     board.ShowScore(0);
     p.ClickCount = 0;
     board.ShowEdgeCount(p.EdgeCount);
-    p.ShownAtMs = world.SteadyMs();
+    p.ShownAtMs = SteadyMs();
 }
 
 }  // namespace game

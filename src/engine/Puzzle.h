@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// NewPuzzle: building a new puzzle around a hidden proper colouring, and its par.
+// GeneratePuzzle: a puzzle built around a hidden proper colouring, away from any board, and its par.
 #pragma once
 
 #include <array>
@@ -7,18 +7,8 @@
 
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
-#include "engine/Views.h"
 
 namespace game {
-
-// Reads the clock once, draws the random settings from that reading, and plays the puzzle of
-// the settings so drawn. Never fails and never allocates.
-void NewPuzzle();
-
-// Builds the hidden colouring, the forced clique and the random edges of `recipe` and hands the
-// puzzle to the board. The settings are left as they are: a puzzle from a code or a restart is
-// `replay`, and a puzzle that is not playable is refused (nothing changes).
-void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
 
 // A puzzle drawn away from the board, as PlayPuzzle would build it: its hidden colouring, its
 // edges in the order made and the seed its draws left behind. Empty for a recipe not playable.
@@ -32,15 +22,6 @@ struct PuzzleGraph {
 };
 PuzzleGraph GeneratePuzzle(const PuzzleRecipe& recipe);
 
-// Joins u and v; the caller makes sure the pair is new.
-void AddEdge(int u, int v);
-
-// Hears every AddEdge in the order made (developer tools and tests); nullptr stops it.
-void SetEdgeListener(EdgeListener listener, void* context);
-
-// Par of the puzzle on display.
-std::int32_t ComputePar();
-
 // Par of a puzzle of n vertices, built with hiddenColorCount colours and edgeCount edges.
 std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount);
 
@@ -48,16 +29,5 @@ std::int32_t ParFor(int n, bool edgesShown, int hiddenColorCount, int edgeCount)
 int DrawNumberOfColors(std::int32_t clockMs);
 int DrawNumberOfVertices(std::int32_t clockMs);
 int DrawEdgeProbability(std::int32_t clockMs);
-
-// Draws every board edge not yet drawn, each once from its lower-numbered end.
-void ShowAllEdges();
-
-// Walks the first n vertices of a view through their neighbours in order, marks every edge
-// not yet marked in that view (once, from the end met first), draws it as it is marked and
-// refreshes each vertex after its edges.
-void DrawEveryEdge(EdgeView view, int n);
-
-// Copies the board's vertex records onto the solution view and lets the board follow.
-void MirrorToSolutionView();
 
 }  // namespace game

@@ -1,42 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Random.h"
 
+#include "engine/Game.h"
+
 #include <cfenv>
 #include <chrono>
 #include <cmath>
 
 namespace game {
 
-namespace {
-
-std::int32_t ReadClock() {
-    const Hooks& hooks = world.hooks;
+std::int32_t Game::ClockReading() const {
     if (hooks.pinnedMs >= 0)
         return hooks.pinnedMs;
     return hooks.clock ? hooks.clock() : SystemMillisecondsOfDay();
 }
 
-}  // namespace
-
-std::int32_t RandomBelow(std::int32_t n) {
-    return NextBelow(world.RandSeed, n);
+std::int32_t Game::RandomBelow(std::int32_t n) {
+    return NextBelow(RandSeed, n);
 }
 
-void ReseedFromClock() {
-    world.RandSeed = static_cast<std::uint32_t>(ReadClock());
+void Game::ReseedFromClock() {
+    RandSeed = static_cast<std::uint32_t>(ClockReading());
 }
 
-std::int32_t ClockReading() {
-    return ReadClock();
+void Game::SetClock(ClockFn clock) {
+    hooks.clock = clock;
+    hooks.pinnedMs = -1;
 }
 
-void SetClock(ClockFn clock) {
-    world.hooks.clock = clock;
-    world.hooks.pinnedMs = -1;
-}
-
-void PinClock(std::int32_t ms) {
-    world.hooks.pinnedMs = ms < 0 ? 0 : ms;
+void Game::PinClock(std::int32_t ms) {
+    hooks.pinnedMs = ms < 0 ? 0 : ms;
 }
 
 std::int32_t SystemMillisecondsOfDay() {

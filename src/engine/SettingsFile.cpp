@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "platform/IniFile.h"
 #include "platform/PlayerFolders.h"
 
@@ -86,7 +86,7 @@ std::int32_t ReadIntegerText(std::string_view text, std::int32_t defaultValue) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-void LoadSettings() {
+void LoadSettings(Game& game) {
     std::array<std::string_view, kSettings.size()> names;
     for (std::size_t i = 0; i < kSettings.size(); ++i) names[i] = kSettings[i].key;
     // One reading for all keys, so that every value comes from the same version of the file.
@@ -94,7 +94,7 @@ void LoadSettings() {
     // "12345678901" into a number.
     const std::vector<std::optional<std::string>> texts =
         ini::ReadValues(SettingsFilePath(), kSettingsSection, names);
-    GameSettings& settings = world.Settings;
+    GameSettings& settings = game.Settings;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         // A flag reads as a number whose default is 0 or 1, and is on for anything but 0.
         const SettingRow& row = kSettings[i];
@@ -102,12 +102,12 @@ void LoadSettings() {
     }
     // A hand-edited N or C outside what generation can build falls back to its default.
     KeepSettingsInRange(settings);
-    world.SettingsInFile = settings;
+    game.SettingsInFile = settings;
 }
 
-SaveOutcome SaveSettings() {
-    const GameSettings& settings = world.Settings;
-    const std::optional<GameSettings>& inFile = world.SettingsInFile;
+SaveOutcome SaveSettings(Game& game) {
+    const GameSettings& settings = game.Settings;
+    const std::optional<GameSettings>& inFile = game.SettingsInFile;
     std::array<std::string, kSettings.size()> texts;
     std::array<ini::Update, kSettings.size()> updates;
     bool runChangedAny = false;
@@ -136,7 +136,7 @@ SaveOutcome SaveSettings() {
     // have added where missing read as the defaults they hold.
     if (!ini::WriteValues(SettingsFilePath(), kSettingsSection, std::span(updates.data(), count)))
         return runChangedAny ? SaveOutcome::CannotWrite : SaveOutcome::Saved;
-    world.SettingsInFile = settings;
+    game.SettingsInFile = settings;
     return SaveOutcome::Saved;
 }
 

@@ -9,6 +9,8 @@
 
 namespace game {
 
+class Game;
+
 inline constexpr const char* kSettingsFileName = "SpEcTrUmIx.ini";
 inline constexpr const char* kSettingsSection = "Level 1";
 
@@ -19,7 +21,7 @@ std::string SettingsFilePath();
 // Fills every GameSettings field from one reading of the file; anything missing or unusable
 // gives the default. Never fails. Remembers the values read, so that a save can tell what
 // this run changed.
-void LoadSettings();
+void LoadSettings(Game& game);
 
 enum class SaveOutcome {
     Saved,        // the file holds this run's settings, or this run changed none of them
@@ -31,7 +33,7 @@ enum class SaveOutcome {
 // those missing from the file (a key that joins only when set: once it is not at its default), in a single all-or-nothing update of the file as it is at this
 // moment, keeping every other line: keys changed meanwhile by another game or by hand stay.
 // Adding missing keys is done where the file allows it; it alone never makes a save fail.
-SaveOutcome SaveSettings();
+SaveOutcome SaveSettings(Game& game);
 
 // The file's integer syntax: leading spaces, then an optional sign and decimal digits, or
 // "$" (or "0x") and hexadecimal digits; anything else, or a value beyond the signed 32-bit

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// game::World: the game's whole state, the records every window reads and writes on the one
-// user-interface thread, with the hooks the engine reports through. No Qt here.
+// The records a game is made of: a vertex's share of the puzzle, the puzzle on display and the
+// run's session. No Qt here.
 #pragma once
 
 #include <array>
@@ -52,6 +52,11 @@ class VertexRecord {
     TColor m_fill = clBlack;
 };
 
+// How a pair of vertices is known as a line of the board: not at all, shown with the puzzle, or
+// (1 and up) revealed by the clash of the click numbered so.
+inline constexpr std::int32_t kEdgeUnknown = 0;
+inline constexpr std::int32_t kEdgeShown = -1;
+
 template <typename T>
 using PerVertex = std::array<T, kMaxVertices + 1>;  // slots 1..16; slot 0 unused
 template <typename T>
@@ -69,6 +74,9 @@ struct PuzzleState {
     std::int32_t ClickCount = 0;
     PairMatrix<std::int32_t> BoardEdgeDrawn{};
     PairMatrix<std::int32_t> SolutionEdgeDrawn{};
+    // How each line of the board came to be known, both ways round: kEdgeUnknown, kEdgeShown
+    // with the puzzle, or the number of the click whose clash revealed it.
+    PairMatrix<std::int32_t> EdgeKnownBy{};
 
     // The puzzle on display keeps its own vertex count and edge mode: a teaching advance
     // changes the settings for the next puzzle, never the rules of the one being played.
@@ -95,66 +103,5 @@ struct SessionState {
     // stands open; none when the question came from New Puzzle itself.
     std::optional<PuzzleRecipe> ReplayAsked;
 };
-
-// The centre of the circle the vertices stand on, in the board's client pixels.
-struct BoardLayout {
-    std::int32_t BoardCenterX = 160;
-    std::int32_t BoardCenterY = 200;
-};
-
-class BoardView;
-class GameWindows;
-
-// Milliseconds since midnight UTC.
-using ClockFn = std::int32_t (*)();
-// Milliseconds on a clock that only goes forward, and since 1970-01-01 UTC.
-using MillisecondsFn = std::int64_t (*)();
-// Hears every edge a new puzzle adds, in the order made (developer tools and tests).
-using EdgeListener = void (*)(int u, int v, void* context);
-
-// Where the engine's messages and readings go: the board window, the dialogs, the clock and a
-// listener. Unset ones are silent (and the clock is the system's).
-struct Hooks {
-    BoardView* board = nullptr;
-    GameWindows* windows = nullptr;
-    ClockFn clock = nullptr;
-    std::int32_t pinnedMs = -1;  // 0 and up: every reading of the clock gives this
-    EdgeListener edgeListener = nullptr;
-    void* edgeListenerContext = nullptr;
-    MillisecondsFn steadyClock = nullptr;  // unset: the system's monotonic clock
-    MillisecondsFn utcClock = nullptr;     // unset: the system's calendar clock
-};
-
-// The game's one world: the process-wide records every handler reads and writes on the
-// user-interface thread, the pseudo-random seed, the vertices' records and the hooks.
-struct World {
-    GameSettings Settings;
-    // The settings as the file gave them at start (or as the last save wrote them), against
-    // which a save tells what this run changed; nothing before the first load, when a save
-    // writes every key.
-    std::optional<GameSettings> SettingsInFile;
-    PuzzleState Puzzle;
-    SessionState Session;
-    BoardLayout Layout;
-    PerVertex<VertexRecord> BoardVertex;
-    PerVertex<VertexRecord> SolutionVertex;
-    std::uint32_t RandSeed = 0;
-    Hooks hooks;
-
-    // The attached board and dialogs, or silent ones.
-    BoardView& Board() const;
-    GameWindows& Windows() const;
-    // Readings of the hooked clocks, or of the system's.
-    std::int64_t SteadyMs() const;
-    std::int64_t UtcMs() const;
-
-    // The start values set after the settings are loaded and before any window exists.
-    void SetStartValues();
-    // Everything back to a fresh start with default settings: records, vertex records, seed,
-    // clock, board, dialogs and listener.
-    void Reset();
-};
-
-inline World world;
 
 }  // namespace game

@@ -171,7 +171,7 @@ int AnswerCommandLine(const QStringList& given, std::FILE* out, std::FILE* err) 
     if (parser.isSet(worksheet) && !parser.isSet(help) && !parser.isSet(version)) {
         const QString file = parser.value(worksheet);
         QString why;
-        if (!WriteWorksheetPdf(file, WorksheetPuzzles(request, game::ClockReading()), request.perPage,
+        if (!WriteWorksheetPdf(file, WorksheetPuzzles(request, game::SystemMillisecondsOfDay()), request.perPage,
                                request.answers, &why)) {
             why.replace(QLatin1Char('\n'), QLatin1Char(' '));
             Write(err, program + QStringLiteral(": ") +

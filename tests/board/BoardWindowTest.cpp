@@ -43,7 +43,7 @@
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/SettingsFile.h"
 #include "engine/State.h"
@@ -75,15 +75,15 @@ class BoardWindow : public boardtest::BoardTest {
         Level1 = windows->Level1;
     }
 
-    static void NewPuzzle(int n, int c, bool showEdges) {
-        game::world.Settings.RandomNumberOfVertices = false;
-        game::world.Settings.NumberOfVertices = n;
-        game::world.Settings.RandomNumberOfColors = false;
-        game::world.Settings.NumberOfColors = c;
-        game::world.Settings.ShowEdges = showEdges;
-        game::world.Settings.TeachingMode = false;
+    void NewPuzzle(int n, int c, bool showEdges) {
+        game.Settings.RandomNumberOfVertices = false;
+        game.Settings.NumberOfVertices = n;
+        game.Settings.RandomNumberOfColors = false;
+        game.Settings.NumberOfColors = c;
+        game.Settings.ShowEdges = showEdges;
+        game.Settings.TeachingMode = false;
         QTest::mouseClick(Level1->NewGame, Qt::LeftButton);
-        ASSERT_FALSE(game::world.Puzzle.GameOver);
+        ASSERT_FALSE(game.Puzzle.GameOver);
     }
     static void Click(QWidget* widget) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
@@ -95,8 +95,8 @@ class BoardWindow : public boardtest::BoardTest {
     static bool Black(const QImage& image, QPoint at) { return image.pixelColor(at) == QColor(0, 0, 0); }
 
     // Solves the puzzle on display by clicks, `extra` wasted clicks on vertex 1 first.
-    static void SolveByClicks(int extra = 0) {
-        gametest::Solve(
+    void SolveByClicks(int extra = 0) {
+        gametest::Solve(game,
             [](int colour, int vertex) {
                 Click(Level1->Painter[static_cast<std::size_t>(colour)]);
                 Click(Level1->OrbVertex[static_cast<std::size_t>(vertex)]);
@@ -235,7 +235,7 @@ TEST_F(BoardWindow, NewPuzzlePlacesVerticesButtonsLabelsAndPaintersForItsSize) {
     }
     EXPECT_EQ(Level1->Par->text(), "6");  // shown edges: par is the vertex count
     EXPECT_EQ(Level1->PlayerScore->text(), "0");
-    EXPECT_EQ(Level1->EdgesLabel->text(), QString("Edges: %1").arg(game::world.Puzzle.EdgeCount));
+    EXPECT_EQ(Level1->EdgesLabel->text(), QString("Edges: %1").arg(game.Puzzle.EdgeCount));
     // Four colours: a 2 x 2 square of painters in the circle, navy pressed.
     EXPECT_EQ(TopLeft(Level1->PurplePainter), QPoint(130, 170));
     EXPECT_EQ(TopLeft(Level1->NavyPainter), QPoint(160, 170));
@@ -248,7 +248,7 @@ TEST_F(BoardWindow, NewPuzzlePlacesVerticesButtonsLabelsAndPaintersForItsSize) {
     EXPECT_TRUE(Level1->CompVert[1]->isHidden());
 
     // Then three colours: the purple painter goes and the rest form a triangle.
-    game::world.Puzzle.GameOver = true;
+    game.Puzzle.GameOver = true;
     NewPuzzle(16, 3, false);
     EXPECT_TRUE(Level1->PurplePainter->isHidden());
     EXPECT_FALSE(Level1->PurplePainter->isEnabled());
@@ -262,8 +262,8 @@ TEST_F(BoardWindow, NewPuzzlePlacesVerticesButtonsLabelsAndPaintersForItsSize) {
     EXPECT_EQ(Level1->SessionAveFromParLabel->y(), 405);
 
     // Two colours with the computer playing along: the twins show as black squares.
-    game::world.Puzzle.GameOver = true;
-    game::world.Settings.PlayComputer = true;
+    game.Puzzle.GameOver = true;
+    game.Settings.PlayComputer = true;
     NewPuzzle(12, 2, true);
     EXPECT_EQ(Level1->OrbVertex[1]->size(), QSize(27, 27));
     EXPECT_TRUE(Level1->GreenPainter->isHidden());
@@ -283,7 +283,7 @@ TEST_F(BoardWindow, ClicksOnPaintersAndVerticesReachTheGame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     NewPuzzle(8, 3, false);
     Click(Level1->MaroonPainter);
-    EXPECT_EQ(game::world.Puzzle.SelectedColor, game::clRed);
+    EXPECT_EQ(game.Puzzle.SelectedColor, game::clRed);
     EXPECT_TRUE(Level1->MaroonPainter->Value());
     EXPECT_FALSE(Level1->NavyPainter->Value());
     // Clicking the pressed painter again keeps it down: there is always a paint colour.
@@ -291,22 +291,22 @@ TEST_F(BoardWindow, ClicksOnPaintersAndVerticesReachTheGame) {
     EXPECT_TRUE(Level1->MaroonPainter->Value());
 
     Click(Level1->OrbVertex[3]);
-    EXPECT_EQ(game::world.BoardVertex[3].FillColor(), game::clRed);
+    EXPECT_EQ(game.BoardVertex[3].FillColor(), game::clRed);
     EXPECT_EQ(Level1->OrbVertex[3]->brushColor(), game::clRed);
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 1);
+    EXPECT_EQ(game.Puzzle.ClickCount, 1);
     EXPECT_EQ(Level1->PlayerScore->text(), "1");
 
     Click(Level1->GreenPainter);
-    EXPECT_EQ(game::world.Puzzle.SelectedColor, game::clLime);
+    EXPECT_EQ(game.Puzzle.SelectedColor, game::clLime);
     Click(Level1->OrbVertex[5]);
-    EXPECT_EQ(game::world.BoardVertex[5].FillColor(), game::clLime);
+    EXPECT_EQ(game.BoardVertex[5].FillColor(), game::clLime);
     EXPECT_EQ(Level1->PlayerScore->text(), "2");
 
     // A second New Puzzle during play asks first.
     Click(Level1->NewGame);
     ASSERT_NE(windows->GameNotOverDecision, nullptr);
     EXPECT_TRUE(static_cast<QWidget*>(windows->GameNotOverDecision)->isVisible());
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
+    EXPECT_EQ(game.Puzzle.ClickCount, 2);
 }
 
 TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
@@ -314,7 +314,7 @@ TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     NewPuzzle(10, 4, true);
     SolveByClicks();
-    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    ASSERT_TRUE(game.Puzzle.GameOver);
     EXPECT_TRUE(Level1->PuzzleSolved->isVisible());
     EXPECT_FALSE(Level1->ColorAllVertices->isVisible());
     EXPECT_TRUE(Level1->DrawGraph->isVisible());
@@ -329,18 +329,18 @@ TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
         EXPECT_EQ(Level1->CompVert[i]->isVisible(), k <= 10) << k;
         if (k > 10)
             continue;
-        EXPECT_EQ(Level1->CompVert[i]->brushColor(), game::PaintColor(game::world.Puzzle.HiddenColoring[i]));
+        EXPECT_EQ(Level1->CompVert[i]->brushColor(), game::PaintColor(game.Puzzle.HiddenColoring[i]));
         EXPECT_EQ(Level1->CompVert[i]->geometry(), Level1->OrbVertex[i]->geometry().translated(320, 0));
         for (int j = 1; j <= 10; ++j)
-            solutionEdges += game::world.Puzzle.SolutionEdgeDrawn[i][static_cast<std::size_t>(j)];
+            solutionEdges += game.Puzzle.SolutionEdgeDrawn[i][static_cast<std::size_t>(j)];
     }
-    EXPECT_EQ(solutionEdges, game::world.Puzzle.EdgeCount);
+    EXPECT_EQ(solutionEdges, game.Puzzle.EdgeCount);
     // Par reached with edges shown: the perfect game's dialog opens without blocking.
     EXPECT_TRUE(static_cast<QWidget*>(windows->PerfectDlg)->isVisible());
 
     // Clicks on the frozen board change nothing.
     Click(Level1->OrbVertex[1]);
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 10);
+    EXPECT_EQ(game.Puzzle.ClickCount, 10);
 }
 
 // The teaching levels are the engine's; here the windows follow an advance played by clicks:
@@ -348,11 +348,11 @@ TEST_F(BoardWindow, SolvingShowsTheSolutionBesideTheBoardAndStopsPlay) {
 TEST_F(BoardWindow, TheDialogsFollowATeachingAdvancePlayedByClicks) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
-    game::world.Settings.RandomNumberOfVertices = false;
-    game::world.Settings.TeachingModeConsecutiveGoodGames = 0;
+    game.Settings.RandomNumberOfVertices = false;
+    game.Settings.TeachingModeConsecutiveGoodGames = 0;
     QWidget* const perfect = windows->PerfectDlg;
     Click(Level1->NewGame);
-    ASSERT_TRUE(game::world.Puzzle.EdgesShown);
+    ASSERT_TRUE(game.Puzzle.EdgesShown);
     SolveByClicks();
     ASSERT_TRUE(perfect->isVisible());
     EXPECT_TRUE(windows->PerfectDlg->NoButton->isVisible()) << "one perfect game earns the offer";
@@ -361,25 +361,25 @@ TEST_F(BoardWindow, TheDialogsFollowATeachingAdvancePlayedByClicks) {
     EXPECT_FALSE(windows->OptionsL1->ShowEdges->isChecked()) << "the settings dialog keeps the advance";
 
     Click(Level1->NewGame);
-    ASSERT_FALSE(game::world.Puzzle.EdgesShown);
+    ASSERT_FALSE(game.Puzzle.EdgesShown);
     SolveByClicks();
     EXPECT_EQ(windows->ExcellentDlg->Label1->text(),
               "You need 3 excellent games in a row to advance. You now have 1.");
     Click(windows->ExcellentDlg->OKBtn);
     Click(Level1->NewGame);
-    SolveByClicks(2 * game::world.Puzzle.VertexCount);  // over par even with hidden edges
+    SolveByClicks(2 * game.Puzzle.VertexCount);  // over par even with hidden edges
     ASSERT_FALSE(windows->ExcellentDlg->isVisible());
     EXPECT_TRUE(static_cast<QWidget*>(windows->NotBadMessage)->isVisible())
         << "a game over par explains itself";
-    EXPECT_EQ(game::world.Session.SessionGameCount, 3);
+    EXPECT_EQ(game.Session.SessionGameCount, 3);
     EXPECT_EQ(Level1->SessionAveFromParLabel->text().toStdString(),
-              "Average From Par: " + game::ReduceAverage(game::world.Session.SessionTotalFromPar, 3).Text());
+              "Average From Par: " + game::ReduceAverage(game.Session.SessionTotalFromPar, 3).Text());
 }
 
 TEST_F(BoardWindow, DrawGraphFirstUseSolvesAtOnce) {
     NewPuzzle(7, 2, false);
     Click(Level1->DrawGraph);
-    EXPECT_TRUE(game::world.Puzzle.GameOver);
+    EXPECT_TRUE(game.Puzzle.GameOver);
     EXPECT_FALSE(Level1->PuzzleSolved->isHidden());
     EXPECT_FALSE(Level1->CompVert[7]->isHidden());
     EXPECT_TRUE(Level1->CompVert[8]->isHidden());
@@ -389,13 +389,13 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     NewPuzzle(6, 3, false);
-    ASSERT_GE(game::world.Puzzle.EdgeCount, 1);
+    ASSERT_GE(game.Puzzle.EdgeCount, 1);
     // Nothing revealed yet: a hidden-edge board shows no line.
     QImage image = RenderBoard();
     EXPECT_TRUE(Black(image, {100, 200}));
 
     // Vertex 1 (242,177) and vertex 4 (32,177), 46 wide: a horizontal edge through y = 200.
-    game::RevealEdge(1, 4);
+    game.RevealEdge(1, 4);
     EXPECT_EQ(Centre(Level1->OrbVertex[1]), QPoint(265, 200));
     EXPECT_EQ(Centre(Level1->OrbVertex[4]), QPoint(55, 200));
     // Its twin, marked only from its other end, is drawn all the same.
@@ -411,12 +411,12 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
 
     // A teaching advance may change the count for the next puzzle; the lines of the
     // puzzle on display stay.
-    game::world.Settings.NumberOfVertices = 16;
+    game.Settings.NumberOfVertices = 16;
     EXPECT_TRUE(Aqua(RenderBoard(), {100, 200}));
-    game::world.Settings.NumberOfVertices = 6;
+    game.Settings.NumberOfVertices = 6;
 
     // The next puzzle leaves nothing of the last one's lines.
-    game::world.Puzzle.GameOver = true;
+    game.Puzzle.GameOver = true;
     NewPuzzle(6, 3, false);
     image = RenderBoard();
     EXPECT_TRUE(Black(image, {100, 200}));
@@ -428,7 +428,7 @@ TEST_F(BoardWindow, PaintsExactlyTheMarkedEdgesInAqua) {
 TEST_F(BoardWindow, EachCommandIsAnsweredByOnePaintOfTheBoard) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
-    game::world.Settings.PlayComputer = true;
+    game.Settings.PlayComputer = true;
     NewPuzzle(16, 4, true);
     controls_test::PaintCounter paints(*Level1->Surface);
     const auto answeredOnce = [&](const char* what, const std::function<void()>& command) {
@@ -438,40 +438,40 @@ TEST_F(BoardWindow, EachCommandIsAnsweredByOnePaintOfTheBoard) {
         controls_test::PaintCounter::flush();
         EXPECT_EQ(paints.count, 1) << what;
     };
-    game::world.Puzzle.GameOver = true;
-    answeredOnce("New Puzzle", [] { game::NewGameClick(); });
-    ASSERT_GT(game::world.Puzzle.EdgeCount, 20);
-    answeredOnce("Draw Graph", [] { game::DrawGraphClick(); });
-    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    game.Puzzle.GameOver = true;
+    answeredOnce("New Puzzle", [this] { game.NewGameClick(); });
+    ASSERT_GT(game.Puzzle.EdgeCount, 20);
+    answeredOnce("Draw Graph", [this] { game.DrawGraphClick(); });
+    ASSERT_TRUE(game.Puzzle.GameOver);
 
     // With the edges hidden, every clash and the solving click alike.
-    game::world.Settings.ShowEdges = false;
-    answeredOnce("New Puzzle", [] { game::NewGameClick(); });
-    const game::PuzzleState& p = game::world.Puzzle;
+    game.Settings.ShowEdges = false;
+    answeredOnce("New Puzzle", [this] { game.NewGameClick(); });
+    const game::PuzzleState& p = game.Puzzle;
     // Any two joined vertices (the puzzle is drawn afresh each run: vertex 1 may stand alone).
     int first = 1;
     int neighbour = 2;
-    while (game::world.BoardVertex[static_cast<std::size_t>(first)].GetNeighbor(neighbour) != 1) {
+    while (game.BoardVertex[static_cast<std::size_t>(first)].GetNeighbor(neighbour) != 1) {
         if (++neighbour > 16) {
             ++first;
             neighbour = first + 1;
         }
         ASSERT_LT(first, 16) << "a puzzle without edges";
     }
-    gametest::Paint(p.HiddenColoring[first], first);
-    answeredOnce("a clash", [&] { game::VertexClick(neighbour); });
+    gametest::Paint(game, p.HiddenColoring[first], first);
+    answeredOnce("a clash", [&] { game.VertexClick(neighbour); });
     ASSERT_EQ(p.BoardEdgeDrawn[neighbour][first], 1);
     // Over par, so no rating dialog takes the focus (and a repaint) from the board.
     int moves = 0;
-    const int all = game::ComputePar() + 1 + p.VertexCount;
-    gametest::Solve(
+    const int all = game.ComputePar() + 1 + p.VertexCount;
+    gametest::Solve(game,
         [&](int colour, int vertex) {
             if (++moves == all)
-                answeredOnce("the solving click", [&] { gametest::Paint(colour, vertex); });
+                answeredOnce("the solving click", [&] { gametest::Paint(game, colour, vertex); });
             else
-                gametest::Paint(colour, vertex);
+                gametest::Paint(game, colour, vertex);
         },
-        game::ComputePar() + 1);
+        game.ComputePar() + 1);
     EXPECT_TRUE(p.GameOver);
 }
 
@@ -481,7 +481,7 @@ TEST_F(BoardWindow, EachCommandIsAnsweredByOnePaintOfTheBoard) {
 TEST_F(BoardWindow, TheWindowShowsTheBoardAsDrawnAtOnce) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
-    game::world.Settings.PlayComputer = true;
+    game.Settings.PlayComputer = true;
     const auto differing = [] {
         controls_test::PaintCounter::flush();
         const QRect area(Level1->Surface->mapTo(Level1, QPoint(0, 0)), Level1->Surface->size());
@@ -498,7 +498,7 @@ TEST_F(BoardWindow, TheWindowShowsTheBoardAsDrawnAtOnce) {
         return count;
     };
     NewPuzzle(16, 4, true);
-    ASSERT_GT(game::world.Puzzle.EdgeCount, 20);
+    ASSERT_GT(game.Puzzle.EdgeCount, 20);
     EXPECT_LT(differing(), 100) << "a new puzzle with its edges";
     Click(Level1->DrawGraph);
     EXPECT_LT(differing(), 100) << "the solution view";
@@ -539,8 +539,8 @@ TEST_F(BoardWindow, EdgesAreSmoothOnlyAboveOneDevicePixelPerPixel) {
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     NewPuzzle(6, 3, false);
-    game::RevealEdge(1, 4);  // horizontal, y = 200
-    game::RevealEdge(1, 2);  // diagonal, (265,200) to (213,291)
+    game.RevealEdge(1, 4);  // horizontal, y = 200
+    game.RevealEdge(1, 2);  // diagonal, (265,200) to (213,291)
     const auto render = [](qreal ratio) {
         QImage image(Level1->Surface->size() * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
@@ -588,11 +588,11 @@ QString ToolTipOf(QWidget* widget) {
 }
 
 TEST_F(BoardWindow, ToolTipsFollowTheSettingExceptTitleAndSolution) {
-    game::world.Settings.ShowToolTips = false;
+    game.Settings.ShowToolTips = false;
     CreateWindows();
     Level1->ShowCentered();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
-    game::world.Settings.PlayComputer = true;
+    game.Settings.PlayComputer = true;
     NewPuzzle(6, 4, true);
     ASSERT_FALSE(Level1->ToolTipsOn());
 
@@ -658,7 +658,7 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     NewPuzzle(6, 2, true);
     SolveByClicks();
-    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    ASSERT_TRUE(game.Puzzle.GameOver);
     NewPuzzle(6, 2, true);
     Level1->NewGame->click();
     windows->GameNotOverDecision->OKBtn->click();
@@ -673,9 +673,9 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
     EXPECT_EQ(stats->findChild<QLabel*>(QStringLiteral("OverallPlayerNumberOfGames"))->text().back(), '2');
 
     // Print Puzzles opens with the puzzles' shape as the settings give New Puzzle's.
-    game::world.Settings.RandomNumberOfVertices = false;
-    game::world.Settings.NumberOfVertices = 11;
-    game::world.Settings.RandomNumberOfColors = true;
+    game.Settings.RandomNumberOfVertices = false;
+    game.Settings.NumberOfVertices = 11;
+    game.Settings.RandomNumberOfColors = true;
     Level1->PrintPuzzles1->trigger();
     ASSERT_TRUE(windows->PrintPuzzlesDlg()->isVisible());
     EXPECT_EQ(windows->PrintPuzzlesDlg()->Request().vertices, 11);
@@ -741,7 +741,7 @@ TEST_F(BoardWindow, ExitSavesTheSettingsAndCloses) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Level1));
     bool closed = false;
     QObject::connect(Level1, &TLevel1::closed, [&] { closed = true; });
-    game::world.Settings.TeachingModePrimaryLevel = 3;
+    game.Settings.TeachingModePrimaryLevel = 3;
     Level1->Exit1->trigger();
     EXPECT_TRUE(closed);
     EXPECT_FALSE(Level1->isVisible());
@@ -755,8 +755,8 @@ TEST_F(BoardWindow, ExitSavesTheSettingsAndCloses) {
 // Logging out asks the game, through the session manager, to keep its data before it is told to
 // quit; the settings are saved then, for there may be no later chance.
 TEST_F(BoardWindow, TheSessionManagersRequestSavesTheSettings) {
-    app::SaveSettingsAtSessionEnd(*qApp);
-    game::world.Settings.TeachingModePrimaryLevel = 4;
+    const app::TSessionEndSave sessionEnd(*qApp, game);
+    game.Settings.TeachingModePrimaryLevel = 4;
     // The game never looks at the manager itself; Qt makes the real one only in a desktop session.
     alignas(QSessionManager) static unsigned char manager[sizeof(QSessionManager)] = {};
     emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));

@@ -37,7 +37,7 @@ class ColourLook : public boardtest::BoardTest {
 };
 
 TEST_F(ColourLook, TheOptionsItemsFollowTheSettingsChangeThemAndACloseKeepsThem) {
-    game::world.Settings.ColourMarks = true;
+    game.Settings.ColourMarks = true;
     CreateWindows();
     TLevel1& board = *windows->Level1;
     EXPECT_TRUE(board.ColourMarks1->isChecked());
@@ -45,7 +45,7 @@ TEST_F(ColourLook, TheOptionsItemsFollowTheSettingsChangeThemAndACloseKeepsThem)
     ExpectShown(board, true, false);
 
     board.ColourSafeColours1->trigger();
-    EXPECT_TRUE(game::world.Settings.ColourSafeColours);
+    EXPECT_TRUE(game.Settings.ColourSafeColours);
     ExpectShown(board, true, true);
     EXPECT_EQ(board.NavyPainter->accessibleName(), QStringLiteral("Blue")) << "the words stay";
 
@@ -54,7 +54,7 @@ TEST_F(ColourLook, TheOptionsItemsFollowTheSettingsChangeThemAndACloseKeepsThem)
     board.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(game::world.Settings.ColourMarks);
+    EXPECT_FALSE(game.Settings.ColourMarks);
     EXPECT_FALSE(board.ColourMarks1->isChecked());
     ExpectShown(board, false, true);
 

@@ -28,12 +28,12 @@ class GrowingBoard : public boardtest::BoardTest {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&board));
         return board;
     }
-    static void NewPuzzle() {
-        game::world.Settings.RandomNumberOfVertices = false;
-        game::world.Settings.NumberOfVertices = 16;
-        game::world.Settings.RandomNumberOfColors = false;
-        game::world.Settings.NumberOfColors = 4;
-        game::NewGameClick();
+    void NewPuzzle() {
+        game.Settings.RandomNumberOfVertices = false;
+        game.Settings.NumberOfVertices = 16;
+        game.Settings.RandomNumberOfColors = false;
+        game.Settings.NumberOfColors = 4;
+        game.NewGameClick();
     }
     struct Look {
         QRect place;
@@ -97,23 +97,23 @@ TEST_F(GrowingBoard, FullScreenFillsTheScreenAndF11EndsIt) {
 TEST_F(GrowingBoard, TheWindowOpensWhereThePlayerLeftItAndNothingIsKeptWhenItWasLeftAlone) {
     TLevel1& board = ShownBoard();
     board.close();
-    EXPECT_EQ(game::world.Settings.WindowWidth, 0) << "left where the game put it";
+    EXPECT_EQ(game.Settings.WindowWidth, 0) << "left where the game put it";
 
     TLevel1& moved = ShownBoard();
     const QRect left = moved.geometry().translated(-20, -10).adjusted(0, 0, 60, 40);
     moved.setGeometry(left);
     QTRY_COMPARE(moved.geometry(), left);
     moved.close();
-    EXPECT_EQ(game::world.Settings.WindowLeft, left.left());
-    EXPECT_EQ(game::world.Settings.WindowHeight, left.height());
+    EXPECT_EQ(game.Settings.WindowLeft, left.left());
+    EXPECT_EQ(game.Settings.WindowHeight, left.height());
 
     TLevel1& again = ShownBoard();
     EXPECT_EQ(again.geometry(), left);
     again.FullScreen1->trigger();
     QTRY_VERIFY(again.isFullScreen());
     again.close();
-    EXPECT_EQ(game::world.Settings.WindowState, 2);
-    EXPECT_EQ(game::world.Settings.WindowWidth, left.width()) << "the size it comes back to";
+    EXPECT_EQ(game.Settings.WindowState, 2);
+    EXPECT_EQ(game.Settings.WindowWidth, left.width()) << "the size it comes back to";
     EXPECT_TRUE(ShownBoard().isFullScreen());
 }
 
@@ -121,7 +121,7 @@ TEST_F(GrowingBoard, APlaceBeyondTheScreensReachOpensCentredAsIfNoneWereKept) {
     TLevel1& first = ShownBoard();
     const QRect centred = first.geometry();
     first.close();
-    game::GameSettings& kept = game::world.Settings;
+    game::GameSettings& kept = game.Settings;
     // The far side past the largest coordinate; the second sum wraps round to a centre on the screen.
     for (const auto& [left, top, width] : {std::tuple{2147483000, 10, 1000}, {2147483547, 10, 1202},
                                            {10, 2147483000, 1000}}) {

@@ -36,7 +36,7 @@ class KeyboardPlay : public boardtest::BoardTest {
     void SetUp() override {
         BoardTest::SetUp();
         // The worked example, started by the keys the tests press.
-        board = ShowActiveBoard(game::world.Settings.ShowEdges);
+        board = ShowActiveBoard(game.Settings.ShowEdges);
     }
     static QString Said(QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(widget)->text(kind);
@@ -61,9 +61,9 @@ class KeyboardPlay : public boardtest::BoardTest {
 };
 
 TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
-    game::world.Settings.ShowEdges = false;
+    game.Settings.ShowEdges = false;
     Key(Qt::Key_F2);
-    ASSERT_FALSE(game::world.Puzzle.GameOver);
+    ASSERT_FALSE(game.Puzzle.GameOver);
     EXPECT_TRUE(Marked(Vertex(1))) << "a puzzle started by key puts the focus on the first vertex";
     EXPECT_EQ(Said(board->GreenPainter, QAccessible::Description), "3 of 3");
     // The puzzle's size is heard once, as the focus arrives.
@@ -119,7 +119,7 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     EXPECT_EQ(Said(Vertex(3)), "3, uncolored, no edge known yet");
     Key(Qt::Key_Return);
     EXPECT_EQ(Vertex(1)->brushColor(), game::clBlack);
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 2);
+    EXPECT_EQ(game.Puzzle.ClickCount, 2);
     EXPECT_EQ(Said(Vertex(3)), "3, green; cleared vertex 1, joined; score 2");
     // A vertex's neighbours are heard in the same breath as its name, not after it.
     EXPECT_EQ(Said(Vertex(1)), "1, uncolored, joins 3 green");
@@ -131,8 +131,8 @@ TEST_F(KeyboardPlay, TabRingArrowsAndKeysPlayTheGameAsClicksDo) {
     // S tells where the game stands.
     Key(Qt::Key_S);
     EXPECT_EQ(Note(), QString("score 2, par %1, 1 of %2 edges known, 5 vertices left")
-                          .arg(game::ComputePar())
-                          .arg(game::world.Puzzle.EdgeCount));
+                          .arg(game.ComputePar())
+                          .arg(game.Puzzle.EdgeCount));
 
     // During a game, F2 and Ctrl+N ask first, as New Puzzle does.
     Key(Qt::Key_N, Qt::ControlModifier);
@@ -155,8 +155,8 @@ TEST_F(KeyboardPlay, TheMouseNeverShowsTheFocusMark) {
 }
 
 TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
-    game::world.Settings.ShowEdges = true;
-    game::world.Settings.PlayComputer = true;
+    game.Settings.ShowEdges = true;
+    game.Settings.PlayComputer = true;
     Key(Qt::Key_F2);
     // As the focus arrives: the puzzle's size, then the first vertex with its neighbours, as one.
     const QString first = Said(Vertex(1));
@@ -167,15 +167,15 @@ TEST_F(KeyboardPlay, TheGraphIsToldAndOnlyPlayableVerticesOfferAPress) {
     EXPECT_EQ(Said(board->Par), "Par: 6");
     EXPECT_EQ(Actions(Vertex(1)), QStringList{QAccessibleActionInterface::pressAction()});
 
-    gametest::Solve([&](int colour, int k) {
+    gametest::Solve(game, [&](int colour, int k) {
         QTest::mouseClick(board->Painter[static_cast<std::size_t>(colour)], Qt::LeftButton);
         QTest::mouseClick(Vertex(k), Qt::LeftButton);
     });
-    ASSERT_TRUE(game::world.Puzzle.GameOver);
+    ASSERT_TRUE(game.Puzzle.GameOver);
     EXPECT_TRUE(Actions(Vertex(1)).isEmpty()) << "the game is over";
     // The rating is read with the score it rates, before its message.
     const QString rated =
-        QString("Your score %1, par %2. ").arg(game::world.Puzzle.ClickCount).arg(game::ComputePar());
+        QString("Your score %1, par %2. ").arg(game.Puzzle.ClickCount).arg(game.ComputePar());
     int open = 0;
     for (const TRatingDialog* dialog : {static_cast<TRatingDialog*>(windows->PerfectDlg),
                                         static_cast<TRatingDialog*>(windows->ExcellentDlg),

@@ -45,22 +45,22 @@ class PuzzleCodes : public boardtest::BoardTest {
         board = ShowActiveBoard(true);
     }
     // The puzzle the board shows is exactly the one `recipe` draws: its par and its edges.
-    static void ExpectOnBoard(const game::PuzzleRecipe& recipe, const TLevel1& board) {
+    void ExpectOnBoard(const game::PuzzleRecipe& recipe, const TLevel1& board) const {
         const game::PuzzleGraph graph = game::GeneratePuzzle(recipe);
-        const game::PuzzleState& p = game::world.Puzzle;
+        const game::PuzzleState& p = game.Puzzle;
         EXPECT_EQ(p.Recipe, recipe);
         EXPECT_EQ(board.Par->text().toInt(),
                   game::ParFor(recipe.vertices, recipe.edgesShown, graph.hiddenColorCount, graph.edgeCount));
         ASSERT_EQ(p.EdgeCount, graph.edgeCount);
         for (int e = 0; e < graph.edgeCount; ++e) {
             const auto& [u, v] = graph.edges[static_cast<std::size_t>(e)];
-            EXPECT_NE(game::world.BoardVertex[u].GetNeighbor(v), 0) << u << "-" << v;
+            EXPECT_NE(game.BoardVertex[u].GetNeighbor(v), 0) << u << "-" << v;
         }
     }
     // "Yes" to the New Puzzle question a command asked during a game.
     void AnswerYes() {
         ASSERT_TRUE(windows->GameNotOverDecision->isVisible());
-        game::NewPuzzleDecisionYes();
+        game.NewPuzzleDecisionYes();
         windows->GameNotOverDecision->hide();
     }
 
@@ -78,7 +78,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     auto* entry = box->findChild<QLineEdit*>("Entry");
     auto* play = box->findChild<QPushButton*>("PlayButton");
     auto* message = box->findChild<QLabel*>("Message");
-    EXPECT_EQ(code->text(), CodeOf(game::world.Puzzle.Recipe));
+    EXPECT_EQ(code->text(), CodeOf(game.Puzzle.Recipe));
     EXPECT_TRUE(code->isReadOnly());
     EXPECT_EQ(entry->accessibleName(), "Code to play");
 
@@ -98,7 +98,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     EXPECT_FALSE(play->isEnabled());
     QTest::keyClick(entry, Qt::Key_Return);
     EXPECT_FALSE(windows->GameNotOverDecision->isVisible());
-    EXPECT_NE(game::world.Puzzle.Recipe, kOther);
+    EXPECT_NE(game.Puzzle.Recipe, kOther);
     entry->clear();
     QTest::keyClicks(entry, "1K3QU");
     EXPECT_EQ(message->text(), QString::fromUtf8("Codes never contain \u201CU\u201D: check that character."));
@@ -111,7 +111,7 @@ TEST_F(PuzzleCodes, TheCodeWindowShowsTheBoardsCodeRefusesAMistypedOneAndPlaysAG
     QTest::mouseClick(play, Qt::LeftButton);
     AnswerYes();
     ExpectOnBoard(kOther, *board);
-    EXPECT_TRUE(game::world.Puzzle.Replay);
+    EXPECT_TRUE(game.Puzzle.Replay);
     EXPECT_EQ(code->text(), other);  // the shown code follows the board
     EXPECT_FALSE(box->isVisible());  // and the window no longer covers it
 }
@@ -126,9 +126,9 @@ TEST_F(PuzzleCodes, TheGreyedExampleIsACodeTheGamePlays) {
 }
 
 TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
-    game::ReplayClick(kOther);
+    game.ReplayClick(kOther);
     ExpectOnBoard(kOther, *board);
-    const std::uint32_t serial = game::world.Puzzle.Serial;
+    const std::uint32_t serial = game.Puzzle.Serial;
     // Two clicks of the mouse, which leaves no focus mark behind.
     QTest::mouseClick(board->OrbVertex[2], Qt::LeftButton);
     QTest::mouseClick(board->OrbVertex[3], Qt::LeftButton);
@@ -141,12 +141,12 @@ TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
     // for by its key, vertex 1 has the focus.
     QTest::keyClick(board, Qt::Key_R, Qt::ControlModifier);
     AnswerYes();
-    EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
+    EXPECT_EQ(game.Puzzle.Serial, serial + 1);
     ExpectOnBoard(kOther, *board);
     EXPECT_EQ(board->PlayerScore->text(), "0");
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 0);
+    EXPECT_EQ(game.Puzzle.ClickCount, 0);
     for (int k = 1; k <= kOther.vertices; ++k)
-        EXPECT_EQ(game::world.BoardVertex[k].FillColor(), game::clBlack) << k;
+        EXPECT_EQ(game.BoardVertex[k].FillColor(), game::clBlack) << k;
     EXPECT_EQ(board->focusWidget(), board->OrbVertex[1]);
 }
 
@@ -184,7 +184,7 @@ TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
     EXPECT_TRUE(again->isEnabled());
     QTest::keyClick(list, Qt::Key_Return);
     ExpectOnBoard(recipe, *board);
-    EXPECT_TRUE(game::world.Puzzle.Replay);
+    EXPECT_TRUE(game.Puzzle.Replay);
     EXPECT_FALSE(pages->isVisible());
 }
 

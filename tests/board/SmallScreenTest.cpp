@@ -19,7 +19,7 @@ namespace {
 class SmallScreen : public boardtest::BoardTest {};
 
 TEST_F(SmallScreen, TheBoardOpensOnItWithEveryControlReachable) {
-    game::PinClock(gametest::kNoon);
+    game.PinClock(gametest::kNoon);
     CreateWindows();
     TLevel1* board = windows->Level1;
     const QRect area = board->screen()->availableGeometry();
@@ -35,7 +35,7 @@ TEST_F(SmallScreen, TheBoardOpensOnItWithEveryControlReachable) {
 
     // A puzzle lays the buttons out below the circle, out of sight; the keyboard brings them in.
     QTest::keyClick(board, Qt::Key_F2);
-    ASSERT_FALSE(game::world.Puzzle.GameOver);
+    ASSERT_FALSE(game.Puzzle.GameOver);
     for (QPushButton* button : {board->NewGame, board->DrawGraph}) {
         button->setFocus(Qt::TabFocusReason);
         const QRect seen(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());

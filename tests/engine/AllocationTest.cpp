@@ -7,7 +7,7 @@
 #include <new>
 
 #include "engine/GameEnd.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
 #include "engine/State.h"
@@ -31,23 +31,40 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 TEST(Allocation, NewPuzzleAndColorVertexAllocateNothing) {
-    game::world.Reset();
-    game::world.Settings.RandomNumberOfVertices = true;
-    game::PinClock(gametest::kNoon);
+    game::Game game;
+    game.Settings.RandomNumberOfVertices = true;
+    game.PinClock(gametest::kNoon);
     for (int round = 0; round < 50; ++round) {
-        game::PinClock(round * 1'000'003);
+        game.PinClock(round * 1'000'003);
         const long before = g_allocations;
-        game::NewPuzzle();
-        for (int k = 1; k <= game::world.Puzzle.VertexCount && !game::world.Puzzle.GameOver; ++k) {
-            game::PainterClick(game::world.Puzzle.HiddenColoring[k % game::world.Puzzle.VertexCount + 1]);
-            game::ColorVertex(k);
+        game.NewPuzzle();
+        for (int k = 1; k <= game.Puzzle.VertexCount && !game.Puzzle.GameOver; ++k) {
+            game.PainterClick(game.Puzzle.HiddenColoring[k % game.Puzzle.VertexCount + 1]);
+            game.ColorVertex(k);
         }
         // Finish the game: the solving click rates it and shows the solution.
-        for (int k = 1; k <= game::world.Puzzle.VertexCount && !game::world.Puzzle.GameOver; ++k) {
-            game::PainterClick(game::world.Puzzle.HiddenColoring[k]);
-            game::ColorVertex(k);
+        for (int k = 1; k <= game.Puzzle.VertexCount && !game.Puzzle.GameOver; ++k) {
+            game.PainterClick(game.Puzzle.HiddenColoring[k]);
+            game.ColorVertex(k);
         }
-        EXPECT_TRUE(game::world.Puzzle.GameOver);
+        EXPECT_TRUE(game.Puzzle.GameOver);
         EXPECT_EQ(g_allocations - before, 0) << "round " << round;
     }
+}
+
+// Every click is kept, and up to the game's bound keeping it touches no heap either; past it the
+// log makes room and loses nothing.
+TEST(Allocation, ClicksAreKeptWithoutTheHeapUpToTheBound) {
+    game::Game game;
+    game.PinClock(gametest::kNoon);
+    game.NewPuzzle();
+    const long before = g_allocations;
+    for (std::size_t i = 0; i < game::Game::kClicksKeptInPlace; ++i) {
+        game.PainterClick(static_cast<int>(i % 4) + 1);
+        game.ColorVertex(1);  // one vertex again and again: never solved
+    }
+    EXPECT_EQ(g_allocations - before, 0);
+    game.ColorVertex(1);
+    ASSERT_EQ(game.Clicks().size(), game::Game::kClicksKeptInPlace + 1);
+    EXPECT_EQ(game.Clicks()[5], (game::Click{1, 2}));
 }

@@ -41,85 +41,85 @@ TEST(AverageText, ThreeSignificantDigitsWrittenWithThreeDecimals) {
 
 TEST_F(EngineTest, FortyGamesOfFortyOneOverParAverageExactly) {
     // 41 over par spread over 40 games, one game at a time: 1.025 rounds up to 1.03.
-    for (int game = 1; game <= 40; ++game) {
+    for (int played = 1; played <= 40; ++played) {
         StartExample(true);
-        Solve(game == 1 ? 41 : 0);
+        Solve(played == 1 ? 41 : 0);
     }
-    EXPECT_EQ(world.Session.SessionGameCount, 40);
-    EXPECT_EQ(world.Session.SessionTotalFromPar, 41);
+    EXPECT_EQ(game.Session.SessionGameCount, 40);
+    EXPECT_EQ(game.Session.SessionTotalFromPar, 41);
     EXPECT_EQ(AverageLabel(), "Average From Par: 1.030");
 }
 
 TEST_F(EngineTest, AGoodShownGameOpensPerfectAndCountsTheStreak) {
     StartExample(true);
-    EXPECT_EQ(ComputePar(), 6);
+    EXPECT_EQ(game.ComputePar(), 6);
     Solve();
     EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::Perfect});
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
-    EXPECT_EQ(world.Session.SessionGameCount, 1);
+    EXPECT_EQ(game.Session.SessionGameCount, 1);
     // The solution view shows the hidden colouring and every edge once, from its lower end.
     EXPECT_TRUE(board.solvedPicture);
     EXPECT_FALSE(board.paintersOn);
     EXPECT_FALSE(board.drawGraphEnabled);
     EXPECT_EQ(board.twinsShown, 6);
     const TColor expected[] = {clRed, clRed, clLime, clBlue, clRed, clLime};
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(world.SolutionVertex[k].FillColor(), expected[k - 1]);
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(game.SolutionVertex[k].FillColor(), expected[k - 1]);
     EXPECT_EQ(board.solutionEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
     // Showing it again draws nothing twice.
-    ShowSolution();
+    game.ShowSolution();
     EXPECT_EQ(board.solutionEdges.size(), 8u);
 }
 
 TEST_F(EngineTest, OneClickOverParIsNotGood) {
     StartExample(true);
-    world.Settings.TeachingModeConsecutiveGoodGames = 5;
+    game.Settings.TeachingModeConsecutiveGoodGames = 5;
     Solve(1);
     EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::NotBad});
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_EQ(AverageLabel(), "Average From Par: 1.000");
 
-    world.Settings.TeachingMode = false;
+    game.Settings.TeachingMode = false;
     windows.dialogs.clear();
     StartExample(true);
     Solve(1);
     EXPECT_TRUE(windows.dialogs.empty()) << "outside teaching mode a game over par opens nothing";
-    EXPECT_EQ(world.Session.SessionGameCount, 2);
+    EXPECT_EQ(game.Session.SessionGameCount, 2);
 }
 
 TEST_F(EngineTest, ScoreEqualToParIsGood) {
     StartExample(false);  // par 12
     Solve(6);
-    EXPECT_EQ(world.Puzzle.ClickCount, 12);
+    EXPECT_EQ(game.Puzzle.ClickCount, 12);
     EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::Excellent});
     EXPECT_EQ(AverageLabel(), "Average From Par: 0.000");
 }
 
 TEST_F(EngineTest, HiddenLevelsNeedThreeExcellentGamesInARow) {
-    for (int game = 1; game <= 3; ++game) {
+    for (int won = 1; won <= 3; ++won) {
         StartExample(false);
         Solve();
-        EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, game);
+        EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, won);
         // The dialog is handed what it says: the count so far, then the offer.
         const Rating text = windows.ratings.back();
-        EXPECT_EQ(text.offer, game == 3);
-        if (game < 3) {
+        EXPECT_EQ(text.offer, won == 3);
+        if (won < 3) {
             EXPECT_EQ(text.message, RatingMessage::ExcellentCountSoFar);
-            EXPECT_EQ(text.streak, game);
+            EXPECT_EQ(text.streak, won);
         }
     }
-    ExcellentNo(windows.ratings.back());
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
+    game.ExcellentNo(windows.ratings.back());
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 2) << "the next good game offers again";
     StartExample(false);
     Solve();
     EXPECT_TRUE(windows.ratings.back().offer);
-    ExcellentOk(windows.ratings.back());
-    EXPECT_EQ(world.Settings.NumberOfVertices, 7);
-    EXPECT_TRUE(world.Settings.ShowEdges);
-    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, 1);
-    EXPECT_EQ(world.Settings.TeachingModeSecondaryLevel, 0);
+    game.ExcellentOk(windows.ratings.back());
+    EXPECT_EQ(game.Settings.NumberOfVertices, 7);
+    EXPECT_TRUE(game.Settings.ShowEdges);
+    EXPECT_EQ(game.Settings.TeachingModePrimaryLevel, 1);
+    EXPECT_EQ(game.Settings.TeachingModeSecondaryLevel, 0);
     EXPECT_EQ(windows.settingsChanges, std::vector<unsigned>{kShowEdgesChanged | kVertexCountChanged});
-    EXPECT_EQ(windows.followed, world.Settings)
+    EXPECT_EQ(windows.followed, game.Settings)
         << "the settings dialog is handed the settings as they now stand";
 }
 
@@ -127,32 +127,32 @@ TEST_F(EngineTest, RatingDialogButtonsOutsideTheirOfferChangeNothing) {
     // Offers made in teaching mode, answered once it is switched off.
     const Rating perfect{RatingMessage::PerfectGoOn, 1, true, 6};
     const Rating excellent{RatingMessage::ExcellentAdvance, 3, true, 6};
-    world.Settings.TeachingMode = false;
-    world.Settings.TeachingModeConsecutiveGoodGames = 4;
-    const GameSettings before = world.Settings;
-    PerfectOk(perfect);
-    ExcellentOk(excellent);
-    NotBadOk({RatingMessage::NotBad, 0, false, 6});
-    EXPECT_EQ(world.Settings, before);
-    PerfectNo(perfect);
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    game.Settings.TeachingMode = false;
+    game.Settings.TeachingModeConsecutiveGoodGames = 4;
+    const GameSettings before = game.Settings;
+    game.PerfectOk(perfect);
+    game.ExcellentOk(excellent);
+    game.NotBadOk({RatingMessage::NotBad, 0, false, 6});
+    EXPECT_EQ(game.Settings, before);
+    game.PerfectNo(perfect);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_TRUE(windows.settingsChanges.empty());
 }
 
 TEST_F(EngineTest, AbandoningAGameCountsParPlusTen) {
     StartExample(false);
-    world.Settings.TeachingModeConsecutiveGoodGames = 2;
-    NewGameClick();
+    game.Settings.TeachingModeConsecutiveGoodGames = 2;
+    game.NewGameClick();
     EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision});
-    EXPECT_FALSE(world.Puzzle.GameOver) << "the game goes on until the player decides";
-    DecisionNo();
-    EXPECT_FALSE(world.Puzzle.GameOver);
-    NewGameClick();
-    NewPuzzleDecisionYes();  // after 0 clicks all the same
+    EXPECT_FALSE(game.Puzzle.GameOver) << "the game goes on until the player decides";
+    game.DecisionNo();
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    game.NewGameClick();
+    game.NewPuzzleDecisionYes();  // after 0 clicks all the same
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_FALSE(world.Puzzle.GameOver);
-    EXPECT_EQ(world.Puzzle.ClickCount, 0);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    EXPECT_EQ(game.Puzzle.ClickCount, 0);
 
     // Hidden edges, par 12: games of 6 and 8 clicks are 6 and 4 under par: (10 - 6 - 4) / 3.
     Solve();
@@ -172,47 +172,47 @@ TEST_F(EngineTest, ThreeGamesOfZeroOneAndTwoOverParAverageOne) {
 
 TEST_F(EngineTest, TheFirstDrawGraphIsFreeTheSecondAsks) {
     StartExample(false);
-    world.Settings.TeachingModeConsecutiveGoodGames = 2;
-    DrawGraphClick();
-    EXPECT_TRUE(world.Puzzle.GameOver);
+    game.Settings.TeachingModeConsecutiveGoodGames = 2;
+    game.DrawGraphClick();
+    EXPECT_TRUE(game.Puzzle.GameOver);
     EXPECT_TRUE(windows.dialogs.empty());
-    EXPECT_EQ(world.Session.SessionGameCount, 0) << "nothing is rated";
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(game.Session.SessionGameCount, 0) << "nothing is rated";
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_EQ(board.solutionEdges.size(), 8u);
     EXPECT_FALSE(board.drawGraphEnabled);
 
     StartExample(false);
-    DrawGraphClick();
+    game.DrawGraphClick();
     EXPECT_EQ(windows.dialogs, std::vector<Dialog>{Dialog::GameNotOverDecision2});
-    EXPECT_FALSE(world.Puzzle.GameOver);
-    DrawGraphDecisionYes();
-    EXPECT_TRUE(world.Puzzle.GameOver);
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    game.DrawGraphDecisionYes();
+    EXPECT_TRUE(game.Puzzle.GameOver);
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
 }
 
 TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
     StartExample(true);
-    NewGameClick();  // New Puzzle path asks...
+    game.NewGameClick();  // New Puzzle path asks...
     Solve();         // ...but the player finishes the game instead
-    ASSERT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
-    ASSERT_EQ(world.Session.SessionGameCount, 1);
-    const std::uint32_t solved = world.Puzzle.Serial;
-    NewPuzzleDecisionYes();
-    EXPECT_EQ(world.Session.SessionGameCount, 1) << "the solved game is not rated a second time";
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1) << "the streak the solve earned stays";
-    EXPECT_NE(world.Puzzle.Serial, solved) << "the new puzzle the player asked for still comes";
-    EXPECT_FALSE(world.Puzzle.GameOver);
+    ASSERT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
+    ASSERT_EQ(game.Session.SessionGameCount, 1);
+    const std::uint32_t solved = game.Puzzle.Serial;
+    game.NewPuzzleDecisionYes();
+    EXPECT_EQ(game.Session.SessionGameCount, 1) << "the solved game is not rated a second time";
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1) << "the streak the solve earned stays";
+    EXPECT_NE(game.Puzzle.Serial, solved) << "the new puzzle the player asked for still comes";
+    EXPECT_FALSE(game.Puzzle.GameOver);
 
     // Draw Graph path: the first use is free, the second asks.
-    DrawGraphClick();
+    game.DrawGraphClick();
     StartExample(true);
-    DrawGraphClick();
+    game.DrawGraphClick();
     Solve();
-    ASSERT_EQ(world.Session.SessionGameCount, 2);
+    ASSERT_EQ(game.Session.SessionGameCount, 2);
     const std::size_t lines = board.solutionEdges.size();
-    DrawGraphDecisionYes();
-    EXPECT_EQ(world.Session.SessionGameCount, 2);
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
+    game.DrawGraphDecisionYes();
+    EXPECT_EQ(game.Session.SessionGameCount, 2);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_EQ(board.solutionEdges.size(), lines) << "the dialog only closes";
 }
 
@@ -220,30 +220,30 @@ TEST_F(EngineTest, ADecisionLeftOpenWhileTheGameIsSolvedRatesNothingMore) {
 // does what it says to the game in play, whichever puzzle it was first asked about.
 TEST_F(EngineTest, AQuestionLeftOpenAcrossANewPuzzleActsOnTheGameInPlay) {
     StartExample(true);
-    world.Settings.TeachingModeConsecutiveGoodGames = 1;
-    NewGameClick();
+    game.Settings.TeachingModeConsecutiveGoodGames = 1;
+    game.NewGameClick();
     StartExample(true);  // the settings dialog's OK
-    Paint(world.Puzzle.HiddenColoring[1], 1);
-    const std::uint32_t played = world.Puzzle.Serial;
-    NewPuzzleDecisionYes();
-    EXPECT_EQ(world.Session.SessionGameCount, 1) << "the game in play is rated";
+    Paint(game.Puzzle.HiddenColoring[1], 1);
+    const std::uint32_t played = game.Puzzle.Serial;
+    game.NewPuzzleDecisionYes();
+    EXPECT_EQ(game.Session.SessionGameCount, 1) << "the game in play is rated";
     EXPECT_EQ(AverageLabel(), "Average From Par: 10.000");
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
-    EXPECT_NE(world.Puzzle.Serial, played);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_NE(game.Puzzle.Serial, played);
 
     // Draw Graph path (its first use is free, the second asks).
-    DrawGraphClick();
+    game.DrawGraphClick();
     StartExample(true);
-    world.Settings.TeachingModeConsecutiveGoodGames = 1;
-    DrawGraphClick();
+    game.Settings.TeachingModeConsecutiveGoodGames = 1;
+    game.DrawGraphClick();
     StartExample(true);
-    Paint(world.Puzzle.HiddenColoring[1], 1);
+    Paint(game.Puzzle.HiddenColoring[1], 1);
     const std::size_t lines = board.solutionEdges.size();
-    DrawGraphDecisionYes();
-    EXPECT_TRUE(world.Puzzle.GameOver) << "the solution of the game in play is shown";
+    game.DrawGraphDecisionYes();
+    EXPECT_TRUE(game.Puzzle.GameOver) << "the solution of the game in play is shown";
     EXPECT_GT(board.solutionEdges.size(), lines);
-    EXPECT_EQ(world.Session.SessionGameCount, 2);
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(game.Session.SessionGameCount, 2);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
 }
 
 TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
@@ -262,13 +262,13 @@ TEST_F(EngineTest, DialogTextsFollowTeachingModeAndStreak) {
 
 TEST_F(EngineTest, StreaksReadFromAFileNeverWrapRound) {
     StartExample(true);
-    world.Settings.TeachingModeConsecutiveGoodGames = INT32_MAX;
+    game.Settings.TeachingModeConsecutiveGoodGames = INT32_MAX;
     Solve();
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
-    world.Settings.TeachingModePrimaryLevel = INT32_MAX;
-    world.Settings.TeachingModeConsecutiveGoodGames = 3;
-    ExcellentOk({RatingMessage::ExcellentAdvance, 3, true, 6});
-    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, INT32_MAX);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, INT32_MAX);
+    game.Settings.TeachingModePrimaryLevel = INT32_MAX;
+    game.Settings.TeachingModeConsecutiveGoodGames = 3;
+    game.ExcellentOk({RatingMessage::ExcellentAdvance, 3, true, 6});
+    EXPECT_EQ(game.Settings.TeachingModePrimaryLevel, INT32_MAX);
 }
 
 TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
@@ -276,40 +276,40 @@ TEST_F(EngineTest, AnAdvanceDuringTheNextGameLeavesItsRulesAlone) {
     StartExample(true);
     Solve();
     const Rating rated = windows.ratings.back();
-    world.Settings.NumberOfVertices = 7;
-    NewGameClick();
-    const int n = world.Puzzle.VertexCount;
+    game.Settings.NumberOfVertices = 7;
+    game.NewGameClick();
+    const int n = game.Puzzle.VertexCount;
     ASSERT_EQ(n, 7);
-    PerfectOk(rated);  // edges hidden and the level changed for the NEXT puzzle
-    EXPECT_FALSE(world.Settings.ShowEdges);
-    EXPECT_EQ(ComputePar(), 7) << "this puzzle was started with its edges shown";
+    game.PerfectOk(rated);  // edges hidden and the level changed for the NEXT puzzle
+    EXPECT_FALSE(game.Settings.ShowEdges);
+    EXPECT_EQ(game.ComputePar(), 7) << "this puzzle was started with its edges shown";
     Solve();
-    EXPECT_TRUE(world.Puzzle.GameOver) << "the game ends when its own vertices are all coloured";
+    EXPECT_TRUE(game.Puzzle.GameOver) << "the game ends when its own vertices are all coloured";
     EXPECT_EQ(windows.dialogs.back(), Dialog::Perfect);
 }
 
 // The teaching path, walked through the real operations from 6 vertices with edges
 // shown round to 6 vertices with edges shown again.
 TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
-    world.Settings.RandomNumberOfColors = world.Settings.RandomEdgeProbability = true;
-    world.Settings.RandomNumberOfVertices = false;
+    game.Settings.RandomNumberOfColors = game.Settings.RandomEdgeProbability = true;
+    game.Settings.RandomNumberOfVertices = false;
     std::vector<std::pair<int, bool>> levels;
     std::uint32_t tick = 0;
     while (levels.size() < 23) {
-        PinClock(gametest::kNoon + static_cast<std::int32_t>(++tick) * 997);
-        levels.emplace_back(world.Settings.NumberOfVertices, world.Settings.ShowEdges);
-        const int needed = world.Settings.ShowEdges ? 1 : 3;
-        for (int game = 1; game <= needed; ++game) {
-            NewGameClick();
-            ASSERT_EQ(world.Puzzle.VertexCount, levels.back().first);
+        game.PinClock(gametest::kNoon + static_cast<std::int32_t>(++tick) * 997);
+        levels.emplace_back(game.Settings.NumberOfVertices, game.Settings.ShowEdges);
+        const int needed = game.Settings.ShowEdges ? 1 : 3;
+        for (int won = 1; won <= needed; ++won) {
+            game.NewGameClick();
+            ASSERT_EQ(game.Puzzle.VertexCount, levels.back().first);
             Solve();
             const Dialog opened = windows.dialogs.back();
-            ASSERT_EQ(opened, world.Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
-            ASSERT_EQ(windows.ratings.back().offer, game == needed);
+            ASSERT_EQ(opened, game.Settings.ShowEdges ? Dialog::Perfect : Dialog::Excellent);
+            ASSERT_EQ(windows.ratings.back().offer, won == needed);
             if (opened == Dialog::Perfect) {
-                PerfectOk(windows.ratings.back());
+                game.PerfectOk(windows.ratings.back());
             } else {
-                ExcellentOk(windows.ratings.back());
+                game.ExcellentOk(windows.ratings.back());
             }
         }
     }
@@ -320,7 +320,7 @@ TEST_F(EngineTest, TeachingModeWalksEveryLevelAndStartsOver) {
     }
     expected.emplace_back(6, true);
     EXPECT_EQ(levels, expected);
-    EXPECT_EQ(world.Settings.TeachingModePrimaryLevel, 11);
+    EXPECT_EQ(game.Settings.TeachingModePrimaryLevel, 11);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ class RecordTest : public gametest::EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        game::world.hooks.steadyClock = &Steady;
-        game::world.hooks.utcClock = &Utc;
+        game.hooks.steadyClock = &Steady;
+        game.hooks.utcClock = &Utc;
         g_steady = 1000;
     }
 };
@@ -41,9 +41,9 @@ game::GameRecord Game(int vertices, int colors, bool edges, int par, int result,
 }  // namespace
 
 TEST_F(RecordTest, EveryRatedGameIsHandedOverOnceWithItsNumbersAndNoUnratedOne) {
-    gametest::StartExample(true);
-    game::DrawGraphClick();  // the free first Draw Graph is not rated
-    game::NewGameClick();    // the game is over: a new puzzle at once, nothing rated
+    gametest::StartExample(game, true);
+    game.DrawGraphClick();  // the free first Draw Graph is not rated
+    game.NewGameClick();    // the game is over: a new puzzle at once, nothing rated
     ASSERT_TRUE(windows.rated.empty());
 
     g_steady = 68'400;  // 67.4 seconds after the puzzle appeared
@@ -62,12 +62,12 @@ TEST_F(RecordTest, EveryRatedGameIsHandedOverOnceWithItsNumbersAndNoUnratedOne) 
     EXPECT_EQ(solved.solveMs, 67'400);
     EXPECT_EQ(solved.Level(), 3);
 
-    gametest::StartExample(false);
-    game::NewGameClick();
-    game::NewPuzzleDecisionYes();
-    game::DrawGraphClick();
-    game::DrawGraphDecisionYes();
-    game::ApplySettings(game::world.Settings);  // the settings' OK drops a game unrated
+    gametest::StartExample(game, false);
+    game.NewGameClick();
+    game.NewPuzzleDecisionYes();
+    game.DrawGraphClick();
+    game.DrawGraphDecisionYes();
+    game.ApplySettings(game.Settings);  // the settings' OK drops a game unrated
     ASSERT_EQ(windows.rated.size(), 3u);
     EXPECT_EQ(windows.rated[1].ending, game::Ending::NewPuzzle);
     EXPECT_EQ(windows.rated[1].result, windows.rated[1].par + 10);

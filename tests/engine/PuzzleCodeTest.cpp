@@ -103,75 +103,74 @@ std::int32_t MovingClock() {
 }
 
 using Replays = gametest::EngineTest;
-using gametest::StartExample;
 
 TEST_F(Replays, APuzzleIsDrawnFromOneReadingAndItsCodeGivesItBack) {
 
-    SetClock(&MovingClock);
+    game.SetClock(&MovingClock);
     g_reading = 43'200'000;
-    world.Settings.RandomNumberOfColors = world.Settings.RandomNumberOfVertices =
-        world.Settings.RandomEdgeProbability = true;
-    world.Settings.ShowEdges = false;
-    NewPuzzle();
-    const PuzzleRecipe recipe = world.Puzzle.Recipe;
+    game.Settings.RandomNumberOfColors = game.Settings.RandomNumberOfVertices =
+        game.Settings.RandomEdgeProbability = true;
+    game.Settings.ShowEdges = false;
+    game.NewPuzzle();
+    const PuzzleRecipe recipe = game.Puzzle.Recipe;
     EXPECT_EQ(recipe.clockMs, 43'200'007);
     // Read at one tick, the three draws see the same number: more vertices go with more colours.
-    EXPECT_EQ(recipe.vertices, world.Settings.NumberOfVertices);
-    EXPECT_EQ(recipe.colors, world.Settings.NumberOfColors);
+    EXPECT_EQ(recipe.vertices, game.Settings.NumberOfVertices);
+    EXPECT_EQ(recipe.colors, game.Settings.NumberOfColors);
 
     const PuzzleGraph graph = GeneratePuzzle(ReadPuzzleCode(PuzzleCodeOf(recipe).data()).recipe);
-    EXPECT_EQ(graph.hiddenColoring, world.Puzzle.HiddenColoring);
-    EXPECT_EQ(graph.edgeCount, world.Puzzle.EdgeCount);
+    EXPECT_EQ(graph.hiddenColoring, game.Puzzle.HiddenColoring);
+    EXPECT_EQ(graph.edgeCount, game.Puzzle.EdgeCount);
     for (int e = 0; e < graph.edgeCount; ++e) {
         const auto& edge = graph.edges[static_cast<std::size_t>(e)];
-        EXPECT_EQ(world.BoardVertex[edge[0]].GetNeighbor(edge[1]), 1);
+        EXPECT_EQ(game.BoardVertex[edge[0]].GetNeighbor(edge[1]), 1);
     }
-    EXPECT_EQ(ParFor(graph.vertices, recipe.edgesShown, graph.hiddenColorCount, graph.edgeCount), ComputePar());
+    EXPECT_EQ(ParFor(graph.vertices, recipe.edgesShown, graph.hiddenColorCount, graph.edgeCount), game.ComputePar());
 }
 
 // A puzzle played again from its code or restarted: asked first like New Puzzle, rated and
 // recorded with its code, and never a step of the teaching mode, nor a change to the settings.
 TEST_F(Replays, APuzzlePlayedAgainIsRatedButLeavesSettingsAndTeachingAlone) {
-    world.Settings.TeachingMode = true;
+    game.Settings.TeachingMode = true;
     StartExample(true);
-    const PuzzleRecipe first = world.Puzzle.Recipe;
+    const PuzzleRecipe first = game.Puzzle.Recipe;
     Solve();
-    EXPECT_EQ(world.Settings.TeachingModeConsecutiveGoodGames, 1);
-    PerfectNo(windows.ratings.back());  // the advance is declined; the streak starts over
-    world.Settings.TeachingModeConsecutiveGoodGames = 1;
-    const GameSettings settings = world.Settings;
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
+    game.PerfectNo(windows.ratings.back());  // the advance is declined; the streak starts over
+    game.Settings.TeachingModeConsecutiveGoodGames = 1;
+    const GameSettings settings = game.Settings;
 
-    RestartClick();  // the game is over: no question
+    game.RestartClick();  // the game is over: no question
     EXPECT_EQ(windows.dialogs.size(), 1u);
-    EXPECT_EQ(world.Puzzle.Recipe, first);
-    EXPECT_TRUE(world.Puzzle.Replay);
+    EXPECT_EQ(game.Puzzle.Recipe, first);
+    EXPECT_TRUE(game.Puzzle.Replay);
     EXPECT_EQ(board.score, 0);
 
     // During play a code asks first; "Yes" rates the dropped replay at par + 10, streak untouched.
     const PuzzleRecipe other{9, 4, 70, false, 1234};
-    ReplayClick(other);
+    game.ReplayClick(other);
     EXPECT_EQ(windows.dialogs.back(), Dialog::GameNotOverDecision);
-    NewPuzzleDecisionYes();
-    EXPECT_EQ(world.Puzzle.Recipe, other);
+    game.NewPuzzleDecisionYes();
+    EXPECT_EQ(game.Puzzle.Recipe, other);
     EXPECT_EQ(windows.rated.back().result, 16);
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(first).data());
     EXPECT_FALSE(windows.rated.back().teaching);
 
     Solve();  // at par: rated as outside the teaching mode
     EXPECT_EQ(windows.ratings.back().message, RatingMessage::ExcellentMethod);
-    ExcellentOk(windows.ratings.back());
-    ExcellentNo(windows.ratings.back());
-    EXPECT_EQ(world.Settings, settings) << "nor the settings nor the teaching progress moved";
+    game.ExcellentOk(windows.ratings.back());
+    game.ExcellentNo(windows.ratings.back());
+    EXPECT_EQ(game.Settings, settings) << "nor the settings nor the teaching progress moved";
     EXPECT_STREQ(windows.rated.back().code.data(), PuzzleCodeOf(other).data());
 
     // New Puzzle is the player's own puzzle again, and a refused No forgets the asked code.
-    ReplayClick(first);
-    NewPuzzle();
-    ReplayClick(first);
-    DecisionNo();
-    NewPuzzleDecisionYes();
-    EXPECT_FALSE(world.Puzzle.Replay);
-    EXPECT_EQ(world.Puzzle.Recipe.vertices, 6);
+    game.ReplayClick(first);
+    game.NewPuzzle();
+    game.ReplayClick(first);
+    game.DecisionNo();
+    game.NewPuzzleDecisionYes();
+    EXPECT_FALSE(game.Puzzle.Replay);
+    EXPECT_EQ(game.Puzzle.Recipe.vertices, 6);
 }
 
 }  // namespace

@@ -20,32 +20,31 @@ using gametest::kNoon;
 class PuzzleTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        world.Reset();
-        world.hooks.board = &board;
-        SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); },
+        game.hooks.board = &board;
+        game.SetEdgeListener([](int u, int v, void* sink) { static_cast<Edges*>(sink)->emplace_back(u, v); },
                         &edges);
     }
     void TearDown() override {
-        SetEdgeListener(nullptr, nullptr);
-        world.Reset();
+        game.SetEdgeListener(nullptr, nullptr);
     }
     void Make(std::int32_t timeMs, int n, int c, int p, bool showEdges = false) {
-        PinClock(timeMs);
-        world.Settings.NumberOfVertices = n;
-        world.Settings.NumberOfColors = c;
-        world.Settings.EdgeProbability = p;
-        world.Settings.RandomNumberOfColors = world.Settings.RandomNumberOfVertices =
-            world.Settings.RandomEdgeProbability = false;
-        world.Settings.ShowEdges = showEdges;
+        game.PinClock(timeMs);
+        game.Settings.NumberOfVertices = n;
+        game.Settings.NumberOfColors = c;
+        game.Settings.EdgeProbability = p;
+        game.Settings.RandomNumberOfColors = game.Settings.RandomNumberOfVertices =
+            game.Settings.RandomEdgeProbability = false;
+        game.Settings.ShowEdges = showEdges;
         edges.clear();
-        NewPuzzle();
+        game.NewPuzzle();
     }
     std::vector<int> Coloring() const {
-        return {world.Puzzle.HiddenColoring.begin() + 1,
-                world.Puzzle.HiddenColoring.begin() + 1 + world.Settings.NumberOfVertices};
+        return {game.Puzzle.HiddenColoring.begin() + 1,
+                game.Puzzle.HiddenColoring.begin() + 1 + game.Settings.NumberOfVertices};
     }
-    static bool Joined(int a, int b) { return world.BoardVertex[a].GetNeighbor(b) == 1; }
+    bool Joined(int a, int b) const { return game.BoardVertex[a].GetNeighbor(b) == 1; }
 
+    game::Game game;
     gametest::RecordingBoard board;
     Edges edges;
 };
@@ -56,14 +55,14 @@ TEST_F(PuzzleTest, WorkedExampleSixVerticesThreeColours) {
     Make(kNoon, 6, 3, 63);
     EXPECT_EQ(Coloring(), (std::vector<int>{2, 2, 3, 1, 2, 3}));
     EXPECT_EQ(edges, (Edges{{3, 4}, {3, 5}, {4, 5}, {1, 3}, {1, 4}, {1, 6}, {2, 3}, {5, 6}}));
-    EXPECT_EQ(world.Puzzle.EdgeCount, 8);
-    EXPECT_EQ(ComputePar(), 12);
+    EXPECT_EQ(game.Puzzle.EdgeCount, 8);
+    EXPECT_EQ(game.ComputePar(), 12);
     EXPECT_EQ(board.par, 12);
     EXPECT_EQ(board.score, 0);
     EXPECT_EQ(board.edgeCount, 8);
 
     Make(kNoon, 6, 3, 63, true);
-    EXPECT_EQ(world.Puzzle.EdgeCount, 8);
+    EXPECT_EQ(game.Puzzle.EdgeCount, 8);
     EXPECT_EQ(board.par, 6);
 }
 
@@ -89,8 +88,8 @@ TEST_F(PuzzleTest, WorkedExampleEightVerticesFourColours) {
                             {5, 7},
                             {5, 8},
                             {7, 8}}));
-    EXPECT_EQ(world.Puzzle.EdgeCount, 19);
-    EXPECT_EQ(ComputePar(), 19);
+    EXPECT_EQ(game.Puzzle.EdgeCount, 19);
+    EXPECT_EQ(game.ComputePar(), 19);
 }
 
 TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
@@ -107,8 +106,8 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
         ASSERT_EQ(used, (c == 2   ? std::set<int>{1, 2}
                          : c == 3 ? std::set<int>{1, 2, 3}
                                   : std::set<int>{1, 2, 3, 4}));
-        ASSERT_EQ(world.Puzzle.HiddenColorCount, c);
-        ASSERT_EQ(static_cast<int>(edges.size()), world.Puzzle.EdgeCount);
+        ASSERT_EQ(game.Puzzle.HiddenColorCount, c);
+        ASSERT_EQ(static_cast<int>(edges.size()), game.Puzzle.EdgeCount);
 
         // The first C(C-1)/2 edges are the forced clique, over C different colours.
         if (c >= 3) {
@@ -119,7 +118,7 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
             }
             ASSERT_EQ(static_cast<int>(clique.size()), c);
             std::set<int> cliqueColors;
-            for (int v : clique) cliqueColors.insert(world.Puzzle.HiddenColoring[v]);
+            for (int v : clique) cliqueColors.insert(game.Puzzle.HiddenColoring[v]);
             ASSERT_EQ(static_cast<int>(cliqueColors.size()), c);
             for (int a : clique) {
                 for (int b : clique) {
@@ -131,15 +130,15 @@ TEST_F(PuzzleTest, EveryPuzzleIsProperAndNeedsItsColours) {
         }
         for (int a = 1; a <= n; ++a) {
             int flags = 0;
-            ASSERT_EQ(world.BoardVertex[a].GetNeighbor(a), 0) << "no vertex is its own neighbour";
+            ASSERT_EQ(game.BoardVertex[a].GetNeighbor(a), 0) << "no vertex is its own neighbour";
             for (int b = 1; b <= n; ++b) {
-                flags += world.BoardVertex[a].GetNeighbor(b);
+                flags += game.BoardVertex[a].GetNeighbor(b);
                 ASSERT_EQ(Joined(a, b), Joined(b, a));
                 if (Joined(a, b)) {
-                    ASSERT_NE(world.Puzzle.HiddenColoring[a], world.Puzzle.HiddenColoring[b]);
+                    ASSERT_NE(game.Puzzle.HiddenColoring[a], game.Puzzle.HiddenColoring[b]);
                 }
             }
-            ASSERT_EQ(world.BoardVertex[a].GetNeighbor(0), flags);
+            ASSERT_EQ(game.BoardVertex[a].GetNeighbor(0), flags);
         }
         std::set<std::pair<int, int>> distinct;
         for (auto [u, v] : edges) distinct.insert({std::min(u, v), std::max(u, v)});
@@ -153,12 +152,12 @@ TEST_F(PuzzleTest, CertainEdgesMakeACompleteMultipartiteGraph) {
         int expected = 0;
         for (int a = 1; a <= 16; ++a) {
             for (int b = 1; b <= 16; ++b) {
-                const bool differ = world.Puzzle.HiddenColoring[a] != world.Puzzle.HiddenColoring[b];
+                const bool differ = game.Puzzle.HiddenColoring[a] != game.Puzzle.HiddenColoring[b];
                 EXPECT_EQ(Joined(a, b), differ);
                 expected += (a < b && differ) ? 1 : 0;
             }
         }
-        EXPECT_EQ(world.Puzzle.EdgeCount, expected);
+        EXPECT_EQ(game.Puzzle.EdgeCount, expected);
     }
 }
 
@@ -166,8 +165,8 @@ TEST_F(PuzzleTest, TwoColourPuzzlesForceNoEdgeAndMayHaveNone) {
     int withoutEdges = 0;
     for (std::int32_t t = 0; t < 200; ++t) {
         Make(t * 4099, 6, 2, 1);
-        withoutEdges += world.Puzzle.EdgeCount == 0 ? 1 : 0;
-        EXPECT_EQ(ComputePar(), 12);
+        withoutEdges += game.Puzzle.EdgeCount == 0 ? 1 : 0;
+        EXPECT_EQ(game.ComputePar(), 12);
     }
     EXPECT_GT(withoutEdges, 100) << "with a 1 % edge chance most two-colour puzzles are edgeless";
 }
@@ -195,25 +194,25 @@ TEST_F(PuzzleTest, RandomSettingsAreDrawnAndKept) {
     };
     for (const Draw& draw : {Draw{0, 6, 2, 40}, Draw{7, 7, 3, 49}, Draw{4099, 10, 4, 68},
                              Draw{kNoon, 8, 3, 56}, Draw{61234567, 16, 4, 84}}) {
-        PinClock(draw.timeMs);
-        GameSettings& s = world.Settings;
+        game.PinClock(draw.timeMs);
+        GameSettings& s = game.Settings;
         s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = true;
-        NewPuzzle();
+        game.NewPuzzle();
         EXPECT_EQ(s.NumberOfVertices, draw.vertices) << draw.timeMs;
         EXPECT_EQ(s.NumberOfColors, draw.colors) << draw.timeMs;
         EXPECT_EQ(s.EdgeProbability, draw.edgeProbability) << draw.timeMs;
-        EXPECT_EQ(world.Puzzle.VertexCount, draw.vertices);
-        EXPECT_EQ(world.Puzzle.HiddenColorCount, draw.colors);
+        EXPECT_EQ(game.Puzzle.VertexCount, draw.vertices);
+        EXPECT_EQ(game.Puzzle.HiddenColorCount, draw.colors);
     }
     // Over a day every vertex count and colour count comes up, and the edge probability keeps
     // to 40..84.
     std::set<int> counts, colors, probabilities;
     for (std::int32_t t = 0; t < 86'400'000; t += 86'400'000 / 2000 + 1) {
-        PinClock(t);
-        NewPuzzle();
-        counts.insert(world.Settings.NumberOfVertices);
-        colors.insert(world.Settings.NumberOfColors);
-        probabilities.insert(world.Settings.EdgeProbability);
+        game.PinClock(t);
+        game.NewPuzzle();
+        counts.insert(game.Settings.NumberOfVertices);
+        colors.insert(game.Settings.NumberOfColors);
+        probabilities.insert(game.Settings.EdgeProbability);
     }
     EXPECT_EQ(counts.size(), 11u);
     EXPECT_EQ(colors.size(), 3u);
@@ -230,61 +229,61 @@ TEST_F(PuzzleTest, HandsThePuzzleToTheBoardInOrder) {
     EXPECT_EQ(board.shape.centerX, 160);
     EXPECT_EQ(board.shape.centerY, 200);
     EXPECT_FALSE(board.twinsDuringPlay);
-    EXPECT_FALSE(world.Puzzle.GameOver);
-    EXPECT_EQ(world.Puzzle.SelectedColor, clBlue);
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    EXPECT_EQ(game.Puzzle.SelectedColor, clBlue);
     // Every edge drawn once, from its lower-numbered end, and marked in that order only.
     EXPECT_EQ(board.boardEdges, (Edges{{1, 3}, {1, 4}, {1, 6}, {2, 3}, {3, 4}, {3, 5}, {4, 5}, {5, 6}}));
     for (auto [a, b] : board.boardEdges) {
-        EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[a][b], 1);
-        EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[b][a], 0);
+        EXPECT_EQ(game.Puzzle.BoardEdgeDrawn[a][b], 1);
+        EXPECT_EQ(game.Puzzle.BoardEdgeDrawn[b][a], 0);
     }
     // The solution view knows the same graph.
     for (int k = 1; k <= 16; ++k)
-        EXPECT_EQ(world.SolutionVertex[k].AllNeighbors(), world.BoardVertex[k].AllNeighbors());
+        EXPECT_EQ(game.SolutionVertex[k].AllNeighbors(), game.BoardVertex[k].AllNeighbors());
 
     Make(kNoon, 6, 3, 63, false);
     EXPECT_TRUE(board.boardEdges.size() == 8u) << "hidden edges are not drawn";
     for (int a = 1; a <= 16; ++a) {
-        for (int b = 1; b <= 16; ++b) EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[a][b], 0);
+        for (int b = 1; b <= 16; ++b) EXPECT_EQ(game.Puzzle.BoardEdgeDrawn[a][b], 0);
     }
 }
 
 TEST_F(PuzzleTest, ANewPuzzleDiscardsTheOldOne) {
     Make(kNoon, 16, 4, 100, true);
-    world.BoardVertex[3].SetFillColor(clRed);
-    world.Puzzle.ClickCount = 9;
-    world.Puzzle.SolutionEdgeDrawn[1][2] = 1;
+    game.BoardVertex[3].SetFillColor(clRed);
+    game.Puzzle.ClickCount = 9;
+    game.Puzzle.SolutionEdgeDrawn[1][2] = 1;
     Make(kNoon + 5, 6, 2, 50);
-    EXPECT_EQ(world.Puzzle.ClickCount, 0);
-    EXPECT_EQ(world.Puzzle.ColoredCount, 0);
-    EXPECT_EQ(world.Puzzle.SolutionEdgeDrawn[1][2], 0);
-    EXPECT_EQ(world.Puzzle.BoardEdgeDrawn[1][2], 0);
-    for (int k = 1; k <= 16; ++k) EXPECT_EQ(world.BoardVertex[k].FillColor(), clBlack);
-    for (int k = 7; k <= 16; ++k) EXPECT_EQ(world.Puzzle.HiddenColoring[k], 0);
+    EXPECT_EQ(game.Puzzle.ClickCount, 0);
+    EXPECT_EQ(game.Puzzle.ColoredCount, 0);
+    EXPECT_EQ(game.Puzzle.SolutionEdgeDrawn[1][2], 0);
+    EXPECT_EQ(game.Puzzle.BoardEdgeDrawn[1][2], 0);
+    for (int k = 1; k <= 16; ++k) EXPECT_EQ(game.BoardVertex[k].FillColor(), clBlack);
+    for (int k = 7; k <= 16; ++k) EXPECT_EQ(game.Puzzle.HiddenColoring[k], 0);
     for (int a = 1; a <= 6; ++a) {
         int flags = 0;
-        for (int b = 1; b <= 6; ++b) flags += world.BoardVertex[a].GetNeighbor(b);
-        EXPECT_EQ(world.BoardVertex[a].GetNeighbor(0), flags);
+        for (int b = 1; b <= 6; ++b) flags += game.BoardVertex[a].GetNeighbor(b);
+        EXPECT_EQ(game.BoardVertex[a].GetNeighbor(0), flags);
     }
 }
 
 TEST_F(PuzzleTest, HandEditedCountsNeverReachBeyondTheArrays) {
     for (auto [n, c] :
          std::vector<std::pair<int, int>>{{0, 3}, {17, 3}, {-1, 0}, {1000, 9}, {6, 5}, {3, 4}}) {
-        PinClock(kNoon);
-        world.Settings.RandomNumberOfColors = world.Settings.RandomNumberOfVertices = false;
-        world.Settings.NumberOfVertices = n;
-        world.Settings.NumberOfColors = c;
-        NewPuzzle();
-        EXPECT_GE(world.Settings.NumberOfVertices, 6);
-        EXPECT_LE(world.Settings.NumberOfVertices, 16);
-        EXPECT_GE(world.Settings.NumberOfColors, 2);
-        EXPECT_LE(world.Settings.NumberOfColors, 4);
-        EXPECT_EQ(world.Puzzle.HiddenColorCount, world.Settings.NumberOfColors);
+        game.PinClock(kNoon);
+        game.Settings.RandomNumberOfColors = game.Settings.RandomNumberOfVertices = false;
+        game.Settings.NumberOfVertices = n;
+        game.Settings.NumberOfColors = c;
+        game.NewPuzzle();
+        EXPECT_GE(game.Settings.NumberOfVertices, 6);
+        EXPECT_LE(game.Settings.NumberOfVertices, 16);
+        EXPECT_GE(game.Settings.NumberOfColors, 2);
+        EXPECT_LE(game.Settings.NumberOfColors, 4);
+        EXPECT_EQ(game.Puzzle.HiddenColorCount, game.Settings.NumberOfColors);
     }
     for (int p : {-50, 0, 101, 2147483647}) {
         Make(kNoon, 8, 3, p);
-        EXPECT_EQ(world.Puzzle.HiddenColorCount, 3) << "any edge probability still builds a puzzle";
+        EXPECT_EQ(game.Puzzle.HiddenColorCount, 3) << "any edge probability still builds a puzzle";
     }
 }
 

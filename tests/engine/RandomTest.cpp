@@ -15,19 +15,21 @@ std::int32_t CountingClock() {
 }  // namespace
 
 TEST(Random, KnownSequenceFromSeedZero) {
-    world.RandSeed = 0;
-    EXPECT_EQ(RandomBelow(100), 0);
-    EXPECT_EQ(RandomBelow(100), 3);
-    EXPECT_EQ(RandomBelow(100), 86);
-    EXPECT_EQ(RandomBelow(100), 20);
+    game::Game game;
+    game.RandSeed = 0;
+    EXPECT_EQ(game.RandomBelow(100), 0);
+    EXPECT_EQ(game.RandomBelow(100), 3);
+    EXPECT_EQ(game.RandomBelow(100), 86);
+    EXPECT_EQ(game.RandomBelow(100), 20);
 }
 
 TEST(Random, StaysBelowItsBoundWhateverTheSeed) {
+    game::Game game;
     for (std::uint32_t seed : {0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu, 0xDEADBEEFu}) {
-        world.RandSeed = seed;
+        game.RandSeed = seed;
         for (int i = 0; i < 2000; ++i) {
-            EXPECT_EQ(RandomBelow(1), 0);
-            const int r = RandomBelow(16);
+            EXPECT_EQ(game.RandomBelow(1), 0);
+            const int r = game.RandomBelow(16);
             ASSERT_GE(r, 0);
             ASSERT_LT(r, 16);
         }
@@ -35,21 +37,22 @@ TEST(Random, StaysBelowItsBoundWhateverTheSeed) {
 }
 
 TEST(Random, ReseedsWithinOneMillisecondRepeatTheirDraws) {
-    PinClock(gametest::kNoon);
-    ReseedFromClock();
-    const int first = RandomBelow(100);
-    ReseedFromClock();
-    EXPECT_EQ(RandomBelow(100), first);
-    EXPECT_EQ(world.RandSeed, 43200000u * 134775813u + 1u);
+    game::Game game;
+    game.PinClock(gametest::kNoon);
+    game.ReseedFromClock();
+    const int first = game.RandomBelow(100);
+    game.ReseedFromClock();
+    EXPECT_EQ(game.RandomBelow(100), first);
+    EXPECT_EQ(game.RandSeed, 43200000u * 134775813u + 1u);
 
     // A clock that moves on gives a new seed at every reading.
     g_readings = 0;
-    SetClock(&CountingClock);
-    ReseedFromClock();
-    EXPECT_EQ(world.RandSeed, 1000u);
-    ReseedFromClock();
-    EXPECT_EQ(world.RandSeed, 1001u);
-    SetClock(nullptr);
+    game.SetClock(&CountingClock);
+    game.ReseedFromClock();
+    EXPECT_EQ(game.RandSeed, 1000u);
+    game.ReseedFromClock();
+    EXPECT_EQ(game.RandSeed, 1001u);
+    game.SetClock(nullptr);
 }
 
 TEST(Random, SystemClockReadsMillisecondsOfTheDay) {
@@ -69,8 +72,8 @@ TEST(Random, NearestEvenSendsExactHalvesToTheEvenNeighbour) {
 }
 
 TEST(State, AFreshWorldHasTheDefaultSettingsAndNoPuzzle) {
-    world.Reset();
-    const GameSettings& s = world.Settings;
+    const game::Game game;
+    const GameSettings& s = game.Settings;
     EXPECT_EQ(s, GameSettings{});
     EXPECT_EQ(s.NumberOfVertices, 6);
     EXPECT_EQ(s.NumberOfColors, 3);
@@ -78,30 +81,30 @@ TEST(State, AFreshWorldHasTheDefaultSettingsAndNoPuzzle) {
     EXPECT_TRUE(s.ShowEdges && s.TeachingMode && s.ShowToolTips);
     EXPECT_TRUE(s.RandomNumberOfColors && s.RandomEdgeProbability);
     EXPECT_FALSE(s.RandomNumberOfVertices || s.PlayComputer);
-    EXPECT_EQ(world.Layout.BoardCenterX, 160);
-    EXPECT_EQ(world.Layout.BoardCenterY, 200);
-    EXPECT_TRUE(world.Puzzle.GameOver);
-    EXPECT_TRUE(world.Session.DrawGraphFirstUse);
-    EXPECT_EQ(world.Session.SessionGameCount, 0);
-    EXPECT_EQ(world.hooks.board, nullptr);
+    EXPECT_EQ(game.Layout.BoardCenterX, 160);
+    EXPECT_EQ(game.Layout.BoardCenterY, 200);
+    EXPECT_TRUE(game.Puzzle.GameOver);
+    EXPECT_TRUE(game.Session.DrawGraphFirstUse);
+    EXPECT_EQ(game.Session.SessionGameCount, 0);
+    EXPECT_EQ(game.hooks.board, nullptr);
 }
 
 TEST(State, OutOfRangeCountsFallBackToTheirDefaults) {
-    world.Reset();
+    game::Game game;
     for (int n : {-7, 0, 5, 17, 2147483647}) {
-        world.Settings.NumberOfVertices = n;
-        world.Settings.NumberOfColors = n;
-        world.Settings.EdgeProbability = n;
-        KeepSettingsInRange(world.Settings);
-        EXPECT_EQ(world.Settings.NumberOfVertices, 6) << n;
-        EXPECT_EQ(world.Settings.NumberOfColors, 3) << n;
-        EXPECT_EQ(world.Settings.EdgeProbability, n) << "the edge probability indexes nothing and is kept";
+        game.Settings.NumberOfVertices = n;
+        game.Settings.NumberOfColors = n;
+        game.Settings.EdgeProbability = n;
+        KeepSettingsInRange(game.Settings);
+        EXPECT_EQ(game.Settings.NumberOfVertices, 6) << n;
+        EXPECT_EQ(game.Settings.NumberOfColors, 3) << n;
+        EXPECT_EQ(game.Settings.EdgeProbability, n) << "the edge probability indexes nothing and is kept";
     }
-    world.Settings.NumberOfVertices = 16;
-    world.Settings.NumberOfColors = 2;
-    KeepSettingsInRange(world.Settings);
-    EXPECT_EQ(world.Settings.NumberOfVertices, 16);
-    EXPECT_EQ(world.Settings.NumberOfColors, 2);
+    game.Settings.NumberOfVertices = 16;
+    game.Settings.NumberOfColors = 2;
+    KeepSettingsInRange(game.Settings);
+    EXPECT_EQ(game.Settings.NumberOfVertices, 16);
+    EXPECT_EQ(game.Settings.NumberOfColors, 2);
 }
 
 TEST(State, VertexRecordKeepsEverySlotAndItsFill) {

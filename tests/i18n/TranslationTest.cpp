@@ -2,6 +2,7 @@
 // The game in every language it carries a translation for: with the translation loaded no text
 // a player can see is left in English, and every text fits the control the game made for it, in
 // the game's own fonts. A failure names the language, so its translator knows what to shorten.
+#include "engine/Game.h"
 #include "engine/GameEnd.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
@@ -49,6 +50,8 @@
 
 namespace {
 
+// The windows walked, and the game they serve (which outlives them).
+std::unique_ptr<game::Game> g_game;
 std::unique_ptr<app::TWindows> g_windows;
 
 struct Text {
@@ -96,9 +99,10 @@ std::vector<Text> VisibleTexts() {
 // Builds every window, starts a puzzle so that the board shows its labels, and opens each
 // rating dialog once so that its message is written.
 void BuildWindows() {
-    game::world.Reset();
-    game::PinClock(gametest::kNoon);
-    g_windows = std::make_unique<app::TWindows>(game::world);
+    g_game = std::make_unique<game::Game>();
+    game::Game& game = *g_game;
+    game.PinClock(gametest::kNoon);
+    g_windows = std::make_unique<app::TWindows>(game);
     g_windows->PrepareHiddenWindows();
     // The windows made only when first opened are made here, so that their words are walked too.
     // Laid out as they would open, so that each control has the size its words give it.
@@ -107,12 +111,12 @@ void BuildWindows() {
         if (window->layout())
             window->layout()->activate();
     }
-    game::world.Settings.TeachingMode = false;
+    game.Settings.TeachingMode = false;
     // On screen, so that the board's area has its designed size.
     g_windows->Level1->ShowCentered();
     QCoreApplication::processEvents();
-    game::NewPuzzle();
-    game::world.Board().ShowAverageFromPar(game::ReduceAverage(41, 40));
+    game.NewPuzzle();
+    game.Board().ShowAverageFromPar(game::ReduceAverage(41, 40));
     g_windows->OpenDialog(game::Dialog::Perfect, game::PerfectDialogText(false, 0));
     g_windows->OpenDialog(game::Dialog::Excellent, game::ExcellentDialogText(false, 0));
     g_windows->OpenDialog(game::Dialog::NotBad, {game::RatingMessage::NotBad, 0, false});
@@ -130,7 +134,7 @@ TMasteryMap::Overrun DrawnWordsOverrun() {
 
 void TearDownWindows() {
     g_windows.reset();
-    game::world.Reset();
+    g_game.reset();
 }
 
 QString Plain(QString text) {
@@ -313,7 +317,7 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
         << "the first language the game speaks";
     BuildWindows();
     EXPECT_EQ(g_windows->Level1->SessionAveFromParLabel->text(), "Schnitt zu Par: 1,030");
-    EXPECT_EQ(g_windows->Level1->EdgesLabel->text(), QString("Kanten: %1").arg(game::world.Puzzle.EdgeCount));
+    EXPECT_EQ(g_windows->Level1->EdgesLabel->text(), QString("Kanten: %1").arg(g_game->Puzzle.EdgeCount));
     // The graph as a screen reader tells it, in German too.
     TOrbVertex1* vertex = g_windows->Level1->OrbVertex[1];
     EXPECT_TRUE(vertex->NeighbourWords().startsWith("Nachbarn: ")) << vertex->NeighbourWords().toStdString();
@@ -341,8 +345,8 @@ TEST_F(GermanGame, NumbersQtsOwnButtonsAndHelpFollowTheLanguage) {
 // A count is said in the form its language gives that number: Polish has three forms (1, 3, 5
 // vertices left), French says 0 as it says 1.
 TEST_F(GermanGame, SpokenCountsTakeTheFormsOfTheLanguage) {
-    game::world.Reset();
-    game::PuzzleState& puzzle = game::world.Puzzle;
+    game::Game game;
+    game::PuzzleState& puzzle = game.Puzzle;
     puzzle.Serial = 1;
     puzzle.GameOver = false;
     puzzle.VertexCount = 8;
@@ -354,7 +358,7 @@ TEST_F(GermanGame, SpokenCountsTakeTheFormsOfTheLanguage) {
     std::set<QString> left;
     for (const int colored : {7, 5, 3}) {
         puzzle.ColoredCount = colored;
-        left.insert(form(board::StatusWords(game::world)));
+        left.insert(form(board::StatusWords(game)));
     }
     EXPECT_EQ(left.size(), 3U) << "1, 3 and 5 vertices left, each in its own form: "
                                << QStringList(left.begin(), left.end()).join(" | ").toStdString();
@@ -363,7 +367,7 @@ TEST_F(GermanGame, SpokenCountsTakeTheFormsOfTheLanguage) {
     std::vector<QString> edges;
     for (const int count : {0, 1, 2}) {
         puzzle.EdgeCount = count;
-        edges.push_back(form(board::PuzzleSizeWords(game::world)));
+        edges.push_back(form(board::PuzzleSizeWords(game)));
     }
     EXPECT_EQ(edges[0], edges[1]) << "0 edges in the singular: " << edges[0].toStdString();
     EXPECT_NE(edges[1], edges[2]) << edges[2].toStdString();

@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Settings.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "platform/HistoryFile.h"
 #include "support/FullDisk.h"
 #include "support/ScratchDir.h"
@@ -28,7 +28,6 @@
 namespace {
 
 using game::GameSettings;
-game::GameSettings& Settings = game::world.Settings;
 using gametest::FullDisk;
 using gametest::ReadBytes;
 using gametest::ScratchDir;
@@ -102,8 +101,9 @@ class SettingsFileTest : public ::testing::Test {
     ScopedEnv home{"HOME", (dir / "home").c_str()};
     std::string file = dir / "config/SpEcTrUmIx.ini";
 
-    void SetUp() override { game::world.Reset(); }
-    void TearDown() override { game::world.Reset(); }
+    // The test's own game, whose settings are loaded and saved.
+    game::Game game;
+    GameSettings& Settings = game.Settings;
 
     // Loads from a file holding `text`, starting from values unlike the defaults so that
     // every field the load leaves alone would show.
@@ -111,7 +111,7 @@ class SettingsFileTest : public ::testing::Test {
         std::filesystem::create_directories(dir / "config");
         WriteBytes(file, text);
         Settings = Unusual();
-        game::LoadSettings();
+        game::LoadSettings(game);
         return Settings;
     }
 };
@@ -209,25 +209,25 @@ TEST_F(SettingsFileTest, SettingsAndHistoryShareTheirFoldersWhateverTheEnvironme
 
 TEST_F(SettingsFileTest, AFirstRunTakesTheDefaultsAndItsCloseCreatesTheFile) {
     Settings = Unusual();
-    game::LoadSettings();
+    game::LoadSettings(game);
     EXPECT_EQ(Settings, GameSettings{});
 
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), kDefaultFile)
         << "section \"Level 1\", the fifteen keys in the order of writing";
 }
 
 TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
     Settings = Unusual();
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     Settings = GameSettings{};
-    game::LoadSettings();
+    game::LoadSettings(game);
     EXPECT_EQ(Settings, Unusual());
     EXPECT_NE(ReadBytes(file).find("TeachingModePrimaryLevel=-5\n"), std::string::npos);
 
     // A second close with the same values leaves the file as it was.
     const std::string once = ReadBytes(file);
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), once);
 }
 
@@ -235,14 +235,15 @@ TEST_F(SettingsFileTest, EverySettingSurvivesARestart) {
 // under the row's key at the row's place in the write order and read back into the row's field.
 TEST_F(SettingsFileTest, EverySettingIsWrittenAtItsPlaceAndReadBackIntoItsField) {
     for (const game::SettingRow& row : game::kSettings) {
-        game::world.Reset();
+        game.Settings = GameSettings{};
+        game.SettingsInFile.reset();
         std::filesystem::remove(file);
         const std::int32_t far = row.defaultValue != row.range.max ? row.range.max : row.range.min;
         const std::int32_t unlike = row.IsFlag() ? 1 - row.defaultValue : far;
         GameSettings expected;
         row.Store(expected, unlike);
         Settings = expected;
-        ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+        ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
         // Keys that join the file only when set stay out of it at their defaults.
         int before = 0;
         for (const game::SettingRow& other : game::kSettings)
@@ -253,7 +254,7 @@ TEST_F(SettingsFileTest, EverySettingIsWrittenAtItsPlaceAndReadBackIntoItsField)
         EXPECT_EQ(line, std::string(row.key) + "=" + std::to_string(unlike));
 
         Settings = GameSettings{};
-        game::LoadSettings();
+        game::LoadSettings(game);
         EXPECT_EQ(Settings, expected) << row.key;
     }
 }
@@ -264,25 +265,25 @@ TEST_F(SettingsFileTest, EverySettingIsWrittenAtItsPlaceAndReadBackIntoItsField)
 TEST_F(SettingsFileTest, NewerKeysJoinTheFileOnlyOnceSetAndThenStay) {
     std::filesystem::create_directories(dir / "config");
     WriteBytes(file, kDefaultFile);
-    game::LoadSettings();
+    game::LoadSettings(game);
     Settings.NumberOfVertices = 9;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     std::string expected(kDefaultFile);
     expected.replace(expected.find("NumOfVertices=6"), 15, "NumOfVertices=9");
     EXPECT_EQ(ReadBytes(file), expected) << "neither key joins at its default";
 
     Settings.ColourSafeColours = true;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     expected += "ColourSafeColours=1\n";
     EXPECT_EQ(ReadBytes(file), expected);
     Settings = GameSettings{};
-    game::LoadSettings();
+    game::LoadSettings(game);
     EXPECT_TRUE(Settings.ColourSafeColours);
     EXPECT_FALSE(Settings.ColourMarks);
 
     Settings.ColourSafeColours = false;
     Settings.ColourMarks = true;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     expected.replace(expected.find("ColourSafeColours=1"), 19, "ColourSafeColours=0");
     expected += "ColourMarks=1\n";
     EXPECT_EQ(ReadBytes(file), expected) << "turned off, the key stays where it stands";
@@ -290,7 +291,7 @@ TEST_F(SettingsFileTest, NewerKeysJoinTheFileOnlyOnceSetAndThenStay) {
     // Turned off after the player took the line out by hand, it does not come back.
     WriteBytes(file, kDefaultFile);
     Settings.ColourMarks = false;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
 }
 
@@ -350,7 +351,7 @@ TEST_F(SettingsFileTest, SavingKeepsEverythingElseInTheFileByteForByte) {
                "\r\n"
                "; the end\r\n");
     Settings = Unusual();
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file),
               "; Settings of SpEcTrUmIx\r\n"
               "[Window]\r\n"
@@ -383,14 +384,14 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
     ASSERT_TRUE(std::filesystem::create_directories(file));
     WriteBytes(file + "/keep", "precious");
     Settings = Unusual();
-    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
+    EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file + "/keep"), "precious");
     EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
 
     // A regular file where the configuration directory should be.
     WriteBytes(dir / "plainfile", "x");
     ScopedEnv underFile{"XDG_CONFIG_HOME", (dir / "plainfile/config").c_str()};
-    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
+    EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(dir / "plainfile"), "x");
 }
 
@@ -402,7 +403,7 @@ TEST_F(SettingsFileTest, AFullDiskKeepsTheValuesOfTheStartOfTheRun) {
     game::SaveOutcome error = game::SaveOutcome::Saved;
     {
         FullDisk full(100);
-        error = game::SaveSettings();
+        error = game::SaveSettings(game);
     }
     EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), atStart);
@@ -417,7 +418,7 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayWritesNoKeyAtAll) {
     {
         // Room for the first keys of the new text, not for all of them.
         FullDisk full(std::string_view(kDefaultFile).size());
-        error = game::SaveSettings();
+        error = game::SaveSettings(game);
     }
     EXPECT_EQ(error, game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
@@ -431,7 +432,7 @@ TEST_F(SettingsFileTest, AFileTooLargeForSettingsGivesTheDefaultsAndIsKept) {
     GameSettings s = LoadFrom(huge);
     EXPECT_EQ(s, GameSettings{});
     Settings.NumberOfVertices = 9;
-    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
+    EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::CannotWrite);
     EXPECT_EQ(ReadBytes(file), huge);
 }
 
@@ -445,7 +446,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
     const GameSettings first{};
     const GameSettings second = Unusual();
     Settings = first;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
 
     std::srand(14);
     int sawSecond = 0;
@@ -461,7 +462,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
             ::alarm(10);  // never outlives a test run that went wrong
             for (bool flip = false;; flip = !flip) {
                 Settings = flip ? first : second;
-                (void)game::SaveSettings();
+                (void)game::SaveSettings(game);
             }
         }
         ::usleep(static_cast<useconds_t>(std::rand() % window));
@@ -469,7 +470,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
         ::waitpid(saver, nullptr, 0);
 
         Settings = GameSettings{};
-        game::LoadSettings();
+        game::LoadSettings(game);
         ASSERT_TRUE(Settings == first || Settings == second) << "round " << round;
         sawSecond += Settings == second ? 1 : 0;
         const std::string text = ReadBytes(file);
@@ -479,7 +480,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
     EXPECT_GT(sawSecond, 0) << "the kills did land during saves";
 
     Settings = second;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(dir.Entries(dir / "config"), kSettingsAndLock);
 }
 
@@ -488,7 +489,7 @@ TEST_F(SettingsFileTest, AKillAtAnyMomentOfASaveLeavesOneWholeSet) {
 TEST_F(SettingsFileTest, ACloseKeepsWhatThePlayerEditedWhileTheGameRan) {
     std::filesystem::create_directories(dir / "config");
     WriteBytes(file, std::string(kDefaultFile) + "; mine\n");
-    game::LoadSettings();
+    game::LoadSettings(game);
     Settings.TeachingMode = false;
     Settings.NumberOfVertices = 9;
     std::string edited = ReadBytes(file);
@@ -499,7 +500,7 @@ TEST_F(SettingsFileTest, ACloseKeepsWhatThePlayerEditedWhileTheGameRan) {
     }
     WriteBytes(file, edited);
 
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     std::string expected = edited;
     expected.replace(expected.find("TeachingModeOn=1"), 16, "TeachingModeOn=0");
     expected.replace(expected.find("NumOfVertices=12"), 16, "NumOfVertices=9");
@@ -509,7 +510,7 @@ TEST_F(SettingsFileTest, ACloseKeepsWhatThePlayerEditedWhileTheGameRan) {
 
     // Once saved, a value counts as the file's: a later edit of it survives the next close.
     WriteBytes(file, kDefaultFile);
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), kDefaultFile);
 }
 
@@ -527,11 +528,11 @@ TEST_F(SettingsFileTest, TwoGamesClosingTogetherKeepEachOthersChanges) {
             ASSERT_GE(games[g], 0);
             if (games[g] == 0) {
                 ::alarm(10);
-                game::LoadSettings();
+                game::LoadSettings(game);
                 (g == 0 ? Settings.TeachingModePrimaryLevel : Settings.EdgeProbability) = 40 + round;
                 char byte = 0;
                 (void)!::read(go[0], &byte, 1);
-                ::_exit(game::SaveSettings() == game::SaveOutcome::Saved ? 0 : 1);
+                ::_exit(game::SaveSettings(game) == game::SaveOutcome::Saved ? 0 : 1);
             }
         }
         ASSERT_EQ(::write(go[1], "xx", 2), 2);
@@ -542,7 +543,7 @@ TEST_F(SettingsFileTest, TwoGamesClosingTogetherKeepEachOthersChanges) {
         }
         ::close(go[0]);
         ::close(go[1]);
-        game::LoadSettings();
+        game::LoadSettings(game);
         ASSERT_EQ(Settings.TeachingModePrimaryLevel, 40 + round) << "round " << round;
         ASSERT_EQ(Settings.EdgeProbability, 40 + round) << "round " << round;
     }
@@ -561,11 +562,11 @@ TEST_F(SettingsFileTest, ASaveNeverMakesAFileTooLargeToRead) {
     for (const std::size_t after : {kBound, kBound + 1}) {
         const std::size_t dashes = after - withoutTimer.size() - added.size() - 3;
         const std::string atStart = withoutTimer + "; " + std::string(dashes, '-') + "\n";
-        game::LoadSettings();  // no file yet, or the one of the last round
+        game::LoadSettings(game);  // no file yet, or the one of the last round
         WriteBytes(file, atStart);
-        game::LoadSettings();
+        game::LoadSettings(game);
         Settings.TimerActive = true;
-        const game::SaveOutcome outcome = game::SaveSettings();
+        const game::SaveOutcome outcome = game::SaveSettings(game);
         if (after == kBound) {
             EXPECT_EQ(outcome, game::SaveOutcome::Saved);
             EXPECT_EQ(ReadBytes(file).size(), kBound);
@@ -585,7 +586,7 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     EXPECT_EQ(LoadFrom("; old Mac\r[Level 1]\rNumOfVertices=9\rShowEdges=0\r").NumberOfVertices, 9);
     EXPECT_FALSE(Settings.ShowEdges);
     Settings.NumberOfVertices = 10;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     const std::string mac = ReadBytes(file);
     EXPECT_EQ(mac.substr(0, 49), "; old Mac\r[Level 1]\rNumOfVertices=10\rShowEdges=0\r");
     EXPECT_EQ(mac.find('\n'), std::string::npos) << "the keys added end in CR too";
@@ -597,7 +598,7 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     };
     EXPECT_EQ(LoadFrom(utf32("[Level 1]\nNumOfVertices=9\n")).NumberOfVertices, 9);
     Settings.NumberOfVertices = 11;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file).substr(0, 4 * 28), utf32("[Level 1]\nNumOfVertices=11\n").substr(0, 4 * 28))
         << "written back in UTF-32";
 
@@ -606,7 +607,7 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     for (const std::string& unsure : {noMark, std::string("[Level 1]\nNumOfVertices=9\nName=caf\xE9\n")}) {
         EXPECT_EQ(LoadFrom(unsure), GameSettings{});
         Settings.NumberOfVertices = 10;
-        EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::CannotWrite);
+        EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::CannotWrite);
         EXPECT_EQ(ReadBytes(file), unsure);
     }
     EXPECT_EQ(LoadFrom("; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9)
@@ -615,7 +616,7 @@ TEST_F(SettingsFileTest, UnusualEncodingsAreReadRightOrLeftAlone) {
     // keys are read, and a close writes its change, the mark and the comment's bytes kept.
     EXPECT_EQ(LoadFrom("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9);
     Settings.NumberOfVertices = 10;
-    ASSERT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    ASSERT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_TRUE(ReadBytes(file).starts_with("\xEF\xBB\xBF; caf\xE9\n[Level 1]\nNumOfVertices=10\n"))
         << ReadBytes(file);
 }
@@ -628,12 +629,12 @@ TEST_F(SettingsFileTest, ACloseThatChangedNothingNeitherWritesNorFails) {
     const std::string noMark = Utf16("[Level 1]\r\nNumOfVertices=9\r\n", true).substr(2);
     for (const std::string& unread : {huge, noMark}) {
         EXPECT_EQ(LoadFrom(unread), GameSettings{});
-        EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+        EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
         EXPECT_EQ(ReadBytes(file), unread);
     }
     EXPECT_EQ(LoadFrom("[Level 1]\nNumOfVertices=9\n").NumberOfVertices, 9);
     ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
-    EXPECT_EQ(game::SaveSettings(), game::SaveOutcome::Saved);
+    EXPECT_EQ(game::SaveSettings(game), game::SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(file), "[Level 1]\nNumOfVertices=9\n");
 }
 

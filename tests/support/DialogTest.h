@@ -24,22 +24,21 @@ namespace dialogtest {
 
 using gametest::kNoon;
 
-// The settings dialog as the game builds it: it loads from the world's settings and an OK hands
+// The settings dialog as the game builds it: it loads from the game's settings and an OK hands
 // them to the engine.
-inline std::unique_ptr<TOptionsL1> MakeOptions() {
-    return std::make_unique<TOptionsL1>(
-        TOptionsL1::SettingsFlow{[] { return game::world.Settings; }, &game::ApplySettings});
+inline std::unique_ptr<TOptionsL1> MakeOptions(game::Game& game) {
+    return std::make_unique<TOptionsL1>(TOptionsL1::SettingsFlow{
+        [&game] { return game.Settings; },
+        [&game](const game::GameSettings& settings) { game.ApplySettings(settings); }});
 }
 
 class DialogTest : public ::testing::Test, public game::GameWindows {
   protected:
     void SetUp() override {
-        game::world.Reset();
-        game::PinClock(kNoon);
-        game::world.hooks.board = &board;
-        game::world.hooks.windows = this;
+        game.PinClock(kNoon);
+        game.hooks.board = &board;
+        game.hooks.windows = this;
     }
-    void TearDown() override { game::world.Reset(); }
 
     // game::GameWindows: the test's own dialogs stand in for the registry's.
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override {
@@ -62,7 +61,12 @@ class DialogTest : public ::testing::Test, public game::GameWindows {
             options->FollowGameChanges(settings, changes);
     }
 
-    static void Solve(int extra = 0) { gametest::Solve(&gametest::Paint, extra); }
+    void Solve(int extra = 0) {
+        gametest::Solve(game, [this](int colorIndex, int vertex) { Paint(colorIndex, vertex); }, extra);
+    }
+    void Paint(int colorIndex, int vertex) { gametest::Paint(game, colorIndex, vertex); }
+    void StartExample(bool showEdges) { gametest::StartExample(game, showEdges); }
+    void UseExample(bool showEdges) { gametest::UseExample(game, showEdges); }
     // A press of a push button, or a click on a check box's square, as the player does it.
     static void Click(QAbstractButton* button) {
         const bool box = button->isCheckable();
@@ -74,14 +78,16 @@ class DialogTest : public ::testing::Test, public game::GameWindows {
         QTest::keyClick(target, key);
     }
 
+    // The test's own game, fresh for each test; the dialogs answer to it.
+    game::Game game;
     gametest::RecordingBoard board;
     std::vector<game::Dialog> opened;
     std::unique_ptr<TOptionsL1> options;
-    TPerfectDlg perfect;
-    TExcellentDlg excellent;
-    TNotBadMessage notBad;
-    TGameNotOverDecision decision;
-    TGameNotOverDecision2 decision2;
+    TPerfectDlg perfect{game};
+    TExcellentDlg excellent{game};
+    TNotBadMessage notBad{game};
+    TGameNotOverDecision decision{game};
+    TGameNotOverDecision2 decision2{game};
 };
 
 }  // namespace dialogtest

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/GameEnd.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
 #include "engine/State.h"
@@ -22,16 +22,16 @@ inline constexpr std::int32_t kNoon = 12 * 3600 * 1000;
 // Colours every vertex with the game's own colouring, after `extra` wasted clicks on vertex 1;
 // `play(colourIndex, vertex)` makes one move the way the test plays (engine calls or clicks).
 template <typename Play>
-void Solve(Play&& play, int extra = 0) {
-    const game::PuzzleState& p = game::world.Puzzle;
+void Solve(const game::Game& game, Play&& play, int extra = 0) {
+    const game::PuzzleState& p = game.Puzzle;
     for (int i = 0; i < extra; ++i) play(p.HiddenColoring[1], 1);
     for (int k = 1; k <= p.VertexCount; ++k) play(p.HiddenColoring[k], k);
 }
 
 // The six-vertex worked example at noon, its settings alone or started at once: hidden colouring
 // 2 2 3 1 2 3, edges 3-4 3-5 4-5 1-3 1-4 1-6 2-3 5-6 (par 6 with edges shown, 12 hidden).
-inline void UseExample(bool showEdges) {
-    game::GameSettings& s = game::world.Settings;
+inline void UseExample(game::Game& game, bool showEdges) {
+    game::GameSettings& s = game.Settings;
     s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
     s.NumberOfVertices = 6;
     s.NumberOfColors = 3;
@@ -39,33 +39,37 @@ inline void UseExample(bool showEdges) {
     s.ShowEdges = showEdges;
 }
 
-inline void StartExample(bool showEdges) {
-    UseExample(showEdges);
-    game::NewPuzzle();
+inline void StartExample(game::Game& game, bool showEdges) {
+    UseExample(game, showEdges);
+    game.NewPuzzle();
 }
 
 // A painter click and then a vertex click, through the engine.
-inline void Paint(int colorIndex, int vertex) {
-    game::PainterClick(colorIndex);
-    game::VertexClick(vertex);
+inline void Paint(game::Game& game, int colorIndex, int vertex) {
+    game.PainterClick(colorIndex);
+    game.VertexClick(vertex);
 }
 
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        game::world.Reset();
-        game::world.hooks.board = &board;
-        game::world.hooks.windows = &windows;
-        game::PinClock(kNoon);
+        game.hooks.board = &board;
+        game.hooks.windows = &windows;
+        game.PinClock(kNoon);
     }
-    void TearDown() override { game::world.Reset(); }
-
-    static void Solve(int extra = 0) { gametest::Solve(&Paint, extra); }
+    void Solve(int extra = 0) {
+        gametest::Solve(game, [this](int colorIndex, int vertex) { Paint(colorIndex, vertex); }, extra);
+    }
+    void Paint(int colorIndex, int vertex) { gametest::Paint(game, colorIndex, vertex); }
+    void StartExample(bool showEdges) { gametest::StartExample(game, showEdges); }
+    void UseExample(bool showEdges) { gametest::UseExample(game, showEdges); }
     // The average label as the board words it in English.
     std::string AverageLabel() const {
         return board.averagesShown == 0 ? std::string() : "Average From Par: " + board.average.Text();
     }
 
+    // The test's own game, fresh for each test.
+    game::Game game;
     RecordingBoard board;
     RecordingWindows windows;
 };

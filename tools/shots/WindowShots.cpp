@@ -24,10 +24,10 @@
 #include "dialogs/TabbedScores.h"
 #include "engine/GameEnd.h"
 #include "engine/History.h"
-#include "engine/Moves.h"
+#include "engine/Game.h"
 #include "engine/Puzzle.h"
 #include "engine/Random.h"
-#include "engine/State.h"
+#include "engine/Game.h"
 #include "services/HelpViewer.h"
 #include "services/Language.h"
 #include "ui/GameStyle.h"
@@ -66,52 +66,52 @@ int main(int argc, char* argv[]) {
     g_folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(g_folder);
 
-    game::world.Reset();
-    game::PinClock(12 * 3600 * 1000);
-    game::GameSettings& s = game::world.Settings;
+    game::Game game;
+    game.PinClock(12 * 3600 * 1000);
+    game::GameSettings& s = game.Settings;
     s.RandomNumberOfColors = s.RandomNumberOfVertices = s.RandomEdgeProbability = false;
     s.NumberOfVertices = 8;
     s.NumberOfColors = 3;
     s.ShowEdges = false;
     s.TeachingMode = true;
-    app::TWindows windows(game::world);
+    app::TWindows windows(game);
     windows.PrepareHiddenWindows();
     windows.Level1->ShowCentered();
     QCoreApplication::processEvents();
     // Three games of this level played, one over par, so that the statistics have figures, a
     // trend and recent games with their codes.
     for (int extra : {0, 3, 0}) {
-        game::NewPuzzle();
-        const game::PuzzleState& played = game::world.Puzzle;
+        game.NewPuzzle();
+        const game::PuzzleState& played = game.Puzzle;
         for (int i = 0; i < extra; ++i) {
-            game::PainterClick(played.HiddenColoring[1]);
-            game::VertexClick(1);
+            game.PainterClick(played.HiddenColoring[1]);
+            game.VertexClick(1);
         }
         for (int k = 1; k <= played.VertexCount; ++k) {
-            game::PainterClick(played.HiddenColoring[k]);
-            game::VertexClick(k);
+            game.PainterClick(played.HiddenColoring[k]);
+            game.VertexClick(k);
         }
-        game::PinClock(12 * 3600 * 1000 + 1000 * (extra + 1));
+        game.PinClock(12 * 3600 * 1000 + 1000 * (extra + 1));
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w != windows.Level1)
             w->hide();
     }
-    game::NewPuzzle();
+    game.NewPuzzle();
     // A few moves with a clash, so that the score, the edges and a revealed line show.
-    const game::PuzzleState& p = game::world.Puzzle;
+    const game::PuzzleState& p = game.Puzzle;
     for (int k = 1; k <= 3; ++k) {
-        game::PainterClick(p.HiddenColoring[k]);
-        game::VertexClick(k);
+        game.PainterClick(p.HiddenColoring[k]);
+        game.VertexClick(k);
     }
     for (int k = 2; k <= p.VertexCount; ++k) {
-        if (game::world.BoardVertex[1].GetNeighbor(k) == 1) {
-            game::PainterClick(p.HiddenColoring[1]);
-            game::VertexClick(k);
+        if (game.BoardVertex[1].GetNeighbor(k) == 1) {
+            game.PainterClick(p.HiddenColoring[1]);
+            game.VertexClick(k);
             break;
         }
     }
-    game::world.Board().ShowAverageFromPar(game::ReduceAverage(41, 40));
+    game.Board().ShowAverageFromPar(game::ReduceAverage(41, 40));
     Save(windows.Level1, "board");
     Save(windows.OptionsL1, "settings");
     windows.OptionsL1->hide();

@@ -18,7 +18,7 @@ class OptionsDialogTest : public DialogTest {
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        options = MakeOptions();
+        options = MakeOptions(game);
     }
     void Open() {
         ui::ShowModeless(options.get());
@@ -88,7 +88,7 @@ TEST_F(OptionsDialogTest, TeachingModeRuleAndRandomBoxes) {
     EXPECT_FALSE(o.ShowEdges->isEnabled());
     EXPECT_FALSE(o.ShowEdges->isChecked()) << "the check mark of ShowEdges is the level's, not the rule's";
     Click(o.OKBtn);
-    const game::GameSettings& s = game::world.Settings;
+    const game::GameSettings& s = game.Settings;
     EXPECT_TRUE(s.TeachingMode);
     EXPECT_TRUE(s.RandomNumberOfColors);
     EXPECT_FALSE(s.RandomNumberOfVertices);
@@ -98,9 +98,9 @@ TEST_F(OptionsDialogTest, TeachingModeRuleAndRandomBoxes) {
 }
 
 TEST_F(OptionsDialogTest, OkStoresClampedNumbersWhetherClickedOrEntered) {
-    game::world.Settings.TeachingMode = false;
-    game::world.Settings.RandomNumberOfColors = game::world.Settings.RandomEdgeProbability = false;
-    options = MakeOptions();
+    game.Settings.TeachingMode = false;
+    game.Settings.RandomNumberOfColors = game.Settings.RandomEdgeProbability = false;
+    options = MakeOptions(game);
     Open();
     TypeInto(options->VertNumSpinEdit, "99");
     EXPECT_EQ(options->VertNumSpinEdit->text(), "99");
@@ -108,30 +108,30 @@ TEST_F(OptionsDialogTest, OkStoresClampedNumbersWhetherClickedOrEntered) {
     TypeInto(options->NumOfColorsSpinEdit, "7");
     Click(options->OKBtn);
     EXPECT_EQ(options->VertNumSpinEdit->text(), "16") << "corrected as the field loses the focus";
-    EXPECT_EQ(game::world.Settings.NumberOfVertices, 16);
-    EXPECT_EQ(game::world.Settings.EdgeProbability, 1) << "an emptied field stores its minimum";
-    EXPECT_EQ(game::world.Settings.NumberOfColors, 4);
-    EXPECT_EQ(game::world.Puzzle.VertexCount, 16) << "OK starts a puzzle from the new settings";
+    EXPECT_EQ(game.Settings.NumberOfVertices, 16);
+    EXPECT_EQ(game.Settings.EdgeProbability, 1) << "an emptied field stores its minimum";
+    EXPECT_EQ(game.Settings.NumberOfColors, 4);
+    EXPECT_EQ(game.Puzzle.VertexCount, 16) << "OK starts a puzzle from the new settings";
 
     Open();
     EXPECT_EQ(options->VertNumSpinEdit->text(), "16");
     TypeInto(options->VertNumSpinEdit, "3");
     Press(options.get(), Qt::Key_Return);
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(game::world.Settings.NumberOfVertices, 6) << "Enter in a field still stores the clamped value";
+    EXPECT_EQ(game.Settings.NumberOfVertices, 6) << "Enter in a field still stores the clamped value";
 }
 
 TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdits) {
-    game::world.Settings.TeachingMode = false;
-    options = MakeOptions();
-    const game::GameSettings before = game::world.Settings;
+    game.Settings.TeachingMode = false;
+    options = MakeOptions(game);
+    const game::GameSettings before = game.Settings;
     Open();
     Click(options->ShowEdges);
     Click(options->RandomNumberOfVertices);
     TypeInto(options->EdgeNumFactorSpinEdit, "12");
     options->close();
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(game::world.Settings, before);
+    EXPECT_EQ(game.Settings, before);
 
     Open();
     EXPECT_FALSE(options->ShowEdges->isChecked()) << "unconfirmed edits survive the close box";
@@ -143,7 +143,7 @@ TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdit
     EXPECT_FALSE(options->isVisible());
     EXPECT_TRUE(options->ShowEdges->isChecked());
     EXPECT_FALSE(options->RandomNumberOfVertices->isChecked());
-    EXPECT_EQ(game::world.Settings, before);
+    EXPECT_EQ(game.Settings, before);
     EXPECT_EQ(board.layouts, 0) << "Cancel starts no puzzle";
 
     Open();
@@ -155,38 +155,38 @@ TEST_F(OptionsDialogTest, CancelRevertsAndEscapeCancelsWhileTheCloseBoxKeepsEdit
 }
 
 TEST_F(OptionsDialogTest, OkDuringAGameStartsANewPuzzleWithoutRatingTheOldOne) {
-    game::NewPuzzle();
-    gametest::Paint(game::world.Puzzle.HiddenColoring[1], 1);
-    game::world.Settings.TeachingModeConsecutiveGoodGames = 1;
-    const std::uint32_t serial = game::world.Puzzle.Serial;
+    game.NewPuzzle();
+    gametest::Paint(game, game.Puzzle.HiddenColoring[1], 1);
+    game.Settings.TeachingModeConsecutiveGoodGames = 1;
+    const std::uint32_t serial = game.Puzzle.Serial;
     Open();
     Click(options->ShowToolTips);
     Click(options->OKBtn);
-    EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
-    EXPECT_FALSE(game::world.Puzzle.GameOver);
-    EXPECT_EQ(game::world.Puzzle.ClickCount, 0);
-    EXPECT_EQ(game::world.Session.SessionGameCount, 0);
-    EXPECT_EQ(game::world.Session.SessionTotalFromPar, 0);
-    EXPECT_EQ(game::world.Settings.TeachingModeConsecutiveGoodGames, 1);
+    EXPECT_EQ(game.Puzzle.Serial, serial + 1);
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    EXPECT_EQ(game.Puzzle.ClickCount, 0);
+    EXPECT_EQ(game.Session.SessionGameCount, 0);
+    EXPECT_EQ(game.Session.SessionTotalFromPar, 0);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 1);
     EXPECT_TRUE(opened.empty()) << "no question is asked";
     EXPECT_EQ(board.toolTipSwitches, std::vector<bool>{false});
-    EXPECT_FALSE(game::world.Settings.ShowToolTips);
+    EXPECT_FALSE(game.Settings.ShowToolTips);
 }
 
 TEST_F(OptionsDialogTest, PlayComputerFromTheFileLastsUntilTheFirstOkUnlessCancelCameFirst) {
-    game::world.Settings.PlayComputer = true;
-    options = MakeOptions();
+    game.Settings.PlayComputer = true;
+    options = MakeOptions(game);
     Open();
     Click(options->OKBtn);
-    EXPECT_FALSE(game::world.Settings.PlayComputer);
+    EXPECT_FALSE(game.Settings.PlayComputer);
 
-    game::world.Settings.PlayComputer = true;
-    options = MakeOptions();
+    game.Settings.PlayComputer = true;
+    options = MakeOptions(game);
     Open();
     Click(options->BitBtn1);
     Open();
     Click(options->OKBtn);
-    EXPECT_TRUE(game::world.Settings.PlayComputer);
+    EXPECT_TRUE(game.Settings.PlayComputer);
 }
 
 // Each setting the settings table gives a control is shown by the control of that name, of its

@@ -74,9 +74,9 @@ TEST_F(ProgressDialogsTest, RatingDialogsSayWhatTheyAreHanded) {
 }
 
 TEST_F(ProgressDialogsTest, AGameOverParInTeachingModeIsAnsweredWithOkOnly) {
-    game::world.Settings.ShowEdges = false;
-    game::world.Settings.TeachingModeConsecutiveGoodGames = 2;
-    game::NewPuzzle();
+    game.Settings.ShowEdges = false;
+    game.Settings.TeachingModeConsecutiveGoodGames = 2;
+    game.NewPuzzle();
     Solve(40);
     ASSERT_EQ(opened, std::vector{game::Dialog::NotBad});
     ASSERT_TRUE(notBad.isVisible());
@@ -88,7 +88,7 @@ TEST_F(ProgressDialogsTest, AGameOverParInTeachingModeIsAnsweredWithOkOnly) {
 }
 
 TEST_F(ProgressDialogsTest, RatingButtonsEscapeAndTheCloseBox) {
-    game::GameSettings& s = game::world.Settings;
+    game::GameSettings& s = game.Settings;
     s.TeachingModeConsecutiveGoodGames = 3;
     Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
     Activate(&excellent);
@@ -131,8 +131,8 @@ TEST_F(ProgressDialogsTest, RatingButtonsEscapeAndTheCloseBox) {
 
 // The settings dialog follows an advance taken in a rating dialog, so a later OK keeps it.
 TEST_F(ProgressDialogsTest, AnAdvanceMovesTheSettingsDialogAlong) {
-    options = MakeOptions();
-    game::GameSettings& s = game::world.Settings;
+    options = MakeOptions(game);
+    game::GameSettings& s = game.Settings;
     s.TeachingModeConsecutiveGoodGames = 3;
     s.ShowEdges = false;
     Reopen(excellent, {RatingMessage::ExcellentAdvance, 3, true});
@@ -142,22 +142,22 @@ TEST_F(ProgressDialogsTest, AnAdvanceMovesTheSettingsDialogAlong) {
     EXPECT_TRUE(options->ShowEdges->isChecked());
     ui::ShowModeless(options.get());
     Click(options->OKBtn);
-    EXPECT_EQ(game::world.Puzzle.VertexCount, 7);
-    EXPECT_TRUE(game::world.Puzzle.EdgesShown);
+    EXPECT_EQ(game.Puzzle.VertexCount, 7);
+    EXPECT_TRUE(game.Puzzle.EdgesShown);
 }
 
 // A rating dialog answered after another puzzle has started answers for the game it rated: a
 // code played again never moves the teaching mode, whatever follows it on the board...
 TEST_F(ProgressDialogsTest, AnOkAfterNewPuzzleAnswersTheReplayItRatedNotTheNewGame) {
-    game::GameSettings& s = game::world.Settings;
-    gametest::UseExample(false);
+    game::GameSettings& s = game.Settings;
+    gametest::UseExample(game, false);
     s.TeachingModeConsecutiveGoodGames = 3;
-    game::ReplayClick({6, 3, 63, false, kNoon});  // a code played
+    game.ReplayClick({6, 3, 63, false, kNoon});  // a code played
     Solve();
     ASSERT_TRUE(excellent.isVisible());
     ASSERT_FALSE(Offers(excellent));
-    game::NewGameClick();  // F2: the player's own puzzle, which the teaching mode counts
-    ASSERT_FALSE(game::world.Puzzle.Replay);
+    game.NewGameClick();  // F2: the player's own puzzle, which the teaching mode counts
+    ASSERT_FALSE(game.Puzzle.Replay);
     const game::GameSettings before = s;
     Click(excellent.OKBtn);
     EXPECT_EQ(s, before) << "no level, vertex count, edge mode or streak moved";
@@ -165,13 +165,13 @@ TEST_F(ProgressDialogsTest, AnOkAfterNewPuzzleAnswersTheReplayItRatedNotTheNewGa
 
 // ...and an advance the teaching mode offered is taken even with that puzzle restarted.
 TEST_F(ProgressDialogsTest, AnOfferTakenAfterRestartingThePuzzleStillAdvances) {
-    game::GameSettings& s = game::world.Settings;
-    gametest::StartExample(false);
+    game::GameSettings& s = game.Settings;
+    gametest::StartExample(game, false);
     s.TeachingModeConsecutiveGoodGames = 2;
     Solve();
     ASSERT_TRUE(Offers(excellent));
-    game::RestartClick();  // Ctrl+R: the same puzzle again, outside the teaching mode
-    ASSERT_TRUE(game::world.Puzzle.Replay);
+    game.RestartClick();  // Ctrl+R: the same puzzle again, outside the teaching mode
+    ASSERT_TRUE(game.Puzzle.Replay);
     Click(excellent.OKBtn);
     EXPECT_EQ(s.NumberOfVertices, 7);
     EXPECT_TRUE(s.ShowEdges);
@@ -192,32 +192,32 @@ TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen
                 << line->text().toStdString();
         }
     }
-    game::world.Settings.TeachingModeConsecutiveGoodGames = 2;
-    game::NewPuzzle();
-    const std::uint32_t serial = game::world.Puzzle.Serial;
+    game.Settings.TeachingModeConsecutiveGoodGames = 2;
+    game.NewPuzzle();
+    const std::uint32_t serial = game.Puzzle.Serial;
     const int layouts = board.layouts;
 
-    game::NewGameClick();
+    game.NewGameClick();
     ASSERT_TRUE(decision.isVisible());
     Activate(&decision);
     Press(&decision, Qt::Key_Escape);
     EXPECT_FALSE(decision.isVisible());
-    game::NewGameClick();
+    game.NewGameClick();
     Click(decision.CancelBtn);
     EXPECT_FALSE(decision.isVisible());
-    EXPECT_EQ(game::world.Puzzle.Serial, serial);
-    EXPECT_FALSE(game::world.Puzzle.GameOver);
-    EXPECT_EQ(game::world.Session.SessionGameCount, 0);
+    EXPECT_EQ(game.Puzzle.Serial, serial);
+    EXPECT_FALSE(game.Puzzle.GameOver);
+    EXPECT_EQ(game.Session.SessionGameCount, 0);
 
-    game::NewGameClick();
+    game.NewGameClick();
     Activate(&decision);
     Press(&decision, Qt::Key_Enter);
     EXPECT_FALSE(decision.isVisible()) << "Enter presses No, which kept the focus from its click";
-    EXPECT_EQ(game::world.Puzzle.Serial, serial);
+    EXPECT_EQ(game.Puzzle.Serial, serial);
 
     // Yes: the question is gone before the new puzzle is laid out.
     bool laidOutUnderQuestion = false;
-    game::NewGameClick();
+    game.NewGameClick();
     decision.OKBtn->setFocus();
     struct Watch : gametest::RecordingBoard {
         const QWidget* question = nullptr;
@@ -229,33 +229,33 @@ TEST_F(ProgressDialogsTest, NewPuzzleQuestionNoKeepsPlayingAndYesRatesParPlusTen
     } watch;
     watch.question = &decision;
     watch.seen = &laidOutUnderQuestion;
-    game::world.hooks.board = &watch;
+    game.hooks.board = &watch;
     Press(&decision, Qt::Key_Enter);
     EXPECT_FALSE(decision.isVisible());
-    EXPECT_EQ(game::world.Puzzle.Serial, serial + 1);
+    EXPECT_EQ(game.Puzzle.Serial, serial + 1);
     EXPECT_EQ(watch.layouts, 1);
     EXPECT_FALSE(laidOutUnderQuestion);
-    EXPECT_EQ(game::world.Session.SessionGameCount, 1);
+    EXPECT_EQ(game.Session.SessionGameCount, 1);
     EXPECT_EQ(watch.average.Text(), "10.000");
-    EXPECT_EQ(game::world.Settings.TeachingModeConsecutiveGoodGames, 0);
+    EXPECT_EQ(game.Settings.TeachingModeConsecutiveGoodGames, 0);
     EXPECT_EQ(board.layouts, layouts);
 }
 
 TEST_F(ProgressDialogsTest, DrawGraphQuestionCloseBoxReturnsAndYesShowsTheSolution) {
-    game::NewPuzzle();
-    game::DrawGraphClick();  // the run's free first use
-    game::NewPuzzle();
-    game::DrawGraphClick();
+    game.NewPuzzle();
+    game.DrawGraphClick();  // the run's free first use
+    game.NewPuzzle();
+    game.DrawGraphClick();
     ASSERT_TRUE(decision2.isVisible());
     decision2.close();
     EXPECT_FALSE(decision2.isVisible());
-    EXPECT_FALSE(game::world.Puzzle.GameOver) << "the close box returns to the game";
+    EXPECT_FALSE(game.Puzzle.GameOver) << "the close box returns to the game";
 
-    game::DrawGraphClick();
+    game.DrawGraphClick();
     Click(decision2.OKBtn);
     EXPECT_FALSE(decision2.isVisible());
-    EXPECT_TRUE(game::world.Puzzle.GameOver) << "Yes shows the solution";
-    EXPECT_EQ(game::world.Session.SessionGameCount, 1);
+    EXPECT_TRUE(game.Puzzle.GameOver) << "Yes shows the solution";
+    EXPECT_EQ(game.Session.SessionGameCount, 1);
     EXPECT_EQ(board.average.Text(), "10.000");
 }
 

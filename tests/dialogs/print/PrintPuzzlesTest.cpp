@@ -81,10 +81,10 @@ TEST(WorksheetTest, EveryPrintedCodeGivesBackItsPuzzleAndNoTwoPuzzlesAreAlike) {
 }
 
 TEST(PrintPuzzlesDialogTest, PrintDrawsTheChosenPuzzlesAndOpensThePreview) {
-    game::world.Reset();
-    game::PinClock(kNoon);
+    game::Game game;
+    game.PinClock(kNoon);
     QWidget board;
-    TPrintPuzzlesDlg dialog(&board);
+    TPrintPuzzlesDlg dialog(game, &board);
     dialog.Offer(0, 4, -1);  // random vertices, four colours, random edges
     dialog.findChild<QSpinBox*>("PuzzleCount")->setValue(5);
     QComboBox* perPage = dialog.findChild<QComboBox*>("PerPage");
@@ -133,7 +133,6 @@ TEST(PrintPuzzlesDialogTest, PrintDrawsTheChosenPuzzlesAndOpensThePreview) {
     EXPECT_TRUE(dialog.Preview()->isVisible());
     dialog.Preview()->close();
     QApplication::processEvents();
-    game::world.Reset();
 }
 
 }  // namespace

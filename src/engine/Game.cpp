@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/State.h"
-
-#include "engine/Views.h"
+#include "engine/Game.h"
 
 #include <chrono>
 
@@ -42,46 +40,59 @@ SilentWindows g_silentWindows;
 
 }  // namespace
 
-BoardView& World::Board() const {
+Game::Game() {
+    m_clicks.reserve(kClicksKeptInPlace);
+    m_rated.clicks.reserve(kClicksKeptInPlace);
+    SetStartValues();
+}
+
+std::int32_t Game::EdgesKnown() const {
+    const int n = Puzzle.VertexCount;
+    std::int32_t known = 0;
+    for (int i = 1; i <= n && i <= kMaxVertices; ++i) {
+        for (int j = i + 1; j <= n && j <= kMaxVertices; ++j) known += Puzzle.EdgeKnownBy[i][j] != kEdgeUnknown ? 1 : 0;
+    }
+    return known;
+}
+
+Position Game::Now() const {
+    Position at;
+    for (int k = 1; k <= kMaxVertices; ++k) at.fills[k] = BoardVertex[k].FillColor();
+    at.knownBy = Puzzle.EdgeKnownBy;
+    at.edgesKnown = EdgesKnown();
+    at.clicks = Puzzle.ClickCount;
+    at.solved = Puzzle.VertexCount > 0 && Puzzle.ColoredCount == Puzzle.VertexCount;
+    return at;
+}
+
+BoardView& Game::Board() const {
     return hooks.board ? *hooks.board : g_silentBoard;
 }
 
-GameWindows& World::Windows() const {
+GameWindows& Game::Windows() const {
     return hooks.windows ? *hooks.windows : g_silentWindows;
 }
 
-std::int64_t World::SteadyMs() const {
+std::int64_t Game::SteadyMs() const {
     using namespace std::chrono;
     if (hooks.steadyClock)
         return hooks.steadyClock();
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::int64_t World::UtcMs() const {
+std::int64_t Game::UtcMs() const {
     using namespace std::chrono;
     if (hooks.utcClock)
         return hooks.utcClock();
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-void World::SetStartValues() {
+void Game::SetStartValues() {
     KeepSettingsInRange(Settings);
     Layout = BoardLayout{};
     Puzzle = PuzzleState{};
     Puzzle.GameOver = true;
     Session = SessionState{};
-}
-
-void World::Reset() {
-    Settings = GameSettings{};
-    SettingsInFile.reset();
-    for (int k = 0; k <= kMaxVertices; ++k) {
-        BoardVertex[k].Reset();
-        SolutionVertex[k].Reset();
-    }
-    RandSeed = 0;
-    hooks = Hooks{};
-    SetStartValues();
 }
 
 }  // namespace game
