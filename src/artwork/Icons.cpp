@@ -3,6 +3,7 @@
 #include "artwork/Drawing.h"
 
 #include "artwork/Artwork.h"
+#include "engine/State.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -4,6 +4,7 @@
 #include "artwork/Drawing.h"
 
 #include "artwork/Artwork.h"
+#include "engine/State.h"
 
 #include <QConicalGradient>
 #include <QCoreApplication>

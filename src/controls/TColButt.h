@@ -8,7 +8,7 @@
 #include <QAbstractButton>
 #include <QStringList>
 
-#include "engine/State.h"
+#include "engine/Palette.h"
 
 enum class TToggleStyle { Normal = 0, Toggle = 1 };
 enum class TAlignStyle { Center = 0, AlignLeft = 1, AlignRight = 2 };

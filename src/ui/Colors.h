@@ -6,7 +6,7 @@
 
 #include <QColor>
 
-#include "engine/State.h"
+#include "engine/Palette.h"
 
 inline QColor toQColor(game::TColor color) {
     return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
