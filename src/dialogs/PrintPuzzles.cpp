@@ -13,11 +13,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/NamedChoiceBox.h"
 #include "engine/Random.h"
 #include "engine/Settings.h"
 #include "ui/DialogLook.h"
 #include "ui/Modeless.h"
+#include "ui/NamedChoiceBox.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <QTabWidget>
 
 #include "dialogs/MasteryMap.h"
-#include "dialogs/NamedChoiceBox.h"
 #include "dialogs/PerformanceTable.h"
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
 #include "ui/FocusTabs.h"
+#include "ui/NamedChoiceBox.h"
 
 #include <algorithm>
 #include <array>

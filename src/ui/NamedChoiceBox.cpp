@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/NamedChoiceBox.h"
+#include "ui/NamedChoiceBox.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// NameChoiceBox: a combo box of the statistics window that a screen reader reads by what it
-// chooses, with its prompt or choice said once, as its value.
+// NameChoiceBox: a combo box of the statistics window and the print dialog that a screen reader
+// reads by what it chooses, with its prompt or choice said once, as its value.
 #pragma once
 
 #include <QString>
