@@ -16,11 +16,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/BoundedRead.h"
 #include "platform/InPlaceWrite.h"
+#include "platform/PathNames.h"
 
 namespace platform {
 
-using files::BaseNameOf;
 using files::ResolveLinks;
 using files::SyncDirectory;
 
@@ -75,48 +76,20 @@ FileContent ReadFile(const std::string& path, std::size_t largest, const std::st
             return result;
         }
     }
-    // Neither is a file too large to be one.
-    if (static_cast<std::uint64_t>(result.info.st_size) > largest) {
-        result.error = EFBIG;
+    // Neither is a file too large to be one, nor one that grows too large while it is read.
+    std::optional<std::string> bytes = files::ReadBounded(fd, largest, files::OverBound::Refuse);
+    if (!bytes) {
+        result.error = errno;
         ::close(fd);
         return result;
     }
-    result.bytes.reserve(static_cast<std::size_t>(result.info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.error = errno;
-            ::close(fd);
-            return result;
-        }
-        result.bytes.append(buffer, static_cast<std::size_t>(n));
-        // A file that grows while it is read is held to the same bound.
-        if (result.bytes.size() > largest) {
-            result.error = EFBIG;
-            ::close(fd);
-            return result;
-        }
-    }
     ::close(fd);
+    result.bytes = std::move(*bytes);
     result.status = ReadStatus::Ok;
     return result;
 }
 
 }  // namespace
-
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
 
 namespace files {
 

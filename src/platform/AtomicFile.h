@@ -87,8 +87,6 @@ class FileLock {
 // mkdir -p of `dir`, new directories private to the player; false when one cannot be made or
 // something other than a directory stands in the way.
 bool MakeDirectories(const std::string& dir);
-// The folder holding `path` ("." for a bare name).
-std::string DirectoryOf(const std::string& path);
 // Writes all of `data` to `fd`, through interrupted and partial writes; false on an error.
 bool WriteAll(int fd, std::string_view data);
 

@@ -17,6 +17,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/InPlaceWrite.h"
+#include "platform/PathNames.h"
 
 namespace platform {
 
@@ -134,7 +135,7 @@ class FolderTurn {
 
 Exported Replace(const std::string& target, std::string_view bytes) {
     const std::string dir = DirectoryOf(target);
-    const std::string base = files::BaseNameOf(target);
+    const std::string base = BaseNameOf(target);
     struct stat folder {};
     if (::stat(dir.c_str(), &folder) != 0)
         return Failed(errno);  // a missing folder says so, rather than what the lock met

@@ -2,6 +2,8 @@
 #include "platform/HistoryFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
+#include "platform/PathNames.h"
 #include "platform/PlayerFolders.h"
 
 #include <fcntl.h>
@@ -106,20 +108,10 @@ std::optional<std::string> ReadHistory(const std::string& path, std::size_t larg
     struct stat info {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), largest), '\0');
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(file.get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return bytes;
+    // A history longer than the bound is read as far as it goes: the games in it still count.
+    // What another game appends after the size was taken waits for the next reading.
+    return files::ReadBounded(file.get(), std::min<std::size_t>(static_cast<std::size_t>(info.st_size), largest),
+                                files::OverBound::Cut);
 }
 
 }  // namespace platform

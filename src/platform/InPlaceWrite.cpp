@@ -11,13 +11,10 @@
 #include <unistd.h>
 
 #include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
+#include "platform/PathNames.h"
 
 namespace platform::files {
-
-std::string BaseNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string BesideName(const std::string& path, std::string_view kind) {
     return DirectoryOf(path) + "/." + BaseNameOf(path) + "." + std::string(kind);
@@ -71,22 +68,6 @@ std::uint64_t Checksum(const Header& header, std::string_view text) {
 
 std::string PendingPath(const std::string& named) {
     return BesideName(named, "pending");
-}
-
-// All of `fd` from its start, when it holds no more than `largest` bytes.
-std::optional<std::string> ReadAll(int fd, std::size_t largest) {
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
-        if (n == 0)
-            return bytes;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > largest)
-            return std::nullopt;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
 }
 
 // Makes `fd` hold exactly `bytes`. The room is reserved before the first byte changes, so a
@@ -161,7 +142,7 @@ Pending ReadPending(const std::string& named, const struct stat& file, std::size
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         result.state = Pending::State::Unreadable;
     } else if (static_cast<std::uint64_t>(info.st_size) >= sizeof(Header)) {
-        bytes = ReadAll(fd, largest + sizeof(Header));
+        bytes = ReadBounded(fd, largest + sizeof(Header), OverBound::Refuse);
         // A text too large for the reader stands for a file it could not read either.
         if (!bytes)
             result.state = Pending::State::Unreadable;

@@ -22,8 +22,6 @@
 
 namespace platform::files {
 
-// The last component of `path`.
-std::string BaseNameOf(const std::string& path);
 // Follows a chain of symbolic links to the file that really holds what `path` names (which
 // need not exist yet), so that a write replaces the target and leaves the link in place;
 // nothing for a loop of links or a link too long to read.
