@@ -75,10 +75,8 @@ TWindows::TWindows(game::Game& game)
                 return ui::ShowModeless(PerformancePages);
             case TLevel1::Window::PrintPuzzles: {
                 // The sheet's puzzles are shaped as the player's settings shape New Puzzle's.
-                const game::GameSettings& s = m_game.Settings;
-                PrintPuzzlesDlg()->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
-                                         s.RandomNumberOfColors ? 0 : s.NumberOfColors,
-                                         s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
+                const game::ShapeAsked shape = game::ShapeAskedBy(m_game.Settings);
+                PrintPuzzlesDlg()->Offer(shape.vertices, shape.colors, shape.edgeProbability);
                 return ui::ShowModeless(PrintPuzzlesDlg());
             }
         }
