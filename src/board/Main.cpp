@@ -29,6 +29,7 @@
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
 #include "services/HelpViewer.h"
+#include "ui/CodeText.h"
 #include "ui/Colors.h"
 #include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
@@ -378,7 +379,7 @@ void TLevel1::PuzzleShown() {
 void TLevel1::CopyCode() {
     if (m_game.Puzzle.Serial == 0)
         return;
-    const QString code = QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data());
+    const QString code = ui::CodeText(m_game.Puzzle.Recipe);
     if (code.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(code);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "services/HelpViewer.h"
+#include "ui/CodeText.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
 #include "ui/SpokenLine.h"
@@ -84,7 +85,7 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
     connect(m_entry, &QLineEdit::textEdited, this, [this] { CheckEntry(true); });
     connect(m_entry, &QLineEdit::returnPressed, this, [this] {
         CheckEntry(false);
-        const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+        const game::CodeReading reading = ui::ReadCode(m_entry->text());
         if (reading.ok())
             emit playAsked(reading.recipe, true);
     });
@@ -123,7 +124,7 @@ QString TPuzzleCodeBox::ProblemWords(const game::CodeReading& reading, bool typi
 }
 
 void TPuzzleCodeBox::CheckEntry(bool typing) {
-    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+    const game::CodeReading reading = ui::ReadCode(m_entry->text());
     m_play->setEnabled(reading.ok());
     if (!reading.ok()) {
         ShowMessage(ProblemWords(reading, typing));
@@ -154,7 +155,7 @@ void TPuzzleCodeBox::CopyButtonClick() {
 }
 
 void TPuzzleCodeBox::PlayButtonClick() {
-    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+    const game::CodeReading reading = ui::ReadCode(m_entry->text());
     if (reading.ok())
         emit playAsked(reading.recipe, false);
 }

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A puzzle's code as the windows, the worksheet and the clipboard carry it: the engine's code
+// written as text, and text read back as a code.
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+#include "engine/PuzzleCode.h"
+
+namespace ui {
+
+// "18C66-QR9HV", as the game shows, prints and copies it; empty for a recipe that has no code.
+QString CodeText(const game::PuzzleRecipe& recipe);
+// A code as a game's record keeps it.
+QString CodeText(std::string_view code);
+
+// Reads a code as a player types or pastes it (any case, dashes and spaces anywhere).
+game::CodeReading ReadCode(const QString& text);
+
+}  // namespace ui
