@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/PuzzleCodeBox.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,10 +146,8 @@ void TPuzzleCodeBox::ShowMessage(const QString& words) {
 }
 
 void TPuzzleCodeBox::CopyButtonClick() {
-    if (Code().isEmpty())
-        return;
-    QGuiApplication::clipboard()->setText(Code());
-    m_spoken->Say(tr("Code %1 copied.").arg(Code()));
+    if (const QString copied = ui::CopyCode(Code()); !copied.isEmpty())
+        m_spoken->Say(copied);
 }
 
 void TPuzzleCodeBox::PlayButtonClick() {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CodeText.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 namespace ui {
 
 QString CodeText(const game::PuzzleRecipe& recipe) {
@@ -13,6 +17,14 @@ QString CodeText(std::string_view code) {
 
 game::CodeReading ReadCode(const QString& text) {
     return game::ReadPuzzleCode(text.toStdString());
+}
+
+QString CopyCode(const QString& code) {
+    if (code.isEmpty())
+        return {};
+    QGuiApplication::clipboard()->setText(code);
+    // Said in the Puzzle Code window's words wherever the code is copied from.
+    return QCoreApplication::translate("TPuzzleCodeBox", "Code %1 copied.").arg(code);
 }
 
 }  // namespace ui
