@@ -81,12 +81,7 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
     connect(m_play, &QPushButton::clicked, this, &TPuzzleCodeBox::PlayButtonClick);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_entry, &QLineEdit::textEdited, this, [this] { CheckEntry(true); });
-    connect(m_entry, &QLineEdit::returnPressed, this, [this] {
-        CheckEntry(false);
-        const game::CodeReading reading = ui::ReadCode(m_entry->text());
-        if (reading.ok())
-            emit playAsked(reading.recipe, true);
-    });
+    connect(m_entry, &QLineEdit::returnPressed, this, [this] { PlayEntry(true); });
 }
 
 void TPuzzleCodeBox::ShowCode(const QString& code) {
@@ -121,18 +116,19 @@ QString TPuzzleCodeBox::ProblemWords(const game::CodeReading& reading, bool typi
     return {};
 }
 
-void TPuzzleCodeBox::CheckEntry(bool typing) {
+game::CodeReading TPuzzleCodeBox::CheckEntry(bool typing) {
     const game::CodeReading reading = ui::ReadCode(m_entry->text());
     m_play->setEnabled(reading.ok());
     if (!reading.ok()) {
         ShowMessage(ProblemWords(reading, typing));
-        return;
+        return reading;
     }
     const game::PuzzleRecipe& recipe = reading.recipe;
     ShowMessage((recipe.edgesShown ? tr("A puzzle of %1 vertices and %2 colors, edges shown. Press Play.")
                                  : tr("A puzzle of %1 vertices and %2 colors, edges hidden. Press Play."))
                     .arg(recipe.vertices)
                     .arg(recipe.colors));
+    return reading;
 }
 
 void TPuzzleCodeBox::ShowMessage(const QString& words) {
@@ -151,9 +147,13 @@ void TPuzzleCodeBox::CopyButtonClick() {
 }
 
 void TPuzzleCodeBox::PlayButtonClick() {
-    const game::CodeReading reading = ui::ReadCode(m_entry->text());
+    PlayEntry(false);
+}
+
+void TPuzzleCodeBox::PlayEntry(bool byKey) {
+    const game::CodeReading reading = CheckEntry(false);
     if (reading.ok())
-        emit playAsked(reading.recipe, false);
+        emit playAsked(reading.recipe, byKey);
 }
 
 void TPuzzleCodeBox::FirstShown() {
