@@ -12,18 +12,7 @@ void Figures::Add(const GameRecord& game) {
     const auto n = static_cast<std::size_t>(tally.games);
     level.fromPar[n % kTrendGames] = game.result - game.par;
     level.recent[n % kRecentGames] = game;
-    // Counted as Summarize counts each game.
-    ++tally.games;
-    tally.parOrBetter += game.parOrBetter ? 1 : 0;
-    tally.totalFromPar += game.result - game.par;
-    if (at > tally.highestLevel)
-        tally.highestLevel = at;
-    if (game.Timed()) {
-        ++tally.timed;
-        tally.totalMs += game.solveMs;
-        if (tally.bestMs < 0 || game.solveMs < tally.bestMs)
-            tally.bestMs = game.solveMs;
-    }
+    CountInto(tally, game);
 }
 
 void Figures::Forget(std::int32_t level) {

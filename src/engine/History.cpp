@@ -262,19 +262,23 @@ Tally Summarize(std::span<const GameRecord> games, std::int32_t level) {
         const std::int32_t at = game.Level();
         if (level != 0 && at != level)
             continue;
-        ++tally.games;
-        tally.parOrBetter += game.parOrBetter ? 1 : 0;
-        tally.totalFromPar += game.result - game.par;
-        if (at > tally.highestLevel)
-            tally.highestLevel = at;
-        if (game.Timed()) {
-            ++tally.timed;
-            tally.totalMs += game.solveMs;
-            if (tally.bestMs < 0 || game.solveMs < tally.bestMs)
-                tally.bestMs = game.solveMs;
-        }
+        CountInto(tally, game);
     }
     return tally;
+}
+
+void CountInto(Tally& tally, const GameRecord& game) {
+    ++tally.games;
+    tally.parOrBetter += game.parOrBetter ? 1 : 0;
+    tally.totalFromPar += game.result - game.par;
+    if (game.Level() > tally.highestLevel)
+        tally.highestLevel = game.Level();
+    if (game.Timed()) {
+        ++tally.timed;
+        tally.totalMs += game.solveMs;
+        if (tally.bestMs < 0 || game.solveMs < tally.bestMs)
+            tally.bestMs = game.solveMs;
+    }
 }
 
 std::string TimeText(std::int64_t ms, char point) {

@@ -110,6 +110,8 @@ struct Tally {
     bool operator==(const Tally&) const = default;
 };
 Tally Summarize(std::span<const GameRecord> games, std::int32_t level = 0);
+// One game added to a tally: the one way a game is counted, by the whole list and game by game.
+void CountInto(Tally& tally, const GameRecord& game);
 
 // A time as minutes and seconds to a tenth, the tenth rounded half up: "1:07.4", "0:05.0".
 // `point` stands between the seconds and the tenth.
