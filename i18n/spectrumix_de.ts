@@ -455,10 +455,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Rätsel &amp;neu starten</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Code %1 kopiert.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

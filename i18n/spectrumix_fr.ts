@@ -455,10 +455,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>R&amp;ecommencer l’énigme</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Code %1 copié.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

@@ -455,10 +455,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Rico&amp;mincia il rompicapo</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Codice %1 copiato.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

@@ -455,10 +455,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Puzzel &amp;opnieuw beginnen</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Code %1 gekopieerd.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

@@ -459,10 +459,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Zacznij zagadkę od &amp;nowa</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Skopiowano kod %1.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

@@ -455,10 +455,6 @@
         <source>&amp;Restart Puzzle</source>
         <translation>&amp;Reiniciar desafio</translation>
     </message>
-    <message>
-        <source>Code %1 copied.</source>
-        <translation>Código %1 copiado.</translation>
-    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>

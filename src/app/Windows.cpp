@@ -29,6 +29,7 @@
 #include "engine/GameEnd.h"
 #include "engine/Puzzle.h"
 #include "engine/PuzzleCode.h"
+#include "ui/CodeText.h"
 #include "ui/Modeless.h"
 
 namespace app {
@@ -75,10 +76,8 @@ TWindows::TWindows(game::Game& game)
                 return ui::ShowModeless(PerformancePages);
             case TLevel1::Window::PrintPuzzles: {
                 // The sheet's puzzles are shaped as the player's settings shape New Puzzle's.
-                const game::GameSettings& s = m_game.Settings;
-                PrintPuzzlesDlg()->Offer(s.RandomNumberOfVertices ? 0 : s.NumberOfVertices,
-                                         s.RandomNumberOfColors ? 0 : s.NumberOfColors,
-                                         s.RandomEdgeProbability ? -1 : std::clamp(s.EdgeProbability, 0, 100));
+                const game::ShapeAsked shape = game::ShapeAskedBy(m_game.Settings);
+                PrintPuzzlesDlg()->Offer(shape.vertices, shape.colors, shape.edgeProbability);
                 return ui::ShowModeless(PrintPuzzlesDlg());
             }
         }
@@ -86,7 +85,7 @@ TWindows::TWindows(game::Game& game)
     // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
     QObject::connect(Level1, &TLevel1::puzzleShown, Level1, [this] {
         if (m_puzzleCode)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data()));
+            m_puzzleCode->ShowCode(ui::CodeText(m_game.Puzzle.Recipe));
         // The window a code was played from has done its work and would cover the board: it is
         // put away once the puzzle is there (at once, or after the New Puzzle question's Yes).
         if (const auto asked = std::exchange(m_codeAsked, std::nullopt);
@@ -112,7 +111,7 @@ TPuzzleCodeBox* TWindows::PuzzleCodeBox() {
     if (!m_puzzleCode) {
         m_puzzleCode = new TPuzzleCodeBox(Level1);
         if (m_game.Puzzle.Serial != 0)
-            m_puzzleCode->ShowCode(QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data()));
+            m_puzzleCode->ShowCode(ui::CodeText(m_game.Puzzle.Recipe));
         QObject::connect(m_puzzleCode, &TPuzzleCodeBox::playAsked, Level1,
                          [this](const game::PuzzleRecipe& recipe, bool byKey) { PlayCode(recipe, byKey, m_puzzleCode); });
     }

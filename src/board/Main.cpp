@@ -2,9 +2,7 @@
 #include "board/Main.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -29,6 +27,7 @@
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
 #include "services/HelpViewer.h"
+#include "ui/CodeText.h"
 #include "ui/Colors.h"
 #include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
@@ -378,11 +377,8 @@ void TLevel1::PuzzleShown() {
 void TLevel1::CopyCode() {
     if (m_game.Puzzle.Serial == 0)
         return;
-    const QString code = QString::fromLatin1(game::PuzzleCodeOf(m_game.Puzzle.Recipe).data());
-    if (code.isEmpty())
-        return;
-    QGuiApplication::clipboard()->setText(code);
-    m_keys->Say(tr("Code %1 copied.").arg(code));
+    if (const QString copied = ui::CopyCode(ui::CodeText(m_game.Puzzle.Recipe)); !copied.isEmpty())
+        m_keys->Say(copied);
 }
 
 void TLevel1::ViewPerformanceStats1Click() {

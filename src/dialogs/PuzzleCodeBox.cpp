@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/PuzzleCodeBox.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "services/HelpViewer.h"
+#include "ui/CodeText.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
 #include "ui/SpokenLine.h"
@@ -82,12 +81,7 @@ TPuzzleCodeBox::TPuzzleCodeBox(QWidget* parent) : ui::FixedDialog(parent, tr("Pu
     connect(m_play, &QPushButton::clicked, this, &TPuzzleCodeBox::PlayButtonClick);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_entry, &QLineEdit::textEdited, this, [this] { CheckEntry(true); });
-    connect(m_entry, &QLineEdit::returnPressed, this, [this] {
-        CheckEntry(false);
-        const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
-        if (reading.ok())
-            emit playAsked(reading.recipe, true);
-    });
+    connect(m_entry, &QLineEdit::returnPressed, this, [this] { PlayEntry(true); });
 }
 
 void TPuzzleCodeBox::ShowCode(const QString& code) {
@@ -122,18 +116,19 @@ QString TPuzzleCodeBox::ProblemWords(const game::CodeReading& reading, bool typi
     return {};
 }
 
-void TPuzzleCodeBox::CheckEntry(bool typing) {
-    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+game::CodeReading TPuzzleCodeBox::CheckEntry(bool typing) {
+    const game::CodeReading reading = ui::ReadCode(m_entry->text());
     m_play->setEnabled(reading.ok());
     if (!reading.ok()) {
         ShowMessage(ProblemWords(reading, typing));
-        return;
+        return reading;
     }
     const game::PuzzleRecipe& recipe = reading.recipe;
     ShowMessage((recipe.edgesShown ? tr("A puzzle of %1 vertices and %2 colors, edges shown. Press Play.")
                                  : tr("A puzzle of %1 vertices and %2 colors, edges hidden. Press Play."))
                     .arg(recipe.vertices)
                     .arg(recipe.colors));
+    return reading;
 }
 
 void TPuzzleCodeBox::ShowMessage(const QString& words) {
@@ -147,16 +142,18 @@ void TPuzzleCodeBox::ShowMessage(const QString& words) {
 }
 
 void TPuzzleCodeBox::CopyButtonClick() {
-    if (Code().isEmpty())
-        return;
-    QGuiApplication::clipboard()->setText(Code());
-    m_spoken->Say(tr("Code %1 copied.").arg(Code()));
+    if (const QString copied = ui::CopyCode(Code()); !copied.isEmpty())
+        m_spoken->Say(copied);
 }
 
 void TPuzzleCodeBox::PlayButtonClick() {
-    const game::CodeReading reading = game::ReadPuzzleCode(m_entry->text().toStdString());
+    PlayEntry(false);
+}
+
+void TPuzzleCodeBox::PlayEntry(bool byKey) {
+    const game::CodeReading reading = CheckEntry(false);
     if (reading.ok())
-        emit playAsked(reading.recipe, false);
+        emit playAsked(reading.recipe, byKey);
 }
 
 void TPuzzleCodeBox::FirstShown() {

@@ -48,8 +48,10 @@ class TPuzzleCodeBox : public ui::FixedDialog {
     void FirstShown() override;
 
   private:
-    // Checks the field: the message and the Play button follow what it holds.
-    void CheckEntry(bool typing);
+    // Checks the field: the message and the Play button follow what it holds, read as given back.
+    game::CodeReading CheckEntry(bool typing);
+    // Enter and Play alike: the field's code checked as finished, its puzzle asked for if it names one.
+    void PlayEntry(bool byKey);
     void ShowMessage(const QString& words);
 
     QLineEdit* m_code = nullptr;

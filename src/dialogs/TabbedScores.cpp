@@ -16,6 +16,7 @@
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "services/HelpViewer.h"
+#include "ui/CodeText.h"
 #include "ui/DialogLook.h"
 #include "ui/FocusTabs.h"
 #include "ui/NamedChoiceBox.h"
@@ -206,7 +207,7 @@ void TPerformancePages::BuildPages() {
     m_map->MarkCurrent(m_marked.first, m_marked.second);
     connect(m_map, &TMasteryMap::levelChosen, this, &TPerformancePages::ChooseLevel);
     connect(m_map, &TMasteryMap::playAgain, this, [this](const QString& code) {
-        const game::CodeReading reading = game::ReadPuzzleCode(code.toStdString());
+        const game::CodeReading reading = ui::ReadCode(code);
         if (reading.ok())
             emit playAsked(reading.recipe);
     });
@@ -290,7 +291,7 @@ void TPerformancePages::ShowProgress() {
                                   Qt::ISODateWithMs);
         recent.push_back({utc.isValid() ? locale.toString(utc.toLocalTime(), QLocale::ShortFormat) : QString(),
                           game.result - game.par,
-                          QString::fromLatin1(game.Code().data(), qsizetype(game.Code().size()))});
+                          ui::CodeText(game.Code())});
     }
     m_map->ShowCells(cells);
     m_map->ShowTrend(m_mapLevel, figures.Trend(m_mapLevel));

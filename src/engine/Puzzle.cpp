@@ -151,6 +151,24 @@ int DrawEdgeProbability(std::int32_t clockMs) {
     return DrawFrom(clockMs, 45) + 40;
 }
 
+ShapeAsked ShapeAskedBy(const GameSettings& settings) {
+    return {settings.RandomNumberOfVertices ? 0 : settings.NumberOfVertices,
+            settings.RandomNumberOfColors ? 0 : settings.NumberOfColors,
+            settings.RandomEdgeProbability ? -1 : std::clamp<std::int32_t>(settings.EdgeProbability, 0, 100)};
+}
+
+PuzzleRecipe RecipeFor(const ShapeAsked& shape, bool edgesShown, std::int32_t clockMs, std::int32_t verticesMs,
+                       std::int32_t colorsMs) {
+    PuzzleRecipe recipe;
+    recipe.colors = shape.colors > 0 ? shape.colors : DrawNumberOfColors(colorsMs);
+    recipe.vertices = shape.vertices > 0 ? shape.vertices : DrawNumberOfVertices(verticesMs);
+    recipe.edgeProbability =
+        shape.edgeProbability >= 0 ? std::min(shape.edgeProbability, 100) : DrawEdgeProbability(clockMs);
+    recipe.edgesShown = edgesShown;
+    recipe.clockMs = clockMs;
+    return recipe;
+}
+
 void Game::AddEdge(int u, int v) {
     VertexRecord& vu = BoardVertex[u];
     VertexRecord& vv = BoardVertex[v];
@@ -226,15 +244,15 @@ void Game::NewPuzzle() {
     // One reading for the whole puzzle: every reseed of its draws takes it, so the puzzle is
     // the one its code names, however long the drawing takes.
     const std::int32_t clockMs = ClockReading();
+    const PuzzleRecipe recipe = RecipeFor(ShapeAskedBy(s), s.ShowEdges, clockMs, clockMs, clockMs);
+    // The settings window shows what was drawn.
     if (s.RandomNumberOfColors)
-        s.NumberOfColors = DrawNumberOfColors(clockMs);
+        s.NumberOfColors = recipe.colors;
     if (s.RandomNumberOfVertices)
-        s.NumberOfVertices = DrawNumberOfVertices(clockMs);
+        s.NumberOfVertices = recipe.vertices;
     if (s.RandomEdgeProbability)
-        s.EdgeProbability = DrawEdgeProbability(clockMs);
-    // A hand-edited probability beyond 0..100 joins pairs exactly as its nearer bound does.
-    const std::int32_t probability = std::clamp<std::int32_t>(s.EdgeProbability, 0, 100);
-    PlayPuzzle({s.NumberOfVertices, s.NumberOfColors, probability, s.ShowEdges, clockMs}, false);
+        s.EdgeProbability = recipe.edgeProbability;
+    PlayPuzzle(recipe, false);
 }
 
 void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {

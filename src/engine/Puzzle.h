@@ -30,4 +30,22 @@ int DrawNumberOfColors(std::int32_t clockMs);
 int DrawNumberOfVertices(std::int32_t clockMs);
 int DrawEdgeProbability(std::int32_t clockMs);
 
+// A puzzle's shape as the player asks for it: a count of 0, or a probability below 0, is left
+// to a draw ("Random").
+struct ShapeAsked {
+    int vertices = 0;
+    int colors = 0;
+    int edgeProbability = -1;
+};
+
+// The shape the settings ask New Puzzle (and the worksheet offered from them) for. A hand-edited
+// probability beyond 0..100 asks for its nearer bound, which joins pairs exactly as it would.
+ShapeAsked ShapeAskedBy(const GameSettings& settings);
+
+// The recipe for an asked shape at a clock reading. What is left to a draw is drawn as New Puzzle
+// draws it: the vertices from `verticesMs`, the colours from `colorsMs`, the probability from
+// `clockMs` (New Puzzle passes its one reading for all three).
+PuzzleRecipe RecipeFor(const ShapeAsked& shape, bool edgesShown, std::int32_t clockMs, std::int32_t verticesMs,
+                       std::int32_t colorsMs);
+
 }  // namespace game

@@ -60,14 +60,8 @@ Drawn DrawnOf(const game::PuzzleRecipe& recipe) {
 game::PuzzleRecipe RecipeAt(const WorksheetRequest& request, std::uint32_t& stream, std::int32_t clockMs) {
     const std::int32_t forVertices = game::NextBelow(stream, game::kMsPerDay);
     const std::int32_t forColours = game::NextBelow(stream, game::kMsPerDay);
-    game::PuzzleRecipe recipe;
-    recipe.vertices = request.vertices > 0 ? request.vertices : game::DrawNumberOfVertices(forVertices);
-    recipe.colors = request.colors > 0 ? request.colors : game::DrawNumberOfColors(forColours);
-    recipe.edgeProbability = request.edgeProbability >= 0 ? std::min(request.edgeProbability, 100)
-                                                        : game::DrawEdgeProbability(clockMs);
-    recipe.edgesShown = true;
-    recipe.clockMs = clockMs;
-    return recipe;
+    return game::RecipeFor({request.vertices, request.colors, request.edgeProbability}, true, clockMs, forVertices,
+                           forColours);
 }
 
 // One sheet being drawn from its plan: the painter and what the plan says of the device.

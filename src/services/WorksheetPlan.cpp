@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "engine/Geometry.h"
+#include "ui/CodeText.h"
 #include "ui/ColourWords.h"
 
 namespace services {
@@ -185,7 +186,7 @@ PuzzlePlan SheetPlan::Puzzle(const QRectF& cell, int perPage, const game::Puzzle
     const QString codeWord = QCoreApplication::translate("Worksheet", "Code:") + QLatin1Char(' ');
     const QRectF codeWordBox(codeLine.left(), codeLine.top(), Advance(words, codeWord), line);
     plan.words.push_back({codeWordBox, codeWord, words});
-    const QString code = QString::fromLatin1(game::PuzzleCodeOf(recipe).data());
+    const QString code = ui::CodeText(recipe);
     plan.words.push_back({QRectF(codeWordBox.right(), codeLine.top(), Advance(bold, code), line), code, bold});
     if (answerPage) {
         Legend(plan, lastLine, perPage, recipe.colors);
