@@ -554,12 +554,12 @@
     </message>
     <message>
         <source>%1, %2</source>
-        <comment>a board vertex&apos;s number, then its colour</comment>
+        <comment>a board vertex&apos;s number, then its color</comment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <comment>a board vertex&apos;s number, its colour, then the vertices an edge joins it to</comment>
+        <comment>a board vertex&apos;s number, its color, then the vertices an edge joins it to</comment>
         <translation>%1, %2, %3</translation>
     </message>
     <message>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <comment>neighbour numbers, then their colour</comment>
+        <comment>neighbor numbers, then their color</comment>
         <translation>%1 %2</translation>
     </message>
     <message>

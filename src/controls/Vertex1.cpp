@@ -137,13 +137,13 @@ QString TOrbVertex1::NeighbourWords() const {
     for (qsizetype i = 0; i < m_neighbours.size(); ++i) {
         const game::TColor fill = m_fillOf(m_neighbours[i]);
         if (!numbers.isEmpty() && fill != runFill) {
-            runs << tr("%1 %2", "neighbour numbers, then their colour").arg(ListOf(numbers), ui::FillWord(runFill));
+            runs << tr("%1 %2", "neighbor numbers, then their color").arg(ListOf(numbers), ui::FillWord(runFill));
             numbers.clear();
         }
         runFill = fill;
         numbers << QString::number(m_neighbours[i]);
     }
-    runs << tr("%1 %2", "neighbour numbers, then their colour").arg(ListOf(numbers), ui::FillWord(runFill));
+    runs << tr("%1 %2", "neighbor numbers, then their color").arg(ListOf(numbers), ui::FillWord(runFill));
     return tr("joins %1").arg(runs.join(tr(", ")));
 }
 
@@ -158,7 +158,7 @@ QString TOrbVertex1::NumberAndColour() const {
         return tr("Vertex, %1").arg(colour);
     if (m_solution)
         return tr("Solution vertex %1, %2").arg(m_number).arg(colour);
-    return tr("%1, %2", "a board vertex's number, then its colour").arg(m_number).arg(colour);
+    return tr("%1, %2", "a board vertex's number, then its color").arg(m_number).arg(colour);
 }
 
 QString TOrbVertex1::AccessibleName() const {
@@ -169,7 +169,7 @@ QString TOrbVertex1::AccessibleName() const {
     // A screen reader says a description after the name as an utterance of its own, in another
     // voice: the neighbours go in the name.
     return m_introduction +
-           tr("%1, %2, %3", "a board vertex's number, its colour, then the vertices an edge joins it to")
+           tr("%1, %2, %3", "a board vertex's number, its color, then the vertices an edge joins it to")
                .arg(m_number)
                .arg(ui::FillWord(m_fill), NeighbourWords());
 }

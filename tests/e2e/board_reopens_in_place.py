@@ -21,7 +21,7 @@ except ImportError:  # an interpreter of its own may not see Debian's python3-xl
     from Xlib import X, display, protocol
 
 from close_saves_settings import fail, find_window  # noqa: E402
-from frames_fit_screen import outer_frame  # noqa: E402
+from frames_fit_screen import outer_frame, start_window_manager  # noqa: E402
 from sigterm_saves_settings import wait_for  # noqa: E402
 
 SCREEN = (1024, 768)
@@ -72,10 +72,7 @@ def main():
     binary, openbox_binary = sys.argv[1], sys.argv[2]
     d = display.Display()
     root = d.screen().root
-    manager = subprocess.Popen([openbox_binary], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
-    if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType), 20):
-        fail("openbox did not start", manager)
+    manager = start_window_manager(d, openbox_binary)
 
     with tempfile.TemporaryDirectory() as config:
         # Left as large as the screen: the frame is fitted in, its bottom too.

@@ -71,14 +71,21 @@ def created(d, made):
     return made
 
 
-def main():
-    game_binary, openbox_binary = sys.argv[1], sys.argv[2]
-    d = display.Display()
+def start_window_manager(d, openbox_binary):
+    """Starts openbox and waits until it has taken the screen."""
     root = d.screen().root
     manager = subprocess.Popen([openbox_binary], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
     if not wait_for(lambda: root.get_full_property(check, X.AnyPropertyType), 20):
         fail("openbox did not start", manager)
+    return manager
+
+
+def main():
+    game_binary, openbox_binary = sys.argv[1], sys.argv[2]
+    d = display.Display()
+    root = d.screen().root
+    manager = start_window_manager(d, openbox_binary)
     # Every window the game makes is told here with the place and size it was first given.
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
     made = {}
