@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/History.h"
 
+#include "engine/Position.h"
 #include "engine/PuzzleCode.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace game {
 
 namespace {
 
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 constexpr const char* kMagic = "#SpEcTrUmIx-history";
 
 // The columns of this version, in the order it writes them.
@@ -34,6 +35,10 @@ constexpr std::array<std::string_view, 10> kColumns = {
 // no such name in its header, yet a game of today appends its code to the lines it adds there:
 // then the field after the named ones is taken when it reads as a code.
 constexpr std::string_view kCodeColumn = "code";
+// The game's clicks (ClicksText), written from version 3 on after the code. A file begun by an
+// older version names no such column: the field after the code is taken when it reads as clicks.
+// An older version reading a line of today passes over the field it does not name.
+constexpr std::string_view kClicksColumn = "clicks";
 constexpr std::array<std::string_view, 3> kEndings = {"solved", "new_puzzle", "solution_asked"};
 
 // The tab-separated fields of a line, up to a generous number of columns (more are ignored);
@@ -70,12 +75,14 @@ bool Flag(std::string_view field, bool& value) {
     return true;
 }
 
-// Where each column of this version stands in the file's lines, and where the code does.
+// Where each column of this version stands in the file's lines, and where the code and the
+// clicks do.
 struct ColumnMap {
     std::array<std::size_t, kColumns.size()> at;
     std::size_t code;
+    std::size_t clicks;
 };
-constexpr ColumnMap kOwnOrder = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10};
+constexpr ColumnMap kOwnOrder = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 10, 11};
 
 ColumnMap MapColumns(std::string_view header) {
     const Fields names = Split(header);
@@ -96,6 +103,8 @@ ColumnMap MapColumns(std::string_view header) {
     }
     const std::size_t code = find(kCodeColumn);
     map.code = code ? code - 1 : names.count - 1;
+    const std::size_t clicks = find(kClicksColumn);
+    map.clicks = clicks ? clicks - 1 : std::max(names.count - 1, map.code + 1);
     return map;
 }
 
@@ -138,6 +147,13 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
         if (reading.ok() && reading.recipe.vertices == game.vertices && reading.recipe.colors == game.colors &&
             reading.recipe.edgesShown == game.edgesShown)
             game.code = PuzzleCodeOf(reading.recipe);
+    }
+    // Clicks are kept only with the code they were played on; a field that does not read as
+    // clicks leaves the game without them, its figures as they were.
+    game.clicks.clear();
+    if (!game.Code().empty() && map.clicks < fields.count && fields.at[map.clicks] != "-") {
+        if (std::optional<std::vector<Click>> clicks = ReadClicks(fields.at[map.clicks], kLargestClicksKept))
+            game.clicks = std::move(*clicks);
     }
     return game.Level() != 0;
 }
@@ -182,6 +198,7 @@ std::string HistoryHeader() {
     std::string header = std::string(kMagic) + " " + std::to_string(kFormatVersion);
     for (std::string_view name : kColumns) (header += '\t') += name;
     (header += '\t') += kCodeColumn;
+    (header += '\t') += kClicksColumn;
     return header + '\n';
 }
 
@@ -192,7 +209,9 @@ std::string HistoryLine(const GameRecord& g) {
           std::to_string(g.par), std::to_string(g.result), std::string(g.parOrBetter ? "1" : "0"),
           std::string(g.teaching ? "1" : "0"), std::string(kEndings[static_cast<std::size_t>(g.ending)]),
           g.solveMs >= 0 ? std::to_string(g.solveMs) : std::string("-"),
-          g.Code().empty() ? std::string("-") : std::string(g.Code())})
+          g.Code().empty() ? std::string("-") : std::string(g.Code()),
+          g.Code().empty() || g.clicks.empty() || g.clicks.size() > kLargestClicksKept ? std::string("-")
+                                                                                        : ClicksText(g.clicks)})
         (line += '\t') += field;
     return line + '\n';
 }
@@ -205,17 +224,18 @@ std::string HistoryLine(const GameRecord& g, std::string_view fileHeader) {
     if (fileHeader.substr(0, std::string_view(kMagic).size()) != kMagic)
         return own;  // read in this version's order
     const ColumnMap map = MapColumns(fileHeader);
-    if (map.at == kOwnOrder.at && map.code == kOwnOrder.code)
+    if (map.at == kOwnOrder.at && map.code == kOwnOrder.code && map.clicks == kOwnOrder.clicks)
         return own;
     // The own line's fields, this version's columns and then the code, go where the header
     // puts them; a column the header names and this version does not know gets "-".
     const Fields mine = Split(std::string_view(own).substr(0, own.size() - 1));
     std::size_t width = Split(fileHeader).count - 1;
     for (std::size_t at : map.at) width = std::max(width, at + 1);
-    width = std::max(width, map.code + 1);
+    width = std::max({width, map.code + 1, map.clicks + 1});
     std::vector<std::string_view> fields(width, "-");
     for (std::size_t column = 0; column < kColumns.size(); ++column) fields[map.at[column]] = mine.at[column];
     fields[map.code] = mine.at[kColumns.size()];
+    fields[map.clicks] = mine.at[kColumns.size() + 1];
     std::string line;
     for (std::string_view field : fields) (line += field) += '\t';
     line.back() = '\n';

@@ -40,7 +40,8 @@ struct GameRecord {
     // The puzzle's code, "18C66-QR9HV"; empty for a game recorded before codes were kept.
     std::array<char, 12> code{};
     // The game's clicks in order, so that it can be drawn, replayed and described again from its
-    // code alone; none for a game read back from the history file, which keeps no clicks.
+    // code alone. The history file keeps them for a game of a code and at most kLargestClicksKept
+    // clicks; a game read back without them (an older line, a longer game) has none.
     std::vector<Click> clicks;
 
     // The level of the statistics pages, 1 to 66; 0 outside them.
@@ -58,6 +59,9 @@ struct GameRecord {
 inline constexpr std::int32_t kLargestPar = 16 * 15 / 2 + 16 / 2;
 // The clicks are counted in 32 bits; an abandoned game counts par + 10.
 inline constexpr std::int64_t kLargestResult = std::numeric_limits<std::int32_t>::max();
+// The most clicks a history line keeps: four times the largest par, some 1000 characters. A
+// longer game writes "-" in their place: it counts as ever, but cannot be reviewed from the file.
+inline constexpr std::size_t kLargestClicksKept = 4 * static_cast<std::size_t>(kLargestPar);
 // A puzzle left open for a year has still been solved; no longer solve is real.
 inline constexpr std::int64_t kLongestSolveMs = std::int64_t{366} * 24 * 60 * 60 * 1000;
 

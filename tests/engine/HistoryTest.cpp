@@ -255,4 +255,32 @@ TEST(HistoryText, CodesAreKeptAndAFileWithoutThemStillReads) {
     EXPECT_EQ(wrong.games[0].Code(), "");
 }
 
+// Each game keeps its clicks in the last column, under today's header and under an older one
+// (with the code named or not); a damaged field or a game longer than the bound keeps none, and
+// the game itself, its figures and its code read as before.
+TEST(HistoryText, ClicksAreKeptBoundedAfterTheCodeUnderEveryHeader) {
+    game::GameRecord a = Game(6, 3, false, 12, 5);
+    a.code = game::PuzzleCodeOf({6, 3, 63, false, 43'200'000});
+    a.clicks = {{1, 1}, {4, 1}, {1, 1}, {1, 2}, {6, 3}};
+    const std::string v1 =
+        "#SpEcTrUmIx-history 1\tutc\tvertices\tcolors\tedges\tpar\tresult\tpar_or_better\tteaching\tending\tsolve_ms\n";
+    const std::string v2 = v1.substr(0, v1.size() - 1) + "\tcode\n";
+    for (const std::string& header : {game::HistoryHeader(), v1, std::string("#SpEcTrUmIx-history 2") + v2.substr(21)}) {
+        const std::string line = game::HistoryLine(a, header);
+        EXPECT_TRUE(line.ends_with("\t1141111263\n")) << line;
+        EXPECT_EQ(game::ParseHistory(header + line).games.at(0), a) << header;
+    }
+    game::GameRecord longer = a;
+    longer.clicks.assign(game::kLargestClicksKept + 1, {1, 1});
+    EXPECT_TRUE(game::HistoryLine(longer).ends_with("\t-\n"));
+    longer.clicks.resize(game::kLargestClicksKept);
+    EXPECT_EQ(game::ParseHistory(game::HistoryLine(longer)).games.at(0), longer);
+    std::string damaged = game::HistoryLine(a);
+    damaged.replace(damaged.size() - 3, 2, "9z");
+    game::GameRecord without = a;
+    without.clicks.clear();
+    EXPECT_EQ(game::ParseHistory(damaged).games.at(0), without);
+    EXPECT_EQ(game::Summarize(game::ParseHistory(damaged).games), game::Summarize(std::vector{a}));
+}
+
 }  // namespace
