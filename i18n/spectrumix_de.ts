@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Rätsel &amp;neu starten</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>Letztes &amp;Spiel ansehen...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Code %1 kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Deine letzte Stellung</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>Die Lösung des Spiels</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Spielrückblick</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Züge des Spiels</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n Zug, Par %1</numerusform>
+            <numerusform>%n Züge, Par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n Knoten gefärbt</numerusform>
+            <numerusform>%n Knoten gefärbt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n Konflikt an einer Kante, die du sehen konntest</numerusform>
+            <numerusform>%n Konflikte an Kanten, die du sehen konntest</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n verdeckte Kante gefunden</numerusform>
+            <numerusform>%n verdeckte Kanten gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n Umfärbung</numerusform>
+            <numerusform>%n Umfärbungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>In diesem Spiel wurde kein Knoten gefärbt.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Jeder Zug hat einen Knoten gefärbt: Keiner war ein Konflikt oder eine Umfärbung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n Konflikt war an einer Kante, die schon zu sehen war: Schau dir die Nachbarn eines Knotens an, bevor du ihn färbst.</numerusform>
+            <numerusform>%n Konflikte waren an Kanten, die schon zu sehen waren: Schau dir die Nachbarn eines Knotens an, bevor du ihn färbst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n Zug hat einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal, nach den Farben seiner Nachbarn.</numerusform>
+            <numerusform>%n Züge haben einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal, nach den Farben seiner Nachbarn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Jeder Konflikt hat eine verdeckte Kante gefunden: Das ist der Preis fürs Erkunden.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Zug %1: Knoten %2 %3 gefärbt</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Zug %1: Knoten %2 von %3 auf %4 umgefärbt</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>Konflikt mit %1 an einer Kante, die du sehen konntest</numerusform>
+            <numerusform>Konflikt mit %1 an Kanten, die du sehen konntest</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>verdeckte Kante %1 gefunden</numerusform>
+            <numerusform>verdeckte Kanten %1 gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Zug %1: Knoten %2 %3, %4; %5 entfärbt</numerusform>
+            <numerusform>Zug %1: Knoten %2 %3, %4; %5 entfärbt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; Rätsel gelöst</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Vor dem ersten Zug: alle Kanten verdeckt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Vor dem ersten Zug: %n Kante sichtbar</numerusform>
+            <numerusform>Vor dem ersten Zug: %n Kanten sichtbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>Die Lösung des Spiels: %1</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>R&amp;einiciar reto</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>Repasar la última &amp;partida...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Código %1 copiado.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Tu última posición</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>La solución del juego</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Repaso de la partida</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Clics de la partida</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n clic, par %1</numerusform>
+            <numerusform>%n clics, par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n vértice pintado</numerusform>
+            <numerusform>%n vértices pintados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n choque en una arista que podías ver</numerusform>
+            <numerusform>%n choques en aristas que podías ver</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n arista oculta descubierta</numerusform>
+            <numerusform>%n aristas ocultas descubiertas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n vértice repintado</numerusform>
+            <numerusform>%n vértices repintados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>En esta partida no se pintó ningún vértice.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Cada clic pintó un vértice: ninguno se fue en un choque ni en repintar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n choque fue en una arista ya dibujada: mira los vecinos de un vértice antes de pintarlo.</numerusform>
+            <numerusform>%n choques fueron en aristas ya dibujadas: mira los vecinos de un vértice antes de pintarlo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n clic volvió a pintar un vértice: elige su color una sola vez, según los colores de sus vecinos.</numerusform>
+            <numerusform>%n clics volvieron a pintar un vértice: elige su color una sola vez, según los colores de sus vecinos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Cada choque descubrió una arista oculta: es el precio de explorar.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Clic %1: vértice %2 pintado de %3</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Clic %1: vértice %2 repintado de %3 a %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>choque con %1 en una arista que podías ver</numerusform>
+            <numerusform>choque con %1 en aristas que podías ver</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>descubrió la arista oculta %1</numerusform>
+            <numerusform>descubrió las aristas ocultas %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Clic %1: vértice %2 %3, %4; %5 despintado</numerusform>
+            <numerusform>Clic %1: vértice %2 %3, %4; %5 despintados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; reto resuelto</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Antes del primer clic: todas las aristas ocultas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Antes del primer clic: %n arista visible</numerusform>
+            <numerusform>Antes del primer clic: %n aristas visibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>La solución del juego: %1</translation>
     </message>
 </context>
 </TS>

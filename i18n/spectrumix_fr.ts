@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>R&amp;ecommencer l’énigme</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>Revoir la dernière &amp;partie...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Code %1 copié.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Ta dernière position</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>La solution du jeu</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Revoir une partie</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Clics de la partie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n clic, par %1</numerusform>
+            <numerusform>%n clics, par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n sommet colorié</numerusform>
+            <numerusform>%n sommets coloriés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n conflit sur une arête que tu voyais</numerusform>
+            <numerusform>%n conflits sur des arêtes que tu voyais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n arête cachée trouvée</numerusform>
+            <numerusform>%n arêtes cachées trouvées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n sommet recolorié</numerusform>
+            <numerusform>%n sommets recoloriés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>Aucun sommet n’a été colorié dans cette partie.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Chaque clic a colorié un sommet : aucun n’est allé à un conflit ou à un sommet recolorié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n conflit était sur une arête déjà tracée : regarde les voisins d’un sommet avant de le colorier.</numerusform>
+            <numerusform>%n conflits étaient sur des arêtes déjà tracées : regarde les voisins d’un sommet avant de le colorier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n clic a recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
+            <numerusform>%n clics ont recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Chaque conflit a trouvé une arête cachée : c’est le prix de l’exploration.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Clic %1 : sommet %2 colorié en %3</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Clic %1 : sommet %2 recolorié du %3 au %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>conflit avec %1 sur une arête que tu voyais</numerusform>
+            <numerusform>conflit avec %1 sur des arêtes que tu voyais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>arête cachée %1 trouvée</numerusform>
+            <numerusform>arêtes cachées %1 trouvées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacé</numerusform>
+            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1 ; énigme résolue</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Avant le premier clic : toutes les arêtes cachées</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Avant le premier clic : %n arête visible</numerusform>
+            <numerusform>Avant le premier clic : %n arêtes visibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>La solution du jeu : %1</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Rico&amp;mincia il rompicapo</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>Rivedi l&apos;ultima &amp;partita...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Codice %1 copiato.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>La tua ultima posizione</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>La soluzione del gioco</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Rivedi la partita</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Clic della partita</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n clic, par %1</numerusform>
+            <numerusform>%n clic, par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n vertice colorato</numerusform>
+            <numerusform>%n vertici colorati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n scontro su un lato che potevi vedere</numerusform>
+            <numerusform>%n scontri su lati che potevi vedere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n lato nascosto trovato</numerusform>
+            <numerusform>%n lati nascosti trovati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n vertice ricolorato</numerusform>
+            <numerusform>%n vertici ricolorati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>In questa partita non è stato colorato nessun vertice.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Ogni clic ha colorato un vertice: nessuno è finito in uno scontro o in un vertice ricolorato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n scontro era su un lato già disegnato: guarda i vicini di un vertice prima di colorarlo.</numerusform>
+            <numerusform>%n scontri erano su lati già disegnati: guarda i vicini di un vertice prima di colorarlo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n clic ha ricolorato un vertice: scegli il suo colore una volta sola, guardando i colori dei vicini.</numerusform>
+            <numerusform>%n clic hanno ricolorato un vertice: scegli il suo colore una volta sola, guardando i colori dei vicini.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Ogni scontro ha trovato un lato nascosto: è il prezzo dell&apos;esplorazione.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Clic %1: vertice %2 colorato di %3</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Clic %1: vertice %2 ricolorato da %3 a %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>scontro con %1 su un lato che potevi vedere</numerusform>
+            <numerusform>scontro con %1 su lati che potevi vedere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>trovato il lato nascosto %1</numerusform>
+            <numerusform>trovati i lati nascosti %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Clic %1: vertice %2 %3, %4; %5 svuotato</numerusform>
+            <numerusform>Clic %1: vertice %2 %3, %4; %5 svuotati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; rompicapo risolto</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Prima del primo clic: tutti i lati nascosti</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Prima del primo clic: %n lato visibile</numerusform>
+            <numerusform>Prima del primo clic: %n lati visibili</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>La soluzione del gioco: %1</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Puzzel &amp;opnieuw beginnen</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>&amp;Laatste spel terugkijken...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Code %1 gekopieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Jouw laatste stand</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>De oplossing van het spel</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Spel terugkijken</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Klikken van het spel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n klik, par %1</numerusform>
+            <numerusform>%n klikken, par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n knoop gekleurd</numerusform>
+            <numerusform>%n knopen gekleurd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n botsing op een kant die je kon zien</numerusform>
+            <numerusform>%n botsingen op kanten die je kon zien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n verborgen kant gevonden</numerusform>
+            <numerusform>%n verborgen kanten gevonden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n keer opnieuw gekleurd</numerusform>
+            <numerusform>%n keer opnieuw gekleurd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>In dit spel is geen enkele knoop gekleurd.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Elke klik kleurde een knoop: geen enkele ging op aan een botsing of aan opnieuw kleuren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n botsing was op een kant die al getekend was: kijk naar de buren van een knoop voordat je hem kleurt.</numerusform>
+            <numerusform>%n botsingen waren op kanten die al getekend waren: kijk naar de buren van een knoop voordat je hem kleurt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n klik kleurde een knoop opnieuw: kies zijn kleur één keer, op grond van de kleuren van zijn buren.</numerusform>
+            <numerusform>%n klikken kleurden een knoop opnieuw: kies zijn kleur één keer, op grond van de kleuren van zijn buren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Elke botsing vond een verborgen kant: dat is de prijs van het verkennen.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Klik %1: knoop %2 %3 gekleurd</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Klik %1: knoop %2 opnieuw gekleurd, van %3 naar %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>botsing met %1 op een kant die je kon zien</numerusform>
+            <numerusform>botsing met %1 op kanten die je kon zien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>verborgen kant %1 gevonden</numerusform>
+            <numerusform>verborgen kanten %1 gevonden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Klik %1: knoop %2 %3, %4; %5 gewist</numerusform>
+            <numerusform>Klik %1: knoop %2 %3, %4; %5 gewist</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; puzzel opgelost</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Voor de eerste klik: alle kanten verborgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Voor de eerste klik: %n kant getoond</numerusform>
+            <numerusform>Voor de eerste klik: %n kanten getoond</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>De oplossing van het spel: %1</translation>
     </message>
 </context>
 </TS>

@@ -459,6 +459,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>Zacznij zagadkę od &amp;nowa</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>&amp;Przejrzyj ostatnią grę...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1165,6 +1169,153 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Skopiowano kod %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Twoja plansza na końcu</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>Rozwiązanie gry</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Przegląd gry</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Kliknięcia w grze</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n kliknięcie, par %1</numerusform>
+            <numerusform>%n kliknięcia, par %1</numerusform>
+            <numerusform>%n kliknięć, par %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n wierzchołek pokolorowany</numerusform>
+            <numerusform>%n wierzchołki pokolorowane</numerusform>
+            <numerusform>%n wierzchołków pokolorowanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n konflikt na krawędzi, którą było widać</numerusform>
+            <numerusform>%n konflikty na krawędziach, które było widać</numerusform>
+            <numerusform>%n konfliktów na krawędziach, które było widać</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n ukryta krawędź odkryta</numerusform>
+            <numerusform>%n ukryte krawędzie odkryte</numerusform>
+            <numerusform>%n ukrytych krawędzi odkrytych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n wierzchołek pokolorowany ponownie</numerusform>
+            <numerusform>%n wierzchołki pokolorowane ponownie</numerusform>
+            <numerusform>%n wierzchołków pokolorowanych ponownie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>W tej grze nie pokolorowano żadnego wierzchołka.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Każde kliknięcie pokolorowało wierzchołek: żadne nie poszło na konflikt ani na ponowne kolorowanie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n konflikt był na krawędzi, która była już narysowana: zanim pokolorujesz wierzchołek, spójrz na jego sąsiadów.</numerusform>
+            <numerusform>%n konflikty były na krawędziach, które były już narysowane: zanim pokolorujesz wierzchołek, spójrz na jego sąsiadów.</numerusform>
+            <numerusform>%n konfliktów było na krawędziach, które były już narysowane: zanim pokolorujesz wierzchołek, spójrz na jego sąsiadów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n kliknięcie pokolorowało wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
+            <numerusform>%n kliknięcia pokolorowały wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
+            <numerusform>%n kliknięć pokolorowało wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Każdy konflikt odkrył ukrytą krawędź: taka jest cena odkrywania.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Kliknięcie %1: wierzchołek %2 pokolorowany %3</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Kliknięcie %1: wierzchołek %2 pokolorowany ponownie, wcześniej %3, teraz %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>konflikt na krawędzi, którą było widać (sąsiad %1)</numerusform>
+            <numerusform>konflikt na krawędziach, które było widać (sąsiedzi %1)</numerusform>
+            <numerusform>konflikt na krawędziach, które było widać (sąsiedzi %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>odkryto ukrytą krawędź %1</numerusform>
+            <numerusform>odkryto ukryte krawędzie %1</numerusform>
+            <numerusform>odkryto ukryte krawędzie %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 stracił kolor</numerusform>
+            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 straciły kolor</numerusform>
+            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 straciły kolor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; zagadka rozwiązana</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Przed pierwszym kliknięciem: wszystkie krawędzie ukryte</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Przed pierwszym kliknięciem: %n krawędź widoczna</numerusform>
+            <numerusform>Przed pierwszym kliknięciem: %n krawędzie widoczne</numerusform>
+            <numerusform>Przed pierwszym kliknięciem: %n krawędzi widocznych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>Rozwiązanie gry: %1</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,10 @@
         <source>&amp;Restart Puzzle</source>
         <translation>&amp;Reiniciar desafio</translation>
     </message>
+    <message>
+        <source>Review Last &amp;Game...</source>
+        <translation>Rever a última &amp;partida...</translation>
+    </message>
 </context>
 <context>
     <name>TNotBadMessage</name>
@@ -1158,6 +1162,142 @@
     <message>
         <source>Code %1 copied.</source>
         <translation>Código %1 copiado.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewWindow</name>
+    <message>
+        <source>Your last position</source>
+        <translation>Sua última posição</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution</source>
+        <translation>A solução do jogo</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Revisão da partida</translation>
+    </message>
+    <message>
+        <source>Clicks of the game</source>
+        <translation>Cliques da partida</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks, par %1</source>
+        <translation>
+            <numerusform>%n clique, meta %1</numerusform>
+            <numerusform>%n cliques, meta %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n painted</source>
+        <translation>
+            <numerusform>%n vértice pintado</numerusform>
+            <numerusform>%n vértices pintados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes on edges you could see</source>
+        <translation>
+            <numerusform>%n conflito numa aresta que você podia ver</numerusform>
+            <numerusform>%n conflitos em arestas que você podia ver</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden edges found</source>
+        <translation>
+            <numerusform>%n aresta oculta encontrada</numerusform>
+            <numerusform>%n arestas ocultas encontradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repaints</source>
+        <translation>
+            <numerusform>%n vértice repintado</numerusform>
+            <numerusform>%n vértices repintados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vertex was painted in this game.</source>
+        <translation>Nenhum vértice foi pintado nesta partida.</translation>
+    </message>
+    <message>
+        <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
+        <translation>Cada clique pintou um vértice: nenhum foi gasto em conflito ou em repintar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
+        <translation>
+            <numerusform>%n conflito foi numa aresta já desenhada: olhe os vizinhos de um vértice antes de pintá-lo.</numerusform>
+            <numerusform>%n conflitos foram em arestas já desenhadas: olhe os vizinhos de um vértice antes de pintá-lo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
+        <translation>
+            <numerusform>%n clique pintou de novo um vértice: escolha a cor dele uma vez só, olhando as cores dos vizinhos.</numerusform>
+            <numerusform>%n cliques pintaram de novo um vértice: escolha a cor dele uma vez só, olhando as cores dos vizinhos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every clash found a hidden edge: that is the cost of exploring.</source>
+        <translation>Cada conflito encontrou uma aresta oculta: é o preço de explorar.</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 painted %3</source>
+        <translation>Clique %1: vértice %2 pintado de %3</translation>
+    </message>
+    <message>
+        <source>Click %1: vertex %2 repainted from %3 to %4</source>
+        <translation>Clique %1: vértice %2 repintado de %3 para %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>clash with %1 across edges you could see</source>
+        <translation>
+            <numerusform>conflito com %1 numa aresta que você podia ver</numerusform>
+            <numerusform>conflito com %1 em arestas que você podia ver</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found the hidden edges %1</source>
+        <translation>
+            <numerusform>encontrou a aresta oculta %1</numerusform>
+            <numerusform>encontrou as arestas ocultas %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
+        <translation>
+            <numerusform>Clique %1: vértice %2 %3, %4; %5 apagado</numerusform>
+            <numerusform>Clique %1: vértice %2 %3, %4; %5 apagados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; puzzle solved</source>
+        <translation>%1; desafio resolvido</translation>
+    </message>
+    <message>
+        <source>Before the first click: every edge hidden</source>
+        <translation>Antes do primeiro clique: todas as arestas ocultas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before the first click: %n edges shown</source>
+        <translation>
+            <numerusform>Antes do primeiro clique: %n aresta visível</numerusform>
+            <numerusform>Antes do primeiro clique: %n arestas visíveis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s own solution: %1</source>
+        <translation>A solução do jogo: %1</translation>
     </message>
 </context>
 </TS>

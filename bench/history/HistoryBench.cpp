@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history's figures, on files of the caller's choosing (never the player's own):
 //   history_bench make FILE GAMES   writes a history of that many made-up games
+//   history_bench makeplayed FILE GAMES   the same, each game with its code and some 20 clicks,
+//                                   as a history written since the clicks are kept
 //   history_bench open FILE         first opening of the statistics window on it: the longest
 //                                   stall of the board's thread and the time until the figures show
 //   history_bench forget FILE       "Delete Data For This Level" (level 1) from the window: the
@@ -32,6 +34,7 @@
 
 #include "dialogs/TabbedScores.h"
 #include "engine/History.h"
+#include "engine/PuzzleCode.h"
 #include "platform/AtomicFile.h"
 #include "platform/HistoryFile.h"
 #include "services/GameLog.h"
@@ -220,9 +223,18 @@ int main(int argc, char** argv) {
     }
     const std::string mode = argv[1];
     const std::string path = argv[2];
-    if (mode == "make" && argc > 3) {
+    if ((mode == "make" || mode == "makeplayed") && argc > 3) {
         std::string text = game::HistoryHeader();
-        for (int i = 0, n = std::atoi(argv[3]); i < n; ++i) text += game::HistoryLine(Made(i));
+        for (int i = 0, n = std::atoi(argv[3]); i < n; ++i) {
+            game::GameRecord g = Made(i);
+            if (mode == "makeplayed") {
+                g.code = game::PuzzleCodeOf({g.vertices, g.colors, 63, g.edgesShown, i % 86'400'000});
+                for (int k = 0; k < 12 + i % 17; ++k)
+                    g.clicks.push_back({static_cast<std::uint8_t>(1 + (i + k) % g.vertices),
+                                        static_cast<std::uint8_t>(1 + k % g.colors)});
+            }
+            text += game::HistoryLine(g);
+        }
         std::ofstream(path, std::ios::binary) << text;
         return 0;
     }

@@ -63,6 +63,8 @@ Speichervorgänge nie überschneiden. Sie bleibt leer und darf gelöscht werden,
 schließt.]=])
 set(MAN_HISTORY_FILE [=[Der Verlauf aller gewerteten Spiele, eine Zeile je Spiel, angefügt, sobald ein Spiel endet, und
 im Leistungsfenster gezeigt (\fBDatei\fR, \fBLeistung...\fR).
+Jede Zeile hält auch den Rätselcode und die Züge des Spiels fest (bis zu 512), damit sich ein
+Spiel Zug für Zug noch einmal ansehen lässt (\fBAnsehen\fR auf der Seite \fBFortschritt\fR).
 Ist
 .B XDG_DATA_HOME
 nicht gesetzt oder kein absoluter Pfad, ist die Datei

@@ -59,6 +59,8 @@ set(MAN_LOCK_FILE [=[Beside the settings file: held while a game saves, so that 
 It stays empty and may be removed while no game is closing.]=])
 set(MAN_HISTORY_FILE [=[The history of every rated game, one line each, appended as each game ends and shown in the
 statistics window (\fBFile\fR, \fBPerformance...\fR).
+Each line keeps the game's puzzle code and its clicks (up to 512), so that a game can be
+reviewed again click by click (\fBReview\fR on the \fBProgress\fR page).
 When
 .B XDG_DATA_HOME
 is not set, or is not an absolute path, the file is

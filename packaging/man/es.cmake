@@ -63,6 +63,8 @@ nunca se pisen.
 Se queda vacío y se puede borrar mientras ningún juego se esté cerrando.]=])
 set(MAN_HISTORY_FILE [=[El historial de todas las partidas valoradas, una línea por partida, que se amplía al terminar
 cada partida y se muestra en la ventana de resultados (\fBArchivo\fR, \fBResultados...\fR).
+Cada línea guarda también el código del reto y los clics de la partida (hasta 512), para
+repasar la partida clic a clic (\fBRepasar\fR en la página \fBProgreso\fR).
 Cuando
 .B XDG_DATA_HOME
 no está definida, o no es una ruta absoluta, el archivo es

@@ -62,6 +62,8 @@ enregistrements ne se chevauchent jamais.
 Il reste vide et peut être supprimé tant qu’aucun jeu n’est en train de se fermer.]=])
 set(MAN_HISTORY_FILE [=[L’historique de chaque partie qui compte, une ligne par partie, ajoutée dès que la partie se
 termine ; il s’affiche dans la fenêtre des résultats (\fBFichier\fR, \fBRésultats...\fR).
+Chaque ligne garde aussi le code de l’énigme et les clics de la partie (jusqu’à 512), pour
+revoir la partie clic par clic (\fBRevoir\fR sur la page \fBProgrès\fR).
 Quand
 .B XDG_DATA_HOME
 n’est pas défini, ou n’est pas un chemin absolu, le fichier est

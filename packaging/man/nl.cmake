@@ -60,6 +60,8 @@ nooit door elkaar loopt.
 Het blijft leeg en mag worden verwijderd zolang er geen spel aan het sluiten is.]=])
 set(MAN_HISTORY_FILE [=[De geschiedenis van elk beoordeeld spel, één regel per spel, aangevuld zodra een spel afloopt en
 getoond in het prestatievenster (\fBBestand\fR, \fBPrestaties...\fR).
+Elke regel bewaart ook de puzzelcode en de klikken van het spel (tot 512), zodat je een spel
+klik voor klik kunt terugkijken (\fBTerugkijken\fR op de pagina \fBVoortgang\fR).
 Als
 .B XDG_DATA_HOME
 niet is ingesteld, of geen absoluut pad is, is het bestand

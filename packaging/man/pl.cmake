@@ -59,6 +59,8 @@ set(MAN_LOCK_FILE [=[Obok pliku ustawień: trzymany, gdy gra zapisuje, żeby dwa
 Pozostaje pusty i można go usunąć, gdy żadna gra się nie zamyka.]=])
 set(MAN_HISTORY_FILE [=[Historia wszystkich ocenionych gier, po jednym wierszu na grę, dopisywana, gdy każda gra się
 kończy, i pokazywana w oknie wyników (\fBPlik\fR, \fBWyniki...\fR).
+Każdy wiersz zapisuje też kod zagadki i kliknięcia gry (do 512), aby można było przejrzeć grę
+kliknięcie po kliknięciu (\fBPrzejrzyj\fR na stronie \fBPostępy\fR).
 Gdy
 .B XDG_DATA_HOME
 nie jest ustawione albo nie jest ścieżką bezwzględną, plikiem jest

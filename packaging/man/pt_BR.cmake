@@ -61,6 +61,8 @@ nunca se sobreponham.
 Ele fica vazio e pode ser apagado enquanto nenhum jogo estiver fechando.]=])
 set(MAN_HISTORY_FILE [=[O histórico de cada partida avaliada, uma linha para cada, acrescentada quando a partida termina
 e mostrada na janela de desempenho (\fBArquivo\fR, \fBDesempenho...\fR).
+Cada linha guarda também o código do desafio e os cliques da partida (até 512), para rever a
+partida clique por clique (\fBRever\fR na página \fBProgresso\fR).
 Quando
 .B XDG_DATA_HOME
 não está definida, ou não é um caminho absoluto, o arquivo é

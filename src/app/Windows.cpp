@@ -24,6 +24,7 @@
 #include "dialogs/Perfect.h"
 #include "dialogs/PrintPuzzles.h"
 #include "dialogs/PuzzleCodeBox.h"
+#include "dialogs/ReviewWindow.h"
 #include "dialogs/TabbedScores.h"
 #include "dialogs/excellent.h"
 #include "engine/GameEnd.h"
@@ -80,6 +81,10 @@ TWindows::TWindows(game::Game& game)
                 PrintPuzzlesDlg()->Offer(shape.vertices, shape.colors, shape.edgeProbability);
                 return ui::ShowModeless(PrintPuzzlesDlg());
             }
+            case TLevel1::Window::ReviewLastGame:
+                if (m_lastEnded)
+                    OpenReview(*m_lastEnded);
+                return;
         }
     });
     // The code shown follows every puzzle laid out on the board: new, restarted or played by code.
@@ -105,6 +110,21 @@ TPrintPuzzlesDlg* TWindows::PrintPuzzlesDlg() {
     if (!m_printPuzzles)
         m_printPuzzles = new TPrintPuzzlesDlg(m_game, Level1);
     return m_printPuzzles;
+}
+
+TReviewWindow* TWindows::ReviewWindow() {
+    if (!m_review) {
+        m_review = new TReviewWindow(
+            [this] { return std::pair{m_game.Settings.ColourMarks, m_game.Settings.ColourSafeColours}; }, Level1);
+    }
+    return m_review;
+}
+
+bool TWindows::OpenReview(const game::GameRecord& record) {
+    if (!ReviewWindow()->ShowGame(record))
+        return false;
+    ui::ShowModeless(m_review);
+    return true;
 }
 
 TPuzzleCodeBox* TWindows::PuzzleCodeBox() {
@@ -228,6 +248,12 @@ void TWindows::OpenDialog(game::Dialog dialog, const game::Rating& rating) {
 
 void TWindows::GameRated(const game::GameRecord& record) {
     m_log->Record(record);
+    GameEndedUnrated(record);
+}
+
+void TWindows::GameEndedUnrated(const game::GameRecord& record) {
+    m_lastEnded = record;
+    Level1->GameEnded();
 }
 
 void TWindows::SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) {

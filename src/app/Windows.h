@@ -27,6 +27,7 @@ class TGameNotOverDecision2;
 class TNotBadMessage;
 class TPrintPuzzlesDlg;
 class TPuzzleCodeBox;
+class TReviewWindow;
 namespace artwork {
 class TPicture;
 }
@@ -62,6 +63,7 @@ class TWindows : public game::GameWindows {
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override;
     void SettingsChangedByGame(const game::GameSettings& settings, unsigned changes) override;
     void GameRated(const game::GameRecord& record) override;
+    void GameEndedUnrated(const game::GameRecord& record) override;
 
     TLevel1* const Level1;
     TOptionsL1* const OptionsL1;
@@ -75,6 +77,11 @@ class TWindows : public game::GameWindows {
     // Made when first asked for, so that a start-up does not build windows a game may never open.
     TPrintPuzzlesDlg* PrintPuzzlesDlg();
     TPuzzleCodeBox* PuzzleCodeBox();
+    TReviewWindow* ReviewWindow();
+    // The review window on the game of `record`; false (nothing opened) for a game it cannot replay.
+    bool OpenReview(const game::GameRecord& record);
+    // The last game that ended in this run (solved, ended by Draw Graph or dropped), if any.
+    const std::optional<game::GameRecord>& LastEndedGame() const { return m_lastEnded; }
 
     // Every rated game of the run, and the history file, for the statistics window.
     services::GameLog& Log() { return *m_log; }
@@ -95,6 +102,8 @@ class TWindows : public game::GameWindows {
     std::optional<std::pair<game::PuzzleRecipe, QPointer<QWidget>>> m_codeAsked;
     TPrintPuzzlesDlg* m_printPuzzles = nullptr;
     TPuzzleCodeBox* m_puzzleCode = nullptr;
+    TReviewWindow* m_review = nullptr;
+    std::optional<game::GameRecord> m_lastEnded;
 };
 
 }  // namespace app

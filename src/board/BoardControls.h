@@ -41,6 +41,7 @@ struct TBoardMenu {
     QAction* RestartPuzzle1 = nullptr;
     QAction* PrintPuzzles1 = nullptr;
     QAction* Performance1 = nullptr;
+    QAction* ReviewLastGame1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Settings1 = nullptr;

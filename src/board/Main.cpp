@@ -151,6 +151,11 @@ void TLevel1::CreateMenu() {
     PrintPuzzles1->setProperty("helpContext", help::kClassroomTopic);
     File1->addSeparator();
     Performance1 = File1->addAction(tr("&Performance..."), this, &TLevel1::ViewPerformanceStats1Click);
+    // Ctrl+G, "game": no other command or key of play holds it.
+    ReviewLastGame1 = File1->addAction(tr("Review Last &Game..."), this, &TLevel1::ReviewLastGame1Click);
+    ReviewLastGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    ReviewLastGame1->setProperty("helpContext", help::kReviewTopic);
+    ReviewLastGame1->setEnabled(false);  // until a game ends
     File1->addSeparator();
     Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
 
@@ -383,6 +388,15 @@ void TLevel1::CopyCode() {
 
 void TLevel1::ViewPerformanceStats1Click() {
     emit windowRequested(Window::PerformanceStats);
+}
+
+void TLevel1::ReviewLastGame1Click() {
+    if (ReviewLastGame1->isEnabled())
+        emit windowRequested(Window::ReviewLastGame);
+}
+
+void TLevel1::GameEnded() {
+    ReviewLastGame1->setEnabled(true);
 }
 
 void TLevel1::closeEvent(QCloseEvent* event) {

@@ -55,6 +55,10 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     // File > Performance...: asks for the statistics window.
     void ViewPerformanceStats1Click();
     void PrintPuzzles1Click();
+    // File > Review Last Game... (Ctrl+G): asks for the review of the last game that ended.
+    void ReviewLastGame1Click();
+    // A game has ended in this run: there is a last game to review.
+    void GameEnded();
 
     // File > Restart Puzzle (Ctrl+R): the puzzle on the board again, from its start.
     void RestartPuzzle1Click();
@@ -68,7 +72,7 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void PuzzleAskedByKey();
 
     // The windows the board's commands open without owning them.
-    enum class Window { Settings, About, PerformanceStats, PrintPuzzles, PuzzleCode };
+    enum class Window { Settings, About, PerformanceStats, PrintPuzzles, PuzzleCode, ReviewLastGame };
 
   signals:
     // The player asked for one of those windows.

@@ -184,34 +184,8 @@ void TOrbVertex1::setZoom(qreal zoom) {
 }
 
 void TOrbVertex1::paintEvent(QPaintEvent*) {
-    // The square's rectangle for pen width p runs from (p div 2, p div 2) to
-    // (p div 2 + W - p + 1, p div 2 + H - p + 1), right and bottom exclusive, and the pen is
-    // centred on its border (p div 2 pixels outwards, the rest inwards). So whatever the
-    // width, the outline is exactly the outer p pixels of the control and the fill is the rest:
-    // the square always ends where the control ends, and edge lines stop at its border.
-    const int p = std::max(1, qRound(m_penWidth * m_zoom));
-    const int w = width();
-    const int h = height();
-    const int left = p / 2;
-    const int top = p / 2;
-    const int right = left + w - p + 1;  // exclusive
-    const int bottom = top + h - p + 1;  // exclusive
-    const int outerLeft = left - p / 2;
-    const int outerTop = top - p / 2;
-    const int outerRight = (right - 1) - p / 2 + p;    // exclusive
-    const int outerBottom = (bottom - 1) - p / 2 + p;  // exclusive
-    const QRect outer(outerLeft, outerTop, outerRight - outerLeft, outerBottom - outerTop);
-    const QRect inner = outer.adjusted(p, p, -p, -p);
-
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(outer, toQColor(m_penColor));
-    if (!inner.isValid())
-        return;
-    const QColor fill = ui::ShownColour(m_fill, m_safe);
-    painter.fillRect(inner, fill);
-    if (m_marks)
-        ui::DrawColourMark(painter, inner, game::ColorIndexOf(m_fill), fill);
+    ui::DrawVertexSquare(painter, rect(), m_penColor, qRound(m_penWidth * m_zoom), m_fill, m_marks, m_safe);
 }
 
 void TOrbVertex1::setColourLook(bool marks, bool safe) {

@@ -171,6 +171,8 @@ class Game {
     void ApplySettings(const GameSettings& settings);
 
   private:
+    // The record of the game in play, ended so with that result, in the game's own room.
+    const GameRecord& RecordOfGameInPlay(Ending ending, std::int64_t result);
     std::vector<Click> m_clicks;
     // The record of the last game rated, its room for clicks made with the game's own.
     GameRecord m_rated;

@@ -95,6 +95,12 @@ void Game::UpdateSessionAverage(Ending ending) {
     s.SessionTotalFromPar += result - par;
     Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
 
+    Windows().GameRated(RecordOfGameInPlay(ending, result));
+}
+
+const GameRecord& Game::RecordOfGameInPlay(Ending ending, std::int64_t result) {
+    const PuzzleState& p = Puzzle;
+    const std::int32_t par = ComputePar();
     // The game's own record, whose room for clicks is made once: rating allocates nothing.
     std::vector<Click> clicks = std::move(m_rated.clicks);
     clicks.assign(m_clicks.begin(), m_clicks.end());
@@ -113,7 +119,7 @@ void Game::UpdateSessionAverage(Ending ending) {
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
         record.solveMs = std::max<std::int64_t>(0, SteadyMs() - p.ShownAtMs);
-    Windows().GameRated(record);
+    return record;
 }
 
 void Game::ShowSolution() {
@@ -194,6 +200,8 @@ void Game::DrawGraphClick() {
     if (Puzzle.GameOver)
         return;
     if (Session.DrawGraphFirstUse) {
+        // Not rated, yet the game has ended: it can still be looked back on.
+        Windows().GameEndedUnrated(RecordOfGameInPlay(Ending::SolutionAsked, std::int64_t{ComputePar()} + 10));
         ShowSolution();
         Session.DrawGraphFirstUse = false;
         SetStreak(0);

@@ -154,6 +154,9 @@ class GameWindows {
     virtual void SettingsChangedByGame(const GameSettings& settings, unsigned changes) = 0;
     // A game has just been rated into the run's average; the record is all there is to keep.
     virtual void GameRated(const GameRecord& record) { (void)record; }
+    // A game has ended without a rating (the first Draw Graph of a run): it is not kept, only
+    // looked back on.
+    virtual void GameEndedUnrated(const GameRecord& record) { (void)record; }
 };
 
 }  // namespace game

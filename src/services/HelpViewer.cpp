@@ -34,11 +34,13 @@ constexpr const char* kPageRoot = "qrc:/help/";
 struct Topic {
     int context;
     const char* page;
+    const char* section = nullptr;  // a part of the page the topic opens at
 };
 
 constexpr Topic kTopics[] = {
     {kContents, "contents.html"},  {kPlayingTopic, "playing.html"},       {kSettingsTopic, "settings.html"},
     {kMakersTopic, "makers.html"}, {kStatisticsTopic, "statistics.html"}, {kClassroomTopic, "classroom.html"},
+    {kReviewTopic, "playing.html", "review"},
 };
 
 bool IsKnownTopic(int context) {
@@ -307,15 +309,22 @@ QUrl PageUrl(const char* page) {
 
 QUrl TopicUrl(int context) {
     for (const Topic& topic : kTopics) {
-        if (topic.context == context)
-            return PageUrl(topic.page);
+        if (topic.context != context)
+            continue;
+        QUrl url = PageUrl(topic.page);
+        if (topic.section)
+            url.setFragment(QString::fromLatin1(topic.section));
+        return url;
     }
     return TopicUrl(kContents);
 }
 
 QList<QUrl> AllPages() {
     QList<QUrl> pages;
-    for (const Topic& topic : kTopics) pages.append(TopicUrl(topic.context));
+    for (const Topic& topic : kTopics) {
+        if (!topic.section)
+            pages.append(TopicUrl(topic.context));
+    }
     return pages;
 }
 

@@ -22,10 +22,11 @@ constexpr int kSettingsTopic = 2;     // settings dialog
 constexpr int kMakersTopic = 5;       // about box
 constexpr int kStatisticsTopic = 29;  // performance statistics window
 constexpr int kClassroomTopic = 30;   // puzzle codes, Restart Puzzle and worksheets
+constexpr int kReviewTopic = 31;      // the review of a game, a section of the playing page
 
 // Opens the help window at its contents page: modeless, brought to the front, returns at once.
 void ShowContents();
-// Opens the topic of a help context (1, 2, 5, 29 or 30); 0 or an unknown number opens the contents.
+// Opens the topic of a help context (1, 2, 5, 29, 30 or 31); 0 or an unknown number opens the contents.
 void ShowTopic(int context);
 
 // Whatever displays the help. The game uses its own help window; tests install a recording one.

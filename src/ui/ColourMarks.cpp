@@ -111,4 +111,36 @@ int SelectionRingWidth(const QSize& control) {
     return std::max(2, std::min(control.width(), control.height()) / 10);
 }
 
+void DrawVertexSquare(QPainter& painter, const QRect& square, game::TColor pen, int penPixels, game::TColor fill,
+                      bool marks, bool safe) {
+    // The square's rectangle for pen width p runs from (p div 2, p div 2) to
+    // (p div 2 + W - p + 1, p div 2 + H - p + 1), right and bottom exclusive, and the pen is
+    // centred on its border (p div 2 pixels outwards, the rest inwards). So whatever the
+    // width, the outline is exactly the outer p pixels of the square and the fill is the rest:
+    // the square always ends where its bounds end, and edge lines stop at its border.
+    const int p = std::max(1, penPixels);
+    const int w = square.width();
+    const int h = square.height();
+    const int left = p / 2;
+    const int top = p / 2;
+    const int right = left + w - p + 1;  // exclusive
+    const int bottom = top + h - p + 1;  // exclusive
+    const int outerLeft = left - p / 2;
+    const int outerTop = top - p / 2;
+    const int outerRight = (right - 1) - p / 2 + p;    // exclusive
+    const int outerBottom = (bottom - 1) - p / 2 + p;  // exclusive
+    const QRect outer =
+        QRect(outerLeft, outerTop, outerRight - outerLeft, outerBottom - outerTop).translated(square.topLeft());
+    const QRect inner = outer.adjusted(p, p, -p, -p);
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(outer, toQColor(pen));
+    if (!inner.isValid())
+        return;
+    const QColor shown = ShownColour(fill, safe);
+    painter.fillRect(inner, shown);
+    if (marks)
+        DrawColourMark(painter, inner, game::ColorIndexOf(fill), shown);
+}
+
 }  // namespace ui

@@ -26,6 +26,12 @@ QColor MarkColourOn(const QColor& fill);
 // colour of `fill`.
 void DrawColourMark(QPainter& painter, const QRect& box, int number, const QColor& fill);
 
+// A board vertex as the game draws it, wherever it is drawn (the board, the review): a square
+// filling `square`, its outer `penPixels` the outline in `pen`, the rest the vertex's fill shown
+// as `ShownColour` gives it, with the fill's colour mark when `marks`.
+void DrawVertexSquare(QPainter& painter, const QRect& square, game::TColor pen, int penPixels, game::TColor fill,
+                      bool marks, bool safe);
+
 // The width of the ring round the selected painter: it grows with the control, never under 2.
 int SelectionRingWidth(const QSize& control);
 

@@ -633,7 +633,7 @@ TEST_F(BoardWindow, MenuOpensSettingsHelpAndAbout) {
 
 TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettingsShape) {
     const QList<QAction*> items = Level1->File1->actions();
-    ASSERT_EQ(items.size(), 7);
+    ASSERT_EQ(items.size(), 8);
     EXPECT_EQ(items[0]->text(), QStringLiteral("Puzzle &Code..."));
     EXPECT_EQ(items[1]->text(), QStringLiteral("&Restart Puzzle"));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -641,8 +641,10 @@ TEST_F(BoardWindow, FileMenuShowsTheGamesJustPlayedAndPrintsPuzzlesOfTheSettings
     EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_TRUE(items[3]->isSeparator());
     EXPECT_EQ(items[4]->text(), QStringLiteral("&Performance..."));
-    EXPECT_TRUE(items[5]->isSeparator());
-    EXPECT_EQ(items[6]->text(), QStringLiteral("E&xit"));
+    EXPECT_EQ(items[5]->text(), QStringLiteral("Review Last &Game..."));
+    EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    EXPECT_TRUE(items[6]->isSeparator());
+    EXPECT_EQ(items[7]->text(), QStringLiteral("E&xit"));
     // Each item its own key letter: Alt+F and a letter opens that item, not the first of several.
     QString letters;
     for (const QAction* item : items) {

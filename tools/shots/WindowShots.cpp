@@ -20,12 +20,14 @@
 #include "dialogs/About.h"
 #include "dialogs/PrintPuzzles.h"
 #include "dialogs/PuzzleCodeBox.h"
+#include "dialogs/ReviewWindow.h"
 #include "dialogs/Optionl1.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/GameEnd.h"
 #include "engine/History.h"
 #include "engine/Game.h"
 #include "engine/Puzzle.h"
+#include "engine/PuzzleCode.h"
 #include "engine/Random.h"
 #include "engine/Game.h"
 #include "services/HelpViewer.h"
@@ -121,6 +123,23 @@ int main(int argc, char* argv[]) {
     windows.PuzzleCodeBox()->hide();
     Save(windows.PrintPuzzlesDlg(), "print-puzzles");
     windows.PrintPuzzlesDlg()->hide();
+
+    // The game on the board looked back on, colour marks on: at its clash, and at its end beside
+    // the solution, after a repaint.
+    {
+        game::GameRecord played;
+        played.code = game::PuzzleCodeOf(p.Recipe);
+        played.clicks.assign(game.Clicks().begin(), game.Clicks().end());
+        played.clicks.push_back({2, static_cast<std::uint8_t>(p.HiddenColoring[2] % 3 + 1)});
+        game.Settings.ColourMarks = true;
+        windows.OpenReview(played);
+        windows.ReviewWindow()->GoToStep(4);
+        Save(windows.ReviewWindow(), "review-clash");
+        windows.ReviewWindow()->GoToStep(1000);
+        Save(windows.ReviewWindow(), "review-solution");
+        windows.ReviewWindow()->hide();
+        game.Settings.ColourMarks = false;
+    }
 
     // Every rating message the game has, teaching mode on and off.
     struct Rated {
