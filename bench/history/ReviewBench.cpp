@@ -41,6 +41,8 @@ game::GameRecord LongGame() {
     }
 }
 
+int benchmark_sink = 0;
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -59,14 +61,15 @@ int main(int argc, char** argv) {
         clock.start();
         window.ShowGame(record);
         window.show();
-        window.repaint();
+        // Painted whole into a picture: every control and the drawing, as the screen gets them.
+        benchmark_sink += window.grab().width();
         shown.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
         window.GoToStep(100 + run % 50);
-        window.repaint();
+        benchmark_sink += window.grab().width();
         stepped.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::printf("review window shown (200 clicks, 16 vertices): median %.2f ms over %d runs\n", Median(shown), runs);
     std::printf("one step drawn: median %.2f ms over %d runs\n", Median(stepped), runs);
-    return 0;
+    return benchmark_sink > 0 ? 0 : 1;
 }

@@ -44,7 +44,7 @@ Placing PlaceIn(const QRect& area, int n) {
         const game::Rect r = game::VertexRect(n, k);
         bounds |= QRect(r.left, r.top, r.width, r.height);
     }
-    const int room = 20;  // for the vertex numbers outside the circle
+    const int room = 26;  // for the vertex numbers outside the circle
     const QRect inner = area.adjusted(room, room, -room, -room);
     Placing placing;
     placing.scale = std::min(qreal(inner.width()) / bounds.width(), qreal(inner.height()) / bounds.height());
@@ -87,12 +87,6 @@ void DrawPanel(QPainter& painter, const Panel& panel, int n, bool marks, bool sa
     painter.setFont(ui::DialogFont(10, false));
     for (int k = 1; k <= n; ++k) {
         const QRectF square(squares[k]);
-        // The number beside its square, away from the circle's middle.
-        const long double angle = game::VertexAngle(n, k);
-        const qreal reach = square.width() * 0.75 + 12;  // clear of the square and of the ring round it
-        const QPointF at = square.center() + QPointF(std::cos(double(angle)) * reach, std::sin(double(angle)) * reach);
-        painter.setPen(QColor(0xdd, 0xdd, 0xdd));
-        painter.drawText(QRectF(at.x() - 12, at.y() - 9, 24, 18), Qt::AlignCenter, QString::number(k));
         if (k == panel.clicked) {
             painter.setPen(QPen(Qt::white, 3));
             const qreal r = square.width() / 2 * 1.5 + 3;
@@ -102,6 +96,20 @@ void DrawPanel(QPainter& painter, const Panel& panel, int n, bool marks, bool sa
             painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
             painter.drawRect(square.adjusted(-5, -5, 5, 5));
         }
+    }
+    for (int k = 1; k <= n; ++k) {
+        // The number just outside its square, away from the circle's middle, on black so that a
+        // ring under it never hides it.
+        const QRectF square(squares[k]);
+        const double angle = double(game::VertexAngle(n, k));
+        const double c = std::cos(angle);
+        const double s = std::sin(angle);
+        const qreal reach = square.width() / 2 / std::max(std::abs(c), std::abs(s)) + 11;
+        const QPointF at = square.center() + QPointF(c * reach, s * reach);
+        const QRectF box(at.x() - 9, at.y() - 8, 18, 16);
+        painter.fillRect(box, Qt::black);
+        painter.setPen(QColor(0xdd, 0xdd, 0xdd));
+        painter.drawText(box, Qt::AlignCenter, QString::number(k));
     }
 }
 
