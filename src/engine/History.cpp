@@ -151,10 +151,8 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     // Clicks are kept only with the code they were played on; a field that does not read as
     // clicks leaves the game without them, its figures as they were.
     game.clicks.clear();
-    if (!game.Code().empty() && map.clicks < fields.count && fields.at[map.clicks] != "-") {
-        if (std::optional<std::vector<Click>> clicks = ReadClicks(fields.at[map.clicks], kLargestClicksKept))
-            game.clicks = std::move(*clicks);
-    }
+    if (!game.Code().empty() && map.clicks < fields.count && fields.at[map.clicks] != "-")
+        ReadClicks(fields.at[map.clicks], kLargestClicksKept, game.clicks);
     return game.Level() != 0;
 }
 
@@ -251,7 +249,7 @@ HistoryText ParseHistory(std::string_view text) {
         if (line.substr(0, std::string_view(kMagic).size()) == kMagic) {
             map = MapColumns(line);
         } else if (!broken && ReadLine(line, map, game)) {
-            history.games.push_back(game);
+            history.games.push_back(std::move(game));
         } else if (!line.empty()) {
             ++history.skipped;
         }

@@ -41,5 +41,8 @@ std::string ClicksText(std::span<const Click> clicks);
 // one (an odd length, a vertex or a colour out of range, more than `most` clicks), so a damaged
 // file never gives a game its clicks are not.
 std::optional<std::vector<Click>> ReadClicks(std::string_view text, std::size_t most);
+// The same into `clicks` (false and `clicks` emptied for a text that is not one), for a reader
+// of many games that keeps one vector's room from game to game.
+bool ReadClicks(std::string_view text, std::size_t most, std::vector<Click>& clicks);
 
 }  // namespace game
