@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The review window's figures: a 16-vertex game of 200 clicks (edges hidden, so clashes reveal
 // edges), the window shown on it and one step drawn, each timed until painted, as medians.
-//   review_bench [runs]
+//   review_bench [runs [picture.png]]   (the picture: the window at click 100, to look at)
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -68,6 +68,13 @@ int main(int argc, char** argv) {
         window.GoToStep(100 + run % 50);
         benchmark_sink += window.grab().width();
         stepped.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    if (argc > 2) {
+        TReviewWindow window([] { return std::pair{true, false}; });
+        window.ShowGame(record);
+        window.show();
+        window.GoToStep(100);
+        window.grab().save(QString::fromLocal8Bit(argv[2]));
     }
     std::printf("review window shown (200 clicks, 16 vertices): median %.2f ms over %d runs\n", Median(shown), runs);
     std::printf("one step drawn: median %.2f ms over %d runs\n", Median(stepped), runs);
