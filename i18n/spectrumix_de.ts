@@ -1243,8 +1243,8 @@
     <message numerus="yes">
         <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
         <translation>
-            <numerusform>%n Zug hat einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal, nach den Farben seiner Nachbarn.</numerusform>
-            <numerusform>%n Züge haben einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal, nach den Farben seiner Nachbarn.</numerusform>
+            <numerusform>%n Zug hat einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal und schau dabei auf die Farben seiner Nachbarn.</numerusform>
+            <numerusform>%n Züge haben einen Knoten noch einmal gefärbt: Wähle seine Farbe nur einmal und schau dabei auf die Farben seiner Nachbarn.</numerusform>
         </translation>
     </message>
     <message>

@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Cada clic pintó un vértice: ninguno se fue en un choque ni en repintar.</translation>
+        <translation>Cada clic pintó un vértice negro: ni un choque ni un vértice repintado.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>

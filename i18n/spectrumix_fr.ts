@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Chaque clic a colorié un sommet : aucun n’est allé à un conflit ou à un sommet recolorié.</translation>
+        <translation>Chaque clic a colorié un sommet noir : pas un conflit, pas un sommet recolorié.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>

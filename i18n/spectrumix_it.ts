@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Ogni clic ha colorato un vertice: nessuno è finito in uno scontro o in un vertice ricolorato.</translation>
+        <translation>Ogni clic ha colorato un vertice nero: nessuno scontro e nessun vertice ricolorato.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>

@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Elke klik kleurde een knoop: geen enkele ging op aan een botsing of aan opnieuw kleuren.</translation>
+        <translation>Elke klik kleurde een zwarte knoop: geen enkele botsing, niets opnieuw gekleurd.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>

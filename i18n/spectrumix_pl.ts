@@ -1243,7 +1243,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Każde kliknięcie pokolorowało wierzchołek: żadne nie poszło na konflikt ani na ponowne kolorowanie.</translation>
+        <translation>Każde kliknięcie pokolorowało czarny wierzchołek: ani jednego konfliktu, ani jednego ponownego kolorowania.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>

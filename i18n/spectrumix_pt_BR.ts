@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Cada clique pintou um vértice: nenhum foi gasto em conflito ou em repintar.</translation>
+        <translation>Cada clique pintou um vértice preto: nenhum conflito, nenhum vértice repintado.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
