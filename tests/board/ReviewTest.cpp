@@ -7,6 +7,7 @@
 #include "board/Main.h"
 #include "dialogs/ReviewWindow.h"
 #include "support/BoardTest.h"
+#include "support/RecordingViewer.h"
 #include "ui/SpokenLine.h"
 
 namespace {
@@ -15,7 +16,7 @@ class Review : public boardtest::BoardTest {};
 
 // Greyed until a game ends; a game dropped for a new puzzle opens with where its clicks went, said
 // as it opens, and its steps go by Right/Left/Home/End with each row read whole. The free first
-// Draw Graph ends a game too.
+// Draw Graph ends a game too. F1 opens the help at its section.
 TEST_F(Review, TheLastGameThatEndedOpensToldWholeAndStepsByKey) {
     TLevel1* board = ShowActiveBoard(false);
     EXPECT_FALSE(board->ReviewLastGame1->isEnabled());
@@ -56,6 +57,9 @@ TEST_F(Review, TheLastGameThatEndedOpensToldWholeAndStepsByKey) {
     Key(Qt::Key_Home);
     Key(Qt::Key_Left);
     EXPECT_EQ(review->Step(), 0);
+    RecordingViewer viewer;
+    Key(Qt::Key_F1);
+    EXPECT_EQ(viewer.requests, std::vector<int>{help::kReviewTopic});
 
     // The first Draw Graph of a run is free, and its game is the last one now.
     gametest::Paint(game, 3, 3);

@@ -68,6 +68,8 @@ TEST(HelpFile, EveryTopicHasItsOwnPageAndEveryLinkLandsOnAPageAndAnchorThatExist
     distinct.insert(help::TopicUrl(help::kContents));
     EXPECT_EQ(distinct.size(), 6) << "each help context needs a page of its own";
     EXPECT_EQ(help::TopicUrl(42), help::TopicUrl(help::kContents));
+    // The review's help is a section of the playing page, opened at it.
+    EXPECT_EQ(help::TopicUrl(help::kReviewTopic), QUrl(help::TopicUrl(help::kPlayingTopic).toString() + "#review"));
 
     const QRegularExpression linkPattern(QStringLiteral("href=\"([^\"]+)\""));
     QSet<QUrl> linkedFromContents;
