@@ -116,6 +116,8 @@ TReviewWindow* TWindows::ReviewWindow() {
     if (!m_review) {
         m_review = new TReviewWindow(
             [this] { return std::pair{m_game.Settings.ColourMarks, m_game.Settings.ColourSafeColours}; }, Level1);
+        for (QAction* look : {Level1->ColourMarks1, Level1->ColourSafeColours1})
+            QObject::connect(look, &QAction::toggled, m_review, &TReviewWindow::FollowColourLook);
     }
     return m_review;
 }

@@ -94,6 +94,10 @@ QString TReviewWindow::SummaryText() const {
     return m_summary->text() + QLatin1Char(' ') + m_hint->text();
 }
 
+void TReviewWindow::FollowColourLook() {
+    StepShown(Step());
+}
+
 void TReviewWindow::StepShown(int step) {
     if (step < 0)
         return;

@@ -38,6 +38,8 @@ class TReviewWindow : public ui::FixedDialog {
     void GoToStep(int step);
     const game::GameReview& Review() const { return m_review; }
     QString SummaryText() const;
+    // The player switched colour marks or colour-safe colours: the drawing follows at once.
+    void FollowColourLook();
 
   protected:
     void showEvent(QShowEvent* event) override;
