@@ -216,7 +216,7 @@ void Game::DrawEveryEdge(EdgeView view, int n) {
             if (vertex.GetNeighbor(j) != 1)
                 continue;
             ++found;
-            if (drawn[i][j] == 0 && drawn[j][i] == 0) {
+            if (!MarkedEitherWay(drawn, i, j)) {
                 drawn[i][j] = 1;
                 if (!solution)
                     Puzzle.EdgeKnownBy[i][j] = Puzzle.EdgeKnownBy[j][i] = kEdgeShown;
