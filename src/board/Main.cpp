@@ -20,6 +20,7 @@
 #include "board/EdgePainter.h"
 #include "board/KeyboardPlay.h"
 #include "board/ToolTipSwitch.h"
+#include "board/WindowPlace.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/Game.h"
@@ -73,11 +74,6 @@ TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
     painter->setThickness(4);
     painter->setLines(QStringList{QString()});
     painter->setALign(TAlignStyle::Center);
-    painter->setColor(colour.face);
-    painter->setLightColor(colour.light);
-    // The shadow is the face itself: a released painter shows its light colour on the top and
-    // left, a pressed one on the bottom and right.
-    painter->setShadowColor(colour.face);
     // Tab reaches the painters, and a click gives them the focus.
     painter->setFocusPolicy(Qt::StrongFocus);
     painter->setValue(false);
@@ -123,8 +119,7 @@ TLevel1::TLevel1(game::Game& game, QWidget* parent) : QMainWindow(parent), m_gam
     addAction(copyCode);
 
     resize(kOuterWidth, kOuterHeight);
-    ui::WhenFramed(
-        *this, [this] { FitFrameToDesignedSize(); }, false);
+    m_place = std::make_unique<board::TWindowPlace>(*this, *Surface, m_game, QSize(kOuterWidth, kOuterHeight));
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
     m_adapter->playStarted = [this] {
         PuzzleShown();
@@ -272,22 +267,21 @@ void TLevel1::FormCreate() {
     DrawGraph->setEnabled(false);
     m_adapter->EnablePainters(false);
     ApplyToolTips(m_game.Settings.ShowToolTips);
-    ConnectColourItems(m_game.Settings);
-    m_settings = &m_game.Settings;
+    ConnectColourItems();
 }
 
-void TLevel1::ConnectColourItems(game::GameSettings& settings) {
-    ColourMarks1->setChecked(settings.ColourMarks);
-    ColourSafeColours1->setChecked(settings.ColourSafeColours);
-    ShowColours(settings);
+void TLevel1::ConnectColourItems() {
+    ColourMarks1->setChecked(m_game.Settings.ColourMarks);
+    ColourSafeColours1->setChecked(m_game.Settings.ColourSafeColours);
+    ShowColours(m_game.Settings);
     // Kept in the settings, and so saved when the board closes, like every other setting.
-    connect(ColourMarks1, &QAction::toggled, this, [this, &settings](bool on) {
-        settings.ColourMarks = on;
-        ShowColours(settings);
+    connect(ColourMarks1, &QAction::toggled, this, [this](bool on) {
+        m_game.KeepColourLook(on, m_game.Settings.ColourSafeColours);
+        ShowColours(m_game.Settings);
     });
-    connect(ColourSafeColours1, &QAction::toggled, this, [this, &settings](bool on) {
-        settings.ColourSafeColours = on;
-        ShowColours(settings);
+    connect(ColourSafeColours1, &QAction::toggled, this, [this](bool on) {
+        m_game.KeepColourLook(m_game.Settings.ColourMarks, on);
+        ShowColours(m_game.Settings);
     });
 }
 
@@ -297,6 +291,8 @@ void TLevel1::ShowColours(const game::GameSettings& settings) {
     for (const game::PaletteEntry& colour : game::kPalette) {
         TColorButton* painter = Painter[static_cast<std::size_t>(colour.index)];
         const game::ShownColours& shown = game::kSafePalette[static_cast<std::size_t>(colour.index - 1)];
+        // The shadow is the face itself: a released painter shows its light colour on the top and
+        // left, a pressed one on the bottom and right.
         painter->setColor(safe ? shown.face : colour.face);
         painter->setLightColor(safe ? shown.light : colour.light);
         painter->setShadowColor(safe ? shown.face : colour.face);
@@ -385,8 +381,28 @@ void TLevel1::ViewPerformanceStats1Click() {
     emit windowRequested(Window::PerformanceStats);
 }
 
+void TLevel1::ShowCentered() {
+    m_place->ShowCentered();
+}
+
+bool TLevel1::event(QEvent* event) {
+    if (event->type() == QEvent::Show)
+        m_place->Showing();
+    return QMainWindow::event(event);
+}
+
+void TLevel1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_place->StateChanged(FullScreen1);
+}
+
+void TLevel1::FullScreen1Click(bool on) {
+    m_place->SetFullScreen(on);
+}
+
 void TLevel1::closeEvent(QCloseEvent* event) {
-    RememberPlace();
+    m_place->Remember();
     if (!board::TCloseGuard::SaveBeforeClosing(*this, m_game)) {
         event->ignore();
         return;

@@ -87,6 +87,24 @@ std::int64_t Game::UtcMs() const {
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
+void Game::KeepWindowPlace(const WindowPlace& place) {
+    Settings.WindowLeft = place.left;
+    Settings.WindowTop = place.top;
+    Settings.WindowWidth = place.width;
+    Settings.WindowHeight = place.height;
+    Settings.WindowState = place.shown;
+}
+
+WindowPlace Game::KeptWindowPlace() const {
+    return {Settings.WindowLeft, Settings.WindowTop, Settings.WindowWidth, Settings.WindowHeight,
+            Settings.WindowState};
+}
+
+void Game::KeepColourLook(bool marks, bool safeColours) {
+    Settings.ColourMarks = marks;
+    Settings.ColourSafeColours = safeColours;
+}
+
 void Game::SetStartValues() {
     KeepSettingsInRange(Settings);
     Layout = BoardLayout{};

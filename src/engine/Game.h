@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/Coach.h"
 #include "engine/History.h"
 #include "engine/Position.h"
 #include "engine/PuzzleCode.h"
@@ -43,6 +44,17 @@ struct Hooks {
     void* edgeListenerContext = nullptr;
     MillisecondsFn steadyClock = nullptr;  // unset: the system's monotonic clock
     MillisecondsFn utcClock = nullptr;     // unset: the system's calendar clock
+};
+
+// Where the board window was left: its place and size in a window of its own, and how it was
+// shown (kept in the settings as the numbers below).
+struct WindowPlace {
+    enum Shown : std::int32_t { kInWindow = 0, kMaximised = 1, kFullScreen = 2 };
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t shown = kInWindow;
 };
 
 // Every handler reads and writes a game on the user-interface thread.
@@ -145,38 +157,40 @@ class Game {
     // Rates the game on display into the run's average distance from par, and hands its record,
     // ended so, to the windows.
     void UpdateSessionAverage(Ending ending);
-    // Called by the click that solved the puzzle.
-    void EvaluateSolvedGame();
     // Shows the game's own colouring beside the board and stops play.
     void ShowSolution();
-    void NewGameClick();
-    void DrawGraphClick();
-    // A code's Play and Restart Puzzle: the puzzle of `recipe` (or the one in play, afresh), asked
-    // first like New Puzzle while a game is in play. It is played without touching the settings.
-    void ReplayClick(const PuzzleRecipe& recipe);
-    void RestartClick();
-    // The rating dialogs' buttons, each answering the game its dialog rated (whatever is in play by
-    // then): only an offer the teaching mode made moves it, and going on starts from that game's level.
-    void PerfectOk(const Rating& rated);
-    void PerfectNo(const Rating& rated);
-    void ExcellentOk(const Rating& rated);
-    void ExcellentNo(const Rating& rated);
-    void NotBadOk(const Rating& rated);
-    // The decision dialogs' buttons.
-    void NewPuzzleDecisionYes();
-    void DrawGraphDecisionYes();
-    void DecisionNo();
+    // The decisions around a game's end are the coach's (engine/Coach.h); the windows call them
+    // here.
+    void EvaluateSolvedGame() { m_coach.EvaluateSolvedGame(); }
+    void NewGameClick() { m_coach.NewGameClick(); }
+    void DrawGraphClick() { m_coach.DrawGraphClick(); }
+    void ReplayClick(const PuzzleRecipe& recipe) { m_coach.ReplayClick(recipe); }
+    void RestartClick() { m_coach.RestartClick(); }
+    void PerfectOk(const Rating& rated) { m_coach.PerfectOk(rated); }
+    void PerfectNo(const Rating& rated) { m_coach.PerfectNo(rated); }
+    void ExcellentOk(const Rating& rated) { m_coach.ExcellentOk(rated); }
+    void ExcellentNo(const Rating& rated) { m_coach.ExcellentNo(rated); }
+    void NotBadOk(const Rating& rated) { m_coach.NotBadOk(rated); }
+    void NewPuzzleDecisionYes() { m_coach.NewPuzzleDecisionYes(); }
+    void DrawGraphDecisionYes() { m_coach.DrawGraphDecisionYes(); }
+    void DecisionNo() { m_coach.DecisionNo(); }
     // The settings dialog's OK: the game takes these settings whole, the board's tool tips follow
     // them and a new puzzle starts at once (the game in play is dropped unrated).
     void ApplySettings(const GameSettings& settings);
+
+    // --- What the board keeps in the settings (saved with them when the board closes) ---
+    // Where the player left the board window, and where it was left last (a width or height of
+    // 0: nowhere kept).
+    void KeepWindowPlace(const WindowPlace& place);
+    WindowPlace KeptWindowPlace() const;
+    // The Options menu's colour marks and colour-safe colours.
+    void KeepColourLook(bool marks, bool safeColours);
 
   private:
     std::vector<Click> m_clicks;
     // The record of the last game rated, its room for clicks made with the game's own.
     GameRecord m_rated;
-    std::int32_t& Streak();
-    bool Teaching() const;
-    void SetStreak(std::int32_t value);
+    Coach m_coach{*this};
 };
 
 }  // namespace game

@@ -13,23 +13,10 @@
 
 namespace game {
 
-namespace {
-
-// A streak or level read from a hand-edited file may already stand at the top of the
-// 32-bit range; counting on from there must not wrap round to a negative number.
 void CountUp(std::int32_t& value) {
     if (value < INT32_MAX)
         ++value;
 }
-
-// The vertex count of the level a game was rated at (the settings' own for a rating that does
-// not say it).
-std::int32_t RatedVertices(const Rating& rated, const GameSettings& settings) {
-    const bool known = rated.vertices >= kMinVertices && rated.vertices <= kMaxVertices;
-    return known ? rated.vertices : settings.NumberOfVertices;
-}
-
-}  // namespace
 
 AverageFromPar ReduceAverage(std::int64_t totalFromPar, std::int32_t games) {
     // Worked on the exact fraction, so that a half is a half: a double built up game by game
@@ -70,22 +57,6 @@ std::string AverageFromPar::Text() const {
     return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-std::int32_t& Game::Streak() {
-    return Settings.TeachingModeConsecutiveGoodGames;
-}
-
-// Whether the teaching mode counts the game in play: it is on, and the puzzle is not one played
-// again from its code or restarted (those are rated as outside it).
-bool Game::Teaching() const {
-    return Settings.TeachingMode && !Puzzle.Replay;
-}
-
-// Sets the streak, unless the game in play is a puzzle played again: that never moves it.
-void Game::SetStreak(std::int32_t value) {
-    if (!Puzzle.Replay)
-        Streak() = value;
-}
-
 void Game::UpdateSessionAverage(Ending ending) {
     const PuzzleState& p = Puzzle;
     const std::int32_t par = ComputePar();
@@ -108,7 +79,7 @@ void Game::UpdateSessionAverage(Ending ending) {
     record.par = par;
     record.result = result;
     record.parOrBetter = result <= par;
-    record.teaching = Teaching();
+    record.teaching = m_coach.Teaching();
     record.code = PuzzleCodeOf(p.Recipe);
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
@@ -135,141 +106,6 @@ void Game::ShowSolution() {
     DrawEveryEdge(EdgeView::Solution, n);
     board.SetDrawGraphEnabled(false);
 }
-
-void Game::EvaluateSolvedGame() {
-    const bool teaching = Teaching();
-    UpdateSessionAverage(Ending::Solved);
-    ShowSolution();
-    const PuzzleState& p = Puzzle;
-    const std::int32_t par = ComputePar();
-    // The dialog keeps the game it rates, for an answer given after another puzzle has started.
-    const auto open = [&](Dialog dialog, Rating rating) {
-        rating.vertices = p.VertexCount;
-        rating.score = p.ClickCount;
-        rating.par = par;
-        Windows().OpenDialog(dialog, rating);
-    };
-    const bool good = p.ClickCount <= par;
-    if (good) {
-        if (teaching)
-            CountUp(Streak());
-        if (p.EdgesShown) {
-            open(Dialog::Perfect, PerfectDialogText(teaching, Streak()));
-        } else {
-            open(Dialog::Excellent, ExcellentDialogText(teaching, Streak()));
-        }
-    } else if (teaching) {
-        Streak() = 0;
-        open(Dialog::NotBad, {RatingMessage::NotBad, 0, false});
-    }
-}
-
-void Game::NewGameClick() {
-    Session.ReplayAsked.reset();
-    if (Puzzle.GameOver) {
-        NewPuzzle();
-        return;
-    }
-    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
-}
-
-void Game::ReplayClick(const PuzzleRecipe& recipe) {
-    if (!IsPlayable(recipe))
-        return;
-    if (Puzzle.GameOver) {
-        Session.ReplayAsked.reset();
-        PlayPuzzle(recipe, true);
-        return;
-    }
-    Session.ReplayAsked = recipe;
-    Windows().OpenDialog(Dialog::GameNotOverDecision, {});
-}
-
-void Game::RestartClick() {
-    if (Puzzle.Serial != 0)
-        ReplayClick(Puzzle.Recipe);
-}
-
-void Game::DrawGraphClick() {
-    if (Puzzle.GameOver)
-        return;
-    if (Session.DrawGraphFirstUse) {
-        ShowSolution();
-        Session.DrawGraphFirstUse = false;
-        SetStreak(0);
-        return;
-    }
-    Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
-}
-
-// "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
-// have stood open while the settings dialog started another). Only a game that already
-// ended, and so was rated by its own end, is not rated again.
-void Game::NewPuzzleDecisionYes() {
-    if (!Puzzle.GameOver) {
-        SetStreak(0);
-        UpdateSessionAverage(Ending::NewPuzzle);
-    }
-    if (const std::optional<PuzzleRecipe> asked = std::exchange(Session.ReplayAsked, std::nullopt))
-        PlayPuzzle(*asked, true);
-    else
-        NewPuzzle();
-}
-
-void Game::DrawGraphDecisionYes() {
-    if (Puzzle.GameOver)
-        return;
-    SetStreak(0);
-    UpdateSessionAverage(Ending::SolutionAsked);
-    ShowSolution();
-}
-
-void Game::DecisionNo() {
-    Session.ReplayAsked.reset();
-}
-
-// An offer is taken only while the teaching mode is on: switched off since, the settings are
-// the player's own again and no level moves them.
-void Game::PerfectOk(const Rating& rated) {
-    GameSettings& s = Settings;
-    if (!rated.offer || !s.TeachingMode)
-        return;
-    Streak() = 0;
-    unsigned changes = kShowEdgesChanged;
-    const std::int32_t vertices = RatedVertices(rated, s);
-    if (s.NumberOfVertices != vertices) {
-        s.NumberOfVertices = vertices;
-        changes |= kVertexCountChanged;
-    }
-    s.ShowEdges = false;
-    s.TeachingModeSecondaryLevel = 1;
-    Windows().SettingsChangedByGame(s, changes);
-}
-
-void Game::PerfectNo(const Rating& rated) {
-    if (rated.offer)
-        Streak() = 0;
-}
-
-void Game::ExcellentOk(const Rating& rated) {
-    GameSettings& s = Settings;
-    if (!rated.offer || !s.TeachingMode)
-        return;
-    Streak() = 0;
-    const std::int32_t vertices = RatedVertices(rated, s);
-    CountUp(s.TeachingModePrimaryLevel);
-    s.TeachingModeSecondaryLevel = 0;
-    s.ShowEdges = true;
-    s.NumberOfVertices = vertices >= kMaxVertices ? kMinVertices : vertices + 1;
-    Windows().SettingsChangedByGame(s, kShowEdgesChanged | kVertexCountChanged);
-}
-
-void Game::ExcellentNo(const Rating& rated) {
-    if (rated.offer)
-        Streak() = 2;
-}
-
-void Game::NotBadOk(const Rating&) {}
 
 void Game::ApplySettings(const GameSettings& settings) {
     Settings = settings;
