@@ -238,7 +238,7 @@ class LevelCellAccessible : public QAccessibleWidget {
         state.selectable = true;
         const auto* cell = static_cast<const TMasteryMap::LevelCell*>(widget());
         const auto* map = static_cast<const TMasteryMap*>(cell->parentWidget()->parentWidget());
-        state.selected = map->m_trendLevel == cell->Level();
+        state.selected = map->m_trend.Level() == cell->Level();
         return state;
     }
 
@@ -285,12 +285,13 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
             }
         });
     }
-    const QRect chart = ChartRect();
+    const QRect chart = TTrendChart::Rect();
     m_heading = new TrendPart(this, "TrendHeading", QAccessible::Heading);
     m_heading->setGeometry(chart.left(), 6, chart.width(), 28);
     m_chart = new TrendPart(this, "TrendChart", QAccessible::Chart);
     m_chart->setGeometry(chart);
-    MakeRecentList();
+    m_recent = new TRecentGames(*this, chart);
+    connect(m_recent, &TRecentGames::playAgain, this, &TMasteryMap::playAgain);
     ShowCells({});
     ShowTrend(0, {});
 }
@@ -353,9 +354,8 @@ void TMasteryMap::MarkCurrent(int vertices, bool edgesShown) {
 }
 
 void TMasteryMap::ShowTrend(int level, std::vector<std::int64_t> fromPar) {
-    m_trendLevel = level;
-    m_trend = std::move(fromPar);
-    m_heading->setAccessibleName(TrendTitle());
+    m_trend.Show(level, std::move(fromPar));
+    m_heading->setAccessibleName(m_trend.Title());
     m_chart->setAccessibleName(TrendWords());
     update();
 }
