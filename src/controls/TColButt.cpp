@@ -14,53 +14,12 @@
 #include <utility>
 
 #include "controls/Accessible.h"
+#include "controls/PixelPainter.h"
 #include "controls/PressTracker.h"
 #include "ui/ColourMarks.h"
 #include "ui/Colors.h"
 
 #include <QAccessible>
-
-namespace {
-
-// The button is drawn in the classic pixel model: a rectangle from (x1, y1) to (x2, y2)
-// leaves out its right column and bottom row, a line from p to q leaves out q. Keeping
-// to it pixel for pixel is what makes the bevels meet the frame the way they do.
-class PixelPainter {
-  public:
-    explicit PixelPainter(QPainter& painter) : m_painter(painter) {}
-
-    // One-pixel outline in `pen`, interior in `brush`.
-    void rectangle(int x1, int y1, int x2, int y2, game::TColor pen, game::TColor brush) {
-        if (x1 > x2)
-            std::swap(x1, x2);
-        if (y1 > y2)
-            std::swap(y1, y2);
-        if (x2 <= x1 || y2 <= y1)
-            return;
-        m_painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(pen));
-        if (x2 - x1 > 2 && y2 - y1 > 2)
-            m_painter.fillRect(QRect(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2), toQColor(brush));
-    }
-
-    // An axis-parallel line from (x0, y0) towards (x1, y1), its end point left out.
-    void line(int x0, int y0, int x1, int y1, game::TColor pen) {
-        const QColor color = toQColor(pen);
-        if (y0 == y1 && x0 != x1) {
-            const int from = x0 < x1 ? x0 : x1 + 1;
-            const int to = x0 < x1 ? x1 - 1 : x0;
-            m_painter.fillRect(QRect(from, y0, to - from + 1, 1), color);
-        } else if (x0 == x1 && y0 != y1) {
-            const int from = y0 < y1 ? y0 : y1 + 1;
-            const int to = y0 < y1 ? y1 - 1 : y0;
-            m_painter.fillRect(QRect(x0, from, 1, to - from + 1), color);
-        }
-    }
-
-  private:
-    QPainter& m_painter;
-};
-
-}  // namespace
 
 TColorButton::TColorButton(QWidget* parent)
     : QAbstractButton(parent), m_tracker(new controls::PressTracker(this)) {
@@ -247,7 +206,7 @@ void TColorButton::paintEvent(QPaintEvent*) {
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    PixelPainter px(painter);
+    controls::PixelPainter px(painter);
 
     // A black frame around the face, then the face inside the bevel.
     px.rectangle(0, 0, w - 1, h - 1, game::clBlack, c);

@@ -18,6 +18,7 @@
 #include "dialogs/TrendChart.h"
 
 class QAbstractButton;
+class TLevelCell;
 
 namespace ui {
 class TSpokenLine;
@@ -44,7 +45,7 @@ class TMasteryMap : public QWidget {
     // The chosen level and its last games' results against par, oldest first.
     void ShowTrend(int level, std::vector<std::int64_t> fromPar);
     // The chosen level's last games, newest first, listed under the trend (dialogs/RecentGames.h).
-    using RecentGame = TRecentGames::Game;
+    using RecentGame = TRecentGames::Listed;
     void ShowRecentGames(const std::vector<RecentGame>& games) { m_recent->Show(games); }
     // How many of a level's games the list holds.
     static constexpr std::size_t kRecentGames = 10;
@@ -92,7 +93,8 @@ class TMasteryMap : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    class LevelCell;
+    // The cells (dialogs/LevelCells.h) read the figures and move the keyboard among them.
+    friend class TLevelCell;
     friend class LevelCellAccessible;
     bool Taught(int level) const;
     // Moves the keyboard to `level`'s cell, which becomes the map's stop in the Tab ring.
@@ -100,7 +102,7 @@ class TMasteryMap : public QWidget {
     void TakeTabStop(int level);
     void ShowKeyboardInUse(bool inUse);
 
-    std::array<LevelCell*, 67> m_cells{};
+    std::array<TLevelCell*, 67> m_cells{};
     QWidget* m_grid = nullptr;
     // Where the trend of a chosen level is said from.
     ui::TSpokenLine* m_spoken = nullptr;

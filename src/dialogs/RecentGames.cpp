@@ -68,9 +68,9 @@ QString TRecentGames::ChosenCode() const {
     return item ? item->data(2, Qt::UserRole).toString() : QString();
 }
 
-void TRecentGames::Show(const std::vector<Game>& games) {
+void TRecentGames::Show(const std::vector<Listed>& games) {
     m_recent->clear();
-    for (const Game& game : games) {
+    for (const Listed& game : games) {
         const QString shownCode = game.code.isEmpty() ? QStringLiteral("–") : game.code;
         auto* item = new QTreeWidgetItem(m_recent, {game.when, SignedFromPar(game.fromPar), shownCode});
         item->setData(2, Qt::UserRole, game.code);

@@ -23,12 +23,12 @@ class TRecentGames : public QObject {
 
     // A listed game: when it was played (in the player's words), its result against par and its
     // code (empty for a game from before codes, which cannot be played again).
-    struct Game {
+    struct Listed {
         QString when;
         std::int64_t fromPar = 0;
         QString code;
     };
-    void Show(const std::vector<Game>& games);
+    void Show(const std::vector<Listed>& games);
     // The code of the game chosen in the list; empty when none is, or it has none.
     QString ChosenCode() const;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Coach.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -21,6 +22,11 @@ std::int32_t RatedVertices(const Rating& rated, const GameSettings& settings) {
 
 }  // namespace
 
+Coach::Coach(Game& game) : m_game(game) {
+    // The record of the last game rated keeps its room for clicks: rating allocates nothing.
+    m_rated.clicks.reserve(Game::kClicksKeptInPlace);
+}
+
 std::int32_t& Coach::Streak() {
     return m_game.Settings.TeachingModeConsecutiveGoodGames;
 }
@@ -37,10 +43,60 @@ void Coach::SetStreak(std::int32_t value) {
         Streak() = value;
 }
 
+void Coach::UpdateSessionAverage(Ending ending) {
+    const PuzzleState& p = m_game.Puzzle;
+    const std::int32_t par = m_game.ComputePar();
+    const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
+    SessionState& s = m_game.Session;
+    CountUp(s.SessionGameCount);
+    s.SessionTotalFromPar += result - par;
+    m_game.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
+
+    // The game's own record, whose room for clicks is made once: rating allocates nothing.
+    std::vector<Click> clicks = std::move(m_rated.clicks);
+    clicks.assign(m_game.Clicks().begin(), m_game.Clicks().end());
+    m_rated = GameRecord{};
+    m_rated.clicks = std::move(clicks);
+    GameRecord& record = m_rated;
+    record.utc = UtcText(m_game.UtcMs());
+    record.vertices = p.VertexCount;
+    record.colors = p.HiddenColorCount;
+    record.edgesShown = p.EdgesShown;
+    record.par = par;
+    record.result = result;
+    record.parOrBetter = result <= par;
+    record.teaching = Teaching();
+    record.code = PuzzleCodeOf(p.Recipe);
+    record.ending = ending;
+    if (ending == Ending::Solved && p.ShownAtMs >= 0)
+        record.solveMs = std::max<std::int64_t>(0, m_game.SteadyMs() - p.ShownAtMs);
+    m_game.Windows().GameRated(record);
+}
+
+void Coach::ShowSolution() {
+    BoardView& board = m_game.Board();
+    PuzzleState& p = m_game.Puzzle;
+    board.ShowSolvedPicture(true);
+    board.EnablePainters(false);
+    p.GameOver = true;
+    const int n = p.VertexCount;
+    Fills fills{};
+    for (int k = 1; k <= kMaxVertices; ++k) {
+        const TColor color = k <= n ? PaintColor(p.HiddenColoring[k]) : clBlack;
+        if (color != clBlack)
+            m_game.SolutionVertex[k].SetFillColor(color);
+        fills[k] = m_game.SolutionVertex[k].FillColor();
+    }
+    board.ShowFills(EdgeView::Solution, fills);
+    board.ShowSolutionVertices(n);
+    m_game.DrawEveryEdge(EdgeView::Solution, n);
+    board.SetDrawGraphEnabled(false);
+}
+
 void Coach::EvaluateSolvedGame() {
     const bool teaching = Teaching();
-    m_game.UpdateSessionAverage(Ending::Solved);
-    m_game.ShowSolution();
+    UpdateSessionAverage(Ending::Solved);
+    ShowSolution();
     const PuzzleState& p = m_game.Puzzle;
     const std::int32_t par = m_game.ComputePar();
     // The dialog keeps the game it rates, for an answer given after another puzzle has started.
@@ -95,7 +151,7 @@ void Coach::DrawGraphClick() {
     if (m_game.Puzzle.GameOver)
         return;
     if (m_game.Session.DrawGraphFirstUse) {
-        m_game.ShowSolution();
+        ShowSolution();
         m_game.Session.DrawGraphFirstUse = false;
         SetStreak(0);
         return;
@@ -109,7 +165,7 @@ void Coach::DrawGraphClick() {
 void Coach::NewPuzzleDecisionYes() {
     if (!m_game.Puzzle.GameOver) {
         SetStreak(0);
-        m_game.UpdateSessionAverage(Ending::NewPuzzle);
+        UpdateSessionAverage(Ending::NewPuzzle);
     }
     if (const std::optional<PuzzleRecipe> asked = std::exchange(m_game.Session.ReplayAsked, std::nullopt))
         m_game.PlayPuzzle(*asked, true);
@@ -121,8 +177,8 @@ void Coach::DrawGraphDecisionYes() {
     if (m_game.Puzzle.GameOver)
         return;
     SetStreak(0);
-    m_game.UpdateSessionAverage(Ending::SolutionAsked);
-    m_game.ShowSolution();
+    UpdateSessionAverage(Ending::SolutionAsked);
+    ShowSolution();
 }
 
 void Coach::DecisionNo() {

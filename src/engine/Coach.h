@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// game::Coach: the game's decisions around a game's end. It opens the rating dialog a solved game
-// earns, keeps the teaching mode's streak and levels, asks before a game in play is dropped for a
-// new puzzle or the solution, and answers the rating and decision dialogs. The game owns one and
-// forwards the windows' calls to it. No Qt here.
+// game::Coach: a game's end and the decisions around it. It rates a game as it ends and hands its
+// record to the windows, shows the solution, opens the rating dialog a solved game earns, keeps
+// the teaching mode's streak and levels, asks before a game in play is dropped for a new puzzle or
+// the solution, and answers the rating and decision dialogs. The game owns one and forwards the
+// windows' calls to it. No Qt here.
 #pragma once
 
 #include <cstdint>
 
+#include "engine/History.h"
 #include "engine/PuzzleCode.h"
 #include "engine/Views.h"
 
@@ -16,7 +18,7 @@ class Game;
 
 class Coach {
   public:
-    explicit Coach(Game& game) : m_game(game) {}
+    explicit Coach(Game& game);
     Coach(const Coach&) = delete;
     Coach& operator=(const Coach&) = delete;
 
@@ -24,6 +26,11 @@ class Coach {
     // played again from its code or restarted (those are rated as outside it).
     bool Teaching() const;
 
+    // Rates the game on display into the run's average distance from par, and hands its record,
+    // ended so, to the windows.
+    void UpdateSessionAverage(Ending ending);
+    // Shows the game's own colouring beside the board and stops play.
+    void ShowSolution();
     // Called by the click that solved the puzzle: rates it, shows the solution and opens the
     // rating dialog it earned.
     void EvaluateSolvedGame();
@@ -50,6 +57,8 @@ class Coach {
     void SetStreak(std::int32_t value);
 
     Game& m_game;
+    // The record of the last game rated, its room for clicks made once.
+    GameRecord m_rated;
 };
 
 }  // namespace game

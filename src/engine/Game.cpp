@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Game.h"
 
+#include "engine/Random.h"
+
 #include <chrono>
 
 namespace game {
@@ -42,7 +44,6 @@ SilentWindows g_silentWindows;
 
 Game::Game() {
     m_clicks.reserve(kClicksKeptInPlace);
-    m_rated.clicks.reserve(kClicksKeptInPlace);
     SetStartValues();
 }
 
@@ -87,6 +88,14 @@ std::int64_t Game::UtcMs() const {
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
+void Game::ApplySettings(const GameSettings& settings) {
+    Settings = settings;
+    Board().ApplyToolTips(settings.ShowToolTips);
+    // The new settings take effect at once, even in the middle of a game; that game is simply
+    // dropped, neither rated nor counted against the streak.
+    NewPuzzle();
+}
+
 void Game::KeepWindowPlace(const WindowPlace& place) {
     Settings.WindowLeft = place.left;
     Settings.WindowTop = place.top;
@@ -103,6 +112,29 @@ WindowPlace Game::KeptWindowPlace() const {
 void Game::KeepColourLook(bool marks, bool safeColours) {
     Settings.ColourMarks = marks;
     Settings.ColourSafeColours = safeColours;
+}
+
+std::int32_t Game::ClockReading() const {
+    if (hooks.pinnedMs >= 0)
+        return hooks.pinnedMs;
+    return hooks.clock ? hooks.clock() : SystemMillisecondsOfDay();
+}
+
+std::int32_t Game::RandomBelow(std::int32_t n) {
+    return NextBelow(RandSeed, n);
+}
+
+void Game::ReseedFromClock() {
+    RandSeed = static_cast<std::uint32_t>(ClockReading());
+}
+
+void Game::SetClock(ClockFn clock) {
+    hooks.clock = clock;
+    hooks.pinnedMs = -1;
+}
+
+void Game::PinClock(std::int32_t ms) {
+    hooks.pinnedMs = ms < 0 ? 0 : ms;
 }
 
 void Game::SetStartValues() {

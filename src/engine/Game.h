@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/Coach.h"
+#include "engine/GameHooks.h"
 #include "engine/History.h"
 #include "engine/Position.h"
 #include "engine/PuzzleCode.h"
@@ -19,43 +20,6 @@
 #include "engine/Views.h"
 
 namespace game {
-
-// The centre of the circle the vertices stand on, in the board's client pixels.
-struct BoardLayout {
-    std::int32_t BoardCenterX = 160;
-    std::int32_t BoardCenterY = 200;
-};
-
-// Milliseconds since midnight UTC.
-using ClockFn = std::int32_t (*)();
-// Milliseconds on a clock that only goes forward, and since 1970-01-01 UTC.
-using MillisecondsFn = std::int64_t (*)();
-// Hears every edge a new puzzle adds, in the order made (developer tools and tests).
-using EdgeListener = void (*)(int u, int v, void* context);
-
-// Where the game's messages and readings go: the board window, the dialogs, the clock and a
-// listener. Unset ones are silent (and the clock is the system's).
-struct Hooks {
-    BoardView* board = nullptr;
-    GameWindows* windows = nullptr;
-    ClockFn clock = nullptr;
-    std::int32_t pinnedMs = -1;  // 0 and up: every reading of the clock gives this
-    EdgeListener edgeListener = nullptr;
-    void* edgeListenerContext = nullptr;
-    MillisecondsFn steadyClock = nullptr;  // unset: the system's monotonic clock
-    MillisecondsFn utcClock = nullptr;     // unset: the system's calendar clock
-};
-
-// Where the board window was left: its place and size in a window of its own, and how it was
-// shown (kept in the settings as the numbers below).
-struct WindowPlace {
-    enum Shown : std::int32_t { kInWindow = 0, kMaximised = 1, kFullScreen = 2 };
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::int32_t shown = kInWindow;
-};
 
 // Every handler reads and writes a game on the user-interface thread.
 class Game {
@@ -153,14 +117,9 @@ class Game {
     void RevealEdge(int a, int b);
     void EnablePainters(bool on);
 
-    // --- The game's end and the decisions ---
-    // Rates the game on display into the run's average distance from par, and hands its record,
-    // ended so, to the windows.
-    void UpdateSessionAverage(Ending ending);
-    // Shows the game's own colouring beside the board and stops play.
-    void ShowSolution();
-    // The decisions around a game's end are the coach's (engine/Coach.h); the windows call them
-    // here.
+    // --- The game's end and the decisions: the coach's (engine/Coach.h), called here ---
+    void UpdateSessionAverage(Ending ending) { m_coach.UpdateSessionAverage(ending); }
+    void ShowSolution() { m_coach.ShowSolution(); }
     void EvaluateSolvedGame() { m_coach.EvaluateSolvedGame(); }
     void NewGameClick() { m_coach.NewGameClick(); }
     void DrawGraphClick() { m_coach.DrawGraphClick(); }
@@ -188,8 +147,6 @@ class Game {
 
   private:
     std::vector<Click> m_clicks;
-    // The record of the last game rated, its room for clicks made with the game's own.
-    GameRecord m_rated;
     Coach m_coach{*this};
 };
 

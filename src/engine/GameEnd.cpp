@@ -8,8 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "engine/Game.h"
-#include "engine/Puzzle.h"
 
 namespace game {
 
@@ -55,64 +53,6 @@ std::string AverageFromPar::Text() const {
     const int length = std::snprintf(buffer, sizeof buffer, "%s%llu.%03u", negative ? "-" : "",
                                      static_cast<unsigned long long>(whole), thousandths);
     return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
-}
-
-void Game::UpdateSessionAverage(Ending ending) {
-    const PuzzleState& p = Puzzle;
-    const std::int32_t par = ComputePar();
-    const std::int64_t result = p.GameOver ? p.ClickCount : std::int64_t{par} + 10;
-    SessionState& s = Session;
-    CountUp(s.SessionGameCount);
-    s.SessionTotalFromPar += result - par;
-    Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
-
-    // The game's own record, whose room for clicks is made once: rating allocates nothing.
-    std::vector<Click> clicks = std::move(m_rated.clicks);
-    clicks.assign(m_clicks.begin(), m_clicks.end());
-    m_rated = GameRecord{};
-    m_rated.clicks = std::move(clicks);
-    GameRecord& record = m_rated;
-    record.utc = UtcText(UtcMs());
-    record.vertices = p.VertexCount;
-    record.colors = p.HiddenColorCount;
-    record.edgesShown = p.EdgesShown;
-    record.par = par;
-    record.result = result;
-    record.parOrBetter = result <= par;
-    record.teaching = m_coach.Teaching();
-    record.code = PuzzleCodeOf(p.Recipe);
-    record.ending = ending;
-    if (ending == Ending::Solved && p.ShownAtMs >= 0)
-        record.solveMs = std::max<std::int64_t>(0, SteadyMs() - p.ShownAtMs);
-    Windows().GameRated(record);
-}
-
-void Game::ShowSolution() {
-    BoardView& board = Board();
-    PuzzleState& p = Puzzle;
-    board.ShowSolvedPicture(true);
-    board.EnablePainters(false);
-    p.GameOver = true;
-    const int n = p.VertexCount;
-    Fills fills{};
-    for (int k = 1; k <= kMaxVertices; ++k) {
-        const TColor color = k <= n ? PaintColor(p.HiddenColoring[k]) : clBlack;
-        if (color != clBlack)
-            SolutionVertex[k].SetFillColor(color);
-        fills[k] = SolutionVertex[k].FillColor();
-    }
-    board.ShowFills(EdgeView::Solution, fills);
-    board.ShowSolutionVertices(n);
-    DrawEveryEdge(EdgeView::Solution, n);
-    board.SetDrawGraphEnabled(false);
-}
-
-void Game::ApplySettings(const GameSettings& settings) {
-    Settings = settings;
-    Board().ApplyToolTips(settings.ShowToolTips);
-    // The new settings take effect at once, even in the middle of a game; that game is simply
-    // dropped, neither rated nor counted against the streak.
-    NewPuzzle();
 }
 
 Rating PerfectDialogText(bool teachingMode, std::int32_t streak) {
