@@ -243,6 +243,16 @@ void TLevel1::ViewPerformanceStats1Click() {
     emit windowRequested(Window::PerformanceStats);
 }
 
+void TLevel1::closeEvent(QCloseEvent* event) {
+    m_place->Remember();
+    if (!board::TCloseGuard::SaveBeforeClosing(*this, m_game)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
 void TLevel1::ShowCentered() {
     m_place->ShowCentered();
 }
@@ -261,14 +271,4 @@ void TLevel1::changeEvent(QEvent* event) {
 
 void TLevel1::FullScreen1Click(bool on) {
     m_place->SetFullScreen(on);
-}
-
-void TLevel1::closeEvent(QCloseEvent* event) {
-    m_place->Remember();
-    if (!board::TCloseGuard::SaveBeforeClosing(*this, m_game)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    emit closed();
 }

@@ -51,7 +51,12 @@ void Coach::UpdateSessionAverage(Ending ending) {
     CountUp(s.SessionGameCount);
     s.SessionTotalFromPar += result - par;
     m_game.Board().ShowAverageFromPar(ReduceAverage(s.SessionTotalFromPar, s.SessionGameCount));
+    m_game.Windows().GameRated(RecordOfGameInPlay(ending, result));
+}
 
+const GameRecord& Coach::RecordOfGameInPlay(Ending ending, std::int64_t result) {
+    const PuzzleState& p = m_game.Puzzle;
+    const std::int32_t par = m_game.ComputePar();
     // The game's own record, whose room for clicks is made once: rating allocates nothing.
     std::vector<Click> clicks = std::move(m_rated.clicks);
     clicks.assign(m_game.Clicks().begin(), m_game.Clicks().end());
@@ -70,7 +75,7 @@ void Coach::UpdateSessionAverage(Ending ending) {
     record.ending = ending;
     if (ending == Ending::Solved && p.ShownAtMs >= 0)
         record.solveMs = std::max<std::int64_t>(0, m_game.SteadyMs() - p.ShownAtMs);
-    m_game.Windows().GameRated(record);
+    return record;
 }
 
 void Coach::ShowSolution() {

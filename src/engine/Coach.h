@@ -53,6 +53,8 @@ class Coach {
     void DecisionNo();
 
   private:
+    // The record of the game in play, ended so with that result, in the coach's own room.
+    const GameRecord& RecordOfGameInPlay(Ending ending, std::int64_t result);
     std::int32_t& Streak();
     void SetStreak(std::int32_t value);
 
