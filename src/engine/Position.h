@@ -4,7 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/History.h"
 #include "engine/PuzzleCode.h"
@@ -28,5 +32,14 @@ struct Position {
 // The position after `clicks` on the puzzle of `recipe`, exactly as playing them gave it (the
 // game's own rules, played with no window); a recipe that is not playable gives an empty position.
 Position PositionOf(const PuzzleRecipe& recipe, std::span<const Click> clicks);
+
+// Clicks as text, for the files that keep a game: two characters a click, the vertex
+// "123456789abcdefg" (1 to 16) and then the colour index "01234", in order, nothing between:
+// "1132a2" is vertex 1 in colour 1, vertex 3 in colour 2, vertex 10 in colour 2. No clicks: "".
+std::string ClicksText(std::span<const Click> clicks);
+// The clicks of a text ClicksText wrote, at most `most` of them; nothing for a text that is not
+// one (an odd length, a vertex or a colour out of range, more than `most` clicks), so a damaged
+// file never gives a game its clicks are not.
+std::optional<std::vector<Click>> ReadClicks(std::string_view text, std::size_t most);
 
 }  // namespace game

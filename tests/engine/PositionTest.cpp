@@ -69,4 +69,14 @@ TEST(Positions, AnEdgeIsKnownAsShownOrByTheClickThatRevealedIt) {
     EXPECT_TRUE(game.Clicks().empty());
 }
 
+// Clicks written as text read back the same; a text no game wrote gives none.
+TEST(Positions, ClicksReadBackFromTheirTextAndDamagedTextGivesNone) {
+    const std::vector<game::Click> clicks{{1, 1}, {16, 4}, {10, 2}, {9, 0}};
+    EXPECT_EQ(game::ClicksText(clicks), "11g4a290");
+    EXPECT_EQ(game::ReadClicks("11g4a290", 4), clicks);
+    EXPECT_EQ(game::ReadClicks("", 0), std::vector<game::Click>{});
+    for (std::string_view bad : {"117", "1175", "h1", "0 1", "11g4a290"})
+        EXPECT_FALSE(game::ReadClicks(bad, 3)) << bad;
+}
+
 }  // namespace
