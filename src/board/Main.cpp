@@ -253,6 +253,8 @@ void TLevel1::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+// --- where the window stands (board/WindowPlace.h) ----------------------------------
+
 void TLevel1::ShowCentered() {
     m_place->ShowCentered();
 }
