@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Game.h"
 
+#include "engine/Puzzle.h"
 #include "engine/Random.h"
 
 #include <chrono>
@@ -135,6 +136,15 @@ void Game::SetClock(ClockFn clock) {
 
 void Game::PinClock(std::int32_t ms) {
     hooks.pinnedMs = ms < 0 ? 0 : ms;
+}
+
+void Game::SetEdgeListener(EdgeListener listener, void* context) {
+    hooks.edgeListener = listener;
+    hooks.edgeListenerContext = context;
+}
+
+std::int32_t Game::ComputePar() const {
+    return ParFor(Puzzle.VertexCount, Puzzle.EdgesShown, Puzzle.HiddenColorCount, Puzzle.EdgeCount);
 }
 
 void Game::SetStartValues() {

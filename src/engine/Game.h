@@ -15,6 +15,7 @@
 #include "engine/History.h"
 #include "engine/Position.h"
 #include "engine/PuzzleCode.h"
+#include "engine/PuzzleSetter.h"
 #include "engine/Settings.h"
 #include "engine/State.h"
 #include "engine/Views.h"
@@ -77,28 +78,17 @@ class Game {
     // Every later reading returns ms (until SetClock).
     void PinClock(std::int32_t ms);
 
-    // --- A new puzzle ---
-    // Reads the clock once, draws the random settings from that reading, and plays the puzzle of
-    // the settings so drawn. Never fails and never allocates.
-    void NewPuzzle();
-    // Builds the hidden colouring, the forced clique and the random edges of `recipe` and hands
-    // the puzzle to the board. The settings are left as they are: a puzzle from a code or a
-    // restart is `replay`, and a puzzle that is not playable is refused (nothing changes).
-    void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
-    // Joins u and v; the caller makes sure the pair is new.
-    void AddEdge(int u, int v);
+    // --- A new puzzle: the puzzle setter's (engine/PuzzleSetter.h), called here ---
+    void NewPuzzle() { m_setter.NewPuzzle(); }
+    void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) { m_setter.PlayPuzzle(recipe, replay); }
+    void AddEdge(int u, int v) { m_setter.AddEdge(u, v); }
+    void ShowAllEdges() { m_setter.ShowAllEdges(); }
+    void DrawEveryEdge(EdgeView view, int n) { m_setter.DrawEveryEdge(view, n); }
+    void MirrorToSolutionView() { m_setter.MirrorToSolutionView(); }
     // Hears every AddEdge in the order made (developer tools and tests); nullptr stops it.
     void SetEdgeListener(EdgeListener listener, void* context);
     // Par of the puzzle on display.
     std::int32_t ComputePar() const;
-    // Draws every board edge not yet drawn, each once from its lower-numbered end.
-    void ShowAllEdges();
-    // Walks the first n vertices of a view through their neighbours in order, marks every edge
-    // not yet marked in that view (once, from the end met first), draws it as it is marked and
-    // refreshes each vertex after its edges.
-    void DrawEveryEdge(EdgeView view, int n);
-    // Copies the board's vertex records onto the solution view and lets the board follow.
-    void MirrorToSolutionView();
 
     // --- The player's moves ---
     void NavyPainterClick();
@@ -146,7 +136,10 @@ class Game {
     void KeepColourLook(bool marks, bool safeColours);
 
   private:
+    // The setter starts each puzzle's clicks afresh.
+    friend class PuzzleSetter;
     std::vector<Click> m_clicks;
+    PuzzleSetter m_setter{*this};
     Coach m_coach{*this};
 };
 

@@ -1,40 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/Puzzle.h"
+#include "engine/PuzzleSetter.h"
 
 #include "engine/Game.h"
+#include "engine/Puzzle.h"
 
 namespace game {
 
-void Game::AddEdge(int u, int v) {
-    VertexRecord& vu = BoardVertex[u];
-    VertexRecord& vv = BoardVertex[v];
+void PuzzleSetter::AddEdge(int u, int v) {
+    VertexRecord& vu = m_game.BoardVertex[u];
+    VertexRecord& vv = m_game.BoardVertex[v];
     vu.SetNeighbor(0, vu.GetNeighbor(0) + 1);
     vu.SetNeighbor(v, 1);
     vv.SetNeighbor(0, vv.GetNeighbor(0) + 1);
     vv.SetNeighbor(u, 1);
-    ++Puzzle.EdgeCount;
-    if (hooks.edgeListener)
-        hooks.edgeListener(u, v, hooks.edgeListenerContext);
+    ++m_game.Puzzle.EdgeCount;
+    if (m_game.hooks.edgeListener)
+        m_game.hooks.edgeListener(u, v, m_game.hooks.edgeListenerContext);
 }
 
-void Game::SetEdgeListener(EdgeListener listener, void* context) {
-    hooks.edgeListener = listener;
-    hooks.edgeListenerContext = context;
+void PuzzleSetter::ShowAllEdges() {
+    DrawEveryEdge(EdgeView::Board, m_game.Puzzle.VertexCount);
 }
 
-std::int32_t Game::ComputePar() const {
-    return ParFor(Puzzle.VertexCount, Puzzle.EdgesShown, Puzzle.HiddenColorCount, Puzzle.EdgeCount);
-}
-
-void Game::ShowAllEdges() {
-    DrawEveryEdge(EdgeView::Board, Puzzle.VertexCount);
-}
-
-void Game::DrawEveryEdge(EdgeView view, int n) {
+void PuzzleSetter::DrawEveryEdge(EdgeView view, int n) {
     const bool solution = view == EdgeView::Solution;
-    const PerVertex<VertexRecord>& records = solution ? SolutionVertex : BoardVertex;
-    PairMatrix<std::int32_t>& drawn = solution ? Puzzle.SolutionEdgeDrawn : Puzzle.BoardEdgeDrawn;
-    BoardView& board = Board();
+    const PerVertex<VertexRecord>& records = solution ? m_game.SolutionVertex : m_game.BoardVertex;
+    PairMatrix<std::int32_t>& drawn = solution ? m_game.Puzzle.SolutionEdgeDrawn : m_game.Puzzle.BoardEdgeDrawn;
+    BoardView& board = m_game.Board();
     for (int i = 1; i <= n; ++i) {
         const VertexRecord& vertex = records[i];
         const int degree = vertex.GetNeighbor(0);
@@ -46,7 +38,7 @@ void Game::DrawEveryEdge(EdgeView view, int n) {
             if (!MarkedEitherWay(drawn, i, j)) {
                 drawn[i][j] = 1;
                 if (!solution)
-                    Puzzle.EdgeKnownBy[i][j] = Puzzle.EdgeKnownBy[j][i] = kEdgeShown;
+                    m_game.Puzzle.EdgeKnownBy[i][j] = m_game.Puzzle.EdgeKnownBy[j][i] = kEdgeShown;
                 board.DrawEdge(view, i, j);
             }
         }
@@ -54,23 +46,23 @@ void Game::DrawEveryEdge(EdgeView view, int n) {
     }
 }
 
-void Game::MirrorToSolutionView() {
+void PuzzleSetter::MirrorToSolutionView() {
     Fills fills{};
     for (int k = 1; k <= kMaxVertices; ++k) {
-        SolutionVertex[k].SetFillColor(BoardVertex[k].FillColor());
-        SolutionVertex[k].SetAllNeighbors(BoardVertex[k].AllNeighbors());
-        fills[k] = SolutionVertex[k].FillColor();
+        m_game.SolutionVertex[k].SetFillColor(m_game.BoardVertex[k].FillColor());
+        m_game.SolutionVertex[k].SetAllNeighbors(m_game.BoardVertex[k].AllNeighbors());
+        fills[k] = m_game.SolutionVertex[k].FillColor();
     }
-    Board().ShowFills(EdgeView::Solution, fills);
-    Board().MirrorToSolutionView(Settings.PlayComputer);
+    m_game.Board().ShowFills(EdgeView::Solution, fills);
+    m_game.Board().MirrorToSolutionView(m_game.Settings.PlayComputer);
 }
 
-void Game::NewPuzzle() {
-    GameSettings& s = Settings;
+void PuzzleSetter::NewPuzzle() {
+    GameSettings& s = m_game.Settings;
     KeepSettingsInRange(s);
     // One reading for the whole puzzle: every reseed of its draws takes it, so the puzzle is
     // the one its code names, however long the drawing takes.
-    const std::int32_t clockMs = ClockReading();
+    const std::int32_t clockMs = m_game.ClockReading();
     const PuzzleRecipe recipe = RecipeFor(ShapeAskedBy(s), s.ShowEdges, clockMs, clockMs, clockMs);
     // The settings window shows what was drawn.
     if (s.RandomNumberOfColors)
@@ -82,11 +74,11 @@ void Game::NewPuzzle() {
     PlayPuzzle(recipe, false);
 }
 
-void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
+void PuzzleSetter::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     if (!IsPlayable(recipe))
         return;
-    BoardView& board = Board();
-    PuzzleState& p = Puzzle;
+    BoardView& board = m_game.Board();
+    PuzzleState& p = m_game.Puzzle;
     board.ShowSolvedPicture(false);
     p.SelectedColor = PaintColor(1);
     const int n = recipe.vertices;
@@ -96,16 +88,16 @@ void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     p.EdgeCount = 0;
     for (int k = 1; k <= kMaxVertices; ++k) {
         p.VertexColored[k] = 0;
-        BoardVertex[k].SetFillColor(clBlack);
+        m_game.BoardVertex[k].SetFillColor(clBlack);
         // Slots above n keep what they held; nothing reads them for this puzzle.
-        for (int slot = 0; slot <= n; ++slot) BoardVertex[k].SetNeighbor(slot, 0);
+        for (int slot = 0; slot <= n; ++slot) m_game.BoardVertex[k].SetNeighbor(slot, 0);
     }
     board.ShowFills(EdgeView::Board, Fills{});  // every vertex black
     // No edge of the previous puzzle stays marked; the board forgets its lines when it lays out this one.
     p.BoardEdgeDrawn = {};
     p.SolutionEdgeDrawn = {};
     p.EdgeKnownBy = {};
-    m_clicks.clear();  // keeps its room
+    m_game.m_clicks.clear();  // keeps its room
 
     const PuzzleGraph graph = GeneratePuzzle(recipe);
     p.HiddenColoring = graph.hiddenColoring;
@@ -115,7 +107,7 @@ void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) p.PairDecided[i][j] = 1;  // every pair was tried
     }
-    RandSeed = graph.seedAfter;
+    m_game.RandSeed = graph.seedAfter;
 
     p.GameOver = false;
     p.VertexCount = n;
@@ -125,16 +117,16 @@ void Game::PlayPuzzle(const PuzzleRecipe& recipe, bool replay) {
     ++p.Serial;
 
     board.ShowPlayControls();
-    board.LayOutBoard({n, c, Layout.BoardCenterX, Layout.BoardCenterY});
+    board.LayOutBoard({n, c, m_game.Layout.BoardCenterX, m_game.Layout.BoardCenterY});
     if (recipe.edgesShown)
         ShowAllEdges();
     MirrorToSolutionView();
 
-    board.ShowPar(ComputePar());
+    board.ShowPar(m_game.ComputePar());
     board.ShowScore(0);
     p.ClickCount = 0;
     board.ShowEdgeCount(p.EdgeCount);
-    p.ShownAtMs = SteadyMs();
+    p.ShownAtMs = m_game.SteadyMs();
 }
 
 }  // namespace game
