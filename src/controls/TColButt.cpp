@@ -2,8 +2,6 @@
 #include "controls/TColButt.h"
 
 #include <QApplication>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -14,7 +12,7 @@
 #include <utility>
 
 #include "controls/Accessible.h"
-#include "controls/PixelPainter.h"
+#include "controls/ButtonFace.h"
 #include "controls/PressTracker.h"
 #include "ui/ColourMarks.h"
 #include "ui/Colors.h"
@@ -198,82 +196,12 @@ QString TColorButton::About() {
 }
 
 void TColorButton::paintEvent(QPaintEvent*) {
-    const int w = width();
-    const int h = height();
     const int t = m_zoom == 1.0 ? m_thickness : qRound(m_thickness * m_zoom);
-    const game::TColor c = m_color;
     const bool down = Value();
-
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    controls::PixelPainter px(painter);
-
-    // A black frame around the face, then the face inside the bevel.
-    px.rectangle(0, 0, w - 1, h - 1, game::clBlack, c);
-    px.rectangle(t + 1, t + 1, w - t - 1, h - t - 1, c, c);
-
-    // Pressed, the light falls on the other sides and the caption sinks by the bevel width.
-    const game::TColor topLeft = down ? m_shadowColor : m_lightColor;
-    const game::TColor bottomRight = down ? m_lightColor : m_shadowColor;
-    const int d = down ? t : 0;
-    if (down && m_lightOn)
-        px.rectangle(w - 30, 8, w - 15, 12, game::clLime, game::clLime);
-    if (!down && m_lightOff)
-        px.rectangle(w - 30, 8, w - 15, 12, game::clRed, game::clRed);
-
-    for (int a = 1; a <= t; ++a) {
-        px.line(a, a, a, h - a, topLeft);
-        px.line(a, a, w - a, a, topLeft);
-    }
-    for (int a = 1; a <= t; ++a) {
-        px.line(w - a, h - a, a, h - a, bottomRight);
-        px.line(w - a, h - a, w - a, a, bottomRight);
-    }
-
-    painter.setFont(font());
-    painter.setPen(palette().color(foregroundRole()));
-    const QFontMetrics metrics(font());
-    const int lineHeight = QFontInfo(font()).pixelSize() + 4;
-    const int n = static_cast<int>(m_lines.size());
-    const int block = std::min(n * lineHeight - 4, h - 2 * t - d);
-    int y = (h - block) / 2 + d - 4;
-    if (y + d < t)
-        y = t - d;
-
-    for (const QString& s : m_lines) {
-        const int avail = w - 2 * t - d;
-        int tw = metrics.horizontalAdvance(s);
-        tw = tw > avail ? avail : tw - d;
-        int x = 0;
-        switch (m_align) {
-            case TAlignStyle::Center:
-                x = (avail - tw) / 2;
-                break;
-            case TAlignStyle::AlignLeft:
-                x = 0;
-                break;
-            case TAlignStyle::AlignRight:
-                x = avail - tw;
-                break;
-        }
-        x += d;
-        int lh = lineHeight;
-        if (y + lh + d + t - 1 > h - t)
-            lh = h - 2 * t - y - d;
-        if (lh > 0) {
-            const int left = x + t + d;
-            const int top = y + t + d;
-            const QRect box(QPoint(left, top), QPoint(x + tw + t + d - 2, y + lh + t + d - 2));
-            if (box.isValid()) {
-                painter.fillRect(box, toQColor(c));
-                painter.save();
-                painter.setClipRect(box);
-                painter.drawText(QPoint(left, top + metrics.ascent()), s);
-                painter.restore();
-            }
-        }
-        y += lineHeight;
-    }
+    controls::DrawButtonFace(painter, {size(), t, m_color, m_lightColor, m_shadowColor, down, m_lightOn, m_lightOff,
+                                       m_lines, m_align, font(), palette().color(foregroundRole())});
     if (m_mark != 0)
         paintMark(painter, down, t);
 }
