@@ -719,6 +719,10 @@
             <numerusform>Ergebnisse zu Par, die letzten %n Spiele der Stufe %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

@@ -719,6 +719,10 @@
             <numerusform>Resultados frente al par, últimas %n partidas del nivel %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>Re&amp;pasar</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

@@ -719,6 +719,10 @@
             <numerusform>Résultats face au par, les %n dernières parties du niveau %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>Re&amp;voir</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

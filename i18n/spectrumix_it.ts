@@ -719,6 +719,10 @@
             <numerusform>Rispetto al par: le ultime %n partite del livello %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>Ri&amp;vedi</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

@@ -719,6 +719,10 @@
             <numerusform>Resultaten ten opzichte van par, laatste %n spellen van niveau %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Terugkijken</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

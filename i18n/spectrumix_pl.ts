@@ -725,6 +725,10 @@
             <numerusform>Wyniki względem par z poziomu %1, ostatnich %n gier</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Przejrzyj</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

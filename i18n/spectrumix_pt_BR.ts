@@ -719,6 +719,10 @@
             <numerusform>Resultados em relação à meta, últimas %n partidas do nível %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>Re&amp;ver</translation>
+    </message>
 </context>
 <context>
     <name>TPerformancePages</name>

@@ -102,6 +102,8 @@ TWindows::TWindows(game::Game& game)
     });
     QObject::connect(PerformancePages, &TPerformancePages::playAsked, Level1,
                      [this](const game::PuzzleRecipe& recipe) { PlayCode(recipe, false, PerformancePages); });
+    QObject::connect(PerformancePages, &TPerformancePages::reviewAsked, Level1,
+                     [this](const game::GameRecord& record) { OpenReview(record); });
     game.hooks.board = &Level1->View();
     game.hooks.windows = this;
 }

@@ -58,6 +58,7 @@ TMasteryMap::TMasteryMap(QWidget* parent) : QWidget(parent) {
     m_chart->setGeometry(chart);
     m_recent = new TRecentGames(*this, chart);
     connect(m_recent, &TRecentGames::playAgain, this, &TMasteryMap::playAgain);
+    connect(m_recent, &TRecentGames::reviewAsked, this, &TMasteryMap::reviewAsked);
     ShowCells({});
     ShowTrend(0, {});
 }

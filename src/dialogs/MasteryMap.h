@@ -87,6 +87,8 @@ class TMasteryMap : public QWidget {
     void levelChosen(int level);
     // A listed game is to be played again (Play Again, Enter or a double click on its row).
     void playAgain(const QString& code);
+    // A listed game is to be reviewed: its row in the list, 0 the newest.
+    void reviewAsked(int row);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -49,9 +49,21 @@ TRecentGames::TRecentGames(QWidget& page, const QRect& chart) : QObject(&page) {
     m_playAgain->setAutoDefault(false);
     m_playAgain->setEnabled(false);
     ui::FitCaption(*m_playAgain);
+    // Beside Play Again, below it: the chosen game click by click. Enter still plays.
+    m_review = new QPushButton(TMasteryMap::tr("&Review"), &page);
+    m_review->setObjectName(QStringLiteral("Review"));
+    m_review->setFont(ui::DialogFont(11, false));
+    m_review->setGeometry(m_playAgain->x(), m_playAgain->y() + 30, 81, 25);
+    m_review->setAutoDefault(false);
+    m_review->setEnabled(false);
+    ui::FitCaption(*m_review);
     QWidget::setTabOrder(m_recent, m_playAgain);
-    connect(m_recent, &QTreeWidget::currentItemChanged, this,
-            [this] { m_playAgain->setEnabled(!ChosenCode().isEmpty()); });
+    QWidget::setTabOrder(m_playAgain, m_review);
+    connect(m_recent, &QTreeWidget::currentItemChanged, this, &TRecentGames::FollowChoice);
+    connect(m_review, &QPushButton::clicked, this, [this] {
+        if (const int row = ChosenReviewable(); row >= 0)
+            emit reviewAsked(row);
+    });
     // Enter or a double click on a row plays it, as the button does.
     connect(m_recent, &QTreeWidget::itemActivated, this, [this] {
         if (const QString code = ChosenCode(); !code.isEmpty())
@@ -68,12 +80,23 @@ QString TRecentGames::ChosenCode() const {
     return item ? item->data(2, Qt::UserRole).toString() : QString();
 }
 
+int TRecentGames::ChosenReviewable() const {
+    QTreeWidgetItem* item = m_recent->currentItem();
+    return item && item->data(1, Qt::UserRole).toBool() ? m_recent->indexOfTopLevelItem(item) : -1;
+}
+
+void TRecentGames::FollowChoice() {
+    m_playAgain->setEnabled(!ChosenCode().isEmpty());
+    m_review->setEnabled(ChosenReviewable() >= 0);
+}
+
 void TRecentGames::Show(const std::vector<Listed>& games) {
     m_recent->clear();
     for (const Listed& game : games) {
         const QString shownCode = game.code.isEmpty() ? QStringLiteral("–") : game.code;
         auto* item = new QTreeWidgetItem(m_recent, {game.when, SignedFromPar(game.fromPar), shownCode});
         item->setData(2, Qt::UserRole, game.code);
+        item->setData(1, Qt::UserRole, game.reviewable);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         // A row is read whole: when, how it went and whether it can be played again.
         const QString words = game.code.isEmpty()
@@ -84,6 +107,6 @@ void TRecentGames::Show(const std::vector<Listed>& games) {
             item->setToolTip(2, TMasteryMap::tr("Played before games kept their codes: it cannot be played again."));
     }
     m_recent->setEnabled(!games.empty());
-    m_playAgain->setEnabled(!ChosenCode().isEmpty());
+    FollowChoice();
 }
 

@@ -119,6 +119,10 @@ void TPerformancePages::BuildPages() {
         if (reading.ok())
             emit playAsked(reading.recipe);
     });
+    connect(m_map, &TMasteryMap::reviewAsked, this, [this](int row) {
+        if (row >= 0 && static_cast<std::size_t>(row) < m_listed.size())
+            emit reviewAsked(m_listed[static_cast<std::size_t>(row)]);
+    });
     Refresh();
 }
 
@@ -189,17 +193,20 @@ void TPerformancePages::ShowProgress() {
         const game::Tally tally = figures.Of(level);
         cells[static_cast<std::size_t>(level)] = {tally.games, tally.parOrBetter};
     }
-    // The level's last games, newest first, each with its code to play it again.
+    // The level's last games, newest first, each with its code to play it again and, where its
+    // clicks were kept, to review it.
     static_assert(game::Figures::kRecentGames == TMasteryMap::kRecentGames);
     std::vector<TMasteryMap::RecentGame> recent;
     const QLocale locale;
-    for (const game::GameRecord& game : figures.Recent(m_mapLevel)) {
+    m_listed = figures.Recent(m_mapLevel);
+    for (const game::GameRecord& game : m_listed) {
         const QDateTime utc =
             QDateTime::fromString(QString::fromLatin1(game.Utc().data(), qsizetype(game.Utc().size())),
                                   Qt::ISODateWithMs);
         recent.push_back({utc.isValid() ? locale.toString(utc.toLocalTime(), QLocale::ShortFormat) : QString(),
                           game.result - game.par,
-                          ui::CodeText(game.Code())});
+                          ui::CodeText(game.Code()),
+                          !game.Code().empty() && !game.clicks.empty()});
     }
     m_map->ShowCells(cells);
     m_map->ShowTrend(m_mapLevel, figures.Trend(m_mapLevel));

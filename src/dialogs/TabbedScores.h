@@ -51,6 +51,8 @@ class TPerformancePages : public ui::FixedDialog {
   signals:
     // A game of the "Progress" page's list is to be played again: its puzzle.
     void playAsked(const game::PuzzleRecipe& recipe);
+    // A game of that list is to be reviewed, click by click: its record.
+    void reviewAsked(const game::GameRecord& record);
 
   public:
     ~TPerformancePages() override {
@@ -82,4 +84,6 @@ class TPerformancePages : public ui::FixedDialog {
     class TMasteryMap* m_map = nullptr;
     std::pair<int, bool> m_marked{0, true};
     int m_mapLevel = 0;
+    // The games the "Progress" page lists, in the list's order, for the one chosen to be reviewed.
+    std::vector<game::GameRecord> m_listed;
 };

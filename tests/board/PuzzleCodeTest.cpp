@@ -20,6 +20,7 @@
 #include "controls/Vertex1.h"
 #include "dialogs/GameNotOverDialog.h"
 #include "dialogs/PuzzleCodeBox.h"
+#include "dialogs/ReviewWindow.h"
 #include "dialogs/TabbedScores.h"
 #include "engine/Puzzle.h"
 #include "engine/PuzzleCode.h"
@@ -150,13 +151,14 @@ TEST_F(PuzzleCodes, CtrlRRestartsTheSamePuzzleAndCtrlCCopiesItsCode) {
     EXPECT_EQ(board->focusWidget(), board->OrbVertex[1]);
 }
 
-TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
+TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgainOrReviewsIt) {
     // Two games of level 2 (six vertices, two colours, edges hidden): an old one without a code,
-    // then one with its code.
+    // then one with its code and its clicks.
     game::PuzzleRecipe recipe{6, 2, 40, false, 1'234'567};
     game::GameRecord old = gametest::RatedGame(6, 2, false, 5, 7);
     game::GameRecord coded = gametest::RatedGame(6, 2, false, 5, 4);
     coded.code = game::PuzzleCodeOf(recipe);
+    coded.clicks = {{1, 1}, {2, 2}};
     windows->Log().Record(old);
     windows->Log().Record(coded);
 
@@ -176,12 +178,21 @@ TEST_F(PuzzleCodes, TheProgressPagePlaysARecordedGameAgain) {
         "1 under par, code " + CodeOf(recipe)));
     EXPECT_TRUE(list->topLevelItem(1)->data(0, Qt::AccessibleTextRole).toString().endsWith("2 over par, no code"));
 
-    // The game from before codes cannot be played again; Enter on the coded one plays it.
+    // The game from before codes can be neither played again nor reviewed; the coded one opens in
+    // the review, and Enter on it still plays it.
+    auto* review = pages->findChild<QPushButton*>("Review");
     list->setFocus();
     list->setCurrentItem(list->topLevelItem(1));
     EXPECT_FALSE(again->isEnabled());
+    EXPECT_FALSE(review->isEnabled());
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_TRUE(again->isEnabled());
+    QTest::mouseClick(review, Qt::LeftButton);
+    ASSERT_TRUE(windows->ReviewWindow()->isVisible());
+    EXPECT_TRUE(windows->ReviewWindow()->SummaryText().startsWith("2 clicks, par "));
+    windows->ReviewWindow()->hide();
+    list->activateWindow();
+    list->setFocus();
     QTest::keyClick(list, Qt::Key_Return);
     ExpectOnBoard(recipe, *board);
     EXPECT_TRUE(game.Puzzle.Replay);
