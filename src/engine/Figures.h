@@ -53,4 +53,7 @@ class Figures {
 // The figures of a list of games, added in order.
 Figures FiguresOf(std::span<const GameRecord> games);
 
+// A history read back gives clicks to as many games of a level as the figures list.
+static_assert(Figures::kRecentGames == kClicksReadPerLevel);
+
 }  // namespace game

@@ -108,7 +108,8 @@ ColumnMap MapColumns(std::string_view header) {
     return map;
 }
 
-bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
+// Reads a game from its line; its clicks field, unread, goes to `clicks` ("-": none).
+bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game, std::string_view& clicks) {
     const Fields fields = Split(line);
     for (std::size_t index : map.at) {
         if (index >= fields.count)
@@ -151,8 +152,7 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game) {
     // Clicks are kept only with the code they were played on; a field that does not read as
     // clicks leaves the game without them, its figures as they were.
     game.clicks.clear();
-    if (!game.Code().empty() && map.clicks < fields.count && fields.at[map.clicks] != "-")
-        ReadClicks(fields.at[map.clicks], kLargestClicksKept, game.clicks);
+    clicks = !game.Code().empty() && map.clicks < fields.count ? fields.at[map.clicks] : std::string_view("-");
     return game.Level() != 0;
 }
 
@@ -239,17 +239,31 @@ std::string HistoryLine(const GameRecord& g, std::string_view fileHeader) {
 HistoryText ParseHistory(std::string_view text) {
     HistoryText history;
     history.games.reserve(text.size() / 48);
+    std::vector<std::string_view> clicksFields;
+    clicksFields.reserve(history.games.capacity());
     ColumnMap map = kOwnOrder;
     GameRecord game;
+    std::string_view clicks;
     ForEachLine(text, [&](std::string_view line, std::string_view, bool broken) {
         if (line.substr(0, std::string_view(kMagic).size()) == kMagic) {
             map = MapColumns(line);
-        } else if (!broken && ReadLine(line, map, game)) {
-            history.games.push_back(std::move(game));
+        } else if (!broken && ReadLine(line, map, game, clicks)) {
+            history.games.push_back(game);
+            clicksFields.push_back(clicks);
         } else if (!line.empty()) {
             ++history.skipped;
         }
     });
+    // The clicks of each level's last games, the ones the statistics window lists to be
+    // reviewed; decoding every game's would make a long history slower to open for nothing.
+    std::array<std::size_t, 67> newer{};
+    for (std::size_t i = history.games.size(); i-- > 0;) {
+        GameRecord& read = history.games[i];
+        std::size_t& listed = newer[static_cast<std::size_t>(read.Level())];
+        if (listed < kClicksReadPerLevel && clicksFields[i] != "-")
+            ReadClicks(clicksFields[i], kLargestClicksKept, read.clicks);
+        ++listed;
+    }
     return history;
 }
 
@@ -261,7 +275,7 @@ std::string WithoutLevel(std::string_view text, std::int32_t level) {
     ForEachLine(text, [&](std::string_view line, std::string_view whole, bool broken) {
         if (line.substr(0, std::string_view(kMagic).size()) == kMagic)
             map = MapColumns(line);
-        else if (!broken && ReadLine(line, map, game) && game.Level() == level)
+        else if (std::string_view clicks; !broken && ReadLine(line, map, game, clicks) && game.Level() == level)
             return;
         kept += whole;
     });

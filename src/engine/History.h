@@ -41,7 +41,8 @@ struct GameRecord {
     std::array<char, 12> code{};
     // The game's clicks in order, so that it can be drawn, replayed and described again from its
     // code alone. The history file keeps them for a game of a code and at most kLargestClicksKept
-    // clicks; a game read back without them (an older line, a longer game) has none.
+    // clicks; a game read back without them (an older line, a longer game) has none, and
+    // ParseHistory gives them to each level's last kClicksReadPerLevel games only.
     std::vector<Click> clicks;
 
     // The level of the statistics pages, 1 to 66; 0 outside them.
@@ -62,6 +63,9 @@ inline constexpr std::int64_t kLargestResult = std::numeric_limits<std::int32_t>
 // The most clicks a history line keeps: four times the largest par, some 1000 characters. A
 // longer game writes "-" in their place: it counts as ever, but cannot be reviewed from the file.
 inline constexpr std::size_t kLargestClicksKept = 4 * static_cast<std::size_t>(kLargestPar);
+// The games of each level whose clicks a history read back gives: the last ones, as many as the
+// statistics window lists to review. The others' clicks stay in the file.
+inline constexpr std::size_t kClicksReadPerLevel = 10;
 // A puzzle left open for a year has still been solved; no longer solve is real.
 inline constexpr std::int64_t kLongestSolveMs = std::int64_t{366} * 24 * 60 * 60 * 1000;
 
@@ -94,7 +98,8 @@ std::string HistoryLine(const GameRecord& record);
 // file without a header it understands.
 std::string HistoryLine(const GameRecord& record, std::string_view fileHeader);
 
-// What a history text holds: every line that reads as a game, in file order. Lines that do not
+// What a history text holds: every line that reads as a game, in file order (with clicks for each
+// level's last kClicksReadPerLevel games). Lines that do not
 // (torn by a kill, damaged, blank, or holding figures no game can give) are counted and passed over; a file
 // of a newer version, with more columns or in another order, is read by the column names of its first line.
 struct HistoryText {

@@ -281,6 +281,17 @@ TEST(HistoryText, ClicksAreKeptBoundedAfterTheCodeUnderEveryHeader) {
     without.clicks.clear();
     EXPECT_EQ(game::ParseHistory(damaged).games.at(0), without);
     EXPECT_EQ(game::Summarize(game::ParseHistory(damaged).games), game::Summarize(std::vector{a}));
+    // Read back, only each level's last games carry their clicks: the ones the windows list.
+    std::string many = game::HistoryHeader();
+    for (std::size_t i = 0; i < game::kClicksReadPerLevel + 2; ++i) many += game::HistoryLine(a);
+    game::GameRecord other = Game(7, 3, false, 12, 5);  // another level's game keeps its own
+    other.code = game::PuzzleCodeOf({7, 3, 63, false, 43'200'000});
+    other.clicks = {{7, 1}};
+    many += game::HistoryLine(other);
+    const std::vector<game::GameRecord> read = game::ParseHistory(many).games;
+    EXPECT_TRUE(read[1].clicks.empty());
+    EXPECT_EQ(read[2], a);
+    EXPECT_EQ(read.back(), other);
 }
 
 }  // namespace
