@@ -238,6 +238,10 @@ void TBoardAdapter::ShowAverageFromPar(const game::AverageFromPar& average) {
                                                .arg(ui::LocalDecimals(average.Text())));
 }
 
+void TBoardAdapter::SettleNow() {
+    m_c.Surface->RenewNow(QRegion());
+}
+
 void TBoardAdapter::ApplyToolTips(bool on) {
     m_toolTips.Apply(on);
 }

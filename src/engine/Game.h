@@ -109,6 +109,13 @@ class Game {
     // the puzzle to the board. The settings are left as they are: a puzzle from a code or a
     // restart is `replay`, and a puzzle that is not playable is refused (nothing changes).
     void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
+    // The puzzle of `recipe` put on the board at once at the position its `clicks` make, as though
+    // they had just been played: the fills, every edge known drawn, the score, par and edge count,
+    // and the painters on with `painter` (1..4) pressed, or the colour of the last click for 0 or
+    // a colour the puzzle has not. The board is told the position whole, never the clicks one by
+    // one, and shows the pixels playing them gives. Only a position in play is taken
+    // (PositionInPlay): for any other nothing changes and the answer is false.
+    bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter = 0);
     // Joins u and v; the caller makes sure the pair is new.
     void AddEdge(int u, int v);
     // Hears every AddEdge in the order made (developer tools and tests); nullptr stops it.
