@@ -2,6 +2,7 @@
 // A puzzle put on the board at a position looks exactly as the same clicks played one by one.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
@@ -11,10 +12,14 @@
 
 #include "app/Windows.h"
 #include "board/Main.h"
+#include "controls/TColButt.h"
+#include "controls/Vertex1.h"
 #include "engine/Game.h"
+#include "engine/KeptPuzzle.h"
 #include "engine/Position.h"
 #include "support/BoardTest.h"
 #include "support/ControlPixels.h"
+#include "support/ScratchDir.h"
 
 namespace {
 
@@ -93,6 +98,44 @@ TEST_F(PositionOnBoard, ShowsThePixelsOfItsClicksPlayedOneByOne) {
     EXPECT_TRUE(other.PlayPuzzleAt(example, true, std::span(solving).first(5)));
     EXPECT_EQ(other.Puzzle.ClickCount, 5);
     EXPECT_TRUE(other.Puzzle.Replay);
+}
+
+// Started with a puzzle kept, the board opens at its click with the painter in hand, and a player
+// by ear hears it as the focus lands on the first vertex; closing the board keeps it again.
+TEST_F(PositionOnBoard, AResumedPuzzleIsHeardOnItsFirstVertex) {
+    gametest::ScratchDir data;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path()));
+    {
+        game::Game left;
+        left.PinClock(gametest::kNoon);
+        gametest::StartExample(left, true);
+        gametest::Paint(left, 2, 1);
+        gametest::Paint(left, 2, 3);  // 1 and 3 are joined: vertex 1 cleared
+        left.PainterClick(3);
+        ASSERT_TRUE(game::KeepPuzzleInPlay(left));
+    }
+    game.Settings.TeachingMode = false;
+    CreateWindows();
+    TLevel1* board = windows->Level1;
+    board->ShowCentered();
+    ASSERT_TRUE(game::ResumeKeptPuzzle(game));
+    board->PuzzleResumed();
+    board->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    EXPECT_TRUE(board->OrbVertex[1]->hasFocus());
+    EXPECT_TRUE(board->Surface->FocusMarkArea().isNull()) << "no mark until a key is used";
+    EXPECT_TRUE(board->GreenPainter->Value());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(board->OrbVertex[1])->text(QAccessible::Name),
+              "Puzzle resumed: 6 vertices, 3 colors, 8 edges shown, par 6, score 2. 1, uncolored, joins 3 red, 4 "
+              "and 6 uncolored");
+    EXPECT_TRUE(board->RestartPuzzle1->isEnabled());
+
+    const std::string kept = gametest::ReadBytes(game::KeptPuzzlePath());
+    board->close();
+    EXPECT_NE(gametest::ReadBytes(game::KeptPuzzlePath()), kept) << "kept again by this run, at close";
+    EXPECT_EQ(game::ReadKeptPuzzle(gametest::ReadBytes(game::KeptPuzzlePath())).kept.clicks.size(), 2u);
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 }  // namespace
