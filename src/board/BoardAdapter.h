@@ -36,6 +36,8 @@ class TBoardAdapter : public game::BoardView {
     void ShowAverageFromPar(const game::AverageFromPar& average) override;
     void ApplyToolTips(bool on) override;
     void SettleNow() override;
+    void StepsBegin() override;
+    void StepsEnd() override;
 
     // Called once the controls of a new puzzle are ready to play.
     std::function<void()> playStarted;

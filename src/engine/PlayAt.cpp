@@ -15,6 +15,7 @@ bool Game::PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const
     // picture is the one the clicks made, pixel for pixel. The moves themselves are played by
     // the rules with the board looking away: no vertex is painted, no move told, until the end.
     view.SettleNow();
+    view.StepsBegin();
     for (const Click& click : clicks) {
         Puzzle.SelectedColor = PaintColor(click.colorIndex);
         hooks.board = nullptr;
@@ -25,6 +26,7 @@ bool Game::PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const
         view.ShowScore(move.clicks);
         view.RefreshVertex(EdgeView::Board, move.vertex);
     }
+    view.StepsEnd();
     if (painter < 1 || painter > recipe.colors)
         painter = clicks.empty() ? 1 : clicks.back().colorIndex;
     Puzzle.SelectedColor = PaintColor(painter);

@@ -143,6 +143,10 @@ class BoardView {
     // What the board was told so far is settled now as the paint that follows it would show it:
     // a board put at a position steps through the moments its clicks were painted at.
     virtual void SettleNow() {}
+    // The moments of a position's clicks are told between these two: the board may settle each
+    // of them at the end, as it stood, leaving out those whose every pixel a later one covers.
+    virtual void StepsBegin() {}
+    virtual void StepsEnd() {}
 };
 
 class GameWindows {
