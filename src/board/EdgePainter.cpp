@@ -22,11 +22,6 @@ QPoint CentreOf(const TOrbVertex1* vertex) {
     return {vertex->CenterX(), vertex->CenterY()};
 }
 
-// An edge is marked drawn under either order of its ends.
-bool Marked(const game::PairMatrix<bool>& marks, std::size_t a, std::size_t b) {
-    return marks[a][b] || marks[b][a];
-}
-
 bool InBoard(int k) {
     return k >= 1 && k <= game::kMaxVertices;
 }
@@ -36,16 +31,21 @@ bool InBoard(int k) {
 TEdgePainter::TEdgePainter(const Vertices& board, const Vertices& twins)
     : m_board(board),
       m_twins(twins),
-      m_pen(toQColor(game::clAqua), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin) {}
+      m_pen(toQColor(game::clAqua), EdgeWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin) {}
+
+qreal TEdgePainter::EdgeWidth() const {
+    // Two pixels at the designed size, as thick again at every zoom.
+    return 2 * m_zoom;
+}
 
 void TEdgePainter::SetEdgePen() {
     m_pen.setColor(toQColor(game::clAqua));
-    m_pen.setWidthF(2 * m_zoom);
+    m_pen.setWidthF(EdgeWidth());
 }
 
 void TEdgePainter::SetZoom(qreal zoom) {
     m_zoom = zoom;
-    m_pen.setWidthF(2 * m_zoom);
+    m_pen.setWidthF(EdgeWidth());
 }
 
 void TEdgePainter::NewBoard() {
@@ -81,7 +81,7 @@ void TEdgePainter::DrawLines(QPainter& painter, qreal ratio) const {
             for (int j = i + 1; j <= n; ++j) {
                 const auto a = static_cast<std::size_t>(i);
                 const auto b = static_cast<std::size_t>(j);
-                if (Marked(marks, a, b))
+                if (game::MarkedEitherWay(marks, a, b))
                     painter.drawLine(CentreOf(ends[a]), CentreOf(ends[b]));
             }
         }
@@ -210,7 +210,7 @@ QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {
     const auto a = static_cast<std::size_t>(k);
     for (int i = 1; i <= game::kMaxVertices; ++i) {
         const auto b = static_cast<std::size_t>(i);
-        if (i != k && Marked(marks, a, b))
+        if (i != k && game::MarkedEitherWay(marks, a, b))
             numbers.append(i);
     }
     return numbers;

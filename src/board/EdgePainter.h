@@ -59,6 +59,8 @@ class TEdgePainter {
   private:
     void DrawLines(QPainter& painter, qreal ratio) const;
     void Renew(QRegion area, qreal ratio, QSize size) const;
+    // The width of every line at the zoom the board is shown at.
+    qreal EdgeWidth() const;
 
     using Marks = game::PairMatrix<bool>;
     const Marks& MarksOf(game::EdgeView view) const;
@@ -69,8 +71,9 @@ class TEdgePainter {
     bool m_noPuzzle = true;
     const Vertices& m_board;
     const Vertices& m_twins;
-    QPen m_pen;
+    // Before the pen: the pen's width is made from it.
     qreal m_zoom = 1.0;
+    QPen m_pen;
     // The board's lines on black at the screen's ratio. A thick line is rasterized a pixel
     // differently where the edge of the renewed area cuts it, so the board keeps the lines of each
     // area as they were drawn when that area was renewed: a command renews its areas step by step

@@ -3,96 +3,30 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
-
-#include <algorithm>
 
 #include "artwork/Artwork.h"
 #include "board/BoardAdapter.h"
-#include "board/BoardTable.h"
+#include "board/BoardMaking.h"
 #include "board/CloseGuard.h"
 #include "board/EdgePainter.h"
 #include "board/KeyboardPlay.h"
 #include "board/ToolTipSwitch.h"
+#include "board/WindowPlace.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/Game.h"
-#include "engine/GameEnd.h"
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
 #include "services/HelpViewer.h"
 #include "ui/CodeText.h"
-#include "ui/Colors.h"
-#include "ui/ColourWords.h"
 #include "ui/DialogLook.h"
-#include "ui/Form.h"
-#include "ui/ReadAsOne.h"
 
 namespace {
 
 const char* const kTitle = "SpEcTrUmIx";
-
-using namespace board::form;
-
-// A pair wider than its box (the "Um" in its 23 pixels) is set narrower until it is whole, as the
-// decision dialog sets a long line tighter; the box stays as it is.
-QFont TitleFace(const char* letters, int width) {
-    const QFont face = ui::DialogFont(27, true);
-    const auto advance = [letters](const QFont& font) {
-        return QFontMetrics(font).horizontalAdvance(letters);
-    };
-    const int natural = advance(face);
-    if (natural <= width)
-        return face;
-    // Widths shrink in proportion to the stretch; each further step costs a font load, so start
-    // from the proportional guess and only correct its rounding.
-    const int guess = std::clamp(100 * width / natural, 40, 99);
-    return ui::FitToWidth(face, width, ui::Squeeze::Stretch, guess, 40, advance).face;
-}
-
-// The painter of each colour, by its name on the board.
-const game::PaletteEntry* PaletteByName(const char* name) {
-    for (const game::PaletteEntry& entry : game::kPalette) {
-        if (qstrcmp(entry.name, name) == 0)
-            return &entry;
-    }
-    return nullptr;
-}
-
-TColorButton* MakePainter(const game::PaletteEntry& colour, QWidget* parent) {
-    auto* painter = new TColorButton(parent);
-    painter->setAccessibleName(ui::PainterWord(colour.index));
-    painter->setStyle(TToggleStyle::Toggle);
-    painter->GroupIndex = 1;
-    painter->setThickness(4);
-    painter->setLines(QStringList{QString()});
-    painter->setALign(TAlignStyle::Center);
-    painter->setColor(colour.face);
-    painter->setLightColor(colour.light);
-    // The shadow is the face itself: a released painter shows its light colour on the top and
-    // left, a pressed one on the bottom and right.
-    painter->setShadowColor(colour.face);
-    // Tab reaches the painters, and a click gives them the focus.
-    painter->setFocusPolicy(Qt::StrongFocus);
-    painter->setValue(false);
-    painter->setEnabled(false);
-    return painter;
-}
-
-TOrbVertex1* MakeVertex(int number, bool solution, QWidget* parent) {
-    auto* vertex = new TOrbVertex1(parent);
-    vertex->setNumber(number);
-    vertex->setSolution(solution);
-    vertex->setPenColor(game::clFuchsia);
-    vertex->setPenWidth(3);
-    return vertex;
-}
 
 }  // namespace
 
@@ -123,8 +57,7 @@ TLevel1::TLevel1(game::Game& game, QWidget* parent) : QMainWindow(parent), m_gam
     addAction(copyCode);
 
     resize(kOuterWidth, kOuterHeight);
-    ui::WhenFramed(
-        *this, [this] { FitFrameToDesignedSize(); }, false);
+    m_place = std::make_unique<board::TWindowPlace>(*this, *Surface, m_game, QSize(kOuterWidth, kOuterHeight));
     m_adapter = std::make_unique<board::TBoardAdapter>(*this, *m_edges, *m_toolTips);
     m_adapter->playStarted = [this] {
         PuzzleShown();
@@ -176,83 +109,7 @@ void TLevel1::CreateMenu() {
 }
 
 void TLevel1::CreateControls() {
-    ui::Form form(*Surface, "TLevel1");
-    int twin = 0;
-    int vertex = 0;
-    form.Build(kBoardTable, [&](const ui::ControlRow& row, const QString&, QWidget* parent) -> QWidget* {
-        if (row.tag & kPicture) {
-            // Drawn when first shown, at the ratio of the board's screen, not while the board is built.
-            return qstrcmp(row.name, "PuzzleSolved") == 0
-                       ? new artwork::TPicture(&artwork::PuzzleSolvedPicture, artwork::PuzzleSolvedWords(),
-                                               parent)
-                       : new artwork::TPicture(&artwork::ColorAllVerticesPicture,
-                                               artwork::ColorAllVerticesWords(), parent);
-        }
-        if (row.tag & kPainter)
-            return MakePainter(*PaletteByName(row.name), parent);
-        if (row.tag & kVertex)
-            return MakeVertex(++vertex, false, parent);
-        if (row.tag & kTwin)
-            return MakeVertex(++twin, true, parent);
-        return nullptr;
-    });
-
-    for (std::size_t i = 1; i <= game::kTitlePairs.size(); ++i) {
-        const game::TitlePair& pair = game::kTitlePairs[i - 1];
-        QLabel* label = TitleLabel[i] = form.get<QLabel>(qPrintable(QString("TitleLabel%1").arg(i)));
-        label->setText(QString::fromLatin1(pair.letters));
-        label->setFont(TitleFace(pair.letters, label->width()));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        ui::SetWordsColour(*label, toQColor(pair.text), toQColor(pair.background));
-    }
-    // Five coloured letter pairs on the screen, one name to the ear.
-    ui::ReadAsOne({TitleLabel[1], TitleLabel[2], TitleLabel[3], TitleLabel[4], TitleLabel[5]},
-                  artwork::TitleStarWords());
-    ColorAllVertices = form.get<QLabel>("ColorAllVertices");
-    PuzzleSolved = form.get<QLabel>("PuzzleSolved");
-    NewGame = form.get<QPushButton>("NewGame");
-    DrawGraph = form.get<QPushButton>("DrawGraph");
-    for (const game::PaletteEntry& colour : game::kPalette)
-        Painter[static_cast<std::size_t>(colour.index)] = form.get<TColorButton>(colour.name);
-    NavyPainter = Painter[game::kNavy];
-    MaroonPainter = Painter[game::kMaroon];
-    GreenPainter = Painter[game::kGreen];
-    PurplePainter = Painter[game::kPurple];
-    ParLabel = form.get<QLabel>("ParLabel");
-    Par = form.get<QLabel>("Par");
-    PlayerScoreLabel = form.get<QLabel>("PlayerScoreLabel");
-    PlayerScore = form.get<QLabel>("PlayerScore");
-    EdgesLabel = form.get<QLabel>("EdgesLabel");
-    SessionAveFromParLabel = form.get<QLabel>("SessionAveFromParLabel");
-    // A number is read with its caption ("Par: 6"); the caption is not read again on its own.
-    ui::ReadAsOne({Par, ParLabel}, QString());
-    ui::ReadAsOne({PlayerScore, PlayerScoreLabel}, QString());
-
-    for (const ui::ControlRow& row : kBoardTable) {
-        QWidget* control = form[row.name];
-        if (row.tag & kFollowsSetting)
-            m_toolTips->Watch(control);
-        if (row.tag & kScore) {
-            auto* label = static_cast<QLabel*>(control);
-            label->setFont(ui::DialogFont(13, true));
-            ui::SetWordsColour(*label, toQColor(game::clRed));
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            // A label grows with its caption, so "Average From Par: -1.250" is never cut short.
-            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-        }
-        if (row.tag & (kVertex | kTwin)) {
-            auto* v = static_cast<TOrbVertex1*>(control);
-            const auto k = static_cast<std::size_t>(v->Number());
-            (row.tag & kVertex ? OrbVertex : CompVert)[k] = v;
-        }
-    }
-
-    for (QPushButton* button : {NewGame, DrawGraph}) {
-        button->setFont(ui::DialogFont(13, false));
-        button->setAutoDefault(false);
-        ui::FitCaption(*button);
-    }
+    board::MakeControls(*this, *m_toolTips);
     connect(NewGame, &QPushButton::clicked, this, &TLevel1::NewGameClick);
     connect(DrawGraph, &QPushButton::clicked, this, &TLevel1::DrawGraphClick);
     for (const game::PaletteEntry& colour : game::kPalette) {
@@ -272,22 +129,21 @@ void TLevel1::FormCreate() {
     DrawGraph->setEnabled(false);
     m_adapter->EnablePainters(false);
     ApplyToolTips(m_game.Settings.ShowToolTips);
-    ConnectColourItems(m_game.Settings);
-    m_settings = &m_game.Settings;
+    ConnectColourItems();
 }
 
-void TLevel1::ConnectColourItems(game::GameSettings& settings) {
-    ColourMarks1->setChecked(settings.ColourMarks);
-    ColourSafeColours1->setChecked(settings.ColourSafeColours);
-    ShowColours(settings);
+void TLevel1::ConnectColourItems() {
+    ColourMarks1->setChecked(m_game.Settings.ColourMarks);
+    ColourSafeColours1->setChecked(m_game.Settings.ColourSafeColours);
+    ShowColours(m_game.Settings);
     // Kept in the settings, and so saved when the board closes, like every other setting.
-    connect(ColourMarks1, &QAction::toggled, this, [this, &settings](bool on) {
-        settings.ColourMarks = on;
-        ShowColours(settings);
+    connect(ColourMarks1, &QAction::toggled, this, [this](bool on) {
+        m_game.KeepColourLook(on, m_game.Settings.ColourSafeColours);
+        ShowColours(m_game.Settings);
     });
-    connect(ColourSafeColours1, &QAction::toggled, this, [this, &settings](bool on) {
-        settings.ColourSafeColours = on;
-        ShowColours(settings);
+    connect(ColourSafeColours1, &QAction::toggled, this, [this](bool on) {
+        m_game.KeepColourLook(m_game.Settings.ColourMarks, on);
+        ShowColours(m_game.Settings);
     });
 }
 
@@ -297,6 +153,8 @@ void TLevel1::ShowColours(const game::GameSettings& settings) {
     for (const game::PaletteEntry& colour : game::kPalette) {
         TColorButton* painter = Painter[static_cast<std::size_t>(colour.index)];
         const game::ShownColours& shown = game::kSafePalette[static_cast<std::size_t>(colour.index - 1)];
+        // The shadow is the face itself: a released painter shows its light colour on the top and
+        // left, a pressed one on the bottom and right.
         painter->setColor(safe ? shown.face : colour.face);
         painter->setLightColor(safe ? shown.light : colour.light);
         painter->setShadowColor(safe ? shown.face : colour.face);
@@ -390,11 +248,33 @@ void TLevel1::ViewPerformanceStats1Click() {
 }
 
 void TLevel1::closeEvent(QCloseEvent* event) {
-    RememberPlace();
+    m_place->Remember();
     if (!board::TCloseGuard::SaveBeforeClosing(*this, m_game)) {
         event->ignore();
         return;
     }
     event->accept();
     emit closed();
+}
+
+// --- where the window stands (board/WindowPlace.h) ----------------------------------
+
+void TLevel1::ShowCentered() {
+    m_place->ShowCentered();
+}
+
+bool TLevel1::event(QEvent* event) {
+    if (event->type() == QEvent::Show)
+        m_place->Showing();
+    return QMainWindow::event(event);
+}
+
+void TLevel1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_place->StateChanged(FullScreen1);
+}
+
+void TLevel1::FullScreen1Click(bool on) {
+    m_place->SetFullScreen(on);
 }

@@ -26,6 +26,7 @@ class TBoardAdapter;
 class TEdgePainter;
 class TKeyboardPlay;
 class TToolTipSwitch;
+class TWindowPlace;
 }  // namespace board
 
 class TLevel1 : public QMainWindow, public board::TBoardControls, public board::TBoardMenu {
@@ -92,17 +93,10 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     void FormCreate();
     void CreateMenu();
     void CreateControls();
-    void FitFrameToDesignedSize();
-    // The window as the player left it last time: its place, size and whether maximised or full
-    // screen. False when nothing usable is remembered (the board then opens centred).
-    bool RestorePlace();
-    // Keeps where the player left the window in the settings (saved as the board closes);
-    // nothing when it stands where and as large as the game put it.
-    void RememberPlace();
-    enum PlaceState { kNormal = 0, kMaximised = 1, kFullScreen = 2 };
     // The Options menu's colour items follow the settings and change them.
-    void ConnectColourItems(game::GameSettings& settings);
-    // Vertices, twins and painters show the colours as the settings ask.
+    void ConnectColourItems();
+    // Vertices, twins and painters show the colours as the settings ask (the one place a
+    // painter's colours are set).
     void ShowColours(const game::GameSettings& settings);
 
     void NewGameClick();
@@ -120,14 +114,5 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     board::TToolTipSwitch* m_toolTips = nullptr;
     board::TKeyboardPlay* m_keys = nullptr;
     std::unique_ptr<board::TBoardAdapter> m_adapter;
-    bool m_frameFitted = false;
-    // The frame was measured while maximised or full screen: the window is fitted when it leaves.
-    bool m_fitOnLeaving = false;
-    game::GameSettings* m_settings = nullptr;
-    // The window opened where the player left it last time.
-    bool m_restored = false;
-    // The client area the game itself last gave the window.
-    QRect m_placed;
-    // The outer size the board opened at: the designed one where the screen has room for it.
-    QSize m_outer{kOuterWidth, kOuterHeight};
+    std::unique_ptr<board::TWindowPlace> m_place;
 };

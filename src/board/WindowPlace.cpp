@@ -1,44 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window Level1 stands: its designed size, fitted to its frame and its screen,
 // full screen, and the place the player left it at, kept from one run to the next.
-#include "board/Main.h"
+#include "board/WindowPlace.h"
 
-#include <QEvent>
+#include <QAction>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
+#include "board/BoardSurface.h"
 #include "board/ScreenFit.h"
-#include "engine/Settings.h"
+#include "engine/Game.h"
 #include "ui/DialogLook.h"
 
-void TLevel1::ShowCentered() {
-    m_outer = board::FitToScreen(*this, *Surface, QSize(kOuterWidth, kOuterHeight));
-    resize(m_outer);
-    // Until a window manager frames it, the whole outer size is the board's client area.
-    Surface->SetDesignedClient(m_outer);
-    m_restored = RestorePlace();
-    if (!m_restored)
-        ui::CenterOnScreen(*this, m_outer);
-    m_placed = geometry();
-    show();
+namespace board {
+
+TWindowPlace::TWindowPlace(QMainWindow& window, TBoardSurface& surface, game::Game& game, QSize outer)
+    : m_window(window), m_surface(surface), m_game(game), m_outer(outer) {
+    ui::WhenFramed(
+        window, [this] { FitFrameToDesignedSize(); }, false);
 }
 
-bool TLevel1::RestorePlace() {
+bool TWindowPlace::BoardFillsWindow() const {
+    return m_window.centralWidget() == &m_surface;
+}
+
+void TWindowPlace::ShowCentered() {
+    m_outer = board::FitToScreen(m_window, m_surface, m_outer);
+    m_window.resize(m_outer);
+    // Until a window manager frames it, the whole outer size is the board's client area.
+    m_surface.SetDesignedClient(m_outer);
+    m_restored = Restore();
+    if (!m_restored)
+        ui::CenterOnScreen(m_window, m_outer);
+    m_placed = m_window.geometry();
+    m_window.show();
+}
+
+bool TWindowPlace::Restore() {
+    const game::WindowPlace kept = m_game.KeptWindowPlace();
     // A board in a scroll area (a screen too small for it) always fills the screen.
-    if (!m_settings || centralWidget() != Surface || m_settings->WindowWidth <= 0 || m_settings->WindowHeight <= 0)
+    if (!BoardFillsWindow() || kept.width <= 0 || kept.height <= 0)
         return false;
-    const game::GameSettings& settings = *m_settings;
     // A place whose far side lies beyond the screen coordinates a window can have (a damaged or
     // hand-edited file) is no place: the board opens centred, as with none kept.
     constexpr std::int64_t kFarthest = std::numeric_limits<int>::max();
-    if (std::int64_t{settings.WindowLeft} + settings.WindowWidth > kFarthest ||
-        std::int64_t{settings.WindowTop} + settings.WindowHeight > kFarthest)
+    if (std::int64_t{kept.left} + kept.width > kFarthest || std::int64_t{kept.top} + kept.height > kFarthest)
         return false;
-    QRect place(settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight);
+    QRect place(kept.left, kept.top, kept.width, kept.height);
     // A screen that is gone (a projector unplugged): the board opens centred, as large as designed.
     const QScreen* screen = QGuiApplication::screenAt(place.center());
     if (!screen)
@@ -47,82 +60,79 @@ bool TLevel1::RestorePlace() {
     place.setSize(place.size().boundedTo(area.size()));
     place.moveLeft(std::clamp(place.left(), area.left(), area.right() + 1 - place.width()));
     place.moveTop(std::clamp(place.top(), area.top(), area.bottom() + 1 - place.height()));
-    setGeometry(place);
-    if (settings.WindowState == kFullScreen)
-        setWindowState(Qt::WindowFullScreen);
-    else if (settings.WindowState == kMaximised)
-        setWindowState(Qt::WindowMaximized);
+    m_window.setGeometry(place);
+    if (kept.shown == game::WindowPlace::kFullScreen)
+        m_window.setWindowState(Qt::WindowFullScreen);
+    else if (kept.shown == game::WindowPlace::kMaximised)
+        m_window.setWindowState(Qt::WindowMaximized);
     return true;
 }
 
-void TLevel1::RememberPlace() {
-    if (!m_settings || centralWidget() != Surface)
+void TWindowPlace::Remember() {
+    if (!BoardFillsWindow())
         return;
-    const int state = isFullScreen() ? kFullScreen : isMaximized() ? kMaximised : kNormal;
-    const QRect normal = state == kNormal ? geometry() : normalGeometry();
+    const std::int32_t shown = m_window.isFullScreen()  ? game::WindowPlace::kFullScreen
+                               : m_window.isMaximized() ? game::WindowPlace::kMaximised
+                                                        : game::WindowPlace::kInWindow;
+    const bool inWindow = shown == game::WindowPlace::kInWindow;
+    const QRect normal = inWindow ? m_window.geometry() : m_window.normalGeometry();
     // Where and as large as the game itself put it (a window manager may nudge it a few pixels):
     // nothing to remember, and a settings file that never held a place gets none.
-    const bool asPlaced = state == kNormal && normal.size() == m_placed.size() &&
+    const bool asPlaced = inWindow && normal.size() == m_placed.size() &&
                           (normal.topLeft() - m_placed.topLeft()).manhattanLength() <= 8;
     if (asPlaced || !normal.isValid())
         return;
-    m_settings->WindowLeft = normal.left();
-    m_settings->WindowTop = normal.top();
-    m_settings->WindowWidth = normal.width();
-    m_settings->WindowHeight = normal.height();
-    m_settings->WindowState = state;
+    m_game.KeepWindowPlace({normal.left(), normal.top(), normal.width(), normal.height(), shown});
 }
 
-bool TLevel1::event(QEvent* event) {
+void TWindowPlace::Showing() {
     // Until a window manager frames the board, the whole outer size is its own.
-    if (event->type() == QEvent::Show && !m_frameFitted && minimumSize().isNull())
-        setMinimumSize(m_outer);
-    return QMainWindow::event(event);
+    if (!m_frameFitted && m_window.minimumSize().isNull())
+        m_window.setMinimumSize(m_outer);
 }
 
-void TLevel1::FitFrameToDesignedSize() {
+void TWindowPlace::FitFrameToDesignedSize() {
     m_frameFitted = true;
     // The client size: what is left of the outer size inside this frame. A board opened maximised
     // has its frame measured too, so that it grows from the right size; the frame it has in a
     // window of its own may differ, so it is measured again and the window fitted when it leaves.
-    const QSize client = m_outer.shrunkBy(ui::FrameMargins(*this));
-    setMinimumSize(client);
-    Surface->SetDesignedClient(client);
-    m_fitOnLeaving = isMaximized() || isFullScreen();
+    const QSize client = m_outer.shrunkBy(ui::FrameMargins(m_window));
+    m_window.setMinimumSize(client);
+    m_surface.SetDesignedClient(client);
+    m_fitOnLeaving = m_window.isMaximized() || m_window.isFullScreen();
     if (m_fitOnLeaving)
         return;
     if (m_restored) {
         // Where the player left it, no larger than the screen has room for with its frame, and
         // moved in wholly where it stands out (the title bar first).
-        ui::FitOnScreen(*this, size());
+        ui::FitOnScreen(m_window, m_window.size());
     } else {
-        resize(client);
-        ui::CenterOnScreen(*this, m_outer);
+        m_window.resize(client);
+        ui::CenterOnScreen(m_window, m_outer);
     }
-    m_placed = geometry();
+    m_placed = m_window.geometry();
 }
 
-void TLevel1::FullScreen1Click(bool on) {
-    if (on == isFullScreen())
+void TWindowPlace::SetFullScreen(bool on) {
+    if (on == m_window.isFullScreen())
         return;
     if (on) {
-        setWindowState(windowState() | Qt::WindowFullScreen);
+        m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
     } else {
         // Back to the window it was: maximised if it was before.
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen);
     }
 }
 
-void TLevel1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
+void TWindowPlace::StateChanged(QAction* fullScreen) {
     // The desktop may end full screen on its own (a key of its own, another window taking it).
-    if (FullScreen1)
-        FullScreen1->setChecked(isFullScreen());
+    if (fullScreen)
+        fullScreen->setChecked(m_window.isFullScreen());
     // A board that opened maximised or full screen is fitted to its frame once it has a window of
     // its own: the window manager frames it anew, so the frame is looked for again.
-    const bool inWindow = !isMaximized() && !isFullScreen() && !isMinimized();
-    if (inWindow && (m_fitOnLeaving || (!m_frameFitted && isVisible())))
-        ui::LookForFrameAgain(*this);
+    const bool inWindow = !m_window.isMaximized() && !m_window.isFullScreen() && !m_window.isMinimized();
+    if (inWindow && (m_fitOnLeaving || (!m_frameFitted && m_window.isVisible())))
+        ui::LookForFrameAgain(m_window);
 }
+
+}  // namespace board

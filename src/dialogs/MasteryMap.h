@@ -14,9 +14,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "dialogs/RecentGames.h"
+#include "dialogs/TrendChart.h"
+
 class QAbstractButton;
-class QPushButton;
-class QTreeWidget;
+class TLevelCell;
 
 namespace ui {
 class TSpokenLine;
@@ -42,15 +44,9 @@ class TMasteryMap : public QWidget {
     void MarkCurrent(int vertices, bool edgesShown);
     // The chosen level and its last games' results against par, oldest first.
     void ShowTrend(int level, std::vector<std::int64_t> fromPar);
-    // The chosen level's last games, newest first, listed under the trend: when each was
-    // played (in the player's words), its result against par and its code (empty for a game
-    // from before codes, which cannot be played again).
-    struct RecentGame {
-        QString when;
-        std::int64_t fromPar = 0;
-        QString code;
-    };
-    void ShowRecentGames(const std::vector<RecentGame>& games);
+    // The chosen level's last games, newest first, listed under the trend (dialogs/RecentGames.h).
+    using RecentGame = TRecentGames::Listed;
+    void ShowRecentGames(const std::vector<RecentGame>& games) { m_recent->Show(games); }
     // How many of a level's games the list holds.
     static constexpr std::size_t kRecentGames = 10;
 
@@ -60,7 +56,7 @@ class TMasteryMap : public QWidget {
     // whether it is being taught.
     QString SpokenCell(int level) const;
     // The trend in words: its heading and, once a level is chosen, its results as numbers.
-    QString TrendWords() const;
+    QString TrendWords() const { return m_trend.Words(); }
 
     // The words the map draws itself rather than in controls (the column heads, the trend's
     // heading and par mark, the legend), each in the box it is drawn in; and how far the widest
@@ -97,33 +93,26 @@ class TMasteryMap : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    class LevelCell;
+    // The cells (dialogs/LevelCells.h) read the figures and move the keyboard among them.
+    friend class TLevelCell;
     friend class LevelCellAccessible;
-    QRect ChartRect() const;
-    QString TrendTitle() const;
     bool Taught(int level) const;
     // Moves the keyboard to `level`'s cell, which becomes the map's stop in the Tab ring.
     void KeyTo(int level);
     void TakeTabStop(int level);
     void ShowKeyboardInUse(bool inUse);
-    // The code of the game chosen in the list; empty when none is, or it has none.
-    QString ChosenCode() const;
-    // Makes the list of the level's last games and its Play Again button.
-    void MakeRecentList();
 
-    std::array<LevelCell*, 67> m_cells{};
+    std::array<TLevelCell*, 67> m_cells{};
     QWidget* m_grid = nullptr;
     // Where the trend of a chosen level is said from.
     ui::TSpokenLine* m_spoken = nullptr;
     QWidget* m_heading = nullptr;
     QWidget* m_chart = nullptr;
-    QTreeWidget* m_recent = nullptr;
-    QPushButton* m_playAgain = nullptr;
+    TTrendChart m_trend;
+    TRecentGames* m_recent = nullptr;
     Cells m_figures{};
     int m_markedVertices = 0;
     bool m_markedEdges = true;
-    int m_trendLevel = 0;
-    std::vector<std::int64_t> m_trend;
     int m_tabStop = 1;
     bool m_keyboardInUse = false;
 };

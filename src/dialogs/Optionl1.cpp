@@ -5,8 +5,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -17,35 +15,11 @@
 #include "engine/Views.h"
 #include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
-#include "ui/DrawnIcon.h"
 #include "ui/Form.h"
 
 namespace {
 
 constexpr int kGlyphSize = 16;
-
-QIcon CrossGlyph() {
-    return ui::DrawnIcon(kGlyphSize, [](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
-        painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
-    });
-}
-
-QIcon QuestionMarkGlyph() {
-    return ui::DrawnIcon(kGlyphSize, [](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        QFont font = ui::DialogFont(15, true);
-        QPainterPath mark;
-        mark.addText(0, 0, font, "?");
-        const QRectF bounds = mark.boundingRect();
-        painter.translate(QPointF(kGlyphSize, kGlyphSize) / 2 - bounds.center());
-        painter.setPen(QPen(QColor(0, 96, 128), 1));
-        painter.setBrush(QColor(0, 255, 255));
-        painter.drawPath(mark);
-    });
-}
 
 enum Tag : int { kPicture = 1, kField, kGlyphButton };
 
@@ -128,8 +102,8 @@ TOptionsL1::TOptionsL1(SettingsFlow flow, QWidget* parent)
             }
             const QString name = QLatin1String(row.name);
             const QIcon glyph = name == QLatin1String("OKBtn")     ? ui::CheckMarkGlyph(kGlyphSize)
-                                : name == QLatin1String("BitBtn1") ? CrossGlyph()
-                                                                   : QuestionMarkGlyph();
+                                : name == QLatin1String("BitBtn1") ? ui::CrossGlyph()
+                                                                   : ui::QuestionMarkGlyph();
             auto* button = new QPushButton(glyph, caption, parent);
             button->setIconSize(QSize(kGlyphSize, kGlyphSize));
             return button;

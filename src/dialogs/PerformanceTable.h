@@ -6,8 +6,17 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "ui/Form.h"
+
+class QComboBox;
+class QString;
+class QWidget;
+namespace game {
+struct Tally;
+}
 
 namespace performance {
 
@@ -155,5 +164,21 @@ inline constexpr const char* kOfflineHint = QT_TRANSLATE_NOOP(
     "TPerformancePages", "The game plays offline: there are no other players' figures or rankings to fetch.");
 inline constexpr const char* kWrittenHint =
     QT_TRANSLATE_NOOP("TPerformancePages", "Every game is written to the history as it ends.");
+
+// --- The pages made from the table (PerformanceTable.cpp) ---
+// Group captions are bold and black; what the group holds keeps the window's regular font.
+void StyleGroup(QWidget* box, bool silver);
+// A control that does nothing in an offline game, with a tip saying why.
+void Inert(QWidget* control, const QString& why);
+// The average from par and a time ("1:07.4"; nothing for no time) as the labels write them.
+QString AverageText(const game::Tally& tally);
+QString TimeText(std::int64_t ms);
+// The rows of one box of the "Overall" page: the box, its label rows, others' rank box, its button.
+void AddOverallBox(std::vector<ui::ControlRow>& rows, const OverallBoxRow& box);
+// The rows of one box of a level page, in the order they were always made: the box, its level
+// box, its label rows, others' rank box, its buttons.
+void AddLevelBox(std::vector<ui::ControlRow>& rows, const LevelBoxRow& box);
+// A level or rank choice box showing its prompt until a choice is made.
+QComboBox* MakeChoiceBox(QWidget* box, int count, const QString& name, const QString& prompt, QRect place);
 
 }  // namespace performance

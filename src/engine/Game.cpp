@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Game.h"
 
+#include "engine/Puzzle.h"
+#include "engine/Random.h"
+
 #include <chrono>
 
 namespace game {
@@ -42,7 +45,6 @@ SilentWindows g_silentWindows;
 
 Game::Game() {
     m_clicks.reserve(kClicksKeptInPlace);
-    m_rated.clicks.reserve(kClicksKeptInPlace);
     SetStartValues();
 }
 
@@ -85,6 +87,64 @@ std::int64_t Game::UtcMs() const {
     if (hooks.utcClock)
         return hooks.utcClock();
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+void Game::ApplySettings(const GameSettings& settings) {
+    Settings = settings;
+    Board().ApplyToolTips(settings.ShowToolTips);
+    // The new settings take effect at once, even in the middle of a game; that game is simply
+    // dropped, neither rated nor counted against the streak.
+    NewPuzzle();
+}
+
+void Game::KeepWindowPlace(const WindowPlace& place) {
+    Settings.WindowLeft = place.left;
+    Settings.WindowTop = place.top;
+    Settings.WindowWidth = place.width;
+    Settings.WindowHeight = place.height;
+    Settings.WindowState = place.shown;
+}
+
+WindowPlace Game::KeptWindowPlace() const {
+    return {Settings.WindowLeft, Settings.WindowTop, Settings.WindowWidth, Settings.WindowHeight,
+            Settings.WindowState};
+}
+
+void Game::KeepColourLook(bool marks, bool safeColours) {
+    Settings.ColourMarks = marks;
+    Settings.ColourSafeColours = safeColours;
+}
+
+std::int32_t Game::ClockReading() const {
+    if (hooks.pinnedMs >= 0)
+        return hooks.pinnedMs;
+    return hooks.clock ? hooks.clock() : SystemMillisecondsOfDay();
+}
+
+std::int32_t Game::RandomBelow(std::int32_t n) {
+    return NextBelow(RandSeed, n);
+}
+
+void Game::ReseedFromClock() {
+    RandSeed = static_cast<std::uint32_t>(ClockReading());
+}
+
+void Game::SetClock(ClockFn clock) {
+    hooks.clock = clock;
+    hooks.pinnedMs = -1;
+}
+
+void Game::PinClock(std::int32_t ms) {
+    hooks.pinnedMs = ms < 0 ? 0 : ms;
+}
+
+void Game::SetEdgeListener(EdgeListener listener, void* context) {
+    hooks.edgeListener = listener;
+    hooks.edgeListenerContext = context;
+}
+
+std::int32_t Game::ComputePar() const {
+    return ParFor(Puzzle.VertexCount, Puzzle.EdgesShown, Puzzle.HiddenColorCount, Puzzle.EdgeCount);
 }
 
 void Game::SetStartValues() {

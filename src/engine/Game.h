@@ -10,40 +10,17 @@
 #include <span>
 #include <vector>
 
+#include "engine/Coach.h"
+#include "engine/GameHooks.h"
 #include "engine/History.h"
 #include "engine/Position.h"
 #include "engine/PuzzleCode.h"
+#include "engine/PuzzleSetter.h"
 #include "engine/Settings.h"
 #include "engine/State.h"
 #include "engine/Views.h"
 
 namespace game {
-
-// The centre of the circle the vertices stand on, in the board's client pixels.
-struct BoardLayout {
-    std::int32_t BoardCenterX = 160;
-    std::int32_t BoardCenterY = 200;
-};
-
-// Milliseconds since midnight UTC.
-using ClockFn = std::int32_t (*)();
-// Milliseconds on a clock that only goes forward, and since 1970-01-01 UTC.
-using MillisecondsFn = std::int64_t (*)();
-// Hears every edge a new puzzle adds, in the order made (developer tools and tests).
-using EdgeListener = void (*)(int u, int v, void* context);
-
-// Where the game's messages and readings go: the board window, the dialogs, the clock and a
-// listener. Unset ones are silent (and the clock is the system's).
-struct Hooks {
-    BoardView* board = nullptr;
-    GameWindows* windows = nullptr;
-    ClockFn clock = nullptr;
-    std::int32_t pinnedMs = -1;  // 0 and up: every reading of the clock gives this
-    EdgeListener edgeListener = nullptr;
-    void* edgeListenerContext = nullptr;
-    MillisecondsFn steadyClock = nullptr;  // unset: the system's monotonic clock
-    MillisecondsFn utcClock = nullptr;     // unset: the system's calendar clock
-};
 
 // Every handler reads and writes a game on the user-interface thread.
 class Game {
@@ -101,14 +78,9 @@ class Game {
     // Every later reading returns ms (until SetClock).
     void PinClock(std::int32_t ms);
 
-    // --- A new puzzle ---
-    // Reads the clock once, draws the random settings from that reading, and plays the puzzle of
-    // the settings so drawn. Never fails and never allocates.
-    void NewPuzzle();
-    // Builds the hidden colouring, the forced clique and the random edges of `recipe` and hands
-    // the puzzle to the board. The settings are left as they are: a puzzle from a code or a
-    // restart is `replay`, and a puzzle that is not playable is refused (nothing changes).
-    void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
+    // --- A new puzzle: the puzzle setter's (engine/PuzzleSetter.h), called here ---
+    void NewPuzzle() { m_setter.NewPuzzle(); }
+    void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) { m_setter.PlayPuzzle(recipe, replay); }
     // The puzzle of `recipe` put on the board at once at the position its `clicks` make, as though
     // they had just been played: the fills, every edge known drawn, the score, par and edge count,
     // and the painters on with `painter` (1..4) pressed, or the colour of the last click for 0 or
@@ -116,20 +88,14 @@ class Game {
     // one, and shows the pixels playing them gives. Only a position in play is taken
     // (PositionInPlay): for any other nothing changes and the answer is false.
     bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter = 0);
-    // Joins u and v; the caller makes sure the pair is new.
-    void AddEdge(int u, int v);
+    void AddEdge(int u, int v) { m_setter.AddEdge(u, v); }
+    void ShowAllEdges() { m_setter.ShowAllEdges(); }
+    void DrawEveryEdge(EdgeView view, int n) { m_setter.DrawEveryEdge(view, n); }
+    void MirrorToSolutionView() { m_setter.MirrorToSolutionView(); }
     // Hears every AddEdge in the order made (developer tools and tests); nullptr stops it.
     void SetEdgeListener(EdgeListener listener, void* context);
     // Par of the puzzle on display.
     std::int32_t ComputePar() const;
-    // Draws every board edge not yet drawn, each once from its lower-numbered end.
-    void ShowAllEdges();
-    // Walks the first n vertices of a view through their neighbours in order, marks every edge
-    // not yet marked in that view (once, from the end met first), draws it as it is marked and
-    // refreshes each vertex after its edges.
-    void DrawEveryEdge(EdgeView view, int n);
-    // Copies the board's vertex records onto the solution view and lets the board follow.
-    void MirrorToSolutionView();
 
     // --- The player's moves ---
     void NavyPainterClick();
@@ -148,42 +114,40 @@ class Game {
     void RevealEdge(int a, int b);
     void EnablePainters(bool on);
 
-    // --- The game's end and the decisions ---
-    // Rates the game on display into the run's average distance from par, and hands its record,
-    // ended so, to the windows.
-    void UpdateSessionAverage(Ending ending);
-    // Called by the click that solved the puzzle.
-    void EvaluateSolvedGame();
-    // Shows the game's own colouring beside the board and stops play.
-    void ShowSolution();
-    void NewGameClick();
-    void DrawGraphClick();
-    // A code's Play and Restart Puzzle: the puzzle of `recipe` (or the one in play, afresh), asked
-    // first like New Puzzle while a game is in play. It is played without touching the settings.
-    void ReplayClick(const PuzzleRecipe& recipe);
-    void RestartClick();
-    // The rating dialogs' buttons, each answering the game its dialog rated (whatever is in play by
-    // then): only an offer the teaching mode made moves it, and going on starts from that game's level.
-    void PerfectOk(const Rating& rated);
-    void PerfectNo(const Rating& rated);
-    void ExcellentOk(const Rating& rated);
-    void ExcellentNo(const Rating& rated);
-    void NotBadOk(const Rating& rated);
-    // The decision dialogs' buttons.
-    void NewPuzzleDecisionYes();
-    void DrawGraphDecisionYes();
-    void DecisionNo();
+    // --- The game's end and the decisions: the coach's (engine/Coach.h), called here ---
+    void UpdateSessionAverage(Ending ending) { m_coach.UpdateSessionAverage(ending); }
+    void ShowSolution() { m_coach.ShowSolution(); }
+    void EvaluateSolvedGame() { m_coach.EvaluateSolvedGame(); }
+    void NewGameClick() { m_coach.NewGameClick(); }
+    void DrawGraphClick() { m_coach.DrawGraphClick(); }
+    void ReplayClick(const PuzzleRecipe& recipe) { m_coach.ReplayClick(recipe); }
+    void RestartClick() { m_coach.RestartClick(); }
+    void PerfectOk(const Rating& rated) { m_coach.PerfectOk(rated); }
+    void PerfectNo(const Rating& rated) { m_coach.PerfectNo(rated); }
+    void ExcellentOk(const Rating& rated) { m_coach.ExcellentOk(rated); }
+    void ExcellentNo(const Rating& rated) { m_coach.ExcellentNo(rated); }
+    void NotBadOk(const Rating& rated) { m_coach.NotBadOk(rated); }
+    void NewPuzzleDecisionYes() { m_coach.NewPuzzleDecisionYes(); }
+    void DrawGraphDecisionYes() { m_coach.DrawGraphDecisionYes(); }
+    void DecisionNo() { m_coach.DecisionNo(); }
     // The settings dialog's OK: the game takes these settings whole, the board's tool tips follow
     // them and a new puzzle starts at once (the game in play is dropped unrated).
     void ApplySettings(const GameSettings& settings);
 
+    // --- What the board keeps in the settings (saved with them when the board closes) ---
+    // Where the player left the board window, and where it was left last (a width or height of
+    // 0: nowhere kept).
+    void KeepWindowPlace(const WindowPlace& place);
+    WindowPlace KeptWindowPlace() const;
+    // The Options menu's colour marks and colour-safe colours.
+    void KeepColourLook(bool marks, bool safeColours);
+
   private:
+    // The setter starts each puzzle's clicks afresh.
+    friend class PuzzleSetter;
     std::vector<Click> m_clicks;
-    // The record of the last game rated, its room for clicks made with the game's own.
-    GameRecord m_rated;
-    std::int32_t& Streak();
-    bool Teaching() const;
-    void SetStreak(std::int32_t value);
+    PuzzleSetter m_setter{*this};
+    Coach m_coach{*this};
 };
 
 }  // namespace game

@@ -174,10 +174,6 @@ LevelShape DecodeLevel(std::int32_t level) {
     return {6 + index / 6, 2 + index % 6 / 2, index % 2 == 0};
 }
 
-std::int32_t GameRecord::Level() const {
-    return LevelOf(vertices, colors, edgesShown);
-}
-
 std::string HistoryHeader() {
     std::string header = std::string(kMagic) + " " + std::to_string(kFormatVersion);
     for (std::string_view name : kColumns) (header += '\t') += name;

@@ -71,6 +71,10 @@ struct LevelShape {
 
 // The level 1 to 66 of a puzzle shape; 0 when it lies outside the catalogue.
 std::int32_t LevelOf(std::int32_t vertices, std::int32_t colors, bool edgesShown);
+inline std::int32_t GameRecord::Level() const {
+    return LevelOf(vertices, colors, edgesShown);
+}
+
 // The way back: levels 1 to 66 run through the vertex counts 6 to 16 in groups of six, each
 // group going 2, 2, 3, 3, 4, 4 colours with edges shown on the odd levels and hidden on the even
 // ones. All zero for a number outside the catalogue.

@@ -57,7 +57,7 @@ MoveReport Game::ColorVertex(int v) {
         vertices[i].SetFillColor(clBlack);
         --p.ColoredCount;
         p.VertexColored[i] = 0;
-        const bool hidden = p.BoardEdgeDrawn[v][i] == 0 && p.BoardEdgeDrawn[i][v] == 0;
+        const bool hidden = !MarkedEitherWay(p.BoardEdgeDrawn, v, i);
         if (hidden)
             p.EdgeKnownBy[v][i] = p.EdgeKnownBy[i][v] = move.clicks;
         move.cleared[static_cast<std::size_t>(move.clearedCount++)] = {i, hidden};

@@ -1,36 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Random.h"
 
-#include "engine/Game.h"
-
 #include <cfenv>
 #include <chrono>
 #include <cmath>
 
 namespace game {
-
-std::int32_t Game::ClockReading() const {
-    if (hooks.pinnedMs >= 0)
-        return hooks.pinnedMs;
-    return hooks.clock ? hooks.clock() : SystemMillisecondsOfDay();
-}
-
-std::int32_t Game::RandomBelow(std::int32_t n) {
-    return NextBelow(RandSeed, n);
-}
-
-void Game::ReseedFromClock() {
-    RandSeed = static_cast<std::uint32_t>(ClockReading());
-}
-
-void Game::SetClock(ClockFn clock) {
-    hooks.clock = clock;
-    hooks.pinnedMs = -1;
-}
-
-void Game::PinClock(std::int32_t ms) {
-    hooks.pinnedMs = ms < 0 ? 0 : ms;
-}
 
 std::int32_t SystemMillisecondsOfDay() {
     using namespace std::chrono;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -61,6 +62,12 @@ template <typename T>
 using PerVertex = std::array<T, kMaxVertices + 1>;  // slots 1..16; slot 0 unused
 template <typename T>
 using PairMatrix = std::array<PerVertex<T>, kMaxVertices + 1>;
+
+// A line between a and b is one line whichever end it was marked from: marked under either order.
+template <typename T>
+constexpr bool MarkedEitherWay(const PairMatrix<T>& marks, std::size_t a, std::size_t b) {
+    return marks[a][b] != T{} || marks[b][a] != T{};
+}
 
 struct PuzzleState {
     bool GameOver = false;

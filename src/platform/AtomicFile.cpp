@@ -23,7 +23,6 @@
 namespace platform {
 
 using files::ResolveLinks;
-using files::SyncDirectory;
 
 namespace {
 
@@ -222,33 +221,11 @@ Replaced ReplaceFile(const std::string& target, std::string_view newBytes, const
     const int fd = CreateTemporary(dir, BaseNameOf(target), tempPath);
     if (fd < 0)
         return (errno == EACCES || errno == EPERM) ? Replaced::Refused : Replaced::Failed;
-    bool ok = true;
-    if (old.status == ReadStatus::Ok) {
-        ok = ::fchmod(fd, old.info.st_mode & 07777) == 0;
-        // Only root can give a file away; when it edits someone's file, the file stays theirs.
-        if (ok && (old.info.st_uid != ::geteuid() || old.info.st_gid != ::getegid())) {
-            (void)!::fchown(fd, old.info.st_uid, old.info.st_gid);
-        }
-    }
-    ok = ok && WriteAll(fd, newBytes) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ::unlink(tempPath.c_str());
-        errno = error;
-        return error == EACCES || error == EPERM ? Replaced::Refused : Replaced::Failed;
-    }
-    if (!ok) {
-        ::unlink(tempPath.c_str());
-        errno = error;
-        return Replaced::Failed;
-    }
-    SyncDirectory(dir);
-    return Replaced::Yes;
+    const files::Committed done =
+        files::CommitTemporary(fd, tempPath, target, newBytes, old.status == ReadStatus::Ok ? &old.info : nullptr);
+    if (done.ok)
+        return Replaced::Yes;
+    return done.atRename && (done.error == EACCES || done.error == EPERM) ? Replaced::Refused : Replaced::Failed;
 }
 
 // A replace would make a different file of it: another owner that the game cannot restore,
@@ -346,7 +323,7 @@ bool SettleFile(const std::string& path, std::size_t largest, const std::functio
                 return false;
             break;
     }
-    SyncDirectory(DirectoryOf(*target));
+    files::SyncDirectory(DirectoryOf(*target));
     return true;
 }
 

@@ -165,28 +165,9 @@ Exported Replace(const std::string& target, std::string_view bytes) {
     }
     if (fd < 0)
         return Failed(EEXIST);
-    bool ok = true;
-    if (exists) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-        // Only root can give a file away; when it writes someone's file, the file stays theirs.
-        if (ok && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-            (void)!::fchown(fd, old.st_uid, old.st_gid);
-    }
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return Failed(error != 0 ? error : EIO);
-    }
-    files::SyncDirectory(dir);
+    const files::Committed done = files::CommitTemporary(fd, temporary, target, bytes, exists ? &old : nullptr);
+    if (!done.ok)
+        return Failed(done.error != 0 ? done.error : EIO);
     return {Exported::Outcome::Written, 0};
 }
 

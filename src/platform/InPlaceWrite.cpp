@@ -28,6 +28,36 @@ void SyncDirectory(const std::string& dir) {
     ::close(fd);
 }
 
+Committed CommitTemporary(int fd, const std::string& temporary, const std::string& target, std::string_view bytes,
+                          const struct stat* old) {
+    bool ok = true;
+    if (old) {
+        ok = ::fchmod(fd, old->st_mode & 07777) == 0;
+        // Only root can give a file away; when it writes someone's file, the file stays theirs.
+        if (ok && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
+            (void)!::fchown(fd, old->st_uid, old->st_gid);
+    }
+    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    bool atRename = false;
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+        atRename = true;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        errno = error;
+        return {false, error, atRename};
+    }
+    SyncDirectory(DirectoryOf(target));
+    return {true, 0, false};
+}
+
 bool WaitForLock(int fd, int operation, std::chrono::steady_clock::time_point deadline) {
     while (::flock(fd, operation | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)

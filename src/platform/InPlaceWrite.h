@@ -30,6 +30,19 @@ std::optional<std::string> ResolveLinks(std::string path);
 std::string BesideName(const std::string& path, std::string_view kind);
 // Flushes a folder's entries to disk (a new or renamed name in it); errors are ignored.
 void SyncDirectory(const std::string& dir);
+// What became of a temporary file committed over its target: written and renamed, or the error
+// of the step that failed and whether that step was the rename itself.
+struct Committed {
+    bool ok = false;
+    int error = 0;
+    bool atRename = false;
+};
+// Gives the fresh temporary `fd` (named `temporary`) the permissions and owner of the file it
+// replaces (`old`, when there is one), writes `bytes` to it, makes them durable, renames it over
+// `target` and flushes the folder. `fd` is closed either way; on a failure the temporary is
+// removed and errno is the step's error. The one way the save and an export replace a file.
+Committed CommitTemporary(int fd, const std::string& temporary, const std::string& target, std::string_view bytes,
+                          const struct stat* old);
 // Takes flock `operation` (LOCK_SH or LOCK_EX) on `fd`, waiting until `deadline` at most.
 bool WaitForLock(int fd, int operation, std::chrono::steady_clock::time_point deadline);
 

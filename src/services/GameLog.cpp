@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/GameLog.h"
 
-#include <QMetaObject>
-#include <QObject>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
@@ -37,20 +34,15 @@ platform::HistoryLines Lines(std::vector<game::GameRecord> games) {
 }  // namespace
 
 GameLog::GameLog(std::string path)
-    : m_path(std::move(path)), m_receiver(std::make_unique<QObject>()), m_worker([this] { Work(); }) {}
+    : m_path(std::move(path)) {}
 GameLog::GameLog() : GameLog(platform::HistoryPath()) {}
 
 GameLog::~GameLog() {
     // The windows that listen may be gone already: nothing is told any more.
     m_closing = true;
     changed = nullptr;
-    Settle();
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stop = true;
-    }
-    m_wake.notify_all();
-    m_worker.join();
+    m_worker.Settle();
+    m_worker.Stop();
     std::vector<game::GameRecord> games;
     for (const Waiting& waiting : m_waiting) games.push_back(waiting.game);
     for (int turn = 0; turn < kTurnsAtClose && !games.empty(); ++turn) {
@@ -235,57 +227,11 @@ void GameLog::ForgetHistoryLevel(int level, std::function<void(bool)> done) {
 }
 
 void GameLog::Settle() {
-    // What lands may ask for more (the games rated during a rewrite are written after it).
-    for (;;) {
-        {
-            std::unique_lock lock(m_mutex);
-            m_idle.wait(lock, [this] { return m_jobs.empty() && !m_working; });
-            if (m_landed.empty())
-                return;
-        }
-        Land();
-    }
+    m_worker.Settle();
 }
 
 void GameLog::Post(std::function<std::function<void()>()> work) {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_jobs.push_back(std::move(work));
-    }
-    m_wake.notify_one();
-}
-
-void GameLog::Work() {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
-        if (m_jobs.empty())
-            return;  // stopped, and nothing left to do
-        std::function<std::function<void()>()> job = std::move(m_jobs.front());
-        m_jobs.pop_front();
-        m_working = true;
-        lock.unlock();
-        std::function<void()> landing = job();
-        lock.lock();
-        m_landed.push_back(std::move(landing));
-        m_working = false;
-        if (m_jobs.empty())
-            m_idle.notify_all();
-        lock.unlock();
-        // Handed to the board's thread by its event loop, unless Settle has taken it already.
-        QMetaObject::invokeMethod(
-            m_receiver.get(), [this] { Land(); }, Qt::QueuedConnection);
-        lock.lock();
-    }
-}
-
-void GameLog::Land() {
-    std::vector<std::function<void()>> landed;
-    {
-        const std::lock_guard lock(m_mutex);
-        landed.swap(m_landed);
-    }
-    for (std::function<void()>& landing : landed) landing();
+    m_worker.Post(std::move(work));
 }
 
 void GameLog::Changed() const {

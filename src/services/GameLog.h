@@ -7,21 +7,17 @@
 // stops the board; what it finds is handed back to the board's thread and told by `changed`.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "engine/Figures.h"
 #include "engine/History.h"
 #include "platform/HistoryFile.h"
+#include "services/FileWorker.h"
 
-class QObject;
 
 namespace services {
 
@@ -98,8 +94,6 @@ class GameLog {
     void Changed() const;
     // Runs `work` on the worker; what it gives back runs on the board's thread.
     void Post(std::function<std::function<void()>()> work);
-    void Work();
-    void Land();
     void Appended(const std::vector<Waiting>& sent, platform::Appended result, int error);
     // The history as the file held it (with its figures), and this run's games not in it yet.
     void TakeHistory(std::vector<game::GameRecord> fromFile, game::Figures figures);
@@ -132,15 +126,8 @@ class GameLog {
     Trouble m_trouble = Trouble::None;
     int m_writeError = 0;
 
-    std::unique_ptr<QObject> m_receiver;  // on the board's thread, where results are handed
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_idle;
-    std::deque<std::function<std::function<void()>()>> m_jobs;
-    std::vector<std::function<void()>> m_landed;
-    bool m_working = false;
-    bool m_stop = false;
-    std::thread m_worker;
+    // Last: its thread ends (in the destructor) before the rest of the log goes.
+    FileWorker m_worker;
 };
 
 }  // namespace services

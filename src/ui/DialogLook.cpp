@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -310,6 +311,33 @@ QIcon CheckMarkGlyph(int size) {
         painter.scale(scale, scale);
         painter.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    });
+}
+
+namespace {
+constexpr int kGlyph = 16;
+}  // namespace
+
+QIcon CrossGlyph() {
+    return ui::DrawnIcon(kGlyph, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    });
+}
+
+QIcon QuestionMarkGlyph() {
+    return ui::DrawnIcon(kGlyph, [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont font = ui::DialogFont(15, true);
+        QPainterPath mark;
+        mark.addText(0, 0, font, "?");
+        const QRectF bounds = mark.boundingRect();
+        painter.translate(QPointF(kGlyph, kGlyph) / 2 - bounds.center());
+        painter.setPen(QPen(QColor(0, 96, 128), 1));
+        painter.setBrush(QColor(0, 255, 255));
+        painter.drawPath(mark);
     });
 }
 

@@ -91,6 +91,9 @@ void FitCheckBox(QCheckBox& box, int right);
 
 // The green check mark of an OK button, `size` pixels square.
 QIcon CheckMarkGlyph(int size);
+// The red cross of a Cancel button and the cyan question mark of a Help button, 16 pixels square.
+QIcon CrossGlyph();
+QIcon QuestionMarkGlyph();
 
 // A lowered frame drawn around a group of controls; it lies beneath the controls made after it.
 QFrame* MakeBevel(QWidget* parent, const QRect& place);
