@@ -170,7 +170,7 @@ void TEdgePainter::Settle(const QWidget& surface) {
         m_pending = QRegion();
         return;
     }
-    Renew(m_pending, surface.devicePixelRatioF(), surface.size());
+    Renew(m_pending, ratio, surface.size());
     m_settled += m_pending;
     m_pending = QRegion();
 }
