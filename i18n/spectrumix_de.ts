@@ -272,6 +272,10 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>Züge %1, Par %2, %3 von %4 Kanten bekannt, %5</translation>
     </message>
+    <message>
+        <source>Puzzle resumed: %1, score %2</source>
+        <translation>Rätsel fortgesetzt: %1, Züge %2</translation>
+    </message>
     <message numerus="yes">
         <source>%n edges shown</source>
         <translation>

@@ -272,6 +272,10 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>score %1, par %2, arêtes connues : %3 sur %4, %5</translation>
     </message>
+    <message>
+        <source>Puzzle resumed: %1, score %2</source>
+        <translation>Énigme reprise&#xa0;: %1, score %2</translation>
+    </message>
     <message numerus="yes">
         <source>%n edges shown</source>
         <translation>

@@ -272,6 +272,10 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>wynik %1, par %2, znane krawędzie: %3 z %4, %5</translation>
     </message>
+    <message>
+        <source>Puzzle resumed: %1, score %2</source>
+        <translation>Zagadka wznowiona: %1, wynik %2</translation>
+    </message>
     <message numerus="yes">
         <source>%n edges shown</source>
         <translation>

@@ -272,6 +272,10 @@
         <source>score %1, par %2, %3 of %4 edges known, %5</source>
         <translation>placar %1, meta %2, %3 de %4 arestas conhecidas, %5</translation>
     </message>
+    <message>
+        <source>Puzzle resumed: %1, score %2</source>
+        <translation>Desafio retomado: %1, placar %2</translation>
+    </message>
     <message numerus="yes">
         <source>%n edges shown</source>
         <translation>

@@ -17,6 +17,10 @@ games' data folder first: start-up never reads it. A settings file named by the 
 STARTUP_SETTINGS (say, one with colour marks and colour-safe colours on) is put in their settings
 folder first.
 
+STARTUP_KEPT_PUZZLE, a kept puzzle file (say, one bench/make_kept_puzzle wrote), is put afresh before each
+launch of OTHER_GAME in a data folder of its own: with the same build as GAME and OTHER_GAME, the rounds pair
+a start with nothing to resume and a start that resumes that puzzle.
+
 Prints the median of RUNS (default 7) interleaved launches of each, and the median over the
 rounds of each round's ratio to the yardstick (a round launches every program once, so a ratio
 pairs launches that met the same machine).
@@ -148,13 +152,24 @@ def main():
         if len(sys.argv) > 5:
             os.makedirs(os.path.join(config, "data", "SpEcTrUmIx"))
             shutil.copyfile(sys.argv[5], os.path.join(config, "data", "SpEcTrUmIx", "history.tsv"))
+        envs = {k: env for k, _, _ in programs}
+        kept = os.environ.get("STARTUP_KEPT_PUZZLE")
+        if kept:
+            envs["other"] = dict(env, XDG_DATA_HOME=os.path.join(config, "data-kept"))
+            os.makedirs(os.path.join(config, "data-kept", "SpEcTrUmIx"))
+
+        def launch(k, binary, title):
+            if kept and k == "other":
+                shutil.copyfile(kept, os.path.join(config, "data-kept", "SpEcTrUmIx", "puzzle-in-play.txt"))
+            return one_launch(d, binary, title, envs[k])
+
         # One launch of each first, so all start from a warm file cache.
-        for _, binary, title in programs:
-            one_launch(d, binary, title, env)
+        for k, binary, title in programs:
+            launch(k, binary, title)
         figures = {k: [] for k, _, _ in programs}
         for _ in range(runs):
             for k, binary, title in programs:
-                figures[k].append(one_launch(d, binary, title, env))
+                figures[k].append(launch(k, binary, title))
     median = {k: [statistics.median(run[i] for run in v) for i in range(4)] for k, v in figures.items()}
     for k, _, _ in programs:
         print("%-5s start-up to window shown: median %.1f ms, to first paint %.1f ms (CPU %.1f ms); RSS: median %.1f MiB"

@@ -70,6 +70,14 @@ Ist
 nicht gesetzt oder kein absoluter Pfad, ist die Datei
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "Der Ordner mit dem Spielverlauf.")
+set(MAN_KEPT_PUZZLE_FILE [=[Das Rätsel, das beim letzten Schließen des Spiels lief (sein Code, seine Klicks bis dahin und die
+Spielzeit), beim nächsten Start wieder auf das Brett gelegt. Die Datei wird in einem Zug geschrieben, wenn das
+Spiel mit einem laufenden Rätsel schließt, und entfernt, wenn ein Spiel, das sie geschrieben oder fortgesetzt
+hat, ohne laufendes Rätsel schließt. Eine Datei, die das Spiel nicht als seine eigene lesen kann, wird in
+.I puzzle-in-play.txt.damaged
+umbenannt, und das Spiel beginnt mit einem leeren Brett. Daneben wird
+.I .puzzle-in-play.txt.lock
+gehalten, während ein Spiel die Datei schreibt.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Es ließ sich keine Anzeige öffnen (das Spiel sagt das dann in einer Zeile auf der
 Standardfehlerausgabe), oder die Anzeige ging verloren, während das Spiel lief, nachdem die
 Einstellungen gespeichert waren.]=])

@@ -66,6 +66,14 @@ When
 is not set, or is not an absolute path, the file is
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "The folder that holds the game history.")
+set(MAN_KEPT_PUZZLE_FILE [=[The puzzle in play when the game last closed (its code, its clicks so far and its playing time),
+put back on the board at the next start. It is written all at once when the game closes with a puzzle in
+play, and removed when a game that wrote or resumed it closes with none. A file the game cannot read as its
+own is renamed
+.I puzzle-in-play.txt.damaged
+and the game starts with an empty board. Beside it,
+.I .puzzle-in-play.txt.lock
+is held while a game writes the file.]=])
 set(MAN_EXIT_NO_DISPLAY [=[No display could be opened (the game then says so in one line on the standard error), or
 the display was lost while the game ran, after the settings had been saved.]=])
 

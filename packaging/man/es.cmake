@@ -70,6 +70,14 @@ Cuando
 no está definida, o no es una ruta absoluta, el archivo es
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "La carpeta que contiene el historial de partidas.")
+set(MAN_KEPT_PUZZLE_FILE [=[El reto en curso cuando el juego se cerró por última vez (su código, sus clics hasta entonces y su
+tiempo de juego), que vuelve al tablero la próxima vez que se abre el juego. El archivo se escribe de una sola
+vez cuando el juego se cierra con un reto en curso, y se borra cuando un juego que lo escribió o lo retomó se
+cierra sin ninguno. Un archivo que el juego no puede leer como suyo se renombra como
+.I puzzle-in-play.txt.damaged
+y el juego empieza con el tablero vacío. A su lado,
+.I .puzzle-in-play.txt.lock
+se mantiene mientras un juego escribe el archivo.]=])
 set(MAN_EXIT_NO_DISPLAY [=[No se pudo abrir ninguna pantalla gráfica (el juego lo dice entonces en una línea por la
 salida de errores estándar), o se perdió la pantalla mientras el juego estaba abierto, después
 de haber guardado los ajustes.]=])

@@ -69,6 +69,14 @@ Quand
 n’est pas défini, ou n’est pas un chemin absolu, le fichier est
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "Le dossier qui contient l’historique du jeu.")
+set(MAN_KEPT_PUZZLE_FILE [=[L’énigme en cours quand le jeu a été fermé la dernière fois (son code, ses clics jusque-là et son temps
+de jeu), remise sur le plateau au lancement suivant. Le fichier est écrit d’un seul coup quand le jeu se ferme
+avec une énigme en cours, et supprimé quand un jeu qui l’a écrit ou l’a repris se ferme sans énigme en cours.
+Un fichier que le jeu ne sait pas lire comme le sien est renommé
+.I puzzle-in-play.txt.damaged
+et le jeu démarre avec un plateau vide. À côté,
+.I .puzzle-in-play.txt.lock
+est tenu pendant qu’un jeu écrit le fichier.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Aucun affichage n’a pu être ouvert (le jeu le dit alors en une ligne sur la sortie d’erreur
 standard), ou l’affichage a été perdu pendant que le jeu tournait, après l’enregistrement des
 réglages.]=])

@@ -66,6 +66,14 @@ Quando
 non è impostata, o non è un percorso assoluto, il file è
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "La cartella che contiene lo storico delle partite.")
+set(MAN_KEPT_PUZZLE_FILE [=[Il rompicapo in corso quando il gioco è stato chiuso l'ultima volta (il suo codice, i clic fatti fin lì
+e il tempo di gioco), rimesso sul tabellone all'avvio successivo. Il file viene scritto tutto in una volta
+quando il gioco si chiude con un rompicapo in corso, e tolto quando un gioco che l'ha scritto o ripreso si
+chiude senza rompicapo in corso. Un file che il gioco non riesce a leggere come suo viene rinominato
+.I puzzle-in-play.txt.damaged
+e il gioco parte con il tabellone vuoto. Accanto,
+.I .puzzle-in-play.txt.lock
+è tenuto mentre un gioco scrive il file.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Non è stato possibile aprire un display (il gioco allora lo dice con una riga sullo
 standard error), oppure il display è andato perso mentre il gioco era in esecuzione, dopo che
 le impostazioni erano state salvate.]=])

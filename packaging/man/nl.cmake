@@ -67,6 +67,14 @@ Als
 niet is ingesteld, of geen absoluut pad is, is het bestand
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "De map met de geschiedenis van het spel.")
+set(MAN_KEPT_PUZZLE_FILE [=[De puzzel waarmee je bezig was toen het spel de laatste keer sloot (de code, de klikken tot dan toe en
+de speeltijd), die bij de volgende start weer op het bord komt. Het bestand wordt in één keer geschreven als het
+spel sluit terwijl er een puzzel bezig is, en verwijderd als een spel dat het schreef of hervatte sluit zonder
+puzzel. Een bestand dat het spel niet als het zijne kan lezen, wordt hernoemd tot
+.I puzzle-in-play.txt.damaged
+en het spel begint met een leeg bord. Ernaast wordt
+.I .puzzle-in-play.txt.lock
+vastgehouden terwijl een spel het bestand schrijft.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Er kon geen beeldscherm worden geopend (het spel zegt dat dan in één regel op de
 standaardfoutuitvoer), of het beeldscherm ging verloren terwijl het spel liep, nadat de instellingen
 waren opgeslagen.]=])

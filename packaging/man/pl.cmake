@@ -66,6 +66,14 @@ Gdy
 nie jest ustawione albo nie jest ścieżką bezwzględną, plikiem jest
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "Folder, w którym jest historia gier.")
+set(MAN_KEPT_PUZZLE_FILE [=[Zagadka, która była w toku, gdy gra została ostatnio zamknięta (jej kod, dotychczasowe kliknięcia i
+czas gry), przy następnym uruchomieniu wraca na planszę. Plik jest zapisywany w całości, gdy gra zamyka się w
+trakcie zagadki, i usuwany, gdy gra, która go zapisała lub wznowiła, zamyka się bez zagadki w toku. Plik,
+którego gra nie potrafi odczytać jako swojego, dostaje nazwę
+.I puzzle-in-play.txt.damaged
+a gra zaczyna się z pustą planszą. Obok niego plik
+.I .puzzle-in-play.txt.lock
+jest zajęty, gdy gra zapisuje plik.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Nie udało się otworzyć ekranu (gra mówi wtedy o tym w jednym wierszu na standardowym
 wyjściu błędów) albo ekran zniknął w trakcie gry, już po zapisaniu ustawień.]=])
 

@@ -68,6 +68,14 @@ Quando
 não está definida, ou não é um caminho absoluto, o arquivo é
 .IR ~/.local/share/SpEcTrUmIx/history.tsv .]=])
 set(MAN_DATA_HOME "A pasta que guarda o histórico do jogo.")
+set(MAN_KEPT_PUZZLE_FILE [=[O desafio em andamento quando o jogo foi fechado pela última vez (o código, os cliques até ali e o
+tempo de jogo), colocado de volta no tabuleiro na abertura seguinte. O arquivo é gravado de uma vez só quando o
+jogo fecha com um desafio em andamento, e removido quando um jogo que o gravou ou retomou fecha sem nenhum. Um
+arquivo que o jogo não consegue ler como seu é renomeado para
+.I puzzle-in-play.txt.damaged
+e o jogo começa com o tabuleiro vazio. Ao lado,
+.I .puzzle-in-play.txt.lock
+fica travado enquanto um jogo grava o arquivo.]=])
 set(MAN_EXIT_NO_DISPLAY [=[Não foi possível abrir nenhuma tela (o jogo então avisa numa linha na saída de erro padrão),
 ou a tela se perdeu enquanto o jogo rodava, depois de as configurações terem sido gravadas.]=])
 

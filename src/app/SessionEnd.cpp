@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "engine/Game.h"
+#include "engine/KeptPuzzle.h"
 #include "engine/SettingsFile.h"
 
 namespace app {
@@ -40,8 +41,10 @@ void OnSignal(int) {
 game::Game* gameKept = nullptr;
 
 void SaveQuietly() {
-    if (gameKept)
-        (void)game::SaveSettings(*gameKept);
+    if (!gameKept)
+        return;
+    (void)game::KeepPuzzleInPlay(*gameKept);
+    (void)game::SaveSettings(*gameKept);
 }
 
 // Whether the run has ended the usual way, with the settings saved or left as the player chose.

@@ -13,8 +13,9 @@ namespace app {
 // Makes SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal, Ctrl+C), the session
 // manager's request to quit, and the loss of the display (the X server or the Wayland
 // compositor gone, after which Qt ends the program) end the run as a close of the board does:
-// the settings are saved, then the game exits. There is nobody to answer a message box at such
-// a moment, so a failed save shows none and leaves the old file as it was. Made once, before
+// the puzzle in play is kept and the settings are saved, then the game exits. There is nobody
+// to answer a message box at such a moment, so a failed save shows none and leaves the old file
+// as it was. Made once, before
 // the event loop starts, for the game whose settings are kept; while it lives, that game's
 // settings are the ones saved (signals and the exit reach no game once it is gone).
 class TSessionEndSave {

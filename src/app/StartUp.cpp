@@ -12,6 +12,7 @@
 #include "artwork/Artwork.h"
 #include "board/Main.h"
 #include "engine/Game.h"
+#include "engine/KeptPuzzle.h"
 #include "engine/SettingsFile.h"
 #include "services/CommandLine.h"
 #include "services/HelpViewer.h"
@@ -71,6 +72,11 @@ int main(int argc, char* argv[]) {
     // saved) ends the run.
     QObject::connect(windows.Level1, &TLevel1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     windows.Level1->ShowCentered();
+    // A puzzle left in play when the game last closed comes back at the very click it was left
+    // at, put on the board once it is shown (before its first paint), so that its lines are the
+    // ones its clicks drew.
+    if (game::ResumeKeptPuzzle(game))
+        windows.Level1->PuzzleResumed();
     // Logout, shutdown and a closed terminal keep the run's progress too.
     const app::TSessionEndSave sessionEnd(app, game);
     // A moment after the board is up, long before a puzzle can be solved, the dialogs' pictures

@@ -238,6 +238,18 @@ void TBoardAdapter::ShowAverageFromPar(const game::AverageFromPar& average) {
                                                .arg(ui::LocalDecimals(average.Text())));
 }
 
+void TBoardAdapter::SettleNow() {
+    m_c.Surface->RenewNow(QRegion());
+}
+
+void TBoardAdapter::StepsBegin() {
+    m_edges.DeferSteps();
+}
+
+void TBoardAdapter::StepsEnd() {
+    m_edges.SettleSteps();
+}
+
 void TBoardAdapter::ApplyToolTips(bool on) {
     m_toolTips.Apply(on);
 }

@@ -35,6 +35,9 @@ class TBoardAdapter : public game::BoardView {
     void ShowEdgeCount(std::int32_t edges) override;
     void ShowAverageFromPar(const game::AverageFromPar& average) override;
     void ApplyToolTips(bool on) override;
+    void SettleNow() override;
+    void StepsBegin() override;
+    void StepsEnd() override;
 
     // Called once the controls of a new puzzle are ready to play.
     std::function<void()> playStarted;

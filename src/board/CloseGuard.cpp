@@ -8,11 +8,14 @@
 #include <cerrno>
 #include <cstring>
 
+#include "engine/KeptPuzzle.h"
 #include "engine/SettingsFile.h"
 
 namespace board {
 
 bool TCloseGuard::SaveBeforeClosing(QWidget& board, game::Game& game) {
+    // The puzzle in play first, in its own file: it is kept whatever becomes of the settings.
+    (void)game::KeepPuzzleInPlay(game);
     if (game::SaveSettings(game) == game::SaveOutcome::Saved)
         return true;
     const int reason = errno;

@@ -12,7 +12,7 @@ namespace board {
 
 class TCloseGuard {
   public:
-    // Saves the settings. When this run's changes cannot be written (a run that changed nothing
+    // Keeps the puzzle in play (or removes this run's kept one), then saves the settings. When this run's changes cannot be written (a run that changed nothing
     // has nothing to lose), says so in an error box owned by `board` ("Unable to write to
     // SpEcTrUmIx.ini.", and under it the system's reason) and keeps the board open, unless the
     // player chooses to quit without saving, since a file that can never be written must not

@@ -161,9 +161,45 @@ void TEdgePainter::Settle(const QWidget& surface) {
         m_pending = QRegion();
         return;
     }
-    Renew(m_pending, surface.devicePixelRatioF(), surface.size());
+    const qreal ratio = surface.devicePixelRatioF();
+    if (m_deferring && !m_layer.isNull() && m_layer.devicePixelRatio() == ratio &&
+        m_layer.size() == ui::DeviceSize(surface.size(), ratio)) {
+        if (!m_pending.isEmpty())
+            m_steps.push_back({m_boardMarks, m_solutionMarks, m_pending, ratio, surface.size()});
+        m_settled += m_pending;
+        m_pending = QRegion();
+        return;
+    }
+    Renew(m_pending, ratio, surface.size());
     m_settled += m_pending;
     m_pending = QRegion();
+}
+
+void TEdgePainter::DeferSteps() {
+    m_deferring = true;
+    m_steps.clear();
+}
+
+void TEdgePainter::SettleSteps() {
+    m_deferring = false;
+    std::vector<bool> drawn(m_steps.size());
+    QRegion later;
+    for (std::size_t i = m_steps.size(); i-- > 0;) {
+        drawn[i] = !(m_steps[i].area - later).isEmpty();
+        later += m_steps[i].area;
+    }
+    const Marks board = m_boardMarks;
+    const Marks solution = m_solutionMarks;
+    for (std::size_t i = 0; i < m_steps.size(); ++i) {
+        if (!drawn[i])
+            continue;
+        m_boardMarks = m_steps[i].board;
+        m_solutionMarks = m_steps[i].solution;
+        Renew(m_steps[i].area, m_steps[i].ratio, m_steps[i].size);
+    }
+    m_boardMarks = board;
+    m_solutionMarks = solution;
+    m_steps.clear();
 }
 
 QList<int> TEdgePainter::KnownNeighbours(game::EdgeView view, int k) const {

@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <array>
+#include <vector>
 
 #include "engine/State.h"
 #include "engine/Views.h"
@@ -46,6 +47,12 @@ class TEdgePainter {
     // Renews the lines in the dirty area now, as they stand: where the next paint of the board
     // shows this area, it shows the lines as they were at this moment, not as they are then.
     void Settle(const QWidget& surface);
+    // From DeferSteps to SettleSteps each Settle is kept as a step (its area and the lines as they
+    // stand) instead of being drawn; SettleSteps draws them in order but for those whose whole area
+    // later steps draw again. Each step fills its area and draws its lines there, whatever was
+    // there before, so the picture is the one drawing every step gives.
+    void DeferSteps();
+    void SettleSteps();
     // The vertices a line of the view joins vertex k to, in number order.
     QList<int> KnownNeighbours(game::EdgeView view, int k) const;
 
@@ -74,6 +81,15 @@ class TEdgePainter {
     mutable QImage m_layer;
     mutable QRegion m_pending;
     mutable QRegion m_settled;
+    struct Step {
+        Marks board;
+        Marks solution;
+        QRegion area;
+        qreal ratio;
+        QSize size;
+    };
+    bool m_deferring = false;
+    std::vector<Step> m_steps;
 };
 
 }  // namespace board

@@ -228,6 +228,16 @@ void TKeyboardPlay::PlayStarted() {
     UpdateMark();
 }
 
+void TKeyboardPlay::PuzzleResumed() {
+    m_playFocusPending = false;
+    TOrbVertex1* first = m_c.OrbVertex[1];
+    if (first->isHidden() || !first->isEnabled())
+        return;
+    first->Introduce(ResumedWords(m_game) + QStringLiteral(". "));
+    first->setFocus(Qt::OtherFocusReason);
+    UpdateMark();
+}
+
 void TKeyboardPlay::SetKeyboard(bool keyboard) {
     if (!keyboard)
         m_playFocusPending = false;

@@ -41,6 +41,9 @@ class TKeyboardPlay : public QObject {
     // A new puzzle's controls are ready: after one asked for from the keyboard, the first
     // vertex takes the focus, and the puzzle's size is heard.
     void PlayStarted();
+    // A puzzle kept when the game last closed is back on the board: the first vertex takes the
+    // focus (no mark shows until a key is used), and the puzzle and its score are heard.
+    void PuzzleResumed();
     // The board has shown a move: what a keyboard move did is told from this.
     void MoveShown(const game::MoveReport& move);
     // A command that starts a puzzle: when it comes by its key, the puzzle starts as after F2.

@@ -232,6 +232,10 @@ void TLevel1::PuzzleAskedByKey() {
     m_keys->NewPuzzleAsked();
 }
 
+void TLevel1::PuzzleResumed() {
+    m_keys->PuzzleResumed();
+}
+
 void TLevel1::PuzzleShown() {
     RestartPuzzle1->setEnabled(true);
     emit puzzleShown();

@@ -68,6 +68,8 @@ class TLevel1 : public QMainWindow, public board::TBoardControls, public board::
     // A puzzle is on the board now (a new one, a restart or a played code): the commands that
     // need one are enabled.
     void PuzzleShown();
+    // The puzzle kept when the game last closed has been put back on the board (at start).
+    void PuzzleResumed();
     // The next puzzle was asked for from the keyboard elsewhere (Enter in the Puzzle Code
     // window): it starts with the focus on its first vertex, as after F2.
     void PuzzleAskedByKey();

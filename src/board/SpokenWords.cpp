@@ -32,6 +32,12 @@ QString PuzzleSizeWords(const game::Game& game) {
         .arg(game.ComputePar());
 }
 
+QString ResumedWords(const game::Game& game) {
+    return Tr(QT_TRANSLATE_NOOP("TKeyboardPlay", "Puzzle resumed: %1, score %2"))
+        .arg(PuzzleSizeWords(game))
+        .arg(game.Puzzle.ClickCount);
+}
+
 QString StatusWords(const game::Game& game) {
     const game::PuzzleState& puzzle = game.Puzzle;
     if (puzzle.Serial == 0)

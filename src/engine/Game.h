@@ -81,6 +81,13 @@ class Game {
     // --- A new puzzle: the puzzle setter's (engine/PuzzleSetter.h), called here ---
     void NewPuzzle() { m_setter.NewPuzzle(); }
     void PlayPuzzle(const PuzzleRecipe& recipe, bool replay) { m_setter.PlayPuzzle(recipe, replay); }
+    // The puzzle of `recipe` put on the board at once at the position its `clicks` make, as though
+    // they had just been played: the fills, every edge known drawn, the score, par and edge count,
+    // and the painters on with `painter` (1..4) pressed, or the colour of the last click for 0 or
+    // a colour the puzzle has not. The board is told the position whole, never the clicks one by
+    // one, and shows the pixels playing them gives. Only a position in play is taken
+    // (PositionInPlay): for any other nothing changes and the answer is false.
+    bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter = 0);
     void AddEdge(int u, int v) { m_setter.AddEdge(u, v); }
     void ShowAllEdges() { m_setter.ShowAllEdges(); }
     void DrawEveryEdge(EdgeView view, int n) { m_setter.DrawEveryEdge(view, n); }

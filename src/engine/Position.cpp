@@ -20,6 +20,22 @@ Position PositionOf(const PuzzleRecipe& recipe, std::span<const Click> clicks) {
     return game.Now();
 }
 
+std::optional<Position> PositionInPlay(const PuzzleRecipe& recipe, std::span<const Click> clicks) {
+    if (!IsPlayable(recipe))
+        return std::nullopt;
+    Game game;
+    game.PlayPuzzle(recipe, true);
+    for (const Click& click : clicks) {
+        if (click.vertex < 1 || click.vertex > recipe.vertices || click.colorIndex < 1 ||
+            click.colorIndex > recipe.colors)
+            return std::nullopt;
+        game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
+        if (game.ColorVertex(click.vertex).solved)
+            return std::nullopt;
+    }
+    return game.Now();
+}
+
 namespace {
 constexpr std::string_view kVertexDigits = "123456789abcdefg";
 constexpr std::string_view kColorDigits = "01234";

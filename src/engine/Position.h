@@ -33,6 +33,12 @@ struct Position {
 // game's own rules, played with no window); a recipe that is not playable gives an empty position.
 Position PositionOf(const PuzzleRecipe& recipe, std::span<const Click> clicks);
 
+// The position after `clicks` when it is one a player can stand at with the game still in play:
+// every click on a vertex of the puzzle in one of its colours, and no click before the last, nor
+// the last, colouring the whole board (a solved game is over). Nothing otherwise, so that a kept
+// game that is not one of this puzzle never reaches the board.
+std::optional<Position> PositionInPlay(const PuzzleRecipe& recipe, std::span<const Click> clicks);
+
 // Clicks as text, for the files that keep a game: two characters a click, the vertex
 // "123456789abcdefg" (1 to 16) and then the colour index "01234", in order, nothing between:
 // "1132a2" is vertex 1 in colour 1, vertex 3 in colour 2, vertex 10 in colour 2. No clicks: "".

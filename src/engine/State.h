@@ -109,6 +109,11 @@ struct SessionState {
     // The puzzle a code's Play or Restart Puzzle asked to start, while the New Puzzle question
     // stands open; none when the question came from New Puzzle itself.
     std::optional<PuzzleRecipe> ReplayAsked;
+    // This run's mark on the puzzle it keeps when it closes (drawn when first needed), and the
+    // mark of the kept puzzle it resumed at start: a kept puzzle with neither is not this run's
+    // to remove.
+    std::uint64_t KeepMark = 0;
+    std::uint64_t ResumedMark = 0;
 };
 
 }  // namespace game

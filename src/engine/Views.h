@@ -140,6 +140,13 @@ class BoardView {
     virtual void ShowAverageFromPar(const AverageFromPar& average) = 0;
     // The board's tool tips follow the player's setting.
     virtual void ApplyToolTips(bool on) = 0;
+    // What the board was told so far is settled now as the paint that follows it would show it:
+    // a board put at a position steps through the moments its clicks were painted at.
+    virtual void SettleNow() {}
+    // The moments of a position's clicks are told between these two: the board may settle each
+    // of them at the end, as it stood, leaving out those whose every pixel a later one covers.
+    virtual void StepsBegin() {}
+    virtual void StepsEnd() {}
 };
 
 class GameWindows {

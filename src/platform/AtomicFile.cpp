@@ -294,4 +294,37 @@ bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& re
     return replaced == Replaced::Yes;
 }
 
+bool SettleFile(const std::string& path, std::size_t largest, const std::function<Fate(const FileFound&)>& decide,
+                const std::string& aside) {
+    if (path.empty())
+        return Refuse(ENOENT);
+    const std::optional<std::string> target = ResolveLinks(path);
+    if (!target)
+        return Refuse(ELOOP);
+    const FileLock lock(path);
+    if (!lock.held())
+        return Refuse(EWOULDBLOCK);
+    FileContent found = ReadFile(*target, largest);
+    if (found.status == ReadStatus::Missing)
+        return true;
+    FileFound file;
+    file.regular = found.status == ReadStatus::Ok || S_ISREG(found.info.st_mode);
+    if (found.status == ReadStatus::Ok)
+        file.bytes = std::move(found.bytes);
+    switch (decide(file)) {
+        case Fate::Keep:
+            return true;
+        case Fate::Remove:
+            if (::unlink(target->c_str()) != 0)
+                return false;
+            break;
+        case Fate::SetAside:
+            if (::rename(target->c_str(), aside.c_str()) != 0)
+                return false;
+            break;
+    }
+    files::SyncDirectory(DirectoryOf(*target));
+    return true;
+}
+
 }  // namespace platform

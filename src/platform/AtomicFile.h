@@ -60,6 +60,22 @@ using Rewrite = std::function<std::optional<std::string>(std::string oldBytes)>;
 // ENOSPC or EFBIG for a full disk or a file-size limit, EINVAL when `rewrite` refused).
 bool RewriteFile(const std::string& path, std::size_t largest, const Rewrite& rewrite);
 
+// What a file the game has finished with becomes (SettleFile).
+enum class Fate { Keep, Remove, SetAside };
+// The file as SettleFile finds it: a regular file (through links), and its bytes when it holds
+// at most the bound (nothing for a larger one, or one that cannot be read).
+struct FileFound {
+    bool regular = false;
+    std::optional<std::string> bytes;
+};
+// Decides on the file at `path` as it stands while its lock (FileLock) is held, so that no other
+// game's save comes between the look and the deed: `decide` says whether it stays, is removed
+// or is set aside, renamed to `aside` (in the same folder) over whatever was there. A missing
+// file is not decided on. False, with the file as it was, when the lock cannot be had or the
+// deed fails (errno says why).
+bool SettleFile(const std::string& path, std::size_t largest, const std::function<Fate(const FileFound&)>& decide,
+                const std::string& aside);
+
 // The exclusive lock a rewrite of `path` holds, for the other writers of the same file to take
 // their turn under: an flock on the hidden ".<name>.lock" beside the name `path` (never beside
 // what a link leads to), and one on the file itself, so that two names of one file exclude
