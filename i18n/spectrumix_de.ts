@@ -1265,7 +1265,7 @@
     </message>
     <message>
         <source>Click %1: vertex %2 repainted from %3 to %4</source>
-        <translation>Zug %1: Knoten %2 von %3 auf %4 umgefärbt</translation>
+        <translation>Zug %1: Knoten %2 umgefärbt, vorher %3, jetzt %4</translation>
     </message>
     <message numerus="yes">
         <source>clash with %1 across edges you could see</source>

@@ -1231,7 +1231,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>No vertex was painted in this game.</source>
@@ -1239,33 +1239,33 @@
     </message>
     <message>
         <source>Every click painted a vertex: not one went to a clash or a repaint.</source>
-        <translation>Chaque clic a colorié un sommet noir : pas un conflit, pas un sommet recolorié.</translation>
+        <translation>Chaque clic a colorié un sommet noir : pas un conflit, pas un sommet recolorié.</translation>
     </message>
     <message numerus="yes">
         <source>%n clashes were on edges already drawn: look at a vertex&apos;s neighbors before you paint it.</source>
         <translation>
-            <numerusform>%n conflit était sur une arête déjà tracée : regarde les voisins d’un sommet avant de le colorier.</numerusform>
-            <numerusform>%n conflits étaient sur des arêtes déjà tracées : regarde les voisins d’un sommet avant de le colorier.</numerusform>
+            <numerusform>%n conflit était sur une arête déjà tracée : regarde les voisins d’un sommet avant de le colorier.</numerusform>
+            <numerusform>%n conflits étaient sur des arêtes déjà tracées : regarde les voisins d’un sommet avant de le colorier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
         <translation>
-            <numerusform>%n clic a recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
-            <numerusform>%n clics ont recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
+            <numerusform>%n clic a recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
+            <numerusform>%n clics ont recolorié un sommet : choisis sa couleur une seule fois, d’après les couleurs de ses voisins.</numerusform>
         </translation>
     </message>
     <message>
         <source>Every clash found a hidden edge: that is the cost of exploring.</source>
-        <translation>Chaque conflit a trouvé une arête cachée : c’est le prix de l’exploration.</translation>
+        <translation>Chaque conflit a trouvé une arête cachée : c’est le prix de l’exploration.</translation>
     </message>
     <message>
         <source>Click %1: vertex %2 painted %3</source>
-        <translation>Clic %1 : sommet %2 colorié en %3</translation>
+        <translation>Clic %1 : sommet %2 colorié en %3</translation>
     </message>
     <message>
         <source>Click %1: vertex %2 repainted from %3 to %4</source>
-        <translation>Clic %1 : sommet %2 recolorié du %3 au %4</translation>
+        <translation>Clic %1 : sommet %2 recolorié du %3 au %4</translation>
     </message>
     <message numerus="yes">
         <source>clash with %1 across edges you could see</source>
@@ -1284,28 +1284,28 @@
     <message numerus="yes">
         <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
         <translation>
-            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacé</numerusform>
-            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacés</numerusform>
+            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacé</numerusform>
+            <numerusform>Clic %1 : sommet %2 %3, %4 ; %5 effacés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; puzzle solved</source>
-        <translation>%1 ; énigme résolue</translation>
+        <translation>%1 ; énigme résolue</translation>
     </message>
     <message>
         <source>Before the first click: every edge hidden</source>
-        <translation>Avant le premier clic : toutes les arêtes cachées</translation>
+        <translation>Avant le premier clic : toutes les arêtes cachées</translation>
     </message>
     <message numerus="yes">
         <source>Before the first click: %n edges shown</source>
         <translation>
-            <numerusform>Avant le premier clic : %n arête visible</numerusform>
-            <numerusform>Avant le premier clic : %n arêtes visibles</numerusform>
+            <numerusform>Avant le premier clic : %n arête visible</numerusform>
+            <numerusform>Avant le premier clic : %n arêtes visibles</numerusform>
         </translation>
     </message>
     <message>
         <source>The game&apos;s own solution: %1</source>
-        <translation>La solution du jeu : %1</translation>
+        <translation>La solution du jeu : %1</translation>
     </message>
 </context>
 </TS>

@@ -1251,8 +1251,8 @@
     <message numerus="yes">
         <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
         <translation>
-            <numerusform>%n klik kleurde een knoop opnieuw: kies zijn kleur één keer, op grond van de kleuren van zijn buren.</numerusform>
-            <numerusform>%n klikken kleurden een knoop opnieuw: kies zijn kleur één keer, op grond van de kleuren van zijn buren.</numerusform>
+            <numerusform>%n klik kleurde een knoop opnieuw: kies zijn kleur in één keer, en kijk daarbij naar de kleuren van zijn buren.</numerusform>
+            <numerusform>%n klikken kleurden een knoop opnieuw: kies zijn kleur in één keer, en kijk daarbij naar de kleuren van zijn buren.</numerusform>
         </translation>
     </message>
     <message>

@@ -1264,9 +1264,9 @@
     <message numerus="yes">
         <source>%n clicks painted a vertex again: choose its color once, from the colors its neighbors wear.</source>
         <translation>
-            <numerusform>%n kliknięcie pokolorowało wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
-            <numerusform>%n kliknięcia pokolorowały wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
-            <numerusform>%n kliknięć pokolorowało wierzchołek ponownie: wybieraj kolor raz, patrząc na kolory sąsiadów.</numerusform>
+            <numerusform>%n kliknięcie pokolorowało wierzchołek ponownie: wybieraj kolor tylko raz, patrząc na kolory sąsiadów.</numerusform>
+            <numerusform>%n kliknięcia pokolorowały wierzchołek ponownie: wybieraj kolor tylko raz, patrząc na kolory sąsiadów.</numerusform>
+            <numerusform>%n kliknięć pokolorowało wierzchołek ponownie: wybieraj kolor tylko raz, patrząc na kolory sąsiadów.</numerusform>
         </translation>
     </message>
     <message>
@@ -1300,9 +1300,9 @@
     <message numerus="yes">
         <source>Click %1: vertex %2 %3, %4; %5 cleared</source>
         <translation>
-            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 stracił kolor</numerusform>
-            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 straciły kolor</numerusform>
-            <numerusform>Kliknięcie %1: wierzchołek %2 %3, %4; %5 straciły kolor</numerusform>
+            <numerusform>Kliknięcie %1: wierzchołek %2 pokolorowany %3, %4; %5 stracił kolor</numerusform>
+            <numerusform>Kliknięcie %1: wierzchołek %2 pokolorowany %3, %4; %5 straciły kolor</numerusform>
+            <numerusform>Kliknięcie %1: wierzchołek %2 pokolorowany %3, %4; %5 straciły kolor</numerusform>
         </translation>
     </message>
     <message>

@@ -59,7 +59,7 @@ salvataggi non si sovrappongano mai.
 Resta vuoto e si può togliere quando nessun gioco si sta chiudendo.]=])
 set(MAN_HISTORY_FILE [=[Lo storico di ogni partita valutata, una riga ciascuna, aggiunta alla fine di ogni partita e
 mostrata nella finestra dei risultati (\fBFile\fR, \fBRisultati...\fR).
-Ogni riga tiene anche il codice del rompicapo e i clic della partita (fino a 512), per
+Ogni riga conserva anche il codice del rompicapo e i clic della partita (fino a 512), per
 rivedere la partita clic per clic (\fBRivedi\fR nella pagina \fBProgressi\fR).
 Quando
 .B XDG_DATA_HOME
