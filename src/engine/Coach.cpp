@@ -167,6 +167,13 @@ void Coach::DrawGraphClick() {
     m_game.Windows().OpenDialog(Dialog::GameNotOverDecision2, {});
 }
 
+void Coach::DropGameInPlay() {
+    if (m_game.Puzzle.GameOver || m_game.Puzzle.Serial == 0)
+        return;
+    m_game.Windows().GameEndedUnrated(
+        RecordOfGameInPlay(Ending::NewPuzzle, std::int64_t{m_game.ComputePar()} + 10));
+}
+
 // "Yes" ends the game in play, whichever puzzle the question was first asked about (it may
 // have stood open while the settings dialog started another). Only a game that already
 // ended, and so was rated by its own end, is not rated again.

@@ -51,6 +51,9 @@ class Coach {
     void NewPuzzleDecisionYes();
     void DrawGraphDecisionYes();
     void DecisionNo();
+    // The game in play dropped without a rating (the settings' OK starts another puzzle): it has
+    // still ended, so the windows get it to look back on.
+    void DropGameInPlay();
 
   private:
     // The record of the game in play, ended so with that result, in the coach's own room.

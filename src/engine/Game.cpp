@@ -93,7 +93,8 @@ void Game::ApplySettings(const GameSettings& settings) {
     Settings = settings;
     Board().ApplyToolTips(settings.ShowToolTips);
     // The new settings take effect at once, even in the middle of a game; that game is simply
-    // dropped, neither rated nor counted against the streak.
+    // dropped, neither rated nor counted against the streak, though it can still be looked back on.
+    m_coach.DropGameInPlay();
     NewPuzzle();
 }
 

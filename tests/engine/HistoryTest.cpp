@@ -67,8 +67,13 @@ TEST_F(RecordTest, EveryRatedGameIsHandedOverOnceWithItsNumbersAndNoUnratedOne) 
     game.NewPuzzleDecisionYes();
     game.DrawGraphClick();
     game.DrawGraphDecisionYes();
-    game.ApplySettings(game.Settings);  // the settings' OK drops a game unrated
+    const std::size_t endedUnrated = windows.unrated.size();
+    game.ApplySettings(game.Settings);
+    gametest::Paint(game, 1, 1);
+    game.ApplySettings(game.Settings);  // the settings' OK drops a game unrated, kept to look back on
     ASSERT_EQ(windows.rated.size(), 3u);
+    ASSERT_EQ(windows.unrated.size(), endedUnrated + 1);
+    EXPECT_EQ(windows.unrated.back().clicks, (std::vector<game::Click>{{1, 1}}));
     EXPECT_EQ(windows.rated[1].ending, game::Ending::NewPuzzle);
     EXPECT_EQ(windows.rated[1].result, windows.rated[1].par + 10);
     EXPECT_EQ(windows.rated[1].solveMs, -1);

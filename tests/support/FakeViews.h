@@ -92,6 +92,7 @@ class RecordingWindows : public game::GameWindows {
     std::vector<unsigned> settingsChanges;
     game::GameSettings followed;          // the settings the last change was handed
     std::vector<game::GameRecord> rated;  // every game handed over as rated
+    std::vector<game::GameRecord> unrated;  // every game that ended without a rating
 
     void OpenDialog(game::Dialog dialog, const game::Rating& rating) override {
         dialogs.push_back(dialog);
@@ -102,6 +103,7 @@ class RecordingWindows : public game::GameWindows {
         followed = settings;
     }
     void GameRated(const game::GameRecord& record) override { rated.push_back(record); }
+    void GameEndedUnrated(const game::GameRecord& record) override { unrated.push_back(record); }
 };
 
 }  // namespace gametest
