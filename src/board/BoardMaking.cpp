@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardMaking.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
 
 #include "artwork/Artwork.h"
 #include "board/BoardTable.h"
+#include "board/Main.h"
 #include "board/ToolTipSwitch.h"
 #include "controls/TColButt.h"
 #include "controls/Vertex1.h"
 #include "engine/State.h"
 #include "ui/Colors.h"
 #include "ui/ColourWords.h"
+#include "services/HelpViewer.h"
 #include "ui/DialogLook.h"
 #include "ui/Form.h"
 #include "ui/ReadAsOne.h"
@@ -154,6 +160,50 @@ void MakeControls(TBoardControls& controls, TToolTipSwitch& toolTips) {
         button->setAutoDefault(false);
         ui::FitCaption(*button);
     }
+}
+
+void MakeMenus(QMainWindow& window, TBoardMenu& menu) {
+    menu.File1 = window.menuBar()->addMenu(TLevel1::tr("&File"));
+    menu.PuzzleCode1 = menu.File1->addAction(TLevel1::tr("Puzzle &Code..."));
+    menu.PuzzleCode1->setProperty("helpContext", help::kClassroomTopic);
+    menu.RestartPuzzle1 = menu.File1->addAction(TLevel1::tr("&Restart Puzzle"));
+    menu.RestartPuzzle1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    menu.RestartPuzzle1->setProperty("helpContext", help::kClassroomTopic);
+    menu.RestartPuzzle1->setEnabled(false);  // until the first puzzle
+    // Ctrl+P, as every desktop program prints: a worksheet of puzzles for a class.
+    // "u", not "P": Alt+F, P keeps opening Performance as it always did.
+    menu.PrintPuzzles1 = menu.File1->addAction(TLevel1::tr("Print P&uzzles..."));
+    menu.PrintPuzzles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    menu.PrintPuzzles1->setProperty("helpContext", help::kClassroomTopic);
+    menu.File1->addSeparator();
+    menu.Performance1 = menu.File1->addAction(TLevel1::tr("&Performance..."));
+    // Ctrl+G, "game": no other command or key of play holds it.
+    menu.ReviewLastGame1 = menu.File1->addAction(TLevel1::tr("Review Last &Game..."));
+    menu.ReviewLastGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    menu.ReviewLastGame1->setProperty("helpContext", help::kReviewTopic);
+    menu.ReviewLastGame1->setEnabled(false);  // until a game ends
+    menu.File1->addSeparator();
+    menu.Exit1 = menu.File1->addAction(TLevel1::tr("E&xit"));
+
+    menu.Options1 = window.menuBar()->addMenu(TLevel1::tr("&Options"));
+    menu.Settings1 = menu.Options1->addAction(TLevel1::tr("&Settings..."));
+    // Ctrl+Z opens the settings: the board has nothing to undo.
+    menu.Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menu.ColourMarks1 = menu.Options1->addAction(TLevel1::tr("Color &Marks"));
+    // Ctrl+M: no key of keyboard play has a Ctrl of its own but New Puzzle's Ctrl+N.
+    menu.ColourMarks1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    menu.ColourMarks1->setCheckable(true);
+    menu.ColourSafeColours1 = menu.Options1->addAction(TLevel1::tr("Color-&Safe Colors"));
+    menu.ColourSafeColours1->setCheckable(true);
+    // The board fills the screen, as large as it fits: for a projector or a player who sees little.
+    menu.FullScreen1 = menu.Options1->addAction(TLevel1::tr("&Full Screen"));
+    menu.FullScreen1->setCheckable(true);
+    menu.FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
+
+    menu.Help1 = window.menuBar()->addMenu(TLevel1::tr("&Help"));
+    menu.Contents1 = menu.Help1->addAction(TLevel1::tr("Contents"));
+    menu.Contents1->setProperty("helpContext", help::kPlayingTopic);
+    menu.About1 = menu.Help1->addAction(TLevel1::tr("&About..."));
 }
 
 }  // namespace board

@@ -70,47 +70,17 @@ TLevel1::TLevel1(game::Game& game, QWidget* parent) : QMainWindow(parent), m_gam
 TLevel1::~TLevel1() = default;
 
 void TLevel1::CreateMenu() {
-    File1 = menuBar()->addMenu(tr("&File"));
-    PuzzleCode1 = File1->addAction(tr("Puzzle &Code..."), this, &TLevel1::PuzzleCode1Click);
-    PuzzleCode1->setProperty("helpContext", help::kClassroomTopic);
-    RestartPuzzle1 = File1->addAction(tr("&Restart Puzzle"), this, &TLevel1::RestartPuzzle1Click);
-    RestartPuzzle1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    RestartPuzzle1->setProperty("helpContext", help::kClassroomTopic);
-    RestartPuzzle1->setEnabled(false);  // until the first puzzle
-    // Ctrl+P, as every desktop program prints: a worksheet of puzzles for a class.
-    // "u", not "P": Alt+F, P keeps opening Performance as it always did.
-    PrintPuzzles1 = File1->addAction(tr("Print P&uzzles..."), this, &TLevel1::PrintPuzzles1Click);
-    PrintPuzzles1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrintPuzzles1->setProperty("helpContext", help::kClassroomTopic);
-    File1->addSeparator();
-    Performance1 = File1->addAction(tr("&Performance..."), this, &TLevel1::ViewPerformanceStats1Click);
-    // Ctrl+G, "game": no other command or key of play holds it.
-    ReviewLastGame1 = File1->addAction(tr("Review Last &Game..."), this, &TLevel1::ReviewLastGame1Click);
-    ReviewLastGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    ReviewLastGame1->setProperty("helpContext", help::kReviewTopic);
-    ReviewLastGame1->setEnabled(false);  // until a game ends
-    File1->addSeparator();
-    Exit1 = File1->addAction(tr("E&xit"), this, &TLevel1::Exit1Click);
-
-    Options1 = menuBar()->addMenu(tr("&Options"));
-    Settings1 = Options1->addAction(tr("&Settings..."), this, &TLevel1::Settings1Click);
-    // Ctrl+Z opens the settings: the board has nothing to undo.
-    Settings1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    ColourMarks1 = Options1->addAction(tr("Color &Marks"));
-    // Ctrl+M: no key of keyboard play has a Ctrl of its own but New Puzzle's Ctrl+N.
-    ColourMarks1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    ColourMarks1->setCheckable(true);
-    ColourSafeColours1 = Options1->addAction(tr("Color-&Safe Colors"));
-    ColourSafeColours1->setCheckable(true);
-    // The board fills the screen, as large as it fits: for a projector or a player who sees little.
-    FullScreen1 = Options1->addAction(tr("&Full Screen"), this, &TLevel1::FullScreen1Click);
-    FullScreen1->setCheckable(true);
-    FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
-
-    Help1 = menuBar()->addMenu(tr("&Help"));
-    Contents1 = Help1->addAction(tr("Contents"), this, &TLevel1::Contents1Click);
-    Contents1->setProperty("helpContext", help::kPlayingTopic);
-    About1 = Help1->addAction(tr("&About..."), this, &TLevel1::About1Click);
+    board::MakeMenus(*this, *this);
+    connect(PuzzleCode1, &QAction::triggered, this, &TLevel1::PuzzleCode1Click);
+    connect(RestartPuzzle1, &QAction::triggered, this, &TLevel1::RestartPuzzle1Click);
+    connect(PrintPuzzles1, &QAction::triggered, this, &TLevel1::PrintPuzzles1Click);
+    connect(Performance1, &QAction::triggered, this, &TLevel1::ViewPerformanceStats1Click);
+    connect(ReviewLastGame1, &QAction::triggered, this, &TLevel1::ReviewLastGame1Click);
+    connect(Exit1, &QAction::triggered, this, &TLevel1::Exit1Click);
+    connect(Settings1, &QAction::triggered, this, &TLevel1::Settings1Click);
+    connect(FullScreen1, &QAction::triggered, this, &TLevel1::FullScreen1Click);
+    connect(Contents1, &QAction::triggered, this, &TLevel1::Contents1Click);
+    connect(About1, &QAction::triggered, this, &TLevel1::About1Click);
 }
 
 void TLevel1::CreateControls() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/RecentGames.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -8,6 +9,8 @@
 
 #include "dialogs/MasteryMap.h"
 #include "dialogs/TrendChart.h"
+#include "engine/History.h"
+#include "ui/CodeText.h"
 #include "ui/DialogLook.h"
 
 namespace {
@@ -88,6 +91,13 @@ int TRecentGames::ChosenReviewable() const {
 void TRecentGames::FollowChoice() {
     m_playAgain->setEnabled(!ChosenCode().isEmpty());
     m_review->setEnabled(ChosenReviewable() >= 0);
+}
+
+TRecentGames::Listed TRecentGames::ListedOf(const game::GameRecord& game) {
+    const QDateTime utc = QDateTime::fromString(
+        QString::fromLatin1(game.Utc().data(), qsizetype(game.Utc().size())), Qt::ISODateWithMs);
+    return {utc.isValid() ? QLocale().toString(utc.toLocalTime(), QLocale::ShortFormat) : QString(),
+            game.result - game.par, ui::CodeText(game.Code()), !game.Code().empty() && !game.clicks.empty()};
 }
 
 void TRecentGames::Show(const std::vector<Listed>& games) {

@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace game {
+struct GameRecord;
+}
+
 class QPushButton;
 class QRect;
 class QTreeWidget;
@@ -30,6 +34,8 @@ class TRecentGames : public QObject {
         // Its clicks were kept with its code, so it can be reviewed.
         bool reviewable = false;
     };
+    // A game of the history as the list shows it: its time in the player's words and locale.
+    static Listed ListedOf(const game::GameRecord& game);
     void Show(const std::vector<Listed>& games);
     // The code of the game chosen in the list; empty when none is, or it has none.
     QString ChosenCode() const;

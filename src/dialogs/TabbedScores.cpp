@@ -2,8 +2,6 @@
 #include "dialogs/TabbedScores.h"
 
 #include <QComboBox>
-#include <QDateTime>
-#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,17 +195,8 @@ void TPerformancePages::ShowProgress() {
     // clicks were kept, to review it.
     static_assert(game::Figures::kRecentGames == TMasteryMap::kRecentGames);
     std::vector<TMasteryMap::RecentGame> recent;
-    const QLocale locale;
     m_listed = figures.Recent(m_mapLevel);
-    for (const game::GameRecord& game : m_listed) {
-        const QDateTime utc =
-            QDateTime::fromString(QString::fromLatin1(game.Utc().data(), qsizetype(game.Utc().size())),
-                                  Qt::ISODateWithMs);
-        recent.push_back({utc.isValid() ? locale.toString(utc.toLocalTime(), QLocale::ShortFormat) : QString(),
-                          game.result - game.par,
-                          ui::CodeText(game.Code()),
-                          !game.Code().empty() && !game.clicks.empty()});
-    }
+    for (const game::GameRecord& game : m_listed) recent.push_back(TRecentGames::ListedOf(game));
     m_map->ShowCells(cells);
     m_map->ShowTrend(m_mapLevel, figures.Trend(m_mapLevel));
     m_map->ShowRecentGames(recent);

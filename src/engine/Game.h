@@ -87,7 +87,9 @@ class Game {
     // a colour the puzzle has not. The board is told the position whole, never the clicks one by
     // one, and shows the pixels playing them gives. Only a position in play is taken
     // (PositionInPlay): for any other nothing changes and the answer is false.
-    bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter = 0);
+    bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter = 0) {
+        return m_setter.PlayPuzzleAt(recipe, replay, clicks, painter);
+    }
     void AddEdge(int u, int v) { m_setter.AddEdge(u, v); }
     void ShowAllEdges() { m_setter.ShowAllEdges(); }
     void DrawEveryEdge(EdgeView view, int n) { m_setter.DrawEveryEdge(view, n); }

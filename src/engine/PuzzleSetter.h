@@ -5,6 +5,9 @@
 // forwards the windows' calls to it. No Qt here.
 #pragma once
 
+#include <span>
+
+#include "engine/History.h"
 #include "engine/PuzzleCode.h"
 #include "engine/Views.h"
 
@@ -25,6 +28,9 @@ class PuzzleSetter {
     // the puzzle to the board. The settings are left as they are: a puzzle from a code or a
     // restart is `replay`, and a puzzle that is not playable is refused (nothing changes).
     void PlayPuzzle(const PuzzleRecipe& recipe, bool replay);
+    // The puzzle of `recipe` put on the board at once at the position its `clicks` make (the
+    // game's PlayPuzzleAt says how); false, and nothing changed, for a position not in play.
+    bool PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::span<const Click> clicks, int painter);
     // Joins u and v; the caller makes sure the pair is new.
     void AddEdge(int u, int v);
     // Draws every board edge not yet drawn, each once from its lower-numbered end.
