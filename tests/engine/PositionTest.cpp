@@ -20,24 +20,13 @@ TEST(Positions, EveryRebuiltPositionIsThePlayedOne) {
     game::Game game;
     gametest::RecordingWindows windows;
     game.hooks.windows = &windows;
-    game::GameSettings& s = game.Settings;
-    s.RandomNumberOfVertices = s.RandomNumberOfColors = s.RandomEdgeProbability = true;
-    s.TeachingMode = false;
     int positions = 0;
     for (int played = 0; played < 10'000; ++played) {
-        game.PinClock(game::NextBelow(seed, 86'400'000));
-        s.ShowEdges = played % 2 == 0;
-        game.NewPuzzle();
+        gametest::StartRandomPuzzle(game, seed, played % 2 == 0);
         const int n = game.Puzzle.VertexCount;
         std::vector<game::Click> clicks;
         for (int k = 0; k < 3 * n && !game.Puzzle.GameOver; ++k) {
-            const int vertex = game::NextBelow(seed, n) + 1;
-            // Mostly the hidden colouring, so games end; otherwise any colour, so they clash.
-            const int colour = game::NextBelow(seed, 3) != 0 ? game.Puzzle.HiddenColoring[vertex]
-                                                             : game::NextBelow(seed, 4) + 1;
-            game.PainterClick(colour);
-            game.VertexClick(vertex);
-            clicks.push_back({static_cast<std::uint8_t>(vertex), static_cast<std::uint8_t>(colour)});
+            clicks.push_back(gametest::PlayRandomClick(game, seed));
             ASSERT_EQ(std::vector<game::Click>(game.Clicks().begin(), game.Clicks().end()), clicks);
             ASSERT_EQ(game::PositionOf(game.Puzzle.Recipe, clicks), game.Now()) << "game " << played << ", click " << k + 1;
             ++positions;

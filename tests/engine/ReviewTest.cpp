@@ -18,14 +18,9 @@ namespace {
 TEST(Reviews, EveryClickIsCountedOnceByTheOneRule) {
     std::uint32_t seed = 20261211u;
     game::Game game;
-    game::GameSettings& s = game.Settings;
-    s.RandomNumberOfVertices = s.RandomNumberOfColors = s.RandomEdgeProbability = true;
-    s.TeachingMode = false;
     int allPainted = 0;
     for (int played = 0; played < 10'000; ++played) {
-        game.PinClock(game::NextBelow(seed, 86'400'000));
-        s.ShowEdges = played % 2 == 0;
-        game.NewPuzzle();
+        gametest::StartRandomPuzzle(game, seed, played % 2 == 0);
         const int n = game.Puzzle.VertexCount;
         if (played % 3 == 0) {
             // Every vertex once, in a random order, in the hidden colouring: never a clash.
@@ -35,14 +30,7 @@ TEST(Reviews, EveryClickIsCountedOnceByTheOneRule) {
                 std::swap(order[static_cast<std::size_t>(k)], order[static_cast<std::size_t>(game::NextBelow(seed, k + 1))]);
             for (const int vertex : order) gametest::Paint(game, game.Puzzle.HiddenColoring[vertex], vertex);
         }
-        for (int k = 0; k < 3 * n && !game.Puzzle.GameOver; ++k) {
-            const int vertex = game::NextBelow(seed, n) + 1;
-            // Mostly the hidden colouring, so games end; otherwise any colour, so they clash.
-            const int colour = game::NextBelow(seed, 3) != 0 ? game.Puzzle.HiddenColoring[vertex]
-                                                             : game::NextBelow(seed, 4) + 1;
-            game.PainterClick(colour);
-            game.VertexClick(vertex);
-        }
+        for (int k = 0; k < 3 * n && !game.Puzzle.GameOver; ++k) gametest::PlayRandomClick(game, seed);
         const game::GameReview review = game::ReviewOf(game.Puzzle.Recipe, game.Clicks());
         ASSERT_TRUE(review.valid);
         ASSERT_EQ(review.counts.Total(), game.Puzzle.ClickCount) << "game " << played;

@@ -50,6 +50,27 @@ inline void Paint(game::Game& game, int colorIndex, int vertex) {
     game.VertexClick(vertex);
 }
 
+// A random puzzle of any size and colour count, out of the teaching mode, its edges shown or not:
+// the clock pinned at a moment drawn from `seed`.
+inline void StartRandomPuzzle(game::Game& game, std::uint32_t& seed, bool showEdges) {
+    game::GameSettings& s = game.Settings;
+    s.RandomNumberOfVertices = s.RandomNumberOfColors = s.RandomEdgeProbability = true;
+    s.TeachingMode = false;
+    s.ShowEdges = showEdges;
+    game.PinClock(game::NextBelow(seed, 86'400'000));
+    game.NewPuzzle();
+}
+
+// One random click: a random vertex, mostly in the hidden colouring so that games end, otherwise
+// in any colour so that they clash. Returns the click played.
+inline game::Click PlayRandomClick(game::Game& game, std::uint32_t& seed) {
+    const int vertex = game::NextBelow(seed, game.Puzzle.VertexCount) + 1;
+    const int colour =
+        game::NextBelow(seed, 3) != 0 ? game.Puzzle.HiddenColoring[vertex] : game::NextBelow(seed, 4) + 1;
+    Paint(game, colour, vertex);
+    return {static_cast<std::uint8_t>(vertex), static_cast<std::uint8_t>(colour)};
+}
+
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
