@@ -18,9 +18,8 @@ bool PuzzleSetter::PlayPuzzleAt(const PuzzleRecipe& recipe, bool replay, std::sp
     view.SettleNow();
     view.StepsBegin();
     for (const Click& click : clicks) {
-        m_game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
         m_game.hooks.board = nullptr;
-        const MoveReport move = m_game.ColorVertex(click.vertex);
+        const MoveReport move = PlayClick(m_game, click);
         m_game.hooks.board = board;
         for (int i = 0; i < move.clearedCount; ++i)
             view.DrawEdge(EdgeView::Board, move.vertex, move.cleared[static_cast<std::size_t>(i)].vertex);

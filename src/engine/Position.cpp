@@ -13,11 +13,13 @@ Position PositionOf(const PuzzleRecipe& recipe, std::span<const Click> clicks) {
     // A game of its own, with silent windows: the very rules the board plays by.
     Game game;
     game.PlayPuzzle(recipe, true);
-    for (const Click& click : clicks) {
-        game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
-        game.ColorVertex(click.vertex);
-    }
+    for (const Click& click : clicks) PlayClick(game, click);
     return game.Now();
+}
+
+MoveReport PlayClick(Game& game, const Click& click) {
+    game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
+    return game.ColorVertex(click.vertex);
 }
 
 std::optional<Position> PositionInPlay(const PuzzleRecipe& recipe, std::span<const Click> clicks) {
@@ -29,8 +31,7 @@ std::optional<Position> PositionInPlay(const PuzzleRecipe& recipe, std::span<con
         if (click.vertex < 1 || click.vertex > recipe.vertices || click.colorIndex < 1 ||
             click.colorIndex > recipe.colors)
             return std::nullopt;
-        game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
-        if (game.ColorVertex(click.vertex).solved)
+        if (PlayClick(game, click).solved)
             return std::nullopt;
     }
     return game.Now();

@@ -13,6 +13,7 @@
 #include "engine/History.h"
 #include "engine/PuzzleCode.h"
 #include "engine/State.h"
+#include "engine/Views.h"
 
 namespace game {
 
@@ -32,6 +33,10 @@ struct Position {
 // The position after `clicks` on the puzzle of `recipe`, exactly as playing them gave it (the
 // game's own rules, played with no window); a recipe that is not playable gives an empty position.
 Position PositionOf(const PuzzleRecipe& recipe, std::span<const Click> clicks);
+
+class Game;
+// One kept click played again on `game`: its painter taken up, then its vertex clicked.
+MoveReport PlayClick(Game& game, const Click& click);
 
 // The position after `clicks` when it is one a player can stand at with the game still in play:
 // every click on a vertex of the puzzle in one of its colours, and no click before the last, nor

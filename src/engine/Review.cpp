@@ -55,8 +55,7 @@ GameReview ReviewOf(const PuzzleRecipe& recipe, std::span<const Click> clicks) {
         ReviewedClick told;
         told.click = click;
         told.colorBefore = ColorIndexOf(game.BoardVertex[click.vertex].FillColor());
-        game.Puzzle.SelectedColor = PaintColor(click.colorIndex);
-        told.move = game.ColorVertex(click.vertex);
+        told.move = PlayClick(game, click);
         told.kind = KindOf(told.move, told.colorBefore);
         switch (told.kind) {
             case ClickKind::Painted:
