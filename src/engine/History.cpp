@@ -3,6 +3,7 @@
 
 #include "engine/Position.h"
 #include "engine/PuzzleCode.h"
+#include "engine/WholeNumber.h"
 
 #include <algorithm>
 #include <array>
@@ -60,12 +61,6 @@ Fields Split(std::string_view line) {
         start = tab + 1;
     }
     return fields;
-}
-
-template <typename T>
-bool Number(std::string_view field, T& value) {
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    return error == std::errc() && end == field.data() + field.size();
 }
 
 bool Flag(std::string_view field, bool& value) {
@@ -129,16 +124,16 @@ bool ReadLine(std::string_view line, const ColumnMap& map, GameRecord& game, std
             ending = true;
         }
     }
-    if (!ending || !Number(at(kVertices), game.vertices) || !Number(at(kColors), game.colors) ||
-        !Flag(at(kEdges), game.edgesShown) || !Number(at(kPar), game.par) ||
-        !Number(at(kResult), game.result) || !Flag(at(kGood), game.parOrBetter) ||
+    if (!ending || !ReadWholeNumber(at(kVertices), game.vertices) || !ReadWholeNumber(at(kColors), game.colors) ||
+        !Flag(at(kEdges), game.edgesShown) || !ReadWholeNumber(at(kPar), game.par) ||
+        !ReadWholeNumber(at(kResult), game.result) || !Flag(at(kGood), game.parOrBetter) ||
         !Flag(at(kTeaching), game.teaching))
         return false;
     if (game.par < 1 || game.par > kLargestPar || game.result < 0 || game.result > kLargestResult)
         return false;
     game.solveMs = -1;
     if (at(kSolveMs) != "-" &&
-        (!Number(at(kSolveMs), game.solveMs) || game.solveMs < 0 || game.solveMs > kLongestSolveMs))
+        (!ReadWholeNumber(at(kSolveMs), game.solveMs) || game.solveMs < 0 || game.solveMs > kLongestSolveMs))
         return false;
     // A code is kept only when it names a puzzle of this very shape; anything else in its place
     // (a damaged field, another version's column) leaves the game without one.

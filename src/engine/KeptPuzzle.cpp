@@ -10,6 +10,7 @@
 
 #include "engine/Game.h"
 #include "engine/Position.h"
+#include "engine/WholeNumber.h"
 #include "platform/AtomicFile.h"
 #include "platform/PlayerFolders.h"
 
@@ -21,13 +22,6 @@ namespace {
 // higher number, and this game leaves such a file alone.
 constexpr std::string_view kFormatLine = "SpEcTrUmIx puzzle in play ";
 constexpr int kFormat = 1;
-
-template <typename Number>
-bool ReadNumber(std::string_view text, Number& value, int base = 10) {
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value, base);
-    return error == std::errc{} && at == end && !text.empty();
-}
 
 std::string_view KindOf(const KeptPuzzle& kept) {
     return kept.replay ? "replay" : kept.teaching ? "teaching" : "free";
@@ -62,7 +56,7 @@ KeptPuzzleRead ReadKeptPuzzle(std::string_view text) {
     if (firstEnd == std::string_view::npos || !text.starts_with(kFormatLine))
         return read;
     int format = 0;
-    if (!ReadNumber(text.substr(kFormatLine.size(), firstEnd - kFormatLine.size()), format) || format < 1)
+    if (!ReadWholeNumber(text.substr(kFormatLine.size(), firstEnd - kFormatLine.size()), format) || format < 1)
         return read;
     if (format > kFormat) {
         read.reading = KeptReading::NewerFormat;
@@ -102,13 +96,13 @@ KeptPuzzleRead ReadKeptPuzzle(std::string_view text) {
             kept.teaching = value == "teaching";
         } else if (name == "played-ms") {
             bit = kPlayed;
-            ok = ReadNumber(value, kept.playedMs) && kept.playedMs >= 0;
+            ok = ReadWholeNumber(value, kept.playedMs) && kept.playedMs >= 0;
         } else if (name == "painter") {
             bit = kPainter;
-            ok = ReadNumber(value, kept.painter) && kept.painter >= 1 && kept.painter <= kMaxColors;
+            ok = ReadWholeNumber(value, kept.painter) && kept.painter >= 1 && kept.painter <= kMaxColors;
         } else if (name == "run") {
             bit = kRun;
-            ok = ReadNumber(value, kept.run, 16);
+            ok = ReadWholeNumber(value, kept.run, 16);
         } else {
             continue;  // a line a later game of this format may add
         }
